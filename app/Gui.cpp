@@ -1,0 +1,37 @@
+#include "app/Gui.h"
+
+#include "app/WindowNavigator.h"
+#include "book/SharedState.h"
+#include "platform/QtFileDialogs.h"
+#include "platform/QtMessages.h"
+#include "platform/QtPrinterProvider.h"
+#include "platform/QtShell.h"
+
+#include <QApplication>
+
+namespace app {
+
+namespace {
+
+// Stands in for the help window until it is built.
+class NoHelp : public platform::HelpViewer {
+public:
+    void showHelp(const QString&, Command, int) override {}
+};
+
+} // namespace
+
+int runGui() {
+    platform::QtMessages messages;
+    platform::QtFileDialogs dialogs;
+    NoHelp help;
+    platform::QtShell shell;
+    platform::QtPrinterProvider printers;
+    platform::Platform services{messages, dialogs, help, shell, printers};
+    book::SharedState state;
+    WindowNavigator navigator(state, services);
+    navigator.showStart();
+    return QApplication::exec();
+}
+
+} // namespace app

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "app/AppContext.h"
+#include "app/Navigator.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace app {
+
+// The program's windows, one in use at a time: each hand-over shows the
+// next window and unloads the one in use (without its close-box steps).
+class WindowNavigator : public Navigator {
+public:
+    WindowNavigator(book::SharedState& state, platform::Platform& platform);
+
+    void showStart() override;
+    void openCardEditor(int jumpToCard) override;
+    void openLabelPrint(const book::CardList& entries) override;
+    void openPostcardPrint(const book::CardList& entries) override;
+    void openSheet(bool fromMenu) override;
+    void openOrder() override;
+    void openSingle() override;
+    void openAbout() override;
+    void quit() override;
+
+    // The window in use.
+    QWidget* current() const { return m_current; }
+
+private:
+    // Shows next and unloads the window in use; next is deleted when it closes.
+    void handOver(QWidget* next);
+
+    AppContext m_context;
+    QPointer<QWidget> m_current;
+};
+
+} // namespace app

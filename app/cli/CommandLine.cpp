@@ -1,0 +1,60 @@
+#include "app/cli/CommandLine.h"
+
+using namespace Qt::StringLiterals;
+
+namespace cli {
+
+ParsedCommandLine parseCommandLine(const QStringList& arguments) {
+    ParsedCommandLine parsed;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == u"--home"_s) {
+            if (i + 1 >= arguments.size()) {
+                parsed.error = u"--home needs a folder"_s;
+                return parsed;
+            }
+            parsed.home = arguments[++i];
+        } else if (argument.startsWith(u"--home="_s)) {
+            parsed.home = argument.mid(7);
+        } else if (parsed.command.isEmpty() && (argument == u"--version"_s || argument == u"-V"_s)) {
+            parsed.showVersion = true;
+        } else if (parsed.command.isEmpty() && (argument == u"--help"_s || argument == u"-h"_s)) {
+            parsed.showHelp = true;
+        } else if (parsed.command.isEmpty()) {
+            if (argument.startsWith(u'-')) {
+                parsed.error = u"unknown option "_s + argument;
+                return parsed;
+            }
+            parsed.command = argument;
+        } else {
+            parsed.arguments << argument;
+        }
+    }
+    return parsed;
+}
+
+QString usageText() {
+    return uR"(Usage: tagora [--home DIR] [COMMAND ARGS...]
+
+With no command, opens the start window.
+
+Commands:
+  list BOOK                      print every card of BOOK, tab-separated
+  labels BOOK [--start N] [--font NAME] [--cards LIST] -o OUT.pdf
+                                 print BOOK on A4 label sheets into a PDF
+  postcards BOOK [--cards LIST] [--zip-font NAME] [--paper postcard|a4] -o OUT.pdf
+                                 print BOOK on postcards into a PDF
+  split [--no-prefecture] [ADDRESS...]
+                                 split one-line addresses into two lines
+  zip CODE | zip --address ADDRESS
+                                 look up a postal code or an address
+
+Options:
+  --home DIR     the folder of Tagora.ini, Tagora.opt and Tagora1.opt
+                 (default $TAGORA_HOME, else $XDG_DATA_HOME/tagora)
+  --version      print the version
+  --help         print this text
+)"_s;
+}
+
+} // namespace cli

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QStringList>
+
+namespace cli {
+
+// The command line split into its parts: --home (anywhere), the command
+// word, and the rest in order.
+struct ParsedCommandLine {
+    QString home;
+    QString command;      // empty: open the start window
+    QStringList arguments;
+    bool showVersion = false;
+    bool showHelp = false;
+    QString error;        // not empty when the line could not be read
+};
+
+// Reads the arguments after the program name.
+ParsedCommandLine parseCommandLine(const QStringList& arguments);
+
+// The usage text printed by --help.
+QString usageText();
+
+} // namespace cli

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace cli {
+
+// The streams a command writes to (UTF-8) and reads from.
+struct Io {
+    QTextStream& out;
+    QTextStream& err;
+    QTextStream& in;
+};
+
+// Each command gets the arguments after its command word (--home already
+// taken out) and returns the exit code: 0 on success, 1 with one line on err.
+int runList(const QStringList& args, Io& io);
+int runLabels(const QStringList& args, Io& io);
+int runPostcards(const QStringList& args, Io& io);
+int runSplit(const QStringList& args, Io& io);
+int runZip(const QStringList& args, Io& io);
+
+// Writes "tagora: " + message as one line on err and returns 1.
+int fail(Io& io, const QString& message);
+
+} // namespace cli

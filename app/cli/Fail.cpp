@@ -1,0 +1,10 @@
+#include "app/cli/Commands.h"
+
+namespace cli {
+
+int fail(Io& io, const QString& message) {
+    io.err << "tagora: " << message << Qt::endl;
+    return 1;
+}
+
+} // namespace cli

@@ -1,0 +1,82 @@
+#include "app/Gui.h"
+#include "app/cli/CommandLine.h"
+#include "app/cli/Commands.h"
+#include "platform/Fonts.h"
+#include "platform/ProgramFolder.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QStringConverter>
+
+#include <cstdio>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QStringList argumentsOf(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromUtf8(argv[i]);
+    return arguments;
+}
+
+// Commands print one clear line on failure; Qt's note that it made up a
+// runtime folder is not news to the user.
+void quietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type <= QtWarningMsg && message.contains(u"XDG_RUNTIME_DIR"_s))
+        return;
+    std::fputs(qPrintable(qFormatLogMessage(type, context, message) + u'\n'), stderr);
+}
+
+int runCommand(const cli::ParsedCommandLine& parsed, cli::Io& io) {
+    if (parsed.command == u"list"_s)
+        return cli::runList(parsed.arguments, io);
+    if (parsed.command == u"labels"_s)
+        return cli::runLabels(parsed.arguments, io);
+    if (parsed.command == u"postcards"_s)
+        return cli::runPostcards(parsed.arguments, io);
+    if (parsed.command == u"split"_s)
+        return cli::runSplit(parsed.arguments, io);
+    if (parsed.command == u"zip"_s)
+        return cli::runZip(parsed.arguments, io);
+    return cli::fail(io, u"unknown command "_s + parsed.command + u" (see tagora --help)"_s);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    QTextStream in(stdin);
+    for (QTextStream* stream : {&out, &err, &in})
+        stream->setEncoding(QStringConverter::Utf8);
+    cli::Io io{out, err, in};
+
+    const cli::ParsedCommandLine parsed = cli::parseCommandLine(argumentsOf(argc, argv));
+    if (!parsed.error.isEmpty())
+        return cli::fail(io, parsed.error);
+    if (parsed.showVersion) {
+        out << "tagora " << TAGORA_VERSION << Qt::endl;
+        return 0;
+    }
+    if (parsed.showHelp) {
+        out << cli::usageText();
+        return 0;
+    }
+    platform::ProgramFolder::choose(parsed.home);
+
+    if (parsed.command.isEmpty()) {
+        QApplication application(argc, argv);
+        platform::registerFontSubstitutions();
+        return app::runGui();
+    }
+    // Commands draw into PDFs and need fonts but no screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quietMessages);
+    QGuiApplication application(argc, argv);
+    platform::registerFontSubstitutions();
+    return runCommand(parsed, io);
+}

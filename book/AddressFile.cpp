@@ -1,0 +1,236 @@
+#include "book/AddressFile.h"
+
+#include "book/Cp932.h"
+#include "book/FileBytes.h"
+#include "book/QuotedFields.h"
+#include "book/QuotedLine.h"
+
+#include <QRegularExpression>
+
+using namespace Qt::StringLiterals;
+
+namespace book {
+
+namespace {
+
+constexpr int LegacyFieldCount = 6;
+
+ReadError readFailure(ReadError::Kind kind, int line, int card, const QString& reason) {
+    ReadError error;
+    error.kind = kind;
+    error.line = line;
+    error.card = card;
+    error.reason = reason;
+    return error;
+}
+
+// Old field 1 to 6 in the current card: the third address line did not exist yet.
+QString& legacyField(AddressCard& card, int number) {
+    return card.field(number <= 3 ? number : number + 1);
+}
+
+// Cards of fieldsPerCard fields each from decoded text.
+LoadResult parseCards(QStringView text, int fieldsPerCard) {
+    LoadResult result;
+    QuotedFields reader(text);
+    while (!reader.atEnd()) {
+        const int number = int(result.cards.size()) + 1;
+        const int startLine = reader.line();
+        if (number > BookCapacity) {
+            result.error = readFailure(ReadError::TooManyCards, startLine, number,
+                                       u"a book holds at most %1 cards"_s.arg(BookCapacity));
+            return result;
+        }
+        AddressCard card;
+        for (int field = 1; field <= fieldsPerCard; ++field) {
+            const std::optional<QString> value = reader.next();
+            if (!value) {
+                const QString reason = u"%1 after field %2 of %3"_s.arg(reader.failure())
+                                           .arg(field - 1)
+                                           .arg(fieldsPerCard);
+                result.error = readFailure(ReadError::Truncated, startLine, number, reason);
+                return result;
+            }
+            if (fieldsPerCard == LegacyFieldCount)
+                legacyField(card, field) = *value;
+            else
+                card.field(field) = *value;
+        }
+        result.cards.append(card);
+    }
+    return result;
+}
+
+// 1-based line of the byte at offset; CR LF, LF and CR each end a line.
+int lineOfOffset(const QByteArray& bytes, int offset) {
+    int line = 1;
+    for (int i = 0; i < offset && i < bytes.size(); ++i) {
+        if (bytes[i] == '\n' ||
+            (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n')))
+            ++line;
+    }
+    return line;
+}
+
+LoadResult parseBytes(const QByteArray& bytes, int fieldsPerCard) {
+    DecodeError bad;
+    const std::optional<QString> text = decodeCp932(bytes, &bad);
+    if (text)
+        return parseCards(*text, fieldsPerCard);
+    // Keep the cards before the bad byte: the start window's test looks at them.
+    const int offset = bad.offset < 0 ? 0 : bad.offset;
+    LoadResult result =
+        parseCards(decodeCp932(bytes.left(offset)).value_or(QString()), fieldsPerCard);
+    if (result.error.kind != ReadError::TooManyCards)
+        result.error = readFailure(ReadError::BadEncoding, lineOfOffset(bytes, offset),
+                                   int(result.cards.size()) + 1, bad.reason);
+    return result;
+}
+
+LoadResult readCards(const QString& path, int fieldsPerCard) {
+    LoadResult result;
+    const std::optional<QByteArray> bytes = readFileBytes(path, &result.error);
+    if (bytes)
+        result = parseBytes(*bytes, fieldsPerCard);
+    result.error.path = path;
+    return result;
+}
+
+// Fields on one line, or -1 when a quote opened on it does not close on it.
+int fieldsOnLine(QStringView line) {
+    QuotedFields reader(line);
+    int count = 0;
+    while (reader.next()) {
+        ++count;
+        if (reader.endedLine())
+            return count;
+    }
+    return -1;
+}
+
+bool isNumber(const QString& text) {
+    static const QRegularExpression number(u"^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"_s);
+    return number.match(text.trimmed()).hasMatch();
+}
+
+} // namespace
+
+LoadResult loadBook(const QString& path) {
+    return readCards(path, AddressCard::FieldCount);
+}
+
+LoadResult readLegacyBook(const QString& path) {
+    return readCards(path, LegacyFieldCount);
+}
+
+FileLayout detectLayout(const QByteArray& bytes) {
+    const std::optional<QString> text = decodeCp932(bytes);
+    if (!text)
+        return FileLayout::Other;
+    static const QRegularExpression lineEnd(u"\r\n|\n|\r"_s);
+    int layout = 0;
+    for (const QStringView line : QStringView(*text).split(lineEnd)) {
+        if (line.trimmed().isEmpty())
+            continue;
+        const int count = fieldsOnLine(line);
+        if (layout == 0)
+            layout = count;
+        if (count != layout || (count != LegacyFieldCount && count != AddressCard::FieldCount))
+            return FileLayout::Other;
+    }
+    if (layout == 0)
+        return FileLayout::Empty;
+    return layout == LegacyFieldCount ? FileLayout::SixFields : FileLayout::SevenFields;
+}
+
+FileLayout detectLayout(const QString& path) {
+    const std::optional<QByteArray> bytes = readFileBytes(path, nullptr);
+    if (!bytes)
+        return FileLayout::Other;
+    return detectLayout(*bytes);
+}
+
+bool partialLoadLooksCurrent(const CardList& partial) {
+    return partial.size() >= 3 && isNumber(partial.at(0).honorific) &&
+           isNumber(partial.at(2).honorific);
+}
+
+std::optional<QByteArray> formatBook(const CardList& cards, WriteError* error) {
+    if (cards.size() > BookCapacity) {
+        if (error) {
+            *error = WriteError();
+            error->kind = WriteError::TooManyCards;
+            error->card = BookCapacity + 1;
+            error->reason = u"a book holds at most %1 cards"_s.arg(BookCapacity);
+        }
+        return std::nullopt;
+    }
+    QByteArray bytes;
+    for (int i = 0; i < cards.size(); ++i) {
+        const AddressCard& card = cards.at(i);
+        QStringList fields;
+        for (int field = 1; field <= AddressCard::FieldCount; ++field)
+            fields.append(card.field(field));
+        const std::optional<QByteArray> line = formatQuotedLine(fields, error);
+        if (!line) {
+            if (error)
+                error->card = i + 1;
+            return std::nullopt;
+        }
+        bytes += *line;
+    }
+    return bytes;
+}
+
+WriteResult writeBook(const QString& path, const CardList& cards) {
+    WriteResult result;
+    const std::optional<QByteArray> bytes = formatBook(cards, &result.error);
+    if (!bytes) {
+        result.error.path = path;
+        return result;
+    }
+    return saveFileBytes(path, *bytes);
+}
+
+QString ConvertResult::describe() const {
+    if (readError.kind != ReadError::None)
+        return readError.describe();
+    if (writeError.kind != WriteError::None)
+        return writeError.describe();
+    return QString();
+}
+
+ConvertResult convertLegacyBook(const QString& path) {
+    ConvertResult result;
+    const std::optional<QByteArray> bytes = readFileBytes(path, &result.readError);
+    if (!bytes)
+        return result;
+    const FileLayout layout = detectLayout(*bytes);
+    // Reading seven-field cards six at a time would shift every field, and
+    // writing that back would destroy the book: convert only the old layout.
+    if (layout != FileLayout::SixFields && layout != FileLayout::Empty) {
+        const LoadResult decoded = parseBytes(*bytes, LegacyFieldCount);
+        result.readError =
+            decoded.error.kind == ReadError::BadEncoding
+                ? decoded.error
+                : readFailure(ReadError::WrongLayout, 0, 0,
+                              u"not every line holds the six fields of the old layout"_s);
+        result.readError.path = path;
+        return result;
+    }
+    LoadResult legacy = parseBytes(*bytes, LegacyFieldCount);
+    if (!legacy.ok()) {
+        result.readError = legacy.error;
+        result.readError.path = path;
+        return result;
+    }
+    const WriteResult written = writeBook(path, legacy.cards);
+    if (!written.ok()) {
+        result.writeError = written.error;
+        return result;
+    }
+    result.cards = legacy.cards;
+    return result;
+}
+
+} // namespace book

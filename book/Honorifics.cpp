@@ -1,0 +1,21 @@
+#include "book/Honorifics.h"
+
+#include "book/LenientNumber.h"
+
+using namespace Qt::StringLiterals;
+
+namespace book {
+
+const QStringList& honorifics() {
+    static const QStringList table{u"様"_s, u"殿"_s, u"御中"_s, u" 差出"_s, u"行"_s, QString()};
+    return table;
+}
+
+QString honorificText(const QString& storedIndex) {
+    const int index = leadingInteger(storedIndex);
+    if (index < 0 || index >= honorifics().size())
+        return QString();
+    return honorifics().at(index);
+}
+
+} // namespace book

@@ -1,0 +1,44 @@
+#include "labels/OffsetsFile.h"
+
+#include "book/LenientNumber.h"
+#include "book/QuotedLine.h"
+
+#include <cmath>
+
+namespace labels {
+
+MarkerPosition readOffsets(const QString& path) {
+    MarkerPosition position;
+    const std::optional<QStringList> fields = book::readQuotedLine(path);
+    if (!fields)
+        return position;
+    if (fields->size() > 0)
+        position.xPoint = fields->at(0);
+    if (fields->size() > 1)
+        position.yPoint = fields->at(1);
+    if (fields->size() > 2)
+        position.extra = fields->at(2);
+    return position;
+}
+
+book::WriteResult writeOffsets(const QString& path, const MarkerPosition& position) {
+    return book::writeQuotedLine(path, {position.xPoint, position.yPoint, position.extra});
+}
+
+double xMillimetres(const MarkerPosition& position) {
+    return (book::leadingNumber(position.xPoint) - NeutralMarkerX) / MarkerStep;
+}
+
+double yMillimetres(const MarkerPosition& position) {
+    return (book::leadingNumber(position.yPoint) - NeutralMarkerY) / MarkerStep;
+}
+
+QString millimetreText(double millimetres) {
+    return QString::number(millimetres, 'g', 12);
+}
+
+int millimetresToTwips(double millimetres) {
+    return int(std::lround(millimetres * TwipsPerMillimetre));
+}
+
+} // namespace labels

@@ -1,0 +1,44 @@
+#include "labels/OutputChoice.h"
+
+#include "platform/ProgramFolder.h"
+
+using namespace Qt::StringLiterals;
+
+namespace labels {
+
+OutputChoice& outputChoiceForThisRun() {
+    static OutputChoice choice;
+    return choice;
+}
+
+std::optional<platform::PrintDestination> nextDestination(const OutputChoice& choice,
+                                                          platform::Platform& platform,
+                                                          const QString& proposedName) {
+    if (choice.mode == OutputChoice::Mode::Printer)
+        return platform::PrintDestination::printer(choice.printerName);
+    if (choice.mode == OutputChoice::Mode::Automatic) {
+        const QString printer = platform.printers.defaultPrinterName();
+        if (!printer.isEmpty())
+            return platform::PrintDestination::printer(printer);
+    }
+    platform::FileDialogRequest request;
+    request.title = u"PDFファイルに印刷"_s;
+    request.filter = u"PDFファイル(*.pdf)|*.pdf"_s;
+    request.initialFolder = platform::ProgramFolder::path();
+    request.proposedName = proposedName;
+    request.overwritePrompt = true;
+    QString path = platform.dialogs.saveFile(request);
+    if (path.isEmpty())
+        return std::nullopt;
+    if (!path.endsWith(u".pdf"_s, Qt::CaseInsensitive))
+        path += u".pdf"_s;
+    return platform::PrintDestination::pdf(path);
+}
+
+QString printFailureMessage(const QString& printerError) {
+    if (printerError.isEmpty())
+        return u"印刷できませんでした。"_s;
+    return u"印刷できませんでした。\n"_s + printerError;
+}
+
+} // namespace labels

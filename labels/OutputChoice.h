@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/Platform.h"
+#include "platform/PrintDestination.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace labels {
+
+// Where label and postcard jobs go during this run, as the user set it on a
+// print screen's 設定 menu.
+struct OutputChoice {
+    enum class Mode {
+        Automatic, // the system's default printer, or a PDF file when there is none
+        Printer,   // the named printer
+        PdfFile,   // a PDF file chosen at each job
+    };
+    Mode mode = Mode::Automatic;
+    QString printerName;
+};
+
+// The choice held for the rest of the run, shared by both print screens.
+OutputChoice& outputChoiceForThisRun();
+
+// The destination of the next job: a printer, or a PDF file asked for with the
+// save dialog (proposedName offered, in the program folder). nullopt when the
+// user cancelled the dialog.
+std::optional<platform::PrintDestination> nextDestination(const OutputChoice& choice,
+                                                          platform::Platform& platform,
+                                                          const QString& proposedName);
+
+// The message shown when a job could not be printed: "印刷できませんでした。"
+// and, on a line of its own, what the printer reported.
+QString printFailureMessage(const QString& printerError);
+
+} // namespace labels

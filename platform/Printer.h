@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace platform {
+
+// Every page position handed to a printer is in twips measured from an
+// origin this far right of the paper's left edge and below its top edge.
+// The layouts were drawn for printers that address the page from the corner
+// of their printable area, a few millimetres inside the paper; fixing that
+// corner at 1/6 inch makes a PDF printed at actual size and a direct print
+// land on the same spot. The user's trims move everything from here.
+inline constexpr int PageOriginInsetTwips = 240;
+
+enum class PaperSize {
+    A4,       // 210 x 297 mm portrait: label sheets
+    Postcard, // 100 x 148 mm portrait: a Japanese postcard
+};
+
+// The print service a job draws through: a current font and position, text
+// printed with its top-left corner at that position, pages, and the end.
+class Printer {
+public:
+    virtual ~Printer() = default;
+
+    // Starts the document on portrait paper of the given size; false on failure.
+    virtual bool begin(PaperSize paper) = 0;
+    virtual void setFontName(const QString& face) = 0;
+    virtual void setFontSize(double points) = 0;
+    // Current position in twips from the page origin.
+    virtual void setCurrentX(int twips) = 0;
+    virtual void setCurrentY(int twips) = 0;
+    // Prints text with its top-left corner at the current position.
+    virtual void print(const QString& text) = 0;
+    virtual void newPage() = 0;
+    // Ends the document and sends it; false when it could not be completed.
+    virtual bool endDoc() = 0;
+    // What went wrong, for a message, after begin() or endDoc() failed.
+    virtual QString errorText() const = 0;
+    // Font faces the printer offers, in the order it lists them.
+    virtual QStringList fontNames() const = 0;
+};
+
+} // namespace platform

@@ -1,0 +1,35 @@
+#include "platform/QtMessages.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+using namespace Qt::StringLiterals;
+
+namespace platform {
+
+Answer QtMessages::show(const QString& text, Buttons buttons, const QString& title) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(title.isEmpty() ? u"Tagora"_s : title);
+    box.setText(text);
+    switch (buttons) {
+    case Buttons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case Buttons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setIcon(QMessageBox::Question);
+        break;
+    case Buttons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setIcon(QMessageBox::Question);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Cancel: return Answer::Cancel;
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Ok;
+    }
+}
+
+} // namespace platform

@@ -1,0 +1,117 @@
+#include "platform/QtPrinter.h"
+
+#include "platform/Fonts.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+
+using namespace Qt::StringLiterals;
+
+namespace platform {
+
+namespace {
+
+QPageSize pageSizeFor(PaperSize paper) {
+    if (paper == PaperSize::Postcard)
+        return QPageSize(QSizeF(100, 148), QPageSize::Millimeter, u"Postcard"_s, QPageSize::ExactMatch);
+    return QPageSize(QPageSize::A4);
+}
+
+} // namespace
+
+QtPrinter::QtPrinter(const PrintDestination& destination) : m_destination(destination) {}
+
+QtPrinter::~QtPrinter() {
+    if (m_painter.isActive())
+        m_painter.end();
+}
+
+bool QtPrinter::begin(PaperSize paper) {
+    m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (m_destination.kind == PrintDestination::Kind::PdfFile) {
+        m_printer->setOutputFormat(QPrinter::PdfFormat);
+        m_printer->setOutputFileName(m_destination.pdfPath);
+        const QFileInfo target(m_destination.pdfPath);
+        if (!target.absoluteDir().exists()) {
+            m_errorText = u"フォルダがありません: "_s + target.absolutePath();
+            return false;
+        }
+    } else {
+        m_printer->setOutputFormat(QPrinter::NativeFormat);
+        if (!m_destination.printerName.isEmpty())
+            m_printer->setPrinterName(m_destination.printerName);
+        if (!m_printer->isValid()) {
+            m_errorText = u"プリンターが使用できません。"_s;
+            return false;
+        }
+    }
+    m_printer->setFullPage(true);
+    m_printer->setPageLayout(QPageLayout(pageSizeFor(paper), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                                         QPageLayout::Millimeter));
+    if (!m_painter.begin(m_printer.get())) {
+        m_errorText = m_destination.kind == PrintDestination::Kind::PdfFile
+                          ? u"ファイルに書き込めません: "_s + m_destination.pdfPath
+                          : u"印刷を開始できません。"_s;
+        return false;
+    }
+    const double scale = m_printer->resolution() / 1440.0;
+    m_painter.scale(scale, scale);
+    m_painter.translate(PageOriginInsetTwips, PageOriginInsetTwips);
+    m_painter.setPen(Qt::black);
+    applyFont();
+    return true;
+}
+
+void QtPrinter::setFontName(const QString& face) {
+    m_face = face;
+    applyFont();
+}
+
+void QtPrinter::setFontSize(double points) {
+    m_points = points;
+    applyFont();
+}
+
+void QtPrinter::applyFont() {
+    if (!m_painter.isActive())
+        return;
+    QFont font(printableFamily(m_face));
+    font.setPixelSize(qMax(1, qRound(m_points * 20)));
+    font.setStyleStrategy(QFont::PreferOutline);
+    m_painter.setFont(font);
+    m_ascentTwips = QFontMetricsF(font, m_printer.get()).ascent();
+}
+
+void QtPrinter::print(const QString& text) {
+    if (!m_painter.isActive())
+        return;
+    m_painter.drawText(QPointF(m_x, m_y + m_ascentTwips), text);
+}
+
+void QtPrinter::newPage() {
+    if (m_painter.isActive())
+        m_printer->newPage();
+}
+
+bool QtPrinter::endDoc() {
+    if (!m_painter.isActive())
+        return false;
+    if (!m_painter.end()) {
+        m_errorText = u"印刷を完了できません。"_s;
+        return false;
+    }
+    if (m_printer->printerState() == QPrinter::Error) {
+        m_errorText = u"印刷を完了できません。"_s;
+        return false;
+    }
+    return true;
+}
+
+QStringList QtPrinter::fontNames() const {
+    return availableFaces();
+}
+
+} // namespace platform

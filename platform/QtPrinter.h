@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/PrintDestination.h"
+#include "platform/Printer.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPrinter>
+
+#include <memory>
+
+namespace platform {
+
+// The printer on QPrinter: a system printer (CUPS) or a PDF file. The painter
+// is scaled so that one unit is one twip and moved to the page origin, and
+// fonts get a pixel size of points x 20, so every position and metric is in
+// twips at any printer resolution.
+class QtPrinter : public Printer {
+public:
+    explicit QtPrinter(const PrintDestination& destination);
+    ~QtPrinter() override;
+
+    bool begin(PaperSize paper) override;
+    void setFontName(const QString& face) override;
+    void setFontSize(double points) override;
+    void setCurrentX(int twips) override { m_x = twips; }
+    void setCurrentY(int twips) override { m_y = twips; }
+    void print(const QString& text) override;
+    void newPage() override;
+    bool endDoc() override;
+    QString errorText() const override { return m_errorText; }
+    QStringList fontNames() const override;
+
+private:
+    void applyFont();
+
+    PrintDestination m_destination;
+    std::unique_ptr<QPrinter> m_printer;
+    QPainter m_painter;
+    QString m_face;
+    double m_points = 10;
+    double m_ascentTwips = 0;
+    int m_x = 0;
+    int m_y = 0;
+    QString m_errorText;
+};
+
+} // namespace platform

@@ -1,0 +1,58 @@
+#include "platform/RecordingPrinter.h"
+
+using namespace Qt::StringLiterals;
+
+namespace platform {
+
+bool RecordingPrinter::begin(PaperSize paper) {
+    m_paper = paper;
+    m_calls << (paper == PaperSize::A4 ? u"begin A4"_s : u"begin postcard"_s);
+    if (!m_failBegin.isEmpty()) {
+        m_errorText = m_failBegin;
+        return false;
+    }
+    m_page = 1;
+    return true;
+}
+
+void RecordingPrinter::setFontName(const QString& face) {
+    m_face = face;
+    m_calls << u"font "_s + face;
+}
+
+void RecordingPrinter::setFontSize(double points) {
+    m_points = points;
+    m_calls << u"size "_s + QString::number(points);
+}
+
+void RecordingPrinter::setCurrentX(int twips) {
+    m_x = twips;
+    m_calls << u"x "_s + QString::number(twips);
+}
+
+void RecordingPrinter::setCurrentY(int twips) {
+    m_y = twips;
+    m_calls << u"y "_s + QString::number(twips);
+}
+
+void RecordingPrinter::print(const QString& text) {
+    m_calls << u"print "_s + text;
+    m_printed.append({m_page, m_face, m_points, m_x, m_y, text});
+}
+
+void RecordingPrinter::newPage() {
+    ++m_page;
+    m_calls << u"page"_s;
+}
+
+bool RecordingPrinter::endDoc() {
+    m_calls << u"end"_s;
+    if (!m_failEnd.isEmpty()) {
+        m_errorText = m_failEnd;
+        return false;
+    }
+    m_ended = true;
+    return true;
+}
+
+} // namespace platform

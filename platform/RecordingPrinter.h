@@ -1,0 +1,65 @@
+#pragma once
+
+#include "platform/Printer.h"
+
+#include <QList>
+
+namespace platform {
+
+// One text printed, with everything in force when it was printed.
+struct PrintedText {
+    int page = 1; // counted from 1
+    QString face;
+    double points = 0;
+    int xTwips = 0;
+    int yTwips = 0;
+    QString text;
+
+    bool operator==(const PrintedText&) const = default;
+};
+
+// Test double: keeps every call in order, and every printed text with the
+// font, size and position in force, for tests to compare.
+class RecordingPrinter : public Printer {
+public:
+    bool begin(PaperSize paper) override;
+    void setFontName(const QString& face) override;
+    void setFontSize(double points) override;
+    void setCurrentX(int twips) override;
+    void setCurrentY(int twips) override;
+    void print(const QString& text) override;
+    void newPage() override;
+    bool endDoc() override;
+    QString errorText() const override { return m_errorText; }
+    QStringList fontNames() const override { return m_fontNames; }
+
+    // Calls in order, one line each: "begin A4", "font ＭＳ 明朝", "size 11",
+    // "x 1500", "y 1200", "print 〒１２３", "page", "end".
+    const QStringList& calls() const { return m_calls; }
+    const QList<PrintedText>& printed() const { return m_printed; }
+    int pageCount() const { return m_page; }
+    bool ended() const { return m_ended; }
+    PaperSize paper() const { return m_paper; }
+
+    // Makes begin() or endDoc() fail with the given text.
+    void failBegin(const QString& text) { m_failBegin = text; }
+    void failEnd(const QString& text) { m_failEnd = text; }
+    void setFontNames(const QStringList& names) { m_fontNames = names; }
+
+private:
+    QStringList m_calls;
+    QList<PrintedText> m_printed;
+    QStringList m_fontNames;
+    QString m_face;
+    QString m_errorText;
+    QString m_failBegin;
+    QString m_failEnd;
+    double m_points = 0;
+    int m_x = 0;
+    int m_y = 0;
+    int m_page = 0;
+    bool m_ended = false;
+    PaperSize m_paper = PaperSize::A4;
+};
+
+} // namespace platform

@@ -1,0 +1,18 @@
+#include "platform/ScriptedFileDialogs.h"
+
+namespace platform {
+
+QString ScriptedFileDialogs::openFile(const FileDialogRequest& request) {
+    return next(Kind::Open, request);
+}
+
+QString ScriptedFileDialogs::saveFile(const FileDialogRequest& request) {
+    return next(Kind::Save, request);
+}
+
+QString ScriptedFileDialogs::next(Kind kind, const FileDialogRequest& request) {
+    m_requests.append({kind, request});
+    return m_script.isEmpty() ? QString() : m_script.takeFirst();
+}
+
+} // namespace platform

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/FileDialogs.h"
+
+#include <QList>
+#include <QStringList>
+
+namespace platform {
+
+// Test double: returns scripted paths (an empty one is a cancel) and keeps
+// every request. With the script used up it cancels.
+class ScriptedFileDialogs : public FileDialogs {
+public:
+    enum class Kind { Open, Save };
+    struct Request {
+        Kind kind;
+        FileDialogRequest request;
+    };
+
+    QString openFile(const FileDialogRequest& request) override;
+    QString saveFile(const FileDialogRequest& request) override;
+
+    void answer(const QString& path) { m_script << path; }
+    const QList<Request>& requests() const { return m_requests; }
+
+private:
+    QString next(Kind kind, const FileDialogRequest& request);
+
+    QStringList m_script;
+    QList<Request> m_requests;
+};
+
+} // namespace platform

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/Platform.h"
+#include "platform/RecordingHelp.h"
+#include "platform/RecordingPrinterProvider.h"
+#include "platform/ScriptedFileDialogs.h"
+#include "platform/ScriptedMessages.h"
+
+namespace platform {
+
+// Every test double in one place, with the Platform that hands them out.
+struct TestPlatform {
+    ScriptedMessages messages;
+    ScriptedFileDialogs dialogs;
+    RecordingHelpViewer help;
+    RecordingShell shell;
+    RecordingPrinterProvider printers;
+    Platform platform{messages, dialogs, help, shell, printers};
+};
+
+} // namespace platform

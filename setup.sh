@@ -1,0 +1,37 @@
+#!/bin/sh
+# Installs what is missing on a Debian 12 machine, builds, and then either
+# prints the sample book (./setup.sh run) or runs every test (./setup.sh test).
+set -eu
+cd "$(dirname "$0")"
+MODE="${1:-run}"
+BUILD="${TAGORA_BUILD_DIR:-build}"
+
+PACKAGES="cmake g++ make ccache qt6-base-dev fonts-ipaexfont-mincho fonts-ipaexfont-gothic fonts-ocr-b poppler-utils xvfb xauth"
+MISSING=""
+for package in $PACKAGES; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || MISSING="$MISSING $package"
+done
+if [ -n "$MISSING" ]; then
+    SUDO=""
+    [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+    $SUDO apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $MISSING
+fi
+
+cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$BUILD" -j"$(nproc)"
+
+case "$MODE" in
+run)
+    mkdir -p out
+    "$BUILD/app/tagora" --home out list examples/sample.dat
+    ;;
+test)
+    cd "$BUILD"
+    LANG=C.UTF-8 ctest --output-on-failure -j"$(nproc)"
+    ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac

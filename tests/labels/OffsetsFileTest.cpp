@@ -1,0 +1,97 @@
+#include "labels/OffsetsFile.h"
+#include "labels/PositionMarker.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using labels::MarkerDirection;
+using labels::MarkerPosition;
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+MarkerPosition pressed(MarkerPosition position, MarkerDirection direction, int times) {
+    for (int i = 0; i < times; ++i)
+        position = labels::steppedMarker(position, direction);
+    return position;
+}
+
+} // namespace
+
+class OffsetsFileTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void writesOneQuotedLine() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Tagora.opt"_s);
+        QVERIFY(labels::writeOffsets(path, {u"1180"_s, u"500"_s, u"0"_s}).ok());
+        QCOMPARE(readAll(path), QByteArray("\"1180\",\"500\",\"0\"\r\n"));
+    }
+
+    void readsWithOrWithoutQuotes_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("x");
+        QTest::addColumn<QString>("y");
+        QTest::addColumn<QString>("extra");
+        QTest::newRow("quoted") << QByteArray("\"1260\",\"440\",\"7\"\r\n") << u"1260"_s << u"440"_s << u"7"_s;
+        QTest::newRow("bare") << QByteArray("1260,440,abc\r\n") << u"1260"_s << u"440"_s << u"abc"_s;
+        QTest::newRow("short file") << QByteArray("\"1260\"\r\n") << u"1260"_s << u"480"_s << u"0"_s;
+        QTest::newRow("empty file") << QByteArray() << u"1200"_s << u"480"_s << u"0"_s;
+    }
+
+    void readsWithOrWithoutQuotes() {
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Tagora1.opt"_s);
+        writeAll(path, content);
+        const MarkerPosition position = labels::readOffsets(path);
+        QTEST(position.xPoint, "x");
+        QTEST(position.yPoint, "y");
+        QTEST(position.extra, "extra");
+    }
+
+    void missingFileIsNeutral() {
+        QTemporaryDir dir;
+        const MarkerPosition position = labels::readOffsets(dir.filePath(u"Tagora.opt"_s));
+        QCOMPARE(labels::xMillimetres(position), 0.0);
+        QCOMPARE(labels::yMillimetres(position), 0.0);
+    }
+
+    void millimetresAndTwips() {
+        const MarkerPosition position{u"1260"_s, u"260"_s, u"0"_s};
+        QCOMPARE(labels::xMillimetres(position), 3.0);
+        QCOMPARE(labels::yMillimetres(position), -11.0);
+        QCOMPARE(labels::millimetresToTwips(3), 165);
+        QCOMPARE(labels::millimetresToTwips(-10), -550);
+        QCOMPARE(labels::millimetreText(labels::xMillimetres({u"1510"_s, u"480"_s, u"0"_s})), u"15.5"_s);
+    }
+
+    void stepsStopAtTheLimits() {
+        const MarkerPosition neutral;
+        QCOMPARE(pressed(neutral, MarkerDirection::Left, 10).xPoint, u"1000"_s);
+        QCOMPARE(pressed(neutral, MarkerDirection::Left, 11).xPoint, u"1000"_s);
+        QCOMPARE(pressed(neutral, MarkerDirection::Down, 12).yPoint, u"700"_s);
+        QCOMPARE(pressed(neutral, MarkerDirection::Up, 20).yPoint, u"260"_s);
+        QCOMPARE(pressed(neutral, MarkerDirection::Right, 1).xPoint, u"1220"_s);
+        const MarkerPosition offGrid{u"1510"_s, u"480"_s, u"keep me"_s};
+        QCOMPARE(pressed(offGrid, MarkerDirection::Right, 1).xPoint, u"1510"_s);
+        QCOMPARE(pressed(offGrid, MarkerDirection::Left, 1).xPoint, u"1490"_s);
+        QCOMPARE(pressed(offGrid, MarkerDirection::Up, 3).extra, u"keep me"_s);
+    }
+};
+
+QTEST_GUILESS_MAIN(OffsetsFileTest)
+#include "OffsetsFileTest.moc"

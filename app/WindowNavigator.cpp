@@ -1,5 +1,7 @@
 #include "app/WindowNavigator.h"
 
+#include "postcard/frmPrintH.h"
+
 #include <QApplication>
 
 namespace app {
@@ -34,7 +36,7 @@ void WindowNavigator::openLabelPrint(const book::CardList& entries) {
 }
 
 void WindowNavigator::openPostcardPrint(const book::CardList& entries) {
-    (void)entries;
+    handOver(new postcard::frmPrintH(m_context, entries));
 }
 
 void WindowNavigator::openSheet(bool fromMenu) {

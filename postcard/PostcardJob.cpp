@@ -1,0 +1,73 @@
+#include "postcard/PostcardJob.h"
+
+#include "labels/OffsetsFile.h"
+#include "postcard/PostcardLayout.h"
+
+using namespace Qt::StringLiterals;
+
+namespace postcard {
+
+QString postcardCountQuestion(int count) {
+    return u"印刷枚数は"_s + QString::number(count) + u"枚です。"_s;
+}
+
+namespace {
+
+void printAt(platform::Printer& printer, int xTwips, int yTwips, const QString& text) {
+    printer.setCurrentX(xTwips);
+    printer.setCurrentY(yTwips);
+    printer.print(text);
+}
+
+void printLine(platform::Printer& printer, const TextPlace& place, int dx, int dy, const QString& text) {
+    printAt(printer, place.xTwips + dx, place.yTwips + dy, text);
+}
+
+void useFont(platform::Printer& printer, const QString& face, double points) {
+    printer.setFontName(face);
+    printer.setFontSize(points);
+}
+
+} // namespace
+
+void drawPostcards(platform::Printer& printer, const QList<PostcardText>& postcards,
+                   const PostcardJobSettings& settings) {
+    const int dx = labels::millimetresToTwips(settings.xOffsetMillimetres);
+    const int dy = labels::millimetresToTwips(settings.yOffsetMillimetres);
+    for (qsizetype i = 0; i < postcards.size(); ++i) {
+        const PostcardText& card = postcards[i];
+        useFont(printer, settings.zipFace, ZipBoxPoints);
+        for (int box = 0; box < ZipBoxCount; ++box)
+            if (!card.zipDigits[box].isEmpty())
+                printAt(printer, ZipBoxXTwips[box] + dx, ZipBoxYTwips + dy, card.zipDigits[box]);
+        useFont(printer, settings.textFace, Address1Place.points);
+        printLine(printer, Address1Place, dx, dy, card.address1);
+        printLine(printer, Address2Place, dx, dy, card.address2);
+        printLine(printer, Address3Place, dx, dy, card.address3);
+        useFont(printer, settings.textFace, NameLinePlace.points);
+        printLine(printer, NameLinePlace, dx, dy, card.nameLine);
+        useFont(printer, settings.textFace, CodePlace.points);
+        printLine(printer, CodePlace, dx, dy, card.code);
+        // A break after the last card would leave a blank page at the end.
+        if (i + 1 < postcards.size())
+            printer.newPage();
+    }
+}
+
+PostcardJobResult printPostcards(platform::Printer& printer, const book::CardList& entries,
+                                 const PostcardJobSettings& settings) {
+    PostcardJobResult result;
+    if (!printer.begin(settings.paper)) {
+        result.error = printer.errorText();
+        return result;
+    }
+    drawPostcards(printer, postcardTexts(entries), settings);
+    if (!printer.endDoc()) {
+        result.error = printer.errorText();
+        return result;
+    }
+    result.sent = true;
+    return result;
+}
+
+} // namespace postcard

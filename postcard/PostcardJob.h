@@ -1,0 +1,43 @@
+#pragma once
+
+#include "book/AddressCard.h"
+#include "platform/Printer.h"
+#include "postcard/PostcardText.h"
+
+#include <QList>
+#include <QString>
+
+namespace postcard {
+
+// What a postcard job is drawn with, besides the entries.
+struct PostcardJobSettings {
+    QString zipFace;            // the code boxes' face ("ＭＳ 明朝" or "OCR-B")
+    QString textFace;           // every other line's face
+    double xOffsetMillimetres = 0; // right is positive
+    double yOffsetMillimetres = 0; // down is positive
+    platform::PaperSize paper = platform::PaperSize::Postcard;
+};
+
+// The outcome of a job: empty error when every postcard was sent.
+struct PostcardJobResult {
+    bool sent = false;
+    QString error; // what the printer reported when not sent
+    bool ok() const { return sent; }
+};
+
+// The question asked before a job of n postcards: "印刷枚数は3枚です。".
+QString postcardCountQuestion(int count);
+
+// Draws the postcards on a begun printer, one per page, a page break between
+// two postcards and none after the last: the boxes in the code face at
+// 12 points, the address lines at 11, the name line at 14 and the code at
+// 10 in the text face, every position moved by the trims (55 twips per mm).
+void drawPostcards(platform::Printer& printer, const QList<PostcardText>& postcards,
+                   const PostcardJobSettings& settings);
+
+// The whole job: begins the document on the settings' paper, builds and
+// draws every entry's postcard and ends the document.
+PostcardJobResult printPostcards(platform::Printer& printer, const book::CardList& entries,
+                                 const PostcardJobSettings& settings);
+
+} // namespace postcard

@@ -1,0 +1,44 @@
+#include "postcard/PostcardText.h"
+
+#include "book/Honorifics.h"
+
+using namespace Qt::StringLiterals;
+
+namespace postcard {
+
+QString boxPrintText(const QString& boxCharacter) {
+    if (boxCharacter.isEmpty())
+        return {};
+    QString shown = boxCharacter;
+    const QChar first = boxCharacter.front();
+    if (boxCharacter.size() == 1 && first >= u'０' && first <= u'９')
+        shown = QString(QChar(u'0' + (first.unicode() - u'０')));
+    return u" "_s + shown + u" "_s;
+}
+
+PostcardText postcardTextOf(const book::AddressCard& entry) {
+    PostcardText text;
+    text.nameLine = entry.name + u"　"_s + book::honorificText(entry.honorific);
+    text.address1 = entry.address1;
+    text.address2 = entry.address2;
+    text.address3 = entry.address3;
+    text.code = entry.code;
+    const ZipBoxes boxes = zipBoxesOf(entry.postalCode);
+    for (int box = 0; box < ZipBoxCount; ++box)
+        text.zipDigits[box] = boxPrintText(boxes[box]);
+    return text;
+}
+
+QList<PostcardText> postcardTexts(const book::CardList& entries) {
+    QList<PostcardText> texts;
+    texts.reserve(entries.size());
+    for (const book::AddressCard& entry : entries)
+        texts.append(postcardTextOf(entry));
+    return texts;
+}
+
+QString previewNameLine(const book::AddressCard& entry) {
+    return entry.name + u" "_s + book::honorificText(entry.honorific);
+}
+
+} // namespace postcard

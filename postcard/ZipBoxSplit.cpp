@@ -1,0 +1,31 @@
+#include "postcard/ZipBoxSplit.h"
+
+#include "labels/FullWidth.h"
+
+#include <QList>
+
+namespace postcard {
+
+ZipBoxes zipBoxSplit(const QString& fullWidthCode) {
+    const QList<uint> characters = fullWidthCode.toUcs4();
+    auto characterAt = [&](int index) -> QString {
+        if (index >= characters.size())
+            return {};
+        const char32_t c = char32_t(characters[index]);
+        return QString::fromUcs4(&c, 1);
+    };
+    ZipBoxes boxes;
+    const bool hyphenAfterThree = characters.size() > 3 && characters[3] == U'－';
+    for (int box = 0; box < ZipBoxCount; ++box) {
+        // After the hyphen the boxes skip over it: box 3 takes character 5.
+        const int index = (hyphenAfterThree && box >= 3) ? box + 1 : box;
+        boxes[box] = characterAt(index);
+    }
+    return boxes;
+}
+
+ZipBoxes zipBoxesOf(const QString& postalCode) {
+    return zipBoxSplit(labels::toFullWidth(postalCode));
+}
+
+} // namespace postcard

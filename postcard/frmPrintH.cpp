@@ -1,0 +1,396 @@
+#include "postcard/frmPrintH.h"
+
+#include "book/LenientNumber.h"
+#include "labels/OffsetsFile.h"
+#include "labels/OutputChoice.h"
+#include "labels/frmFont.h"
+#include "platform/Fonts.h"
+#include "platform/ProgramFolder.h"
+#include "postcard/CardDrawing.h"
+#include "postcard/PostcardJob.h"
+#include "postcard/PostcardLayout.h"
+#include "postcard/PostcardText.h"
+#include "postcard/frmPriloc1.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace postcard {
+
+namespace {
+
+// The preview draws the card at 3 pixels per millimetre.
+constexpr double PreviewPixelsPerMm = 3.0;
+constexpr double TwipsPerMillimetre = 1440.0 / 25.4;
+constexpr double MillimetresPerPoint = 25.4 / 72.0;
+
+int previewPixels(int layoutTwips) {
+    return qRound((layoutTwips + platform::PageOriginInsetTwips) / TwipsPerMillimetre * PreviewPixelsPerMm);
+}
+
+int previewFontPixels(double points) {
+    return qRound(points * MillimetresPerPoint * PreviewPixelsPerMm);
+}
+
+QFont faceAt(const QString& face, double points) {
+    QFont font(face);
+    font.setPixelSize(previewFontPixels(points));
+    return font;
+}
+
+} // namespace
+
+frmPrintH::frmPrintH(app::AppContext& context, const book::CardList& entries, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_context(context) {
+    setObjectName(u"frmPrintH"_s);
+    setWindowTitle(u"印刷フォーマット ハガキ"_s);
+    buildControls();
+
+    Option1->setChecked(true);
+    if (m_context.state.PrintFromList) {
+        m_entries = entries;
+    } else {
+        // One typed address: only its first entry counts, and there is nowhere to go.
+        if (!entries.isEmpty())
+            m_entries = {entries.first()};
+        lblPP->hide();
+        cmdRew->setEnabled(false);
+        cmdFF->setEnabled(false);
+    }
+    Text1 = QString::fromUtf16(platform::MinchoFace);
+    Text6 = QString::fromUtf16(platform::MinchoFace);
+    m_current = 0;
+    GetPage();
+    showPosition();
+    cmdPrint->setEnabled(!m_entries.isEmpty());
+
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move((area.width() - width()) / 2, (area.height() - height()) / 2);
+    }
+}
+
+void frmPrintH::buildControls() {
+    auto* card = new QLabel(this);
+    card->setObjectName(u"picCard"_s);
+    const QPixmap blank = blankCardPicture(PreviewPixelsPerMm);
+    card->setPixmap(blank);
+    card->setFixedSize(blank.size());
+
+    for (int box = 0; box < ZipBoxCount; ++box) {
+        auto* label = new QLabel(card);
+        label->setObjectName(u"lblZipb%1"_s.arg(box));
+        label->setAlignment(Qt::AlignCenter);
+        label->setGeometry(qRound(CardBoxLeftMillimetres[box] * PreviewPixelsPerMm),
+                           qRound(CardBoxTopMillimetres * PreviewPixelsPerMm),
+                           qRound(CardBoxWidthMillimetres * PreviewPixelsPerMm),
+                           qRound(CardBoxHeightMillimetres * PreviewPixelsPerMm));
+        lblZipb[box] = label;
+    }
+    auto line = [&](const QString& name, const TextPlace& place) {
+        auto* label = new QLabel(card);
+        label->setObjectName(name);
+        const int left = previewPixels(place.xTwips);
+        label->setGeometry(left, previewPixels(place.yTwips), blank.width() - left - 4,
+                           previewFontPixels(place.points) + 6);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    };
+    lblAdd1 = line(u"lblAdd1"_s, Address1Place);
+    lblAdd2 = line(u"lblAdd2"_s, Address2Place);
+    lblAdd3 = line(u"lblAdd3"_s, Address3Place);
+    lblName = line(u"lblName"_s, NameLinePlace);
+    lblCode = line(u"lblCode"_s, CodePlace);
+
+    Label3 = new QLabel(u"受取人データ"_s, this);
+    Label3->setObjectName(u"Label3"_s);
+    Label2 = new QLabel(u"郵便番号"_s, this);
+    Label2->setObjectName(u"Label2"_s);
+    lblPP = new QLabel(this);
+    lblPP->setObjectName(u"lblPP"_s);
+    lblPP->setAlignment(Qt::AlignCenter);
+
+    auto button = [this](const QString& name, const QString& caption) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(name);
+        return b;
+    };
+    cmdRew = button(u"cmdRew"_s, u"＜"_s);
+    cmdRew->setToolTip(u"戻る"_s);
+    cmdFF = button(u"cmdFF"_s, u"＞"_s);
+    cmdFF->setToolTip(u"次のラベルへ"_s);
+    cmdPrint = button(u"cmdPrint"_s, u"印刷"_s);
+    cmdCancel = button(u"cmdCancel"_s, u"戻る"_s);
+    cmdExit = button(u"cmdExit"_s, u"終了"_s);
+    Command2 = button(u"Command2"_s, u"印字位置設定"_s);
+    Command4 = button(u"Command4"_s, u"フォント選択"_s);
+    Command3 = button(u"Command3"_s, u"ヘルプ"_s);
+    Command3->setToolTip(u"ヘルプ"_s);
+
+    fraFont = new QGroupBox(u"〒：フォント"_s, this);
+    fraFont->setObjectName(u"fraFont"_s);
+    Option1 = new QRadioButton(u"ＭＳ明朝"_s, fraFont);
+    Option1->setObjectName(u"Option1"_s);
+    Option2 = new QRadioButton(u"OCR-B"_s, fraFont);
+    Option2->setObjectName(u"Option2"_s);
+    auto* fontLayout = new QVBoxLayout(fraFont);
+    fontLayout->addWidget(Option1);
+    fontLayout->addWidget(Option2);
+
+    fraPaper = new QGroupBox(u"用紙"_s, this);
+    fraPaper->setObjectName(u"fraPaper"_s);
+    optPostcard = new QRadioButton(u"ハガキ"_s, fraPaper);
+    optPostcard->setObjectName(u"optPostcard"_s);
+    optPostcard->setChecked(true);
+    optA4 = new QRadioButton(u"A4（左上に印刷）"_s, fraPaper);
+    optA4->setObjectName(u"optA4"_s);
+    auto* paperLayout = new QVBoxLayout(fraPaper);
+    paperLayout->addWidget(optPostcard);
+    paperLayout->addWidget(optA4);
+
+    auto* navigation = new QHBoxLayout;
+    navigation->addWidget(cmdRew);
+    navigation->addWidget(lblPP, 1);
+    navigation->addWidget(cmdFF);
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(Label3);
+    side->addLayout(navigation);
+    side->addSpacing(8);
+    side->addWidget(Label2);
+    side->addWidget(fraFont);
+    side->addWidget(fraPaper);
+    side->addSpacing(8);
+    side->addWidget(Command2);
+    side->addWidget(Command4);
+    side->addStretch();
+    side->addWidget(cmdPrint);
+    side->addWidget(cmdCancel);
+    side->addWidget(cmdExit);
+    side->addWidget(Command3);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(card, 0, Qt::AlignTop);
+    layout->addLayout(side);
+    auto* bar = new QMenuBar(this);
+    buildMenu(bar);
+    layout->setMenuBar(bar);
+
+    connect(cmdFF, &QPushButton::clicked, this, &frmPrintH::nextEntry);
+    connect(cmdRew, &QPushButton::clicked, this, &frmPrintH::previousEntry);
+    connect(Option1, &QRadioButton::clicked, this, &frmPrintH::useMinchoCodeFace);
+    connect(Option2, &QRadioButton::clicked, this, &frmPrintH::useOcrBCodeFace);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmPrintH::printJob);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmPrintH::backToStart);
+    connect(cmdExit, &QPushButton::clicked, this, &frmPrintH::quitProgram);
+    connect(Command2, &QPushButton::clicked, this, &frmPrintH::openPositionDialog);
+    connect(Command4, &QPushButton::clicked, this, &frmPrintH::openFontChooser);
+    connect(Command3, &QPushButton::clicked, this, &frmPrintH::showHelp);
+}
+
+void frmPrintH::buildMenu(QMenuBar* bar) {
+    mnuSet = bar->addMenu(u"設定"_s);
+    mnuSet->setObjectName(u"mnuSet"_s);
+    // The font and position commands belong to the label screen's menu;
+    // here the buttons do that work.
+    mnuFont = mnuSet->addAction(u"フォント指定"_s);
+    mnuFont->setObjectName(u"mnuFont"_s);
+    mnuLocate = mnuSet->addAction(u"印字位置"_s);
+    mnuLocate->setObjectName(u"mnuLocate"_s);
+    mnuSet->addSeparator();
+    mnuOutput = mnuSet->addMenu(u"出力先"_s);
+    mnuOutput->setObjectName(u"mnuOutput"_s);
+    connect(mnuOutput, &QMenu::aboutToShow, this, &frmPrintH::fillOutputMenu);
+    fillOutputMenu();
+}
+
+void frmPrintH::fillOutputMenu() {
+    using Mode = labels::OutputChoice::Mode;
+    mnuOutput->clear();
+    auto* group = new QActionGroup(mnuOutput);
+    const labels::OutputChoice current = labels::outputChoiceForThisRun();
+    auto add = [&](const QString& caption, Mode mode, const QString& printer) {
+        QAction* action = mnuOutput->addAction(caption);
+        action->setCheckable(true);
+        action->setChecked(current.mode == mode && (mode != Mode::Printer || current.printerName == printer));
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [mode, printer] {
+            labels::outputChoiceForThisRun() = {mode, printer};
+        });
+    };
+    add(u"既定のプリンター（なければPDFファイル）"_s, Mode::Automatic, {});
+    for (const QString& printer : m_context.platform.printers.printerNames())
+        add(printer, Mode::Printer, printer);
+    add(u"PDFファイル"_s, Mode::PdfFile, {});
+}
+
+void frmPrintH::GetPage() {
+    if (m_entries.isEmpty())
+        return;
+    const book::AddressCard& entry = m_entries[m_current];
+    lblName->setText(previewNameLine(entry));
+    lblAdd1->setText(entry.address1);
+    lblAdd2->setText(entry.address2);
+    lblCode->setText(entry.code);
+    lblAdd3->setText(entry.address3);
+    lblName->setFont(faceAt(Text6, NameLinePlace.points));
+    lblAdd1->setFont(faceAt(Text6, Address1Place.points));
+    lblAdd2->setFont(faceAt(Text6, Address2Place.points));
+    lblAdd3->setFont(faceAt(Text6, Address3Place.points));
+    lblCode->setFont(faceAt(Text6, CodePlace.points));
+    Rezip();
+}
+
+void frmPrintH::Rezip() {
+    const ZipBoxes boxes = m_entries.isEmpty() ? ZipBoxes{} : zipBoxesOf(m_entries[m_current].postalCode);
+    for (int box = 0; box < ZipBoxCount; ++box) {
+        lblZipb[box]->setText(boxes[box]);
+        lblZipb[box]->setFont(faceAt(Text1, ZipBoxPoints));
+    }
+}
+
+void frmPrintH::applyTextFont(const QString& face) {
+    Text6 = face;
+    GetPage();
+}
+
+void frmPrintH::showPosition() {
+    lblPP->setText(u"%1/%2"_s.arg(m_current + 1).arg(m_entries.size()));
+}
+
+void frmPrintH::nextEntry() {
+    // The screen pages through the first hundred entries only.
+    if (m_current == 99)
+        return;
+    if (m_current >= entryCount() - 1) {
+        m_context.platform.messages.show(u"最後のラベルです。"_s, platform::Buttons::Ok);
+        return;
+    }
+    ++m_current;
+    GetPage();
+    showPosition();
+}
+
+void frmPrintH::previousEntry() {
+    if (m_current == 0) {
+        m_context.platform.messages.show(u"最初のﾗﾍﾞﾙです。"_s, platform::Buttons::Ok);
+        return;
+    }
+    --m_current;
+    GetPage();
+    showPosition();
+}
+
+void frmPrintH::useMinchoCodeFace() {
+    Text1 = QString::fromUtf16(platform::MinchoFace);
+    Rezip();
+}
+
+void frmPrintH::useOcrBCodeFace() {
+    Text1 = QString::fromUtf16(platform::OcrBFace);
+    Rezip();
+}
+
+void frmPrintH::readOffsets() {
+    const labels::MarkerPosition marker = labels::readOffsets(frmPriloc1::offsetsPath());
+    Text4 = labels::millimetreText(labels::xMillimetres(marker));
+    Text5 = labels::millimetreText(labels::yMillimetres(marker));
+}
+
+void frmPrintH::printJob() {
+    platform::Platform& platform = m_context.platform;
+    readOffsets();
+    const int count = entryCount();
+    if (platform.messages.show(postcardCountQuestion(count), platform::Buttons::OkCancel) != platform::Answer::Ok)
+        return;
+    cmdPrint->setEnabled(false);
+    const std::optional<platform::PrintDestination> destination =
+        labels::nextDestination(labels::outputChoiceForThisRun(), platform, u"ハガキ.pdf"_s);
+    if (!destination) {
+        // No file chosen: nothing was printed, so the job can be asked for again.
+        cmdPrint->setEnabled(true);
+        return;
+    }
+    PostcardJobSettings settings;
+    settings.zipFace = Text1;
+    settings.textFace = Text6;
+    settings.xOffsetMillimetres = book::leadingNumber(Text4);
+    settings.yOffsetMillimetres = book::leadingNumber(Text5);
+    settings.paper = optA4->isChecked() ? platform::PaperSize::A4 : platform::PaperSize::Postcard;
+
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    std::unique_ptr<platform::Printer> printer = platform.printers.open(*destination);
+    const PostcardJobResult result = printPostcards(*printer, m_entries, settings);
+    printer.reset();
+    QGuiApplication::restoreOverrideCursor();
+    if (!result.ok()) {
+        platform.messages.show(labels::printFailureMessage(result.error), platform::Buttons::Ok);
+        // The postcards did not come out: let the user try again.
+        cmdPrint->setEnabled(true);
+    }
+}
+
+void frmPrintH::backToStart() {
+    m_context.state.Reentry = 1;
+    m_context.navigator.showStart();
+}
+
+void frmPrintH::quitProgram() {
+    m_context.navigator.quit();
+}
+
+void frmPrintH::openPositionDialog() {
+    if (m_positionDialog) {
+        m_positionDialog->raise();
+        m_positionDialog->activateWindow();
+        return;
+    }
+    auto* dialog = new frmPriloc1(
+        m_context,
+        [this](const QString& xMm, const QString& yMm) {
+            Text4 = xMm;
+            Text5 = yMm;
+        },
+        this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    m_positionDialog = dialog;
+    dialog->show();
+}
+
+void frmPrintH::openFontChooser() {
+    if (m_fontChooser) {
+        m_fontChooser->raise();
+        m_fontChooser->activateWindow();
+        return;
+    }
+    QPointer<frmPrintH> self(this);
+    auto* chooser = new labels::frmFont(
+        m_context,
+        [self](const QString& face) {
+            if (self)
+                self->applyTextFont(face);
+        },
+        this);
+    chooser->setAttribute(Qt::WA_DeleteOnClose);
+    m_fontChooser = chooser;
+    chooser->show();
+}
+
+void frmPrintH::showHelp() {
+    m_context.platform.help.showHelp(u"Tagora.hlp"_s, platform::HelpViewer::Command::Context, 8);
+}
+
+} // namespace postcard

@@ -1,0 +1,116 @@
+#pragma once
+
+// The postcard print screen: one entry at a time in a picture of the card,
+// and the job that prints every entry on a postcard of its own.
+//
+// lblZipb(0-6)  the seven code boxes, in the code face (Text1)
+// lblName, lblAdd1-3, lblCode  name with honorific, address lines, code
+// lblPP         entry number / count ("3/12"); hidden for one typed address
+// cmdRew, cmdFF previous / next entry; cmdPrint the job; cmdCancel back;
+// cmdExit       end the program; Command2 position dialog; Command4 font
+//               chooser; Command3 help
+// Option1, Option2  code face "ＭＳ 明朝" / "OCR-B"
+// optPostcard, optA4  the paper the job is set up for
+// Text1         code face; Text6 text face; Text4, Text5 X and Y trims in mm
+
+#include "app/AppContext.h"
+#include "book/AddressCard.h"
+#include "platform/Printer.h"
+#include "postcard/ZipBoxSplit.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QRadioButton;
+
+namespace postcard {
+
+class frmPrintH : public QWidget {
+    Q_OBJECT
+
+public:
+    // entries: the print list, or the one typed address when the shared
+    // state's PrintFromList is false.
+    frmPrintH(app::AppContext& context, const book::CardList& entries, QWidget* parent = nullptr);
+
+    QString Text1;
+    QString Text4;
+    QString Text5;
+    QString Text6;
+
+    // The index of the entry on screen, from 0.
+    int currentEntry() const { return m_current; }
+    int entryCount() const { return int(m_entries.size()); }
+
+public slots:
+    // Shows the current entry (GetPage).
+    void GetPage();
+    // Refills only the seven code boxes (Rezip).
+    void Rezip();
+    // The face the font chooser confirmed becomes the text face of the
+    // preview and of the next job.
+    void applyTextFont(const QString& face);
+
+private slots:
+    void nextEntry();
+    void previousEntry();
+    void useMinchoCodeFace();
+    void useOcrBCodeFace();
+    void printJob();
+    void backToStart();
+    void quitProgram();
+    void openPositionDialog();
+    void openFontChooser();
+    void showHelp();
+    void fillOutputMenu();
+
+private:
+    void buildControls();
+    void buildMenu(QMenuBar* bar);
+    void showPosition();
+    void readOffsets();
+
+    app::AppContext& m_context;
+    book::CardList m_entries;
+    int m_current = 0;
+    QPointer<QWidget> m_positionDialog;
+    QPointer<QWidget> m_fontChooser;
+
+    std::array<QLabel*, ZipBoxCount> lblZipb{};
+    QLabel* lblName = nullptr;
+    QLabel* lblAdd1 = nullptr;
+    QLabel* lblAdd2 = nullptr;
+    QLabel* lblAdd3 = nullptr;
+    QLabel* lblCode = nullptr;
+    QLabel* lblPP = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label2 = nullptr;
+    QGroupBox* fraFont = nullptr;
+    QRadioButton* Option1 = nullptr;
+    QRadioButton* Option2 = nullptr;
+    QGroupBox* fraPaper = nullptr;
+    QRadioButton* optPostcard = nullptr;
+    QRadioButton* optA4 = nullptr;
+    QPushButton* cmdRew = nullptr;
+    QPushButton* cmdFF = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    QPushButton* cmdExit = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command4 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QMenu* mnuSet = nullptr;
+    QAction* mnuFont = nullptr;
+    QAction* mnuLocate = nullptr;
+    QMenu* mnuOutput = nullptr;
+};
+
+} // namespace postcard

@@ -1,0 +1,242 @@
+#include "platform/RecordingPrinter.h"
+#include "postcard/PostcardJob.h"
+#include "postcard/PostcardLayout.h"
+#include "postcard/ZipBoxSplit.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using platform::PrintedText;
+
+namespace {
+
+book::AddressCard card(const QString& name, const QString& zip, const QString& honorific = u"0"_s) {
+    book::AddressCard c;
+    c.name = name;
+    c.address1 = name + u"の住所一"_s;
+    c.address2 = name + u"の住所二"_s;
+    c.address3 = name + u"の住所三"_s;
+    c.postalCode = zip;
+    c.code = name + u"コード"_s;
+    c.honorific = honorific;
+    return c;
+}
+
+postcard::PostcardJobSettings settings(double xMm = 0, double yMm = 0) {
+    postcard::PostcardJobSettings s;
+    s.zipFace = u"OCR-B"_s;
+    s.textFace = u"ＭＳ 明朝"_s;
+    s.xOffsetMillimetres = xMm;
+    s.yOffsetMillimetres = yMm;
+    return s;
+}
+
+QList<PrintedText> onPage(const QList<PrintedText>& printed, int page) {
+    QList<PrintedText> found;
+    for (const PrintedText& text : printed)
+        if (text.page == page)
+            found << text;
+    return found;
+}
+
+} // namespace
+
+class PostcardJobTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void splitsTheCodeIntoSevenBoxes_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("boxes"); // the seven boxes joined with "|"
+        QTest::newRow("seven digits") << u"1234567"_s << u"１|２|３|４|５|６|７"_s;
+        QTest::newRow("hyphen after three") << u"123-4567"_s << u"１|２|３|４|５|６|７"_s;
+        QTest::newRow("full-width with hyphen") << u"１２３－４５６７"_s << u"１|２|３|４|５|６|７"_s;
+        QTest::newRow("full-width digits") << u"１２３４５６７"_s << u"１|２|３|４|５|６|７"_s;
+        QTest::newRow("three digits") << u"123"_s << u"１|２|３||||"_s;
+        QTest::newRow("old five-digit code") << u"123-45"_s << u"１|２|３|４|５||"_s;
+        QTest::newRow("empty") << QString() << u"||||||"_s;
+        QTest::newRow("too long, rest dropped") << u"123-45678"_s << u"１|２|３|４|５|６|７"_s;
+        QTest::newRow("hyphen elsewhere is a character") << u"12-34567"_s << u"１|２|－|３|４|５|６"_s;
+        QTest::newRow("letters kept") << u"12a4567"_s << u"１|２|ａ|４|５|６|７"_s;
+    }
+
+    void splitsTheCodeIntoSevenBoxes() {
+        QFETCH(QString, code);
+        QFETCH(QString, boxes);
+        const postcard::ZipBoxes split = postcard::zipBoxesOf(code);
+        QCOMPARE(QStringList(split.begin(), split.end()).join(u'|'), boxes);
+    }
+
+    void boxesHoldWholeCharacters() {
+        const postcard::ZipBoxes split = postcard::zipBoxSplit(u"1😀3"_s);
+        QCOMPARE(split[1], u"😀"_s);
+        QCOMPARE(split[2], u"3"_s);
+    }
+
+    // A digit prints as a number does, " d " in half width; other characters
+    // the same way, as the preview shows them.
+    void boxTextIsTheDigitBetweenSpaces_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("printed");
+        QTest::newRow("digit") << u"７"_s << u" 7 "_s;
+        QTest::newRow("zero") << u"０"_s << u" 0 "_s;
+        QTest::newRow("letter") << u"Ａ"_s << u" Ａ "_s;
+        QTest::newRow("empty") << QString() << QString();
+    }
+
+    void boxTextIsTheDigitBetweenSpaces() {
+        QFETCH(QString, box);
+        QFETCH(QString, printed);
+        QCOMPARE(postcard::boxPrintText(box), printed);
+    }
+
+    void nameLineJoinsWithAnIdeographicSpace_data() {
+        QTest::addColumn<QString>("honorific");
+        QTest::addColumn<QString>("nameLine");
+        QTest::addColumn<QString>("preview");
+        QTest::newRow("様") << u"0"_s << u"山田　様"_s << u"山田 様"_s;
+        QTest::newRow("差出 keeps its space") << u"3"_s << u"山田　 差出"_s << u"山田  差出"_s;
+        QTest::newRow("none chosen") << u"-1"_s << u"山田　"_s << u"山田 "_s;
+        QTest::newRow("out of range") << u"6"_s << u"山田　"_s << u"山田 "_s;
+    }
+
+    void nameLineJoinsWithAnIdeographicSpace() {
+        QFETCH(QString, honorific);
+        QFETCH(QString, nameLine);
+        QFETCH(QString, preview);
+        const book::AddressCard entry = card(u"山田"_s, u"1"_s, honorific);
+        QCOMPARE(postcard::postcardTextOf(entry).nameLine, nameLine);
+        QCOMPARE(postcard::previewNameLine(entry), preview);
+    }
+
+    void countQuestion() {
+        QCOMPARE(postcard::postcardCountQuestion(12), u"印刷枚数は12枚です。"_s);
+    }
+
+    // The exact calls of one postcard, boxes first, then the lines.
+    void drawsOnePostcardInTheLayoutsOrder() {
+        platform::RecordingPrinter printer;
+        QVERIFY(postcard::printPostcards(printer, {card(u"甲"_s, u"123"_s)}, settings()).ok());
+        const QStringList expected = {
+            u"begin postcard"_s,
+            u"font OCR-B"_s, u"size 12"_s,
+            u"x 2370"_s, u"y 590"_s, u"print  1 "_s,
+            u"x 2750"_s, u"y 590"_s, u"print  2 "_s,
+            u"x 3130"_s, u"y 590"_s, u"print  3 "_s,
+            u"font ＭＳ 明朝"_s, u"size 11"_s,
+            u"x 1500"_s, u"y 2850"_s, u"print 甲の住所一"_s,
+            u"x 1500"_s, u"y 3150"_s, u"print 甲の住所二"_s,
+            u"x 1800"_s, u"y 3450"_s, u"print 甲の住所三"_s,
+            u"font ＭＳ 明朝"_s, u"size 14"_s,
+            u"x 2200"_s, u"y 3900"_s, u"print 甲　様"_s,
+            u"font ＭＳ 明朝"_s, u"size 10"_s,
+            u"x 2500"_s, u"y 4500"_s, u"print 甲コード"_s,
+            u"end"_s,
+        };
+        QCOMPARE(printer.calls(), expected);
+    }
+
+    void everyBoxSitsAtItsX() {
+        platform::RecordingPrinter printer;
+        QVERIFY(postcard::printPostcards(printer, {card(u"甲"_s, u"765-4321"_s)}, settings()).ok());
+        const QList<PrintedText> boxes = onPage(printer.printed(), 1).mid(0, 7);
+        const QString digits = u"7654321"_s;
+        for (int k = 0; k < 7; ++k) {
+            QCOMPARE(boxes[k].text, u" "_s + digits[k] + u" "_s);
+            QCOMPARE(boxes[k].xTwips, postcard::ZipBoxXTwips[k]);
+            QCOMPARE(boxes[k].yTwips, 590);
+            QCOMPARE(boxes[k].points, 12.0);
+        }
+    }
+
+    void onePagePerEntryAndNoneAfterTheLast_data() {
+        QTest::addColumn<int>("entries");
+        QTest::newRow("one") << 1;
+        QTest::newRow("three") << 3;
+        QTest::newRow("three hundred") << 300;
+    }
+
+    void onePagePerEntryAndNoneAfterTheLast() {
+        QFETCH(int, entries);
+        book::CardList list;
+        for (int i = 0; i < entries; ++i)
+            list << card(u"宛名%1"_s.arg(i), u"1234567"_s);
+        platform::RecordingPrinter printer;
+        QVERIFY(postcard::printPostcards(printer, list, settings()).ok());
+        QCOMPARE(printer.pageCount(), entries);
+        QCOMPARE(printer.calls().count(u"page"_s), entries - 1);
+        QCOMPARE(printer.calls().last(), u"end"_s);
+        QVERIFY(printer.calls().at(printer.calls().size() - 2) != u"page"_s);
+        for (int page = 1; page <= entries; ++page) {
+            const QList<PrintedText> texts = onPage(printer.printed(), page);
+            QCOMPARE(texts.size(), 12);
+            QCOMPARE(texts.at(10).text, u"宛名%1　様"_s.arg(page - 1));
+        }
+    }
+
+    // A trim moves everything, the boxes too: 55 twips per millimetre.
+    void offsetsMoveEveryItem_data() {
+        QTest::addColumn<double>("xMm");
+        QTest::addColumn<double>("yMm");
+        QTest::addColumn<int>("dx");
+        QTest::addColumn<int>("dy");
+        QTest::newRow("1 mm right") << 1.0 << 0.0 << 55 << 0;
+        QTest::newRow("10 mm left, 11 mm down") << -10.0 << 11.0 << -550 << 605;
+        QTest::newRow("half millimetre") << 0.5 << -0.5 << 28 << -28;
+    }
+
+    void offsetsMoveEveryItem() {
+        QFETCH(double, xMm);
+        QFETCH(double, yMm);
+        QFETCH(int, dx);
+        QFETCH(int, dy);
+        const book::CardList list = {card(u"甲"_s, u"123-4567"_s), card(u"乙"_s, u"7654321"_s)};
+        platform::RecordingPrinter plain;
+        platform::RecordingPrinter moved;
+        QVERIFY(postcard::printPostcards(plain, list, settings()).ok());
+        QVERIFY(postcard::printPostcards(moved, list, settings(xMm, yMm)).ok());
+        QCOMPARE(moved.printed().size(), plain.printed().size());
+        for (int i = 0; i < plain.printed().size(); ++i) {
+            PrintedText expected = plain.printed()[i];
+            expected.xTwips += dx;
+            expected.yTwips += dy;
+            QCOMPARE(moved.printed()[i], expected);
+        }
+    }
+
+    // The code face is for the boxes only.
+    void codeFaceOnlyForTheBoxes() {
+        platform::RecordingPrinter printer;
+        QVERIFY(postcard::printPostcards(printer, {card(u"甲"_s, u"1234567"_s)}, settings()).ok());
+        for (const PrintedText& text : printer.printed()) {
+            const bool isBox = text.yTwips == postcard::ZipBoxYTwips;
+            QCOMPARE(text.face, isBox ? u"OCR-B"_s : u"ＭＳ 明朝"_s);
+        }
+    }
+
+    void paperIsChosenAtBegin() {
+        platform::RecordingPrinter printer;
+        postcard::PostcardJobSettings a4 = settings();
+        a4.paper = platform::PaperSize::A4;
+        QVERIFY(postcard::printPostcards(printer, {card(u"甲"_s, u"1"_s)}, a4).ok());
+        QCOMPARE(printer.calls().first(), u"begin A4"_s);
+    }
+
+    void printerFailuresAreReported() {
+        platform::RecordingPrinter refusing;
+        refusing.failBegin(u"プリンターが使用できません。"_s);
+        postcard::PostcardJobResult result = postcard::printPostcards(refusing, {card(u"甲"_s, u"1"_s)}, settings());
+        QVERIFY(!result.ok());
+        QCOMPARE(result.error, u"プリンターが使用できません。"_s);
+        QVERIFY(refusing.printed().isEmpty());
+
+        platform::RecordingPrinter failingAtEnd;
+        failingAtEnd.failEnd(u"印刷を完了できません。"_s);
+        result = postcard::printPostcards(failingAtEnd, {card(u"甲"_s, u"1"_s)}, settings());
+        QVERIFY(!result.ok());
+        QCOMPARE(result.error, u"印刷を完了できません。"_s);
+    }
+};
+
+QTEST_GUILESS_MAIN(PostcardJobTest)
+#include "PostcardJobTest.moc"

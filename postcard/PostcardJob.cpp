@@ -1,6 +1,7 @@
 #include "postcard/PostcardJob.h"
 
 #include "labels/OffsetsFile.h"
+#include "postcard/BoxSpacing.h"
 #include "postcard/PostcardLayout.h"
 
 using namespace Qt::StringLiterals;
@@ -34,12 +35,13 @@ void drawPostcards(platform::Printer& printer, const QList<PostcardText>& postca
                    const PostcardJobSettings& settings) {
     const int dx = labels::millimetresToTwips(settings.xOffsetMillimetres);
     const int dy = labels::millimetresToTwips(settings.yOffsetMillimetres);
+    const int boxShift = boxTextShiftTwips(settings.zipFace, ZipBoxPoints);
     for (qsizetype i = 0; i < postcards.size(); ++i) {
         const PostcardText& card = postcards[i];
         useFont(printer, settings.zipFace, ZipBoxPoints);
         for (int box = 0; box < ZipBoxCount; ++box)
             if (!card.zipDigits[box].isEmpty())
-                printAt(printer, ZipBoxXTwips[box] + dx, ZipBoxYTwips + dy, card.zipDigits[box]);
+                printAt(printer, ZipBoxXTwips[box] + dx - boxShift, ZipBoxYTwips + dy, card.zipDigits[box]);
         useFont(printer, settings.textFace, Address1Place.points);
         printLine(printer, Address1Place, dx, dy, card.address1);
         printLine(printer, Address2Place, dx, dy, card.address2);

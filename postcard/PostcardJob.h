@@ -32,6 +32,8 @@ QString postcardCountQuestion(int count);
 // two postcards and none after the last: the boxes in the code face at
 // 12 points, the address lines at 11, the name line at 14 and the code at
 // 10 in the text face, every position moved by the trims (55 twips per mm).
+// A code face with a wider space than the Mincho's moves the box texts left
+// by the difference, so the digits stay in their boxes.
 void drawPostcards(platform::Printer& printer, const QList<PostcardText>& postcards,
                    const PostcardJobSettings& settings);
 

@@ -1,4 +1,6 @@
 #include "platform/RecordingPrinter.h"
+#include "platform/Fonts.h"
+#include "postcard/BoxSpacing.h"
 #include "postcard/PostcardJob.h"
 #include "postcard/PostcardLayout.h"
 #include "postcard/ZipBoxSplit.h"
@@ -24,7 +26,7 @@ book::AddressCard card(const QString& name, const QString& zip, const QString& h
 
 postcard::PostcardJobSettings settings(double xMm = 0, double yMm = 0) {
     postcard::PostcardJobSettings s;
-    s.zipFace = u"OCR-B"_s;
+    s.zipFace = u"ＭＳ 明朝"_s;
     s.textFace = u"ＭＳ 明朝"_s;
     s.xOffsetMillimetres = xMm;
     s.yOffsetMillimetres = yMm;
@@ -45,6 +47,8 @@ class PostcardJobTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { platform::registerFontSubstitutions(); }
+
     void splitsTheCodeIntoSevenBoxes_data() {
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("boxes"); // the seven boxes joined with "|"
@@ -119,7 +123,7 @@ private slots:
         QVERIFY(postcard::printPostcards(printer, {card(u"甲"_s, u"123"_s)}, settings()).ok());
         const QStringList expected = {
             u"begin postcard"_s,
-            u"font OCR-B"_s, u"size 12"_s,
+            u"font ＭＳ 明朝"_s, u"size 12"_s,
             u"x 2370"_s, u"y 590"_s, u"print  1 "_s,
             u"x 2750"_s, u"y 590"_s, u"print  2 "_s,
             u"x 3130"_s, u"y 590"_s, u"print  3 "_s,
@@ -204,14 +208,24 @@ private slots:
         }
     }
 
-    // The code face is for the boxes only.
+    // The code face is for the boxes only; its wider space moves the box
+    // texts left so the digits start where the Mincho's do.
     void codeFaceOnlyForTheBoxes() {
         platform::RecordingPrinter printer;
-        QVERIFY(postcard::printPostcards(printer, {card(u"甲"_s, u"1234567"_s)}, settings()).ok());
+        postcard::PostcardJobSettings ocrB = settings();
+        ocrB.zipFace = u"OCR-B"_s;
+        QVERIFY(postcard::printPostcards(printer, {card(u"甲"_s, u"1234567"_s)}, ocrB).ok());
+        const int shift = postcard::boxTextShiftTwips(u"OCR-B"_s, 12);
+        QVERIFY2(shift > 50 && shift < 150, qPrintable(QString::number(shift)));
+        QCOMPARE(postcard::boxTextShiftTwips(u"ＭＳ 明朝"_s, 12), 0);
+        int boxes = 0;
         for (const PrintedText& text : printer.printed()) {
             const bool isBox = text.yTwips == postcard::ZipBoxYTwips;
             QCOMPARE(text.face, isBox ? u"OCR-B"_s : u"ＭＳ 明朝"_s);
+            if (isBox)
+                QCOMPARE(text.xTwips, postcard::ZipBoxXTwips[boxes++] - shift);
         }
+        QCOMPARE(boxes, 7);
     }
 
     void paperIsChosenAtBegin() {
@@ -238,5 +252,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(PostcardJobTest)
+QTEST_MAIN(PostcardJobTest)
 #include "PostcardJobTest.moc"

@@ -1,0 +1,167 @@
+#include "platform/Fonts.h"
+#include "platform/QtPrinter.h"
+#include "postcard/PostcardJob.h"
+#include "postcard/PostcardLayout.h"
+#include "support/PdfText.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr double PointsPerMm = 72.0 / 25.4;
+
+book::AddressCard entry(const QString& name, const QString& zip) {
+    book::AddressCard c;
+    c.name = name;
+    c.address1 = u"東京都千代田区"_s;
+    c.address2 = u"丸の内１－１"_s;
+    c.postalCode = zip;
+    c.code = u"得意先"_s;
+    c.honorific = u"0"_s;
+    return c;
+}
+
+// Layout twips to points on the paper: the page origin lies 240 twips inside.
+double toPoints(int layoutTwips) {
+    return (layoutTwips + platform::PageOriginInsetTwips) / 20.0;
+}
+
+QList<pdftext::Word> digitsOnPage(const pdftext::Document& document, int page) {
+    QList<pdftext::Word> digits;
+    for (const pdftext::Word& word : document.words)
+        if (word.page == page && word.text.size() == 1 && word.text[0].isDigit())
+            digits << word;
+    std::sort(digits.begin(), digits.end(), [](auto& a, auto& b) { return a.xMin < b.xMin; });
+    return digits;
+}
+
+} // namespace
+
+class PostcardPdfTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { platform::registerFontSubstitutions(); }
+
+    void pagesArePostcardsWithTheDigitsInTheirBoxes_data() {
+        QTest::addColumn<QString>("zipFace");
+        QTest::newRow("mincho") << u"ＭＳ 明朝"_s;
+        QTest::newRow("ocr-b") << u"OCR-B"_s;
+    }
+
+    void pagesArePostcardsWithTheDigitsInTheirBoxes() {
+        QFETCH(QString, zipFace);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(u"cards.pdf"_s);
+        platform::QtPrinter printer(platform::PrintDestination::pdf(pdf));
+        postcard::PostcardJobSettings settings;
+        settings.zipFace = zipFace;
+        settings.textFace = u"ＭＳ 明朝"_s;
+        const book::CardList entries = {entry(u"一"_s, u"123-4567"_s), entry(u"二"_s, u"9876543"_s),
+                                        entry(u"三"_s, u"100-0005"_s)};
+        QVERIFY(postcard::printPostcards(printer, entries, settings).ok());
+
+        const pdftext::Document document = pdftext::read(pdf);
+        QVERIFY(document.ok);
+        QCOMPARE(document.pages, 3);
+        QVERIFY(qAbs(document.pageWidth - 100 * PointsPerMm) < 1.0);
+        QVERIFY(qAbs(document.pageHeight - 148 * PointsPerMm) < 1.0);
+
+        // The printed text is " 1 ": the digit starts one space right of the
+        // box's X, the Mincho's space in every code face.
+        QList<pdftext::Word> digits = digitsOnPage(document, 1);
+        QCOMPARE(digits.size(), 7);
+        QVERIFY2(qAbs(digits[0].yMin - toPoints(postcard::ZipBoxYTwips)) < 1.0, qPrintable(QString::number(digits[0].yMin)));
+        const double space = digits[0].xMin - toPoints(postcard::ZipBoxXTwips[0]);
+        QVERIFY2(space > 2 && space < 12 * 0.5, qPrintable(QString::number(space)));
+
+        // Every digit lies inside its code box of a real postcard.
+        for (int page = 1; page <= 3; ++page) {
+            digits = digitsOnPage(document, page);
+            QCOMPARE(digits.size(), 7);
+            for (int k = 0; k < 7; ++k) {
+                const double left = postcard::CardBoxLeftMillimetres[k] * PointsPerMm;
+                const double right = left + postcard::CardBoxWidthMillimetres * PointsPerMm;
+                const double top = postcard::CardBoxTopMillimetres * PointsPerMm;
+                const double bottom = top + postcard::CardBoxHeightMillimetres * PointsPerMm;
+                const double centreX = (digits[k].xMin + digits[k].xMax) / 2;
+                const double centreY = (digits[k].yMin + digits[k].yMax) / 2;
+                QVERIFY2(centreX > left && centreX < right && centreY > top && centreY < bottom,
+                         qPrintable(u"page %1 box %2 at %3,%4"_s.arg(page).arg(k).arg(centreX).arg(centreY)));
+            }
+        }
+        QCOMPARE(document.find(u"一　様"_s.normalized(QString::NormalizationForm_KC).split(u' ').first()).size(), 1);
+        const auto address = document.find(u"東京都千代田区"_s);
+        QCOMPARE(address.size(), 3);
+        QVERIFY(qAbs(address[0].xMin - toPoints(postcard::Address1Place.xTwips)) < 1.0);
+        QVERIFY(qAbs(address[0].yMin - toPoints(postcard::Address1Place.yTwips)) < 1.0);
+    }
+
+    // The command line: the same job into a PDF, with the trims of the
+    // program folder's "Tagora1.opt".
+    void theCommandLinePrintsTheBookWithItsTrims() {
+        QTemporaryDir home;
+        QFile offsets(home.filePath(u"Tagora1.opt"_s));
+        QVERIFY(offsets.open(QIODevice::WriteOnly));
+        offsets.write("\"1220\",\"500\",\"0\"\r\n"); // 1 mm right, 1 mm down
+        offsets.close();
+        const QString pdf = home.filePath(u"out.pdf"_s);
+        QProcess tagora;
+        tagora.start(QStringLiteral(TAGORA_EXECUTABLE),
+                     {u"--home"_s, home.path(), u"postcards"_s, QStringLiteral(TAGORA_SOURCE_DIR "/examples/sample.dat"),
+                      u"--cards"_s, u"3,1"_s, u"--zip-font"_s, u"OCR-B"_s, u"-o"_s, pdf});
+        QVERIFY(tagora.waitForFinished(60000));
+        QCOMPARE(tagora.exitCode(), 0);
+        QCOMPARE(tagora.readAllStandardOutput().trimmed(), QByteArray("2"));
+        const pdftext::Document document = pdftext::read(pdf);
+        QCOMPARE(document.pages, 2);
+        const QList<pdftext::Word> digits = digitsOnPage(document, 1);
+        QVERIFY(!digits.isEmpty());
+        QVERIFY(qAbs(digits[0].yMin - toPoints(postcard::ZipBoxYTwips + 55)) < 1.0);
+        QVERIFY(pdftext::fonts(pdf).contains(u"OCRB"_s));
+    }
+
+    void theCommandLineRefusesBadInput_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        const QString sample = QStringLiteral(TAGORA_SOURCE_DIR "/examples/sample.dat");
+        QTest::newRow("no output") << QStringList{sample} << u"usage"_s;
+        QTest::newRow("bad paper") << QStringList{sample, u"--paper"_s, u"b5"_s, u"-o"_s, u"x.pdf"_s} << u"--paper"_s;
+        QTest::newRow("card outside the book") << QStringList{sample, u"--cards"_s, u"31"_s, u"-o"_s, u"x.pdf"_s}
+                                               << u""_s;
+        QTest::newRow("more than 300") << QStringList{sample, u"--cards"_s, u"1-30,1-30,1-30,1-30,1-30,1-30,1-30,1-30,1-30,1-30,1"_s,
+                                                      u"-o"_s, u"x.pdf"_s}
+                                       << u"at most 300"_s;
+        QTest::newRow("missing book") << QStringList{u"/nonexistent.dat"_s, u"-o"_s, u"x.pdf"_s} << u"nonexistent"_s;
+        QTest::newRow("unknown option") << QStringList{sample, u"--start"_s, u"2"_s, u"-o"_s, u"x.pdf"_s}
+                                        << u"unknown option"_s;
+    }
+
+    void theCommandLineRefusesBadInput() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        QTemporaryDir home;
+        QProcess tagora;
+        tagora.setWorkingDirectory(home.path());
+        tagora.start(QStringLiteral(TAGORA_EXECUTABLE), QStringList{u"--home"_s, home.path(), u"postcards"_s} + arguments);
+        QVERIFY(tagora.waitForFinished(60000));
+        QCOMPARE(tagora.exitCode(), 1);
+        const QString err = QString::fromUtf8(tagora.readAllStandardError());
+        QVERIFY2(err.startsWith(u"tagora: "_s) && err.contains(message), qPrintable(err));
+        QVERIFY(!QFile::exists(home.filePath(u"x.pdf"_s)));
+    }
+};
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    PostcardPdfTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "PostcardPdfTest.moc"

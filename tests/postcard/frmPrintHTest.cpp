@@ -339,6 +339,26 @@ private slots:
         QCOMPARE(savedY, yMm);
     }
 
+    // With TAGORA_SCREENSHOTS set to a folder, pictures of both windows for people to look at.
+    void screenshots() {
+        const QString folder = qEnvironmentVariable("TAGORA_SCREENSHOTS");
+        if (folder.isEmpty())
+            QSKIP("TAGORA_SCREENSHOTS not set");
+        book::CardList list = entries(3);
+        list[0].name = u"山田 太郎"_s;
+        list[0].address1 = u"東京都千代田区"_s;
+        list[0].address2 = u"丸の内１－２－３"_s;
+        list[0].address3 = u"丸の内ビル５階"_s;
+        Screen screen(list);
+        screen.window->show();
+        QVERIFY(screen.window->grab().save(folder + u"/frmPrintH.png"_s));
+        screen.click(u"Command2"_s);
+        auto* dialog = screen.window->findChild<postcard::frmPriloc1*>(u"frmPriloc1"_s);
+        dialog->findChild<QPushButton*>(u"Command2"_s)->click();
+        dialog->findChild<QPushButton*>(u"Command4"_s)->click();
+        QVERIFY(dialog->grab().save(folder + u"/frmPriloc1.png"_s));
+    }
+
     void aPositionThatCannotBeSavedSaysSo() {
         Screen screen(entries(1));
         QVERIFY(QDir(screen.folder.path()).mkdir(u"Tagora1.opt"_s)); // a folder in the file's place

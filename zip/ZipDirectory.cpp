@@ -21,16 +21,37 @@ struct Span {
 
 struct Entry {
     int city = 0; // index into Data::cities
-    int town = 0; // index into Data::towns
+    QString town;
 };
 
 struct City {
     QString name;
     int prefecture = 0; // 1 to 47
     int ownCode = -1;   // the code with an empty town, else the first code of the municipality
-    int firstCode = -1;
+    QList<std::pair<int, int>> places; // (code, entry index), in code order
+    // Built when an address first reaches this municipality, which keeps
+    // the first lookup of all short.
+    bool townsIndexed = false;
     QHash<QString, int> codeByTown; // comparable town -> its first code
+    qsizetype longestTown = 0;
+
+    void indexTowns(const QList<Entry>& entries);
 };
+
+void City::indexTowns(const QList<Entry>& entries) {
+    if (townsIndexed)
+        return;
+    townsIndexed = true;
+    for (const auto& [code, entry] : places) {
+        const QString& town = entries[entry].town;
+        if (town.isEmpty())
+            continue;
+        const QString key = comparableAddress(town);
+        if (!codeByTown.contains(key))
+            codeByTown.insert(key, code);
+        longestTown = std::max(longestTown, key.size());
+    }
+}
 
 std::optional<int> parseDigits(QByteArrayView text) {
     if (text.isEmpty())
@@ -55,13 +76,11 @@ struct ZipDirectory::Data {
     QHash<int, QString> prefectures;
     QList<City> cities;
     QHash<int, int> cityByCode; // 5-digit municipality code -> index
-    QStringList towns;
     QList<Entry> entries;
     QHash<int, Span> codes;  // 7-digit codes
     QHash<int, Span> ranges; // 5-digit prefixes that stand for every code under them
     QHash<QString, QList<int>> citiesByName; // comparable names -> city indexes
     qsizetype longestName = 0;
-    qsizetype longestTown = 0;
 
     QString parse(const QByteArray& bytes);
     void index();
@@ -69,7 +88,6 @@ struct ZipDirectory::Data {
 };
 
 QString ZipDirectory::Data::parse(const QByteArray& bytes) {
-    QHash<QString, int> townIndex;
     int lastCode = -1;
     bool lastWasRange = false;
     int currentCity = -1;
@@ -113,7 +131,10 @@ QString ZipDirectory::Data::parse(const QByteArray& bytes) {
             if (!code || second.size() != 5 || third.isEmpty() || !prefectures.contains(*code / 1000))
                 return bad(u"bad municipality"_s);
             cityByCode.insert(*code, int(cities.size()));
-            cities.append(City{third, *code / 1000, -1, -1, {}});
+            City city;
+            city.name = third;
+            city.prefecture = *code / 1000;
+            cities.append(city);
             continue;
         }
 
@@ -131,11 +152,6 @@ QString ZipDirectory::Data::parse(const QByteArray& bytes) {
         if (currentCity < 0)
             return bad(u"no municipality"_s);
 
-        auto townPosition = townIndex.constFind(third);
-        if (townPosition == townIndex.constEnd()) {
-            townPosition = townIndex.insert(third, int(towns.size()));
-            towns.append(third);
-        }
         QHash<int, Span>& table = isRange ? ranges : codes;
         if (*code == lastCode && isRange == lastWasRange) {
             ++table[*code].count;
@@ -144,7 +160,7 @@ QString ZipDirectory::Data::parse(const QByteArray& bytes) {
                 return bad(u"postal code out of order"_s);
             table.insert(*code, Span{int(entries.size()), 1});
         }
-        entries.append(Entry{currentCity, *townPosition});
+        entries.append(Entry{currentCity, third});
         lastCode = *code;
         lastWasRange = isRange;
     }
@@ -155,7 +171,7 @@ QString ZipDirectory::Data::parse(const QByteArray& bytes) {
 
 // The reverse index: municipality names with and without the prefecture (and
 // without the county, which people often leave out), and per municipality
-// its towns. Range entries are left out: they stand for a building's floors,
+// its places. Range entries are left out: they stand for a building's floors,
 // whose own codes the file does not hold.
 void ZipDirectory::Data::index() {
     for (int i = 0; i < cities.size(); ++i) {
@@ -178,29 +194,20 @@ void ZipDirectory::Data::index() {
         const Span span = codes.value(code);
         for (int k = span.first; k < span.first + span.count; ++k) {
             City& city = cities[entries[k].city];
-            const QString& town = towns[entries[k].town];
-            if (city.firstCode < 0)
-                city.firstCode = code;
-            if (town.isEmpty()) {
-                if (city.ownCode < 0)
-                    city.ownCode = code;
-                continue;
-            }
-            const QString key = comparableAddress(town);
-            if (!city.codeByTown.contains(key))
-                city.codeByTown.insert(key, code);
-            longestTown = std::max(longestTown, key.size());
+            city.places.append({code, k});
+            if (city.ownCode < 0 && entries[k].town.isEmpty())
+                city.ownCode = code;
         }
     }
     for (City& city : cities) {
-        if (city.ownCode < 0)
-            city.ownCode = city.firstCode;
+        if (city.ownCode < 0 && !city.places.isEmpty())
+            city.ownCode = city.places.first().first;
     }
 }
 
 ZipAddress ZipDirectory::Data::address(int code, const Entry& entry) const {
     const City& city = cities[entry.city];
-    return ZipAddress{codeText(code), prefectures.value(city.prefecture), city.name, towns[entry.town]};
+    return ZipAddress{codeText(code), prefectures.value(city.prefecture), city.name, entry.town};
 }
 
 ZipDirectory::ZipDirectory(QString path) : m_path(std::move(path)) {}
@@ -272,10 +279,11 @@ std::optional<CodeMatch> ZipDirectory::codeForAddress(const QString& address) co
             continue;
         const QString rest = text.mid(nameLength);
         for (int index : *cities) {
-            const City& city = m_data->cities[index];
+            City& city = m_data->cities[index];
+            city.indexTowns(m_data->entries);
             int code = city.ownCode;
             QString town;
-            for (qsizetype length = std::min(m_data->longestTown, rest.size()); length > 0; --length) {
+            for (qsizetype length = std::min(city.longestTown, rest.size()); length > 0; --length) {
                 const auto found = city.codeByTown.constFind(rest.left(length));
                 if (found != city.codeByTown.constEnd()) {
                     code = *found;
@@ -303,7 +311,7 @@ std::optional<CodeMatch> ZipDirectory::codeForAddress(const QString& address) co
             continue;
         if (chosen < 0)
             chosen = k;
-        if (comparableAddress(m_data->towns[entry.town]) == bestTown) {
+        if (comparableAddress(entry.town) == bestTown) {
             chosen = k;
             break;
         }

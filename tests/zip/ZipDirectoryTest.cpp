@@ -149,8 +149,11 @@ private slots:
     }
 
     void lookupsAreFastAfterTheFirst() {
-        const zip::ZipDirectory& directory = zip::ZipDirectory::shipped();
+        zip::ZipDirectory directory(u":/zip/zipcodes.txt"_s);
+        QElapsedTimer loading;
+        loading.start();
         QVERIFY(directory.ensureLoaded());
+        qInfo("reading the built-in file: %lld ms", loading.elapsed());
         const QStringList codes{u"1000013"_s, u"4980000"_s, u"9999999"_s, u"0600000"_s, u"9071801"_s};
         const QStringList addresses{u"東京都千代田区霞が関1-2-3"_s, u"府中市府川町1"_s, u"北海道札幌市中央区北一条西"_s};
         constexpr int Rounds = 2000;

@@ -178,8 +178,10 @@ void ZipDirectory::Data::index() {
         const QString prefecture = comparableAddress(prefectures.value(cities[i].prefecture));
         const QString name = comparableAddress(cities[i].name);
         QStringList names{prefecture + name, name};
+        // A county is a name, "郡" and a town or village: not the 郡 of 蒲郡市 or 郡山市.
         const qsizetype county = name.indexOf(u'郡');
-        if (county > 0 && county + 1 < name.size())
+        const bool townOrVillage = name.endsWith(u'町') || name.endsWith(u'村');
+        if (county > 0 && townOrVillage && name.size() - county > 2)
             names << prefecture + name.mid(county + 1) << name.mid(county + 1);
         for (const QString& key : names) {
             QList<int>& list = citiesByName[key];

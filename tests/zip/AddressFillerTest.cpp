@@ -30,7 +30,6 @@ private slots:
         QTest::addColumn<QString>("line1");
         QTest::addColumn<QString>("line2");
         QTest::newRow("digits only") << u"1000013"_s << false << u"東京都千代田区"_s << u"霞が関"_s;
-        QTest::newRow("with hyphen") << u"100-0013"_s << false << u"東京都千代田区"_s << u"霞が関"_s;
         QTest::newRow("full width") << u"１００－００１３"_s << false << u"東京都千代田区"_s << u"霞が関"_s;
         QTest::newRow("prefecture left out") << u"1000013"_s << true << u"千代田区"_s << u"霞が関"_s;
         QTest::newRow("municipality's own code") << u"100-0000"_s << false << u"東京都千代田区"_s << QString();

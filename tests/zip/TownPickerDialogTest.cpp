@@ -41,13 +41,6 @@ private slots:
         QCOMPARE(dialog.chosenIndex(), 1);
     }
 
-    void cancelRejects() {
-        zip::TownPickerDialog dialog(u"4980000"_s, places());
-        QSignalSpy rejected(&dialog, &QDialog::rejected);
-        dialog.findChild<QPushButton*>(u"cmdCancel"_s)->click();
-        QCOMPARE(rejected.size(), 1);
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    }
 };
 
 QTEST_MAIN(TownPickerDialogTest)

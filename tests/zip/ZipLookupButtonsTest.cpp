@@ -59,12 +59,6 @@ class ZipLookupButtonsTest : public QObject {
 private slots:
     void initTestCase() { platform::registerFontSubstitutions(); }
 
-    void buttonsHaveTheirCaptions() {
-        Form form;
-        QCOMPARE(form.window.findChild<QPushButton*>(u"cmdAddSearch"_s)->text(), u"住所検索"_s);
-        QCOMPARE(form.window.findChild<QPushButton*>(u"cmdZipSearch"_s)->text(), u"〒検索"_s);
-    }
-
     void theTypedCodeFillsTheLines() {
         Form form;
         form.window.show();
@@ -84,16 +78,6 @@ private slots:
         form.txtZip->setText(u"１００－００１３"_s);
         form.click(u"cmdAddSearch"_s);
         QCOMPARE(form.txtAdd1->text(), u"千代田区"_s);
-    }
-
-    void aDeclinedReplacementKeepsTheText() {
-        Form form;
-        form.txtZip->setText(u"100-0013"_s);
-        form.txtAdd1->setText(u"大阪府大阪市北区"_s);
-        form.messages.answer(platform::Answer::No);
-        form.click(u"cmdAddSearch"_s);
-        QCOMPARE(form.typed, QStringList());
-        QCOMPARE(form.txtAdd1->text(), u"大阪府大阪市北区"_s);
     }
 
     void anUnchangedLineIsNotTypedAgain() {

@@ -34,6 +34,7 @@ void ZipLookupButtons::fillAddress() {
         m_setField(m_txtAdd1, lines->line1);
     if (m_txtAdd2->text() != lines->line2)
         m_setField(m_txtAdd2, lines->line2);
+    emit addressFilled();
     // Ready for the block number after the town.
     m_txtAdd2->setFocus();
     m_txtAdd2->end(false);
@@ -41,8 +42,10 @@ void ZipLookupButtons::fillAddress() {
 
 void ZipLookupButtons::fillCode() {
     const auto code = m_filler.codeFor({m_txtAdd1->text(), m_txtAdd2->text()}, m_txtZip->text());
-    if (code)
-        m_setField(m_txtZip, *code);
+    if (!code)
+        return;
+    m_setField(m_txtZip, *code);
+    emit codeFilled();
 }
 
 } // namespace zip

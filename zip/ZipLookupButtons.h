@@ -35,6 +35,13 @@ public:
     QPushButton* cmdAddSearch;
     QPushButton* cmdZipSearch;
 
+signals:
+    // The address lines were set from the postal code (a form in entry mode
+    // switches to its address lines here, as after the automatic split).
+    void addressFilled();
+    // The postal code was set from the address lines.
+    void codeFilled();
+
 private slots:
     void fillAddress();
     void fillCode();

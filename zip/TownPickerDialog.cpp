@@ -1,0 +1,55 @@
+#include "zip/TownPickerDialog.h"
+
+#include "zip/PostalCode.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace zip {
+
+TownPickerDialog::TownPickerDialog(const QString& code, const ZipAddressList& choices, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(u"TownPickerDialog"_s);
+    setWindowTitle(u"住所の選択"_s);
+    setModal(true);
+
+    lblTown = new QLabel(u"〒%1 の住所を選んでください。"_s.arg(formattedCode(code)), this);
+    lblTown->setObjectName(u"lblTown"_s);
+    lstTown = new QListWidget(this);
+    lstTown->setObjectName(u"lstTown"_s);
+    for (const ZipAddress& place : choices)
+        lstTown->addItem(place.fullText());
+    if (!choices.isEmpty())
+        lstTown->setCurrentRow(0);
+
+    cmdOK = new QPushButton(u"OK"_s, this);
+    cmdOK->setObjectName(u"cmdOK"_s);
+    cmdOK->setDefault(true);
+    cmdCancel = new QPushButton(u"キャンセル"_s, this);
+    cmdCancel->setObjectName(u"cmdCancel"_s);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblTown);
+    layout->addWidget(lstTown);
+    layout->addLayout(buttons);
+    resize(420, 300);
+
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(lstTown, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+}
+
+int TownPickerDialog::chosenIndex() const {
+    return lstTown->currentRow();
+}
+
+} // namespace zip

@@ -1,0 +1,9 @@
+#include "zip/ZipAddress.h"
+
+namespace zip {
+
+QString ZipAddress::fullText() const {
+    return prefecture + municipality + town;
+}
+
+} // namespace zip

@@ -1,5 +1,7 @@
 #include "app/WindowNavigator.h"
 
+#include "app/frmStart.h"
+
 #include <QApplication>
 
 namespace app {
@@ -23,6 +25,7 @@ void WindowNavigator::handOver(QWidget* next) {
 }
 
 void WindowNavigator::showStart() {
+    handOver(new frmStart(m_context));
 }
 
 void WindowNavigator::openCardEditor(int jumpToCard) {

@@ -13,6 +13,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace app {
 
 using namespace Qt::StringLiterals;
@@ -124,6 +126,13 @@ void frmStart::buildControls() {
     chosen->addWidget(Label2);
     chosen->addWidget(lstSet2);
     chosen->addLayout(count);
+
+    // Room around the longest caption, so no caption touches the button's edge.
+    int commandWidth = 0;
+    for (QPushButton* command : central->findChildren<QPushButton*>())
+        commandWidth = std::max(commandWidth, command->fontMetrics().horizontalAdvance(command->text()));
+    for (QPushButton* command : central->findChildren<QPushButton*>())
+        command->setMinimumWidth(commandWidth + 32);
 
     auto* commands = new QVBoxLayout;
     for (QPushButton* command : {cmdNew, cmdOpen, cmdSave, cmdTexit})

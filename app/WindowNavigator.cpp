@@ -1,5 +1,6 @@
 #include "app/WindowNavigator.h"
 
+#include "app/frmStart.h"
 #include "postcard/frmPrintH.h"
 
 #include <QApplication>
@@ -25,6 +26,7 @@ void WindowNavigator::handOver(QWidget* next) {
 }
 
 void WindowNavigator::showStart() {
+    handOver(new frmStart(m_context));
 }
 
 void WindowNavigator::openCardEditor(int jumpToCard) {

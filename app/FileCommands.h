@@ -1,0 +1,50 @@
+#pragma once
+
+#include "app/AppContext.h"
+#include "app/StartView.h"
+
+namespace app {
+
+// The start window's new, open and save commands on the book, with the
+// conversion of old six-field books met while opening.
+class FileCommands {
+public:
+    // The button and the menu command of a pair differ in a few steps.
+    enum class From { Button, Menu };
+
+    FileCommands(AppContext& context, StartView& view);
+
+    // Writes the open book back to its file, starts an empty book and hands
+    // over to the card editor. False (with a message) when a write failed.
+    bool newBook();
+    // Asks for a file and shows its book. A cancelled dialog, or a file that
+    // cannot be read, leaves the book shown before (with a message for the latter).
+    void open(From from);
+    // Asks for a file name and writes the book to it, then puts the book away
+    // from the window. False when the write failed (with a message).
+    bool save(From from);
+
+private:
+    // What open puts back when it ends without a new book.
+    struct Before {
+        StartView view;
+        bool bookOpen;
+        QString bookPath;
+        QString saveName;
+        book::CardList cardTable;
+    };
+
+    Before remember() const;
+    void restore(const Before& before);
+    // Shows the cards as the book opened by the command.
+    void showOpened(const book::CardList& cards, From from);
+    // The conversion of an old book: message, rewrite, then the book is shown.
+    void convert(const QString& path, From from, const Before& before);
+    // Shows the message and puts back the previous book.
+    void fail(const QString& message, const Before& before);
+
+    AppContext& m_context;
+    StartView& m_view;
+};
+
+} // namespace app

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "app/AppContext.h"
+#include "app/FileCommands.h"
+#include "app/StartView.h"
+
+#include <QList>
+
+namespace app {
+
+// The start window's behaviour: the address list and the print list, the
+// enabling of its commands, the hand-over to the other windows and the
+// settings writes on the way out. The window shows view() and passes the
+// user's selections and clicks in.
+class StartScreen {
+public:
+    explicit StartScreen(AppContext& context);
+
+    // The window's load: a fresh view; on the first load of the run the
+    // settings are read, on a return the book is read again from its file.
+    void load();
+
+    // Rows the user selected in lstSet1, and its current row.
+    void setNameSelection(const QList<int>& rows, int current);
+    // Rows the user selected in lstSet2, and its current row (-1: none).
+    void setPrintSelection(const QList<int>& rows, int current);
+
+    // 一括選択: appends the selected names' cards to the print list.
+    void addSelected();
+    // Double-click on a name: adds the selection once more.
+    void nameDoubleClicked();
+    // 削除: removes the selected print-list entries.
+    void deleteSelected();
+    // クリアー: empties the print list.
+    void clearPrintList();
+    // A click on the print list: delete is usable when it has a current row.
+    void printListClicked();
+    // A double-click on the print list only explains how to copy.
+    void printListDoubleClicked();
+
+    // The file commands.
+    void newBook();
+    void open(FileCommands::From from);
+    void save(FileCommands::From from);
+
+    // Hand-over to the print screens with the print list.
+    void labelPrint();
+    void postcardPrint();
+    // The card editor, after the settings were written.
+    void cardEditor();
+    // The address list sheet; fromMenu gives the wider code column.
+    void sheet(bool fromMenu);
+    void reorder();
+    // The single-address form; from its button, closing the start window
+    // later no longer ends the program.
+    void single(FileCommands::From from);
+    void help();
+    void about();
+    void homePage();
+
+    // 終了 (button and menu): writes the settings and ends the program.
+    void exit();
+    // The close box: ends the program after writing the settings, unless the
+    // window is making way for another or the single-address form was used.
+    void closeBox();
+
+    const StartView& view() const { return m_view; }
+
+private:
+    // Hands the print list to a print screen (false: the list is empty).
+    bool printListReady();
+    // The book's names back in the address list after a return.
+    void reloadBook();
+    // Writes the settings; a failure is shown. False when it failed.
+    bool saveSettings();
+
+    AppContext& m_context;
+    StartView m_view;
+    FileCommands m_files;
+};
+
+} // namespace app

@@ -1,0 +1,91 @@
+#pragma once
+
+// The start window: the book's names, the print list and every command.
+//   lstSet1   names of the open book (multi-select)
+//   lstSet2   the print list's names (multi-select); the other columns of
+//             both lists are kept by StartView (lstOpt1 … lstKei2)
+//   lblCount  number of print-list entries, lblAcount "件" beside it
+//   lblMain   heading; Label1, Label2 the captions of the two lists
+//   menFile, mnuEdit, mnuHelp  the menus; mnu* their commands
+//   Text1, Text2, Text3  the settings values, kept by StartView
+
+#include "app/AppContext.h"
+#include "app/StartScreen.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QCloseEvent;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+
+namespace app {
+
+class frmStart : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Builds the window and runs its load (the book is read again on a return).
+    explicit frmStart(AppContext& context, QWidget* parent = nullptr);
+
+    // The behaviour behind the window, for tests that look at the hidden columns.
+    const StartScreen& screen() const { return m_screen; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void connectCommands();
+    void centreOnScreen();
+    // Runs a command of the screen, then shows its result.
+    template <typename Command> void run(Command command);
+    // Puts the screen's lists, selections, count and enabling on the widgets.
+    void showView();
+    void takeNameSelection();
+    void takePrintSelection();
+
+    AppContext& m_context;
+    StartScreen m_screen;
+
+    QLabel* lblMain = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QListWidget* lstSet1 = nullptr;
+    QListWidget* lstSet2 = nullptr;
+    QLabel* lblCount = nullptr;
+    QLabel* lblAcount = nullptr;
+    QPushButton* cmdAdd = nullptr;
+    QPushButton* cmdDel = nullptr;
+    QPushButton* cmdClear = nullptr;
+    QPushButton* cmdNew = nullptr;
+    QPushButton* cmdOpen = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdTexit = nullptr;
+    QPushButton* cmdCard = nullptr;
+    QPushButton* cmdView = nullptr;
+    QPushButton* cmdOrder = nullptr;
+    QPushButton* cmdAt = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdHagaki = nullptr;
+    QPushButton* cmdHlp = nullptr;
+
+    QMenu* menFile = nullptr;
+    QMenu* mnuEdit = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuNewfile = nullptr;
+    QAction* mnuOpen = nullptr;
+    QAction* mnuSave = nullptr;
+    QAction* mnuExit = nullptr;
+    QAction* mnuSet = nullptr;
+    QAction* mnuSheet = nullptr;
+    QAction* mnuOrder = nullptr;
+    QAction* mnuAt = nullptr;
+    QAction* mnuVer = nullptr;
+    QAction* mnuUrl = nullptr;
+};
+
+} // namespace app

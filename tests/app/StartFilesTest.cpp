@@ -1,0 +1,275 @@
+#include "StartHarness.h"
+
+#include "app/StartScreen.h"
+#include "app/StartTexts.h"
+#include "book/Cp932.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using app::FileCommands;
+using app::StartScreen;
+namespace texts = app::starttexts;
+
+namespace {
+
+QString text(const char16_t* message) {
+    return QString::fromUtf16(message);
+}
+
+// n lines of the old layout: name, address1, address2, postal code, code, honorific.
+QByteArray oldLayout(int n) {
+    QString lines;
+    for (int i = 1; i <= n; ++i)
+        lines += u"\"旧%1\",\"住所%1\",\"番地%1\",\"100-%1\",\"C%1\",\"%2\"\r\n"_s.arg(i).arg(i % 6);
+    return *book::encodeCp932(lines);
+}
+
+book::CardList converted(int n) {
+    book::CardList cards;
+    for (int i = 1; i <= n; ++i)
+        cards.append({u"旧%1"_s.arg(i), u"住所%1"_s.arg(i), u"番地%1"_s.arg(i), {}, u"100-%1"_s.arg(i),
+                      u"C%1"_s.arg(i), QString::number(i % 6)});
+    return cards;
+}
+
+} // namespace
+
+class StartFilesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void oldBookIsConvertedOnOpen_data();
+    void oldBookIsConvertedOnOpen();
+    void emptyFileIsTakenAsConverted();
+    void unreadableFileKeepsPreviousBook_data();
+    void unreadableFileKeepsPreviousBook();
+    void cancelledOpenKeepsPreviousBook();
+    void newBookWritesBackThenOpensEditor();
+    void newBookStopsWhenWriteBackFails();
+    void returnReloadsBook_data();
+    void returnReloadsBook();
+    void returnWithoutBookKeepsSettings();
+    void failedSaveChangesNothing();
+    void cancelledMenuSaveKeepsSettingsPath();
+};
+
+void StartFilesTest::oldBookIsConvertedOnOpen_data() {
+    QTest::addColumn<int>("cards");
+    QTest::newRow("five old cards, 30 fields") << 5;
+    // 42 fields would read as six current cards without the line check.
+    QTest::newRow("seven old cards, 42 fields") << 7;
+}
+
+void StartFilesTest::oldBookIsConvertedOnOpen() {
+    QFETCH(int, cards);
+    StartHarness h;
+    const QString file = h.path(u"old.dat"_s);
+    StartHarness::putBytes(file, oldLayout(cards));
+    StartScreen screen(h.context);
+    screen.load();
+    h.platform.dialogs.answer(file);
+    screen.open(FileCommands::From::Button);
+
+    QCOMPARE(h.platform.messages.texts(), QStringList{text(texts::Converting)});
+    QCOMPARE(StartHarness::bytes(file), *book::formatBook(converted(cards)));
+    QCOMPARE(screen.view().lstSet1().size(), cards);
+    QCOMPARE(screen.view().lstAdd3(), QStringList(cards, QString()));
+    QCOMPARE(h.state.CardTable, converted(cards));
+    QVERIFY(h.state.BookOpen);
+    QCOMPARE(h.state.BookPath, file);
+    QCOMPARE(screen.view().Text1, file);
+    QCOMPARE(screen.view().Text2, u"3"_s);
+    QCOMPARE(screen.view().nameSelection, QList<int>{0});
+    QVERIFY(screen.view().controls.isEnabled(u"cmdCard"_s));
+    QVERIFY(!screen.view().controls.isEnabled(u"cmdAt"_s));
+}
+
+void StartFilesTest::emptyFileIsTakenAsConverted() {
+    StartHarness h;
+    const QString file = h.path(u"empty.dat"_s);
+    StartHarness::putBytes(file, {});
+    StartScreen screen(h.context);
+    screen.load();
+    h.platform.dialogs.answer(file);
+    screen.open(FileCommands::From::Button);
+
+    QCOMPARE(h.platform.messages.texts(), QStringList{text(texts::Converting)});
+    QCOMPARE(StartHarness::bytes(file), QByteArray());
+    QVERIFY(h.state.BookOpen);
+    QCOMPARE(screen.view().lstSet1(), QStringList());
+}
+
+void StartFilesTest::unreadableFileKeepsPreviousBook_data() {
+    QTest::addColumn<QByteArray>("content"); // "<missing>": no file at all
+    QTest::addColumn<QString>("message");
+    const QByteArray tooMany = *book::formatBook(StartHarness::cards(300)) +
+                               *book::encodeCp932(u"\"名301\",\"\",\"\",\"\",\"\",\"\",\"0\"\r\n"_s);
+    QTest::newRow("301 cards") << tooMany << text(texts::BookTooLarge);
+    QTest::newRow("not code page 932") << QByteArray("\"\x81\x7f\",\"\",\"\",\"\",\"\",\"\",\"0\"\r\n")
+                                       << text(texts::CannotRead);
+    QTest::newRow("cut short") << QByteArray("\"a\",\"b\",\"c\",\"d\",\"e\",\"f\",\"0\"\r\n\"g\",\"h\"\r\n")
+                               << text(texts::CannotRead);
+    QTest::newRow("missing") << QByteArray("<missing>") << text(texts::CannotRead);
+}
+
+void StartFilesTest::unreadableFileKeepsPreviousBook() {
+    QFETCH(QByteArray, content);
+    QFETCH(QString, message);
+    StartHarness h;
+    const QString good = h.writeBook(u"good.dat"_s, 3);
+    const QString bad = h.path(u"bad.dat"_s);
+    if (content != "<missing>")
+        StartHarness::putBytes(bad, content);
+    StartScreen screen(h.context);
+    screen.load();
+    h.platform.dialogs.answer(good);
+    screen.open(FileCommands::From::Button);
+    h.platform.dialogs.answer(bad);
+    screen.open(FileCommands::From::Button);
+
+    QCOMPARE(h.platform.messages.texts(), QStringList{message});
+    QCOMPARE(StartHarness::bytes(bad), content);
+    QCOMPARE(h.state.BookPath, good);
+    QCOMPARE(h.state.SaveName, good);
+    QCOMPARE(h.state.CardTable, StartHarness::cards(3));
+    QCOMPARE(screen.view().lstSet1().size(), 3);
+    QCOMPARE(screen.view().Text1, good);
+    // Nothing writes the partly read cards over the file afterwards.
+    screen.newBook();
+    QCOMPARE(StartHarness::bytes(bad), content);
+    QCOMPARE(StartHarness::bytes(good), *book::formatBook(StartHarness::cards(3)));
+}
+
+void StartFilesTest::cancelledOpenKeepsPreviousBook() {
+    StartHarness h;
+    const QString good = h.writeBook(u"good.dat"_s, 4);
+    StartScreen screen(h.context);
+    screen.load();
+    h.platform.dialogs.answer(good);
+    screen.open(FileCommands::From::Button);
+    screen.setNameSelection({1, 3}, 3);
+    screen.addSelected();
+    const QMap<QString, bool> controls = screen.view().controls.all();
+
+    screen.open(FileCommands::From::Menu); // the dialog is cancelled
+    QCOMPARE(screen.view().lstSet1().size(), 4);
+    QCOMPARE(screen.view().lstSet2(), (QStringList{u"名2"_s, u"名4"_s}));
+    QCOMPARE(screen.view().lblCount, u"2"_s);
+    QCOMPARE(screen.view().controls.all(), controls);
+    QVERIFY(h.platform.messages.texts().isEmpty());
+}
+
+void StartFilesTest::newBookWritesBackThenOpensEditor() {
+    StartHarness h;
+    const QString file = h.writeBook(u"book.dat"_s, 2);
+    StartScreen screen(h.context);
+    screen.load();
+    h.platform.dialogs.answer(file);
+    screen.open(FileCommands::From::Button);
+    h.state.CardTable[1].name = u"変更"_s;
+    book::CardList expected = h.state.CardTable;
+
+    screen.newBook();
+    QCOMPARE(StartHarness::bytes(file), *book::formatBook(expected));
+    QCOMPARE(h.navigator.calls(), QStringList{u"editor 0"_s});
+    QCOMPARE(h.state.Reentry, 1);
+    QVERIFY(!h.state.BookOpen);
+    QVERIFY(!h.state.ExistingBook);
+    QVERIFY(h.state.CardTable.isEmpty());
+    // The editor finds a new book in the settings.
+    QCOMPARE(h.settingsLine(), u"\"%1\",\"2\",\"\"\r\n"_s.arg(file));
+}
+
+void StartFilesTest::newBookStopsWhenWriteBackFails() {
+    StartHarness h;
+    StartScreen screen(h.context);
+    screen.load();
+    h.state.BookOpen = true;
+    h.state.BookPath = h.path(u"gone/book.dat"_s);
+    h.state.CardTable = StartHarness::cards(2);
+
+    screen.newBook();
+    QCOMPARE(h.platform.messages.texts(), QStringList{text(texts::CannotWrite)});
+    QVERIFY(h.navigator.calls().isEmpty());
+    QVERIFY(h.state.BookOpen);
+    QCOMPARE(h.state.CardTable, StartHarness::cards(2));
+    QCOMPARE(h.state.Reentry, 0);
+}
+
+void StartFilesTest::returnReloadsBook_data() {
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("file still there") << false;
+    QTest::newRow("file removed meanwhile") << true;
+}
+
+void StartFilesTest::returnReloadsBook() {
+    QFETCH(bool, removed);
+    StartHarness h;
+    const QString file = h.writeBook(u"book.dat"_s, 3);
+    if (removed)
+        QFile::remove(file);
+    h.state.Reentry = 1;
+    h.state.BookOpen = true;
+    h.state.BookPath = file;
+    h.state.CardTable = StartHarness::cards(5); // stale: the file is what counts
+    StartScreen screen(h.context);
+    screen.load();
+
+    QCOMPARE(h.state.Reentry, 0);
+    QCOMPARE(screen.view().lblCount, u"0"_s);
+    QCOMPARE(screen.view().lstSet1().size(), removed ? 0 : 3);
+    QCOMPARE(h.state.BookOpen, !removed);
+    QCOMPARE(screen.view().controls.isEnabled(u"cmdCard"_s), !removed);
+    QCOMPARE(screen.view().controls.isEnabled(u"cmdAt"_s), removed);
+    QCOMPARE(h.platform.messages.texts(),
+             removed ? QStringList{text(texts::CannotRead)} : QStringList());
+}
+
+void StartFilesTest::returnWithoutBookKeepsSettings() {
+    StartHarness h;
+    StartHarness::putBytes(h.settingsPath(), "\"/books/a.dat\",\"3\",\"R9\"\r\n");
+    {
+        StartScreen first(h.context);
+        first.load();
+        first.single(FileCommands::From::Menu);
+    }
+    StartScreen back(h.context);
+    back.load();
+    back.exit();
+    QCOMPARE(h.settingsLine(), u"\"/books/a.dat\",\"3\",\"R9\"\r\n"_s);
+}
+
+void StartFilesTest::failedSaveChangesNothing() {
+    StartHarness h;
+    const QString file = h.writeBook(u"book.dat"_s, 2);
+    StartScreen screen(h.context);
+    screen.load();
+    h.platform.dialogs.answer(file);
+    screen.open(FileCommands::From::Button);
+    const QMap<QString, bool> controls = screen.view().controls.all();
+
+    h.platform.dialogs.answer(h.path(u"gone/copy.dat"_s));
+    screen.save(FileCommands::From::Menu);
+    QCOMPARE(h.platform.messages.texts(), QStringList{text(texts::CannotWrite)});
+    QCOMPARE(screen.view().lstSet1().size(), 2);
+    QCOMPARE(screen.view().controls.all(), controls);
+    QCOMPARE(screen.view().Text1, file);
+}
+
+void StartFilesTest::cancelledMenuSaveKeepsSettingsPath() {
+    StartHarness h;
+    const QString file = h.writeBook(u"book.dat"_s, 2);
+    StartScreen screen(h.context);
+    screen.load();
+    h.platform.dialogs.answer(file);
+    screen.open(FileCommands::From::Menu);
+    screen.save(FileCommands::From::Menu); // cancelled
+    QVERIFY(h.platform.messages.texts().isEmpty());
+    QCOMPARE(screen.view().lstSet1().size(), 2);
+    screen.exit();
+    QCOMPARE(h.settingsLine(), u"\"%1\",\"3\",\"\"\r\n"_s.arg(file));
+}
+
+QTEST_GUILESS_MAIN(StartFilesTest)
+#include "StartFilesTest.moc"

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "app/AppContext.h"
+#include "app/RecordingNavigator.h"
+#include "book/AddressFile.h"
+#include "book/Cp932.h"
+#include "book/SharedState.h"
+#include "platform/ProgramFolder.h"
+#include "platform/TestPlatform.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+// One start window's surroundings: a temporary program folder, the test
+// doubles, a fresh shared state and a recording navigator.
+struct StartHarness {
+    QTemporaryDir dir;
+    platform::TestPlatform platform;
+    book::SharedState state;
+    app::RecordingNavigator navigator;
+    app::AppContext context{state, platform.platform, navigator};
+
+    StartHarness() { platform::ProgramFolder::choose(dir.path()); }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    // A book of n cards with distinct fields in every column, written to name.
+    QString writeBook(const QString& name, int n) {
+        const QString file = path(name);
+        book::writeBook(file, cards(n));
+        return file;
+    }
+
+    static book::CardList cards(int n) {
+        book::CardList list;
+        for (int i = 1; i <= n; ++i)
+            list.append({QStringLiteral("名%1").arg(i), QStringLiteral("住所%1").arg(i),
+                         QStringLiteral("番地%1").arg(i), QStringLiteral("ビル%1").arg(i),
+                         QStringLiteral("100-%1").arg(i, 4, 10, QLatin1Char('0')),
+                         QStringLiteral("C%1").arg(i), QString::number(i % 6)});
+        return list;
+    }
+
+    static QByteArray bytes(const QString& file) {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+
+    static void putBytes(const QString& file, const QByteArray& data) {
+        QFile f(file);
+        if (f.open(QIODevice::WriteOnly))
+            f.write(data);
+    }
+
+    QString settingsPath() const { return path(QStringLiteral("Tagora.ini")); }
+
+    // The settings line as text, or "<missing>".
+    QString settingsLine() const {
+        const QByteArray raw = bytes(settingsPath());
+        if (raw == "<missing>")
+            return QStringLiteral("<missing>");
+        return book::decodeCp932(raw).value_or(QStringLiteral("<not code page 932>"));
+    }
+};

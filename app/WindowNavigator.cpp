@@ -1,5 +1,7 @@
 #include "app/WindowNavigator.h"
 
+#include "labels/frmPrint.h"
+
 #include <QApplication>
 
 namespace app {
@@ -30,7 +32,7 @@ void WindowNavigator::openCardEditor(int jumpToCard) {
 }
 
 void WindowNavigator::openLabelPrint(const book::CardList& entries) {
-    (void)entries;
+    handOver(new labels::frmPrint(m_context, entries));
 }
 
 void WindowNavigator::openPostcardPrint(const book::CardList& entries) {

@@ -355,12 +355,12 @@ void frmPrint::resetStartLabel() {
 }
 
 void frmPrint::blinkProposal() {
-    Mat4->setVisible(!Mat4->isVisible());
+    Mat4->setVisible(Mat4->isHidden());
 }
 
 void frmPrint::blinkConfirmed() {
     QPushButton* button = lblNo[confirmedIndex()];
-    button->setVisible(!button->isVisible());
+    button->setVisible(button->isHidden());
 }
 
 void frmPrint::printJob() {

@@ -9,7 +9,7 @@ namespace labels {
 
 namespace {
 
-struct LineSpec {
+struct LineGeometry {
     int leftX;
     int rightX;
     int row1Y;
@@ -18,7 +18,7 @@ struct LineSpec {
 
 // The right column's name and code lines stand 50 twips further into their
 // cell than the left column's.
-constexpr LineSpec Lines[LinesPerLabel] = {
+constexpr LineGeometry Lines[LinesPerLabel] = {
     {1500, 6450, 1200, 11}, // postal line
     {1500, 6450, 1600, 11}, // address line 1
     {1500, 6450, 1900, 11}, // address line 2
@@ -40,13 +40,13 @@ LabelCell cellOf(int label) {
 
 LinePlacement linePlacement(int label, int line, int nameShiftTwips, OffsetsTwips offsets) {
     const LabelCell cell = cellOf(label);
-    const LineSpec& spec = Lines[line - 1];
+    const LineGeometry& geometry = Lines[line - 1];
     LinePlacement placement;
-    placement.xTwips = offsets.xTwips + (cell.rightColumn ? spec.rightX : spec.leftX);
+    placement.xTwips = offsets.xTwips + (cell.rightColumn ? geometry.rightX : geometry.leftX);
     if (line == NameLine)
         placement.xTwips -= nameShiftTwips;
-    placement.yTwips = offsets.yTwips + spec.row1Y + cell.rowOffsetTwips;
-    placement.points = spec.points;
+    placement.yTwips = offsets.yTwips + geometry.row1Y + cell.rowOffsetTwips;
+    placement.points = geometry.points;
     return placement;
 }
 

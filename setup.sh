@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs what is missing on a Debian 12 machine, builds, and then either
-# prints the sample book (./setup.sh run) or runs every test (./setup.sh test).
+# prints the sample book on label sheets into out/sample-labels.pdf
+# (./setup.sh run) or runs every test (./setup.sh test).
 set -eu
 cd "$(dirname "$0")"
 MODE="${1:-run}"
@@ -24,7 +25,7 @@ cmake --build "$BUILD" -j"$(nproc)"
 case "$MODE" in
 run)
     mkdir -p out
-    "$BUILD/app/tagora" --home out list examples/sample.dat
+    "$BUILD/app/tagora" --home out labels examples/sample.dat --start 1 -o out/sample-labels.pdf
     ;;
 test)
     cd "$BUILD"

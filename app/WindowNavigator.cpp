@@ -1,6 +1,7 @@
 #include "app/WindowNavigator.h"
 
 #include "app/frmStart.h"
+#include "labels/frmPrint.h"
 #include "postcard/frmPrintH.h"
 
 #include <QApplication>
@@ -34,7 +35,7 @@ void WindowNavigator::openCardEditor(int jumpToCard) {
 }
 
 void WindowNavigator::openLabelPrint(const book::CardList& entries) {
-    (void)entries;
+    handOver(new labels::frmPrint(m_context, entries));
 }
 
 void WindowNavigator::openPostcardPrint(const book::CardList& entries) {

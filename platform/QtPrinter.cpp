@@ -78,11 +78,17 @@ void QtPrinter::setFontSize(double points) {
 void QtPrinter::applyFont() {
     if (!m_painter.isActive())
         return;
-    QFont font(printableFamily(m_face));
-    font.setPixelSize(qMax(1, qRound(m_points * 20)));
-    font.setStyleStrategy(QFont::PreferOutline);
-    m_painter.setFont(font);
-    m_ascentTwips = QFontMetricsF(font, m_printer.get()).ascent();
+    const QString key = m_face + u'\n' + QString::number(m_points);
+    auto found = m_fonts.constFind(key);
+    if (found == m_fonts.constEnd()) {
+        QFont font(printableFamily(m_face));
+        font.setPixelSize(qMax(1, qRound(m_points * 20)));
+        font.setStyleStrategy(QFont::PreferOutline);
+        found = m_fonts.insert(key, {font, QFontMetricsF(font, m_printer.get()).ascent()});
+    }
+    if (m_painter.font() != found->font)
+        m_painter.setFont(found->font);
+    m_ascentTwips = found->ascentTwips;
 }
 
 void QtPrinter::print(const QString& text) {

@@ -4,6 +4,7 @@
 #include "platform/Printer.h"
 
 #include <QFont>
+#include <QHash>
 #include <QPainter>
 #include <QPrinter>
 
@@ -33,6 +34,14 @@ public:
 
 private:
     void applyFont();
+
+    // A job sets face and size before every line; resolving a face through
+    // the font database each time costs more than the drawing itself.
+    struct ResolvedFont {
+        QFont font;
+        double ascentTwips = 0;
+    };
+    QHash<QString, ResolvedFont> m_fonts; // by face and size
 
     PrintDestination m_destination;
     std::unique_ptr<QPrinter> m_printer;

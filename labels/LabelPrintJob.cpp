@@ -1,0 +1,62 @@
+#include "labels/LabelPrintJob.h"
+
+#include "labels/LabelSheets.h"
+#include "labels/OffsetsFile.h"
+
+using namespace Qt::StringLiterals;
+
+namespace labels {
+
+LabelPrintJob::LabelPrintJob(platform::Platform& platform, const OutputChoice& output)
+    : m_platform(platform), m_output(output) {}
+
+QString LabelPrintJob::sheetCountQuestion(const QString& sheetCount) {
+    return u"シート数は"_s + sheetCount + u"枚です。"_s;
+}
+
+LabelJobResult LabelPrintJob::run(const book::CardList& entries, const QString& startLabel,
+                                  const QString& face, const QString& offsetsPath) {
+    LabelJobResult result;
+    const MarkerPosition marker = readOffsets(offsetsPath);
+    result.xMillimetres = millimetreText(xMillimetres(marker));
+    result.yMillimetres = millimetreText(yMillimetres(marker));
+
+    LabelSheets sheets(entries, startLabel, face, result.xMillimetres, result.yMillimetres);
+    sheets.Page();
+    result.sheetCount = sheets.sheetCountText();
+
+    const platform::Answer answer =
+        m_platform.messages.show(sheetCountQuestion(result.sheetCount), platform::Buttons::OkCancel);
+    if (answer != platform::Answer::Ok) {
+        result.outcome = LabelJobResult::Outcome::Cancelled;
+        result.printEnabled = false;
+        return result;
+    }
+    if (sheets.startLabel() == 0)
+        return result;
+
+    const auto destination = nextDestination(m_output, m_platform, u"labels.pdf"_s);
+    if (!destination) {
+        result.outcome = LabelJobResult::Outcome::NoDestination;
+        return result;
+    }
+    std::unique_ptr<platform::Printer> printer = m_platform.printers.open(*destination);
+    if (!printer || !printer->begin(platform::PaperSize::A4)) {
+        m_platform.messages.show(printFailureMessage(printer ? printer->errorText() : QString()));
+        result.outcome = LabelJobResult::Outcome::Failed;
+        return result;
+    }
+    sheets.drawAll(*printer);
+    if (!printer->endDoc()) {
+        m_platform.messages.show(printFailureMessage(printer->errorText()));
+        result.outcome = LabelJobResult::Outcome::Failed;
+        return result;
+    }
+    result.outcome = LabelJobResult::Outcome::Printed;
+    // After a one-sheet job from label 2 to 12 印刷 stays disabled; the
+    // other jobs can be printed again as they are.
+    result.printEnabled = sheets.startLabel() == 1 || sheets.Page() > 1;
+    return result;
+}
+
+} // namespace labels

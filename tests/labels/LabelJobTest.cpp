@@ -1,0 +1,319 @@
+#include "labels/FullWidth.h"
+#include "labels/LabelPrintJob.h"
+#include "labels/LabelSheets.h"
+#include "labels/OffsetsFile.h"
+#include "platform/ProgramFolder.h"
+#include "platform/TestPlatform.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using labels::LabelJobResult;
+using platform::Answer;
+using platform::RecordingPrinter;
+
+namespace {
+
+const QString Face = u"ＭＳ 明朝"_s;
+
+// Entry i is card "名前i" with postal code i, so every printed postal line tells its entry.
+book::CardList numberedEntries(int count) {
+    book::CardList entries;
+    for (int i = 0; i < count; ++i) {
+        book::AddressCard card;
+        card.name = u"名前"_s + QString::number(i);
+        card.address1 = u"東京都"_s;
+        card.address2 = u"一丁目"_s;
+        card.address3 = u"ビル"_s;
+        card.postalCode = QString::number(i);
+        card.code = u"C"_s;
+        card.honorific = u"0"_s;
+        entries << card;
+    }
+    return entries;
+}
+
+// "page:label:entry" for every postal line printed, read back from its position.
+QStringList placedEntries(const RecordingPrinter& printer) {
+    QStringList placed;
+    for (const platform::PrintedText& text : printer.printed()) {
+        if (!text.text.startsWith(u"〒"_s))
+            continue;
+        const int row = (text.yTwips - 1200) / 2390 + 1;
+        const int label = 2 * row - (text.xTwips == 1500 ? 1 : 0);
+        const QString digits = text.text.mid(1);
+        QString entry;
+        for (QChar c : digits)
+            entry += QChar(c.unicode() - 0xFEE0);
+        placed << u"%1:%2:%3"_s.arg(text.page).arg(label).arg(entry);
+    }
+    return placed;
+}
+
+QStringList run(int page, int firstLabel, int lastLabel, int firstEntry) {
+    QStringList expected;
+    for (int label = firstLabel; label <= lastLabel; ++label)
+        expected << u"%1:%2:%3"_s.arg(page).arg(label).arg(firstEntry + label - firstLabel);
+    return expected;
+}
+
+RecordingPrinter drawn(const book::CardList& entries, const QString& start, const QString& x = u"0"_s,
+                       const QString& y = u"0"_s) {
+    RecordingPrinter printer;
+    printer.begin(platform::PaperSize::A4);
+    labels::LabelSheets sheets(entries, start, Face, x, y);
+    sheets.drawAll(printer);
+    return printer;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class LabelJobTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void labelTexts_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("honorific");
+        QTest::addColumn<QString>("postalCode");
+        QTest::addColumn<QString>("nameLine");
+        QTest::addColumn<QString>("zipLine");
+        QTest::newRow("様, half-width code") << u"山田"_s << u"0"_s << u"123-4567"_s << u"山田　様"_s
+                                            << u"〒１２３－４５６７"_s;
+        QTest::newRow("差出 keeps its space") << u"山田"_s << u"3"_s << QString() << u"山田　 差出"_s << u"〒"_s;
+        QTest::newRow("index 5: no honorific") << u"山田"_s << u"5"_s << u"1"_s << u"山田　"_s << u"〒１"_s;
+        QTest::newRow("-1: no honorific") << u"山田"_s << u"-1"_s << u"1"_s << u"山田　"_s << u"〒１"_s;
+        QTest::newRow("9: no honorific") << u"山田"_s << u"9"_s << u"1"_s << u"山田　"_s << u"〒１"_s;
+        QTest::newRow("empty index reads 0") << u"山田"_s << QString() << u"1"_s << u"山田　様"_s << u"〒１"_s;
+        QTest::newRow("2.5 rounds to even") << u"商事"_s << u"2.5"_s << u"1"_s << u"商事　御中"_s << u"〒１"_s;
+        QTest::newRow("half-width kana code") << u"山田"_s << u"1"_s << u"ｶﾞ1"_s << u"山田　殿"_s << u"〒ガ１"_s;
+    }
+
+    void labelTexts() {
+        QFETCH(QString, name);
+        QFETCH(QString, honorific);
+        QFETCH(QString, postalCode);
+        book::AddressCard card;
+        card.name = name;
+        card.honorific = honorific;
+        card.postalCode = postalCode;
+        const labels::LabelText text = labels::LabelText::forEntry(card);
+        QTEST(text.nameLine, "nameLine");
+        QTEST(text.zipLine, "zipLine");
+    }
+
+    // One cell is six lines, each X, Y, face, size, then the text.
+    void aCellIsDrawnLineByLine() {
+        book::CardList entries = numberedEntries(1);
+        entries[0].name = QString(11, u'山'); // with "　様" the line has 13 characters: 400 left
+        const RecordingPrinter printer = drawn(entries, u"4"_s, u"1"_s, u"-1"_s);
+        const QStringList expected{
+            u"begin A4"_s,
+            u"x 6505"_s, u"y 3535"_s, u"font ＭＳ 明朝"_s, u"size 11"_s, u"print 〒０"_s,
+            u"x 6505"_s, u"y 3935"_s, u"font ＭＳ 明朝"_s, u"size 11"_s, u"print 東京都"_s,
+            u"x 6505"_s, u"y 4235"_s, u"font ＭＳ 明朝"_s, u"size 11"_s, u"print 一丁目"_s,
+            u"x 6705"_s, u"y 4535"_s, u"font ＭＳ 明朝"_s, u"size 11"_s, u"print ビル"_s,
+            u"x 6955"_s, u"y 5035"_s, u"font ＭＳ 明朝"_s, u"size 12"_s, u"print "_s + QString(11, u'山') + u"　様"_s,
+            u"x 7555"_s, u"y 5385"_s, u"font ＭＳ 明朝"_s, u"size 10"_s, u"print C"_s,
+        };
+        QCOMPARE(printer.calls(), expected);
+    }
+
+    void entriesGoOnTheRightLabels_data() {
+        QTest::addColumn<int>("entries");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QStringList>("placed");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("3 from 1") << 3 << u"1"_s << run(1, 1, 3, 0) << 1;
+        QTest::newRow("13 from 1") << 13 << u"1"_s << (run(1, 1, 12, 0) + run(2, 1, 1, 12)) << 2;
+        QTest::newRow("3 from 4") << 3 << u"4"_s << run(1, 4, 6, 0) << 1;
+        QTest::newRow("3 from 5") << 3 << u"5"_s << run(1, 5, 7, 0) << 1;
+        QTest::newRow("11 from 3") << 11 << u"3"_s << (run(1, 3, 12, 0) + run(2, 1, 1, 10)) << 2;
+        QTest::newRow("20 from 3") << 20 << u"3"_s << (run(1, 3, 12, 0) + run(2, 1, 10, 10)) << 2;
+        QTest::newRow("7 from 8") << 7 << u"8"_s << (run(1, 8, 12, 0) + run(2, 1, 2, 5)) << 2;
+        QTest::newRow("1 from 12") << 1 << u"12"_s << run(1, 12, 12, 0) << 1;
+        QTest::newRow("30 from 5") << 30 << u"5"_s << (run(1, 5, 12, 0) + run(2, 1, 12, 8) + run(3, 1, 10, 20))
+                                   << 3;
+        QTest::newRow("25 from 12") << 25 << u"12"_s
+                                    << (run(1, 12, 12, 0) + run(2, 1, 12, 1) + run(3, 1, 12, 13)) << 3;
+        QTest::newRow("300 from 11") << 300 << u"11"_s
+                                     << [] {
+                                            QStringList all = run(1, 11, 12, 0);
+                                            for (int sheet = 2; sheet <= 25; ++sheet)
+                                                all += run(sheet, 1, 12, 2 + 12 * (sheet - 2));
+                                            all += run(26, 1, 10, 290);
+                                            return all;
+                                        }()
+                                     << 26;
+    }
+
+    // Which label carries which entry on which page, and no page after the last sheet.
+    void entriesGoOnTheRightLabels() {
+        QFETCH(int, entries);
+        QFETCH(QString, start);
+        QFETCH(int, pages);
+        const RecordingPrinter printer = drawn(numberedEntries(entries), start);
+        QTEST(placedEntries(printer), "placed");
+        QCOMPARE(printer.calls().count(u"page"_s), pages - 1);
+        QCOMPARE(printer.pageCount(), pages);
+        QVERIFY(printer.calls().last() != u"page"_s);
+    }
+
+    // The shift of a long name holds on every sheet, in both columns.
+    void nameShiftHoldsOnLaterSheets() {
+        book::CardList entries = numberedEntries(30);
+        entries[24].name = QString(10, u'山'); // 12 characters with "　様"
+        entries[25].name = QString(10, u'山');
+        const RecordingPrinter printer = drawn(entries, u"4"_s);
+        // Entries 24 and 25 are labels 4 and 5 of sheet 3 (9 on sheet 1, 12 on sheet 2).
+        QList<platform::PrintedText> names;
+        for (const auto& text : printer.printed())
+            if (text.text.startsWith(QString(10, u'山')))
+                names << text;
+        QCOMPARE(names.size(), 2);
+        QCOMPARE(names[0].page, 3);
+        QCOMPARE(names[0].xTwips, 7300 - 200);
+        QCOMPARE(names[0].yTwips, 2700 + 2390);
+        QCOMPARE(names[1].xTwips, 2300 - 200);
+        QCOMPARE(names[1].yTwips, 2700 + 2 * 2390);
+    }
+
+    void emptyEntryStillPrintsItsPostalMark() {
+        book::CardList entries(1);
+        const RecordingPrinter printer = drawn(entries, u"1"_s);
+        QCOMPARE(printer.printed().size(), 6);
+        QCOMPARE(printer.printed()[0].text, u"〒"_s);
+        QCOMPARE(printer.printed()[4].text, u"　様"_s);
+    }
+
+    void startLabelOutsideTheSheetDrawsNothing_data() {
+        QTest::addColumn<QString>("start");
+        QTest::newRow("0") << u"0"_s;
+        QTest::newRow("13") << u"13"_s;
+        QTest::newRow("text") << u"abc"_s;
+    }
+
+    void startLabelOutsideTheSheetDrawsNothing() {
+        QFETCH(QString, start);
+        RecordingPrinter printer;
+        labels::LabelSheets sheets(numberedEntries(3), start, Face, u"0"_s, u"0"_s);
+        QVERIFY(!sheets.drawAll(printer));
+        QVERIFY(printer.calls().isEmpty());
+    }
+
+    void theJobAsksForTheSheetCount_data() {
+        QTest::addColumn<int>("entries");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<bool>("printEnabled");
+        QTest::newRow("12 from 1") << 12 << u"1"_s << u"シート数は1枚です。"_s << true;
+        QTest::newRow("13 from 1") << 13 << u"1"_s << u"シート数は2枚です。"_s << true;
+        QTest::newRow("11 from 3") << 11 << u"3"_s << u"シート数は2枚です。"_s << true;
+        QTest::newRow("3 from 4: one sheet") << 3 << u"4"_s << u"シート数は1枚です。"_s << false;
+        QTest::newRow("1 from 12: one sheet") << 1 << u"12"_s << u"シート数は1枚です。"_s << false;
+    }
+
+    void theJobAsksForTheSheetCount() {
+        QFETCH(int, entries);
+        QFETCH(QString, start);
+        QTemporaryDir dir;
+        platform::ProgramFolder::choose(dir.path());
+        platform::TestPlatform test;
+        test.printers.setPrinters({u"Office"_s}, u"Office"_s);
+        labels::LabelPrintJob job(test.platform, labels::OutputChoice{});
+        const LabelJobResult result = job.run(numberedEntries(entries), start, Face, dir.filePath(u"Tagora.opt"_s));
+        QTEST(test.messages.lastText(), "question");
+        QCOMPARE(test.messages.shown().first().buttons, platform::Buttons::OkCancel);
+        QCOMPARE(result.outcome, LabelJobResult::Outcome::Printed);
+        QTEST(result.printEnabled, "printEnabled");
+        QCOMPARE(test.printers.destinations().first().printerName, u"Office"_s);
+        RecordingPrinter* printer = test.printers.last();
+        QCOMPARE(printer->calls().first(), u"begin A4"_s);
+        QCOMPARE(printer->calls().last(), u"end"_s);
+        QCOMPARE(printer->pageCount(), result.sheetCount.toInt());
+    }
+
+    void cancelInTheQuestionPrintsNothing() {
+        QTemporaryDir dir;
+        platform::TestPlatform test;
+        test.messages.answer(Answer::Cancel);
+        labels::LabelPrintJob job(test.platform, labels::OutputChoice{});
+        const LabelJobResult result = job.run(numberedEntries(5), u"1"_s, Face, dir.filePath(u"Tagora.opt"_s));
+        QCOMPARE(result.outcome, LabelJobResult::Outcome::Cancelled);
+        QVERIFY(!result.printEnabled);
+        QCOMPARE(test.printers.openCount(), 0);
+        QVERIFY(test.dialogs.requests().isEmpty());
+    }
+
+    // The file is read afresh by every job, and a missing file means no offset.
+    void offsetsComeFromTheFileEachJob() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Tagora.opt"_s);
+        platform::TestPlatform test;
+        test.printers.setPrinters({u"P"_s}, u"P"_s);
+        labels::LabelPrintJob job(test.platform, labels::OutputChoice{});
+
+        LabelJobResult result = job.run(numberedEntries(1), u"1"_s, Face, path);
+        QCOMPARE(result.xMillimetres, u"0"_s);
+        QCOMPARE(result.yMillimetres, u"0"_s);
+        QCOMPARE(test.printers.last()->printed().first().xTwips, 1500);
+
+        writeFile(path, "\"1260\",\"440\",\"0\"\r\n");
+        result = job.run(numberedEntries(1), u"1"_s, Face, path);
+        QCOMPARE(result.xMillimetres, u"3"_s);
+        QCOMPARE(result.yMillimetres, u"-2"_s);
+        QCOMPARE(test.printers.last()->printed().first().xTwips, 1500 + 165);
+        QCOMPARE(test.printers.last()->printed().first().yTwips, 1200 - 110);
+    }
+
+    void withoutPrinterTheJobAsksForAPdf() {
+        QTemporaryDir dir;
+        platform::ProgramFolder::choose(dir.path());
+        platform::TestPlatform test;
+        labels::LabelPrintJob job(test.platform, labels::OutputChoice{});
+        const QString pdf = dir.filePath(u"out"_s);
+        test.dialogs.answer(pdf);
+        LabelJobResult result = job.run(numberedEntries(2), u"1"_s, Face, dir.filePath(u"Tagora.opt"_s));
+        QCOMPARE(result.outcome, LabelJobResult::Outcome::Printed);
+        QCOMPARE(test.printers.destinations().first().pdfPath, pdf + u".pdf"_s);
+
+        // Cancelling the save dialog prints nothing and leaves 印刷 usable.
+        result = job.run(numberedEntries(2), u"1"_s, Face, dir.filePath(u"Tagora.opt"_s));
+        QCOMPARE(result.outcome, LabelJobResult::Outcome::NoDestination);
+        QVERIFY(result.printEnabled);
+        QCOMPARE(test.printers.openCount(), 1);
+    }
+
+    void printerFailuresAreReported_data() {
+        QTest::addColumn<bool>("atBegin");
+        QTest::newRow("begin") << true;
+        QTest::newRow("end") << false;
+    }
+
+    void printerFailuresAreReported() {
+        QFETCH(bool, atBegin);
+        QTemporaryDir dir;
+        platform::TestPlatform test;
+        test.printers.setPrinters({u"P"_s}, u"P"_s);
+        if (atBegin)
+            test.printers.failNextBegin(u"オフライン"_s);
+        else
+            test.printers.failNextEnd(u"オフライン"_s);
+        labels::LabelPrintJob job(test.platform, labels::OutputChoice{});
+        const LabelJobResult result = job.run(numberedEntries(2), u"1"_s, Face, dir.filePath(u"Tagora.opt"_s));
+        QCOMPARE(result.outcome, LabelJobResult::Outcome::Failed);
+        QCOMPARE(test.messages.lastText(), labels::printFailureMessage(u"オフライン"_s));
+        QVERIFY(test.messages.lastText().contains(u"オフライン"_s));
+    }
+};
+
+QTEST_GUILESS_MAIN(LabelJobTest)
+#include "LabelJobTest.moc"

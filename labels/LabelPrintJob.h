@@ -41,7 +41,7 @@ public:
 
 private:
     platform::Platform& m_platform;
-    const OutputChoice& m_output;
+    OutputChoice m_output; // a copy: callers pass temporaries
 };
 
 } // namespace labels

@@ -24,6 +24,8 @@ namespace {
 constexpr int RowHeightTwips = 250;
 // Room on either side of a heading's text inside its column, in pixels.
 constexpr int CellMarginPixels = 4;
+// Half the width of the strip on a heading border that resizes the column.
+constexpr int ResizeGripPixels = 3;
 
 Qt::Alignment alignmentOf(const SheetColumn& column) {
     return (column.alignment == ColumnAlignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft)
@@ -69,7 +71,7 @@ frmVew::frmVew(AppContext& context, bool fromMenu, QWidget* parent)
     rows->setSectionsClickable(true);
 
     QHeaderView* headings = fg1->horizontalHeader();
-    headings->setSectionResizeMode(QHeaderView::Fixed);
+    headings->setSectionResizeMode(QHeaderView::Interactive);
     headings->setSectionsMovable(false);
     headings->setSectionsClickable(false);
     headings->setHighlightSections(false);
@@ -146,7 +148,14 @@ void frmVew::fillGrid() {
 bool frmVew::moveColumn(int from, int to) {
     if (!m_table.moveColumn(from, to))
         return false;
+    // Widths the user set travel with their columns.
+    QList<int> widths;
+    for (int c = 0; c < fg1->columnCount(); ++c)
+        widths << fg1->columnWidth(c);
+    widths.move(from - 1, to - 1);
     fillGrid();
+    for (int c = 0; c < widths.size(); ++c)
+        fg1->setColumnWidth(c, widths.at(c));
     return true;
 }
 
@@ -188,6 +197,7 @@ bool frmVew::eventFilter(QObject* watched, QEvent* event) {
         QStyleOptionHeader option;
         option.initFrom(m_corner);
         option.state |= QStyle::State_Enabled;
+        option.palette.setCurrentColorGroup(QPalette::Active);
         option.rect = m_corner->rect();
         option.text = m_table.column(0).heading;
         option.textAlignment = Qt::AlignCenter;
@@ -200,7 +210,11 @@ bool frmVew::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::MouseButtonPress) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             m_dragColumn = -1;
-            const int section = headings->logicalIndexAt(mouse->position().toPoint().x());
+            const int x = mouse->position().toPoint().x();
+            // On the border between two headings the press resizes a column instead.
+            if (headings->logicalIndexAt(x - ResizeGripPixels) != headings->logicalIndexAt(x + ResizeGripPixels))
+                return false;
+            const int section = headings->logicalIndexAt(x);
             if (section >= 0) {
                 m_dragColumn = section + 1;
                 headings->viewport()->setCursor(Qt::SizeHorCursor);
@@ -209,6 +223,8 @@ bool frmVew::eventFilter(QObject* watched, QEvent* event) {
         }
         if (event->type() == QEvent::MouseButtonRelease) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (m_dragColumn < 0)
+                return false;
             headings->viewport()->unsetCursor();
             const int section = headings->logicalIndexAt(mouse->position().toPoint().x());
             if (m_dragColumn > 0 && section >= 0)

@@ -134,6 +134,28 @@ private slots:
         QCOMPARE(grid->verticalHeaderItem(0)->text(), u"1"_s);
     }
 
+    void borderBetweenHeadingsResizesInsteadOfMoving() {
+        SheetFixture f(3);
+        std::unique_ptr<app::frmVew> sheet(app::frmVew::open(f.context, false));
+        sheet->show();
+        QVERIFY(QTest::qWaitForWindowExposed(sheet.get()));
+        auto* grid = sheet->findChild<QTableWidget*>(u"fg1"_s);
+        QHeaderView* header = grid->horizontalHeader();
+        const int border = header->sectionViewportPosition(1);
+        const int y = header->height() / 2;
+        const int width = grid->columnWidth(0);
+        QTest::mousePress(header->viewport(), Qt::LeftButton, {}, QPoint(border, y));
+        QTest::mouseMove(header->viewport(), QPoint(border + 30, y));
+        QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, QPoint(border + 30, y));
+        QCOMPARE(headingAt(grid, 1), u"宛名"_s);
+        QCOMPARE(headingAt(grid, 2), u"敬称"_s);
+        QCOMPARE(grid->columnWidth(0), width + 30);
+        // A moved column keeps the width it was given.
+        QVERIFY(sheet->moveColumn(1, 5));
+        QCOMPARE(headingAt(grid, 5), u"宛名"_s);
+        QCOMPARE(grid->columnWidth(4), width + 30);
+    }
+
     void doubleClickOpensTheEditorAtThatCard() {
         SheetFixture f(15);
         std::unique_ptr<app::frmVew> sheet(app::frmVew::open(f.context, false));

@@ -59,14 +59,6 @@ private slots:
         QCOMPARE(menu.at(7).paddedHeading, button.at(7).paddedHeading + QString(4, QChar(0x3000)));
     }
 
-    void faIndexCountsFromTheHeadingRow() {
-        int position = 0;
-        QCOMPARE(app::faIndex(position, 3, 8), 11);
-        QCOMPARE(position, 1);
-        position = 11;
-        QCOMPARE(app::faIndex(position, 0, 8), 96);
-    }
-
     void movingColumns_data() {
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("to");

@@ -1,5 +1,6 @@
 #include "app/Gui.h"
 
+#include "about/QtHelpViewer.h"
 #include "app/WindowNavigator.h"
 #include "book/SharedState.h"
 #include "platform/QtFileDialogs.h"
@@ -11,20 +12,10 @@
 
 namespace app {
 
-namespace {
-
-// Stands in for the help window until it is built.
-class NoHelp : public platform::HelpViewer {
-public:
-    void showHelp(const QString&, Command, int) override {}
-};
-
-} // namespace
-
 int runGui() {
     platform::QtMessages messages;
     platform::QtFileDialogs dialogs;
-    NoHelp help;
+    about::QtHelpViewer help;
     platform::QtShell shell;
     platform::QtPrinterProvider printers;
     platform::Platform services{messages, dialogs, help, shell, printers};

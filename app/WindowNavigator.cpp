@@ -1,6 +1,9 @@
 #include "app/WindowNavigator.h"
 
+#include "about/About.h"
+#include "app/frmOrder.h"
 #include "app/frmStart.h"
+#include "app/frmVew.h"
 #include "labels/frmPrint.h"
 #include "postcard/frmPrintH.h"
 
@@ -43,16 +46,21 @@ void WindowNavigator::openPostcardPrint(const book::CardList& entries) {
 }
 
 void WindowNavigator::openSheet(bool fromMenu) {
-    (void)fromMenu;
+    // An empty book leaves the start window as it was.
+    if (frmVew* sheet = frmVew::open(m_context, fromMenu))
+        handOver(sheet);
 }
 
 void WindowNavigator::openOrder() {
+    handOver(new frmOrder(m_context));
 }
 
 void WindowNavigator::openSingle() {
 }
 
 void WindowNavigator::openAbout() {
+    // Modal over the window in use, which stays the one in use.
+    about::About::showVersion(m_current);
 }
 
 void WindowNavigator::quit() {

@@ -1,0 +1,74 @@
+#include "about/HelpWindow.h"
+
+#include "about/HelpTopics.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace about {
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent) {
+    setObjectName(u"HelpWindow"_s);
+    setWindowTitle(u"ヘルプ"_s);
+
+    txtHelp = new QTextBrowser(this);
+    txtHelp->setObjectName(u"txtHelp"_s);
+    txtHelp->setOpenExternalLinks(true);
+    cmdIndex = new QPushButton(u"目次"_s, this);
+    cmdIndex->setObjectName(u"cmdIndex"_s);
+    cmdBack = new QPushButton(u"戻る"_s, this);
+    cmdBack->setObjectName(u"cmdBack"_s);
+    cmdBack->setEnabled(false);
+    cmdClose = new QPushButton(u"閉じる"_s, this);
+    cmdClose->setObjectName(u"cmdClose"_s);
+
+    connect(cmdIndex, &QPushButton::clicked, this, &HelpWindow::showContents);
+    connect(cmdBack, &QPushButton::clicked, txtHelp, &QTextBrowser::backward);
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(txtHelp, &QTextBrowser::backwardAvailable, cmdBack, &QPushButton::setEnabled);
+    connect(txtHelp, &QTextBrowser::sourceChanged, this, &HelpWindow::followTitle);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdIndex);
+    buttons->addWidget(cmdBack);
+    buttons->addStretch();
+    buttons->addWidget(cmdClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(txtHelp);
+
+    resize(640, 600);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+}
+
+void HelpWindow::showPage(const QString& page) {
+    if (txtHelp->source() == QUrl(page))
+        return;
+    txtHelp->setSource(QUrl(page));
+}
+
+QString HelpWindow::currentPage() const {
+    return txtHelp->source().toString();
+}
+
+QString HelpWindow::pageText() const {
+    return txtHelp->toPlainText();
+}
+
+void HelpWindow::showContents() {
+    showPage(helpPage(platform::HelpViewer::Command::Contents, 0));
+}
+
+void HelpWindow::followTitle() {
+    const QString title = txtHelp->documentTitle();
+    setWindowTitle(title.isEmpty() ? u"ヘルプ"_s : u"ヘルプ - "_s + title);
+}
+
+} // namespace about

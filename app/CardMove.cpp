@@ -1,0 +1,84 @@
+#include "app/CardMove.h"
+
+#include "book/LenientNumber.h"
+
+namespace app {
+
+namespace {
+
+// Cards first to last (from 1) appended to `out`; nothing when first > last.
+void appendRange(book::CardList& out, const book::CardList& cards, int first, int last) {
+    first = qMax(first, 1);
+    last = qMin(last, int(cards.size()));
+    for (int i = first; i <= last; ++i)
+        out.append(cards.at(i - 1));
+}
+
+QString halfWidth(const QString& text) {
+    return text.normalized(QString::NormalizationForm_KC);
+}
+
+} // namespace
+
+book::CardList movedCards(const book::CardList& cards, int source, int destination, int rowCount) {
+    const int count = int(cards.size());
+    if (source < 1 || source > count || destination < 1 || destination > count)
+        return cards;
+    const book::AddressCard& moving = cards.at(source - 1);
+    book::CardList out;
+    out.reserve(count);
+    if (destination == 1) {
+        out.append(moving);
+        appendRange(out, cards, 1, source - 1);
+        appendRange(out, cards, source + 1, count);
+    } else if (destination < source) {
+        appendRange(out, cards, 1, destination - 1);
+        out.append(moving);
+        appendRange(out, cards, destination, source - 1);
+        appendRange(out, cards, source + 1, count);
+    } else if (destination >= rowCount) {
+        appendRange(out, cards, 1, source - 1);
+        appendRange(out, cards, source + 1, destination);
+        out.append(moving);
+        // With as many rows as cards this adds nothing; it keeps a longer book whole.
+        appendRange(out, cards, destination + 1, count);
+    } else if (destination > source) {
+        appendRange(out, cards, 1, source - 1);
+        appendRange(out, cards, source + 1, destination);
+        out.append(moving);
+        appendRange(out, cards, destination + 1, count);
+    } else {
+        // A card moved onto its own place: the book as it was, never a short one.
+        return cards;
+    }
+    return out;
+}
+
+TypedDestination checkTypedDestination(const QString& sourceText, const QString& destinationText,
+                                       const QString& rowCountText) {
+    const double source = book::leadingNumber(halfWidth(sourceText));
+    const double destination = book::leadingNumber(halfWidth(destinationText));
+    const double rows = book::leadingNumber(halfWidth(rowCountText));
+    if (destination == source)
+        return TypedDestination::SameAsSource;
+    if (destination > rows)
+        return TypedDestination::BeyondList;
+    return TypedDestination::Accepted;
+}
+
+std::optional<int> moveDestination(const QString& destinationText, int source, int rowCount) {
+    const QString text = halfWidth(destinationText).trimmed();
+    if (text.isEmpty())
+        return std::nullopt;
+    for (QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+    }
+    bool ok = false;
+    const int destination = text.toInt(&ok);
+    if (!ok || destination < 1 || destination > rowCount || destination == source)
+        return std::nullopt;
+    return destination;
+}
+
+} // namespace app

@@ -1,0 +1,176 @@
+#include "app/frmOrder.h"
+
+#include "app/CardMove.h"
+#include "book/AddressFile.h"
+#include "book/LenientNumber.h"
+#include "book/SharedState.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace app {
+
+namespace {
+
+const QString MissingFile = u"指定ファイルがありません。"_s;
+const QString Unreadable = u"住所録ファイルを読み込めませんでした。"_s;
+const QString Unwritable = u"住所録ファイルに書き込めませんでした。"_s;
+const QString SameAsSource = u"移動元と移動先が同じです！"_s;
+const QString BadDestination = u"指定に誤りがあります。"_s;
+const QString NoDestination = u"移動先が指定されていません"_s;
+
+} // namespace
+
+frmOrder::frmOrder(AppContext& context, QWidget* parent) : QWidget(parent), m_context(context) {
+    setObjectName(u"frmOrder"_s);
+    setWindowTitle(u"リスト入替"_s);
+
+    Label1 = new QLabel(u"移動をするリストをクリックしてください"_s, this);
+    Label1->setObjectName(u"Label1"_s);
+    lstName = new QListWidget(this);
+    lstName->setObjectName(u"lstName"_s);
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(u"Text1"_s);
+    Text1->setReadOnly(true);
+    Label2 = new QLabel(u"を"_s, this);
+    Label2->setObjectName(u"Label2"_s);
+    Text2 = new QLineEdit(this);
+    Text2->setObjectName(u"Text2"_s);
+    Text2->setMaximumWidth(60);
+    Label3 = new QLabel(u"番に挿入します。"_s, this);
+    Label3->setObjectName(u"Label3"_s);
+    Command1 = new QPushButton(u"実行"_s, this);
+    Command1->setObjectName(u"Command1"_s);
+    Command2 = new QPushButton(u"戻る"_s, this);
+    Command2->setObjectName(u"Command2"_s);
+    Text1->setVisible(false);
+    Text2->setVisible(false);
+
+    connect(lstName, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { chooseCard(lstName->row(item)); });
+    connect(lstName, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { chooseCard(lstName->row(item)); });
+    connect(Text2, &QLineEdit::textChanged, this, &frmOrder::checkDestination);
+    connect(Command1, &QPushButton::clicked, this, &frmOrder::performMove);
+    connect(Command2, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* target = new QHBoxLayout;
+    target->addWidget(Text1, 1);
+    target->addWidget(Label2);
+    target->addWidget(Text2);
+    target->addWidget(Label3);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Command1);
+    buttons->addWidget(Command2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(lstName, 1);
+    layout->addLayout(target);
+    layout->addLayout(buttons);
+    resize(460, 420);
+
+    centre();
+    const QString& path = m_context.state.BookPath;
+    if (path.isEmpty() || path == QStringView(book::NewBookPath) || !QFileInfo(path).isFile()) {
+        m_context.platform.messages.show(MissingFile, platform::Buttons::Ok);
+        return;
+    }
+    loadList();
+}
+
+void frmOrder::loadList() {
+    lstName->clear();
+    m_cards.clear();
+    const book::LoadResult loaded = book::loadBook(m_context.state.BookPath);
+    if (!loaded.ok()) {
+        // A partly read book must not be written back: it would lose the rest.
+        m_context.platform.messages.show(loaded.error.kind == book::ReadError::Missing ? MissingFile
+                                                                                      : Unreadable,
+                                         platform::Buttons::Ok);
+        Text4 = u"0"_s;
+        return;
+    }
+    m_cards = loaded.cards;
+    for (int i = 1; i <= m_cards.size(); ++i)
+        lstName->addItem(QString::number(i) + u"  "_s + m_cards.at(i - 1).name);
+    Text4 = QString::number(lstName->count());
+}
+
+void frmOrder::chooseCard(int row) {
+    if (row < 0)
+        return;
+    Text3 = QString::number(row + 1);
+    Text1->setText(lstName->item(row)->text());
+    Text1->setVisible(true);
+    Text2->setVisible(true);
+}
+
+void frmOrder::checkDestination() {
+    switch (checkTypedDestination(Text3, Text2->text(), Text4)) {
+    case TypedDestination::SameAsSource:
+        m_context.platform.messages.show(SameAsSource, platform::Buttons::Ok);
+        Text2->clear();
+        break;
+    case TypedDestination::BeyondList:
+        m_context.platform.messages.show(BadDestination, platform::Buttons::Ok);
+        Text2->clear();
+        break;
+    case TypedDestination::Accepted:
+        break;
+    }
+}
+
+void frmOrder::performMove() {
+    const int rows = book::leadingInteger(Text4);
+    const int source = book::leadingInteger(Text3);
+    if (Text3.isEmpty() || source < 1 || source > m_cards.size()) {
+        m_context.platform.messages.show(BadDestination, platform::Buttons::Ok);
+        return;
+    }
+    if (Text2->text().isEmpty()) {
+        m_context.platform.messages.show(NoDestination, platform::Buttons::Ok);
+        return;
+    }
+    const std::optional<int> destination = moveDestination(Text2->text(), source, rows);
+    if (!destination || *destination > m_cards.size()) {
+        m_context.platform.messages.show(BadDestination, platform::Buttons::Ok);
+        return;
+    }
+    const book::WriteResult written = book::writeBook(
+        m_context.state.BookPath, movedCards(m_cards, source, *destination, rows));
+    if (!written.ok()) {
+        m_context.platform.messages.show(Unwritable, platform::Buttons::Ok);
+        return;
+    }
+    loadList();
+    Text1->clear();
+    Text1->setVisible(false);
+    Text2->blockSignals(true);
+    Text2->clear();
+    Text2->blockSignals(false);
+    Text2->setVisible(false);
+}
+
+void frmOrder::centre() {
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+}
+
+void frmOrder::closeEvent(QCloseEvent* event) {
+    event->accept();
+    m_context.navigator.showStart();
+}
+
+} // namespace app

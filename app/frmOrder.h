@@ -1,0 +1,56 @@
+#pragma once
+
+// The reordering window: moves one card of the book's file to another place.
+//   lstName   one row per card: its number, two blanks, the name
+//   Label1    the instruction to click a row
+//   Text1     the chosen row's text, then Label2 "を"; shown once a row is chosen
+//   Text2     the destination typed by the user, then Label3 "番に挿入します。"
+//   Text3     the chosen card's number (hidden)
+//   Text4     the number of rows in lstName (hidden)
+//   Command1  実行: rewrite the file with the card moved
+//   Command2  戻る: back to the start window
+
+#include "app/AppContext.h"
+#include "book/AddressCard.h"
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace app {
+
+class frmOrder : public QWidget {
+    Q_OBJECT
+public:
+    // Reads the book at context.state.BookPath into the list.
+    explicit frmOrder(AppContext& context, QWidget* parent = nullptr);
+
+    QString Text3;
+    QString Text4;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void loadList();
+    void chooseCard(int row);
+    void checkDestination();
+    void performMove();
+    void centre();
+
+    AppContext& m_context;
+    book::CardList m_cards; // the window's own copy of the book, as read from the file
+    QListWidget* lstName = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+};
+
+} // namespace app

@@ -1,0 +1,103 @@
+#include "app/SheetTable.h"
+#include "book/BookFiles.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class SheetTableTest : public QObject {
+    Q_OBJECT
+private slots:
+    void honorificCells_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("0") << u"0"_s << u"様"_s;
+        QTest::newRow("2") << u"2"_s << u"御中"_s;
+        QTest::newRow("3 keeps its blank") << u"3"_s << u" 差出"_s;
+        QTest::newRow("5 is empty") << u"5"_s << QString();
+        QTest::newRow("-1 as it stands") << u"-1"_s << u"-1"_s;
+        QTest::newRow("6 as it stands") << u"6"_s << u"6"_s;
+        QTest::newRow("empty stays empty") << QString() << QString();
+    }
+    void honorificCells() {
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        const book::CardList cards{bookfiles::card(u"佐藤"_s, {}, {}, {}, {}, {}, stored)};
+        const app::SheetTable table(cards, false);
+        QCOMPARE(table.column(2).heading, u"敬称"_s);
+        QCOMPARE(table.cell(1, 2), shown);
+    }
+
+    void rowsShowTheFieldsUnderTheirHeadings() {
+        const book::CardList cards{
+            bookfiles::card(u"甲"_s, u"住一"_s, u"住二"_s, u"住三"_s, u"100-0001"_s, u"C9"_s, u"1"_s),
+            bookfiles::card(u"乙"_s)};
+        const app::SheetTable table(cards, true);
+        QCOMPARE(table.cardRows(), 2);
+        QStringList headings, first;
+        for (int c = 0; c < table.columnCount(); ++c) {
+            headings << table.column(c).heading;
+            first << table.cell(1, c);
+        }
+        QCOMPARE(headings, (QStringList{u"No"_s, u"宛名"_s, u"敬称"_s, u"〒"_s, u"住所１"_s,
+                                        u"住所２"_s, u"住所3"_s, u"コード"_s}));
+        QCOMPARE(first, (QStringList{u"1"_s, u"甲"_s, u"殿"_s, u"100-0001"_s, u"住一"_s, u"住二"_s,
+                                     u"住三"_s, u"C9"_s}));
+        QCOMPARE(table.cell(2, 0), u"2"_s);
+        QCOMPARE(table.cell(2, 1), u"乙"_s);
+        QCOMPARE(table.column(0).alignment, app::ColumnAlignment::Centre);
+        QCOMPARE(table.column(7).alignment, app::ColumnAlignment::Left);
+    }
+
+    void menuWidensOnlyTheCodeColumn() {
+        const auto button = app::parseSheetFormat(app::sheetFormat(false));
+        const auto menu = app::parseSheetFormat(app::sheetFormat(true));
+        QCOMPARE(button.size(), 8);
+        QCOMPARE(menu.size(), 8);
+        for (int c = 0; c < 7; ++c)
+            QCOMPARE(menu.at(c).paddedHeading, button.at(c).paddedHeading);
+        QCOMPARE(menu.at(7).paddedHeading, button.at(7).paddedHeading + QString(4, QChar(0x3000)));
+    }
+
+    void movingColumns_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<bool>("moved");
+        QTest::addColumn<QStringList>("headings");
+        QTest::newRow("住所１ onto 宛名") << 4 << 1 << true
+            << QStringList{u"No"_s, u"住所１"_s, u"宛名"_s, u"敬称"_s, u"〒"_s, u"住所２"_s, u"住所3"_s, u"コード"_s};
+        QTest::newRow("宛名 onto コード") << 1 << 7 << true
+            << QStringList{u"No"_s, u"敬称"_s, u"〒"_s, u"住所１"_s, u"住所２"_s, u"住所3"_s, u"コード"_s, u"宛名"_s};
+        QTest::newRow("onto No refused") << 4 << 0 << false
+            << QStringList{u"No"_s, u"宛名"_s, u"敬称"_s, u"〒"_s, u"住所１"_s, u"住所２"_s, u"住所3"_s, u"コード"_s};
+        QTest::newRow("No itself refused") << 0 << 3 << false
+            << QStringList{u"No"_s, u"宛名"_s, u"敬称"_s, u"〒"_s, u"住所１"_s, u"住所２"_s, u"住所3"_s, u"コード"_s};
+    }
+    void movingColumns() {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(bool, moved);
+        QFETCH(QStringList, headings);
+        const book::CardList cards{
+            bookfiles::card(u"甲"_s, u"住一"_s, u"住二"_s, u"住三"_s, u"100-0001"_s, u"C9"_s, u"1"_s)};
+        app::SheetTable table(cards, false);
+        const app::SheetTable before = table;
+        QCOMPARE(table.moveColumn(from, to), moved);
+        QStringList shown;
+        for (int c = 0; c < table.columnCount(); ++c) {
+            shown << table.column(c).heading;
+            // Each cell travels with its heading.
+            int was = -1;
+            for (int b = 0; b < before.columnCount(); ++b) {
+                if (before.column(b).heading == table.column(c).heading)
+                    was = b;
+            }
+            QCOMPARE(table.cell(1, c), before.cell(1, was));
+        }
+        QCOMPARE(shown, headings);
+        QCOMPARE(table.cardNumber(1), 1);
+    }
+};
+
+QTEST_APPLESS_MAIN(SheetTableTest)
+#include "SheetTableTest.moc"

@@ -1,5 +1,8 @@
 #include "app/WindowNavigator.h"
 
+#include "entry/frmSet.h"
+#include "entry/frmSingle.h"
+
 #include <QApplication>
 
 namespace app {
@@ -26,7 +29,13 @@ void WindowNavigator::showStart() {
 }
 
 void WindowNavigator::openCardEditor(int jumpToCard) {
-    (void)jumpToCard;
+    auto* editor = new entry::frmSet(m_context, jumpToCard);
+    // A book the editor cannot read has already sent the user back to the start window.
+    if (!editor->opened()) {
+        delete editor;
+        return;
+    }
+    handOver(editor);
 }
 
 void WindowNavigator::openLabelPrint(const book::CardList& entries) {
@@ -45,6 +54,7 @@ void WindowNavigator::openOrder() {
 }
 
 void WindowNavigator::openSingle() {
+    handOver(new entry::frmSingle(m_context));
 }
 
 void WindowNavigator::openAbout() {

@@ -127,7 +127,8 @@ void frmSet::buildControls() {
     fields->addWidget(txtAdd1, 2, 1, 1, 2);
     fields->addWidget(lblAdd2, 3, 0);
     fields->addWidget(txtAdd2, 3, 1, 1, 2);
-    fields->addWidget(AddressEntryPanel, 4, 0, 1, 3);
+    // The panel and the two address lines take turns in the same rows.
+    fields->addWidget(AddressEntryPanel, 2, 0, 2, 3);
     fields->addWidget(Label1, 5, 0);
     fields->addWidget(txtAdd3, 5, 1, 1, 2);
     fields->addWidget(lblCode, 6, 0);
@@ -149,6 +150,7 @@ void frmSet::buildControls() {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(navigation);
     layout->addLayout(fields);
+    layout->addStretch();
     layout->addLayout(commands);
 
     connect(cmdRR, &QPushButton::clicked, &m_editor, &CardEditor::firstCard);

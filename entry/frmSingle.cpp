@@ -94,13 +94,14 @@ void frmSingle::buildControls() {
     fields->addWidget(txtAdd1, 2, 1, 1, 2);
     fields->addWidget(lblAdd2, 3, 0);
     fields->addWidget(txtAdd2, 3, 1, 1, 2);
-    fields->addWidget(label2, 4, 0);
-    fields->addWidget(txtNewadd, 4, 1, 1, 2);
-    fields->addWidget(Frame1, 5, 0, 1, 3);
-    fields->addWidget(Label1, 6, 0);
-    fields->addWidget(txtAdd3, 6, 1, 1, 2);
-    fields->addWidget(lblCode, 7, 0);
-    fields->addWidget(txtCode, 7, 1, 1, 2);
+    // The one-line address panel and the two address lines take turns in the same rows.
+    fields->addWidget(label2, 2, 0);
+    fields->addWidget(txtNewadd, 2, 1, 1, 2);
+    fields->addWidget(Frame1, 3, 0, 1, 3);
+    fields->addWidget(Label1, 4, 0);
+    fields->addWidget(txtAdd3, 4, 1, 1, 2);
+    fields->addWidget(lblCode, 5, 0);
+    fields->addWidget(txtCode, 5, 1, 1, 2);
     fields->setColumnMinimumWidth(1, 360);
 
     cmdPrint = named(new QPushButton(u"ラベル印刷へ"_s), "cmdPrint");
@@ -114,6 +115,7 @@ void frmSingle::buildControls() {
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
+    layout->addStretch();
     layout->addLayout(commands);
 
     connect(Command1, &QPushButton::clicked, &m_entry, &SingleEntry::splitNewAddress);

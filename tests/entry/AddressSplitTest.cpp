@@ -11,10 +11,8 @@ class AddressSplitTest : public QObject {
 private slots:
     void splits_data();
     void splits();
-    void splitIsRepeatable();
     void commandSplitsArguments();
     void commandKeepsLinesAlignedOnStdin();
-    void commandRefusesUnknownOption();
 };
 
 void AddressSplitTest::splits_data() {
@@ -68,14 +66,6 @@ void AddressSplitTest::splits() {
     QCOMPARE(lines.line2, line2);
 }
 
-void AddressSplitTest::splitIsRepeatable() {
-    const QString address = u"神奈川県横浜市中区山下町"_s;
-    const entry::SplitLines first = entry::splitAddress(address, true);
-    entry::splitAddress(u"北海道余市郡余市町"_s, false);
-    const entry::SplitLines again = entry::splitAddress(address, true);
-    QCOMPARE(again.line1, first.line1);
-    QCOMPARE(again.line2, first.line2);
-}
 
 namespace {
 
@@ -111,12 +101,6 @@ void AddressSplitTest::commandKeepsLinesAlignedOnStdin() {
     QCOMPARE(run.err, u"入力データがありません！\n"_s);
 }
 
-void AddressSplitTest::commandRefusesUnknownOption() {
-    const Run run = runSplit({u"--prefecture"_s, u"東京都港区"_s});
-    QCOMPARE(run.code, 1);
-    QVERIFY(run.out.isEmpty());
-    QVERIFY(run.err.startsWith(u"tagora: usage"_s));
-}
 
 QTEST_GUILESS_MAIN(AddressSplitTest)
 #include "AddressSplitTest.moc"

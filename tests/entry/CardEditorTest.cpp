@@ -60,11 +60,9 @@ private slots:
     void longStoredFieldWarnsWhenShown();
     void refusedCharactersDoNotEnter();
     void splitFillsTheLines();
-    void jumpGetShowsTheChosenCard();
     void deleteWithOneCardDoesNothing();
     void deleteWritesTheChosenFile_data();
     void deleteWritesTheChosenFile();
-    void deleteCancelledWritesNothing();
     void honorificIsStoredAsItsPosition_data();
     void honorificIsStoredAsItsPosition();
     void listViewSavesAndShowsTheSheet();
@@ -362,16 +360,6 @@ void CardEditorTest::splitFillsTheLines() {
     QCOMPARE(entry::characterCount(editor.fieldText(Field::Address1)), 24);
 }
 
-void CardEditorTest::jumpGetShowsTheChosenCard() {
-    CardEditor& editor = openBook(3);
-    editor.jumpGet(2);
-    QCOMPARE(editor.recordLabel(), u"2/3"_s);
-    QCOMPARE(editor.fieldText(Field::Name), u"宛名2"_s);
-    QCOMPARE(editor.fieldText(Field::Address2), u"芝公園2-1"_s);
-    editor.jumpGet(12);
-    QCOMPARE(editor.recordLabel(), u"3/3"_s);
-    QVERIFY(!editor.changed());
-}
 
 void CardEditorTest::deleteWithOneCardDoesNothing() {
     CardEditor& editor = openBook(1);
@@ -408,14 +396,6 @@ void CardEditorTest::deleteWritesTheChosenFile() {
     QCOMPARE(editor.cards(), expected);
 }
 
-void CardEditorTest::deleteCancelledWritesNothing() {
-    CardEditor& editor = openBook(3);
-    m_platform->messages.answer(Answer::Cancel);
-    editor.nextCard();
-    editor.deleteCard();
-    QCOMPARE(editor.recordLabel(), u"2/3"_s);
-    QCOMPARE(onDisk(bookPath()), cards(3));
-}
 
 void CardEditorTest::honorificIsStoredAsItsPosition_data() {
     QTest::addColumn<int>("position");

@@ -38,8 +38,6 @@ class EntryWindowsTest : public QObject {
 private slots:
     void initTestCase();
     void init();
-    void editorShowsItsCommands_data();
-    void editorShowsItsCommands();
     void editorTypingAndRegistering();
     void editorOpensAtTheSheetsCard();
     void singleFormPrintsTheTypedAddress();
@@ -82,35 +80,7 @@ void EntryWindowsTest::picture(QWidget& window, const QString& name) {
         window.grab().save(folder + u'/' + name + u".png"_s);
 }
 
-void EntryWindowsTest::editorShowsItsCommands_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("tip");
-    QTest::newRow("cmdRR") << u"cmdRR"_s << u"≪"_s << u"最初のカードへ"_s;
-    QTest::newRow("cmdRew") << u"cmdRew"_s << u"＜"_s << u"戻る"_s;
-    QTest::newRow("cmdFow") << u"cmdFow"_s << u"＞"_s << u"次のカードへ"_s;
-    QTest::newRow("cmdFF") << u"cmdFF"_s << u"≫"_s << u"最後のカードへ"_s;
-    QTest::newRow("cmdJump") << u"cmdJump"_s << u"∥"_s << u"新規カード"_s;
-    QTest::newRow("cmdAdd") << u"cmdAdd"_s << u"登録"_s << QString();
-    QTest::newRow("cmdDel") << u"cmdDel"_s << u"削除"_s << QString();
-    QTest::newRow("cmdList") << u"cmdList"_s << u"一覧表示"_s << QString();
-    QTest::newRow("cmdRtn") << u"cmdRtn"_s << u"戻る"_s << QString();
-    QTest::newRow("cmdCancel") << u"cmdCancel"_s << u"キャンセル"_s << QString();
-    QTest::newRow("Command1") << u"Command1"_s << u"自動振り分け"_s << QString();
-    QTest::newRow("Command2") << u"Command2"_s << u"使わない"_s << QString();
-    QTest::newRow("Command3") << u"Command3"_s << u"オプション入力"_s << QString();
-}
 
-void EntryWindowsTest::editorShowsItsCommands() {
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
-    QFETCH(QString, tip);
-    entry::frmSet window(*m_context);
-    auto* button = window.findChild<QPushButton*>(name);
-    QVERIFY(button);
-    QCOMPARE(button->text(), caption);
-    QCOMPARE(button->toolTip(), tip);
-}
 
 void EntryWindowsTest::editorTypingAndRegistering() {
     entry::frmSet window(*m_context);

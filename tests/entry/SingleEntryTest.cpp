@@ -19,8 +19,6 @@ private slots:
     void handsOverTheTypedAddress();
     void nameOnlyAddressIsHandedOver();
     void noNameStops();
-    void splitFillsTheLines();
-    void backShowsTheStartWindow();
 
 private:
     std::unique_ptr<platform::TestPlatform> m_platform;
@@ -99,26 +97,7 @@ void SingleEntryTest::noNameStops() {
     QVERIFY(m_state->PrintFromList);
 }
 
-void SingleEntryTest::splitFillsTheLines() {
-    QVERIFY(m_entry->entryMode());
-    m_entry->splitNewAddress();
-    QCOMPARE(m_platform->messages.texts(), QStringList{u"入力データがありません！"_s});
-    QVERIFY(m_entry->entryMode());
-    m_entry->setNewAddress(u"北海道余市郡余市町黒川町"_s);
-    m_entry->setKeepPrefecture(false);
-    m_entry->splitNewAddress();
-    QCOMPARE(m_entry->fieldText(Field::Address1), u"余市郡"_s);
-    QCOMPARE(m_entry->fieldText(Field::Address2), u"余市町黒川町"_s);
-    QVERIFY(!m_entry->entryMode());
-}
 
-void SingleEntryTest::backShowsTheStartWindow() {
-    m_entry->setFieldText(Field::Name, u"山田"_s);
-    m_entry->back();
-    QCOMPARE(m_navigator->calls(), QStringList{u"start"_s});
-    QCOMPARE(m_state->Reentry, 1);
-    QVERIFY(m_state->PrintFromList);
-}
 
 QTEST_GUILESS_MAIN(SingleEntryTest)
 #include "SingleEntryTest.moc"

@@ -4,6 +4,8 @@
 #include "app/frmOrder.h"
 #include "app/frmStart.h"
 #include "app/frmVew.h"
+#include "entry/frmSet.h"
+#include "entry/frmSingle.h"
 #include "labels/frmPrint.h"
 #include "postcard/frmPrintH.h"
 
@@ -34,7 +36,13 @@ void WindowNavigator::showStart() {
 }
 
 void WindowNavigator::openCardEditor(int jumpToCard) {
-    (void)jumpToCard;
+    auto* editor = new entry::frmSet(m_context, jumpToCard);
+    // A book the editor cannot read has already sent the user back to the start window.
+    if (!editor->opened()) {
+        delete editor;
+        return;
+    }
+    handOver(editor);
 }
 
 void WindowNavigator::openLabelPrint(const book::CardList& entries) {
@@ -56,6 +64,7 @@ void WindowNavigator::openOrder() {
 }
 
 void WindowNavigator::openSingle() {
+    handOver(new entry::frmSingle(m_context));
 }
 
 void WindowNavigator::openAbout() {

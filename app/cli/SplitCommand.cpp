@@ -1,9 +1,59 @@
 #include "app/cli/Commands.h"
 
+#include "entry/AddressSplit.h"
+
+using namespace Qt::StringLiterals;
+
 namespace cli {
 
-int runSplit(const QStringList&, Io& io) {
-    return fail(io, QStringLiteral("the split command is not available in this build"));
+namespace {
+
+// One output line per address; an empty address gives an empty line (and a
+// note on err) so that output lines stay matched with input lines.
+void splitOne(const QString& address, bool keepPrefecture, Io& io) {
+    if (address.isEmpty()) {
+        io.err << QString::fromUtf16(entry::NoAddressText) << '\n';
+        io.err.flush();
+        io.out << '\n';
+        return;
+    }
+    const entry::SplitLines lines = entry::splitAddress(address, keepPrefecture);
+    io.out << lines.line1 << '\t' << lines.line2 << '\n';
+}
+
+} // namespace
+
+// tagora split [--no-prefecture] [ADDRESS...]: line 1, a tab and line 2 for
+// each address, or for each line of standard input when none is given.
+int runSplit(const QStringList& args, Io& io) {
+    bool keepPrefecture = true;
+    QStringList addresses;
+    bool optionsEnded = false;
+    for (const QString& arg : args) {
+        if (!optionsEnded && arg == u"--no-prefecture"_s) {
+            keepPrefecture = false;
+        } else if (!optionsEnded && arg == u"--"_s) {
+            optionsEnded = true;
+        } else if (!optionsEnded && arg.startsWith(u"--"_s)) {
+            return fail(io, u"usage: tagora split [--no-prefecture] [ADDRESS...]"_s);
+        } else {
+            optionsEnded = true;
+            addresses << arg;
+        }
+    }
+    if (!addresses.isEmpty()) {
+        for (const QString& address : addresses)
+            splitOne(address, keepPrefecture, io);
+    } else {
+        QString line;
+        while (io.in.readLineInto(&line)) {
+            if (line.endsWith(u'\r'))
+                line.chop(1);
+            splitOne(line, keepPrefecture, io);
+        }
+    }
+    io.out.flush();
+    return 0;
 }
 
 } // namespace cli

@@ -1,0 +1,124 @@
+#pragma once
+
+#include "app/AppContext.h"
+#include "book/AddressCard.h"
+#include "book/SettingsFile.h"
+#include "entry/EntryField.h"
+
+#include <QObject>
+#include <QString>
+
+namespace entry {
+
+// The card editor without its window: the working copy of the book, the card
+// on screen, the record counter, the change flag, the layout of the address
+// lines and every command with its prompts. The window shows what this holds
+// and hands it the user's typing and clicks; tests drive it directly.
+//
+// The counter text is the editor's record of a new card: a card is new
+// exactly when the counter ends in "新規".
+class CardEditor : public QObject {
+    Q_OBJECT
+
+public:
+    explicit CardEditor(app::AppContext& context, QObject* parent = nullptr);
+
+    // Reads the settings and the book the shared state names, or starts a book
+    // without a file. A book that cannot be read whole is not opened: a
+    // message, back to the start window, and false.
+    bool open();
+
+    // Shows card `card` (the sheet's choice; below 1 means card 1, beyond the
+    // book the last card); a book without cards stays on its new card.
+    void jumpGet(int card);
+    // Card k of the working copy to the screen, then clears the change flag.
+    void getData();
+    // The screen into card k; the count does not change.
+    void setData();
+    // Empties the fields for a new card (the honorific stays) and shows the entry panel.
+    void newData();
+    // The three settings values as read when the editor opened (Text1 to Text3).
+    book::SettingsValues getInfo() const { return m_info; }
+    void setInfo(const book::SettingsValues& values) { m_info = values; }
+
+    // Typing in a field: refused characters are dropped (with a message), a
+    // length over the limit shows a warning and keeps the text, otherwise the
+    // card is marked changed. Returns the text the field now holds. The
+    // postal-code lookup fills fields through here too.
+    QString setFieldText(Field field, const QString& text);
+    // Typing in the one-line address box (never stored in a card).
+    QString setNewAddress(const QString& text);
+    // A click on an honorific, 0 to 5; -1 is no selection.
+    void chooseHonorific(int position);
+    // Option1 (true, prefecture kept) or Option2.
+    void setKeepPrefecture(bool keep);
+
+    void firstCard();     // ≪ cmdRR
+    void previousCard();  // ＜ cmdRew
+    void nextCard();      // ＞ cmdFow
+    void lastCard();      // ≫ cmdFF
+    void newCard();       // ∥ cmdJump
+    void registerCard();  // 登録 cmdAdd
+    void deleteCard();    // 削除 cmdDel
+    void showList();      // 一覧表示 cmdList
+    void returnToStart(); // 戻る cmdRtn
+    void cancel();        // キャンセル cmdCancel and the close box
+    void useEntryPanel(); // オプション入力 Command3
+    void useAddressLines(); // 使わない Command2
+    void splitNewAddress(); // 自動振り分け Command1
+
+    QString fieldText(Field field) const { return m_screen.field(int(field)); }
+    QString newAddress() const { return m_newAddress; }
+    int honorificPosition() const { return m_honorific; }
+    bool keepPrefecture() const { return m_keepPrefecture; }
+    QString recordLabel() const { return m_recordLabel; } // lblRec
+    QString caption() const { return m_caption; }
+    bool isNewCard() const;
+    bool changed() const { return m_changed; } // ChangedFlag
+    bool entryMode() const { return m_entryMode; }
+    bool optionInputEnabled() const { return m_optionInputEnabled; } // Command3
+    bool deleteEnabled() const { return m_deleteEnabled; }           // cmdDel
+    bool closed() const { return m_closed; }
+    int currentCard() const { return m_current; }
+    int cardCount() const { return m_count; }
+    // The registered cards, 1 to the count.
+    book::CardList cards() const { return m_cards.mid(0, m_count); }
+
+signals:
+    // Anything on screen may have changed.
+    void screenChanged();
+    // The control (by object name) that should take the focus.
+    void focusRequested(const QString& control);
+
+private:
+    bool discardPrompt();
+    void savePrompt();
+    bool askYes(const QString& text, const QString& title = {});
+    void showRegistered();
+    void showNew();
+    void registerIfNew();
+    void setLineMode();
+    void focus(const QString& control);
+    QString deleteFile() const;
+    bool writeCards(const QString& path, const book::CardList& cards);
+    void closeTo(bool sheet);
+
+    app::AppContext& m_context;
+    book::CardList m_cards; // BookCapacity places; cards 1..m_count are registered
+    int m_count = 0;
+    int m_current = 1;
+    book::AddressCard m_screen; // the fields on screen; honorific is m_honorific
+    int m_honorific = 0;
+    QString m_newAddress;
+    bool m_keepPrefecture = true;
+    QString m_recordLabel;
+    QString m_caption;
+    bool m_changed = false;
+    bool m_entryMode = false;
+    bool m_optionInputEnabled = true;
+    bool m_deleteEnabled = true;
+    bool m_closed = false;
+    book::SettingsValues m_info;
+};
+
+} // namespace entry

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+namespace entry {
+
+// The text fields of the entry forms, numbered as the fields of an address card.
+enum class Field {
+    Name = 1,       // txtName
+    Address1 = 2,   // txtAdd1
+    Address2 = 3,   // txtAdd2
+    Address3 = 4,   // txtAdd3, the building line
+    PostalCode = 5, // txtZip
+    Code = 6,       // txtCode
+};
+
+// The message shown on every change that leaves a field over its limit.
+inline constexpr char16_t TooLongText[] = u"文字数が範囲を超えています。";
+
+// The message shown when a typed character could not be stored in the book.
+inline constexpr char16_t RefusedCharacterText[] =
+    u"住所録に保存できない文字は入力できません。";
+
+// Largest length, in characters, the card editor accepts without a warning.
+int fieldLimit(Field field);
+
+// Length in characters (code points), as the limits count.
+int characterCount(const QString& text);
+
+// The text without the characters a book file cannot hold: the double quote
+// (it would end the field), NUL, and anything code page 932 has no code for.
+QString withoutRefusedCharacters(const QString& text);
+
+} // namespace entry

@@ -1,0 +1,81 @@
+#include "entry/SingleEntry.h"
+
+#include "book/SharedState.h"
+#include "entry/AddressSplit.h"
+
+using namespace Qt::StringLiterals;
+
+namespace entry {
+
+SingleEntry::SingleEntry(app::AppContext& context, QObject* parent)
+    : QObject(parent), m_context(context) {}
+
+void SingleEntry::setFieldText(Field field, const QString& text) {
+    QString& value = m_address.field(int(field));
+    if (value == text)
+        return;
+    value = text;
+    emit screenChanged();
+}
+
+void SingleEntry::chooseHonorific(int position) {
+    m_honorific = position;
+    m_address.honorific = QString::number(position);
+    emit screenChanged();
+}
+
+void SingleEntry::splitNewAddress() {
+    if (m_newAddress.isEmpty()) {
+        m_context.platform.messages.show(QString::fromUtf16(NoAddressText), platform::Buttons::Ok);
+        emit focusRequested(u"txtZip"_s);
+        return;
+    }
+    const SplitLines lines = splitAddress(m_newAddress, m_keepPrefecture);
+    setFieldText(Field::Address1, lines.line1);
+    setFieldText(Field::Address2, lines.line2);
+    m_entryMode = false;
+    emit screenChanged();
+    emit focusRequested(u"txtAdd3"_s);
+}
+
+void SingleEntry::useAddressLines() {
+    m_entryMode = false;
+    emit screenChanged();
+    emit focusRequested(u"txtZip"_s);
+}
+
+bool SingleEntry::readyToPrint() {
+    if (m_address.name.isEmpty()) {
+        m_context.platform.messages.show(u"宛名が入力されていません。"_s, platform::Buttons::Ok);
+        emit focusRequested(u"txtName"_s);
+        return false;
+    }
+    m_address.honorific = QString::number(m_honorific);
+    m_context.state.PrintFromList = false;
+    m_closed = true;
+    return true;
+}
+
+bool SingleEntry::printLabels() {
+    if (!readyToPrint())
+        return false;
+    m_context.navigator.openLabelPrint(book::CardList{m_address});
+    return true;
+}
+
+bool SingleEntry::printPostcards() {
+    if (!readyToPrint())
+        return false;
+    m_context.navigator.openPostcardPrint(book::CardList{m_address});
+    return true;
+}
+
+void SingleEntry::back() {
+    if (m_closed)
+        return;
+    m_closed = true;
+    m_context.state.Reentry = 1;
+    m_context.navigator.showStart();
+}
+
+} // namespace entry

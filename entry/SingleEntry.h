@@ -1,0 +1,64 @@
+#pragma once
+
+#include "app/AppContext.h"
+#include "book/AddressCard.h"
+#include "entry/EntryField.h"
+
+#include <QObject>
+#include <QString>
+
+namespace entry {
+
+// One address typed for printing and kept nowhere, without its window: the
+// fields, the honorific, the one-line address panel, and the hand-over to
+// the label and postcard print screens.
+class SingleEntry : public QObject {
+    Q_OBJECT
+
+public:
+    explicit SingleEntry(app::AppContext& context, QObject* parent = nullptr);
+
+    // Typing in a field; this form has no length limits. The postal-code
+    // lookup fills fields through here too.
+    void setFieldText(Field field, const QString& text);
+    void setNewAddress(const QString& text) { m_newAddress = text; }
+    // Combo1 reported a change: its position (-1 none) is copied to txtcmbK.
+    void chooseHonorific(int position);
+    void setKeepPrefecture(bool keep) { m_keepPrefecture = keep; }
+
+    void splitNewAddress();  // 自動振り分け Command1
+    void useAddressLines();  // 使わない Command2
+    // ラベル印刷へ cmdPrint / ハガキ印刷へ cmdHagaki: false (with a message)
+    // when there is no addressee name.
+    bool printLabels();
+    bool printPostcards();
+    // 戻る Command3, and the close box.
+    void back();
+
+    QString fieldText(Field field) const { return m_address.field(int(field)); }
+    QString newAddress() const { return m_newAddress; }
+    int honorificPosition() const { return m_honorific; }
+    QString honorificText() const { return m_address.honorific; } // txtcmbK
+    bool keepPrefecture() const { return m_keepPrefecture; }
+    bool entryMode() const { return m_entryMode; }
+    bool closed() const { return m_closed; }
+    // The address as the print screens receive it.
+    book::AddressCard address() const { return m_address; }
+
+signals:
+    void screenChanged();
+    void focusRequested(const QString& control);
+
+private:
+    bool readyToPrint();
+
+    app::AppContext& m_context;
+    book::AddressCard m_address; // honorific holds txtcmbK
+    int m_honorific = -1;
+    QString m_newAddress;
+    bool m_keepPrefecture = true;
+    bool m_entryMode = true;
+    bool m_closed = false;
+};
+
+} // namespace entry

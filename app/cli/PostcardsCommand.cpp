@@ -1,7 +1,6 @@
-#include "app/cli/CardListArgument.h"
 #include "app/cli/Commands.h"
+#include "app/cli/PrintEntries.h"
 
-#include "book/AddressFile.h"
 #include "labels/OffsetsFile.h"
 #include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
@@ -82,23 +81,10 @@ int runPostcards(const QStringList& args, Io& io) {
     const PostcardsArguments parsed = readArguments(args);
     if (!parsed.error.isEmpty())
         return fail(io, parsed.error);
-    if (book::detectLayout(parsed.book) == book::FileLayout::SixFields)
-        return fail(io, parsed.book + u": the book has the old six-field layout; open it in the program to convert it"_s);
-    const book::LoadResult loaded = book::loadBook(parsed.book);
-    if (!loaded.ok())
-        return fail(io, loaded.error.describe());
-    const CardSelection selection = parseCardList(parsed.cards, int(loaded.cards.size()));
-    if (!selection.error.isEmpty())
-        return fail(io, selection.error);
-    if (selection.indexes.isEmpty())
-        return fail(io, parsed.book + u": no cards to print"_s);
-    if (selection.indexes.size() > book::BookCapacity)
-        return fail(io, u"%1 postcards selected; a job holds at most %2"_s.arg(selection.indexes.size())
-                            .arg(book::BookCapacity));
-    book::CardList entries;
-    entries.reserve(selection.indexes.size());
-    for (int index : selection.indexes)
-        entries.append(loaded.cards[index]);
+    const std::optional<book::CardList> selected = printEntries(parsed.book, parsed.cards, io);
+    if (!selected)
+        return 1;
+    const book::CardList& entries = *selected;
 
     const labels::MarkerPosition marker =
         labels::readOffsets(platform::ProgramFolder::file(QString::fromUtf16(labels::PostcardOffsetsFileName)));

@@ -1,0 +1,41 @@
+#include "app/cli/PrintEntries.h"
+
+#include "app/cli/CardListArgument.h"
+#include "book/AddressFile.h"
+
+using namespace Qt::StringLiterals;
+
+namespace cli {
+
+std::optional<book::CardList> printEntries(const QString& bookPath, const QString& cardsText, Io& io) {
+    if (book::detectLayout(bookPath) == book::FileLayout::SixFields) {
+        fail(io, bookPath + u": the book has the old six-field layout; open it in the program to convert it"_s);
+        return std::nullopt;
+    }
+    const book::LoadResult loaded = book::loadBook(bookPath);
+    if (!loaded.ok()) {
+        fail(io, loaded.error.describe());
+        return std::nullopt;
+    }
+    const CardSelection selection = parseCardList(cardsText, int(loaded.cards.size()));
+    if (!selection.error.isEmpty()) {
+        fail(io, selection.error);
+        return std::nullopt;
+    }
+    if (selection.indexes.isEmpty()) {
+        fail(io, bookPath + u": no cards to print"_s);
+        return std::nullopt;
+    }
+    if (selection.indexes.size() > book::BookCapacity) {
+        fail(io, u"%1 entries selected; a job holds at most %2"_s.arg(selection.indexes.size())
+                     .arg(book::BookCapacity));
+        return std::nullopt;
+    }
+    book::CardList entries;
+    entries.reserve(selection.indexes.size());
+    for (int index : selection.indexes)
+        entries.append(loaded.cards[index]);
+    return entries;
+}
+
+} // namespace cli

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "app/cli/Commands.h"
+#include "book/AddressCard.h"
+
+#include <optional>
+
+namespace cli {
+
+// The entries a print command prints: the cards of the book at bookPath that
+// cardsText names (every card when empty), in that order. On failure prints
+// one line on err and gives nullopt: an old six-field book, a book that does
+// not read whole, a bad card list, nothing selected, more than 300 entries.
+std::optional<book::CardList> printEntries(const QString& bookPath, const QString& cardsText, Io& io);
+
+} // namespace cli

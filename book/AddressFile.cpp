@@ -119,6 +119,10 @@ LoadResult loadBook(const QString& path) {
     return readCards(path, AddressCard::FieldCount);
 }
 
+LoadResult parseBook(const QByteArray& bytes) {
+    return parseBytes(bytes, AddressCard::FieldCount);
+}
+
 LoadResult readLegacyBook(const QString& path) {
     return readCards(path, LegacyFieldCount);
 }

@@ -25,6 +25,10 @@ struct LoadResult {
 // BookCapacity cards (at card 301), or data ending in the middle of a card.
 LoadResult loadBook(const QString& path);
 
+// The same reading from the bytes of a book file already in memory; the
+// error's path is left empty.
+LoadResult parseBook(const QByteArray& bytes);
+
 // Reads a book in the old layout, six fields per card (name, address1,
 // address2, postalCode, code, honorific); address3 is left empty.
 LoadResult readLegacyBook(const QString& path);

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+
 using namespace Qt::StringLiterals;
 
 namespace book {
@@ -43,7 +45,12 @@ WriteResult saveFileBytes(const QString& path, const QByteArray& bytes) {
     // full, size limit) and renames the cut-off file over the old one, so
     // flush here and give up before the rename.
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = u"cannot be written: "_s + file.errorString();
+        // The buffered write loses its reason ("Unknown error"); the system's is still in errno.
+        const int code = errno;
+        QString why = file.errorString();
+        if (code != 0 && (why.isEmpty() || why == u"Unknown error"_s))
+            why = qt_error_string(code);
+        const QString reason = u"cannot be written: "_s + why;
         file.cancelWriting();
         return fail(reason);
     }

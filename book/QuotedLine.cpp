@@ -53,7 +53,11 @@ std::optional<QStringList> readQuotedLine(const QString& path) {
     const std::optional<QByteArray> bytes = readFileBytes(path, nullptr);
     if (!bytes)
         return std::nullopt;
-    const std::optional<QString> text = decodeCp932(*bytes);
+    return parseQuotedLine(*bytes);
+}
+
+std::optional<QStringList> parseQuotedLine(const QByteArray& bytes) {
+    const std::optional<QString> text = decodeCp932(bytes);
     if (!text)
         return std::nullopt;
     QStringList fields;

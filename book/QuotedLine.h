@@ -15,6 +15,9 @@ namespace book {
 // An empty file gives an empty list.
 std::optional<QStringList> readQuotedLine(const QString& path);
 
+// The same from bytes already in memory; nullopt when not valid code page 932.
+std::optional<QStringList> parseQuotedLine(const QByteArray& bytes);
+
 // One CR LF line of the fields, each in double quotes, comma-separated, in
 // code page 932. nullopt when a field holds a double quote, a NUL or a
 // character code page 932 cannot hold; the error names the 1-based field.

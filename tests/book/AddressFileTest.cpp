@@ -7,6 +7,7 @@
 #include <QTest>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
 #endif
@@ -340,6 +341,8 @@ void AddressFileTest::failedWriteLeavesOldBytes() {
     std::signal(SIGXFSZ, oldHandler);
 
     QCOMPARE(int(written.error.kind), int(WriteError::Io));
+    // The user is told why: the system's reason for the refused write.
+    QCOMPARE(written.error.describe(), file + u": cannot be written: "_s + qt_error_string(EFBIG));
     QCOMPARE(readBytes(file), before);
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{u"book.dat"_s});
 #else

@@ -9,10 +9,11 @@
 #include "platform/QtShell.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace app {
 
-int runGui() {
+int runGui(bool quitWhenShown) {
     platform::QtMessages messages;
     platform::QtFileDialogs dialogs;
     about::QtHelpViewer help;
@@ -22,6 +23,14 @@ int runGui() {
     book::SharedState state;
     WindowNavigator navigator(state, services);
     navigator.showStart();
+    if (quitWhenShown) {
+        // Queued behind the expose and paint events of the first frame.
+        QTimer::singleShot(0, [&navigator] {
+            if (QWidget* start = navigator.current())
+                start->repaint();
+            QApplication::quit();
+        });
+    }
     return QApplication::exec();
 }
 

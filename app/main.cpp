@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QStringConverter>
 
+#include <csignal>
 #include <cstdio>
 #include <memory>
 
@@ -66,11 +67,14 @@ int main(int argc, char** argv) {
         return 0;
     }
     platform::ProgramFolder::choose(parsed.home);
+    // A file-size limit must make a save fail with a message, not kill the
+    // program half-way; the old file then stays as it was.
+    std::signal(SIGXFSZ, SIG_IGN);
 
     if (parsed.command.isEmpty()) {
         QApplication application(argc, argv);
         platform::registerFontSubstitutions();
-        return app::runGui();
+        return app::runGui(parsed.benchmarkStartup);
     }
     // Commands draw into PDFs and need fonts but no screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

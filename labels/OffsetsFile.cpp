@@ -3,18 +3,31 @@
 #include "book/LenientNumber.h"
 #include "book/QuotedLine.h"
 
+#include <QRegularExpression>
+
 #include <cmath>
 
 namespace labels {
+
+namespace {
+
+// A marker value that is not a number at all would read as 0 and move every
+// line 60 mm off the paper; such a field counts as missing instead.
+bool isMarkerNumber(const QString& text) {
+    static const QRegularExpression number(QStringLiteral(R"(^\s*[+-]?(\d|\.\d))"));
+    return number.match(text).hasMatch();
+}
+
+} // namespace
 
 MarkerPosition readOffsets(const QString& path) {
     MarkerPosition position;
     const std::optional<QStringList> fields = book::readQuotedLine(path);
     if (!fields)
         return position;
-    if (fields->size() > 0)
+    if (fields->size() > 0 && isMarkerNumber(fields->at(0)))
         position.xPoint = fields->at(0);
-    if (fields->size() > 1)
+    if (fields->size() > 1 && isMarkerNumber(fields->at(1)))
         position.yPoint = fields->at(1);
     if (fields->size() > 2)
         position.extra = fields->at(2);

@@ -26,7 +26,8 @@ inline constexpr char16_t LabelOffsetsFileName[] = u"Tagora.opt";
 inline constexpr char16_t PostcardOffsetsFileName[] = u"Tagora1.opt";
 
 // Reads one offsets file. A missing, unreadable or short file gives the
-// neutral position for what is missing (no offset).
+// neutral position for what is missing (no offset), and so does a marker
+// field that is not a number. Other values are used as they are.
 MarkerPosition readOffsets(const QString& path);
 
 // Replaces the file with the one line of three quoted fields, atomically;

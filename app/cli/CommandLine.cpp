@@ -18,6 +18,8 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
             parsed.home = argument.mid(7);
         } else if (parsed.command.isEmpty() && (argument == u"--version"_s || argument == u"-V"_s)) {
             parsed.showVersion = true;
+        } else if (parsed.command.isEmpty() && argument == u"--benchmark-startup"_s) {
+            parsed.benchmarkStartup = true;
         } else if (parsed.command.isEmpty() && (argument == u"--help"_s || argument == u"-h"_s)) {
             parsed.showHelp = true;
         } else if (parsed.command.isEmpty()) {
@@ -53,6 +55,8 @@ Options:
   --home DIR     the folder of Tagora.ini, Tagora.opt and Tagora1.opt
                  (default $TAGORA_HOME, else $XDG_DATA_HOME/tagora)
   --version      print the version
+  --benchmark-startup
+                 open the start window and quit once it is on screen
   --help         print this text
 )"_s;
 }

@@ -12,6 +12,7 @@ struct ParsedCommandLine {
     QStringList arguments;
     bool showVersion = false;
     bool showHelp = false;
+    bool benchmarkStartup = false; // show the start window, quit after its first frame
     QString error;        // not empty when the line could not be read
 };
 

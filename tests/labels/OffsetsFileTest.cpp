@@ -49,6 +49,8 @@ private slots:
         QTest::newRow("quoted") << QByteArray("\"1260\",\"440\",\"7\"\r\n") << u"1260"_s << u"440"_s << u"7"_s;
         QTest::newRow("bare") << QByteArray("1260,440,abc\r\n") << u"1260"_s << u"440"_s << u"abc"_s;
         QTest::newRow("short file") << QByteArray("\"1260\"\r\n") << u"1260"_s << u"480"_s << u"0"_s;
+        QTest::newRow("words are no offset") << QByteArray("\"abc\",\"\",\"x\"\r\n") << u"1200"_s << u"480"_s << u"x"_s;
+        QTest::newRow("number then text kept") << QByteArray("\"1260mm\",\"-5\",\"0\"\r\n") << u"1260mm"_s << u"-5"_s << u"0"_s;
         QTest::newRow("empty file") << QByteArray() << u"1200"_s << u"480"_s << u"0"_s;
     }
 

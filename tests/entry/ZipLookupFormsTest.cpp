@@ -43,6 +43,13 @@ void click(QWidget& window, const char* name) {
     QTest::mouseClick(child<QPushButton>(window, name), Qt::LeftButton);
 }
 
+// Saves a picture of the window when TAGORA_SCREENSHOTS names a folder.
+void picture(QWidget& window, const QString& name) {
+    const QString folder = qEnvironmentVariable("TAGORA_SCREENSHOTS");
+    if (!folder.isEmpty())
+        window.grab().save(folder + u'/' + name + u".png"_s);
+}
+
 QString text(QWidget& window, const char* name) {
     return child<QLineEdit>(window, name)->text();
 }
@@ -133,6 +140,7 @@ void ZipLookupFormsTest::editorFillsTheLinesFromTheCode() {
     QVERIFY(child<QWidget>(window, "txtAdd2")->isVisible());
     QVERIFY(!child<QWidget>(window, "AddressEntryPanel")->isVisible());
     QCOMPARE(window.focusWidget(), child<QWidget>(window, "txtAdd2"));
+    picture(window, u"frmSet-zip-filled"_s);
 
     // Ready for the block number, and registered as typed.
     type(child<QLineEdit>(window, "txtAdd2"), u"1-2-3"_s);
@@ -277,9 +285,7 @@ void ZipLookupFormsTest::buttonsSitBesideThePostalCode() {
             QVERIFY2(b->width() >= b->sizeHint().width(), name);
             left = r.right();
         }
-        const QString folder = qEnvironmentVariable("TAGORA_SCREENSHOTS");
-        if (!folder.isEmpty())
-            window->grab().save(folder + u'/' + window->objectName() + u"-zip.png"_s);
+        picture(*window, window->objectName() + u"-zip"_s);
     }
 }
 

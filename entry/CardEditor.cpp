@@ -349,6 +349,13 @@ void CardEditor::splitNewAddress() {
     focus(u"txtAdd3"_s);
 }
 
+void CardEditor::addressLinesFilled() {
+    if (!m_entryMode)
+        return;
+    setLineMode();
+    emit screenChanged();
+}
+
 bool CardEditor::discardPrompt() {
     if (!isNewCard())
         return true;

@@ -66,6 +66,9 @@ public:
     void useEntryPanel(); // オプション入力 Command3
     void useAddressLines(); // 使わない Command2
     void splitNewAddress(); // 自動振り分け Command1
+    // The address lines were filled from the postal code: they are shown in
+    // place of the one-line panel, as after the split.
+    void addressLinesFilled();
 
     QString fieldText(Field field) const { return m_screen.field(int(field)); }
     QString newAddress() const { return m_newAddress; }

@@ -44,6 +44,13 @@ void SingleEntry::useAddressLines() {
     emit focusRequested(u"txtZip"_s);
 }
 
+void SingleEntry::addressLinesFilled() {
+    if (!m_entryMode)
+        return;
+    m_entryMode = false;
+    emit screenChanged();
+}
+
 bool SingleEntry::readyToPrint() {
     if (m_address.name.isEmpty()) {
         m_context.platform.messages.show(u"宛名が入力されていません。"_s, platform::Buttons::Ok);

@@ -28,6 +28,9 @@ public:
 
     void splitNewAddress();  // 自動振り分け Command1
     void useAddressLines();  // 使わない Command2
+    // The address lines were filled from the postal code: they are shown in
+    // place of the one-line panel, as after the split.
+    void addressLinesFilled();
     // ラベル印刷へ cmdPrint / ハガキ印刷へ cmdHagaki: false (with a message)
     // when there is no addressee name.
     bool printLabels();

@@ -2,6 +2,8 @@
 
 #include "book/Honorifics.h"
 #include "entry/CentreWindow.h"
+#include "zip/QtTownPicker.h"
+#include "zip/ZipLookupButtons.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -35,10 +37,15 @@ QPushButton* button(const QString& caption, const char* name, const QString& tip
 
 } // namespace
 
-frmSet::frmSet(app::AppContext& context, int jumpToCard, QWidget* parent)
-    : QWidget(parent), m_editor(context) {
+frmSet::frmSet(app::AppContext& context, int jumpToCard, QWidget* parent, zip::TownPicker* townPicker)
+    : QWidget(parent), m_editor(context), m_townPicker(townPicker) {
     setObjectName(u"frmSet"_s);
+    if (!m_townPicker) {
+        m_ownTownPicker = std::make_unique<zip::QtTownPicker>(this);
+        m_townPicker = m_ownTownPicker.get();
+    }
     buildControls();
+    addZipButtons(context.platform.messages);
     connect(&m_editor, &CardEditor::screenChanged, this, &frmSet::refresh);
     connect(&m_editor, &CardEditor::focusRequested, this, &frmSet::moveFocus);
     m_opened = m_editor.open();
@@ -51,12 +58,32 @@ frmSet::frmSet(app::AppContext& context, int jumpToCard, QWidget* parent)
 QLineEdit* frmSet::addField(Field field, const char* name) {
     auto* edit = named(new QLineEdit, name);
     m_fields.append({field, edit});
-    connect(edit, &QLineEdit::textEdited, this, [this, field, edit](const QString& text) {
+    connect(edit, &QLineEdit::textEdited, this,
+            [this, edit](const QString& text) { typeInto(edit, text); });
+    return edit;
+}
+
+void frmSet::typeInto(QLineEdit* edit, const QString& text) {
+    for (const auto& [field, fieldEdit] : m_fields) {
+        if (fieldEdit != edit)
+            continue;
         const QString kept = m_editor.setFieldText(field, text);
         if (edit->text() != kept)
             edit->setText(kept);
-    });
-    return edit;
+        return;
+    }
+}
+
+// The lookup fills the fields through the editor's typing path, so the card
+// becomes changed and the length warnings apply as for typing.
+void frmSet::addZipButtons(platform::Messages& messages) {
+    m_zipButtons = new zip::ZipLookupButtons(
+        this, messages, *m_townPicker, txtZip, txtAdd1, txtAdd2, Option2,
+        [this](QLineEdit* edit, const QString& text) { typeInto(edit, text); });
+    m_zipButtonRow->addWidget(m_zipButtons->cmdAddSearch);
+    m_zipButtonRow->addWidget(m_zipButtons->cmdZipSearch);
+    connect(m_zipButtons, &zip::ZipLookupButtons::addressFilled, &m_editor,
+            &CardEditor::addressLinesFilled);
 }
 
 void frmSet::buildControls() {

@@ -7,8 +7,9 @@
 //   lblRec     record counter "k/n", or "k/新規" for a card not yet registered
 //   cmdRR ≪ first, cmdRew ＜ previous, cmdFow ＞ next, cmdFF ≫ last, cmdJump ∥ new card
 //   cmdAdd 登録, cmdDel 削除, cmdList 一覧表示, cmdRtn 戻る, cmdCancel キャンセル
-//   txtName name, Combo1 honorific, txtZip postal code, txtAdd1/txtAdd2 address
-//   lines, txtAdd3 building line (Label1), txtCode free code
+//   txtName name, Combo1 honorific, txtZip postal code with cmdAddSearch 住所検索
+//   and cmdZipSearch 〒検索 beside it, txtAdd1/txtAdd2 address lines, txtAdd3
+//   building line (Label1), txtCode free code
 //   AddressEntryPanel  label2, txtNewadd (one-line address) and Frame1 with
 //   Option1 prefecture kept, Option2 prefecture left out, Command1 split,
 //   Command2 back to the address lines; Command3 shows the panel again
@@ -16,7 +17,11 @@
 #include "app/AppContext.h"
 #include "entry/CardEditor.h"
 
+#include "zip/TownPicker.h"
+
 #include <QWidget>
+
+#include <memory>
 
 class QComboBox;
 class QGroupBox;
@@ -26,6 +31,10 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
+namespace zip {
+class ZipLookupButtons;
+}
+
 namespace entry {
 
 class frmSet : public QWidget {
@@ -33,7 +42,10 @@ class frmSet : public QWidget {
 
 public:
     // Opens on the book the shared state names; jumpToCard > 0 shows that card.
-    frmSet(app::AppContext& context, int jumpToCard = 0, QWidget* parent = nullptr);
+    // townPicker chooses among the places a postal code covers (a list dialog
+    // over this window when none is given).
+    frmSet(app::AppContext& context, int jumpToCard = 0, QWidget* parent = nullptr,
+           zip::TownPicker* townPicker = nullptr);
 
     // False when the book could not be read; the start window is shown instead.
     bool opened() const { return m_opened; }
@@ -62,9 +74,14 @@ private slots:
 private:
     void buildControls();
     QLineEdit* addField(Field field, const char* name);
+    void addZipButtons(platform::Messages& messages);
+    // Sets a field as typing it would.
+    void typeInto(QLineEdit* edit, const QString& text);
 
     CardEditor m_editor;
     bool m_opened = false;
+    std::unique_ptr<zip::TownPicker> m_ownTownPicker;
+    zip::TownPicker* m_townPicker;
 
     QLabel* lblRec;
     QPushButton* cmdRR;
@@ -78,6 +95,7 @@ private:
     QLabel* lblZip;
     QLineEdit* txtZip;
     QHBoxLayout* m_zipButtonRow;
+    zip::ZipLookupButtons* m_zipButtons;
     QLabel* lblAdd1;
     QLineEdit* txtAdd1;
     QLabel* lblAdd2;

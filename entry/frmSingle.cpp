@@ -2,6 +2,8 @@
 
 #include "book/Honorifics.h"
 #include "entry/CentreWindow.h"
+#include "zip/QtTownPicker.h"
+#include "zip/ZipLookupButtons.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -28,11 +30,16 @@ T* named(T* widget, const char* name) {
 
 } // namespace
 
-frmSingle::frmSingle(app::AppContext& context, QWidget* parent)
-    : QWidget(parent), m_entry(context) {
+frmSingle::frmSingle(app::AppContext& context, QWidget* parent, zip::TownPicker* townPicker)
+    : QWidget(parent), m_entry(context), m_townPicker(townPicker) {
     setObjectName(u"frmSingle"_s);
     setWindowTitle(u"単票-住所設定"_s);
+    if (!m_townPicker) {
+        m_ownTownPicker = std::make_unique<zip::QtTownPicker>(this);
+        m_townPicker = m_ownTownPicker.get();
+    }
     buildControls();
+    addZipButtons(context.platform.messages);
     connect(&m_entry, &SingleEntry::screenChanged, this, &frmSingle::refresh);
     connect(&m_entry, &SingleEntry::focusRequested, this, &frmSingle::moveFocus);
     refresh();
@@ -43,8 +50,27 @@ QLineEdit* frmSingle::addField(Field field, const char* name) {
     auto* edit = named(new QLineEdit, name);
     m_fields.append({field, edit});
     connect(edit, &QLineEdit::textEdited, this,
-            [this, field](const QString& text) { m_entry.setFieldText(field, text); });
+            [this, edit](const QString& text) { typeInto(edit, text); });
     return edit;
+}
+
+void frmSingle::typeInto(QLineEdit* edit, const QString& text) {
+    for (const auto& [field, fieldEdit] : m_fields) {
+        if (fieldEdit == edit) {
+            m_entry.setFieldText(field, text);
+            return;
+        }
+    }
+}
+
+void frmSingle::addZipButtons(platform::Messages& messages) {
+    m_zipButtons = new zip::ZipLookupButtons(
+        this, messages, *m_townPicker, txtZip, txtAdd1, txtAdd2, Option2,
+        [this](QLineEdit* edit, const QString& text) { typeInto(edit, text); });
+    m_zipButtonRow->addWidget(m_zipButtons->cmdAddSearch);
+    m_zipButtonRow->addWidget(m_zipButtons->cmdZipSearch);
+    connect(m_zipButtons, &zip::ZipLookupButtons::addressFilled, &m_entry,
+            &SingleEntry::addressLinesFilled);
 }
 
 void frmSingle::buildControls() {

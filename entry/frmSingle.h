@@ -5,7 +5,8 @@
 //
 // Legend:
 //   txtName name (lblName), Combo1 honorific (none selected at first),
-//   txtZip postal code (lblZip), txtAdd1/txtAdd2 address lines, txtAdd3
+//   txtZip postal code (lblZip) with cmdAddSearch 住所検索 and cmdZipSearch
+//   〒検索 beside it, txtAdd1/txtAdd2 address lines, txtAdd3
 //   building line (Label1), txtCode free code (lblCode)
 //   label2, txtNewadd (one-line address) and Frame1 with Option1 prefecture
 //   kept, Option2 prefecture left out, Command1 split, Command2 address lines
@@ -15,7 +16,11 @@
 #include "app/AppContext.h"
 #include "entry/SingleEntry.h"
 
+#include "zip/TownPicker.h"
+
 #include <QWidget>
+
+#include <memory>
 
 class QComboBox;
 class QGroupBox;
@@ -25,13 +30,20 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
+namespace zip {
+class ZipLookupButtons;
+}
+
 namespace entry {
 
 class frmSingle : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmSingle(app::AppContext& context, QWidget* parent = nullptr);
+    // townPicker chooses among the places a postal code covers (a list dialog
+    // over this window when none is given).
+    explicit frmSingle(app::AppContext& context, QWidget* parent = nullptr,
+                       zip::TownPicker* townPicker = nullptr);
 
     SingleEntry& entry() { return m_entry; }
     // Room beside txtZip for buttons that fill the address from the postal code.
@@ -52,8 +64,13 @@ private slots:
 private:
     void buildControls();
     QLineEdit* addField(Field field, const char* name);
+    void addZipButtons(platform::Messages& messages);
+    // Sets a field as typing it would.
+    void typeInto(QLineEdit* edit, const QString& text);
 
     SingleEntry m_entry;
+    std::unique_ptr<zip::TownPicker> m_ownTownPicker;
+    zip::TownPicker* m_townPicker;
 
     QLabel* lblName;
     QLineEdit* txtName;
@@ -61,6 +78,7 @@ private:
     QLabel* lblZip;
     QLineEdit* txtZip;
     QHBoxLayout* m_zipButtonRow;
+    zip::ZipLookupButtons* m_zipButtons;
     QLabel* lblAdd1;
     QLineEdit* txtAdd1;
     QLabel* lblAdd2;

@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -422,6 +423,55 @@ private slots:
         QVERIFY(names->item(1)->text().contains(u"有限会社　森田工房"_s));
         QVERIFY(program.messages.texts().filter(u"できません"_s).isEmpty());
         screenshot(start, u"06-start-window-new-book"_s);
+    }
+
+    void cardMovedThenShownInTheSheet() {
+        Program program;
+        const QString bookPath = program.path(u"sample.dat"_s);
+        QVERIFY(QFile::copy(QStringLiteral(TAGORA_SOURCE_DIR "/examples/sample.dat"), bookPath));
+        QList<QByteArray> lines = fileBytes(bookPath).split('\n');
+        QCOMPARE(lines.takeLast(), QByteArray()); // the last line ends in CR LF too
+        const book::LoadResult sample = book::loadBook(bookPath);
+        QVERIFY(sample.ok());
+
+        QWidget* start = program.windowNamed(u"frmStart"_s);
+        QVERIFY(start);
+        program.dialogs.answer(bookPath);
+        QVERIFY(click(start, u"cmdOpen"_s));
+        QVERIFY(click(start, u"cmdOrder"_s));
+        QWidget* order = program.windowNamed(u"frmOrder"_s);
+        QVERIFY(order);
+        auto* cards = control<QListWidget>(order, u"lstName"_s);
+        QVERIFY(cards);
+        QCOMPARE(cards->count(), sample.cards.size());
+        // Card 5 goes to position 2: 1, 5, 2, 3, 4, 6, ...
+        QTest::mouseClick(cards->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          cards->visualItemRect(cards->item(4)).center());
+        QVERIFY(type(order, u"Text2"_s, u"2"_s));
+        screenshot(order, u"09-reordering"_s);
+        QVERIFY(click(order, u"Command1"_s));
+        lines.move(4, 1);
+        QCOMPARE(fileBytes(bookPath), lines.join('\n') + '\n');
+
+        QVERIFY(click(order, u"Command2"_s));
+        start = program.windowNamed(u"frmStart"_s);
+        QVERIFY(start);
+        auto* names = control<QListWidget>(start, u"lstSet1"_s);
+        QVERIFY(names->item(1)->text().contains(sample.cards[4].name));
+        QVERIFY(names->item(4)->text().contains(sample.cards[3].name));
+
+        QVERIFY(click(start, u"cmdView"_s));
+        QWidget* sheet = program.windowNamed(u"frmVew"_s);
+        QVERIFY(sheet);
+        auto* grid = control<QTableWidget>(sheet, u"fg1"_s);
+        QVERIFY(grid);
+        bool shown = false;
+        for (int c = 0; c < grid->columnCount(); ++c)
+            shown = shown || (grid->item(1, c) && grid->item(1, c)->text() == sample.cards[4].name);
+        QVERIFY2(shown, "the moved card is the sheet's second row");
+        screenshot(sheet, u"10-address-list-sheet"_s);
+        sheet->close();
+        QVERIFY(program.windowNamed(u"frmStart"_s));
     }
 
     void singleAddressOnLabelAndPostcard() {

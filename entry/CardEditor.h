@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "book/AddressCard.h"
 #include "book/SettingsFile.h"
+#include "entry/AddressEntry.h"
 #include "entry/EntryField.h"
 
 #include <QObject>
@@ -17,7 +18,7 @@ namespace entry {
 //
 // The counter text is the editor's record of a new card: a card is new
 // exactly when the counter ends in "新規".
-class CardEditor : public QObject {
+class CardEditor : public QObject, public AddressEntry {
     Q_OBJECT
 
 public:
@@ -45,13 +46,13 @@ public:
     // length over the limit shows a warning and keeps the text, otherwise the
     // card is marked changed. Returns the text the field now holds. The
     // postal-code lookup fills fields through here too.
-    QString setFieldText(Field field, const QString& text);
+    QString setFieldText(Field field, const QString& text) override;
     // Typing in the one-line address box (never stored in a card).
-    QString setNewAddress(const QString& text);
+    QString setNewAddress(const QString& text) override;
     // A click on an honorific, 0 to 5; -1 is no selection.
-    void chooseHonorific(int position);
+    void chooseHonorific(int position) override;
     // Option1 (true, prefecture kept) or Option2.
-    void setKeepPrefecture(bool keep);
+    void setKeepPrefecture(bool keep) override;
 
     void firstCard();     // ≪ cmdRR
     void previousCard();  // ＜ cmdRew
@@ -64,21 +65,19 @@ public:
     void returnToStart(); // 戻る cmdRtn
     void cancel();        // キャンセル cmdCancel and the close box
     void useEntryPanel(); // オプション入力 Command3
-    void useAddressLines(); // 使わない Command2
-    void splitNewAddress(); // 自動振り分け Command1
-    // The address lines were filled from the postal code: they are shown in
-    // place of the one-line panel, as after the split.
-    void addressLinesFilled();
+    void useAddressLines() override;
+    void splitNewAddress() override;
+    void addressLinesFilled() override;
 
-    QString fieldText(Field field) const { return m_screen.field(int(field)); }
-    QString newAddress() const { return m_newAddress; }
-    int honorificPosition() const { return m_honorific; }
-    bool keepPrefecture() const { return m_keepPrefecture; }
+    QString fieldText(Field field) const override { return m_screen.field(int(field)); }
+    QString newAddress() const override { return m_newAddress; }
+    int honorificPosition() const override { return m_honorific; }
+    bool keepPrefecture() const override { return m_keepPrefecture; }
     QString recordLabel() const { return m_recordLabel; } // lblRec
     QString caption() const { return m_caption; }
     bool isNewCard() const;
     bool changed() const { return m_changed; } // ChangedFlag
-    bool entryMode() const { return m_entryMode; }
+    bool entryMode() const override { return m_entryMode; }
     bool optionInputEnabled() const { return m_optionInputEnabled; } // Command3
     bool deleteEnabled() const { return m_deleteEnabled; }           // cmdDel
     bool closed() const { return m_closed; }

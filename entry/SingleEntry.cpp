@@ -10,12 +10,13 @@ namespace entry {
 SingleEntry::SingleEntry(app::AppContext& context, QObject* parent)
     : QObject(parent), m_context(context) {}
 
-void SingleEntry::setFieldText(Field field, const QString& text) {
+QString SingleEntry::setFieldText(Field field, const QString& text) {
     QString& value = m_address.field(int(field));
-    if (value == text)
-        return;
-    value = text;
-    emit screenChanged();
+    if (value != text) {
+        value = text;
+        emit screenChanged();
+    }
+    return text;
 }
 
 void SingleEntry::chooseHonorific(int position) {

@@ -1,9 +1,11 @@
-# tagora_add_test(NAME source.cpp... [LIBS lib...])
-# One QtTest executable registered with CTest. Windows run on the offscreen
-# platform; every test gets a UTF-8 C locale so font family names are not
-# localised and a fresh temporary folder comes from QTemporaryDir.
+# tagora_add_test(NAME source.cpp... [LIBS lib...] [XVFB])
+# One QtTest executable registered with CTest, with a UTF-8 C locale so font
+# family names are not localised. Windows run on the offscreen platform; with
+# XVFB they show on a private X server instead (xvfb-run, the xcb platform),
+# and where xvfb-run is not installed the test runs offscreen with
+# TAGORA_NO_XVFB set, so that it skips itself and says why.
 function(tagora_add_test name)
-    cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "XVFB" "" "LIBS" ${ARGN})
     if(NOT ARG_LIBS)
         set(ARG_LIBS tagora_core)
     endif()
@@ -12,9 +14,21 @@ function(tagora_add_test name)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     target_compile_definitions(${name} PRIVATE
         TAGORA_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
-        TAGORA_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
-    add_test(NAME ${name} COMMAND ${name})
+        TAGORA_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+        TAGORA_SCREENSHOT_DIR="${CMAKE_CURRENT_BINARY_DIR}/screenshots")
+    set(platform "QT_QPA_PLATFORM=offscreen")
+    find_program(TAGORA_XVFB_RUN xvfb-run)
+    if(ARG_XVFB AND TAGORA_XVFB_RUN)
+        add_test(NAME ${name}
+                 COMMAND ${TAGORA_XVFB_RUN} -a -s "-screen 0 1280x1024x24" $<TARGET_FILE:${name}>)
+        set(platform "QT_QPA_PLATFORM=xcb")
+    else()
+        add_test(NAME ${name} COMMAND ${name})
+        if(ARG_XVFB)
+            set(platform "QT_QPA_PLATFORM=offscreen;TAGORA_NO_XVFB=1")
+        endif()
+    endif()
     set_tests_properties(${name} PROPERTIES
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=C.UTF-8;LC_ALL=C.UTF-8"
+        ENVIRONMENT "${platform};LANG=C.UTF-8;LC_ALL=C.UTF-8"
         TIMEOUT 120)
 endfunction()

@@ -6,6 +6,7 @@
 #include "labels/LabelPrintJob.h"
 #include "labels/OffsetsFile.h"
 #include "labels/OutputChoice.h"
+#include "labels/ToolWindow.h"
 #include "labels/frmFont.h"
 #include "labels/frmOutput.h"
 #include "labels/frmPriloc.h"
@@ -391,39 +392,27 @@ void frmPrint::endProgram() {
 }
 
 void frmPrint::openFontChooser() {
-    if (m_fontChooser) {
-        m_fontChooser->raise();
-        m_fontChooser->activateWindow();
-        return;
-    }
-    auto* chooser = new frmFont(
-        m_context,
-        [this](const QString& face) {
-            Text6 = face;
-            Reget();
-        },
-        this);
-    chooser->setAttribute(Qt::WA_DeleteOnClose);
-    m_fontChooser = chooser;
-    chooser->show();
+    showToolWindow(m_fontChooser, [this] {
+        return new frmFont(
+            m_context,
+            [this](const QString& face) {
+                Text6 = face;
+                Reget();
+            },
+            this);
+    });
 }
 
 void frmPrint::openPositionDialog() {
-    if (m_positionDialog) {
-        m_positionDialog->raise();
-        m_positionDialog->activateWindow();
-        return;
-    }
-    auto* dialog = new frmPriloc(
-        m_context,
-        [this](const QString& xMm, const QString& yMm) {
-            Text4 = xMm;
-            Text5 = yMm;
-        },
-        this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    m_positionDialog = dialog;
-    dialog->show();
+    showToolWindow(m_positionDialog, [this] {
+        return new frmPriloc(
+            m_context,
+            [this](const QString& xMm, const QString& yMm) {
+                Text4 = xMm;
+                Text5 = yMm;
+            },
+            this);
+    });
 }
 
 void frmPrint::openOutputChoice() {

@@ -3,6 +3,7 @@
 #include "book/LenientNumber.h"
 #include "labels/OffsetsFile.h"
 #include "labels/OutputChoice.h"
+#include "labels/ToolWindow.h"
 #include "labels/frmFont.h"
 #include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
@@ -353,40 +354,23 @@ void frmPrintH::quitProgram() {
 }
 
 void frmPrintH::openPositionDialog() {
-    if (m_positionDialog) {
-        m_positionDialog->raise();
-        m_positionDialog->activateWindow();
-        return;
-    }
-    auto* dialog = new frmPriloc1(
-        m_context,
-        [this](const QString& xMm, const QString& yMm) {
-            Text4 = xMm;
-            Text5 = yMm;
-        },
-        this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    m_positionDialog = dialog;
-    dialog->show();
+    labels::showToolWindow(m_positionDialog, [this] {
+        return new frmPriloc1(
+            m_context,
+            [this](const QString& xMm, const QString& yMm) {
+                Text4 = xMm;
+                Text5 = yMm;
+            },
+            this);
+    });
 }
 
 void frmPrintH::openFontChooser() {
-    if (m_fontChooser) {
-        m_fontChooser->raise();
-        m_fontChooser->activateWindow();
-        return;
-    }
-    QPointer<frmPrintH> self(this);
-    auto* chooser = new labels::frmFont(
-        m_context,
-        [self](const QString& face) {
-            if (self)
-                self->applyTextFont(face);
-        },
-        this);
-    chooser->setAttribute(Qt::WA_DeleteOnClose);
-    m_fontChooser = chooser;
-    chooser->show();
+    // The chooser is a child of this screen and closes with it.
+    labels::showToolWindow(m_fontChooser, [this] {
+        return new labels::frmFont(
+            m_context, [this](const QString& face) { applyTextFont(face); }, this);
+    });
 }
 
 void frmPrintH::showHelp() {

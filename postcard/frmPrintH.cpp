@@ -10,6 +10,7 @@
 #include "postcard/CardDrawing.h"
 #include "postcard/PostcardJob.h"
 #include "postcard/PostcardLayout.h"
+#include "postcard/PostcardPrintJob.h"
 #include "postcard/PostcardText.h"
 #include "postcard/frmPriloc1.h"
 
@@ -312,19 +313,7 @@ void frmPrintH::readOffsets() {
 }
 
 void frmPrintH::printJob() {
-    platform::Platform& platform = m_context.platform;
     readOffsets();
-    const int count = entryCount();
-    if (platform.messages.show(postcardCountQuestion(count), platform::Buttons::OkCancel) != platform::Answer::Ok)
-        return;
-    cmdPrint->setEnabled(false);
-    const std::optional<platform::PrintDestination> destination =
-        labels::nextDestination(labels::outputChoiceForThisRun(), platform, u"ハガキ.pdf"_s);
-    if (!destination) {
-        // No file chosen: nothing was printed, so the job can be asked for again.
-        cmdPrint->setEnabled(true);
-        return;
-    }
     PostcardJobSettings settings;
     settings.zipFace = Text1;
     settings.textFace = Text6;
@@ -332,16 +321,11 @@ void frmPrintH::printJob() {
     settings.yOffsetMillimetres = book::leadingNumber(Text5);
     settings.paper = optA4->isChecked() ? platform::PaperSize::A4 : platform::PaperSize::Postcard;
 
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    std::unique_ptr<platform::Printer> printer = platform.printers.open(*destination);
-    const PostcardJobResult result = printPostcards(*printer, m_entries, settings);
-    printer.reset();
-    QGuiApplication::restoreOverrideCursor();
-    if (!result.ok()) {
-        platform.messages.show(labels::printFailureMessage(result.error), platform::Buttons::Ok);
-        // The postcards did not come out: let the user try again.
-        cmdPrint->setEnabled(true);
-    }
+    PostcardPrintJob job(m_context.platform, labels::outputChoiceForThisRun());
+    const PostcardPrintJob::Outcome outcome = job.run(m_entries, settings);
+    // After a job the screen prints again only when nothing came out.
+    if (outcome != PostcardPrintJob::Outcome::Cancelled)
+        cmdPrint->setEnabled(outcome != PostcardPrintJob::Outcome::Printed);
 }
 
 void frmPrintH::backToStart() {

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "book/AddressCard.h"
+#include "labels/OutputChoice.h"
+#include "platform/Platform.h"
+#include "postcard/PostcardJob.h"
+
+namespace postcard {
+
+// 印刷 on the postcard screen, without the window: the question "印刷枚数は
+// n 枚です。", the destination of this run, the job, and the message when
+// the postcards did not come out.
+class PostcardPrintJob {
+public:
+    enum class Outcome {
+        Printed,       // every postcard was sent
+        Cancelled,     // Cancel in the question
+        NoDestination, // the user cancelled the PDF save dialog; nothing printed
+        Failed,        // the printer or file failed; the user was told
+    };
+
+    PostcardPrintJob(platform::Platform& platform, const labels::OutputChoice& output);
+
+    Outcome run(const book::CardList& entries, const PostcardJobSettings& settings);
+
+private:
+    platform::Platform& m_platform;
+    labels::OutputChoice m_output;
+};
+
+} // namespace postcard

@@ -1,0 +1,128 @@
+#include "labels/PositionDialog.h"
+
+#include "book/LenientNumber.h"
+#include "labels/OffsetsFile.h"
+#include "platform/ProgramFolder.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace labels {
+
+PositionDialog::PositionDialog(app::AppContext& context, const QString& offsetsPath,
+                               std::function<void(const QString& xMm, const QString& yMm)> onAccepted,
+                               QWidget* parent)
+    : QWidget(parent, Qt::Window), m_context(context), m_path(offsetsPath),
+      m_onAccepted(std::move(onAccepted)) {
+    setWindowTitle(u"印字位置調整"_s);
+
+    auto button = [this](const char* name, const QString& text) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setFixedWidth(44);
+        return b;
+    };
+    QPushButton* Command1 = button("Command1", u"＜"_s);
+    QPushButton* Command2 = button("Command2", u"＞"_s);
+    QPushButton* Command3 = button("Command3", u"∧"_s);
+    QPushButton* Command4 = button("Command4", u"∨"_s);
+    QPushButton* Command5 = new QPushButton(u"OK"_s, this);
+    Command5->setObjectName(u"Command5"_s);
+
+    auto* arrows = new QGridLayout;
+    arrows->addWidget(Command3, 0, 1);
+    arrows->addWidget(Command1, 1, 0);
+    arrows->addWidget(Command2, 1, 2);
+    arrows->addWidget(Command4, 2, 1);
+
+    auto label = [this](const char* name, const QString& text) {
+        auto* l = new QLabel(text, this);
+        l->setObjectName(QString::fromLatin1(name));
+        return l;
+    };
+    lblXscale = label("lblXscale", {});
+    lblYscale = label("lblYscale", {});
+    for (QLabel* value : {lblXscale, lblYscale}) {
+        value->setMinimumWidth(40);
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    auto* values = new QGridLayout;
+    values->addWidget(label("Label1", u"X 位置（横）"_s), 0, 0);
+    values->addWidget(lblXscale, 0, 1);
+    values->addWidget(label("Label3", u"mm"_s), 0, 2);
+    values->addWidget(label("Label2", u"Ｙ位置（縦）"_s), 1, 0);
+    values->addWidget(lblYscale, 1, 1);
+    values->addWidget(label("Label4", u"mm"_s), 1, 2);
+
+    auto* side = new QVBoxLayout;
+    side->addLayout(arrows);
+    side->addSpacing(12);
+    side->addLayout(values);
+    side->addStretch(1);
+    side->addWidget(Command5);
+    m_layout = new QHBoxLayout(this);
+    m_layout->addLayout(side);
+
+    connect(Command1, &QPushButton::clicked, this, [this] { step(MarkerDirection::Left); });
+    connect(Command2, &QPushButton::clicked, this, [this] { step(MarkerDirection::Right); });
+    connect(Command3, &QPushButton::clicked, this, [this] { step(MarkerDirection::Up); });
+    connect(Command4, &QPushButton::clicked, this, [this] { step(MarkerDirection::Down); });
+    connect(Command5, &QPushButton::clicked, this, &PositionDialog::accept);
+}
+
+void PositionDialog::showDrawing(QWidget* drawing, std::function<void(const QPoint& markerTwips)> placeMarker) {
+    m_placeMarker = std::move(placeMarker);
+    m_layout->insertWidget(0, drawing);
+    SetOpt(readOffsets(m_path));
+    showMarker();
+
+    adjustSize();
+    if (QScreen* screen = this->screen()) {
+        const QRect area = screen->geometry();
+        move((area.width() - width()) / 2, (area.height() - height()) / 2);
+    }
+}
+
+void PositionDialog::SetOpt(const MarkerPosition& position) {
+    txtXpoint = position.xPoint;
+    txtYpoint = position.yPoint;
+    txtOpt = position.extra;
+}
+
+MarkerPosition PositionDialog::GetOpt() const {
+    return {txtXpoint, txtYpoint, txtOpt};
+}
+
+void PositionDialog::showMarker() {
+    const MarkerPosition position = GetOpt();
+    m_placeMarker(QPoint(qRound(book::leadingNumber(txtXpoint)), qRound(book::leadingNumber(txtYpoint))));
+    lblXscale->setText(millimetreText(xMillimetres(position)));
+    lblYscale->setText(millimetreText(yMillimetres(position)));
+}
+
+void PositionDialog::step(MarkerDirection direction) {
+    SetOpt(steppedMarker(GetOpt(), direction));
+    showMarker();
+}
+
+void PositionDialog::accept() {
+    platform::ProgramFolder::ensureExists();
+    const book::WriteResult written = writeOffsets(m_path, GetOpt());
+    if (!written.ok()) {
+        // The trims are not handed over unsaved: every job reads the file.
+        m_context.platform.messages.show(u"印字位置を保存できませんでした。\n"_s + written.error.describe(),
+                                         platform::Buttons::Ok);
+        return;
+    }
+    if (m_onAccepted)
+        m_onAccepted(lblXscale->text(), lblYscale->text());
+    close();
+}
+
+} // namespace labels

@@ -1,0 +1,60 @@
+#pragma once
+
+// The print-position dialog, for one medium: a marker moved in millimetre
+// steps over a drawing of the medium, saved to the medium's offsets file.
+// The label sheet (frmPriloc) and postcard (frmPriloc1) dialogs are this
+// dialog with their own drawing and file.
+//
+// Command1..4      ＜ ＞ ∧ ∨: one step (20 twips on the dialog, 1 mm on paper)
+// Command5         OK: write the file and hand the mm values to the print screen
+// Label1, lblXscale, Label3   "X 位置（横）", X in mm, "mm"
+// Label2, lblYscale, Label4   "Ｙ位置（縦）", Y in mm, "mm"
+// txtXpoint, txtYpoint, txtOpt  the file's three fields as text
+
+#include "app/AppContext.h"
+#include "labels/PositionMarker.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QHBoxLayout;
+class QLabel;
+
+namespace labels {
+
+class PositionDialog : public QWidget {
+    Q_OBJECT
+
+public:
+    // The three fields held by the dialog.
+    QString txtXpoint, txtYpoint, txtOpt;
+
+protected:
+    // onAccepted receives the X and Y millimetre texts when OK saved the file.
+    PositionDialog(app::AppContext& context, const QString& offsetsPath,
+                   std::function<void(const QString& xMm, const QString& yMm)> onAccepted,
+                   QWidget* parent);
+
+    // Puts the drawing of the medium left of the buttons, reads the file and
+    // shows the marker; placeMarker moves the marker picture to a stored
+    // position (twips). Called once, by the dialog of each medium.
+    void showDrawing(QWidget* drawing, std::function<void(const QPoint& markerTwips)> placeMarker);
+
+private:
+    void SetOpt(const MarkerPosition& position);
+    MarkerPosition GetOpt() const;
+    void showMarker();
+    void step(MarkerDirection direction);
+    void accept();
+
+    app::AppContext& m_context;
+    QString m_path;
+    std::function<void(const QString&, const QString&)> m_onAccepted;
+    std::function<void(const QPoint&)> m_placeMarker;
+    QHBoxLayout* m_layout = nullptr;
+    QLabel* lblXscale = nullptr;
+    QLabel* lblYscale = nullptr;
+};
+
+} // namespace labels

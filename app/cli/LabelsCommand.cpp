@@ -1,4 +1,5 @@
 #include "app/cli/Commands.h"
+#include "app/cli/PrintArguments.h"
 #include "app/cli/PrintEntries.h"
 
 #include "labels/LabelSheets.h"
@@ -15,74 +16,36 @@ namespace {
 
 const QString Usage = u"usage: tagora labels BOOK [--start N] [--font NAME] [--cards LIST] -o OUT.pdf"_s;
 
-struct LabelsArguments {
-    QString book;
-    QString start = u"1"_s;
-    QString font = QStringView(platform::MinchoFace).toString();
-    QString cards;
-    QString output;
-    QString error;
-};
-
-LabelsArguments readArguments(const QStringList& args) {
-    LabelsArguments parsed;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& argument = args[i];
-        auto value = [&](QString* target) {
-            if (i + 1 >= args.size()) {
-                parsed.error = argument + u" needs a value"_s;
-                return;
-            }
-            *target = args[++i];
-        };
-        if (argument == u"--start"_s)
-            value(&parsed.start);
-        else if (argument == u"--font"_s)
-            value(&parsed.font);
-        else if (argument == u"--cards"_s)
-            value(&parsed.cards);
-        else if (argument == u"-o"_s || argument == u"--output"_s)
-            value(&parsed.output);
-        else if (argument.startsWith(u'-') && argument.size() > 1)
-            parsed.error = u"unknown option "_s + argument;
-        else if (parsed.book.isEmpty())
-            parsed.book = argument;
-        else
-            parsed.error = u"more than one book given: "_s + argument;
-        if (!parsed.error.isEmpty())
-            break;
-    }
-    if (parsed.error.isEmpty() && (parsed.book.isEmpty() || parsed.output.isEmpty()))
-        parsed.error = Usage;
-    return parsed;
-}
-
 } // namespace
 
 // tagora labels: the label job of the print screen into a PDF, with the
 // offsets file of the program folder; prints the sheet count.
 int runLabels(const QStringList& args, Io& io) {
-    const LabelsArguments parsed = readArguments(args);
+    const PrintArguments parsed =
+        readPrintArguments(args, {u"--start"_s, u"--font"_s, u"--cards"_s}, Usage);
     if (!parsed.error.isEmpty())
         return fail(io, parsed.error);
+    const QString output = parsed.value(u"--output"_s);
 
     bool numeric = false;
-    const int start = parsed.start.toInt(&numeric);
+    const QString startText = parsed.value(u"--start"_s, u"1"_s);
+    const int start = startText.toInt(&numeric);
     if (!numeric || start < 1 || start > 12)
-        return fail(io, u"the start label must be 1 to 12, not "_s + parsed.start);
+        return fail(io, u"the start label must be 1 to 12, not "_s + startText);
 
-    const std::optional<book::CardList> selected = printEntries(parsed.book, parsed.cards, io);
+    const std::optional<book::CardList> selected = printEntries(parsed.book, parsed.value(u"--cards"_s), io);
     if (!selected)
         return 1;
     const book::CardList& entries = *selected;
 
     const labels::MarkerPosition marker =
         labels::readOffsets(platform::ProgramFolder::file(QStringView(labels::LabelOffsetsFileName).toString()));
-    labels::LabelSheets sheets(entries, QString::number(start), parsed.font,
+    labels::LabelSheets sheets(entries, QString::number(start),
+                               parsed.value(u"--font"_s, QString::fromUtf16(platform::MinchoFace)),
                                labels::millimetreText(labels::xMillimetres(marker)),
                                labels::millimetreText(labels::yMillimetres(marker)));
 
-    platform::QtPrinter printer(platform::PrintDestination::pdf(parsed.output));
+    platform::QtPrinter printer(platform::PrintDestination::pdf(output));
     if (!printer.begin(platform::PaperSize::A4))
         return fail(io, printer.errorText());
     sheets.drawAll(printer);

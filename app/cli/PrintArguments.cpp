@@ -1,0 +1,38 @@
+#include "app/cli/PrintArguments.h"
+
+using namespace Qt::StringLiterals;
+
+namespace cli {
+
+PrintArguments readPrintArguments(const QStringList& args, const QStringList& valueOptions,
+                                  const QString& usage) {
+    PrintArguments parsed;
+    QStringList options = valueOptions;
+    options << u"--output"_s;
+    for (int i = 0; i < args.size() && parsed.error.isEmpty(); ++i) {
+        QString argument = args[i];
+        if (argument == u"-o"_s)
+            argument = u"--output"_s;
+        const qsizetype equals = argument.indexOf(u'=');
+        const QString name = argument.startsWith(u"--"_s) && equals > 0 ? argument.left(equals) : argument;
+        if (options.contains(name)) {
+            if (equals > 0 && name != argument)
+                parsed.values[name] = argument.mid(equals + 1);
+            else if (i + 1 < args.size())
+                parsed.values[name] = args[++i];
+            else
+                parsed.error = args[i] + u" needs a value"_s;
+        } else if (argument.startsWith(u'-') && argument.size() > 1) {
+            parsed.error = u"unknown option "_s + argument;
+        } else if (parsed.book.isEmpty()) {
+            parsed.book = argument;
+        } else {
+            parsed.error = u"more than one book given: "_s + argument;
+        }
+    }
+    if (parsed.error.isEmpty() && (parsed.book.isEmpty() || parsed.value(u"--output"_s).isEmpty()))
+        parsed.error = usage;
+    return parsed;
+}
+
+} // namespace cli

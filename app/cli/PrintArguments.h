@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QHash>
+#include <QStringList>
+
+namespace cli {
+
+// The arguments of a print command: one book, value options written as
+// "--name value" or "--name=value" ("-o" is "--output"), and the usage text
+// as the error when the book or the output is missing.
+struct PrintArguments {
+    QString book;
+    QHash<QString, QString> values; // by option name, "--output" for -o
+    QString error;
+
+    QString value(const QString& option, const QString& fallback = {}) const {
+        return values.value(option, fallback);
+    }
+};
+
+// Reads args; valueOptions names the options that take a value.
+PrintArguments readPrintArguments(const QStringList& args, const QStringList& valueOptions,
+                                  const QString& usage);
+
+} // namespace cli

@@ -35,20 +35,13 @@ LabelJobResult LabelPrintJob::run(const book::CardList& entries, const QString& 
     if (sheets.startLabel() == 0)
         return result;
 
-    const auto destination = nextDestination(m_output, m_platform, u"labels.pdf"_s);
-    if (!destination) {
+    const Delivery delivery = deliverJob(m_output, m_platform, u"labels.pdf"_s, platform::PaperSize::A4,
+                                         [&sheets](platform::Printer& printer) { sheets.drawAll(printer); });
+    if (delivery == Delivery::NoDestination) {
         result.outcome = LabelJobResult::Outcome::NoDestination;
         return result;
     }
-    std::unique_ptr<platform::Printer> printer = m_platform.printers.open(*destination);
-    if (!printer || !printer->begin(platform::PaperSize::A4)) {
-        m_platform.messages.show(printFailureMessage(printer ? printer->errorText() : QString()));
-        result.outcome = LabelJobResult::Outcome::Failed;
-        return result;
-    }
-    sheets.drawAll(*printer);
-    if (!printer->endDoc()) {
-        m_platform.messages.show(printFailureMessage(printer->errorText()));
+    if (delivery == Delivery::Failed) {
         result.outcome = LabelJobResult::Outcome::Failed;
         return result;
     }

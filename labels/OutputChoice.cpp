@@ -35,6 +35,24 @@ std::optional<platform::PrintDestination> nextDestination(const OutputChoice& ch
     return platform::PrintDestination::pdf(path);
 }
 
+Delivery deliverJob(const OutputChoice& choice, platform::Platform& platform, const QString& proposedName,
+                    platform::PaperSize paper, const std::function<void(platform::Printer&)>& draw) {
+    const std::optional<platform::PrintDestination> destination = nextDestination(choice, platform, proposedName);
+    if (!destination)
+        return Delivery::NoDestination;
+    std::unique_ptr<platform::Printer> printer = platform.printers.open(*destination);
+    if (!printer || !printer->begin(paper)) {
+        platform.messages.show(printFailureMessage(printer ? printer->errorText() : QString()));
+        return Delivery::Failed;
+    }
+    draw(*printer);
+    if (!printer->endDoc()) {
+        platform.messages.show(printFailureMessage(printer->errorText()));
+        return Delivery::Failed;
+    }
+    return Delivery::Printed;
+}
+
 QString printFailureMessage(const QString& printerError) {
     if (printerError.isEmpty())
         return u"印刷できませんでした。"_s;

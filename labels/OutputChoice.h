@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <functional>
+
 #include <optional>
 
 namespace labels {
@@ -30,6 +32,18 @@ OutputChoice& outputChoiceForThisRun();
 std::optional<platform::PrintDestination> nextDestination(const OutputChoice& choice,
                                                           platform::Platform& platform,
                                                           const QString& proposedName);
+
+enum class Delivery {
+    Printed,       // the document was sent
+    NoDestination, // the user cancelled the PDF save dialog; nothing printed
+    Failed,        // the printer or file failed; the user was told
+};
+
+// Sends a job to nextDestination(): opens the printer, begins the document on
+// paper, lets draw put the pages on it and ends the document. A printer or
+// file that fails is shown with printFailureMessage().
+Delivery deliverJob(const OutputChoice& choice, platform::Platform& platform, const QString& proposedName,
+                    platform::PaperSize paper, const std::function<void(platform::Printer&)>& draw);
 
 // The message shown when a job could not be printed: "印刷できませんでした。"
 // and, on a line of its own, what the printer reported.

@@ -13,18 +13,16 @@ PostcardPrintJob::Outcome PostcardPrintJob::run(const book::CardList& entries,
         postcardCountQuestion(int(entries.size())), platform::Buttons::OkCancel);
     if (answer != platform::Answer::Ok)
         return Outcome::Cancelled;
-    const std::optional<platform::PrintDestination> destination =
-        labels::nextDestination(m_output, m_platform, u"ハガキ.pdf"_s);
-    if (!destination)
-        return Outcome::NoDestination;
-    std::unique_ptr<platform::Printer> printer = m_platform.printers.open(*destination);
-    const PostcardJobResult result = printPostcards(*printer, entries, settings);
-    printer.reset();
-    if (!result.ok()) {
-        m_platform.messages.show(labels::printFailureMessage(result.error), platform::Buttons::Ok);
-        return Outcome::Failed;
+    const labels::Delivery delivery = labels::deliverJob(
+        m_output, m_platform, u"ハガキ.pdf"_s, settings.paper, [&](platform::Printer& printer) {
+            drawPostcards(printer, postcardTexts(entries), settings);
+        });
+    switch (delivery) {
+    case labels::Delivery::Printed: return Outcome::Printed;
+    case labels::Delivery::NoDestination: return Outcome::NoDestination;
+    case labels::Delivery::Failed: break;
     }
-    return Outcome::Printed;
+    return Outcome::Failed;
 }
 
 } // namespace postcard

@@ -68,8 +68,7 @@ void StartFilesTest::oldBookIsConvertedOnOpen() {
     StartHarness::putBytes(file, oldLayout(cards));
     StartScreen screen(h.context);
     screen.load();
-    h.platform.dialogs.answer(file);
-    screen.open(FileCommands::From::Button);
+    h.open(screen, file);
 
     QCOMPARE(h.platform.messages.texts(), QStringList{text(texts::Converting)});
     QCOMPARE(StartHarness::bytes(file), *book::formatBook(converted(cards)));
@@ -91,8 +90,7 @@ void StartFilesTest::emptyFileIsTakenAsConverted() {
     StartHarness::putBytes(file, {});
     StartScreen screen(h.context);
     screen.load();
-    h.platform.dialogs.answer(file);
-    screen.open(FileCommands::From::Button);
+    h.open(screen, file);
 
     QCOMPARE(h.platform.messages.texts(), QStringList{text(texts::Converting)});
     QCOMPARE(StartHarness::bytes(file), QByteArray());
@@ -123,10 +121,8 @@ void StartFilesTest::unreadableFileKeepsPreviousBook() {
         StartHarness::putBytes(bad, content);
     StartScreen screen(h.context);
     screen.load();
-    h.platform.dialogs.answer(good);
-    screen.open(FileCommands::From::Button);
-    h.platform.dialogs.answer(bad);
-    screen.open(FileCommands::From::Button);
+    h.open(screen, good);
+    h.open(screen, bad);
 
     QCOMPARE(h.platform.messages.texts(), QStringList{message});
     QCOMPARE(StartHarness::bytes(bad), content);
@@ -146,8 +142,7 @@ void StartFilesTest::cancelledOpenKeepsPreviousBook() {
     const QString good = h.writeBook(u"good.dat"_s, 4);
     StartScreen screen(h.context);
     screen.load();
-    h.platform.dialogs.answer(good);
-    screen.open(FileCommands::From::Button);
+    h.open(screen, good);
     screen.setNameSelection({1, 3}, 3);
     screen.addSelected();
     const QMap<QString, bool> controls = screen.view().controls.all();
@@ -165,8 +160,7 @@ void StartFilesTest::newBookWritesBackThenOpensEditor() {
     const QString file = h.writeBook(u"book.dat"_s, 2);
     StartScreen screen(h.context);
     screen.load();
-    h.platform.dialogs.answer(file);
-    screen.open(FileCommands::From::Button);
+    h.open(screen, file);
     h.state.CardTable[1].name = u"変更"_s;
     book::CardList expected = h.state.CardTable;
 
@@ -245,8 +239,7 @@ void StartFilesTest::failedSaveChangesNothing() {
     const QString file = h.writeBook(u"book.dat"_s, 2);
     StartScreen screen(h.context);
     screen.load();
-    h.platform.dialogs.answer(file);
-    screen.open(FileCommands::From::Button);
+    h.open(screen, file);
     const QMap<QString, bool> controls = screen.view().controls.all();
 
     h.platform.dialogs.answer(h.path(u"gone/copy.dat"_s));
@@ -262,8 +255,7 @@ void StartFilesTest::cancelledMenuSaveKeepsSettingsPath() {
     const QString file = h.writeBook(u"book.dat"_s, 2);
     StartScreen screen(h.context);
     screen.load();
-    h.platform.dialogs.answer(file);
-    screen.open(FileCommands::From::Menu);
+    h.open(screen, file, FileCommands::From::Menu);
     screen.save(FileCommands::From::Menu); // cancelled
     QVERIFY(h.platform.messages.texts().isEmpty());
     QCOMPARE(screen.view().lstSet1().size(), 2);

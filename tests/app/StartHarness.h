@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/AppContext.h"
+#include "app/FileCommands.h"
+#include "app/StartScreen.h"
 #include "app/RecordingNavigator.h"
 #include "book/AddressFile.h"
 #include "book/Cp932.h"
@@ -23,6 +25,13 @@ struct StartHarness {
     StartHarness() { platform::ProgramFolder::choose(dir.path()); }
 
     QString path(const QString& name) const { return dir.filePath(name); }
+
+    // Opens file in the start window, the open dialog answered with it.
+    void open(app::StartScreen& screen, const QString& file,
+              app::FileCommands::From from = app::FileCommands::From::Button) {
+        platform.dialogs.answer(file);
+        screen.open(from);
+    }
 
     // A book of n cards with distinct fields in every column, written to name.
     QString writeBook(const QString& name, int n) {

@@ -24,14 +24,10 @@ static QString labelText(QWidget* box, const QString& name) {
 class AboutTest : public QObject {
     Q_OBJECT
 private slots:
+    // Each text in its own label, the home page on the copyright's last line.
     void versionBoxShowsProductAndVersion() {
-        about::About placeholders;
-        QCOMPARE(placeholders.windowTitle(), u"ﾊﾞｰｼﾞｮﾝ情報"_s);
-        QCOMPARE(labelText(&placeholders, u"lblApplication"_s), u"- Heading -"_s);
-        QCOMPARE(labelText(&placeholders, u"lblCopyright"_s), u"- Copyright -"_s);
-
         std::unique_ptr<about::About> box(about::About::filled(nullptr));
-        QCOMPARE(labelText(box.get(), u"lblVer"_s), u"Ver 3.0"_s);
+        QCOMPARE(labelText(box.get(), u"lblVer"_s), about::versionText());
         QCOMPARE(labelText(box.get(), u"lblApplication"_s), about::productTitle());
         QCOMPARE(labelText(box.get(), u"lblHeading"_s), about::bannerLine());
         const QStringList copyright = labelText(box.get(), u"lblCopyright"_s).split(u'\n');
@@ -64,7 +60,6 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, mentions);
         about::QtHelpViewer viewer;
-        QCOMPARE(viewer.window(), nullptr);
         viewer.showHelp(u"Tagora.hlp"_s, Command::Contents);
         viewer.showHelp(u"Tagora.hlp"_s, Command(command), context);
         about::HelpWindow* window = viewer.window();

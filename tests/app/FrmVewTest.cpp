@@ -15,12 +15,13 @@
 
 using namespace Qt::StringLiterals;
 
-// One sheet window over a book of its own, with the test doubles.
+// A book of its own with the test doubles, and the sheet windows opened over it.
 struct SheetFixture {
     book::SharedState state;
     platform::TestPlatform platform;
     app::RecordingNavigator navigator;
     app::AppContext context{state, platform.platform, navigator};
+    std::unique_ptr<app::frmVew> sheet;
 
     explicit SheetFixture(int cards) {
         state.BookOpen = true;
@@ -28,18 +29,27 @@ struct SheetFixture {
         state.Reentry = 1;
         state.CardTable = bookfiles::numberedCards(cards);
     }
-};
 
-static int sheetWindows() {
-    int count = 0;
-    for (QWidget* widget : QApplication::allWidgets())
-        count += qobject_cast<app::frmVew*>(widget) ? 1 : 0;
-    return count;
-}
+    // Opens the sheet as the button or the menu does and shows it; its grid.
+    QTableWidget* show(bool fromMenu = false) {
+        sheet.reset(app::frmVew::open(context, fromMenu));
+        sheet->show();
+        if (!QTest::qWaitForWindowExposed(sheet.get()))
+            qFatal("the sheet window was not shown");
+        return sheet->findChild<QTableWidget*>(u"fg1"_s);
+    }
+};
 
 // Header text of grid column c (1 to 7; column 0 is the row heading).
 static QString headingAt(QTableWidget* grid, int c) {
     return grid->horizontalHeaderItem(c - 1)->text();
+}
+
+static QStringList headings(QTableWidget* grid) {
+    QStringList shown;
+    for (int c = 1; c <= grid->columnCount(); ++c)
+        shown << headingAt(grid, c);
+    return shown;
 }
 
 class FrmVewTest : public QObject {
@@ -54,36 +64,31 @@ private slots:
         QCOMPARE(f.state.Reentry, 0);
         QCOMPARE(f.state.ExitOnClose, true);
         QVERIFY(f.navigator.calls().isEmpty());
-        QCOMPARE(sheetWindows(), 0);
+        for (QWidget* widget : QApplication::allWidgets())
+            QVERIFY(!qobject_cast<app::frmVew*>(widget));
     }
 
-    void showsEveryCardUnderTheTitle() {
+    void showsEveryCardUnderTheBookPath() {
         SheetFixture f(12);
-        f.state.CardTable[4].honorific = u"-1"_s;
-        std::unique_ptr<app::frmVew> sheet(app::frmVew::open(f.context, false));
-        QVERIFY(sheet);
+        QTableWidget* grid = f.show();
         QVERIFY(f.platform.messages.texts().isEmpty());
-        auto* grid = sheet->findChild<QTableWidget*>(u"fg1"_s);
         QCOMPARE(grid->rowCount(), 12);
         QCOMPARE(grid->verticalHeaderItem(11)->text(), u"12"_s);
         QCOMPARE(grid->item(11, 0)->text(), u"カード12"_s);
-        QCOMPARE(headingAt(grid, 2), u"敬称"_s);
-        QCOMPARE(grid->item(4, 1)->text(), u"-1"_s);
-        QCOMPARE(grid->item(0, 1)->text(), u"殿"_s);
-        QCOMPARE(sheet->windowTitle(), u"/tmp/住所.dat住所一覧　"_s);
-        // 250 twips at the screen's resolution.
-        QCOMPARE(grid->rowHeight(0), qRound(250 * sheet->logicalDpiY() / 1440.0));
+        QCOMPARE(f.sheet->windowTitle(), u"/tmp/住所.dat住所一覧　"_s);
     }
 
     void menuSheetHasTheWiderCodeColumn() {
         SheetFixture f(3);
-        std::unique_ptr<app::frmVew> button(app::frmVew::open(f.context, false));
-        std::unique_ptr<app::frmVew> menu(app::frmVew::open(f.context, true));
-        auto* buttonGrid = button->findChild<QTableWidget*>(u"fg1"_s);
-        auto* menuGrid = menu->findChild<QTableWidget*>(u"fg1"_s);
-        QCOMPARE(headingAt(menuGrid, 7), u"コード"_s);
-        QVERIFY(menuGrid->columnWidth(6) > buttonGrid->columnWidth(6));
-        QCOMPARE(menuGrid->columnWidth(3), buttonGrid->columnWidth(3));
+        QTableWidget* menuGrid = f.show(true);
+        QList<int> menuWidths;
+        for (int c = 0; c < menuGrid->columnCount(); ++c)
+            menuWidths << menuGrid->columnWidth(c);
+        QTableWidget* buttonGrid = f.show(false);
+        QCOMPARE(headingAt(buttonGrid, 7), u"コード"_s);
+        QVERIFY(menuWidths[6] > buttonGrid->columnWidth(6));
+        for (int c = 0; c < 6; ++c)
+            QCOMPARE(menuWidths[c], buttonGrid->columnWidth(c));
         // Each heading's padded text sets its width: 住所１ is the widest column.
         for (int c = 0; c < buttonGrid->columnCount(); ++c)
             QVERIFY(buttonGrid->columnWidth(3) >= buttonGrid->columnWidth(c));
@@ -93,24 +98,20 @@ private slots:
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("onto"); // 0: the No heading in the corner
         QTest::addColumn<QStringList>("headings");
+        const QStringList unmoved{u"宛名"_s, u"敬称"_s, u"〒"_s, u"住所１"_s, u"住所２"_s, u"住所3"_s, u"コード"_s};
         QTest::newRow("住所１ onto 宛名") << 4 << 1
             << QStringList{u"住所１"_s, u"宛名"_s, u"敬称"_s, u"〒"_s, u"住所２"_s, u"住所3"_s, u"コード"_s};
         QTest::newRow("宛名 onto 〒") << 1 << 3
             << QStringList{u"敬称"_s, u"〒"_s, u"宛名"_s, u"住所１"_s, u"住所２"_s, u"住所3"_s, u"コード"_s};
-        QTest::newRow("click without moving") << 2 << 2
-            << QStringList{u"宛名"_s, u"敬称"_s, u"〒"_s, u"住所１"_s, u"住所２"_s, u"住所3"_s, u"コード"_s};
-        QTest::newRow("onto No") << 4 << 0
-            << QStringList{u"宛名"_s, u"敬称"_s, u"〒"_s, u"住所１"_s, u"住所２"_s, u"住所3"_s, u"コード"_s};
+        QTest::newRow("click without moving") << 2 << 2 << unmoved;
+        QTest::newRow("onto No") << 4 << 0 << unmoved;
     }
     void draggingAHeadingMovesItsColumn() {
         QFETCH(int, from);
         QFETCH(int, onto);
         QFETCH(QStringList, headings);
         SheetFixture f(3);
-        std::unique_ptr<app::frmVew> sheet(app::frmVew::open(f.context, false));
-        sheet->show();
-        QVERIFY(QTest::qWaitForWindowExposed(sheet.get()));
-        auto* grid = sheet->findChild<QTableWidget*>(u"fg1"_s);
+        QTableWidget* grid = f.show();
         QHeaderView* header = grid->horizontalHeader();
         const auto centreOf = [&](int c) {
             if (c == 0) // over the row headings, left of the heading row
@@ -123,23 +124,17 @@ private slots:
             cellOf[headingAt(grid, c)] = grid->item(0, c - 1)->text();
         QTest::mousePress(header->viewport(), Qt::LeftButton, {}, centreOf(from));
         QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, centreOf(onto));
-        QStringList shown;
-        for (int c = 1; c <= grid->columnCount(); ++c)
-            shown << headingAt(grid, c);
-        QCOMPARE(shown, headings);
+        QCOMPARE(::headings(grid), headings);
         // The cells went with their headings, and the card numbers stay first.
         for (int c = 1; c <= grid->columnCount(); ++c)
             QCOMPARE(grid->item(0, c - 1)->text(), cellOf.value(headingAt(grid, c)));
-        QCOMPARE(sheet->table().column(0).heading, u"No"_s);
+        QCOMPARE(f.sheet->table().column(0).heading, u"No"_s);
         QCOMPARE(grid->verticalHeaderItem(0)->text(), u"1"_s);
     }
 
     void borderBetweenHeadingsResizesInsteadOfMoving() {
         SheetFixture f(3);
-        std::unique_ptr<app::frmVew> sheet(app::frmVew::open(f.context, false));
-        sheet->show();
-        QVERIFY(QTest::qWaitForWindowExposed(sheet.get()));
-        auto* grid = sheet->findChild<QTableWidget*>(u"fg1"_s);
+        QTableWidget* grid = f.show();
         QHeaderView* header = grid->horizontalHeader();
         const int border = header->sectionViewportPosition(1);
         const int y = header->height() / 2;
@@ -147,25 +142,21 @@ private slots:
         QTest::mousePress(header->viewport(), Qt::LeftButton, {}, QPoint(border, y));
         QTest::mouseMove(header->viewport(), QPoint(border + 30, y));
         QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, QPoint(border + 30, y));
-        QCOMPARE(headingAt(grid, 1), u"宛名"_s);
-        QCOMPARE(headingAt(grid, 2), u"敬称"_s);
+        QCOMPARE(headings(grid).mid(0, 2), (QStringList{u"宛名"_s, u"敬称"_s}));
         QCOMPARE(grid->columnWidth(0), width + 30);
         // A moved column keeps the width it was given.
-        QVERIFY(sheet->moveColumn(1, 5));
+        QVERIFY(f.sheet->moveColumn(1, 5));
         QCOMPARE(headingAt(grid, 5), u"宛名"_s);
         QCOMPARE(grid->columnWidth(4), width + 30);
     }
 
     void doubleClickOpensTheEditorAtThatCard() {
         SheetFixture f(15);
-        std::unique_ptr<app::frmVew> sheet(app::frmVew::open(f.context, false));
-        sheet->show();
-        QVERIFY(QTest::qWaitForWindowExposed(sheet.get()));
-        auto* grid = sheet->findChild<QTableWidget*>(u"fg1"_s);
+        QTableWidget* grid = f.show();
         grid->scrollToItem(grid->item(11, 3));
         const QPoint cell = grid->visualItemRect(grid->item(11, 3)).center();
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
-        QCOMPARE(sheet->Text1, u"12"_s);
+        QCOMPARE(f.sheet->Text1, u"12"_s);
         QVERIFY(f.navigator.calls().isEmpty());
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell);
         QCOMPARE(f.navigator.calls(), QStringList{u"editor 12"_s});
@@ -173,14 +164,12 @@ private slots:
 
     void helpAndClosing() {
         SheetFixture f(2);
-        std::unique_ptr<app::frmVew> sheet(app::frmVew::open(f.context, true));
-        sheet->show();
-        sheet->findChild<QPushButton*>(u"cmdHelp"_s)->click();
+        f.show(true);
+        f.sheet->findChild<QPushButton*>(u"cmdHelp"_s)->click();
         QCOMPARE(f.platform.help.requests().size(), 1);
-        QCOMPARE(f.platform.help.requests().first().helpFile, u"Tagora.hlp"_s);
         QCOMPARE(f.platform.help.requests().first().command, platform::HelpViewer::Command::Context);
         QCOMPARE(f.platform.help.requests().first().context, 12);
-        QVERIFY(sheet->close());
+        QVERIFY(f.sheet->close());
         QCOMPARE(f.state.ExitOnClose, false);
         QCOMPARE(f.navigator.calls(), QStringList{u"start"_s});
     }

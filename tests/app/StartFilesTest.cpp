@@ -13,10 +13,6 @@ namespace texts = app::starttexts;
 
 namespace {
 
-QString text(const char16_t* message) {
-    return QString::fromUtf16(message);
-}
-
 // n lines of the old layout: name, address1, address2, postal code, code, honorific.
 QByteArray oldLayout(int n) {
     QString lines;
@@ -33,6 +29,19 @@ book::CardList converted(int n) {
     return cards;
 }
 
+// A loaded start screen that opened a book of n cards, by default with its button.
+struct Opened {
+    StartHarness h;
+    StartScreen screen{h.context};
+    QString file;
+
+    explicit Opened(int n, FileCommands::From from = FileCommands::From::Button) {
+        screen.load();
+        file = h.writeBook(u"book.dat"_s, n);
+        h.open(screen, file, from);
+    }
+};
+
 } // namespace
 
 class StartFilesTest : public QObject {
@@ -41,7 +50,6 @@ class StartFilesTest : public QObject {
 private slots:
     void oldBookIsConvertedOnOpen_data();
     void oldBookIsConvertedOnOpen();
-    void emptyFileIsTakenAsConverted();
     void unreadableFileKeepsPreviousBook_data();
     void unreadableFileKeepsPreviousBook();
     void cancelledOpenKeepsPreviousBook();
@@ -56,6 +64,7 @@ private slots:
 
 void StartFilesTest::oldBookIsConvertedOnOpen_data() {
     QTest::addColumn<int>("cards");
+    QTest::newRow("empty file") << 0;
     QTest::newRow("five old cards, 30 fields") << 5;
     // 42 fields would read as six current cards without the line check.
     QTest::newRow("seven old cards, 42 fields") << 7;
@@ -70,7 +79,7 @@ void StartFilesTest::oldBookIsConvertedOnOpen() {
     screen.load();
     h.open(screen, file);
 
-    QCOMPARE(h.platform.messages.texts(), QStringList{text(texts::Converting)});
+    QCOMPARE(h.platform.messages.texts(), QStringList{shown(texts::Converting)});
     QCOMPARE(StartHarness::bytes(file), *book::formatBook(converted(cards)));
     QCOMPARE(screen.view().lstSet1().size(), cards);
     QCOMPARE(screen.view().lstAdd3(), QStringList(cards, QString()));
@@ -79,23 +88,9 @@ void StartFilesTest::oldBookIsConvertedOnOpen() {
     QCOMPARE(h.state.BookPath, file);
     QCOMPARE(screen.view().Text1, file);
     QCOMPARE(screen.view().Text2, u"3"_s);
-    QCOMPARE(screen.view().nameSelection, QList<int>{0});
+    QCOMPARE(screen.view().nameSelection, cards ? QList<int>{0} : QList<int>());
     QVERIFY(screen.view().controls.isEnabled(u"cmdCard"_s));
     QVERIFY(!screen.view().controls.isEnabled(u"cmdAt"_s));
-}
-
-void StartFilesTest::emptyFileIsTakenAsConverted() {
-    StartHarness h;
-    const QString file = h.path(u"empty.dat"_s);
-    StartHarness::putBytes(file, {});
-    StartScreen screen(h.context);
-    screen.load();
-    h.open(screen, file);
-
-    QCOMPARE(h.platform.messages.texts(), QStringList{text(texts::Converting)});
-    QCOMPARE(StartHarness::bytes(file), QByteArray());
-    QVERIFY(h.state.BookOpen);
-    QCOMPARE(screen.view().lstSet1(), QStringList());
 }
 
 void StartFilesTest::unreadableFileKeepsPreviousBook_data() {
@@ -103,76 +98,64 @@ void StartFilesTest::unreadableFileKeepsPreviousBook_data() {
     QTest::addColumn<QString>("message");
     const QByteArray tooMany = *book::formatBook(StartHarness::cards(300)) +
                                *book::encodeCp932(u"\"名301\",\"\",\"\",\"\",\"\",\"\",\"0\"\r\n"_s);
-    QTest::newRow("301 cards") << tooMany << text(texts::BookTooLarge);
+    QTest::newRow("301 cards") << tooMany << shown(texts::BookTooLarge);
     QTest::newRow("not code page 932") << QByteArray("\"\x81\x7f\",\"\",\"\",\"\",\"\",\"\",\"0\"\r\n")
-                                       << text(texts::CannotRead);
+                                       << shown(texts::CannotRead);
     QTest::newRow("cut short") << QByteArray("\"a\",\"b\",\"c\",\"d\",\"e\",\"f\",\"0\"\r\n\"g\",\"h\"\r\n")
-                               << text(texts::CannotRead);
-    QTest::newRow("missing") << QByteArray("<missing>") << text(texts::CannotRead);
+                               << shown(texts::CannotRead);
+    QTest::newRow("missing") << QByteArray("<missing>") << shown(texts::CannotRead);
 }
 
 void StartFilesTest::unreadableFileKeepsPreviousBook() {
     QFETCH(QByteArray, content);
     QFETCH(QString, message);
-    StartHarness h;
-    const QString good = h.writeBook(u"good.dat"_s, 3);
-    const QString bad = h.path(u"bad.dat"_s);
+    Opened o(3);
+    const QString bad = o.h.path(u"bad.dat"_s);
     if (content != "<missing>")
         StartHarness::putBytes(bad, content);
-    StartScreen screen(h.context);
-    screen.load();
-    h.open(screen, good);
-    h.open(screen, bad);
+    o.h.open(o.screen, bad);
 
-    QCOMPARE(h.platform.messages.texts(), QStringList{message});
+    QCOMPARE(o.h.platform.messages.texts(), QStringList{message});
     QCOMPARE(StartHarness::bytes(bad), content);
-    QCOMPARE(h.state.BookPath, good);
-    QCOMPARE(h.state.SaveName, good);
-    QCOMPARE(h.state.CardTable, StartHarness::cards(3));
-    QCOMPARE(screen.view().lstSet1().size(), 3);
-    QCOMPARE(screen.view().Text1, good);
+    QCOMPARE(o.h.state.BookPath, o.file);
+    QCOMPARE(o.h.state.SaveName, o.file);
+    QCOMPARE(o.h.state.CardTable, StartHarness::cards(3));
+    QCOMPARE(o.screen.view().lstSet1().size(), 3);
+    QCOMPARE(o.screen.view().Text1, o.file);
     // Nothing writes the partly read cards over the file afterwards.
-    screen.newBook();
+    o.screen.newBook();
     QCOMPARE(StartHarness::bytes(bad), content);
-    QCOMPARE(StartHarness::bytes(good), *book::formatBook(StartHarness::cards(3)));
+    QCOMPARE(StartHarness::bytes(o.file), *book::formatBook(StartHarness::cards(3)));
 }
 
 void StartFilesTest::cancelledOpenKeepsPreviousBook() {
-    StartHarness h;
-    const QString good = h.writeBook(u"good.dat"_s, 4);
-    StartScreen screen(h.context);
-    screen.load();
-    h.open(screen, good);
-    screen.setNameSelection({1, 3}, 3);
-    screen.addSelected();
-    const QMap<QString, bool> controls = screen.view().controls.all();
+    Opened o(4);
+    o.screen.setNameSelection({1, 3}, 3);
+    o.screen.addSelected();
+    const QMap<QString, bool> controls = o.screen.view().controls.all();
 
-    screen.open(FileCommands::From::Menu); // the dialog is cancelled
-    QCOMPARE(screen.view().lstSet1().size(), 4);
-    QCOMPARE(screen.view().lstSet2(), (QStringList{u"名2"_s, u"名4"_s}));
-    QCOMPARE(screen.view().lblCount, u"2"_s);
-    QCOMPARE(screen.view().controls.all(), controls);
-    QVERIFY(h.platform.messages.texts().isEmpty());
+    o.screen.open(FileCommands::From::Menu); // the dialog is cancelled
+    QCOMPARE(o.screen.view().lstSet1().size(), 4);
+    QCOMPARE(o.screen.view().lstSet2(), (QStringList{u"名2"_s, u"名4"_s}));
+    QCOMPARE(o.screen.view().lblCount, u"2"_s);
+    QCOMPARE(o.screen.view().controls.all(), controls);
+    QVERIFY(o.h.platform.messages.texts().isEmpty());
 }
 
 void StartFilesTest::newBookWritesBackThenOpensEditor() {
-    StartHarness h;
-    const QString file = h.writeBook(u"book.dat"_s, 2);
-    StartScreen screen(h.context);
-    screen.load();
-    h.open(screen, file);
-    h.state.CardTable[1].name = u"変更"_s;
-    book::CardList expected = h.state.CardTable;
+    Opened o(2);
+    o.h.state.CardTable[1].name = u"変更"_s;
+    const book::CardList expected = o.h.state.CardTable;
 
-    screen.newBook();
-    QCOMPARE(StartHarness::bytes(file), *book::formatBook(expected));
-    QCOMPARE(h.navigator.calls(), QStringList{u"editor 0"_s});
-    QCOMPARE(h.state.Reentry, 1);
-    QVERIFY(!h.state.BookOpen);
-    QVERIFY(!h.state.ExistingBook);
-    QVERIFY(h.state.CardTable.isEmpty());
+    o.screen.newBook();
+    QCOMPARE(StartHarness::bytes(o.file), *book::formatBook(expected));
+    QCOMPARE(o.h.navigator.calls(), QStringList{u"editor 0"_s});
+    QCOMPARE(o.h.state.Reentry, 1);
+    QVERIFY(!o.h.state.BookOpen);
+    QVERIFY(!o.h.state.ExistingBook);
+    QVERIFY(o.h.state.CardTable.isEmpty());
     // The editor finds a new book in the settings.
-    QCOMPARE(h.settingsLine(), u"\"%1\",\"2\",\"\"\r\n"_s.arg(file));
+    QCOMPARE(o.h.settingsLine(), u"\"%1\",\"2\",\"\"\r\n"_s.arg(o.file));
 }
 
 void StartFilesTest::newBookStopsWhenWriteBackFails() {
@@ -184,7 +167,7 @@ void StartFilesTest::newBookStopsWhenWriteBackFails() {
     h.state.CardTable = StartHarness::cards(2);
 
     screen.newBook();
-    QCOMPARE(h.platform.messages.texts(), QStringList{text(texts::CannotWrite)});
+    QCOMPARE(h.platform.messages.texts(), QStringList{shown(texts::CannotWrite)});
     QVERIFY(h.navigator.calls().isEmpty());
     QVERIFY(h.state.BookOpen);
     QCOMPARE(h.state.CardTable, StartHarness::cards(2));
@@ -217,7 +200,7 @@ void StartFilesTest::returnReloadsBook() {
     QCOMPARE(screen.view().controls.isEnabled(u"cmdCard"_s), !removed);
     QCOMPARE(screen.view().controls.isEnabled(u"cmdAt"_s), removed);
     QCOMPARE(h.platform.messages.texts(),
-             removed ? QStringList{text(texts::CannotRead)} : QStringList());
+             removed ? QStringList{shown(texts::CannotRead)} : QStringList());
 }
 
 void StartFilesTest::returnWithoutBookKeepsSettings() {
@@ -235,32 +218,23 @@ void StartFilesTest::returnWithoutBookKeepsSettings() {
 }
 
 void StartFilesTest::failedSaveChangesNothing() {
-    StartHarness h;
-    const QString file = h.writeBook(u"book.dat"_s, 2);
-    StartScreen screen(h.context);
-    screen.load();
-    h.open(screen, file);
-    const QMap<QString, bool> controls = screen.view().controls.all();
-
-    h.platform.dialogs.answer(h.path(u"gone/copy.dat"_s));
-    screen.save(FileCommands::From::Menu);
-    QCOMPARE(h.platform.messages.texts(), QStringList{text(texts::CannotWrite)});
-    QCOMPARE(screen.view().lstSet1().size(), 2);
-    QCOMPARE(screen.view().controls.all(), controls);
-    QCOMPARE(screen.view().Text1, file);
+    Opened o(2);
+    const QMap<QString, bool> controls = o.screen.view().controls.all();
+    o.h.platform.dialogs.answer(o.h.path(u"gone/copy.dat"_s));
+    o.screen.save(FileCommands::From::Menu);
+    QCOMPARE(o.h.platform.messages.texts(), QStringList{shown(texts::CannotWrite)});
+    QCOMPARE(o.screen.view().lstSet1().size(), 2);
+    QCOMPARE(o.screen.view().controls.all(), controls);
+    QCOMPARE(o.screen.view().Text1, o.file);
 }
 
 void StartFilesTest::cancelledMenuSaveKeepsSettingsPath() {
-    StartHarness h;
-    const QString file = h.writeBook(u"book.dat"_s, 2);
-    StartScreen screen(h.context);
-    screen.load();
-    h.open(screen, file, FileCommands::From::Menu);
-    screen.save(FileCommands::From::Menu); // cancelled
-    QVERIFY(h.platform.messages.texts().isEmpty());
-    QCOMPARE(screen.view().lstSet1().size(), 2);
-    screen.exit();
-    QCOMPARE(h.settingsLine(), u"\"%1\",\"3\",\"\"\r\n"_s.arg(file));
+    Opened o(2, FileCommands::From::Menu);
+    o.screen.save(FileCommands::From::Menu); // cancelled
+    QVERIFY(o.h.platform.messages.texts().isEmpty());
+    QCOMPARE(o.screen.view().lstSet1().size(), 2);
+    o.screen.exit();
+    QCOMPARE(o.h.settingsLine(), u"\"%1\",\"3\",\"\"\r\n"_s.arg(o.file));
 }
 
 QTEST_GUILESS_MAIN(StartFilesTest)

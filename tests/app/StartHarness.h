@@ -13,6 +13,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+// A message of app/StartTexts.h as the user sees it.
+inline QString shown(const char16_t* message) {
+    return QString::fromUtf16(message);
+}
+
 // One start window's surroundings: a temporary program folder, the test
 // doubles, a fresh shared state and a recording navigator.
 struct StartHarness {

@@ -88,6 +88,7 @@ private slots:
         QCOMPARE(pressed(neutral, MarkerDirection::Down, 12).yPoint, u"700"_s);
         QCOMPARE(pressed(neutral, MarkerDirection::Up, 20).yPoint, u"260"_s);
         QCOMPARE(pressed(neutral, MarkerDirection::Right, 1).xPoint, u"1220"_s);
+        QCOMPARE(pressed(neutral, MarkerDirection::Right, 15).xPoint, u"1400"_s);
         const MarkerPosition offGrid{u"1510"_s, u"480"_s, u"keep me"_s};
         QCOMPARE(pressed(offGrid, MarkerDirection::Right, 1).xPoint, u"1510"_s);
         QCOMPARE(pressed(offGrid, MarkerDirection::Left, 1).xPoint, u"1490"_s);

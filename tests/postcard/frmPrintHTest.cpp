@@ -100,32 +100,16 @@ private slots:
         QCOMPARE(screen.window->Text6, u"ＭＳ 明朝"_s);
     }
 
-    void emptyAndShortCodesLeaveBoxesEmpty_data() {
-        QTest::addColumn<QString>("zip");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("123") << u"123"_s << u"１|２|３||||"_s;
-        QTest::newRow("empty") << QString() << u"||||||"_s;
-    }
-
-    void emptyAndShortCodesLeaveBoxesEmpty() {
-        QFETCH(QString, zip);
-        QFETCH(QString, shown);
-        Screen screen({entry(0, zip)});
-        QCOMPARE(screen.boxes(), shown);
-        screen.click(u"cmdPrint"_s);
-        int boxesPrinted = 0;
-        for (const platform::PrintedText& t : screen.test.printers.last()->printed())
-            boxesPrinted += t.yTwips == postcard::ZipBoxYTwips;
-        QCOMPARE(boxesPrinted, QString(shown).remove(u'|').size());
-    }
-
+    // A shorter code after a full one must not leave the old digits in the boxes.
     void navigationStopsAtTheEndsWithTheirMessages() {
-        Screen screen(entries(3));
+        Screen screen({entry(0), entry(1, u"123"_s), entry(2, QString())});
         screen.click(u"cmdRew"_s);
         QCOMPARE(screen.test.messages.lastText(), u"最初のﾗﾍﾞﾙです。"_s);
         QCOMPARE(screen.window->currentEntry(), 0);
         screen.click(u"cmdFF"_s);
+        QCOMPARE(screen.boxes(), u"１|２|３||||"_s);
         screen.click(u"cmdFF"_s);
+        QCOMPARE(screen.boxes(), u"||||||"_s);
         QCOMPARE(screen.text(u"lblPP"_s), u"3/3"_s);
         QCOMPARE(screen.text(u"lblName"_s), u"宛名2 殿"_s);
         screen.click(u"cmdFF"_s);

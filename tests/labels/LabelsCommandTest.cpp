@@ -5,6 +5,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+#include <tuple>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -59,13 +62,26 @@ private slots:
         QVERIFY(found);
     }
 
+    // Cards 3,1,1,5-9 from label 12: card 3 alone on sheet 1, then 1, 1, 5 to 9 on sheet 2.
     void cardsAreTakenInTheOrderGiven() {
         QTemporaryDir dir;
         const QString pdf = dir.filePath(u"out.pdf"_s);
         const Run run =
             tagora(dir.path(), {u"labels"_s, Sample, u"--cards"_s, u"3,1,1,5-9"_s, u"--start"_s, u"12"_s, u"-o"_s, pdf});
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.out, u"2\n"_s); // 8 entries from label 12
+        QCOMPARE(run.out, u"2\n"_s);
+        QList<pdftext::Word> zips;
+        for (const pdftext::Word& word : pdftext::read(pdf).words)
+            if (word.text.startsWith(u"〒"_s))
+                zips << word;
+        std::sort(zips.begin(), zips.end(), [](const auto& a, const auto& b) {
+            return std::tuple(a.page, qRound(a.yMin), a.xMin) < std::tuple(b.page, qRound(b.yMin), b.xMin);
+        });
+        QStringList order;
+        for (const pdftext::Word& word : zips)
+            order << u"%1:%2"_s.arg(word.page).arg(word.text.mid(1));
+        QCOMPARE(order, QStringList({u"1:060-0001"_s, u"2:154-0024"_s, u"2:154-0024"_s, u"2:231-0023"_s,
+                                     u"2:355-0221"_s, u"2:460-0008"_s, u"2:606-0801"_s, u"2:812-0011"_s}));
     }
 
     void refusesWhatCannotBePrinted_data() {

@@ -66,7 +66,6 @@ void AddressSplitTest::splits() {
     QCOMPARE(lines.line2, line2);
 }
 
-
 namespace {
 
 struct Run {
@@ -100,7 +99,6 @@ void AddressSplitTest::commandKeepsLinesAlignedOnStdin() {
     QCOMPARE(run.out, u"三重県四日市市\t諏訪町1-5\n\n京都府京都市中京区\t\n"_s);
     QCOMPARE(run.err, u"入力データがありません！\n"_s);
 }
-
 
 QTEST_GUILESS_MAIN(AddressSplitTest)
 #include "AddressSplitTest.moc"

@@ -17,9 +17,10 @@ if [ ! -x /usr/bin/time ]; then
     exit 2
 fi
 cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DTAGORA_BENCH=ON >/dev/null
-cmake --build "$BUILD" -j2 --target tagora tagora_book_bench >/dev/null
+cmake --build "$BUILD" -j2 --target tagora tagora_book_bench tagora_zip_bench >/dev/null
 TAGORA="$ROOT/$BUILD/app/tagora"
 BOOKBENCH="$ROOT/$BUILD/tagora_book_bench"
+ZIPBENCH="$ROOT/$BUILD/tagora_zip_bench"
 
 WORK="$(mktemp -d)"
 XVFB_PID=""
@@ -90,6 +91,9 @@ measure "list 300-card book" $JOB_SECONDS /dev/null "$TAGORA" --home "$HOME_DIR"
 measure "load+save 300-card book" $JOB_SECONDS /dev/null "$BOOKBENCH" loadsave "$BOOK" "$WORK/saved.dat"
 cmp -s "$BOOK" "$WORK/saved.dat" || { echo "bench/run.sh: load+save changed the book" >&2; exit 1; }
 
+measure "postal lookups 20,000 of each kind" $JOB_SECONDS /dev/null "$ZIPBENCH" 20000
+ZIP_DETAIL="$(cat "$WORK/out.txt")"
+
 if has_command labels; then
     measure "labels 300 entries from label 5" $JOB_SECONDS /dev/null \
         "$TAGORA" --home "$HOME_DIR" labels "$BOOK" --start 5 -o "$WORK/labels.pdf"
@@ -128,6 +132,9 @@ echo
 echo "Tagora benchmarks: median of $RUNS runs, whole process; memory target < $MEMORY_MB MB"
 printf '%-34s %10s %10s %12s  %s\n' benchmark wall "peak RSS" target status
 cat "$TABLE"
+echo
+echo "Postal lookups after the first read (target: well under 1 ms each):"
+echo "$ZIP_DETAIL"
 
 # Benchmarks that the modules keep beside this script.
 for extra in bench/labels.sh bench/postcards.sh bench/split.sh; do

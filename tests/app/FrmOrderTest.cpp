@@ -1,13 +1,11 @@
-#include "app/RecordingNavigator.h"
 #include "app/frmOrder.h"
 #include "book/AddressFile.h"
 #include "book/BookFiles.h"
-#include "platform/TestPlatform.h"
+#include "support/WindowWorld.h"
 
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -16,12 +14,7 @@ using namespace Qt::StringLiterals;
 
 // A book on disk (numbered cards, or the bytes given, none: no file) and a
 // reordering window over it.
-struct OrderFixture {
-    QTemporaryDir dir;
-    book::SharedState state;
-    platform::TestPlatform platform;
-    app::RecordingNavigator navigator;
-    app::AppContext context{state, platform.platform, navigator};
+struct OrderFixture : WindowWorld {
     std::unique_ptr<app::frmOrder> window;
 
     explicit OrderFixture(int cards) : OrderFixture(*book::formatBook(bookfiles::numberedCards(cards))) {}

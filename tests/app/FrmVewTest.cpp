@@ -1,8 +1,7 @@
-#include "app/RecordingNavigator.h"
 #include "app/frmVew.h"
 #include "book/BookFiles.h"
 #include "platform/Fonts.h"
-#include "platform/TestPlatform.h"
+#include "support/WindowWorld.h"
 
 #include <QApplication>
 #include <QHash>
@@ -16,11 +15,7 @@
 using namespace Qt::StringLiterals;
 
 // A book of its own with the test doubles, and the sheet windows opened over it.
-struct SheetFixture {
-    book::SharedState state;
-    platform::TestPlatform platform;
-    app::RecordingNavigator navigator;
-    app::AppContext context{state, platform.platform, navigator};
+struct SheetFixture : WindowWorld {
     std::unique_ptr<app::frmVew> sheet;
 
     explicit SheetFixture(int cards) {

@@ -1,34 +1,20 @@
 #pragma once
 
-#include "app/AppContext.h"
 #include "app/FileCommands.h"
 #include "app/StartScreen.h"
-#include "app/RecordingNavigator.h"
 #include "book/AddressFile.h"
 #include "book/Cp932.h"
-#include "book/SharedState.h"
-#include "platform/ProgramFolder.h"
-#include "platform/TestPlatform.h"
+#include "support/WindowWorld.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 
 // A message of app/StartTexts.h as the user sees it.
 inline QString shown(const char16_t* message) {
     return QString::fromUtf16(message);
 }
 
-// One start window's surroundings: a temporary program folder, the test
-// doubles, a fresh shared state and a recording navigator.
-struct StartHarness {
-    QTemporaryDir dir;
-    platform::TestPlatform platform;
-    book::SharedState state;
-    app::RecordingNavigator navigator;
-    app::AppContext context{state, platform.platform, navigator};
-
-    StartHarness() { platform::ProgramFolder::choose(dir.path()); }
-
+// The start window's world, with its file steps.
+struct StartHarness : WindowWorld {
     QString path(const QString& name) const { return dir.filePath(name); }
 
     // Opens file in the start window, the open dialog answered with it.

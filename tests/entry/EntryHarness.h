@@ -1,25 +1,10 @@
 #pragma once
 
-#include "app/AppContext.h"
-#include "app/RecordingNavigator.h"
 #include "book/AddressFile.h"
-#include "book/SharedState.h"
-#include "platform/ProgramFolder.h"
-#include "platform/TestPlatform.h"
+#include "support/WindowWorld.h"
 
-#include <QTemporaryDir>
-
-// One entry window's surroundings: a temporary program folder, the test
-// doubles, a fresh shared state and a recording navigator.
-struct EntryHarness {
-    QTemporaryDir dir;
-    platform::TestPlatform platform;
-    book::SharedState state;
-    app::RecordingNavigator navigator;
-    app::AppContext context{state, platform.platform, navigator};
-
-    EntryHarness() { platform::ProgramFolder::choose(dir.path()); }
-
+// An entry window's world, with a book it can open.
+struct EntryHarness : WindowWorld {
     QString bookPath() const { return dir.filePath(QStringLiteral("book.dat")); }
 
     // Writes the cards to book.dat and leaves it open, as the start window does.

@@ -1,20 +1,16 @@
-#include "app/AppContext.h"
-#include "app/RecordingNavigator.h"
 #include "labels/OffsetsFile.h"
 #include "labels/OutputChoice.h"
 #include "labels/frmFont.h"
 #include "labels/frmPriloc.h"
 #include "labels/frmPrint.h"
 #include "platform/Fonts.h"
-#include "platform/ProgramFolder.h"
-#include "platform/TestPlatform.h"
+#include "support/WindowWorld.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -36,18 +32,11 @@ book::CardList entries(int count) {
     return list;
 }
 
-// One window's world: a temporary program folder and the doubles.
-struct Fixture {
-    QTemporaryDir dir;
-    platform::TestPlatform test;
-    book::SharedState state;
-    app::RecordingNavigator navigator;
-    app::AppContext context{state, test.platform, navigator};
-
+// One window's world, with one printer and no output chosen yet this run.
+struct Fixture : WindowWorld {
     Fixture() {
-        platform::ProgramFolder::choose(dir.path());
         labels::outputChoiceForThisRun() = {};
-        test.printers.setPrinters({u"Office"_s}, u"Office"_s);
+        platform.printers.setPrinters({u"Office"_s}, u"Office"_s);
     }
     QString offsetsPath() const { return dir.filePath(u"Tagora.opt"_s); }
 };
@@ -101,7 +90,7 @@ private slots:
         labels::frmPrint window(f.context, entries(1));
         click(&window, u"cmdRew"_s);
         click(&window, u"cmdFF"_s);
-        QCOMPARE(f.test.messages.texts(), QStringList({u"最初のﾗﾍﾞﾙです。"_s, u"最後のﾗﾍﾞﾙです。"_s}));
+        QCOMPARE(f.platform.messages.texts(), QStringList({u"最初のﾗﾍﾞﾙです。"_s, u"最後のﾗﾍﾞﾙです。"_s}));
         QCOMPARE(text(&window, u"lblPP"_s), u"1/1"_s);
     }
 
@@ -112,7 +101,7 @@ private slots:
             click(&window, u"cmdFF"_s);
         QCOMPARE(text(&window, u"lblPP"_s), u"100/150"_s);
         QCOMPARE(text(&window, u"lblName"_s), u"名前99 御中"_s);
-        QVERIFY(f.test.messages.shown().isEmpty());
+        QVERIFY(f.platform.messages.shown().isEmpty());
         click(&window, u"cmdRew"_s);
         QCOMPARE(text(&window, u"lblPP"_s), u"99/150"_s);
     }
@@ -175,10 +164,10 @@ private slots:
         labels::frmPrint window(f.context, entries(13));
         child<QPushButton>(&window, u"lblNo_4"_s)->click();
         click(&window, u"cmdOk"_s);
-        f.test.messages.answer(Answer::Cancel);
+        f.platform.messages.answer(Answer::Cancel);
         click(&window, u"cmdPrint"_s);
-        QCOMPARE(f.test.messages.lastText(), u"シート数は2枚です。"_s);
-        QCOMPARE(f.test.printers.openCount(), 0);
+        QCOMPARE(f.platform.messages.lastText(), u"シート数は2枚です。"_s);
+        QCOMPARE(f.platform.printers.openCount(), 0);
         QCOMPARE(text(&window, u"Mat4"_s), u"1"_s);
         QVERIFY(child<QTimer>(&window, u"Timer2"_s)->isActive());
         QVERIFY(!child<QPushButton>(&window, u"cmdPrint"_s)->isEnabled());
@@ -194,7 +183,7 @@ private slots:
         child<QPushButton>(&window, u"lblNo_11"_s)->click();
         click(&window, u"cmdOk"_s);
         click(&window, u"cmdPrint"_s);
-        const auto* printer = f.test.printers.last();
+        const auto* printer = f.platform.printers.last();
         QVERIFY(printer && printer->ended());
         QCOMPARE(printer->printed().first().text, u"〒１２３－４５６７"_s);
         QCOMPARE(printer->printed().first().xTwips, 6450 + 165);
@@ -210,9 +199,9 @@ private slots:
         Fixture f;
         labels::frmPrint window(f.context, entries(2));
         click(&window, u"Command3"_s);
-        QCOMPARE(f.test.help.requests().size(), 1);
-        QCOMPARE(f.test.help.requests()[0].helpFile, u"Tagora.hlp"_s);
-        QCOMPARE(f.test.help.requests()[0].context, 8);
+        QCOMPARE(f.platform.help.requests().size(), 1);
+        QCOMPARE(f.platform.help.requests()[0].helpFile, u"Tagora.hlp"_s);
+        QCOMPARE(f.platform.help.requests()[0].context, 8);
         click(&window, u"cmdCancel"_s);
         QCOMPARE(f.state.Reentry, 1);
         click(&window, u"cmdExit"_s);
@@ -221,7 +210,7 @@ private slots:
 
     void fontChooserSetsTheLabelFace() {
         Fixture f;
-        f.test.printers.setFontNames({u"IPAexGothic"_s});
+        f.platform.printers.setFontNames({u"IPAexGothic"_s});
         labels::frmPrint window(f.context, entries(1));
         click(&window, u"Command1"_s);
         auto* chooser = window.findChild<labels::frmFont*>();
@@ -236,7 +225,7 @@ private slots:
 
     void fontListSkipsVerticalFaces() {
         Fixture f;
-        f.test.printers.setFontNames({u"明朝A"_s, u"@明朝A"_s, u"ゴシックB"_s, u"@ゴシックB"_s});
+        f.platform.printers.setFontNames({u"明朝A"_s, u"@明朝A"_s, u"ゴシックB"_s, u"@ゴシックB"_s});
         QString chosen;
         labels::frmFont chooser(f.context, [&](const QString& face) { chosen = face; });
         QVERIFY(!child<QPushButton>(&chooser, u"cmdOk"_s)->isEnabled());
@@ -254,7 +243,7 @@ private slots:
         list->setCurrentRow(1);
         QVERIFY(!child<QPushButton>(&chooser, u"cmdApl"_s)->isEnabled());
         click(&chooser, u"cmdOk"_s);
-        QCOMPARE(f.test.messages.lastText(), u"フォントが選択されていません。"_s);
+        QCOMPARE(f.platform.messages.lastText(), u"フォントが選択されていません。"_s);
         QVERIFY(chosen.isEmpty());
 
         emit list->itemDoubleClicked(list->item(1));
@@ -265,7 +254,7 @@ private slots:
         emit list->itemDoubleClicked(list->item(0));
         QVERIFY(text(&chooser, u"lblDemo"_s).isEmpty());
         click(&chooser, u"Command1"_s);
-        QCOMPARE(f.test.help.requests().last().context, 9);
+        QCOMPARE(f.platform.help.requests().last().context, 9);
         click(&chooser, u"cmdOk"_s);
         QCOMPARE(chosen, u"明朝A"_s);
     }
@@ -297,7 +286,7 @@ private slots:
             QSKIP("set TAGORA_SCREENSHOTS to a folder to save the windows");
         const QString folder = qEnvironmentVariable("TAGORA_SCREENSHOTS");
         Fixture f;
-        f.test.printers.setFontNames(platform::availableFaces());
+        f.platform.printers.setFontNames(platform::availableFaces());
         labels::frmPrint window(f.context, entries(5));
         child<QPushButton>(&window, u"lblNo_4"_s)->click();
         click(&window, u"cmdOk"_s);

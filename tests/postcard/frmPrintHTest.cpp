@@ -1,9 +1,7 @@
-#include "app/RecordingNavigator.h"
 #include "labels/OffsetsFile.h"
 #include "labels/OutputChoice.h"
 #include "platform/Fonts.h"
-#include "platform/ProgramFolder.h"
-#include "platform/TestPlatform.h"
+#include "support/WindowWorld.h"
 #include "postcard/PostcardLayout.h"
 #include "postcard/frmPriloc1.h"
 #include "postcard/frmPrintH.h"
@@ -13,7 +11,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -48,17 +45,11 @@ QByteArray readAll(const QString& path) {
 }
 
 // One screen with its doubles, in a program folder of its own.
-struct Screen {
-    QTemporaryDir folder;
-    platform::TestPlatform test;
-    book::SharedState state;
-    app::RecordingNavigator navigator;
-    app::AppContext context{state, test.platform, navigator};
+struct Screen : WindowWorld {
     std::unique_ptr<postcard::frmPrintH> window;
 
     explicit Screen(const book::CardList& list, bool fromList = true) {
-        platform::ProgramFolder::choose(folder.path());
-        test.printers.setPrinters({u"Printer"_s}, u"Printer"_s);
+        platform.printers.setPrinters({u"Printer"_s}, u"Printer"_s);
         state.PrintFromList = fromList;
         window = std::make_unique<postcard::frmPrintH>(context, list);
     }
@@ -104,7 +95,7 @@ private slots:
     void navigationStopsAtTheEndsWithTheirMessages() {
         Screen screen({entry(0), entry(1, u"123"_s), entry(2, QString())});
         screen.click(u"cmdRew"_s);
-        QCOMPARE(screen.test.messages.lastText(), u"最初のﾗﾍﾞﾙです。"_s);
+        QCOMPARE(screen.platform.messages.lastText(), u"最初のﾗﾍﾞﾙです。"_s);
         QCOMPARE(screen.window->currentEntry(), 0);
         screen.click(u"cmdFF"_s);
         QCOMPARE(screen.boxes(), u"１|２|３||||"_s);
@@ -113,11 +104,11 @@ private slots:
         QCOMPARE(screen.text(u"lblPP"_s), u"3/3"_s);
         QCOMPARE(screen.text(u"lblName"_s), u"宛名2 殿"_s);
         screen.click(u"cmdFF"_s);
-        QCOMPARE(screen.test.messages.lastText(), u"最後のラベルです。"_s);
+        QCOMPARE(screen.platform.messages.lastText(), u"最後のラベルです。"_s);
         QCOMPARE(screen.window->currentEntry(), 2);
         screen.click(u"cmdRew"_s);
         QCOMPARE(screen.text(u"lblPP"_s), u"2/3"_s);
-        QCOMPARE(screen.test.messages.shown().size(), 2);
+        QCOMPARE(screen.platform.messages.shown().size(), 2);
     }
 
     void nextStopsSilentlyAtTheHundredthEntry() {
@@ -127,7 +118,7 @@ private slots:
         QCOMPARE(screen.text(u"lblPP"_s), u"100/150"_s);
         screen.click(u"cmdFF"_s);
         QCOMPARE(screen.window->currentEntry(), 99);
-        QVERIFY(screen.test.messages.shown().isEmpty());
+        QVERIFY(screen.platform.messages.shown().isEmpty());
     }
 
     void oneTypedAddressHasNoNavigation() {
@@ -137,8 +128,8 @@ private slots:
         QVERIFY(!screen.find<QPushButton>(u"cmdFF"_s)->isEnabled());
         QCOMPARE(screen.window->entryCount(), 1);
         screen.click(u"cmdPrint"_s);
-        QCOMPARE(screen.test.messages.lastText(), u"印刷枚数は1枚です。"_s);
-        QCOMPARE(screen.test.printers.last()->pageCount(), 1);
+        QCOMPARE(screen.platform.messages.lastText(), u"印刷枚数は1枚です。"_s);
+        QCOMPARE(screen.platform.printers.last()->pageCount(), 1);
     }
 
     void ocrBIsForTheBoxesOnly() {
@@ -150,7 +141,7 @@ private slots:
         screen.click(u"cmdFF"_s);
         QCOMPARE(screen.find<QLabel>(u"lblZipb6"_s)->font().family(), u"OCR-B"_s);
         screen.click(u"cmdPrint"_s);
-        for (const platform::PrintedText& t : screen.test.printers.last()->printed())
+        for (const platform::PrintedText& t : screen.platform.printers.last()->printed())
             QCOMPARE(t.face, t.yTwips == postcard::ZipBoxYTwips ? u"OCR-B"_s : u"ＭＳ 明朝"_s);
         screen.find<QRadioButton>(u"Option1"_s)->click();
         QCOMPARE(screen.find<QLabel>(u"lblZipb0"_s)->font().family(), u"ＭＳ 明朝"_s);
@@ -159,55 +150,55 @@ private slots:
     void printAsksThenPrintsOncePerOpening() {
         Screen screen(entries(4));
         screen.click(u"cmdPrint"_s);
-        QCOMPARE(screen.test.messages.lastText(), u"印刷枚数は4枚です。"_s);
-        platform::RecordingPrinter* printer = screen.test.printers.last();
+        QCOMPARE(screen.platform.messages.lastText(), u"印刷枚数は4枚です。"_s);
+        platform::RecordingPrinter* printer = screen.platform.printers.last();
         QVERIFY(printer);
         QCOMPARE(printer->calls().first(), u"begin postcard"_s);
         QCOMPARE(printer->pageCount(), 4);
         QVERIFY(printer->ended());
-        QCOMPARE(screen.test.printers.destinations().first().printerName, u"Printer"_s);
+        QCOMPARE(screen.platform.printers.destinations().first().printerName, u"Printer"_s);
         QVERIFY(!screen.find<QPushButton>(u"cmdPrint"_s)->isEnabled());
     }
 
     void cancelPrintsNothingAndKeepsPrintEnabled() {
         Screen screen(entries(4));
-        screen.test.messages.answer(Answer::Cancel);
+        screen.platform.messages.answer(Answer::Cancel);
         screen.click(u"cmdPrint"_s);
-        QCOMPARE(screen.test.printers.openCount(), 0);
+        QCOMPARE(screen.platform.printers.openCount(), 0);
         QVERIFY(screen.find<QPushButton>(u"cmdPrint"_s)->isEnabled());
     }
 
     void withoutAPrinterThePostcardsGoToAChosenPdf() {
         Screen screen(entries(2));
-        screen.test.printers.setPrinters({}, {});
-        screen.test.dialogs.answer(screen.folder.filePath(u"cards"_s));
+        screen.platform.printers.setPrinters({}, {});
+        screen.platform.dialogs.answer(screen.dir.filePath(u"cards"_s));
         screen.click(u"cmdPrint"_s);
-        QCOMPARE(screen.test.printers.destinations().first().pdfPath, screen.folder.filePath(u"cards.pdf"_s));
+        QCOMPARE(screen.platform.printers.destinations().first().pdfPath, screen.dir.filePath(u"cards.pdf"_s));
 
         Screen cancelled(entries(2));
-        cancelled.test.printers.setPrinters({}, {});
+        cancelled.platform.printers.setPrinters({}, {});
         cancelled.click(u"cmdPrint"_s); // the save dialog is cancelled
-        QCOMPARE(cancelled.test.printers.openCount(), 0);
+        QCOMPARE(cancelled.platform.printers.openCount(), 0);
         QVERIFY(cancelled.find<QPushButton>(u"cmdPrint"_s)->isEnabled());
     }
 
     void aPrinterFailureIsShownAndPrintCanBeTriedAgain() {
         Screen screen(entries(2));
-        screen.test.printers.failNextBegin(u"プリンターが使用できません。"_s);
+        screen.platform.printers.failNextBegin(u"プリンターが使用できません。"_s);
         screen.click(u"cmdPrint"_s);
-        QCOMPARE(screen.test.messages.lastText(), u"印刷できませんでした。\nプリンターが使用できません。"_s);
+        QCOMPARE(screen.platform.messages.lastText(), u"印刷できませんでした。\nプリンターが使用できません。"_s);
         QVERIFY(screen.find<QPushButton>(u"cmdPrint"_s)->isEnabled());
     }
 
     // The trims come from "Tagora1.opt" afresh at each job; the label file is not read.
     void theJobReadsThePostcardOffsetsFile() {
         Screen screen(entries(1));
-        QVERIFY(labels::writeOffsets(screen.folder.filePath(u"Tagora1.opt"_s), {u"1220"_s, u"440"_s, u"0"_s}).ok());
-        QVERIFY(labels::writeOffsets(screen.folder.filePath(u"Tagora.opt"_s), {u"1400"_s, u"700"_s, u"0"_s}).ok());
+        QVERIFY(labels::writeOffsets(screen.dir.filePath(u"Tagora1.opt"_s), {u"1220"_s, u"440"_s, u"0"_s}).ok());
+        QVERIFY(labels::writeOffsets(screen.dir.filePath(u"Tagora.opt"_s), {u"1400"_s, u"700"_s, u"0"_s}).ok());
         screen.click(u"cmdPrint"_s);
         QCOMPARE(screen.window->Text4, u"1"_s);
         QCOMPARE(screen.window->Text5, u"-2"_s);
-        const platform::PrintedText first = screen.test.printers.last()->printed().first();
+        const platform::PrintedText first = screen.platform.printers.last()->printed().first();
         QCOMPARE(first.xTwips, 2370 + 55);
         QCOMPARE(first.yTwips, 590 - 110);
     }
@@ -219,22 +210,22 @@ private slots:
         QCOMPARE(screen.find<QLabel>(u"lblAdd1"_s)->font().family(), u"IPAexGothic"_s);
         QCOMPARE(screen.find<QLabel>(u"lblZipb0"_s)->font().family(), u"ＭＳ 明朝"_s);
         screen.click(u"cmdPrint"_s);
-        QCOMPARE(screen.test.printers.last()->printed().last().face, u"IPAexGothic"_s);
+        QCOMPARE(screen.platform.printers.last()->printed().last().face, u"IPAexGothic"_s);
     }
 
     void theA4ChoiceSetsUpAnA4Page() {
         Screen screen(entries(1));
         screen.find<QRadioButton>(u"optA4"_s)->click();
         screen.click(u"cmdPrint"_s);
-        QCOMPARE(screen.test.printers.last()->calls().first(), u"begin A4"_s);
+        QCOMPARE(screen.platform.printers.last()->calls().first(), u"begin A4"_s);
     }
 
     void backAndEndAndHelp() {
         Screen screen(entries(1));
         screen.click(u"Command3"_s);
-        QCOMPARE(screen.test.help.requests().size(), 1);
-        QCOMPARE(screen.test.help.requests().first().helpFile, u"Tagora.hlp"_s);
-        QCOMPARE(screen.test.help.requests().first().context, 8);
+        QCOMPARE(screen.platform.help.requests().size(), 1);
+        QCOMPARE(screen.platform.help.requests().first().helpFile, u"Tagora.hlp"_s);
+        QCOMPARE(screen.platform.help.requests().first().context, 8);
         screen.click(u"cmdCancel"_s);
         QCOMPARE(screen.navigator.last(), u"start"_s);
         QCOMPARE(screen.state.Reentry, 1);
@@ -253,8 +244,8 @@ private slots:
         dialog->findChild<QPushButton*>(u"Command5"_s)->click();
         QCOMPARE(screen.window->Text4, u"2"_s);
         QCOMPARE(screen.window->Text5, u"-1"_s);
-        QCOMPARE(readAll(screen.folder.filePath(u"Tagora1.opt"_s)), QByteArray("\"1240\",\"460\",\"0\"\r\n"));
-        QVERIFY(!QFile::exists(screen.folder.filePath(u"Tagora.opt"_s)));
+        QCOMPARE(readAll(screen.dir.filePath(u"Tagora1.opt"_s)), QByteArray("\"1240\",\"460\",\"0\"\r\n"));
+        QVERIFY(!QFile::exists(screen.dir.filePath(u"Tagora.opt"_s)));
     }
 
     void positionDialogLimitsAndCarriesTheThirdField_data() {
@@ -285,7 +276,7 @@ private slots:
         QFETCH(QString, yMm);
         QFETCH(QByteArray, written);
         Screen screen(entries(1));
-        const QString path = screen.folder.filePath(u"Tagora1.opt"_s);
+        const QString path = screen.dir.filePath(u"Tagora1.opt"_s);
         if (!file.isEmpty()) {
             QFile out(path);
             QVERIFY(out.open(QIODevice::WriteOnly));
@@ -332,13 +323,13 @@ private slots:
 
     void aPositionThatCannotBeSavedSaysSo() {
         Screen screen(entries(1));
-        QVERIFY(QDir(screen.folder.path()).mkdir(u"Tagora1.opt"_s)); // a folder in the file's place
+        QVERIFY(QDir(screen.dir.path()).mkdir(u"Tagora1.opt"_s)); // a folder in the file's place
         bool saved = false;
         postcard::frmPriloc1 dialog(screen.context, [&](const QString&, const QString&) { saved = true; });
         dialog.show();
         dialog.findChild<QPushButton*>(u"Command5"_s)->click();
         QVERIFY(!saved);
-        QVERIFY(screen.test.messages.lastText().startsWith(u"印字位置を保存できませんでした。"_s));
+        QVERIFY(screen.platform.messages.lastText().startsWith(u"印字位置を保存できませんでした。"_s));
         QVERIFY(dialog.isVisible());
     }
 };

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "app/AppContext.h"
+#include "app/RecordingNavigator.h"
+#include "book/SharedState.h"
+#include "platform/ProgramFolder.h"
+#include "platform/TestPlatform.h"
+
+#include <QTemporaryDir>
+
+// What a window under test lives in: a temporary folder chosen as the
+// program folder, the platform doubles, a fresh shared state and a
+// navigator that records which window would open next.
+struct WindowWorld {
+    QTemporaryDir dir;
+    platform::TestPlatform platform;
+    book::SharedState state;
+    app::RecordingNavigator navigator;
+    app::AppContext context{state, platform.platform, navigator};
+
+    WindowWorld() { platform::ProgramFolder::choose(dir.path()); }
+};

@@ -1,6 +1,7 @@
 #include "about/About.h"
 
 #include "about/VersionInfo.h"
+#include "app/Named.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -19,21 +20,16 @@ About::About(QWidget* parent) : QDialog(parent) {
     setWindowTitle(u"ﾊﾞｰｼﾞｮﾝ情報"_s);
     setModal(true);
 
-    lblApplication = new QLabel(this);
-    lblApplication->setObjectName(u"lblApplication"_s);
+    lblApplication = app::named(new QLabel(this), u"lblApplication"_s);
     QFont title = lblApplication->font();
     title.setPointSizeF(title.pointSizeF() * 1.5);
     title.setBold(true);
     lblApplication->setFont(title);
-    lblHeading = new QLabel(this);
-    lblHeading->setObjectName(u"lblHeading"_s);
-    lblVer = new QLabel(this);
-    lblVer->setObjectName(u"lblVer"_s);
-    lblCopyright = new QLabel(this);
-    lblCopyright->setObjectName(u"lblCopyright"_s);
+    lblHeading = app::named(new QLabel(this), u"lblHeading"_s);
+    lblVer = app::named(new QLabel(this), u"lblVer"_s);
+    lblCopyright = app::named(new QLabel(this), u"lblCopyright"_s);
     lblCopyright->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    cmdOK = new QPushButton(u"OK"_s, this);
-    cmdOK->setObjectName(u"cmdOK"_s);
+    cmdOK = app::named(new QPushButton(u"OK"_s, this), u"cmdOK"_s);
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -1,6 +1,7 @@
 #include "about/HelpWindow.h"
 
 #include "about/HelpTopics.h"
+#include "app/Named.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -17,16 +18,12 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent) {
     setObjectName(u"HelpWindow"_s);
     setWindowTitle(u"ヘルプ"_s);
 
-    txtHelp = new QTextBrowser(this);
-    txtHelp->setObjectName(u"txtHelp"_s);
+    txtHelp = app::named(new QTextBrowser(this), u"txtHelp"_s);
     txtHelp->setOpenExternalLinks(true);
-    cmdIndex = new QPushButton(u"目次"_s, this);
-    cmdIndex->setObjectName(u"cmdIndex"_s);
-    cmdBack = new QPushButton(u"戻る"_s, this);
-    cmdBack->setObjectName(u"cmdBack"_s);
+    cmdIndex = app::named(new QPushButton(u"目次"_s, this), u"cmdIndex"_s);
+    cmdBack = app::named(new QPushButton(u"戻る"_s, this), u"cmdBack"_s);
     cmdBack->setEnabled(false);
-    cmdClose = new QPushButton(u"閉じる"_s, this);
-    cmdClose->setObjectName(u"cmdClose"_s);
+    cmdClose = app::named(new QPushButton(u"閉じる"_s, this), u"cmdClose"_s);
 
     connect(cmdIndex, &QPushButton::clicked, this, &HelpWindow::showContents);
     connect(cmdBack, &QPushButton::clicked, txtHelp, &QTextBrowser::backward);

@@ -1,6 +1,7 @@
 #include "app/frmOrder.h"
 
 #include "app/CardMove.h"
+#include "app/Named.h"
 #include "book/AddressFile.h"
 #include "book/LenientNumber.h"
 #include "book/SharedState.h"
@@ -36,24 +37,16 @@ frmOrder::frmOrder(AppContext& context, QWidget* parent) : QWidget(parent), m_co
     setObjectName(u"frmOrder"_s);
     setWindowTitle(u"リスト入替"_s);
 
-    Label1 = new QLabel(u"移動をするリストをクリックしてください"_s, this);
-    Label1->setObjectName(u"Label1"_s);
-    lstName = new QListWidget(this);
-    lstName->setObjectName(u"lstName"_s);
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName(u"Text1"_s);
+    Label1 = named(new QLabel(u"移動をするリストをクリックしてください"_s, this), u"Label1"_s);
+    lstName = named(new QListWidget(this), u"lstName"_s);
+    Text1 = named(new QLineEdit(this), u"Text1"_s);
     Text1->setReadOnly(true);
-    Label2 = new QLabel(u"を"_s, this);
-    Label2->setObjectName(u"Label2"_s);
-    Text2 = new QLineEdit(this);
-    Text2->setObjectName(u"Text2"_s);
+    Label2 = named(new QLabel(u"を"_s, this), u"Label2"_s);
+    Text2 = named(new QLineEdit(this), u"Text2"_s);
     Text2->setMaximumWidth(60);
-    Label3 = new QLabel(u"番に挿入します。"_s, this);
-    Label3->setObjectName(u"Label3"_s);
-    Command1 = new QPushButton(u"実行"_s, this);
-    Command1->setObjectName(u"Command1"_s);
-    Command2 = new QPushButton(u"戻る"_s, this);
-    Command2->setObjectName(u"Command2"_s);
+    Label3 = named(new QLabel(u"番に挿入します。"_s, this), u"Label3"_s);
+    Command1 = named(new QPushButton(u"実行"_s, this), u"Command1"_s);
+    Command2 = named(new QPushButton(u"戻る"_s, this), u"Command2"_s);
     Text1->setVisible(false);
     Text2->setVisible(false);
 

@@ -1,5 +1,7 @@
 #include "app/frmStart.h"
 
+#include "app/Named.h"
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -21,11 +23,6 @@ using namespace Qt::StringLiterals;
 using From = FileCommands::From;
 
 namespace {
-
-template <typename T> T* named(T* object, const QString& name) {
-    object->setObjectName(name);
-    return object;
-}
 
 QList<int> selectedRows(const QListWidget* list) {
     QList<int> rows;

@@ -1,5 +1,6 @@
 #include "app/frmVew.h"
 
+#include "app/Named.h"
 #include "app/SheetColumns.h"
 
 #include <QAbstractButton>
@@ -48,12 +49,10 @@ frmVew::frmVew(AppContext& context, bool fromMenu, QWidget* parent)
     setObjectName(u"frmVew"_s);
     setWindowTitle(sheetTitle(m_context.state.BookPath));
 
-    cmdHelp = new QPushButton(u"ヘルプ"_s, this);
-    cmdHelp->setObjectName(u"cmdHelp"_s);
+    cmdHelp = named(new QPushButton(u"ヘルプ"_s, this), u"cmdHelp"_s);
     connect(cmdHelp, &QPushButton::clicked, this, &frmVew::showHelp);
 
-    fg1 = new QTableWidget(this);
-    fg1->setObjectName(u"fg1"_s);
+    fg1 = named(new QTableWidget(this), u"fg1"_s);
     fg1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     fg1->setSelectionMode(QAbstractItemView::SingleSelection);
     fg1->setSelectionBehavior(QAbstractItemView::SelectRows);

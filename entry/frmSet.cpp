@@ -1,5 +1,6 @@
 #include "entry/frmSet.h"
 
+#include "app/Named.h"
 #include "entry/CentreWindow.h"
 
 #include <QCloseEvent>
@@ -16,8 +17,7 @@ namespace entry {
 namespace {
 
 QPushButton* button(const QString& caption, const char* name, const QString& tip = {}) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(QString::fromLatin1(name));
+    auto* b = app::named(new QPushButton(caption), name);
     if (!tip.isEmpty())
         b->setToolTip(tip);
     return b;
@@ -43,8 +43,7 @@ frmSet::frmSet(app::AppContext& context, int jumpToCard, QWidget* parent, zip::T
 void frmSet::buildControls() {
     cmdRR = button(u"≪"_s, "cmdRR", u"最初のカードへ"_s);
     cmdRew = button(u"＜"_s, "cmdRew", u"戻る"_s);
-    lblRec = new QLabel;
-    lblRec->setObjectName(u"lblRec"_s);
+    lblRec = app::named(new QLabel, u"lblRec"_s);
     lblRec->setAlignment(Qt::AlignCenter);
     lblRec->setMinimumWidth(90);
     lblRec->setFrameShape(QFrame::Panel);

@@ -1,5 +1,6 @@
 #include "entry/frmSingle.h"
 
+#include "app/Named.h"
 #include "entry/CentreWindow.h"
 
 #include <QCloseEvent>
@@ -11,16 +12,6 @@
 using namespace Qt::StringLiterals;
 
 namespace entry {
-
-namespace {
-
-QPushButton* button(const QString& caption, const char* name) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
-
-} // namespace
 
 frmSingle::frmSingle(app::AppContext& context, QWidget* parent, zip::TownPicker* townPicker)
     : QWidget(parent), m_entry(context) {
@@ -36,9 +27,9 @@ frmSingle::frmSingle(app::AppContext& context, QWidget* parent, zip::TownPicker*
 }
 
 void frmSingle::buildControls() {
-    cmdPrint = button(u"ラベル印刷へ"_s, "cmdPrint");
-    cmdHagaki = button(u"ハガキ印刷へ"_s, "cmdHagaki");
-    Command3 = button(u"戻る"_s, "Command3");
+    cmdPrint = app::named(new QPushButton(u"ラベル印刷へ"_s), "cmdPrint");
+    cmdHagaki = app::named(new QPushButton(u"ハガキ印刷へ"_s), "cmdHagaki");
+    Command3 = app::named(new QPushButton(u"戻る"_s), "Command3");
     auto* commands = new QHBoxLayout;
     commands->addStretch();
     commands->addWidget(cmdPrint);

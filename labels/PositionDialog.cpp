@@ -1,5 +1,6 @@
 #include "labels/PositionDialog.h"
 
+#include "app/Named.h"
 #include "book/LenientNumber.h"
 #include "labels/OffsetsFile.h"
 #include "platform/ProgramFolder.h"
@@ -23,8 +24,7 @@ PositionDialog::PositionDialog(app::AppContext& context, const QString& offsetsP
     setWindowTitle(u"印字位置調整"_s);
 
     auto button = [this](const char* name, const QString& text) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(QString::fromLatin1(name));
+        auto* b = app::named(new QPushButton(text, this), name);
         b->setFixedWidth(44);
         return b;
     };
@@ -32,8 +32,7 @@ PositionDialog::PositionDialog(app::AppContext& context, const QString& offsetsP
     QPushButton* Command2 = button("Command2", u"＞"_s);
     QPushButton* Command3 = button("Command3", u"∧"_s);
     QPushButton* Command4 = button("Command4", u"∨"_s);
-    QPushButton* Command5 = new QPushButton(u"OK"_s, this);
-    Command5->setObjectName(u"Command5"_s);
+    QPushButton* Command5 = app::named(new QPushButton(u"OK"_s, this), u"Command5"_s);
 
     auto* arrows = new QGridLayout;
     arrows->addWidget(Command3, 0, 1);
@@ -42,9 +41,7 @@ PositionDialog::PositionDialog(app::AppContext& context, const QString& offsetsP
     arrows->addWidget(Command4, 2, 1);
 
     auto label = [this](const char* name, const QString& text) {
-        auto* l = new QLabel(text, this);
-        l->setObjectName(QString::fromLatin1(name));
-        return l;
+        return app::named(new QLabel(text, this), name);
     };
     lblXscale = label("lblXscale", {});
     lblYscale = label("lblYscale", {});

@@ -1,5 +1,7 @@
 #include "labels/frmFont.h"
 
+#include "app/Named.h"
+
 #include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -16,16 +18,12 @@ frmFont::frmFont(app::AppContext& context, std::function<void(const QString& fac
     setObjectName(u"frmFont"_s);
     setWindowTitle(u"読込み中…"_s);
 
-    List1 = new QListWidget(this);
-    List1->setObjectName(u"List1"_s);
+    List1 = app::named(new QListWidget(this), u"List1"_s);
     List1->setMinimumSize(240, 260);
-    auto* Label1 = new QLabel(u"選択フォント名："_s, this);
-    Label1->setObjectName(u"Label1"_s);
-    lblNameF = new QLabel(this);
-    lblNameF->setObjectName(u"lblNameF"_s);
+    auto* Label1 = app::named(new QLabel(u"選択フォント名："_s, this), u"Label1"_s);
+    lblNameF = app::named(new QLabel(this), u"lblNameF"_s);
     lblNameF->setMinimumWidth(180);
-    lblDemo = new QLabel(this);
-    lblDemo->setObjectName(u"lblDemo"_s);
+    lblDemo = app::named(new QLabel(this), u"lblDemo"_s);
     lblDemo->setMinimumSize(200, 110);
     lblDemo->setFrameShape(QFrame::StyledPanel);
     lblDemo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -33,16 +31,12 @@ frmFont::frmFont(app::AppContext& context, std::function<void(const QString& fac
     demoFont.setPointSize(16);
     lblDemo->setFont(demoFont);
 
-    cmdApl = new QPushButton(u"表示"_s, this);
-    cmdApl->setObjectName(u"cmdApl"_s);
+    cmdApl = app::named(new QPushButton(u"表示"_s, this), u"cmdApl"_s);
     cmdApl->setEnabled(false);
-    cmdOk = new QPushButton(u"OK"_s, this);
-    cmdOk->setObjectName(u"cmdOk"_s);
+    cmdOk = app::named(new QPushButton(u"OK"_s, this), u"cmdOk"_s);
     cmdOk->setEnabled(false);
-    auto* Command1 = new QPushButton(u"ヘルプ"_s, this);
-    Command1->setObjectName(u"Command1"_s);
-    auto* Command2 = new QPushButton(u"キャンセル"_s, this);
-    Command2->setObjectName(u"Command2"_s);
+    auto* Command1 = app::named(new QPushButton(u"ヘルプ"_s, this), u"Command1"_s);
+    auto* Command2 = app::named(new QPushButton(u"キャンセル"_s, this), u"Command2"_s);
 
     auto* side = new QVBoxLayout;
     auto* picked = new QHBoxLayout;
@@ -62,8 +56,7 @@ frmFont::frmFont(app::AppContext& context, std::function<void(const QString& fac
     layout->addLayout(side);
 
     // The list can be long and slow to read: the window shows first.
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(u"Timer1"_s);
+    Timer1 = app::named(new QTimer(this), u"Timer1"_s);
     Timer1->setInterval(1);
     Timer1->setSingleShot(true);
 

@@ -1,5 +1,6 @@
 #include "labels/frmOutput.h"
 
+#include "app/Named.h"
 #include "labels/OutputChoice.h"
 
 #include <QHBoxLayout>
@@ -16,8 +17,7 @@ frmOutput::frmOutput(app::AppContext& context, QWidget* parent)
     setObjectName(u"frmOutput"_s);
     setWindowTitle(u"出力先"_s);
 
-    lstOutput = new QListWidget(this);
-    lstOutput->setObjectName(u"lstOutput"_s);
+    lstOutput = app::named(new QListWidget(this), u"lstOutput"_s);
     lstOutput->addItems(m_printers);
     lstOutput->addItem(u"PDFファイル"_s);
 
@@ -31,11 +31,9 @@ frmOutput::frmOutput(app::AppContext& context, QWidget* parent)
         row = int(m_printers.indexOf(printer));
     lstOutput->setCurrentRow(row);
 
-    auto* cmdOk = new QPushButton(u"OK"_s, this);
-    cmdOk->setObjectName(u"cmdOk"_s);
+    auto* cmdOk = app::named(new QPushButton(u"OK"_s, this), u"cmdOk"_s);
     cmdOk->setDefault(true);
-    auto* cmdCancel = new QPushButton(u"キャンセル"_s, this);
-    cmdCancel->setObjectName(u"cmdCancel"_s);
+    auto* cmdCancel = app::named(new QPushButton(u"キャンセル"_s, this), u"cmdCancel"_s);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdOk);

@@ -1,5 +1,6 @@
 #include "labels/frmPriloc.h"
 
+#include "app/Named.h"
 #include "labels/OffsetsFile.h"
 #include "platform/ProgramFolder.h"
 
@@ -13,9 +14,10 @@ frmPriloc::frmPriloc(app::AppContext& context,
                      std::move(onAccepted), parent) {
     setObjectName(u"frmPriloc"_s);
     // The sheet's corner drawn around the marker's whole range of travel.
-    Image1 = new MarkerCanvas(QRect(700, 100, 1300, 1000), QPoint(NeutralMarkerX, NeutralMarkerY),
-                              QSize(360, 240), this);
-    Image1->setObjectName(u"Image1"_s);
+    Image1 = app::named(new MarkerCanvas(QRect(700, 100, 1300, 1000),
+                                         QPoint(NeutralMarkerX, NeutralMarkerY), QSize(360, 240),
+                                         this),
+                        u"Image1"_s);
     showDrawing(Image1, [this](const QPoint& markerTwips) { Image1->setMarker(markerTwips); });
 }
 

@@ -1,5 +1,6 @@
 #include "labels/frmPrint.h"
 
+#include "app/Named.h"
 #include "book/Honorifics.h"
 #include "book/LenientNumber.h"
 #include "labels/FullWidth.h"
@@ -30,8 +31,7 @@ namespace {
 constexpr int PreviewTwipsPerPixel = 15;
 
 QLabel* previewLine(QWidget* parent, const char* name, int xTwips, int yTwips, int widthPixels) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
+    auto* label = app::named(new QLabel(parent), name);
     label->setGeometry(xTwips / PreviewTwipsPerPixel + 8, yTwips / PreviewTwipsPerPixel + 8, widthPixels, 22);
     return label;
 }
@@ -84,8 +84,7 @@ void frmPrint::buildWindow() {
     auto* columns = new QHBoxLayout(central);
 
     auto* left = new QVBoxLayout;
-    Shape1 = new QFrame(central);
-    Shape1->setObjectName(u"Shape1"_s);
+    Shape1 = app::named(new QFrame(central), u"Shape1"_s);
     Shape1->setFrameShape(QFrame::Box);
     Shape1->setFixedSize(4950 / PreviewTwipsPerPixel + 16, 2390 / PreviewTwipsPerPixel + 16);
     Shape1->setStyleSheet(u"QFrame#Shape1 { background: white; }"_s);
@@ -102,14 +101,11 @@ void frmPrint::buildWindow() {
     left->addWidget(Shape1);
 
     auto* navigation = new QHBoxLayout;
-    cmdRew = new QPushButton(u"＜"_s, central);
-    cmdRew->setObjectName(u"cmdRew"_s);
+    cmdRew = app::named(new QPushButton(u"＜"_s, central), u"cmdRew"_s);
     cmdRew->setToolTip(u"戻る"_s);
-    lblPP = new QLabel(central);
-    lblPP->setObjectName(u"lblPP"_s);
+    lblPP = app::named(new QLabel(central), u"lblPP"_s);
     lblPP->setAlignment(Qt::AlignCenter);
-    cmdFF = new QPushButton(u"＞"_s, central);
-    cmdFF->setObjectName(u"cmdFF"_s);
+    cmdFF = app::named(new QPushButton(u"＞"_s, central), u"cmdFF"_s);
     cmdFF->setToolTip(u"次のラベルへ"_s);
     navigation->addWidget(cmdRew);
     navigation->addWidget(lblPP, 1);
@@ -118,12 +114,9 @@ void frmPrint::buildWindow() {
     left->addStretch(1);
 
     auto* commands = new QHBoxLayout;
-    cmdPrint = new QPushButton(u"印刷"_s, central);
-    cmdPrint->setObjectName(u"cmdPrint"_s);
-    cmdCancel = new QPushButton(u"戻る"_s, central);
-    cmdCancel->setObjectName(u"cmdCancel"_s);
-    cmdExit = new QPushButton(u"終了"_s, central);
-    cmdExit->setObjectName(u"cmdExit"_s);
+    cmdPrint = app::named(new QPushButton(u"印刷"_s, central), u"cmdPrint"_s);
+    cmdCancel = app::named(new QPushButton(u"戻る"_s, central), u"cmdCancel"_s);
+    cmdExit = app::named(new QPushButton(u"終了"_s, central), u"cmdExit"_s);
     commands->addWidget(cmdPrint);
     commands->addWidget(cmdCancel);
     commands->addWidget(cmdExit);
@@ -134,13 +127,12 @@ void frmPrint::buildWindow() {
     auto* sheet = new QGridLayout;
     sheet->setSpacing(2);
     for (int index = 0; index < 12; ++index) {
-        auto* frame = new QFrame(central);
-        frame->setObjectName(u"Shape3_%1"_s.arg(index));
+        auto* frame = app::named(new QFrame(central), u"Shape3_%1"_s.arg(index));
         frame->setFrameShape(QFrame::Box);
         auto* inFrame = new QHBoxLayout(frame);
         inFrame->setContentsMargins(3, 3, 3, 3);
-        auto* button = new QPushButton(QString::number(index + 1), frame);
-        button->setObjectName(u"lblNo_%1"_s.arg(index));
+        auto* button =
+            app::named(new QPushButton(QString::number(index + 1), frame), u"lblNo_%1"_s.arg(index));
         button->setFixedSize(64, 26);
         // A blinking button keeps its place in the sheet.
         QSizePolicy policy = button->sizePolicy();
@@ -155,10 +147,8 @@ void frmPrint::buildWindow() {
     right->addLayout(sheet);
 
     auto* proposal = new QHBoxLayout;
-    MatName = new QLabel(u"印刷開始ラベル番号"_s, central);
-    MatName->setObjectName(u"MatName"_s);
-    Mat4 = new QLabel(u"1"_s, central);
-    Mat4->setObjectName(u"Mat4"_s);
+    MatName = app::named(new QLabel(u"印刷開始ラベル番号"_s, central), u"MatName"_s);
+    Mat4 = app::named(new QLabel(u"1"_s, central), u"Mat4"_s);
     Mat4->setMinimumWidth(24);
     Mat4->setAlignment(Qt::AlignCenter);
     QFont bold = Mat4->font();
@@ -168,28 +158,23 @@ void frmPrint::buildWindow() {
     QSizePolicy keep = Mat4->sizePolicy();
     keep.setRetainSizeWhenHidden(true);
     Mat4->setSizePolicy(keep);
-    Mat3 = new QLabel(u"番から開始"_s, central);
-    Mat3->setObjectName(u"Mat3"_s);
+    Mat3 = app::named(new QLabel(u"番から開始"_s, central), u"Mat3"_s);
     proposal->addWidget(MatName);
     proposal->addWidget(Mat4);
     proposal->addWidget(Mat3);
     right->addLayout(proposal);
 
     auto* confirm = new QHBoxLayout;
-    cmdOk = new QPushButton(u"OK"_s, central);
-    cmdOk->setObjectName(u"cmdOk"_s);
-    cmdReset = new QPushButton(u"Cancel"_s, central);
-    cmdReset->setObjectName(u"cmdReset"_s);
+    cmdOk = app::named(new QPushButton(u"OK"_s, central), u"cmdOk"_s);
+    cmdReset = app::named(new QPushButton(u"Cancel"_s, central), u"cmdReset"_s);
     confirm->addWidget(cmdOk);
     confirm->addWidget(cmdReset);
     right->addLayout(confirm);
     columns->addLayout(right);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(u"Timer1"_s);
+    Timer1 = app::named(new QTimer(this), u"Timer1"_s);
     Timer1->setInterval(500);
-    Timer2 = new QTimer(this);
-    Timer2->setObjectName(u"Timer2"_s);
+    Timer2 = app::named(new QTimer(this), u"Timer2"_s);
     Timer2->setInterval(500);
 
     connect(cmdRew, &QPushButton::clicked, this, &frmPrint::previousEntry);
@@ -220,8 +205,7 @@ void frmPrint::buildMenuAndToolbar() {
     toolbar->setObjectName(u"Toolbar1"_s);
     toolbar->setMovable(false);
     auto tool = [&](const char* name, const QString& text, const QString& tip) {
-        auto* button = new QToolButton(toolbar);
-        button->setObjectName(QString::fromLatin1(name));
+        auto* button = app::named(new QToolButton(toolbar), name);
         button->setText(text);
         button->setToolTip(tip);
         toolbar->addWidget(button);

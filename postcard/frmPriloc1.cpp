@@ -1,5 +1,6 @@
 #include "postcard/frmPriloc1.h"
 
+#include "app/Named.h"
 #include "labels/OffsetsFile.h"
 #include "platform/ProgramFolder.h"
 #include "postcard/CardDrawing.h"
@@ -51,25 +52,21 @@ QWidget* frmPriloc1::buildDrawing() {
     palette.setColor(QPalette::Window, QColor(200, 200, 200));
     m_drawing->setPalette(palette);
 
-    Shape1 = new QLabel(m_drawing);
-    Shape1->setObjectName(u"Shape1"_s);
+    Shape1 = app::named(new QLabel(m_drawing), u"Shape1"_s);
     Shape1->setPixmap(card);
     Shape1->setGeometry(CardLeft, CardTop, card.width(), card.height());
 
-    Line1 = new QFrame(m_drawing);
-    Line1->setObjectName(u"Line1"_s);
+    Line1 = app::named(new QFrame(m_drawing), u"Line1"_s);
     Line1->setFrameShape(QFrame::HLine);
     Line1->setGeometry(NeutralLeft - 12, NeutralTop, 24, 1);
-    Line2 = new QFrame(m_drawing);
-    Line2->setObjectName(u"Line2"_s);
+    Line2 = app::named(new QFrame(m_drawing), u"Line2"_s);
     Line2->setFrameShape(QFrame::VLine);
     Line2->setGeometry(NeutralLeft, NeutralTop - 12, 1, 24);
     for (QFrame* line : {Line1, Line2}) {
         line->setStyleSheet(u"background: red; border: none;"_s);
     }
 
-    Image1 = new QLabel(m_drawing);
-    Image1->setObjectName(u"Image1"_s);
+    Image1 = app::named(new QLabel(m_drawing), u"Image1"_s);
     const QPixmap block = printedBlockPicture(CardPixelsPerMm);
     Image1->setPixmap(block);
     Image1->resize(block.size());

@@ -1,5 +1,6 @@
 #include "postcard/frmPrintH.h"
 
+#include "app/Named.h"
 #include "book/LenientNumber.h"
 #include "labels/OffsetsFile.h"
 #include "labels/OutputChoice.h"
@@ -86,15 +87,13 @@ frmPrintH::frmPrintH(app::AppContext& context, const book::CardList& entries, QW
 }
 
 void frmPrintH::buildControls() {
-    auto* card = new QLabel(this);
-    card->setObjectName(u"picCard"_s);
+    auto* card = app::named(new QLabel(this), u"picCard"_s);
     const QPixmap blank = blankCardPicture(PreviewPixelsPerMm);
     card->setPixmap(blank);
     card->setFixedSize(blank.size());
 
     for (int box = 0; box < ZipBoxCount; ++box) {
-        auto* label = new QLabel(card);
-        label->setObjectName(u"lblZipb%1"_s.arg(box));
+        auto* label = app::named(new QLabel(card), u"lblZipb%1"_s.arg(box));
         label->setAlignment(Qt::AlignCenter);
         label->setGeometry(qRound(CardBoxLeftMillimetres[box] * PreviewPixelsPerMm),
                            qRound(CardBoxTopMillimetres * PreviewPixelsPerMm),
@@ -103,8 +102,7 @@ void frmPrintH::buildControls() {
         lblZipb[box] = label;
     }
     auto line = [&](const QString& name, const TextPlace& place) {
-        auto* label = new QLabel(card);
-        label->setObjectName(name);
+        auto* label = app::named(new QLabel(card), name);
         const int left = previewPixels(place.xTwips);
         label->setGeometry(left, previewPixels(place.yTwips), blank.width() - left - 4,
                            previewFontPixels(place.points) + 6);
@@ -117,18 +115,13 @@ void frmPrintH::buildControls() {
     lblName = line(u"lblName"_s, NameLinePlace);
     lblCode = line(u"lblCode"_s, CodePlace);
 
-    Label3 = new QLabel(u"受取人データ"_s, this);
-    Label3->setObjectName(u"Label3"_s);
-    Label2 = new QLabel(u"郵便番号"_s, this);
-    Label2->setObjectName(u"Label2"_s);
-    lblPP = new QLabel(this);
-    lblPP->setObjectName(u"lblPP"_s);
+    Label3 = app::named(new QLabel(u"受取人データ"_s, this), u"Label3"_s);
+    Label2 = app::named(new QLabel(u"郵便番号"_s, this), u"Label2"_s);
+    lblPP = app::named(new QLabel(this), u"lblPP"_s);
     lblPP->setAlignment(Qt::AlignCenter);
 
     auto button = [this](const QString& name, const QString& caption) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(name);
-        return b;
+        return app::named(new QPushButton(caption, this), name);
     };
     cmdRew = button(u"cmdRew"_s, u"＜"_s);
     cmdRew->setToolTip(u"戻る"_s);
@@ -142,23 +135,17 @@ void frmPrintH::buildControls() {
     Command3 = button(u"Command3"_s, u"ヘルプ"_s);
     Command3->setToolTip(u"ヘルプ"_s);
 
-    fraFont = new QGroupBox(u"〒：フォント"_s, this);
-    fraFont->setObjectName(u"fraFont"_s);
-    Option1 = new QRadioButton(u"ＭＳ明朝"_s, fraFont);
-    Option1->setObjectName(u"Option1"_s);
-    Option2 = new QRadioButton(u"OCR-B"_s, fraFont);
-    Option2->setObjectName(u"Option2"_s);
+    fraFont = app::named(new QGroupBox(u"〒：フォント"_s, this), u"fraFont"_s);
+    Option1 = app::named(new QRadioButton(u"ＭＳ明朝"_s, fraFont), u"Option1"_s);
+    Option2 = app::named(new QRadioButton(u"OCR-B"_s, fraFont), u"Option2"_s);
     auto* fontLayout = new QVBoxLayout(fraFont);
     fontLayout->addWidget(Option1);
     fontLayout->addWidget(Option2);
 
-    fraPaper = new QGroupBox(u"用紙"_s, this);
-    fraPaper->setObjectName(u"fraPaper"_s);
-    optPostcard = new QRadioButton(u"ハガキ"_s, fraPaper);
-    optPostcard->setObjectName(u"optPostcard"_s);
+    fraPaper = app::named(new QGroupBox(u"用紙"_s, this), u"fraPaper"_s);
+    optPostcard = app::named(new QRadioButton(u"ハガキ"_s, fraPaper), u"optPostcard"_s);
     optPostcard->setChecked(true);
-    optA4 = new QRadioButton(u"A4（左上に印刷）"_s, fraPaper);
-    optA4->setObjectName(u"optA4"_s);
+    optA4 = app::named(new QRadioButton(u"A4（左上に印刷）"_s, fraPaper), u"optA4"_s);
     auto* paperLayout = new QVBoxLayout(fraPaper);
     paperLayout->addWidget(optPostcard);
     paperLayout->addWidget(optA4);

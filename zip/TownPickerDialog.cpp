@@ -1,5 +1,6 @@
 #include "zip/TownPickerDialog.h"
 
+#include "app/Named.h"
 #include "zip/PostalCode.h"
 
 #include <QHBoxLayout>
@@ -18,20 +19,17 @@ TownPickerDialog::TownPickerDialog(const QString& code, const ZipAddressList& ch
     setWindowTitle(u"住所の選択"_s);
     setModal(true);
 
-    lblTown = new QLabel(u"〒%1 の住所を選んでください。"_s.arg(formattedCode(code)), this);
-    lblTown->setObjectName(u"lblTown"_s);
-    lstTown = new QListWidget(this);
-    lstTown->setObjectName(u"lstTown"_s);
+    const QString prompt = u"〒%1 の住所を選んでください。"_s.arg(formattedCode(code));
+    lblTown = app::named(new QLabel(prompt, this), u"lblTown"_s);
+    lstTown = app::named(new QListWidget(this), u"lstTown"_s);
     for (const ZipAddress& place : choices)
         lstTown->addItem(place.fullText());
     if (!choices.isEmpty())
         lstTown->setCurrentRow(0);
 
-    cmdOK = new QPushButton(u"OK"_s, this);
-    cmdOK->setObjectName(u"cmdOK"_s);
+    cmdOK = app::named(new QPushButton(u"OK"_s, this), u"cmdOK"_s);
     cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(u"キャンセル"_s, this);
-    cmdCancel->setObjectName(u"cmdCancel"_s);
+    cmdCancel = app::named(new QPushButton(u"キャンセル"_s, this), u"cmdCancel"_s);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -18,4 +18,12 @@ QString honorificText(const QString& storedIndex) {
     return honorifics().at(index);
 }
 
+QString nameLine(const AddressCard& card) {
+    return card.name + u"　"_s + honorificText(card.honorific);
+}
+
+QString previewNameLine(const AddressCard& card) {
+    return card.name + u" "_s + honorificText(card.honorific);
+}
+
 } // namespace book

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "book/AddressCard.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -12,5 +14,12 @@ const QStringList& honorifics();
 // Text printed after a name for a stored index: "" for anything outside 0 to 5.
 // The stored text is read as a decimal number rounded half to even ("2.5" is 2).
 QString honorificText(const QString& storedIndex);
+
+// The name line printed on labels and postcards: the name, one ideographic
+// space and the honorific text.
+QString nameLine(const AddressCard& card);
+
+// The print screens' preview of it, with a half-width space instead.
+QString previewNameLine(const AddressCard& card);
 
 } // namespace book

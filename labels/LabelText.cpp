@@ -10,7 +10,7 @@ namespace labels {
 
 LabelText LabelText::forEntry(const book::AddressCard& entry) {
     LabelText text;
-    text.nameLine = entry.name + u"　"_s + book::honorificText(entry.honorific);
+    text.nameLine = book::nameLine(entry);
     text.address1 = entry.address1;
     text.address2 = entry.address2;
     text.address3 = entry.address3;

@@ -225,7 +225,7 @@ void frmPrint::GetPage() {
     book::AddressCard& entry = m_printCopy[CurrentEntry];
     // The full-width form is kept: the preview and every later print use it.
     entry.postalCode = toFullWidth(entry.postalCode);
-    lblName->setText(entry.name + u" "_s + book::honorificText(entry.honorific));
+    lblName->setText(book::previewNameLine(entry));
     lblAdd1->setText(entry.address1);
     lblAdd2->setText(entry.address2);
     lblZip->setText(u"〒"_s + entry.postalCode);
@@ -237,7 +237,7 @@ void frmPrint::Reget() {
     if (CurrentEntry < 0 || CurrentEntry >= m_printCopy.size())
         return;
     const book::AddressCard& entry = m_printCopy[CurrentEntry];
-    lblName->setText(entry.name + u"　"_s + book::honorificText(entry.honorific));
+    lblName->setText(book::nameLine(entry));
     lblAdd1->setText(entry.address1);
     lblAdd2->setText(entry.address2);
     lblAdd3->setText(entry.address3);

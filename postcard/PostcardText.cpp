@@ -18,7 +18,7 @@ QString boxPrintText(const QString& boxCharacter) {
 
 PostcardText postcardTextOf(const book::AddressCard& entry) {
     PostcardText text;
-    text.nameLine = entry.name + u"　"_s + book::honorificText(entry.honorific);
+    text.nameLine = book::nameLine(entry);
     text.address1 = entry.address1;
     text.address2 = entry.address2;
     text.address3 = entry.address3;
@@ -35,10 +35,6 @@ QList<PostcardText> postcardTexts(const book::CardList& entries) {
     for (const book::AddressCard& entry : entries)
         texts.append(postcardTextOf(entry));
     return texts;
-}
-
-QString previewNameLine(const book::AddressCard& entry) {
-    return entry.name + u" "_s + book::honorificText(entry.honorific);
 }
 
 } // namespace postcard

@@ -30,7 +30,4 @@ PostcardText postcardTextOf(const book::AddressCard& entry);
 // The postcards of every entry, in order.
 QList<PostcardText> postcardTexts(const book::CardList& entries);
 
-// The preview's name line: name, a half-width space, the honorific text.
-QString previewNameLine(const book::AddressCard& entry);
-
 } // namespace postcard

@@ -1,6 +1,7 @@
 #include "postcard/frmPrintH.h"
 
 #include "app/Named.h"
+#include "book/Honorifics.h"
 #include "book/LenientNumber.h"
 #include "labels/OffsetsFile.h"
 #include "labels/OutputChoice.h"
@@ -230,7 +231,7 @@ void frmPrintH::GetPage() {
     if (m_entries.isEmpty())
         return;
     const book::AddressCard& entry = m_entries[m_current];
-    lblName->setText(previewNameLine(entry));
+    lblName->setText(book::previewNameLine(entry));
     lblAdd1->setText(entry.address1);
     lblAdd2->setText(entry.address2);
     lblCode->setText(entry.code);

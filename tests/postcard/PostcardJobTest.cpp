@@ -1,3 +1,4 @@
+#include "book/Honorifics.h"
 #include "platform/RecordingPrinter.h"
 #include "platform/Fonts.h"
 #include "postcard/BoxSpacing.h"
@@ -104,7 +105,7 @@ private slots:
         QFETCH(QString, preview);
         const book::AddressCard entry = card(u"山田"_s, u"1"_s, honorific);
         QCOMPARE(postcard::postcardTextOf(entry).nameLine, nameLine);
-        QCOMPARE(postcard::previewNameLine(entry), preview);
+        QCOMPARE(book::previewNameLine(entry), preview);
     }
 
     // The exact calls of one postcard, all seven boxes first, then the lines.

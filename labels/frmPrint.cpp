@@ -55,9 +55,9 @@ frmPrint::frmPrint(app::AppContext& context, const book::CardList& entries, QWid
     cmdPrint->setEnabled(false);
     cmdReset->setEnabled(false);
 
-    EntryCount = int(m_printCopy.size());
+    m_preview.EntryCount = int(m_printCopy.size());
     Text6 = QStringView(platform::MinchoFace).toString();
-    CurrentEntry = 0;
+    m_preview.CurrentEntry = 0;
     if (m_context.state.PrintFromList) {
         GetPage();
         showPosition();
@@ -66,7 +66,7 @@ frmPrint::frmPrint(app::AppContext& context, const book::CardList& entries, QWid
         lblPP->setVisible(false);
         cmdRew->setEnabled(false);
         cmdFF->setEnabled(false);
-        EntryCount = qMin(EntryCount, 1);
+        m_preview.EntryCount = qMin(m_preview.EntryCount, 1);
         m_printCopy = m_printCopy.mid(0, 1);
         GetPage();
     }
@@ -220,9 +220,9 @@ void frmPrint::buildMenuAndToolbar() {
 }
 
 void frmPrint::GetPage() {
-    if (CurrentEntry < 0 || CurrentEntry >= m_printCopy.size())
+    if (m_preview.CurrentEntry < 0 || m_preview.CurrentEntry >= m_printCopy.size())
         return;
-    book::AddressCard& entry = m_printCopy[CurrentEntry];
+    book::AddressCard& entry = m_printCopy[m_preview.CurrentEntry];
     // The full-width form is kept: the preview and every later print use it.
     entry.postalCode = toFullWidth(entry.postalCode);
     lblName->setText(book::previewNameLine(entry));
@@ -234,9 +234,9 @@ void frmPrint::GetPage() {
 }
 
 void frmPrint::Reget() {
-    if (CurrentEntry < 0 || CurrentEntry >= m_printCopy.size())
+    if (m_preview.CurrentEntry < 0 || m_preview.CurrentEntry >= m_printCopy.size())
         return;
-    const book::AddressCard& entry = m_printCopy[CurrentEntry];
+    const book::AddressCard& entry = m_printCopy[m_preview.CurrentEntry];
     lblName->setText(book::nameLine(entry));
     lblAdd1->setText(entry.address1);
     lblAdd2->setText(entry.address2);
@@ -251,28 +251,24 @@ void frmPrint::Reget() {
 }
 
 void frmPrint::showPosition() {
-    lblPP->setText(QString::number(CurrentEntry + 1) + u"/"_s + QString::number(EntryCount));
+    lblPP->setText(m_preview.position());
 }
 
 void frmPrint::previousEntry() {
-    if (CurrentEntry == 0) {
+    if (m_preview.back() == PreviewPager::Step::AtFirst) {
         m_context.platform.messages.show(u"最初のﾗﾍﾞﾙです。"_s, platform::Buttons::Ok);
         return;
     }
-    --CurrentEntry;
     GetPage();
     showPosition();
 }
 
 void frmPrint::nextEntry() {
-    // The preview stops at the hundredth entry; printing still covers all.
-    if (CurrentEntry == 99)
-        return;
-    if (CurrentEntry >= EntryCount - 1) {
+    const PreviewPager::Step step = m_preview.forward();
+    if (step == PreviewPager::Step::AtLast)
         m_context.platform.messages.show(u"最後のﾗﾍﾞﾙです。"_s, platform::Buttons::Ok);
+    if (step != PreviewPager::Step::Moved)
         return;
-    }
-    ++CurrentEntry;
     GetPage();
     showPosition();
 }

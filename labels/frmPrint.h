@@ -4,7 +4,7 @@
 // the sheet's start label, and the print job.
 //
 // PrintCopy    the entries to print, in print order (postal codes made full width as shown)
-// CurrentEntry the entry in the preview, from 0
+// m_preview   the entry in the preview (CurrentEntry, from 0) and where ＜ ＞ go
 // Text1        sheet count of the last job
 // Text2        confirmed start label, "1" to "12"
 // Text4, Text5 X and Y print-position trims in mm (from Tagora.opt at each job)
@@ -18,6 +18,7 @@
 
 #include "app/AppContext.h"
 #include "book/AddressCard.h"
+#include "labels/PreviewPager.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -37,15 +38,14 @@ public:
     // entries in print order; state.PrintFromList false means one typed address.
     frmPrint(app::AppContext& context, const book::CardList& entries, QWidget* parent = nullptr);
 
-    // Shows CurrentEntry in the preview.
+    // Shows the current entry in the preview.
     void GetPage();
-    // Shows CurrentEntry again in the face of Text6 (after the font chooser).
+    // Shows the current entry again in the face of Text6 (after the font chooser).
     void Reget();
 
     // The hidden fields, for the dialogs this screen opens and for tests.
     QString Text1, Text2, Text4, Text5, Text6;
     QString Label1;
-    int CurrentEntry = 0;
     const book::CardList& PrintCopy() const { return m_printCopy; }
 
 private:
@@ -73,7 +73,7 @@ private:
 
     app::AppContext& m_context;
     book::CardList m_printCopy;
-    int EntryCount = 0;
+    PreviewPager m_preview;
 
     QFrame* Shape1 = nullptr;
     QLabel* lblName = nullptr;

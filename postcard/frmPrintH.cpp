@@ -75,7 +75,7 @@ frmPrintH::frmPrintH(app::AppContext& context, const book::CardList& entries, QW
     }
     Text1 = QString::fromUtf16(platform::MinchoFace);
     Text6 = QString::fromUtf16(platform::MinchoFace);
-    m_current = 0;
+    m_preview = {0, int(m_entries.size())};
     GetPage();
     showPosition();
     cmdPrint->setEnabled(!m_entries.isEmpty());
@@ -230,7 +230,7 @@ void frmPrintH::fillOutputMenu() {
 void frmPrintH::GetPage() {
     if (m_entries.isEmpty())
         return;
-    const book::AddressCard& entry = m_entries[m_current];
+    const book::AddressCard& entry = m_entries[m_preview.CurrentEntry];
     lblName->setText(book::previewNameLine(entry));
     lblAdd1->setText(entry.address1);
     lblAdd2->setText(entry.address2);
@@ -245,7 +245,7 @@ void frmPrintH::GetPage() {
 }
 
 void frmPrintH::Rezip() {
-    const ZipBoxes boxes = m_entries.isEmpty() ? ZipBoxes{} : zipBoxesOf(m_entries[m_current].postalCode);
+    const ZipBoxes boxes = m_entries.isEmpty() ? ZipBoxes{} : zipBoxesOf(m_entries[m_preview.CurrentEntry].postalCode);
     for (int box = 0; box < ZipBoxCount; ++box) {
         lblZipb[box]->setText(boxes[box]);
         lblZipb[box]->setFont(faceAt(Text1, ZipBoxPoints));
@@ -258,28 +258,24 @@ void frmPrintH::applyTextFont(const QString& face) {
 }
 
 void frmPrintH::showPosition() {
-    lblPP->setText(u"%1/%2"_s.arg(m_current + 1).arg(m_entries.size()));
+    lblPP->setText(m_preview.position());
 }
 
 void frmPrintH::nextEntry() {
-    // The screen pages through the first hundred entries only.
-    if (m_current == 99)
-        return;
-    if (m_current >= entryCount() - 1) {
+    const labels::PreviewPager::Step step = m_preview.forward();
+    if (step == labels::PreviewPager::Step::AtLast)
         m_context.platform.messages.show(u"最後のラベルです。"_s, platform::Buttons::Ok);
+    if (step != labels::PreviewPager::Step::Moved)
         return;
-    }
-    ++m_current;
     GetPage();
     showPosition();
 }
 
 void frmPrintH::previousEntry() {
-    if (m_current == 0) {
+    if (m_preview.back() == labels::PreviewPager::Step::AtFirst) {
         m_context.platform.messages.show(u"最初のﾗﾍﾞﾙです。"_s, platform::Buttons::Ok);
         return;
     }
-    --m_current;
     GetPage();
     showPosition();
 }

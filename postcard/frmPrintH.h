@@ -15,6 +15,7 @@
 
 #include "app/AppContext.h"
 #include "book/AddressCard.h"
+#include "labels/PreviewPager.h"
 #include "platform/Printer.h"
 #include "postcard/ZipBoxSplit.h"
 
@@ -47,8 +48,8 @@ public:
     QString Text6;
 
     // The index of the entry on screen, from 0.
-    int currentEntry() const { return m_current; }
-    int entryCount() const { return int(m_entries.size()); }
+    int currentEntry() const { return m_preview.CurrentEntry; }
+    int entryCount() const { return m_preview.EntryCount; }
 
 public slots:
     // Shows the current entry (GetPage).
@@ -80,7 +81,7 @@ private:
 
     app::AppContext& m_context;
     book::CardList m_entries;
-    int m_current = 0;
+    labels::PreviewPager m_preview;
     QPointer<QWidget> m_positionDialog;
     QPointer<QWidget> m_fontChooser;
 

@@ -63,7 +63,6 @@ private slots:
         QTest::newRow("more than 300") << QStringList{Sample, u"--cards"_s,
                                                       QStringList(11, u"1-30"_s).join(u',')}
                                        << u"at most 300"_s;
-        QTest::newRow("card outside the book") << QStringList{Sample, u"--cards"_s, u"31"_s} << u"31"_s;
     }
 
     void refusesWhatCannotBePrinted() {

@@ -66,12 +66,6 @@ private slots:
         QTEST(position.extra, "extra");
     }
 
-    void millimetresAndTwips() {
-        QCOMPARE(labels::yMillimetres({u"1260"_s, u"260"_s, u"0"_s}), -11.0);
-        QCOMPARE(labels::millimetresToTwips(-10), -550);
-        QCOMPARE(labels::millimetreText(labels::xMillimetres({u"1510"_s, u"480"_s, u"0"_s})), u"15.5"_s);
-    }
-
     // A step is 1 mm (20 in the file); X stops at 1000 and 1400, Y at 260 and 700.
     void stepsStopAtTheLimits() {
         const MarkerPosition neutral;

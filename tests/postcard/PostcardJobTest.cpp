@@ -1,8 +1,6 @@
 #include "platform/RecordingPrinter.h"
 #include "platform/Fonts.h"
-#include "postcard/BoxSpacing.h"
 #include "postcard/PostcardJob.h"
-#include "postcard/PostcardLayout.h"
 #include "postcard/ZipBoxSplit.h"
 
 #include <QTest>
@@ -132,26 +130,6 @@ private slots:
         }
     }
 
-    // The code face is for the boxes only; its wider space moves the box
-    // texts left so the digits start where the Mincho's do.
-    void codeFaceOnlyForTheBoxes() {
-        platform::RecordingPrinter printer;
-        postcard::PostcardJobSettings ocrB = settings();
-        ocrB.zipFace = u"OCR-B"_s;
-        QVERIFY(postcard::printPostcards(printer, {card(u"甲"_s, u"1234567"_s)}, ocrB).ok());
-        const int shift = postcard::boxTextShiftTwips(u"OCR-B"_s, 12);
-        QVERIFY2(shift > 50 && shift < 150, qPrintable(QString::number(shift)));
-        QCOMPARE(postcard::boxTextShiftTwips(u"ＭＳ 明朝"_s, 12), 0);
-        int boxes = 0;
-        for (const PrintedText& text : printer.printed()) {
-            const bool isBox = text.yTwips == postcard::ZipBoxYTwips;
-            QCOMPARE(text.face, isBox ? u"OCR-B"_s : u"ＭＳ 明朝"_s);
-            if (isBox)
-                QCOMPARE(text.xTwips, postcard::ZipBoxXTwips[boxes++] - shift);
-        }
-        QCOMPARE(boxes, 7);
-    }
-
     void printerFailuresAreReported() {
         platform::RecordingPrinter refusing;
         refusing.failBegin(u"プリンターが使用できません。"_s);
@@ -159,10 +137,6 @@ private slots:
         QVERIFY(!result.ok());
         QCOMPARE(result.error, u"プリンターが使用できません。"_s);
         QVERIFY(refusing.printed().isEmpty());
-        platform::RecordingPrinter failingAtEnd;
-        failingAtEnd.failEnd(u"印刷を完了できません。"_s);
-        QCOMPARE(postcard::printPostcards(failingAtEnd, {card(u"甲"_s, u"1"_s)}, settings()).error,
-                 u"印刷を完了できません。"_s);
     }
 };
 

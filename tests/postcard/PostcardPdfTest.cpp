@@ -5,7 +5,6 @@
 #include "postcard/PostcardLayout.h"
 #include "support/PdfText.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -116,26 +115,6 @@ private slots:
         QVERIFY(!digits.isEmpty());
         QVERIFY(qAbs(digits[0].yMin - toPoints(postcard::ZipBoxYTwips + 55)) < 1.0);
         QVERIFY(pdftext::fonts(pdf).contains(u"OCRB"_s));
-    }
-
-    // The card list and the 300 limit are the labels command's too, tested there.
-    void theCommandLineRefusesBadInput_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("no output") << QStringList{Sample} << u"usage"_s;
-        QTest::newRow("missing book") << QStringList{u"/nonexistent.dat"_s, u"-o"_s, u"x.pdf"_s} << u"nonexistent"_s;
-    }
-
-    void theCommandLineRefusesBadInput() {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, message);
-        QTemporaryDir home;
-        QProcess tagora;
-        QVERIFY(runPostcards(tagora, home.path(), arguments));
-        QCOMPARE(tagora.exitCode(), 1);
-        const QString err = QString::fromUtf8(tagora.readAllStandardError());
-        QVERIFY2(err.startsWith(u"tagora: "_s) && err.contains(message), qPrintable(err));
-        QVERIFY(!QFile::exists(home.filePath(u"x.pdf"_s)));
     }
 };
 

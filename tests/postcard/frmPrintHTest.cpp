@@ -53,7 +53,6 @@ struct Screen : WindowWorld {
     void click(const QString& name) const { find<QAbstractButton>(name)->click(); }
     QString text(const QString& name) const { return find<QLabel>(name)->text(); }
     bool printEnabled() const { return find<QPushButton>(u"cmdPrint"_s)->isEnabled(); }
-    const platform::RecordingPrinter* printer() const { return platform.printers.last(); }
     QString boxes() const {
         QStringList shown;
         for (int k = 0; k < 7; ++k)
@@ -97,8 +96,14 @@ private slots:
     }
 
     // Cancel and a printer failure keep 印刷 on; a job prints every entry once, then it is off.
-    void printAsksThenPrintsOncePerOpening() {
+    // The OCR-B and A4 choices reach the job; the trims come from "Tagora1.opt", not the label file.
+    void printTakesTheScreensChoicesOncePerOpening() {
         Screen screen(entries(4));
+        QVERIFY(labels::writeOffsets(screen.dir.filePath(u"Tagora1.opt"_s), {u"1220"_s, u"440"_s, u"0"_s}).ok());
+        QVERIFY(labels::writeOffsets(screen.dir.filePath(u"Tagora.opt"_s), {u"1400"_s, u"700"_s, u"0"_s}).ok());
+        screen.click(u"Option2"_s);
+        screen.click(u"optA4"_s);
+        QCOMPARE(screen.find<QLabel>(u"lblZipb0"_s)->font().family(), u"OCR-B"_s);
         screen.platform.messages.answer(Answer::Cancel);
         screen.click(u"cmdPrint"_s);
         QCOMPARE(screen.platform.printers.openCount(), 0);
@@ -107,29 +112,19 @@ private slots:
         screen.click(u"cmdPrint"_s);
         QCOMPARE(screen.platform.messages.lastText(), u"印刷できませんでした。\nオフライン"_s);
         QVERIFY(screen.printEnabled());
+
         screen.click(u"cmdPrint"_s);
         QCOMPARE(screen.platform.messages.lastText(), u"印刷枚数は4枚です。"_s);
-        QVERIFY(screen.printer()->ended());
-        QCOMPARE(screen.printer()->pageCount(), 4);
-        QVERIFY(!screen.printEnabled());
-    }
-
-    // The OCR-B and A4 choices reach the job; the trims come from "Tagora1.opt", not the label file.
-    void theJobTakesTheScreensChoicesAndThePostcardOffsets() {
-        Screen screen(entries(1));
-        QVERIFY(labels::writeOffsets(screen.dir.filePath(u"Tagora1.opt"_s), {u"1220"_s, u"440"_s, u"0"_s}).ok());
-        QVERIFY(labels::writeOffsets(screen.dir.filePath(u"Tagora.opt"_s), {u"1400"_s, u"700"_s, u"0"_s}).ok());
-        screen.click(u"Option2"_s);
-        screen.click(u"optA4"_s);
-        QCOMPARE(screen.find<QLabel>(u"lblZipb0"_s)->font().family(), u"OCR-B"_s);
-        screen.click(u"cmdPrint"_s);
-        QCOMPARE(screen.printer()->calls().first(), u"begin A4"_s);
-        const platform::PrintedText first = screen.printer()->printed().first();
-        QCOMPARE(first.face, u"OCR-B"_s);
-        QCOMPARE(first.yTwips, postcard::ZipBoxYTwips - 110);
-        QCOMPARE(screen.printer()->printed().last().face, u"ＭＳ 明朝"_s);
+        const platform::RecordingPrinter* printer = screen.platform.printers.last();
+        QVERIFY(printer->ended());
+        QCOMPARE(printer->pageCount(), 4);
+        QCOMPARE(printer->calls().first(), u"begin A4"_s);
+        QCOMPARE(printer->printed().first().face, u"OCR-B"_s);
+        QCOMPARE(printer->printed().first().yTwips, postcard::ZipBoxYTwips - 110);
+        QCOMPARE(printer->printed().last().face, u"ＭＳ 明朝"_s);
         QCOMPARE(screen.window->Text4, u"1"_s);
         QCOMPARE(screen.window->Text5, u"-2"_s);
+        QVERIFY(!screen.printEnabled());
     }
 
     // Nothing is written before OK; OK writes Tagora1.opt and the screen's trims.

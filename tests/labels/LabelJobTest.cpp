@@ -1,4 +1,3 @@
-#include "labels/FullWidth.h"
 #include "labels/LabelPrintJob.h"
 #include "labels/LabelSheets.h"
 #include "labels/OffsetsFile.h"

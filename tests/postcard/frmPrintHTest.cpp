@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 
 #include <memory>

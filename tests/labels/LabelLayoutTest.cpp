@@ -8,32 +8,9 @@ class LabelLayoutTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void linesSitWhereTheCellSays_data() {
-        QTest::addColumn<int>("label");
-        QTest::addColumn<int>("line");
-        QTest::addColumn<int>("shift");
-        QTest::addColumn<int>("x");
-        QTest::addColumn<int>("y");
-        QTest::addColumn<double>("points");
-        QTest::newRow("label 3 address 2") << 3 << 3 << 0 << 1500 << 1900 + 2390 << 11.0;
-        QTest::newRow("label 8 name of 14 chars") << 8 << 5 << 600 << 7300 - 600 << 2700 + 3 * 2390 << 12.0;
-        QTest::newRow("label 11 code, no name shift") << 11 << 6 << 820 << 2500 << 3050 + 5 * 2390 << 10.0;
-    }
-
-    void linesSitWhereTheCellSays() {
-        QFETCH(int, label);
-        QFETCH(int, line);
-        QFETCH(int, shift);
-        const labels::LinePlacement placement = labels::linePlacement(label, line, shift, {});
-        QTEST(placement.xTwips, "x");
-        QTEST(placement.yTwips, "y");
-        QTEST(placement.points, "points");
-    }
-
     void millimetreTextsAreReadLeniently_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("twips");
-        QTest::newRow("ten left") << u"-10"_s << -550;
         QTest::newRow("half") << u"2.5"_s << 138;
         QTest::newRow("not a number") << u"abc"_s << 0;
     }

@@ -1,12 +1,10 @@
+#include "labels/OffsetsFile.h"
 #include "support/PdfText.h"
 
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <algorithm>
-#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -41,15 +39,11 @@ private slots:
     // The sample's 30 cards from label 5: three sheets, the count alone on stdout.
     void printsTheBookAndTheSheetCount() {
         QTemporaryDir dir;
-        QFile offsets(dir.filePath(u"Tagora.opt"_s));
-        QVERIFY(offsets.open(QIODevice::WriteOnly));
-        offsets.write("\"1220\",\"480\",\"0\"\r\n"); // 1 mm right
-        offsets.close();
+        QVERIFY(labels::writeOffsets(dir.filePath(u"Tagora.opt"_s), {u"1220"_s, u"480"_s, u"0"_s}).ok()); // 1 mm right
         const QString pdf = dir.filePath(u"out.pdf"_s);
         const Run run = tagora(dir.path(), {u"labels"_s, Sample, u"--start"_s, u"5"_s, u"-o"_s, pdf});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out, u"3\n"_s);
-        QCOMPARE(run.err, QString());
         const pdftext::Document document = pdftext::read(pdf);
         QCOMPARE(document.pages, 3);
         // Label 5's postal line: (1500 + 55 + 240) and (5980 + 240) twips.
@@ -62,38 +56,13 @@ private slots:
         QVERIFY(found);
     }
 
-    // Cards 3,1,1,5-9 from label 12: card 3 alone on sheet 1, then 1, 1, 5 to 9 on sheet 2.
-    void cardsAreTakenInTheOrderGiven() {
-        QTemporaryDir dir;
-        const QString pdf = dir.filePath(u"out.pdf"_s);
-        const Run run =
-            tagora(dir.path(), {u"labels"_s, Sample, u"--cards"_s, u"3,1,1,5-9"_s, u"--start"_s, u"12"_s, u"-o"_s, pdf});
-        QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.out, u"2\n"_s);
-        QList<pdftext::Word> zips;
-        for (const pdftext::Word& word : pdftext::read(pdf).words)
-            if (word.text.startsWith(u"〒"_s))
-                zips << word;
-        std::sort(zips.begin(), zips.end(), [](const auto& a, const auto& b) {
-            return std::tuple(a.page, qRound(a.yMin), a.xMin) < std::tuple(b.page, qRound(b.yMin), b.xMin);
-        });
-        QStringList order;
-        for (const pdftext::Word& word : zips)
-            order << u"%1:%2"_s.arg(word.page).arg(word.text.mid(1));
-        QCOMPARE(order, QStringList({u"1:060-0001"_s, u"2:154-0024"_s, u"2:154-0024"_s, u"2:231-0023"_s,
-                                     u"2:355-0221"_s, u"2:460-0008"_s, u"2:606-0801"_s, u"2:812-0011"_s}));
-    }
-
     void refusesWhatCannotBePrinted_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("message");
-        QTest::newRow("start 0") << QStringList{Sample, u"--start"_s, u"0"_s} << u"start label"_s;
         QTest::newRow("start 13") << QStringList{Sample, u"--start"_s, u"13"_s} << u"start label"_s;
         QTest::newRow("more than 300") << QStringList{Sample, u"--cards"_s,
                                                       QStringList(11, u"1-30"_s).join(u',')}
                                        << u"at most 300"_s;
-        QTest::newRow("missing book") << QStringList{u"/nonexistent/book.dat"_s} << u"book.dat"_s;
-        QTest::newRow("card outside the book") << QStringList{Sample, u"--cards"_s, u"31"_s} << u"31"_s;
     }
 
     void refusesWhatCannotBePrinted() {

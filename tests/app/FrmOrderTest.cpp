@@ -42,17 +42,6 @@ struct OrderFixture : WindowWorld {
 class FrmOrderTest : public QObject {
     Q_OBJECT
 private slots:
-    void moveRewritesTheFile() {
-        OrderFixture f;
-        f.move(1, u"７"_s);
-        QVERIFY2(f.platform.messages.texts().isEmpty(), qPrintable(f.platform.messages.texts().join(u',')));
-        book::CardList expected = bookfiles::numberedCards(8);
-        expected.move(0, 6);
-        QCOMPARE(f.bytes(), *book::formatBook(expected));
-        // The list is read again with the new numbering.
-        QCOMPARE(f.list()->item(0)->text(), u"1  カード2"_s);
-    }
-
     void refusalsLeaveTheFileAlone_data() {
         QTest::addColumn<int>("source"); // 0: no card chosen
         QTest::addColumn<QString>("typed");

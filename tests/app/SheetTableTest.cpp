@@ -23,11 +23,11 @@ private slots:
     void honorificCells_data() {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("0") << u"0"_s << u"様"_s;
+        // Only the six stored digits are looked up; anything else shows as stored.
         QTest::newRow("3 keeps its blank") << u"3"_s << u" 差出"_s;
-        QTest::newRow("5 is empty") << u"5"_s << QString();
-        QTest::newRow("-1 as it stands") << u"-1"_s << u"-1"_s;
         QTest::newRow("6 as it stands") << u"6"_s << u"6"_s;
+        QTest::newRow("2.5 as it stands") << u"2.5"_s << u"2.5"_s;
+        QTest::newRow("empty stays empty") << QString() << QString();
     }
     void honorificCells() {
         QFETCH(QString, stored);

@@ -12,16 +12,14 @@
 
 using namespace Qt::StringLiterals;
 
-// A book on disk (eight numbered cards, or the bytes given, none: no file)
-// and a reordering window over it.
+// A book on disk (eight numbered cards, or the bytes given) and a reordering window over it.
 struct OrderFixture : WindowWorld {
     std::unique_ptr<app::frmOrder> window;
 
     explicit OrderFixture(const QByteArray& content = *book::formatBook(bookfiles::numberedCards(8))) {
         state.BookOpen = true;
         state.BookPath = dir.filePath(u"住所録.dat"_s);
-        if (!content.isEmpty())
-            bookfiles::writeBytes(state.BookPath, content);
+        bookfiles::writeBytes(state.BookPath, content);
         window = std::make_unique<app::frmOrder>(context);
     }
     QListWidget* list() const { return window->findChild<QListWidget*>(u"lstName"_s); }

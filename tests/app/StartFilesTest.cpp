@@ -156,16 +156,6 @@ private slots:
         QCOMPARE(h.settingsLine(), u"\"/books/a.dat\",\"3\",\"R9\"\r\n"_s);
     }
 
-    void failedSaveChangesNothing() {
-        Opened o(2);
-        const QMap<QString, bool> controls = o.screen.view().controls.all();
-        o.h.platform.dialogs.answer(o.h.path(u"gone/copy.dat"_s));
-        o.screen.save(FileCommands::From::Menu);
-        QCOMPARE(o.h.platform.messages.texts(), QStringList{shown(texts::CannotWrite)});
-        QCOMPARE(o.screen.view().controls.all(), controls);
-        QCOMPARE(o.screen.view().Text1, o.file);
-    }
-
     void cancelledMenuSaveKeepsSettingsPath() {
         Opened o(2, FileCommands::From::Menu);
         o.screen.save(FileCommands::From::Menu); // cancelled

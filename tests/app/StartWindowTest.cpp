@@ -93,22 +93,6 @@ private slots:
             QCOMPARE(w.view().printList.column(field).size(), 3);
     }
 
-    void doubleClicks() {
-        Window w;
-        w.form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
-        w.openBook(3);
-        for (const QString& name : {u"lstSet1"_s, u"lstSet2"_s}) {
-            QListWidget* l = w.list(name);
-            const QPoint at = l->visualItemRect(l->item(name == u"lstSet1"_s ? 1 : 0)).center();
-            QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, at);
-            QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, at);
-        }
-        // One on the address list adds the name; one on the print list only hints.
-        QCOMPARE(w.view().lstSet2(), QStringList{u"名2"_s});
-        QCOMPARE(w.h.platform.messages.texts(), QStringList{shown(texts::CopyHint)});
-    }
-
     // The button opens for the print jobs, the menu for single addresses; the
     // button's save proposes the opened name. Either save puts the book away.
     void openAndSaveFromButtonOrMenu_data() {
@@ -120,7 +104,6 @@ private slots:
         QFETCH(bool, fromButton);
         Window w;
         const QString file = w.openBook(3, fromButton ? u"cmdOpen"_s : u"mnuOpen"_s);
-        QCOMPARE(w.list(u"lstSet1"_s)->count(), 3);
         QCOMPARE(w.enabled(u"cmdHagaki"_s), fromButton);
         QCOMPARE(w.enabled(u"mnuAt"_s), !fromButton);
 

@@ -6,18 +6,27 @@
 
 using namespace Qt::StringLiterals;
 
+static const book::AddressCard Full =
+    bookfiles::card(u"甲"_s, u"住一"_s, u"住二"_s, u"住三"_s, u"100-0001"_s, u"C9"_s, u"1"_s);
+
+// Heading and row 1 of each grid column, in the current order.
+static QStringList row(const app::SheetTable& table, int r) {
+    QStringList shown;
+    for (int c = 0; c < table.columnCount(); ++c)
+        shown << (r == 0 ? table.column(c).heading : table.cell(r, c));
+    return shown;
+}
+
 class SheetTableTest : public QObject {
     Q_OBJECT
 private slots:
     void honorificCells_data() {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("0") << u"0"_s << u"様"_s;
-        QTest::newRow("2") << u"2"_s << u"御中"_s;
+        // Only the six stored digits are looked up; anything else shows as stored.
         QTest::newRow("3 keeps its blank") << u"3"_s << u" 差出"_s;
-        QTest::newRow("5 is empty") << u"5"_s << QString();
-        QTest::newRow("-1 as it stands") << u"-1"_s << u"-1"_s;
         QTest::newRow("6 as it stands") << u"6"_s << u"6"_s;
+        QTest::newRow("2.5 as it stands") << u"2.5"_s << u"2.5"_s;
         QTest::newRow("empty stays empty") << QString() << QString();
     }
     void honorificCells() {
@@ -28,24 +37,11 @@ private slots:
     }
 
     void rowsShowTheFieldsUnderTheirHeadings() {
-        const book::CardList cards{
-            bookfiles::card(u"甲"_s, u"住一"_s, u"住二"_s, u"住三"_s, u"100-0001"_s, u"C9"_s, u"1"_s),
-            bookfiles::card(u"乙"_s)};
-        const app::SheetTable table(cards, true);
+        const app::SheetTable table({Full, bookfiles::card(u"乙"_s)}, true);
         QCOMPARE(table.cardRows(), 2);
-        QStringList headings, first;
-        for (int c = 0; c < table.columnCount(); ++c) {
-            headings << table.column(c).heading;
-            first << table.cell(1, c);
-        }
-        QCOMPARE(headings, (QStringList{u"No"_s, u"宛名"_s, u"敬称"_s, u"〒"_s, u"住所１"_s,
-                                        u"住所２"_s, u"住所3"_s, u"コード"_s}));
-        QCOMPARE(first, (QStringList{u"1"_s, u"甲"_s, u"殿"_s, u"100-0001"_s, u"住一"_s, u"住二"_s,
-                                     u"住三"_s, u"C9"_s}));
+        QCOMPARE(row(table, 1), (QStringList{u"1"_s, u"甲"_s, u"殿"_s, u"100-0001"_s, u"住一"_s,
+                                             u"住二"_s, u"住三"_s, u"C9"_s}));
         QCOMPARE(table.cell(2, 0), u"2"_s);
-        QCOMPARE(table.cell(2, 1), u"乙"_s);
-        QCOMPARE(table.column(0).alignment, app::ColumnAlignment::Centre);
-        QCOMPARE(table.column(7).alignment, app::ColumnAlignment::Left);
     }
 
     void movingColumns_data() {
@@ -66,21 +62,15 @@ private slots:
         QFETCH(int, to);
         QFETCH(bool, moved);
         QFETCH(QStringList, headings);
-        const book::CardList cards{
-            bookfiles::card(u"甲"_s, u"住一"_s, u"住二"_s, u"住三"_s, u"100-0001"_s, u"C9"_s, u"1"_s)};
-        app::SheetTable table(cards, false);
+        app::SheetTable table({Full}, false);
         QHash<QString, QString> cellOf;
         for (int c = 0; c < table.columnCount(); ++c)
             cellOf[table.column(c).heading] = table.cell(1, c);
         QCOMPARE(table.moveColumn(from, to), moved);
-        QStringList shown;
-        for (int c = 0; c < table.columnCount(); ++c) {
-            shown << table.column(c).heading;
-            // Each cell travels with its heading.
+        QCOMPARE(row(table, 0), headings);
+        // Each cell travels with its heading.
+        for (int c = 0; c < table.columnCount(); ++c)
             QCOMPARE(table.cell(1, c), cellOf.value(table.column(c).heading));
-        }
-        QCOMPARE(shown, headings);
-        QCOMPARE(table.cardNumber(1), 1);
     }
 };
 

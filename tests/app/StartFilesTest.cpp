@@ -13,20 +13,13 @@ namespace texts = app::starttexts;
 
 namespace {
 
-// n lines of the old layout: name, address1, address2, postal code, code, honorific.
-QByteArray oldLayout(int n) {
+// n book lines in the old layout (no address 3) or, as converted, in the current one.
+QByteArray bookLines(int n, bool old) {
     QString lines;
     for (int i = 1; i <= n; ++i)
-        lines += u"\"旧%1\",\"住所%1\",\"番地%1\",\"100-%1\",\"C%1\",\"%2\"\r\n"_s.arg(i).arg(i % 6);
+        lines += u"\"旧%1\",\"住所%1\",\"番地%1\",%2\"100-%1\",\"C%1\",\"%3\"\r\n"_s.arg(i).arg(
+            old ? QString() : u"\"\","_s, QString::number(i % 6));
     return *book::encodeCp932(lines);
-}
-
-book::CardList converted(int n) {
-    book::CardList cards;
-    for (int i = 1; i <= n; ++i)
-        cards.append({u"旧%1"_s.arg(i), u"住所%1"_s.arg(i), u"番地%1"_s.arg(i), {}, u"100-%1"_s.arg(i),
-                      u"C%1"_s.arg(i), QString::number(i % 6)});
-    return cards;
 }
 
 // A loaded start screen that opened a book of n cards, by default with its button.
@@ -46,196 +39,130 @@ struct Opened {
 
 class StartFilesTest : public QObject {
     Q_OBJECT
-
 private slots:
-    void oldBookIsConvertedOnOpen_data();
-    void oldBookIsConvertedOnOpen();
-    void unreadableFileKeepsPreviousBook_data();
-    void unreadableFileKeepsPreviousBook();
-    void cancelledOpenKeepsPreviousBook();
-    void newBookWritesBackThenOpensEditor();
-    void newBookStopsWhenWriteBackFails();
-    void returnReloadsBook_data();
-    void returnReloadsBook();
-    void returnWithoutBookKeepsSettings();
-    void failedSaveChangesNothing();
-    void cancelledMenuSaveKeepsSettingsPath();
-};
-
-void StartFilesTest::oldBookIsConvertedOnOpen_data() {
-    QTest::addColumn<int>("cards");
-    QTest::newRow("empty file") << 0;
-    QTest::newRow("five old cards, 30 fields") << 5;
-    // 42 fields would read as six current cards without the line check.
-    QTest::newRow("seven old cards, 42 fields") << 7;
-}
-
-void StartFilesTest::oldBookIsConvertedOnOpen() {
-    QFETCH(int, cards);
-    StartHarness h;
-    const QString file = h.path(u"old.dat"_s);
-    StartHarness::putBytes(file, oldLayout(cards));
-    StartScreen screen(h.context);
-    screen.load();
-    h.open(screen, file);
-
-    QCOMPARE(h.platform.messages.texts(), QStringList{shown(texts::Converting)});
-    QCOMPARE(StartHarness::bytes(file), *book::formatBook(converted(cards)));
-    QCOMPARE(screen.view().lstSet1().size(), cards);
-    QCOMPARE(screen.view().lstAdd3(), QStringList(cards, QString()));
-    QCOMPARE(h.state.CardTable, converted(cards));
-    QVERIFY(h.state.BookOpen);
-    QCOMPARE(h.state.BookPath, file);
-    QCOMPARE(screen.view().Text1, file);
-    QCOMPARE(screen.view().Text2, u"3"_s);
-    QCOMPARE(screen.view().nameSelection, cards ? QList<int>{0} : QList<int>());
-    QVERIFY(screen.view().controls.isEnabled(u"cmdCard"_s));
-    QVERIFY(!screen.view().controls.isEnabled(u"cmdAt"_s));
-}
-
-void StartFilesTest::unreadableFileKeepsPreviousBook_data() {
-    QTest::addColumn<QByteArray>("content"); // "<missing>": no file at all
-    QTest::addColumn<QString>("message");
-    const QByteArray tooMany = *book::formatBook(StartHarness::cards(300)) +
-                               *book::encodeCp932(u"\"名301\",\"\",\"\",\"\",\"\",\"\",\"0\"\r\n"_s);
-    QTest::newRow("301 cards") << tooMany << shown(texts::BookTooLarge);
-    QTest::newRow("not code page 932") << QByteArray("\"\x81\x7f\",\"\",\"\",\"\",\"\",\"\",\"0\"\r\n")
-                                       << shown(texts::CannotRead);
-    QTest::newRow("cut short") << QByteArray("\"a\",\"b\",\"c\",\"d\",\"e\",\"f\",\"0\"\r\n\"g\",\"h\"\r\n")
-                               << shown(texts::CannotRead);
-    QTest::newRow("missing") << QByteArray("<missing>") << shown(texts::CannotRead);
-}
-
-void StartFilesTest::unreadableFileKeepsPreviousBook() {
-    QFETCH(QByteArray, content);
-    QFETCH(QString, message);
-    Opened o(3);
-    const QString bad = o.h.path(u"bad.dat"_s);
-    if (content != "<missing>")
-        StartHarness::putBytes(bad, content);
-    o.h.open(o.screen, bad);
-
-    QCOMPARE(o.h.platform.messages.texts(), QStringList{message});
-    QCOMPARE(StartHarness::bytes(bad), content);
-    QCOMPARE(o.h.state.BookPath, o.file);
-    QCOMPARE(o.h.state.SaveName, o.file);
-    QCOMPARE(o.h.state.CardTable, StartHarness::cards(3));
-    QCOMPARE(o.screen.view().lstSet1().size(), 3);
-    QCOMPARE(o.screen.view().Text1, o.file);
-    // Nothing writes the partly read cards over the file afterwards.
-    o.screen.newBook();
-    QCOMPARE(StartHarness::bytes(bad), content);
-    QCOMPARE(StartHarness::bytes(o.file), *book::formatBook(StartHarness::cards(3)));
-}
-
-void StartFilesTest::cancelledOpenKeepsPreviousBook() {
-    Opened o(4);
-    o.screen.setNameSelection({1, 3}, 3);
-    o.screen.addSelected();
-    const QMap<QString, bool> controls = o.screen.view().controls.all();
-
-    o.screen.open(FileCommands::From::Menu); // the dialog is cancelled
-    QCOMPARE(o.screen.view().lstSet1().size(), 4);
-    QCOMPARE(o.screen.view().lstSet2(), (QStringList{u"名2"_s, u"名4"_s}));
-    QCOMPARE(o.screen.view().lblCount, u"2"_s);
-    QCOMPARE(o.screen.view().controls.all(), controls);
-    QVERIFY(o.h.platform.messages.texts().isEmpty());
-}
-
-void StartFilesTest::newBookWritesBackThenOpensEditor() {
-    Opened o(2);
-    o.h.state.CardTable[1].name = u"変更"_s;
-    const book::CardList expected = o.h.state.CardTable;
-
-    o.screen.newBook();
-    QCOMPARE(StartHarness::bytes(o.file), *book::formatBook(expected));
-    QCOMPARE(o.h.navigator.calls(), QStringList{u"editor 0"_s});
-    QCOMPARE(o.h.state.Reentry, 1);
-    QVERIFY(!o.h.state.BookOpen);
-    QVERIFY(!o.h.state.ExistingBook);
-    QVERIFY(o.h.state.CardTable.isEmpty());
-    // The editor finds a new book in the settings.
-    QCOMPARE(o.h.settingsLine(), u"\"%1\",\"2\",\"\"\r\n"_s.arg(o.file));
-}
-
-void StartFilesTest::newBookStopsWhenWriteBackFails() {
-    StartHarness h;
-    StartScreen screen(h.context);
-    screen.load();
-    h.state.BookOpen = true;
-    h.state.BookPath = h.path(u"gone/book.dat"_s);
-    h.state.CardTable = StartHarness::cards(2);
-
-    screen.newBook();
-    QCOMPARE(h.platform.messages.texts(), QStringList{shown(texts::CannotWrite)});
-    QVERIFY(h.navigator.calls().isEmpty());
-    QVERIFY(h.state.BookOpen);
-    QCOMPARE(h.state.CardTable, StartHarness::cards(2));
-    QCOMPARE(h.state.Reentry, 0);
-}
-
-void StartFilesTest::returnReloadsBook_data() {
-    QTest::addColumn<bool>("removed");
-    QTest::newRow("file still there") << false;
-    QTest::newRow("file removed meanwhile") << true;
-}
-
-void StartFilesTest::returnReloadsBook() {
-    QFETCH(bool, removed);
-    StartHarness h;
-    const QString file = h.writeBook(u"book.dat"_s, 3);
-    if (removed)
-        QFile::remove(file);
-    h.state.Reentry = 1;
-    h.state.BookOpen = true;
-    h.state.BookPath = file;
-    h.state.CardTable = StartHarness::cards(5); // stale: the file is what counts
-    StartScreen screen(h.context);
-    screen.load();
-
-    QCOMPARE(h.state.Reentry, 0);
-    QCOMPARE(screen.view().lblCount, u"0"_s);
-    QCOMPARE(screen.view().lstSet1().size(), removed ? 0 : 3);
-    QCOMPARE(h.state.BookOpen, !removed);
-    QCOMPARE(screen.view().controls.isEnabled(u"cmdCard"_s), !removed);
-    QCOMPARE(screen.view().controls.isEnabled(u"cmdAt"_s), removed);
-    QCOMPARE(h.platform.messages.texts(),
-             removed ? QStringList{shown(texts::CannotRead)} : QStringList());
-}
-
-void StartFilesTest::returnWithoutBookKeepsSettings() {
-    StartHarness h;
-    StartHarness::putBytes(h.settingsPath(), "\"/books/a.dat\",\"3\",\"R9\"\r\n");
-    {
-        StartScreen first(h.context);
-        first.load();
-        first.single(FileCommands::From::Menu);
+    void oldBookIsConvertedOnOpen_data() {
+        QTest::addColumn<int>("cards");
+        QTest::newRow("empty file") << 0;
+        // 42 fields would read as six current cards without the line check.
+        QTest::newRow("seven old cards, 42 fields") << 7;
     }
-    StartScreen back(h.context);
-    back.load();
-    back.exit();
-    QCOMPARE(h.settingsLine(), u"\"/books/a.dat\",\"3\",\"R9\"\r\n"_s);
-}
 
-void StartFilesTest::failedSaveChangesNothing() {
-    Opened o(2);
-    const QMap<QString, bool> controls = o.screen.view().controls.all();
-    o.h.platform.dialogs.answer(o.h.path(u"gone/copy.dat"_s));
-    o.screen.save(FileCommands::From::Menu);
-    QCOMPARE(o.h.platform.messages.texts(), QStringList{shown(texts::CannotWrite)});
-    QCOMPARE(o.screen.view().lstSet1().size(), 2);
-    QCOMPARE(o.screen.view().controls.all(), controls);
-    QCOMPARE(o.screen.view().Text1, o.file);
-}
+    void oldBookIsConvertedOnOpen() {
+        QFETCH(int, cards);
+        StartHarness h;
+        const QString file = h.path(u"old.dat"_s);
+        writeBytes(file, bookLines(cards, true));
+        StartScreen screen(h.context);
+        screen.load();
+        h.open(screen, file);
 
-void StartFilesTest::cancelledMenuSaveKeepsSettingsPath() {
-    Opened o(2, FileCommands::From::Menu);
-    o.screen.save(FileCommands::From::Menu); // cancelled
-    QVERIFY(o.h.platform.messages.texts().isEmpty());
-    QCOMPARE(o.screen.view().lstSet1().size(), 2);
-    o.screen.exit();
-    QCOMPARE(o.h.settingsLine(), u"\"%1\",\"3\",\"\"\r\n"_s.arg(o.file));
-}
+        QCOMPARE(h.platform.messages.texts(), QStringList{shown(texts::Converting)});
+        QCOMPARE(readBytes(file), bookLines(cards, false));
+        QCOMPARE(*book::formatBook(h.state.CardTable), bookLines(cards, false));
+        QCOMPARE(screen.view().lstSet1().size(), cards);
+    }
+
+    void unreadableFileKeepsPreviousBook_data() {
+        QTest::addColumn<QByteArray>("content"); // "<missing>": no file at all
+        QTest::addColumn<QString>("message");
+        const QByteArray tooMany = *book::formatBook(StartHarness::cards(300)) +
+                                   *book::encodeCp932(u"\"名301\",\"\",\"\",\"\",\"\",\"\",\"0\"\r\n"_s);
+        QTest::newRow("301 cards") << tooMany << shown(texts::BookTooLarge);
+        QTest::newRow("not code page 932") << QByteArray("\"\x81\x7f\",\"\",\"\",\"\",\"\",\"\",\"0\"\r\n")
+                                           << shown(texts::CannotRead);
+        QTest::newRow("cut short") << QByteArray("\"a\",\"b\",\"c\",\"d\",\"e\",\"f\",\"0\"\r\n\"g\",\"h\"\r\n")
+                                   << shown(texts::CannotRead);
+        QTest::newRow("missing") << QByteArray("<missing>") << shown(texts::CannotRead);
+    }
+
+    void unreadableFileKeepsPreviousBook() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, message);
+        Opened o(3);
+        const QString bad = o.h.path(u"bad.dat"_s);
+        if (content != "<missing>")
+            writeBytes(bad, content);
+        o.h.open(o.screen, bad);
+
+        QCOMPARE(o.h.platform.messages.texts(), QStringList{message});
+        QCOMPARE(readBytes(bad), content);
+        QCOMPARE(o.h.state.BookPath, o.file);
+        QCOMPARE(o.h.state.CardTable, StartHarness::cards(3));
+        QCOMPARE(o.screen.view().lstSet1().size(), 3);
+        // Nothing writes the partly read cards over the file afterwards.
+        o.screen.newBook();
+        QCOMPARE(readBytes(bad), content);
+        QCOMPARE(readBytes(o.file), *book::formatBook(StartHarness::cards(3)));
+    }
+
+    void newBookWritesBackThenOpensEditor() {
+        Opened o(2);
+        o.h.state.CardTable[1].name = u"変更"_s;
+        const book::CardList expected = o.h.state.CardTable;
+
+        o.screen.newBook();
+        QCOMPARE(readBytes(o.file), *book::formatBook(expected));
+        QCOMPARE(o.h.navigator.calls(), QStringList{u"editor 0"_s});
+        QVERIFY(!o.h.state.ExistingBook);
+        // The editor finds a new book in the settings.
+        QCOMPARE(o.h.settingsLine(), u"\"%1\",\"2\",\"\"\r\n"_s.arg(o.file));
+    }
+
+    void newBookStopsWhenWriteBackFails() {
+        Opened o(2);
+        o.h.state.BookPath = o.h.path(u"gone/book.dat"_s);
+        o.screen.newBook();
+        QCOMPARE(o.h.platform.messages.texts(), QStringList{shown(texts::CannotWrite)});
+        QVERIFY(o.h.navigator.calls().isEmpty());
+        QCOMPARE(o.h.state.CardTable, StartHarness::cards(2));
+    }
+
+    void returnReloadsBook_data() {
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("file still there") << false;
+        QTest::newRow("file removed meanwhile") << true;
+    }
+
+    void returnReloadsBook() {
+        QFETCH(bool, removed);
+        StartHarness h;
+        const QString file = h.writeBook(u"book.dat"_s, 3);
+        if (removed)
+            QFile::remove(file);
+        h.state.Reentry = 1;
+        h.state.BookOpen = true;
+        h.state.BookPath = file;
+        h.state.CardTable = StartHarness::cards(5); // stale: the file is what counts
+        StartScreen screen(h.context);
+        screen.load();
+
+        QCOMPARE(screen.view().lstSet1().size(), removed ? 0 : 3);
+        QCOMPARE(screen.view().controls.isEnabled(u"cmdCard"_s), !removed);
+        QCOMPARE(h.platform.messages.texts(),
+                 removed ? QStringList{shown(texts::CannotRead)} : QStringList());
+    }
+
+    void returnWithoutBookKeepsSettings() {
+        StartHarness h;
+        writeBytes(h.settingsPath(), "\"/books/a.dat\",\"3\",\"R9\"\r\n");
+        {
+            StartScreen first(h.context);
+            first.load();
+            first.single(FileCommands::From::Menu);
+        }
+        StartScreen back(h.context);
+        back.load();
+        back.exit();
+        QCOMPARE(h.settingsLine(), u"\"/books/a.dat\",\"3\",\"R9\"\r\n"_s);
+    }
+
+    void cancelledMenuSaveKeepsSettingsPath() {
+        Opened o(2, FileCommands::From::Menu);
+        o.screen.save(FileCommands::From::Menu); // cancelled
+        o.screen.exit();
+        QCOMPARE(o.h.settingsLine(), u"\"%1\",\"3\",\"\"\r\n"_s.arg(o.file));
+    }
+};
 
 QTEST_GUILESS_MAIN(StartFilesTest)
 #include "StartFilesTest.moc"

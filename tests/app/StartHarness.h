@@ -3,10 +3,11 @@
 #include "app/FileCommands.h"
 #include "app/StartScreen.h"
 #include "book/AddressFile.h"
-#include "book/Cp932.h"
+#include "book/BookFiles.h"
 #include "support/WindowWorld.h"
 
-#include <QFile>
+using bookfiles::readBytes;
+using bookfiles::writeBytes;
 
 // A message of app/StartTexts.h as the user sees it.
 inline QString shown(const char16_t* message) {
@@ -41,22 +42,11 @@ struct StartHarness : WindowWorld {
         return list;
     }
 
-    static QByteArray bytes(const QString& file) {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
-
-    static void putBytes(const QString& file, const QByteArray& data) {
-        QFile f(file);
-        if (f.open(QIODevice::WriteOnly))
-            f.write(data);
-    }
-
     QString settingsPath() const { return path(QStringLiteral("Tagora.ini")); }
 
-    // The settings line as text, or "<missing>".
+    // The settings line as text, "<missing>" or "<not code page 932>".
     QString settingsLine() const {
-        const QByteArray raw = bytes(settingsPath());
+        const QByteArray raw = readBytes(settingsPath());
         if (raw == "<missing>")
             return QStringLiteral("<missing>");
         return book::decodeCp932(raw).value_or(QStringLiteral("<not code page 932>"));

@@ -29,41 +29,33 @@ class AddressFileTest : public QObject {
   private slots:
     void init() { m_dir = std::make_unique<QTemporaryDir>(); }
 
+    // Two cards pin the bytes; then each awkward text in each of the seven
+    // positions reads back unchanged and writes back the same bytes.
     void roundTripKeepsEveryField() {
-        // Each awkward text in each of the seven positions, between ordinary cards.
-        const QStringList texts{QString(), u"東京都中央区銀座４－５－６, 銀座ビル,,"_s,
-                                u"～①㈱髙ｶﾞ№"_s, u"  　先頭と末尾の空白　 \t"_s};
-        CardList cards{card(u"前"_s)};
-        for (const QString& text : texts) {
+        CardList cards{
+            card(u"山田　花子"_s, u"東京都千代田区"_s, {}, {}, u"100-0013"_s, {}, u"0"_s),
+            card(u"㈱髙橋"_s, u"大阪府"_s, u"梅田,２"_s, u"ビル"_s, u"530-0001"_s, u"取引先"_s,
+                 u"2"_s)};
+        const QByteArray start = cp932(
+            u"\"山田　花子\",\"東京都千代田区\",\"\",\"\",\"100-0013\",\"\",\"0\"\r\n"
+            u"\"㈱髙橋\",\"大阪府\",\"梅田,２\",\"ビル\",\"530-0001\",\"取引先\",\"2\"\r\n"_s);
+        for (const QString& text : {QString(), u"銀座４－５－６, 銀座ビル,,"_s, u"～①㈱髙ｶﾞ№"_s,
+                                    u"  　先頭と末尾の空白　 \t"_s}) {
             for (int field = 1; field <= AddressCard::FieldCount; ++field) {
                 AddressCard c = card(u"名前"_s, u"住所"_s, u"二"_s, u"三"_s, u"100-0013"_s, u"C"_s);
                 c.field(field) = text;
                 cards.append(c);
             }
         }
-        cards.append(card(u"後"_s));
         const QString file = path(u"book.dat"_s);
         QVERIFY(book::writeBook(file, cards).ok());
         const QByteArray first = readBytes(file);
+        QVERIFY(first.startsWith(start));
         const book::LoadResult loaded = book::loadBook(file);
         QVERIFY2(loaded.ok(), qPrintable(loaded.error.describe()));
         QCOMPARE(loaded.cards, cards);
         QVERIFY(book::writeBook(file, loaded.cards).ok());
         QCOMPARE(readBytes(file), first);
-    }
-
-    void writesExactBytes() {
-        const CardList cards{
-            card(u"山田　花子"_s, u"東京都千代田区"_s, {}, {}, u"100-0013"_s, {}, u"0"_s),
-            card(u"㈱髙橋"_s, u"大阪府"_s, u"梅田,２"_s, u"ビル"_s, u"530-0001"_s, u"取引先"_s,
-                 u"2"_s),
-        };
-        const QByteArray expected = cp932(
-            u"\"山田　花子\",\"東京都千代田区\",\"\",\"\",\"100-0013\",\"\",\"0\"\r\n"
-            u"\"㈱髙橋\",\"大阪府\",\"梅田,２\",\"ビル\",\"530-0001\",\"取引先\",\"2\"\r\n"_s);
-        const QString file = path(u"book.dat"_s);
-        QVERIFY(book::writeBook(file, cards).ok());
-        QCOMPARE(readBytes(file), expected);
         // An empty book replaces the old contents with nothing at all.
         QVERIFY(book::writeBook(file, {}).ok());
         QCOMPARE(readBytes(file), QByteArray());

@@ -14,8 +14,7 @@ class Cp932Test : public QObject {
         // The Microsoft table: ～ is 0x8160 (plain Shift_JIS would give 〜), the
         // NEC and IBM extensions hold ①, ㈱ and 髙; backslash stays a backslash.
         QTest::newRow("wave dash") << u"～"_s << QByteArray("\x81\x60");
-        QTest::newRow("NEC row 13") << u"①㈱"_s << QByteArray("\x87\x40\x87\x8a");
-        QTest::newRow("IBM taka ladder") << u"髙"_s << QByteArray("\xfb\xfc");
+        QTest::newRow("NEC and IBM") << u"①㈱髙"_s << QByteArray("\x87\x40\x87\x8a\xfb\xfc");
         QTest::newRow("half-width ga") << u"ｶﾞ"_s << QByteArray("\xb6\xde");
         QTest::newRow("ascii path")
             << u"C:\\住所\\a~b.dat"_s << QByteArray("C:\\\x8f\x5a\x8f\x8a\\a~b.dat");
@@ -52,28 +51,25 @@ class Cp932Test : public QObject {
 
     void rejectsBadBytes_data() {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("offset");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("unassigned pair") << QByteArray("ab\x85\x40") << 2
-                                         << u"invalid byte sequence 0x85 0x40 at byte offset 2"_s;
-        QTest::newRow("bad trail byte") << QByteArray("\x82\xa0\x82\x20") << 2
+        QTest::newRow("unassigned pair")
+            << QByteArray("ab\x85\x40") << u"invalid byte sequence 0x85 0x40 at byte offset 2"_s;
+        QTest::newRow("bad trail byte") << QByteArray("\x82\xa0\x82\x20")
                                         << u"invalid byte sequence 0x82 0x20 at byte offset 2"_s;
         QTest::newRow("undefined single byte")
-            << QByteArray("abc\xff") << 3 << u"invalid byte sequence 0xFF at byte offset 3"_s;
+            << QByteArray("abc\xff") << u"invalid byte sequence 0xFF at byte offset 3"_s;
         QTest::newRow("lead byte cut off")
-            << QByteArray("abc\x82") << 3
+            << QByteArray("abc\x82")
             << u"lead byte 0x82 at byte offset 3 is cut off by the end of the data"_s;
-        QTest::newRow("NUL") << QByteArray("a\"b\0c", 5) << 3 << u"NUL byte at byte offset 3"_s;
+        QTest::newRow("NUL") << QByteArray("a\"b\0c", 5) << u"NUL byte at byte offset 3"_s;
     }
 
     void rejectsBadBytes() {
         QFETCH(QByteArray, bytes);
-        QFETCH(int, offset);
         QFETCH(QString, reason);
         book::DecodeError error;
         QCOMPARE(book::decodeCp932(bytes, &error), std::nullopt);
         QCOMPARE(error.reason, reason);
-        QCOMPARE(error.offset, offset);
     }
 };
 

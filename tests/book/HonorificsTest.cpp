@@ -1,5 +1,4 @@
 #include "book/Honorifics.h"
-#include "book/LenientNumber.h"
 
 #include <QTest>
 
@@ -13,7 +12,6 @@ class HonorificsTest : public QObject {
     void storedIndexGivesItsText_data() {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("text");
-        QTest::newRow("0") << u"0"_s << u"様"_s;
         QTest::newRow("3 keeps its space") << u"3"_s << u" 差出"_s;
         QTest::newRow("empty reads as 0") << QString() << u"様"_s;
         QTest::newRow("-1 is none") << u"-1"_s << QString();
@@ -28,11 +26,6 @@ class HonorificsTest : public QObject {
         QFETCH(QString, stored);
         QFETCH(QString, text);
         QCOMPARE(book::honorificText(stored), text);
-    }
-
-    void lenientNumbers() {
-        QCOMPARE(book::leadingNumber(u"-3.5mm"_s), -3.5);
-        QCOMPARE(book::leadingNumber(u"-"_s), 0.0);
     }
 };
 

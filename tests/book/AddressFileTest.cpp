@@ -181,12 +181,6 @@ class AddressFileTest : public QObject {
     }
 
     void failedSaveLeavesOldBytes() {
-        // Permissions do not stop root, so the target's folder is a plain file.
-        QVERIFY(writeBytes(path(u"notafolder"_s), "x"));
-        const QString inFile = path(u"notafolder/book.dat"_s);
-        const book::WriteResult created = book::writeBook(inFile, numberedCards(2));
-        QCOMPARE(int(created.error.kind), int(WriteError::Io));
-        QVERIFY(created.error.describe().startsWith(inFile + u": cannot be created"_s));
 #ifdef Q_OS_UNIX
         // A file-size limit makes the disk fail half-way through the save, even for root.
         const QString file = path(u"book.dat"_s);
@@ -206,7 +200,9 @@ class AddressFileTest : public QObject {
         QCOMPARE(written.error.describe(),
                  file + u": cannot be written: "_s + qt_error_string(EFBIG));
         QCOMPARE(readBytes(file), before);
-        QCOMPARE(files(), (QStringList{u"book.dat"_s, u"notafolder"_s}));
+        QCOMPARE(files(), QStringList{u"book.dat"_s});
+#else
+        QSKIP("needs a file-size limit");
 #endif
     }
 };

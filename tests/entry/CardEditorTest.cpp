@@ -34,7 +34,7 @@ void press(CardEditor& editor, const QString& caption) {
     static const QHash<QString, void (CardEditor::*)()> commands{
         {u"≪"_s, &CardEditor::firstCard}, {u"＜"_s, &CardEditor::previousCard},
         {u"＞"_s, &CardEditor::nextCard},  {u"≫"_s, &CardEditor::lastCard},
-        {u"∥"_s, &CardEditor::newCard},    {u"一覧表示"_s, &CardEditor::showList}};
+        {u"∥"_s, &CardEditor::newCard}};
     (editor.*commands.value(caption))();
 }
 
@@ -47,8 +47,7 @@ class CardEditorTest : public QObject {
     std::unique_ptr<CardEditor> m_editor;
 
     CardEditor& openEditor() {
-        m_editor = std::make_unique<CardEditor>(m_h->context);
-        m_editor->open();
+        (m_editor = std::make_unique<CardEditor>(m_h->context))->open();
         return *m_editor;
     }
     // An editor on a book of `count` cards opened from a file (settings state "3").
@@ -94,10 +93,8 @@ private slots:
         QTest::newRow("new, ≪ discarded") << true << u"≪"_s << Answer::Yes << u"1/3"_s << false;
         QTest::newRow("new, ≫ kept") << true << u"≫"_s << Answer::No << u"4/新規"_s << true;
         QTest::newRow("new, ＞ refused") << true << u"＞"_s << Answer::Yes << u"4/新規"_s << true;
-        QTest::newRow("new, 一覧表示 refused") << true << u"一覧表示"_s << Answer::Yes << u"4/新規"_s << true;
         QTest::newRow("changed, ＞ yes") << false << u"＞"_s << Answer::Yes << u"3/3"_s << true;
         QTest::newRow("changed, ＜ no") << false << u"＜"_s << Answer::No << u"1/3"_s << false;
-        QTest::newRow("changed, ∥ yes") << false << u"∥"_s << Answer::Yes << u"4/新規"_s << true;
     }
 
     void leavingAnEditedCard() {
@@ -135,7 +132,6 @@ private slots:
         QTest::addColumn<bool>("warns");
         QTest::newRow("name 13") << Field::Name << 13 << false;
         QTest::newRow("name 14") << Field::Name << 14 << true;
-        QTest::newRow("building 23") << Field::Address3 << 23 << true;
     }
 
     // Over the limit the text is kept with a warning, at every further change.
@@ -277,24 +273,15 @@ private slots:
         QCOMPARE(editor.cards().first().name, u"変更"_s);
     }
 
-    void unreadableBookIsNotOpened_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("cut in the middle of a card") << QByteArray("\"a\",\"b\",\"c\"\r\n");
-        QTest::newRow("old six-field layout")
-            << QByteArray("\"a\",\"b\",\"c\",\"d\",\"e\",\"0\"\r\n").repeated(7);
-        QTest::newRow("301 cards")
-            << QByteArray("\"n\",\"\",\"\",\"\",\"\",\"\",\"0\"\r\n").repeated(book::BookCapacity + 1);
-    }
-
+    // A book that does not read (here the old six-field layout) is left as it is.
     void unreadableBookIsNotOpened() {
-        QFETCH(QByteArray, bytes);
+        const QByteArray bytes = QByteArray("\"a\",\"b\",\"c\",\"d\",\"e\",\"0\"\r\n").repeated(7);
         QFile file(m_h->bookPath());
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         file.close();
         m_h->state.BookOpen = true;
-        m_h->state.BookPath = m_h->bookPath();
-        m_editor = std::make_unique<CardEditor>(m_h->context);
-        QVERIFY(!m_editor->open());
+        m_h->state.BookPath = file.fileName();
+        QVERIFY(!CardEditor(m_h->context).open());
         QCOMPARE(m_h->messages(), QStringList{u"住所録ファイルを読み込めません。"_s});
         QCOMPARE(m_h->navigator.calls(), QStringList{u"start"_s});
         QVERIFY(file.open(QIODevice::ReadOnly));

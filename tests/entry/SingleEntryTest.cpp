@@ -19,29 +19,17 @@ private slots:
         m_entry = std::make_unique<entry::SingleEntry>(m_h->context);
     }
 
-    void handsOverTheTypedAddress_data() {
-        QTest::addColumn<bool>("labels");
-        QTest::addColumn<int>("honorific");
-        QTest::addColumn<QString>("stored");
-        QTest::newRow("labels, no honorific chosen") << true << -2 << u"-1"_s;
-        QTest::newRow("postcards, last entry") << false << 5 << u"5"_s;
-    }
-
+    // No honorific chosen is stored as -1; a name over the card editor's limit
+    // goes through, this form has none.
     void handsOverTheTypedAddress() {
-        QFETCH(bool, labels);
-        QFETCH(int, honorific);
-        QFETCH(QString, stored);
-        // A name over the card editor's limit: this form has none.
         const book::AddressCard typed{QString(40, u'名'), u"東京都港区"_s, u"芝公園4-2-8"_s,
-                                      u"タワー10階"_s, u"105-0011"_s, u"X1"_s, stored};
+                                      u"タワー10階"_s, u"105-0011"_s, u"X1"_s, u"-1"_s};
         for (int field = int(Field::Name); field <= int(Field::Code); ++field)
             m_entry->setFieldText(Field(field), typed.field(field));
         m_entry->setNewAddress(u"東京都港区芝公園"_s); // not split: not handed over
-        if (honorific >= -1)
-            m_entry->chooseHonorific(honorific);
-        QVERIFY(labels ? m_entry->printLabels() : m_entry->printPostcards());
+        QVERIFY(m_entry->printLabels());
         QVERIFY(!m_h->state.PrintFromList);
-        QCOMPARE(m_h->navigator.calls(), QStringList{labels ? u"labels 1"_s : u"postcards 1"_s});
+        QCOMPARE(m_h->navigator.calls(), QStringList{u"labels 1"_s});
         QCOMPARE(m_h->navigator.entries(), book::CardList{typed});
         // The print screen closes this form: the close box then shows nothing more.
         m_entry->back();

@@ -8,51 +8,26 @@ class LabelLayoutTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void millimetreTextsAreReadLeniently_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("twips");
-        QTest::newRow("half") << u"2.5"_s << 138;
-        QTest::newRow("not a number") << u"abc"_s << 0;
-    }
-
+    // 55 twips a millimetre, rounded; what is not a number is no offset.
     void millimetreTextsAreReadLeniently() {
-        QFETCH(QString, text);
-        QTEST(labels::offsetsFromMillimetres(text, text).xTwips, "twips");
-        QTEST(labels::offsetsFromMillimetres(text, text).yTwips, "twips");
-    }
-
-    void longNamesShiftLeft_data() {
-        QTest::addColumn<QString>("nameLine");
-        QTest::addColumn<int>("shift");
-        QTest::newRow("11") << QString(11, u'山') << 0;
-        QTest::newRow("12") << QString(12, u'山') << 200;
-        QTest::newRow("16") << QString(16, u'山') << 820;
-        // A character outside the basic plane is two UTF-16 units but one character.
-        QTest::newRow("11 with surrogates") << (QString(5, u'山') + u"𠮷𠮷𠮷𠮷𠮷𠮷"_s) << 0;
+        QCOMPARE(labels::offsetsFromMillimetres(u"2.5"_s, u"-2.5"_s).xTwips, 138);
+        QCOMPARE(labels::offsetsFromMillimetres(u"2.5"_s, u"-2.5"_s).yTwips, -138);
+        QCOMPARE(labels::offsetsFromMillimetres(u"abc"_s, u"abc"_s).yTwips, 0);
     }
 
     void longNamesShiftLeft() {
-        QFETCH(QString, nameLine);
-        QTEST(labels::nameShift(nameLine), "shift");
+        QCOMPARE(labels::nameShift(QString(11, u'山')), 0);
+        QCOMPARE(labels::nameShift(QString(12, u'山')), 200);
+        QCOMPARE(labels::nameShift(QString(16, u'山')), 820);
+        // A character outside the basic plane is two UTF-16 units but one character.
+        QCOMPARE(labels::nameShift(QString(5, u'山') + u"𠮷𠮷𠮷𠮷𠮷𠮷"_s), 0);
     }
 
-    void sheetCounts_data() {
-        QTest::addColumn<int>("entries");
-        QTest::addColumn<int>("start");
-        QTest::addColumn<int>("sheets");
-        QTest::newRow("12 from 1") << 12 << 1 << 1;
-        QTest::newRow("13 from 1") << 13 << 1 << 2;
-        QTest::newRow("1 from 12") << 1 << 12 << 1;
-        QTest::newRow("2 from 12") << 2 << 12 << 2;
-        QTest::newRow("14 from 12") << 14 << 12 << 3;
-        QTest::newRow("25 from 1") << 25 << 1 << 3;
-        QTest::newRow("300 from 5") << 300 << 5 << 26;
-    }
-
+    // Entries, start label, sheets.
     void sheetCounts() {
-        QFETCH(int, entries);
-        QFETCH(int, start);
-        QTEST(labels::sheetCount(entries, start), "sheets");
+        const int rows[][3] = {{12, 1, 1}, {13, 1, 2}, {1, 12, 1}, {2, 12, 2}, {300, 5, 26}};
+        for (const auto& row : rows)
+            QCOMPARE(labels::sheetCount(row[0], row[1]), row[2]);
     }
 };
 

@@ -36,13 +36,6 @@ QList<pdftext::Word> digitsOnPage(const pdftext::Document& document, int page) {
 
 const QString Sample = QStringLiteral(TAGORA_SOURCE_DIR "/examples/sample.dat");
 
-// Runs "tagora --home home postcards arguments"; false when it did not finish.
-bool runPostcards(QProcess& tagora, const QString& home, const QStringList& arguments) {
-    tagora.setWorkingDirectory(home);
-    tagora.start(QStringLiteral(TAGORA_EXECUTABLE), QStringList{u"--home"_s, home, u"postcards"_s} + arguments);
-    return tagora.waitForFinished(60000);
-}
-
 } // namespace
 
 class PostcardPdfTest : public QObject {
@@ -70,13 +63,7 @@ private slots:
         QVERIFY(postcard::printPostcards(printer, entries, settings).ok());
 
         const pdftext::Document document = pdftext::read(pdf);
-        QCOMPARE(document.pages, 3);
-        QVERIFY(qAbs(document.pageWidth - 100 * PointsPerMm) < 1.0);
-        QVERIFY(qAbs(document.pageHeight - 148 * PointsPerMm) < 1.0);
-
-        // The printed text is " 1 ": the digit starts one Mincho space right of the box's X in every code face.
-        const double space = digitsOnPage(document, 1).value(0).xMin - toPoints(postcard::ZipBoxXTwips[0]);
-        QVERIFY2(space > 2 && space < 6, qPrintable(QString::number(space)));
+        QCOMPARE(document.pages, 3); // the whole-program test checks the 100 by 148 mm page
         // Every digit lies inside its code box of a real postcard.
         const double top = postcard::CardBoxTopMillimetres * PointsPerMm;
         const double bottom = top + postcard::CardBoxHeightMillimetres * PointsPerMm;
@@ -105,8 +92,9 @@ private slots:
         QVERIFY(labels::writeOffsets(home.filePath(u"Tagora1.opt"_s), {u"1220"_s, u"500"_s, u"0"_s}).ok());
         const QString pdf = home.filePath(u"out.pdf"_s);
         QProcess tagora;
-        QVERIFY(runPostcards(tagora, home.path(),
-                             {Sample, u"--cards"_s, u"3,1"_s, u"--zip-font"_s, u"OCR-B"_s, u"-o"_s, pdf}));
+        tagora.start(QStringLiteral(TAGORA_EXECUTABLE), {u"--home"_s, home.path(), u"postcards"_s, Sample, u"--cards"_s,
+                                                         u"3,1"_s, u"--zip-font"_s, u"OCR-B"_s, u"-o"_s, pdf});
+        QVERIFY(tagora.waitForFinished(60000));
         QCOMPARE(tagora.exitCode(), 0);
         QCOMPARE(tagora.readAllStandardOutput().trimmed(), QByteArray("2"));
         const pdftext::Document document = pdftext::read(pdf);

@@ -56,41 +56,31 @@ class StartWindowTest : public QObject {
 private slots:
     void initTestCase() { platform::registerFontSubstitutions(); }
 
-    void listLimitDisablesLabelPrinting() {
+    // Adding the same rows again up to the 300 limit, then deleting some.
+    void printListKeepsColumnsAlignedUpToItsLimit() {
         Window w;
         w.openBook(300);
+        w.pick(u"lstSet1"_s, {0, 1, 3}, u"cmdAdd"_s);
+        w.press(u"cmdAdd"_s); // the same rows once more
         QList<int> rows;
-        for (int row = 0; row < 299; ++row)
+        for (int row = 0; row < 293; ++row)
             rows << row;
         w.pick(u"lstSet1"_s, rows, u"cmdAdd"_s);
         QVERIFY(w.h.platform.messages.texts().isEmpty());
+        QCOMPARE(w.count(), u"299"_s);
         QVERIFY(w.enabled(u"cmdPrint"_s));
-
         w.pick(u"lstSet1"_s, {299}, u"cmdAdd"_s);
         QCOMPARE(w.h.platform.messages.texts(), QStringList{shown(texts::ListLimit)});
         QCOMPARE(w.count(), u"300"_s);
-        QVERIFY(!w.enabled(u"cmdPrint"_s));
-        QVERIFY(w.enabled(u"cmdHagaki"_s));
+        QVERIFY(!w.enabled(u"cmdPrint"_s) && w.enabled(u"cmdHagaki"_s));
 
-        w.pick(u"lstSet2"_s, {10}, u"cmdDel"_s);
-        QCOMPARE(w.count(), u"299"_s);
-        QVERIFY(w.enabled(u"cmdPrint"_s));
-    }
-
-    void addingAgainThenDeletingKeepsColumnsAligned() {
-        Window w;
-        w.openBook(4);
-        w.pick(u"lstSet1"_s, {0, 1, 3}, u"cmdAdd"_s);
-        w.press(u"cmdAdd"_s); // the same rows once more
-        QCOMPARE(w.count(), u"6"_s);
         w.pick(u"lstSet2"_s, {0, 2, 3}, u"cmdDel"_s);
-
+        QCOMPARE(w.count(), u"297"_s);
+        QVERIFY(w.enabled(u"cmdPrint"_s));
         const book::CardList cards = StartHarness::cards(4);
-        QCOMPARE(w.count(), u"3"_s);
-        QCOMPARE(w.list(u"lstSet2"_s)->count(), 3);
-        QCOMPARE(w.view().printList.cards(), (book::CardList{cards[1], cards[1], cards[3]}));
+        QCOMPARE(w.view().printList.cards().mid(0, 3), (book::CardList{cards[1], cards[1], cards[3]}));
         for (int field = 2; field <= 7; ++field)
-            QCOMPARE(w.view().printList.column(field).size(), 3);
+            QCOMPARE(w.view().printList.column(field).size(), 297);
     }
 
     // The button opens for the print jobs, the menu for single addresses; the
@@ -115,17 +105,14 @@ private slots:
         QVERIFY(asked.overwritePrompt);
         QCOMPARE(readBytes(copy), readBytes(file));
         QCOMPARE(w.list(u"lstSet1"_s)->count(), 0);
-        QVERIFY(!w.enabled(u"cmdCard"_s));
-        QVERIFY(w.enabled(u"cmdAt"_s));
+        QVERIFY(!w.enabled(u"cmdCard"_s) && w.enabled(u"cmdAt"_s));
     }
 
     void handOvers_data() {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("call");
         QTest::newRow("cmdCard") << u"cmdCard"_s << u"editor 0"_s;
-        QTest::newRow("cmdView") << u"cmdView"_s << u"sheet button"_s;
         QTest::newRow("mnuSheet") << u"mnuSheet"_s << u"sheet menu"_s;
-        QTest::newRow("cmdOrder") << u"cmdOrder"_s << u"order"_s;
         QTest::newRow("mnuAt") << u"mnuAt"_s << u"single"_s;
     }
     void handOvers() {

@@ -45,7 +45,6 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("messages");
         QTest::newRow("no card chosen") << 0 << QString() << QStringList{u"指定に誤りがあります。"_s};
-        QTest::newRow("no destination") << 2 << QString() << QStringList{u"移動先が指定されていません"_s};
         // Typing the source is refused at once and the box emptied.
         QTest::newRow("the source") << 3 << u"3"_s
             << QStringList{u"移動元と移動先が同じです！"_s, u"移動先が指定されていません"_s};

@@ -44,11 +44,8 @@ struct StartHarness : WindowWorld {
 
     QString settingsPath() const { return path(QStringLiteral("Tagora.ini")); }
 
-    // The settings line as text, "<missing>" or "<not code page 932>".
+    // The settings line as text ("<missing>" reads as itself), or "<not code page 932>".
     QString settingsLine() const {
-        const QByteArray raw = readBytes(settingsPath());
-        if (raw == "<missing>")
-            return QStringLiteral("<missing>");
-        return book::decodeCp932(raw).value_or(QStringLiteral("<not code page 932>"));
+        return book::decodeCp932(readBytes(settingsPath())).value_or(QStringLiteral("<not code page 932>"));
     }
 };

@@ -144,15 +144,6 @@ private slots:
         QCOMPARE(w.h.settingsLine(), u"\"%1\",\"3\",\"keep,me\"\r\n"_s.arg(file));
         QCOMPARE(w.h.navigator.calls(), QStringList{u"quit"_s});
     }
-
-    void closeBoxAfterSingleFormWritesNothing() {
-        Window w;
-        w.press(u"cmdAt"_s);
-        w.form = std::make_unique<app::frmStart>(w.h.context); // the return
-        w.form->close();
-        QCOMPARE(w.h.settingsLine(), u"<missing>"_s);
-        QCOMPARE(w.h.navigator.calls(), QStringList{u"single"_s});
-    }
 };
 
 QTEST_MAIN(StartWindowTest)

@@ -35,9 +35,8 @@ private slots:
     void checksWhileTyping_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("result");
-        const int accepted = int(app::TypedDestination::Accepted);
-        const int same = int(app::TypedDestination::SameAsSource);
-        const int beyond = int(app::TypedDestination::BeyondList);
+        using enum app::TypedDestination;
+        const int accepted = int(Accepted), same = int(SameAsSource), beyond = int(BeyondList);
         QTest::newRow("the source") << u"3"_s << same;
         QTest::newRow("the last") << u"8"_s << accepted;
         QTest::newRow("one past the last") << u"9"_s << beyond;

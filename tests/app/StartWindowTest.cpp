@@ -27,9 +27,7 @@ struct Window {
     void press(const QString& name) {
         QMetaObject::invokeMethod(control(name), qobject_cast<QAction*>(control(name)) ? "trigger" : "click");
     }
-    QListWidget* list(const QString& name) const { return form->findChild<QListWidget*>(name); }
     QString count() const { return form->findChild<QLabel*>(u"lblCount"_s)->text(); }
-    const app::StartView& view() const { return form->screen().view(); }
 
     // Opens a book of n cards with the given command.
     QString openBook(int n, const QString& command = u"cmdOpen"_s) {
@@ -41,7 +39,7 @@ struct Window {
 
     // Selects rows of a list, then runs command.
     void pick(const QString& listName, const QList<int>& rows, const QString& command) {
-        QListWidget* l = list(listName);
+        auto* l = form->findChild<QListWidget*>(listName);
         l->clearSelection();
         for (int row : rows)
             l->item(row)->setSelected(true);
@@ -78,9 +76,10 @@ private slots:
         QCOMPARE(w.count(), u"297"_s);
         QVERIFY(w.enabled(u"cmdPrint"_s));
         const book::CardList cards = StartHarness::cards(4);
-        QCOMPARE(w.view().printList.cards().mid(0, 3), (book::CardList{cards[1], cards[1], cards[3]}));
+        const auto& list = w.form->screen().view().printList;
+        QCOMPARE(list.cards().mid(0, 3), (book::CardList{cards[1], cards[1], cards[3]}));
         for (int field = 2; field <= 7; ++field)
-            QCOMPARE(w.view().printList.column(field).size(), 297);
+            QCOMPARE(list.column(field).size(), 297);
     }
 
     // The button opens for the print jobs, the menu for single addresses; the
@@ -104,7 +103,7 @@ private slots:
         QCOMPARE(asked.proposedName, fromButton ? file : QString());
         QVERIFY(asked.overwritePrompt);
         QCOMPARE(readBytes(copy), readBytes(file));
-        QCOMPARE(w.list(u"lstSet1"_s)->count(), 0);
+        QCOMPARE(w.form->findChild<QListWidget*>(u"lstSet1"_s)->count(), 0);
         QVERIFY(!w.enabled(u"cmdCard"_s) && w.enabled(u"cmdAt"_s));
     }
 

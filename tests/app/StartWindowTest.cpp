@@ -107,41 +107,31 @@ private slots:
         QVERIFY(!w.enabled(u"cmdCard"_s) && w.enabled(u"cmdAt"_s));
     }
 
-    void handOvers_data() {
-        QTest::addColumn<QString>("command");
+    // A hand-over makes way: the window's close then does not end the program.
+    // Both exits write the settings and keep their last field.
+    void handOversAndExits_data() {
+        QTest::addColumn<QString>("command"); // empty: the close box alone
         QTest::addColumn<QString>("call");
         QTest::newRow("cmdCard") << u"cmdCard"_s << u"editor 0"_s;
         QTest::newRow("mnuSheet") << u"mnuSheet"_s << u"sheet menu"_s;
         QTest::newRow("mnuAt") << u"mnuAt"_s << u"single"_s;
+        QTest::newRow("cmdTexit") << u"cmdTexit"_s << u"quit"_s;
+        QTest::newRow("close box") << QString() << u"quit"_s;
     }
-    void handOvers() {
+    void handOversAndExits() {
         QFETCH(QString, command);
         QFETCH(QString, call);
         Window w;
-        w.openBook(2, u"mnuOpen"_s); // leaves the single-address commands usable
-        w.press(command);
-        // The window makes way: its close does not end the program.
-        w.form->close();
-        QCOMPARE(w.h.navigator.calls(), QStringList{call});
-    }
-
-    void exitPathsWriteSettings_data() {
-        QTest::addColumn<QString>("command"); // empty: the close box
-        QTest::newRow("cmdTexit") << u"cmdTexit"_s;
-        QTest::newRow("close box") << QString();
-    }
-    void exitPathsWriteSettings() {
-        QFETCH(QString, command);
-        Window w;
         writeBytes(w.h.settingsPath(), "\"old.dat\",\"2\",\"keep,me\"\r\n");
         w.form = std::make_unique<app::frmStart>(w.h.context); // reads the settings above
-        const QString file = w.openBook(2);
-        if (command.isEmpty())
-            w.form->close();
-        else
+        const QString file = w.openBook(2, u"mnuOpen"_s); // leaves the single-address commands usable
+        if (!command.isEmpty())
             w.press(command);
-        QCOMPARE(w.h.settingsLine(), u"\"%1\",\"3\",\"keep,me\"\r\n"_s.arg(file));
-        QCOMPARE(w.h.navigator.calls(), QStringList{u"quit"_s});
+        if (command != u"cmdTexit"_s)
+            w.form->close();
+        QCOMPARE(w.h.navigator.calls(), QStringList{call});
+        if (call == u"quit"_s)
+            QCOMPARE(w.h.settingsLine(), u"\"%1\",\"3\",\"keep,me\"\r\n"_s.arg(file));
     }
 };
 

@@ -20,27 +20,18 @@ static QStringList row(const app::SheetTable& table, int r) {
 class SheetTableTest : public QObject {
     Q_OBJECT
 private slots:
-    void honorificCells_data() {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("shown");
-        // Only the six stored digits are looked up; anything else shows as stored.
-        QTest::newRow("3 keeps its blank") << u"3"_s << u" 差出"_s;
-        QTest::newRow("6 as it stands") << u"6"_s << u"6"_s;
-        QTest::newRow("empty stays empty") << QString() << QString();
-    }
-    void honorificCells() {
-        QFETCH(QString, stored);
-        QFETCH(QString, shown);
-        const book::CardList cards{bookfiles::card(u"佐藤"_s, {}, {}, {}, {}, {}, stored)};
-        QCOMPARE(app::SheetTable(cards, false).cell(1, 2), shown);
-    }
-
+    // Only the six stored honorific digits are looked up; anything else shows as stored.
     void rowsShowTheFieldsUnderTheirHeadings() {
-        const app::SheetTable table({Full, bookfiles::card(u"乙"_s)}, true);
-        QCOMPARE(table.cardRows(), 2);
+        const auto withHonorific = [](const QString& honorific) {
+            return bookfiles::card(u"乙"_s, {}, {}, {}, {}, {}, honorific);
+        };
+        const app::SheetTable table({Full, withHonorific(u"3"_s), withHonorific(u"6"_s), withHonorific({})}, true);
+        QCOMPARE(table.cardRows(), 4);
         QCOMPARE(row(table, 1), (QStringList{u"1"_s, u"甲"_s, u"殿"_s, u"100-0001"_s, u"住一"_s,
                                              u"住二"_s, u"住三"_s, u"C9"_s}));
-        QCOMPARE(table.cell(2, 0), u"2"_s);
+        QCOMPARE(row(table, 2).mid(0, 3), (QStringList{u"2"_s, u"乙"_s, u" 差出"_s})); // keeps its blank
+        QCOMPARE(table.cell(3, 2), u"6"_s);
+        QCOMPARE(table.cell(4, 2), QString());
     }
 
     void movingColumns_data() {

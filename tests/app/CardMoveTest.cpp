@@ -32,36 +32,27 @@ private slots:
             QCOMPARE(moved.at(i), cards.at(order.at(i) - 1));
     }
 
-    void checksWhileTyping_data() {
+    // Card 3 of 8: the check while typing reads the leading number, the move
+    // itself only a whole place in the list other than the source.
+    void typedDestination_data() {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("result");
-        using enum app::TypedDestination;
-        const int accepted = int(Accepted), same = int(SameAsSource), beyond = int(BeyondList);
-        QTest::newRow("the source") << u"3"_s << same;
-        QTest::newRow("the last") << u"8"_s << accepted;
-        QTest::newRow("one past the last") << u"9"_s << beyond;
-        QTest::newRow("text counts as 0") << u"abc"_s << accepted;
-        QTest::newRow("leading number") << u"12x"_s << beyond;
-    }
-    void checksWhileTyping() {
-        QFETCH(QString, typed);
-        QFETCH(int, result);
-        QCOMPARE(int(app::checkTypedDestination(u"3"_s, typed, u"8"_s)), result);
-    }
-
-    void acceptsOnlyAPlaceInTheList_data() {
-        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("whileTyping");
         QTest::addColumn<int>("destination"); // 0: refused
-        QTest::newRow("last, blanks around") << u" 8 "_s << 8;
-        QTest::newRow("full-width") << u"５"_s << 5;
-        QTest::newRow("0") << u"0"_s << 0;
-        QTest::newRow("fraction") << u"2.5"_s << 0;
-        QTest::newRow("beyond") << u"9"_s << 0;
-        QTest::newRow("the source") << u"3"_s << 0;
+        using enum app::TypedDestination;
+        QTest::newRow("the source") << u"3"_s << int(SameAsSource) << 0;
+        QTest::newRow("last, blanks around") << u" 8 "_s << int(Accepted) << 8;
+        QTest::newRow("one past the last") << u"9"_s << int(BeyondList) << 0;
+        QTest::newRow("full-width") << u"５"_s << int(Accepted) << 5;
+        QTest::newRow("0") << u"0"_s << int(Accepted) << 0;
+        QTest::newRow("text counts as 0") << u"abc"_s << int(Accepted) << 0;
+        QTest::newRow("fraction") << u"2.5"_s << int(Accepted) << 0;
+        QTest::newRow("leading number") << u"12x"_s << int(BeyondList) << 0;
     }
-    void acceptsOnlyAPlaceInTheList() {
+    void typedDestination() {
         QFETCH(QString, typed);
+        QFETCH(int, whileTyping);
         QFETCH(int, destination);
+        QCOMPARE(int(app::checkTypedDestination(u"3"_s, typed, u"8"_s)), whileTyping);
         QCOMPARE(app::moveDestination(typed, 3, 8).value_or(0), destination);
     }
 };

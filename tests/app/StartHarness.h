@@ -27,9 +27,8 @@ struct StartHarness : WindowWorld {
 
     // A book of n cards with distinct fields in every column, written to name.
     QString writeBook(const QString& name, int n) {
-        const QString file = path(name);
-        book::writeBook(file, cards(n));
-        return file;
+        book::writeBook(path(name), cards(n));
+        return path(name);
     }
 
     static book::CardList cards(int n) {

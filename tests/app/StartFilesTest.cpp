@@ -119,31 +119,25 @@ private slots:
 
     void returnReloadsBook() {
         QFETCH(bool, removed);
-        StartHarness h;
-        const QString file = h.writeBook(u"book.dat"_s, 3);
+        Opened o(3);
         if (removed)
-            QFile::remove(file);
-        h.state.Reentry = 1;
-        h.state.BookOpen = true;
-        h.state.BookPath = file;
-        h.state.CardTable = StartHarness::cards(5); // stale: the file is what counts
-        StartScreen screen(h.context);
-        screen.load();
+            QFile::remove(o.file);
+        o.h.state.Reentry = 1;
+        o.h.state.CardTable = StartHarness::cards(5); // stale: the file is what counts
+        StartScreen back(o.h.context);
+        back.load();
 
-        QCOMPARE(screen.view().lstSet1().size(), removed ? 0 : 3);
-        QCOMPARE(screen.view().controls.isEnabled(u"cmdCard"_s), !removed);
-        QCOMPARE(h.platform.messages.texts(),
-                 removed ? QStringList{shown(texts::CannotRead)} : QStringList());
+        QCOMPARE(back.view().lstSet1().size(), removed ? 0 : 3);
+        QCOMPARE(back.view().controls.isEnabled(u"cmdCard"_s), !removed);
+        QCOMPARE(o.h.platform.messages.texts(), removed ? QStringList{shown(texts::CannotRead)} : QStringList());
     }
 
     void returnWithoutBookKeepsSettings() {
         StartHarness h;
         writeBytes(h.settingsPath(), "\"/books/a.dat\",\"3\",\"R9\"\r\n");
-        {
-            StartScreen first(h.context);
-            first.load();
-            first.single(FileCommands::From::Menu);
-        }
+        StartScreen first(h.context);
+        first.load();
+        first.single(FileCommands::From::Menu);
         StartScreen back(h.context);
         back.load();
         back.exit();

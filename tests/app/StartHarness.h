@@ -10,9 +10,7 @@ using bookfiles::readBytes;
 using bookfiles::writeBytes;
 
 // A message of app/StartTexts.h as the user sees it.
-inline QString shown(const char16_t* message) {
-    return QString::fromUtf16(message);
-}
+inline QString shown(const char16_t* message) { return QString::fromUtf16(message); }
 
 // The start window's world, with its file steps.
 struct StartHarness : WindowWorld {

@@ -32,8 +32,7 @@ private slots:
             QCOMPARE(moved.at(i), cards.at(order.at(i) - 1));
     }
 
-    // Card 3 of 8: the check while typing reads the leading number, the move
-    // itself only a whole place in the list other than the source.
+    // Card 3 of 8: typing reads the leading number; the move wants a whole other place in the list.
     void typedDestination_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("whileTyping");

@@ -42,8 +42,7 @@ private slots:
         QCOMPARE(f.state.Reentry, 0);
     }
 
-    // The grid shows the table's cells under its headings after a heading is
-    // dragged (住所１ onto 宛名), and a double click edits the card of its row.
+    // After a heading's drag the grid shows the table; a double click edits that row's card.
     void dragThenDoubleClick() {
         SheetFixture f(15);
         QHeaderView* header = f.grid->horizontalHeader();

@@ -47,17 +47,15 @@ private slots:
 
     void oldBookIsConvertedOnOpen() {
         QFETCH(int, cards);
-        StartHarness h;
-        const QString file = h.path(u"old.dat"_s);
+        Opened o(1);
+        const QString file = o.h.path(u"old.dat"_s);
         writeBytes(file, bookLines(cards, true));
-        StartScreen screen(h.context);
-        screen.load();
-        h.open(screen, file);
+        o.h.open(o.screen, file);
 
-        QCOMPARE(h.platform.messages.texts(), QStringList{shown(texts::Converting)});
+        QCOMPARE(o.h.platform.messages.texts(), QStringList{shown(texts::Converting)});
         QCOMPARE(readBytes(file), bookLines(cards, false));
-        QCOMPARE(*book::formatBook(h.state.CardTable), bookLines(cards, false));
-        QCOMPARE(screen.view().lstSet1().size(), cards);
+        QCOMPARE(*book::formatBook(o.h.state.CardTable), bookLines(cards, false));
+        QCOMPARE(o.screen.view().lstSet1().size(), cards);
     }
 
     void unreadableFileKeepsPreviousBook_data() {

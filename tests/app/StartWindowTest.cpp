@@ -106,8 +106,7 @@ private slots:
         QVERIFY(w.form->findChild<QListWidget*>(u"lstSet1"_s)->count() == 0 && !w.enabled(u"cmdCard"_s) && w.enabled(u"cmdAt"_s));
     }
 
-    // A hand-over makes way: the window's close then does not end the program.
-    // Both exits write the settings and keep their last field.
+    // After a hand-over the window's close ends nothing; exits write the settings, last field kept.
     void handOversAndExits_data() {
         QTest::addColumn<QString>("command"); // empty: the close box alone
         QTest::addColumn<QString>("call");

@@ -26,12 +26,10 @@ private slots:
             return bookfiles::card(u"乙"_s, {}, {}, {}, {}, {}, honorific);
         };
         const app::SheetTable table({Full, withHonorific(u"3"_s), withHonorific(u"6"_s), withHonorific({})}, true);
-        QCOMPARE(table.cardRows(), 4);
         QCOMPARE(row(table, 1), (QStringList{u"1"_s, u"甲"_s, u"殿"_s, u"100-0001"_s, u"住一"_s,
                                              u"住二"_s, u"住三"_s, u"C9"_s}));
         QCOMPARE(row(table, 2).mid(0, 3), (QStringList{u"2"_s, u"乙"_s, u" 差出"_s})); // keeps its blank
-        QCOMPARE(table.cell(3, 2), u"6"_s);
-        QCOMPARE(table.cell(4, 2), QString());
+        QCOMPARE((QStringList{table.cell(3, 2), table.cell(4, 2)}), (QStringList{u"6"_s, QString()}));
     }
 
     void movingColumns_data() {

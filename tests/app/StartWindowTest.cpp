@@ -12,7 +12,6 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
-namespace texts = app::starttexts;
 
 namespace {
 
@@ -68,7 +67,7 @@ private slots:
         QCOMPARE(w.count(), u"299"_s);
         QVERIFY(w.enabled(u"cmdPrint"_s));
         w.pick(u"lstSet1"_s, {299}, u"cmdAdd"_s);
-        QCOMPARE(w.h.platform.messages.texts(), QStringList{shown(texts::ListLimit)});
+        QCOMPARE(w.h.platform.messages.texts(), QStringList{shown(app::starttexts::ListLimit)});
         QCOMPARE(w.count(), u"300"_s);
         QVERIFY(!w.enabled(u"cmdPrint"_s) && w.enabled(u"cmdHagaki"_s));
 

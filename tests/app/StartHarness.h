@@ -10,9 +10,7 @@ using bookfiles::readBytes;
 using bookfiles::writeBytes;
 
 // A message of app/StartTexts.h as the user sees it.
-inline QString shown(const char16_t* message) {
-    return QString::fromUtf16(message);
-}
+inline QString shown(const char16_t* message) { return QString::fromUtf16(message); }
 
 // The start window's world, with its file steps.
 struct StartHarness : WindowWorld {
@@ -27,9 +25,8 @@ struct StartHarness : WindowWorld {
 
     // A book of n cards with distinct fields in every column, written to name.
     QString writeBook(const QString& name, int n) {
-        const QString file = path(name);
-        book::writeBook(file, cards(n));
-        return file;
+        book::writeBook(path(name), cards(n));
+        return path(name);
     }
 
     static book::CardList cards(int n) {
@@ -44,11 +41,8 @@ struct StartHarness : WindowWorld {
 
     QString settingsPath() const { return path(QStringLiteral("Tagora.ini")); }
 
-    // The settings line as text, "<missing>" or "<not code page 932>".
+    // The settings line as text ("<missing>" reads as itself), or "<not code page 932>".
     QString settingsLine() const {
-        const QByteArray raw = readBytes(settingsPath());
-        if (raw == "<missing>")
-            return QStringLiteral("<missing>");
-        return book::decodeCp932(raw).value_or(QStringLiteral("<not code page 932>"));
+        return book::decodeCp932(readBytes(settingsPath())).value_or(QStringLiteral("<not code page 932>"));
     }
 };

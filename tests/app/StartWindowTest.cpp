@@ -12,7 +12,6 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
-namespace texts = app::starttexts;
 
 namespace {
 
@@ -27,9 +26,7 @@ struct Window {
     void press(const QString& name) {
         QMetaObject::invokeMethod(control(name), qobject_cast<QAction*>(control(name)) ? "trigger" : "click");
     }
-    QListWidget* list(const QString& name) const { return form->findChild<QListWidget*>(name); }
     QString count() const { return form->findChild<QLabel*>(u"lblCount"_s)->text(); }
-    const app::StartView& view() const { return form->screen().view(); }
 
     // Opens a book of n cards with the given command.
     QString openBook(int n, const QString& command = u"cmdOpen"_s) {
@@ -41,7 +38,7 @@ struct Window {
 
     // Selects rows of a list, then runs command.
     void pick(const QString& listName, const QList<int>& rows, const QString& command) {
-        QListWidget* l = list(listName);
+        auto* l = form->findChild<QListWidget*>(listName);
         l->clearSelection();
         for (int row : rows)
             l->item(row)->setSelected(true);
@@ -56,41 +53,32 @@ class StartWindowTest : public QObject {
 private slots:
     void initTestCase() { platform::registerFontSubstitutions(); }
 
-    void listLimitDisablesLabelPrinting() {
+    // Adding the same rows again up to the 300 limit, then deleting some.
+    void printListKeepsColumnsAlignedUpToItsLimit() {
         Window w;
         w.openBook(300);
+        w.pick(u"lstSet1"_s, {0, 1, 3}, u"cmdAdd"_s);
+        w.press(u"cmdAdd"_s); // the same rows once more
         QList<int> rows;
-        for (int row = 0; row < 299; ++row)
+        for (int row = 0; row < 293; ++row)
             rows << row;
         w.pick(u"lstSet1"_s, rows, u"cmdAdd"_s);
         QVERIFY(w.h.platform.messages.texts().isEmpty());
-        QVERIFY(w.enabled(u"cmdPrint"_s));
-
-        w.pick(u"lstSet1"_s, {299}, u"cmdAdd"_s);
-        QCOMPARE(w.h.platform.messages.texts(), QStringList{shown(texts::ListLimit)});
-        QCOMPARE(w.count(), u"300"_s);
-        QVERIFY(!w.enabled(u"cmdPrint"_s));
-        QVERIFY(w.enabled(u"cmdHagaki"_s));
-
-        w.pick(u"lstSet2"_s, {10}, u"cmdDel"_s);
         QCOMPARE(w.count(), u"299"_s);
         QVERIFY(w.enabled(u"cmdPrint"_s));
-    }
+        w.pick(u"lstSet1"_s, {299}, u"cmdAdd"_s);
+        QCOMPARE(w.h.platform.messages.texts(), QStringList{shown(app::starttexts::ListLimit)});
+        QCOMPARE(w.count(), u"300"_s);
+        QVERIFY(!w.enabled(u"cmdPrint"_s) && w.enabled(u"cmdHagaki"_s));
 
-    void addingAgainThenDeletingKeepsColumnsAligned() {
-        Window w;
-        w.openBook(4);
-        w.pick(u"lstSet1"_s, {0, 1, 3}, u"cmdAdd"_s);
-        w.press(u"cmdAdd"_s); // the same rows once more
-        QCOMPARE(w.count(), u"6"_s);
         w.pick(u"lstSet2"_s, {0, 2, 3}, u"cmdDel"_s);
-
+        QCOMPARE(w.count(), u"297"_s);
+        QVERIFY(w.enabled(u"cmdPrint"_s));
         const book::CardList cards = StartHarness::cards(4);
-        QCOMPARE(w.count(), u"3"_s);
-        QCOMPARE(w.list(u"lstSet2"_s)->count(), 3);
-        QCOMPARE(w.view().printList.cards(), (book::CardList{cards[1], cards[1], cards[3]}));
+        const auto& list = w.form->screen().view().printList;
+        QCOMPARE(list.cards().mid(0, 3), (book::CardList{cards[1], cards[1], cards[3]}));
         for (int field = 2; field <= 7; ++field)
-            QCOMPARE(w.view().printList.column(field).size(), 3);
+            QCOMPARE(list.column(field).size(), 297);
     }
 
     // The button opens for the print jobs, the menu for single addresses; the
@@ -114,57 +102,33 @@ private slots:
         QCOMPARE(asked.proposedName, fromButton ? file : QString());
         QVERIFY(asked.overwritePrompt);
         QCOMPARE(readBytes(copy), readBytes(file));
-        QCOMPARE(w.list(u"lstSet1"_s)->count(), 0);
-        QVERIFY(!w.enabled(u"cmdCard"_s));
-        QVERIFY(w.enabled(u"cmdAt"_s));
+        QVERIFY(w.form->findChild<QListWidget*>(u"lstSet1"_s)->count() == 0 && !w.enabled(u"cmdCard"_s) && w.enabled(u"cmdAt"_s));
     }
 
-    void handOvers_data() {
-        QTest::addColumn<QString>("command");
+    // After a hand-over the window's close ends nothing; exits write the settings, last field kept.
+    void handOversAndExits_data() {
+        QTest::addColumn<QString>("command"); // empty: the close box alone
         QTest::addColumn<QString>("call");
         QTest::newRow("cmdCard") << u"cmdCard"_s << u"editor 0"_s;
-        QTest::newRow("cmdView") << u"cmdView"_s << u"sheet button"_s;
         QTest::newRow("mnuSheet") << u"mnuSheet"_s << u"sheet menu"_s;
-        QTest::newRow("cmdOrder") << u"cmdOrder"_s << u"order"_s;
         QTest::newRow("mnuAt") << u"mnuAt"_s << u"single"_s;
+        QTest::newRow("cmdTexit") << u"cmdTexit"_s << u"quit"_s;
+        QTest::newRow("close box") << QString() << u"quit"_s;
     }
-    void handOvers() {
+    void handOversAndExits() {
         QFETCH(QString, command);
         QFETCH(QString, call);
         Window w;
-        w.openBook(2, u"mnuOpen"_s); // leaves the single-address commands usable
-        w.press(command);
-        // The window makes way: its close does not end the program.
-        w.form->close();
-        QCOMPARE(w.h.navigator.calls(), QStringList{call});
-    }
-
-    void exitPathsWriteSettings_data() {
-        QTest::addColumn<QString>("command"); // empty: the close box
-        QTest::newRow("cmdTexit") << u"cmdTexit"_s;
-        QTest::newRow("close box") << QString();
-    }
-    void exitPathsWriteSettings() {
-        QFETCH(QString, command);
-        Window w;
         writeBytes(w.h.settingsPath(), "\"old.dat\",\"2\",\"keep,me\"\r\n");
         w.form = std::make_unique<app::frmStart>(w.h.context); // reads the settings above
-        const QString file = w.openBook(2);
-        if (command.isEmpty())
-            w.form->close();
-        else
+        const QString file = w.openBook(2, u"mnuOpen"_s); // leaves the single-address commands usable
+        if (!command.isEmpty())
             w.press(command);
-        QCOMPARE(w.h.settingsLine(), u"\"%1\",\"3\",\"keep,me\"\r\n"_s.arg(file));
-        QCOMPARE(w.h.navigator.calls(), QStringList{u"quit"_s});
-    }
-
-    void closeBoxAfterSingleFormWritesNothing() {
-        Window w;
-        w.press(u"cmdAt"_s);
-        w.form = std::make_unique<app::frmStart>(w.h.context); // the return
-        w.form->close();
-        QCOMPARE(w.h.settingsLine(), u"<missing>"_s);
-        QCOMPARE(w.h.navigator.calls(), QStringList{u"single"_s});
+        if (command != u"cmdTexit"_s)
+            w.form->close();
+        QCOMPARE(w.h.navigator.calls(), QStringList{call});
+        if (call == u"quit"_s)
+            QCOMPARE(w.h.settingsLine(), u"\"%1\",\"3\",\"keep,me\"\r\n"_s.arg(file));
     }
 };
 

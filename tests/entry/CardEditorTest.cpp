@@ -116,6 +116,17 @@ private slots:
         QCOMPARE(onDisk(), cards(3));
     }
 
+    // The sheet opens the editor at the card clicked; out-of-range choices
+    // land on the nearest end.
+    void jumpsToTheSheetsCard() {
+        CardEditor& editor = openBook(5);
+        for (const auto& [chosen, label] : {std::pair{3, u"3/5"_s}, {0, u"1/5"_s}, {9, u"5/5"_s}}) {
+            editor.jumpGet(chosen);
+            QCOMPARE(editor.recordLabel(), label);
+            QCOMPARE(editor.fieldText(Field::Name), card(label.front().digitValue()).name);
+        }
+    }
+
     void noCardBeyondCapacity() {
         CardEditor& editor = openBook(book::BookCapacity);
         editor.lastCard();

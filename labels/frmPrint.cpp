@@ -285,26 +285,28 @@ void frmPrint::setButtonColour(int index, const QColor& colour) {
     lblNo[index]->setStyleSheet(u"color: %1;"_s.arg(colour.name()));
 }
 
+void frmPrint::proposeLabel(const QString& label) {
+    Mat4->setText(label);
+    setMat4Colour(Qt::red);
+    Timer2->start();
+}
+
 void frmPrint::proposeFirstLabel() {
     for (int index = 0; index < 12; ++index) {
         setButtonColour(index, Qt::blue);
         lblNo[index]->setVisible(true);
         Shape3[index]->setVisible(true);
     }
-    Mat4->setText(u"1"_s);
-    setMat4Colour(Qt::red);
-    Timer2->start();
+    proposeLabel(u"1"_s);
 }
 
 void frmPrint::chooseStartLabel(int index) {
     Timer1->stop();
     cmdPrint->setEnabled(false);
-    Mat4->setText(QString::number(index + 1));
-    setMat4Colour(Qt::red);
     const int previous = confirmedIndex();
     setButtonColour(previous, Qt::blue);
     lblNo[previous]->setVisible(true);
-    Timer2->start();
+    proposeLabel(QString::number(index + 1));
 }
 
 void frmPrint::confirmStartLabel() {
@@ -328,9 +330,7 @@ void frmPrint::resetStartLabel() {
     setButtonColour(confirmed, Qt::blue);
     lblNo[confirmed]->setVisible(true);
     Shape3[confirmed]->setVisible(true);
-    Mat4->setText(u"1"_s);
-    setMat4Colour(Qt::red);
-    Timer2->start();
+    proposeLabel(u"1"_s);
     cmdPrint->setEnabled(false);
     cmdOk->setEnabled(true);
 }
@@ -355,9 +355,7 @@ void frmPrint::printJob() {
     Text4 = result.xMillimetres;
     Text5 = result.yMillimetres;
     if (result.outcome == LabelJobResult::Outcome::Cancelled) {
-        Mat4->setText(u"1"_s);
-        setMat4Colour(Qt::red);
-        Timer2->start();
+        proposeLabel(u"1"_s);
     }
     cmdPrint->setEnabled(result.printEnabled);
 }

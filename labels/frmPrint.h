@@ -57,6 +57,8 @@ private:
     void chooseStartLabel(int index);
     void confirmStartLabel();
     void resetStartLabel();
+    // Shows label as the blinking proposal (red, Timer2).
+    void proposeLabel(const QString& label);
     void proposeFirstLabel();
     void blinkProposal();
     void blinkConfirmed();

@@ -2,8 +2,12 @@
 
 #include "app/StartSettings.h"
 #include "app/StartTexts.h"
+#include "book/FileBytes.h"
 #include "book/AddressFile.h"
+#include "book/BookRead.h"
 #include "platform/ProgramFolder.h"
+#include "session/BookSaver.h"
+#include "session/OpenBook.h"
 
 namespace app {
 
@@ -17,24 +21,26 @@ bool FileCommands::newBook() {
     if (state.BookOpen) {
         // A book that never had a file has nowhere to go back to.
         const bool hasFile = !state.BookPath.isEmpty() && state.BookPath != book::NewBookPath;
-        if (hasFile && !book::writeBook(state.BookPath, state.CardTable).ok()) {
-            m_context.platform.messages.show(QString::fromUtf16(texts::CannotWrite));
-            return false;
+        if (hasFile) {
+            const session::BookSaver::Result saved = saver().saveOpenBook(state.CardTable);
+            if (!saved.written()) {
+                reportWriteFailure(saved);
+                return false;
+            }
         }
         state.BookOpen = false;
     }
+    session::closeBook(state);
+    state.BookPath = QString::fromUtf16(book::NewBookPath);
     state.CardTable.clear();
+    // A new book has no name yet: the save dialog proposes none.
+    state.SaveName.clear();
     m_view.controls.enable({u"mnuSave"_s, u"mnuSet"_s, u"mnuSheet"_s, u"mnuOrder"_s, u"lstSet1"_s,
                             u"lstSet2"_s, u"cmdAdd"_s, u"cmdDel"_s, u"cmdClear"_s, u"cmdPrint"_s,
                             u"cmdOrder"_s});
     state.ExistingBook = false;
     m_view.Text2 = u"2"_s;
-    // The card editor learns from the settings file which book it works on;
-    // without "2" there it would take the previous book's file for this one.
-    if (!writeStartSettings(state, m_view).ok()) {
-        m_context.platform.messages.show(QString::fromUtf16(texts::CannotWriteSettings));
-        return false;
-    }
+    keepStartSettings(state, m_view);
     state.Reentry = 1;
     m_context.navigator.openCardEditor(0);
     return true;
@@ -60,52 +66,39 @@ void FileCommands::open(From from) {
         return;
     }
 
+    // Opening reads the file once and never writes it, except for the
+    // conversion of an old book that the user agrees to.
+    const book::BookRead read = book::readBook(path);
+    if (read.layout == book::FileLayout::SixFields) {
+        convert(path, from, before);
+        return;
+    }
+    if (!read.isBook()) {
+        fail(texts::readFailure(read.loaded.error), before);
+        return;
+    }
     state.CardTable.clear();
-    state.BookPath = path;
-    m_view.Text1 = path;
     if (from == From::Button)
         state.SaveName = path;
-
-    // Old books are told by their lines; counting fields over the whole file
-    // takes seven old cards for six new ones.
-    const book::FileLayout layout = book::detectLayout(path);
-    if (layout == book::FileLayout::SixFields) {
-        convert(path, from, before);
-        return;
-    }
-    const book::LoadResult loaded = book::loadBook(path);
-    if (loaded.ok() && !loaded.cards.isEmpty()) {
-        showOpened(loaded.cards, from);
-        return;
-    }
-    // No card to select, or a failed read: the book may be an old one.
-    if (!book::partialLoadLooksCurrent(loaded.cards) && layout == book::FileLayout::Empty) {
-        convert(path, from, before);
-        return;
-    }
-    fail(loaded.ok() ? QString::fromUtf16(texts::CannotRead) : texts::readFailure(loaded.error),
-         before);
+    m_view.Text1 = path;
+    session::adoptBook(state, path, read.stamp, m_context.platform.messages);
+    showOpened(read.loaded.cards, from);
 }
 
 bool FileCommands::save(From from) {
     book::SharedState& state = m_context.state;
-    platform::FileDialogRequest request;
-    request.title = u"名前をつけて保存"_s;
-    request.filter = QString::fromUtf16(texts::SaveFilter);
-    request.initialFolder = platform::ProgramFolder::path();
-    request.overwritePrompt = true;
-    if (from == From::Button)
-        request.proposedName = state.SaveName;
-    const QString path = m_context.platform.dialogs.saveFile(request);
+    const session::BookSaver::Result saved = saver().saveUnderNewName(
+        state.CardTable, from == From::Button ? state.SaveName : QString());
     // A cancelled dialog changes nothing, not even the settings' file name.
-    if (path.isEmpty())
+    if (saved.outcome == session::BookSaver::Outcome::Cancelled)
         return true;
-    if (!book::writeBook(path, state.CardTable).ok()) {
-        m_context.platform.messages.show(QString::fromUtf16(texts::CannotWrite));
+    if (!saved.written()) {
+        reportWriteFailure(saved);
         return false;
     }
-    if (from == From::Menu)
-        m_view.Text1 = path;
+    // The book now lives in the file saved: later writes go there.
+    m_view.Text1 = saved.path;
+    m_view.Text2 = u"3"_s;
 
     // The book is put away: only the names go, the other columns stay.
     m_view.addressList.clearField(1);
@@ -114,6 +107,23 @@ bool FileCommands::save(From from) {
     m_view.controls.enable({u"mnuAt"_s, u"cmdAt"_s});
     m_view.controls.disable({u"cmdSave"_s, u"cmdCard"_s, u"cmdView"_s, u"cmdOrder"_s});
     return true;
+}
+
+session::BookSaver FileCommands::saver() {
+    return session::BookSaver(m_context.state, m_context.platform);
+}
+
+void FileCommands::reportWriteFailure(const session::BookSaver::Result& failed) {
+    const QString detail = session::fieldFailure(failed.error, m_context.state.CardTable);
+    if (detail.isEmpty()) {
+        m_context.platform.messages.show(QString::fromUtf16(texts::CannotWrite));
+        return;
+    }
+    // A card that cannot be stored is mended in the editor, opened on it.
+    m_context.platform.messages.show(QString::fromUtf16(texts::CannotWrite) + u"\n"_s + detail);
+    keepStartSettings(m_context.state, m_view);
+    m_context.state.Reentry = 1;
+    m_context.navigator.openCardEditor(failed.error.card);
 }
 
 FileCommands::Before FileCommands::remember() const {
@@ -147,7 +157,17 @@ void FileCommands::showOpened(const book::CardList& cards, From from) {
 }
 
 void FileCommands::convert(const QString& path, From from, const Before& before) {
-    m_context.platform.messages.show(QString::fromUtf16(texts::Converting));
+    if (!book::isConvertibleLegacyBook(book::readFileBytes(path, nullptr).value_or(QByteArray()))) {
+        fail(QString::fromUtf16(texts::CannotRead), before);
+        return;
+    }
+    const QString question = QString::fromUtf16(texts::Converting) + u"\n"_s +
+                             QString::fromUtf16(texts::ConvertingKeeps).arg(book::backupPathFor(path));
+    if (m_context.platform.messages.show(question, platform::Buttons::OkCancel) ==
+        platform::Answer::Cancel) {
+        restore(before);
+        return;
+    }
     const book::ConvertResult converted = book::convertLegacyBook(path);
     if (converted.readError.kind != book::ReadError::None) {
         fail(texts::readFailure(converted.readError), before);
@@ -157,8 +177,13 @@ void FileCommands::convert(const QString& path, From from, const Before& before)
         fail(QString::fromUtf16(texts::CannotWrite), before);
         return;
     }
+    book::SharedState& state = m_context.state;
+    state.CardTable.clear();
+    if (from == From::Button)
+        state.SaveName = path;
     m_view.Text1 = path;
     m_context.state.Reentry = 0;
+    session::adoptBook(state, path, book::readBook(path).stamp, m_context.platform.messages);
     showOpened(converted.cards, from);
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "app/StartView.h"
+#include "session/BookSaver.h"
 
 namespace app {
 
@@ -38,10 +39,15 @@ private:
     void restore(const Before& before);
     // Shows the cards as the book opened by the command.
     void showOpened(const book::CardList& cards, From from);
-    // The conversion of an old book: message, rewrite, then the book is shown.
+    // The conversion of an old book: a question that says what will happen,
+    // a copy of the original beside it, the rewrite, then the book is shown.
     void convert(const QString& path, From from, const Before& before);
     // Shows the message and puts back the previous book.
     void fail(const QString& message, const Before& before);
+    session::BookSaver saver();
+    // The message for a failed save; a card that cannot be stored is named,
+    // and the card editor opens on it.
+    void reportWriteFailure(const session::BookSaver::Result& failed);
 
     AppContext& m_context;
     StartView& m_view;

@@ -4,6 +4,8 @@
 #include "app/StartTexts.h"
 #include "book/AddressFile.h"
 #include "book/LenientNumber.h"
+#include "session/OpenBook.h"
+#include "session/SessionTexts.h"
 
 #include <algorithm>
 
@@ -30,24 +32,23 @@ void StartScreen::load() {
     if (state.Reentry != 1) {
         readStartSettings(state, m_view);
         state.BookOpen = false;
+        session::closeBook(state);
         state.ExistingBook = true;
         state.PrintFromList = true;
         return;
     }
     state.Reentry = 0;
+    // The text boxes come back as they were when the window made way, or as
+    // another window left them (the editor's save under a name): the
+    // settings file may name a book of an earlier run.
+    restoreStartSettings(state, m_view);
     if (!state.BookOpen) {
-        // Fresh text boxes would write empty settings at the next exit and
-        // lose the reserved value: they take what was last read or written.
-        m_view.Text1 = state.SettingsValues.lastBook;
-        m_view.Text2 = state.SettingsValues.bookState;
-        m_view.Text3 = state.SettingsValues.reserved;
         state.ExistingBook = true;
         state.PrintFromList = true;
         return;
     }
     m_view.controls.enable(BookCommands);
     m_view.controls.disable({u"cmdAt"_s, u"mnuAt"_s});
-    readStartSettings(state, m_view);
     if (state.BookPath != book::NewBookPath)
         reloadBook();
 }
@@ -56,22 +57,20 @@ void StartScreen::reloadBook() {
     book::SharedState& state = m_context.state;
     state.ExistingBook = true;
     state.PrintFromList = true;
-    const book::LoadResult loaded = book::loadBook(state.BookPath);
-    if (loaded.ok()) {
-        state.CardTable = loaded.cards;
+    const book::BookRead read = session::rereadOpenBook(state);
+    if (read.isBook()) {
+        state.CardTable = read.loaded.cards;
         m_view.addressList.appendAll(state.CardTable);
         return;
     }
     // The file went away or was damaged meanwhile: no book is open, so
     // nothing writes the cards read before the fault over the file.
-    m_context.platform.messages.show(texts::readFailure(loaded.error));
+    m_context.platform.messages.show(texts::readFailure(read.loaded.error));
     state.CardTable.clear();
     state.BookOpen = false;
-    const QString text1 = m_view.Text1, text2 = m_view.Text2, text3 = m_view.Text3;
+    session::closeBook(state);
     m_view = StartView();
-    m_view.Text1 = text1;
-    m_view.Text2 = text2;
-    m_view.Text3 = text3;
+    restoreStartSettings(state, m_view);
 }
 
 void StartScreen::setNameSelection(const QList<int>& rows, int current) {
@@ -165,7 +164,7 @@ bool StartScreen::printListReady() {
         m_context.platform.messages.show(QString::fromUtf16(texts::NoList));
         return false;
     }
-    m_context.state.Reentry = 1;
+    handOver();
     return true;
 }
 
@@ -180,28 +179,33 @@ void StartScreen::postcardPrint() {
 }
 
 void StartScreen::cardEditor() {
-    // The editor reads which book it works on from the settings file.
-    if (!saveSettings())
-        return;
-    m_context.state.Reentry = 1;
+    // The editor is handed the open book in memory: a settings file that
+    // cannot be written is reported, and the editor opens all the same.
+    saveSettings();
+    handOver();
     m_context.navigator.openCardEditor(0);
 }
 
 void StartScreen::sheet(bool fromMenu) {
-    m_context.state.Reentry = 1;
+    handOver();
     m_context.navigator.openSheet(fromMenu);
 }
 
 void StartScreen::reorder() {
-    m_context.state.Reentry = 1;
+    handOver();
     m_context.navigator.openOrder();
 }
 
 void StartScreen::single(FileCommands::From from) {
     if (from == FileCommands::From::Button)
         m_context.state.ExitOnClose = false;
-    m_context.state.Reentry = 1;
+    handOver();
     m_context.navigator.openSingle();
+}
+
+void StartScreen::handOver() {
+    keepStartSettings(m_context.state, m_view);
+    m_context.state.Reentry = 1;
 }
 
 void StartScreen::help() {
@@ -231,7 +235,15 @@ void StartScreen::closeBox() {
 }
 
 bool StartScreen::saveSettings() {
-    if (writeStartSettings(m_context.state, m_view).ok())
+    book::SharedState& state = m_context.state;
+    const SettingsWrite write = writeStartSettings(state, m_view);
+    // Said once for each book whose place the settings cannot hold.
+    if (write.placeForgotten && state.UnrememberedBook != m_view.Text1) {
+        state.UnrememberedBook = m_view.Text1;
+        m_context.platform.messages.show(
+            QString::fromUtf16(session::texts::PlaceNotRemembered).arg(m_view.Text1));
+    }
+    if (write.result.ok())
         return true;
     m_context.platform.messages.show(QString::fromUtf16(texts::CannotWriteSettings));
     return false;

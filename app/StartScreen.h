@@ -69,6 +69,9 @@ public:
 private:
     // Hands the print list to a print screen (false: the list is empty).
     bool printListReady();
+    // Before another window takes over: the text boxes are kept in the
+    // shared state, and the start window's next load is a return.
+    void handOver();
     // The book's names back in the address list after a return.
     void reloadBook();
     // Writes the settings; a failure is shown. False when it failed.

@@ -17,21 +17,41 @@ QString settingsPath() {
 
 void readStartSettings(book::SharedState& state, StartView& view) {
     state.SettingsValues = book::readSettings(settingsPath());
+    restoreStartSettings(state, view);
+}
+
+void keepStartSettings(book::SharedState& state, const StartView& view) {
+    state.SettingsValues = {view.Text1, view.Text2, view.Text3};
+}
+
+void restoreStartSettings(const book::SharedState& state, StartView& view) {
     view.Text1 = state.SettingsValues.lastBook;
     view.Text2 = state.SettingsValues.bookState;
     view.Text3 = state.SettingsValues.reserved;
 }
 
-book::WriteResult writeStartSettings(book::SharedState& state, const StartView& view) {
-    state.SettingsValues = {view.Text1, view.Text2, view.Text3};
+SettingsWrite writeStartSettings(book::SharedState& state, const StartView& view) {
+    keepStartSettings(state, view);
+    SettingsWrite write;
     if (!platform::ProgramFolder::ensureExists()) {
-        book::WriteResult failed;
-        failed.error.kind = book::WriteError::Io;
-        failed.error.path = platform::ProgramFolder::path();
-        failed.error.reason = u"the program's folder could not be created"_s;
-        return failed;
+        write.result.error.kind = book::WriteError::Io;
+        write.result.error.path = platform::ProgramFolder::path();
+        write.result.error.reason = u"the program's folder could not be created"_s;
+        return write;
     }
-    return book::writeSettings(settingsPath(), state.SettingsValues);
+    write.result = book::writeSettings(settingsPath(), state.SettingsValues);
+    const book::WriteError& error = write.result.error;
+    const bool pathRefused = (error.kind == book::WriteError::Unencodable ||
+                              error.kind == book::WriteError::Quote) &&
+                             error.field == 1;
+    if (pathRefused) {
+        // The book's place is lost for the next run, not the other two fields.
+        book::SettingsValues kept = state.SettingsValues;
+        kept.lastBook.clear();
+        write.result = book::writeSettings(settingsPath(), kept);
+        write.placeForgotten = true;
+    }
+    return write;
 }
 
 } // namespace app

@@ -11,6 +11,9 @@ inline constexpr char16_t ListLimit[] = u"選択は300件までです。";
 inline constexpr char16_t NoList[] = u"リストが選択されていません。";
 inline constexpr char16_t CopyHint[] = u"データの複写をします。枚数の指定をして下さい。";
 inline constexpr char16_t Converting[] = u"データーをTAGORA V2.* 形式にコンバートします。";
+// %1 the copy of the original file.
+inline constexpr char16_t ConvertingKeeps[] =
+    u"元のファイルは「%1」として残します。よろしいですか？";
 inline constexpr char16_t BookTooLarge[] = u"住所録は300件までです。";
 inline constexpr char16_t CannotRead[] = u"ファイルを読み込めません。";
 inline constexpr char16_t CannotWrite[] = u"ファイルを保存できません。";

@@ -5,6 +5,8 @@
 #include "book/AddressFile.h"
 #include "book/LenientNumber.h"
 #include "book/SharedState.h"
+#include "session/BookSaver.h"
+#include "session/OpenBook.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -86,7 +88,8 @@ frmOrder::frmOrder(AppContext& context, QWidget* parent) : QWidget(parent), m_co
 void frmOrder::loadList() {
     lstName->clear();
     m_cards.clear();
-    const book::LoadResult loaded = book::loadBook(m_context.state.BookPath);
+    const book::BookRead read = session::rereadOpenBook(m_context.state);
+    const book::LoadResult& loaded = read.loaded;
     if (!loaded.ok()) {
         // A partly read book must not be written back: it would lose the rest.
         m_context.platform.messages.show(loaded.error.kind == book::ReadError::Missing ? MissingFile
@@ -141,12 +144,18 @@ void frmOrder::performMove() {
         m_context.platform.messages.show(BadDestination, platform::Buttons::Ok);
         return;
     }
-    const book::WriteResult written = book::writeBook(
-        m_context.state.BookPath, movedCards(m_cards, source, *destination, rows));
-    if (!written.ok()) {
+    const QString before = m_context.state.BookPath;
+    const session::BookSaver::Result written =
+        session::BookSaver(m_context.state, m_context.platform)
+            .saveOpenBook(movedCards(m_cards, source, *destination, rows));
+    if (written.outcome == session::BookSaver::Outcome::Cancelled)
+        return;
+    if (!written.written()) {
         m_context.platform.messages.show(Unwritable, platform::Buttons::Ok);
         return;
     }
+    if (written.path != before)
+        session::rememberBook(m_context.state.SettingsValues, written.path);
     loadList();
     Text1->clear();
     Text1->setVisible(false);

@@ -5,6 +5,7 @@
 #include "book/QuotedFields.h"
 #include "book/QuotedLine.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
@@ -154,6 +155,42 @@ FileLayout detectLayout(const QString& path) {
     return detectLayout(*bytes);
 }
 
+int firstCardWithoutHonorificIndex(const CardList& cards) {
+    for (int i = 0; i < cards.size(); ++i) {
+        const QString& honorific = cards.at(i).honorific;
+        if (!honorific.trimmed().isEmpty() && !isNumber(honorific))
+            return i + 1;
+    }
+    return 0;
+}
+
+bool isConvertibleLegacyBook(const QByteArray& bytes) {
+    const std::optional<QString> text = decodeCp932(bytes);
+    if (!text)
+        return false;
+    // A quoted field, or a bare number for the honorific; text after a
+    // closing quote ("a""b") fails the pattern, so nothing is cut off.
+    static const QRegularExpression line(
+        uR"(^[ \t]*("[^"]*"[ \t]*,[ \t]*){5}("[ \t]*[+-]?\d+[ \t]*"|[+-]?\d+)[ \t]*$)"_s);
+    static const QRegularExpression lineEnd(u"\r\n|\n|\r"_s);
+    bool any = false;
+    for (const QStringView row : QStringView(*text).split(lineEnd)) {
+        if (row.trimmed().isEmpty())
+            continue;
+        if (!line.match(row).hasMatch())
+            return false;
+        any = true;
+    }
+    return any;
+}
+
+QString backupPathFor(const QString& path) {
+    QString candidate = path + u".bak"_s;
+    for (int n = 2; QFileInfo::exists(candidate) || QFileInfo(candidate).isSymLink(); ++n)
+        candidate = path + u".bak"_s + QString::number(n);
+    return candidate;
+}
+
 bool partialLoadLooksCurrent(const CardList& partial) {
     return partial.size() >= 3 && isNumber(partial.at(0).honorific) &&
            isNumber(partial.at(2).honorific);
@@ -209,16 +246,16 @@ ConvertResult convertLegacyBook(const QString& path) {
     const std::optional<QByteArray> bytes = readFileBytes(path, &result.readError);
     if (!bytes)
         return result;
-    const FileLayout layout = detectLayout(*bytes);
-    // Reading seven-field cards six at a time would shift every field, and
-    // writing that back would destroy the book: convert only the old layout.
-    if (layout != FileLayout::SixFields && layout != FileLayout::Empty) {
+    // Reading seven-field cards six at a time would shift every field, and a
+    // header row or a doubled quote would be cut up: convert only what the
+    // old program wrote.
+    if (!isConvertibleLegacyBook(*bytes)) {
         const LoadResult decoded = parseBytes(*bytes, LegacyFieldCount);
         result.readError =
             decoded.error.kind == ReadError::BadEncoding
                 ? decoded.error
                 : readFailure(ReadError::WrongLayout, 0, 0,
-                              u"not every line holds the six fields of the old layout"_s);
+                              u"not every line holds the six quoted fields of the old layout"_s);
         result.readError.path = path;
         return result;
     }
@@ -228,11 +265,18 @@ ConvertResult convertLegacyBook(const QString& path) {
         result.readError.path = path;
         return result;
     }
+    const QString backup = backupPathFor(path);
+    const WriteResult kept = saveFileBytes(backup, *bytes);
+    if (!kept.ok()) {
+        result.writeError = kept.error;
+        return result;
+    }
     const WriteResult written = writeBook(path, legacy.cards);
     if (!written.ok()) {
         result.writeError = written.error;
         return result;
     }
+    result.backupPath = backup;
     result.cards = legacy.cards;
     return result;
 }

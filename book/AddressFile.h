@@ -50,6 +50,19 @@ FileLayout detectLayout(const QString& path);
 // not converted. A missing card or an empty field is not a number.
 bool partialLoadLooksCurrent(const CardList& partial);
 
+// The 1-based number of the first card whose honorific is neither empty nor
+// a number, 0 when there is none. Books written here always hold an index.
+int firstCardWithoutHonorificIndex(const CardList& cards);
+
+// True when the bytes are an old book this program can convert without
+// loss: every non-empty line is six fields, each quoted (the last may be a
+// bare number), none holding a quote, and every honorific is a number.
+bool isConvertibleLegacyBook(const QByteArray& bytes);
+
+// Where the original of a converted book is kept: "NAME.bak", else the first
+// free "NAME.bak2", "NAME.bak3" …
+QString backupPathFor(const QString& path);
+
 // The bytes of a book file: one CR LF line per card, seven double-quoted
 // fields separated by commas, code page 932; an empty book is no bytes.
 // nullopt when a field cannot be stored (the error names card and field)
@@ -63,6 +76,7 @@ WriteResult writeBook(const QString& path, const CardList& cards);
 // The outcome of converting an old six-field book.
 struct ConvertResult {
     CardList cards; // the converted cards, address3 empty
+    QString backupPath; // the untouched original, kept beside the book
     ReadError readError;
     WriteError writeError;
 
@@ -74,8 +88,10 @@ struct ConvertResult {
 };
 
 // Rewrites an old six-field book as seven fields per card (old fields 1 to 3,
-// an empty address3, old fields 4 to 6), atomically. A file whose lines do
-// not all hold six fields is refused (WrongLayout) and left as it is.
+// an empty address3, old fields 4 to 6), atomically, after copying the
+// original to backupPathFor(path). A file that is not a convertible old
+// book is refused (WrongLayout) and left as it is; so is every file when
+// the copy cannot be made.
 ConvertResult convertLegacyBook(const QString& path);
 
 } // namespace book

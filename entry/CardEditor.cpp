@@ -5,6 +5,8 @@
 #include "book/SharedState.h"
 #include "entry/AddressSplit.h"
 #include "platform/ProgramFolder.h"
+#include "session/BookSaver.h"
+#include "session/OpenBook.h"
 
 using namespace Qt::StringLiterals;
 using platform::Answer;
@@ -25,7 +27,6 @@ const QString NothingToListText = u"表示するデータがありません。"_
 const QString SaveChangesText = u"変更した内容を保存しますか…?"_s;
 const QString RegisterNewText = u"新規カードを登録しますか？"_s;
 const QString SaveAsPromptText = u"ファイル名をつけて保存しますか…?"_s;
-const QString SaveFilter = u"データ形式ファイル(*.dat)|*.dat|テキストファイル(*.csv)|*.csv"_s;
 const QString UnreadableBookText = u"住所録ファイルを読み込めません。"_s;
 const QString WriteFailedText = u"住所録ファイルに保存できませんでした。"_s;
 
@@ -47,17 +48,16 @@ bool CardEditor::open() {
         m_caption = u"住所録　"_s + state.BookPath;
         // Only a book read whole in the current layout is edited: writing back
         // part of a book, or one read across an old layout, would lose cards.
-        const book::FileLayout layout = book::detectLayout(state.BookPath);
-        const book::LoadResult loaded = book::loadBook(state.BookPath);
-        if (!loaded.ok() ||
-            (layout != book::FileLayout::Empty && layout != book::FileLayout::SevenFields)) {
+        const book::BookRead read = session::rereadOpenBook(state);
+        if (!read.isBook()) {
             m_context.platform.messages.show(UnreadableBookText, Buttons::Ok);
             closeTo(false);
             return false;
         }
-        m_count = int(loaded.cards.size());
+        const book::CardList& loaded = read.loaded.cards;
+        m_count = int(loaded.size());
         for (int i = 0; i < m_count; ++i)
-            m_cards[i] = loaded.cards[i];
+            m_cards[i] = loaded[i];
         m_current = 1;
         if (m_count == 0)
             showNew();
@@ -241,7 +241,7 @@ void CardEditor::deleteCard() {
     book::CardList kept = cards();
     if (m_current <= m_count)
         kept.removeAt(m_current - 1);
-    if (!writeCards(deleteFile(), kept))
+    if (!writeCards(kept))
         return;
     m_cards.fill(book::AddressCard());
     for (int i = 0; i < kept.size(); ++i)
@@ -261,7 +261,7 @@ void CardEditor::showList() {
         setData();
         registerIfNew();
     }
-    if (!writeCards(deleteFile(), cards()))
+    if (!writeCards(cards()))
         return;
     m_changed = false;
     // The sheet shows the book as it now stands in the file.
@@ -284,7 +284,7 @@ void CardEditor::returnToStart() {
             setData();
             registerIfNew();
         }
-        if (!writeCards(state.BookPath, cards()))
+        if (!writeCards(cards()))
             return;
         m_changed = false;
         closeTo(false);
@@ -302,18 +302,13 @@ void CardEditor::returnToStart() {
         closeTo(false);
         return;
     }
-    platform::FileDialogRequest request;
-    request.title = u"名前をつけて保存"_s;
-    request.filter = SaveFilter;
-    request.initialFolder = platform::ProgramFolder::path();
-    request.overwritePrompt = true;
-    const QString path = m_context.platform.dialogs.saveFile(request);
-    if (path.isEmpty())
+    const session::BookSaver::Result saved =
+        session::BookSaver(state, m_context.platform).saveUnderNewName(cards());
+    if (!saved.written()) {
+        showWriteFailure(saved);
         return;
-    if (!writeCards(path, cards()))
-        return;
-    state.BookPath = path;
-    state.BookOpen = true;
+    }
+    session::rememberBook(state.SettingsValues, saved.path);
     closeTo(false);
 }
 
@@ -406,21 +401,35 @@ void CardEditor::focus(const QString& control) {
     emit focusRequested(control);
 }
 
-// The file delete and list view write: the book the start window opened
-// (settings state 3), else the editor's own book in the program's folder.
-QString CardEditor::deleteFile() const {
-    if (book::leadingNumber(m_info.bookState) == 3)
-        return m_info.lastBook;
-    return platform::ProgramFolder::file(u"Tagora.dat"_s);
+bool CardEditor::writeCards(const book::CardList& cards) {
+    book::SharedState& state = m_context.state;
+    const QString before = state.BookOpen ? state.BookPath : QString();
+    const session::BookSaver::Result saved =
+        session::BookSaver(state, m_context.platform).saveOpenBook(cards);
+    if (!saved.written()) {
+        showWriteFailure(saved);
+        return false;
+    }
+    // A book without a file now has one ("Tagora.dat", or the name the
+    // user gave instead): the start window and the next run take that one.
+    if (saved.path != before)
+        session::rememberBook(state.SettingsValues, saved.path);
+    return true;
 }
 
-bool CardEditor::writeCards(const QString& path, const book::CardList& cards) {
-    const book::WriteResult written = book::writeBook(path, cards);
-    if (written.ok())
-        return true;
-    m_context.platform.messages.show(WriteFailedText, Buttons::Ok);
+void CardEditor::showWriteFailure(const session::BookSaver::Result& failed) {
+    if (failed.outcome == session::BookSaver::Outcome::Cancelled)
+        return;
+    const QString detail = session::fieldFailure(failed.error, cards());
+    m_context.platform.messages.show(detail.isEmpty() ? WriteFailedText
+                                                      : WriteFailedText + u"\n"_s + detail,
+                                     Buttons::Ok);
+    // The card that cannot be stored is shown, to be mended.
+    if (!detail.isEmpty() && failed.error.card >= 1 && failed.error.card <= m_count) {
+        m_current = failed.error.card;
+        showRegistered();
+    }
     emit screenChanged();
-    return false;
 }
 
 void CardEditor::closeTo(bool sheet) {

@@ -5,6 +5,7 @@
 #include "book/SettingsFile.h"
 #include "entry/AddressEntry.h"
 #include "entry/EntryField.h"
+#include "session/BookSaver.h"
 
 #include <QObject>
 #include <QString>
@@ -101,8 +102,11 @@ private:
     void registerIfNew();
     void setLineMode();
     void focus(const QString& control);
-    QString deleteFile() const;
-    bool writeCards(const QString& path, const book::CardList& cards);
+    // Writes the cards to the open book (a book without a file: "Tagora.dat"
+    // in the program's folder, after asking when that file exists). False
+    // when nothing was written; a failure is shown.
+    bool writeCards(const book::CardList& cards);
+    void showWriteFailure(const session::BookSaver::Result& failed);
     void closeTo(bool sheet);
 
     app::AppContext& m_context;

@@ -4,7 +4,7 @@
 
 namespace platform {
 
-enum class Buttons { Ok, OkCancel, YesNo };
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Answer { Ok, Cancel, Yes, No };
 
 // Modal message boxes: one fixed text, a set of buttons, an optional title.

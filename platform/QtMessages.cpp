@@ -23,6 +23,11 @@ Answer QtMessages::show(const QString& text, Buttons buttons, const QString& tit
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setIcon(QMessageBox::Question);
         break;
+    case Buttons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Cancel);
+        box.setIcon(QMessageBox::Warning);
+        break;
     }
     switch (box.exec()) {
     case QMessageBox::Cancel: return Answer::Cancel;

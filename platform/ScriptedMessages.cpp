@@ -6,7 +6,7 @@ Answer ScriptedMessages::show(const QString& text, Buttons buttons, const QStrin
     m_shown.append({text, buttons, title});
     if (!m_script.isEmpty())
         return m_script.takeFirst();
-    return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    return buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel ? Answer::Yes : Answer::Ok;
 }
 
 QStringList ScriptedMessages::texts() const {

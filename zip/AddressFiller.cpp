@@ -6,6 +6,20 @@ using namespace Qt::StringLiterals;
 
 namespace zip {
 
+namespace {
+
+// What the user typed after the town's name (block and number, a building):
+// the lookup replaces the place, not the house number.
+QString afterTown(const AddressLines& current, const QString& town) {
+    if (town.isEmpty())
+        return current.line2;
+    const QString typed = current.line1 + current.line2;
+    const qsizetype at = typed.lastIndexOf(town);
+    return at < 0 ? QString() : typed.mid(at + town.size());
+}
+
+} // namespace
+
 AddressFiller::AddressFiller(const ZipDirectory& directory, platform::Messages& messages, TownPicker& picker)
     : m_directory(directory), m_messages(messages), m_picker(picker) {}
 
@@ -37,11 +51,14 @@ std::optional<AddressLines> AddressFiller::addressFor(const QString& typedCode, 
             return std::nullopt;
     }
     const ZipAddress& place = places[chosen];
-    AddressLines lines{withoutPrefecture ? place.municipality : place.prefecture + place.municipality, place.town};
+    const AddressLines lines{
+        withoutPrefecture ? place.municipality : place.prefecture + place.municipality,
+        place.town + afterTown(current, place.town)};
     const bool typedBefore = !current.line1.isEmpty() || !current.line2.isEmpty();
     if (typedBefore && lines != current) {
         const platform::Answer answer = m_messages.show(
-            u"入力されている住所を「%1」に置き換えますか？"_s.arg(lines.line1 + lines.line2),
+            u"入力されている住所を次のように置き換えますか？\n住所１：%1\n住所２：%2"_s.arg(
+                lines.line1, lines.line2),
             platform::Buttons::YesNo);
         if (answer != platform::Answer::Yes)
             return std::nullopt;

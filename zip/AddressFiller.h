@@ -26,7 +26,8 @@ public:
     // The address lines for the typed postal code: line 1 the prefecture (left
     // out when withoutPrefecture) and the municipality, line 2 the town. Asks
     // for a choice when the code covers several places and before replacing
-    // text already in either line. Nothing when the code is not known (after
+    // text already in either line; what follows the town in the typed lines
+    // (block and number) stays after it. Nothing when the code is not known (after
     // saying so), or the user cancelled the choice or declined the replacement.
     std::optional<AddressLines> addressFor(const QString& typedCode, const AddressLines& current,
                                            bool withoutPrefecture);

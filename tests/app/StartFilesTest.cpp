@@ -2,6 +2,8 @@
 
 #include "app/StartTexts.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -38,24 +40,80 @@ struct Opened {
 class StartFilesTest : public QObject {
     Q_OBJECT
 private slots:
-    void oldBookIsConvertedOnOpen_data() {
+    void oldBookIsConvertedOnlyWhenAgreed_data() {
         QTest::addColumn<int>("cards");
-        QTest::newRow("empty file") << 0;
+        QTest::addColumn<bool>("agreed");
+        QTest::addColumn<bool>("backupTaken");
+        QTest::newRow("one old card") << 1 << true << false;
         // 42 fields would read as six current cards without the line check.
-        QTest::newRow("seven old cards, 42 fields") << 7;
+        QTest::newRow("seven old cards, 42 fields") << 7 << true << false;
+        QTest::newRow("a copy is there already") << 2 << true << true;
+        QTest::newRow("cancelled") << 2 << false << false;
     }
 
-    void oldBookIsConvertedOnOpen() {
+    // The question says what happens; the original stays beside the book.
+    void oldBookIsConvertedOnlyWhenAgreed() {
         QFETCH(int, cards);
+        QFETCH(bool, agreed);
+        QFETCH(bool, backupTaken);
         Opened o(1);
         const QString file = o.h.path(u"old.dat"_s);
-        writeBytes(file, bookLines(cards, true));
+        const QByteArray old = bookLines(cards, true);
+        writeBytes(file, old);
+        if (backupTaken)
+            writeBytes(file + u".bak"_s, "earlier copy");
+        const QString backup = file + (backupTaken ? u".bak2"_s : u".bak"_s);
+        o.h.platform.messages.answer(agreed ? platform::Answer::Ok : platform::Answer::Cancel);
         o.h.open(o.screen, file);
 
-        QCOMPARE(o.h.platform.messages.texts(), QStringList{shown(texts::Converting)});
-        QCOMPARE(readBytes(file), bookLines(cards, false));
-        QCOMPARE(*book::formatBook(o.h.state.CardTable), bookLines(cards, false));
-        QCOMPARE(o.screen.view().lstSet1().size(), cards);
+        const QString question = o.h.platform.messages.lastText();
+        QVERIFY(question.startsWith(shown(texts::Converting)));
+        QVERIFY(question.contains(backup));
+        QCOMPARE(readBytes(file), agreed ? bookLines(cards, false) : old);
+        QCOMPARE(QFile::exists(backup), agreed);
+        if (agreed)
+            QCOMPARE(readBytes(backup), old);
+        if (backupTaken)
+            QCOMPARE(readBytes(file + u".bak"_s), QByteArray("earlier copy"));
+        QCOMPARE(o.h.state.BookPath, agreed ? file : o.file);
+        QCOMPARE(o.screen.view().lstSet1().size(), agreed ? cards : 1);
+    }
+
+    void foreignFileIsRefusedUntouched_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("spreadsheet export, six columns with a header")
+            << *book::encodeCp932(u"氏名,住所1,住所2,郵便番号,コード,敬称\r\n山田,東京都,港区,105-0011,,様\r\n"_s);
+        QTest::newRow("quoted header row, seven columns")
+            << *book::encodeCp932(u"\"氏名\",\"住所1\",\"住所2\",\"住所3\",\"〒\",\"コード\",\"敬称\"\r\n"_s);
+        QTest::newRow("doubled quotes in an old card")
+            << QByteArray("\"a\"\"b\",\"c\",\"d\",\"100-0001\",\"\",\"0\"\r\n");
+        QTest::newRow("five fields") << QByteArray("\"a\",\"b\",\"c\",\"d\",\"0\"\r\n");
+    }
+
+    // Anything that is neither a book nor an old book is left byte for byte.
+    void foreignFileIsRefusedUntouched() {
+        QFETCH(QByteArray, content);
+        Opened o(2);
+        const QString file = o.h.path(u"export.csv"_s);
+        writeBytes(file, content);
+        o.h.open(o.screen, file);
+        QCOMPARE(o.h.platform.messages.texts(), QStringList{shown(texts::CannotRead)});
+        QCOMPARE(readBytes(file), content);
+        QVERIFY(!QFile::exists(file + u".bak"_s));
+        QCOMPARE(o.h.state.BookPath, o.file);
+    }
+
+    void emptyFileOpensWithoutWriting() {
+        Opened o(2);
+        const QString file = o.h.path(u"empty.dat"_s);
+        writeBytes(file, QByteArray());
+        const QDateTime written = QFileInfo(file).lastModified();
+        o.h.open(o.screen, file);
+        QVERIFY(o.h.platform.messages.texts().isEmpty());
+        QCOMPARE(o.h.state.BookPath, file);
+        QVERIFY(o.h.state.BookOpen);
+        QCOMPARE(QFileInfo(file).lastModified(), written);
+        QVERIFY(!QFile::exists(file + u".bak"_s));
     }
 
     void unreadableFileKeepsPreviousBook_data() {
@@ -96,15 +154,22 @@ private slots:
         QCOMPARE(readBytes(o.file), *book::formatBook(expected));
         QCOMPARE(o.h.navigator.calls(), QStringList{u"editor 0"_s});
         QVERIFY(!o.h.state.ExistingBook);
-        // The editor finds a new book in the settings.
-        QCOMPARE(o.h.settingsLine(), u"\"%1\",\"2\",\"\"\r\n"_s.arg(o.file));
+        QCOMPARE(o.h.state.BookPath, u"新規作成"_s);
+        // The editor is handed the new book in memory; the file waits for the next write.
+        QCOMPARE(o.h.state.SettingsValues.bookState, u"2"_s);
+        QCOMPARE(o.h.settingsLine(), u"<missing>"_s);
+        // A new book has no name to propose.
+        QVERIFY(o.h.state.SaveName.isEmpty());
     }
 
     void newBookStopsWhenWriteBackFails() {
         Opened o(2);
-        o.h.state.BookPath = o.h.path(u"gone/book.dat"_s);
-        o.screen.newBook();
-        QCOMPARE(o.h.platform.messages.texts(), QStringList{shown(texts::CannotWrite)});
+        // The book's file was replaced by a folder, which cannot be written over.
+        QVERIFY(QFile::remove(o.file));
+        QVERIFY(QDir(o.h.dir.path()).mkdir(u"book.dat"_s));
+        o.screen.newBook(); // the changed-file question is answered Yes
+        QCOMPARE(o.h.platform.messages.texts().size(), 2);
+        QCOMPARE(o.h.platform.messages.lastText(), shown(texts::CannotWrite));
         QVERIFY(o.h.navigator.calls().isEmpty());
         QCOMPARE(o.h.state.CardTable, StartHarness::cards(2));
     }

@@ -157,25 +157,125 @@ private slots:
         QCOMPARE(shownCount(), warns ? 2 : 1);
     }
 
-    void deleteWritesTheChosenFile_data() {
+    void deleteWritesTheOpenBook_data() {
         QTest::addColumn<QString>("bookState");
-        QTest::addColumn<bool>("intoBook");
-        QTest::newRow("book opened from a file") << u"3"_s << true;
-        QTest::newRow("new book") << u"2"_s << false;
-        QTest::newRow("state read leniently") << u"3.0"_s << true;
+        QTest::addColumn<bool>("settingsNameAnother");
+        QTest::newRow("settings name the book") << u"3"_s << false;
+        QTest::newRow("settings say new book") << u"2"_s << false;
+        QTest::newRow("settings name an earlier run's book") << u"3"_s << true;
     }
 
-    void deleteWritesTheChosenFile() {
+    // The settings file remembers a book for the next run; it never picks the file written.
+    void deleteWritesTheOpenBook() {
         QFETCH(QString, bookState);
-        QFETCH(bool, intoBook);
+        QFETCH(bool, settingsNameAnother);
+        const QString other = m_h->dir.filePath(u"other.dat"_s);
+        QVERIFY(book::writeBook(other, cards(5)).ok());
+        const QByteArray otherBytes = *book::formatBook(cards(5));
         CardEditor& editor = openBook(3, bookState);
+        if (settingsNameAnother)
+            book::writeSettings(platform::ProgramFolder::file(u"Tagora.ini"_s), {other, u"3"_s, {}});
         editor.nextCard();
         editor.deleteCard();
         QCOMPARE(shownCount(), 1);
-        const QString fallback = platform::ProgramFolder::file(u"Tagora.dat"_s);
-        QCOMPARE(onDisk(intoBook ? m_h->bookPath() : fallback), (book::CardList{card(1), card(3)}));
-        QCOMPARE(QFile::exists(fallback), !intoBook);
+        QCOMPARE(onDisk(), (book::CardList{card(1), card(3)}));
+        QVERIFY(!QFile::exists(platform::ProgramFolder::file(u"Tagora.dat"_s)));
+        QFile file(other);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), otherBytes);
         QCOMPARE(editor.recordLabel(), u"1/2"_s);
+    }
+
+    void changedOnDiskAsks_data() {
+        QTest::addColumn<Answer>("choice");
+        QTest::addColumn<bool>("overwritten");
+        QTest::addColumn<bool>("savedElsewhere");
+        QTest::newRow("overwrite") << Answer::Yes << true << false;
+        QTest::newRow("another name") << Answer::No << false << true;
+        QTest::newRow("cancel") << Answer::Cancel << false << false;
+    }
+
+    // Another window or program rewrote the book after the editor read it.
+    void changedOnDiskAsks() {
+        QFETCH(Answer, choice);
+        QFETCH(bool, overwritten);
+        QFETCH(bool, savedElsewhere);
+        CardEditor& editor = openBook(3);
+        QVERIFY(book::writeBook(m_h->bookPath(), cards(4)).ok());
+        const QString elsewhere = m_h->dir.filePath(u"mine"_s);
+        answer(Answer::Ok); // delete this card
+        answer(choice);
+        m_h->platform.dialogs.answer(elsewhere);
+        editor.deleteCard();
+        QCOMPARE(m_h->platform.messages.shown().at(1).buttons, platform::Buttons::YesNoCancel);
+        QVERIFY(m_h->messages().at(1).contains(m_h->bookPath()));
+        const book::CardList mine{card(2), card(3)};
+        QCOMPARE(onDisk(), overwritten ? mine : cards(4));
+        // The name typed without an extension is saved as a .dat file.
+        QCOMPARE(onDisk(elsewhere + u".dat"_s), savedElsewhere ? mine : book::CardList{});
+        QCOMPARE(m_h->state.BookPath, savedElsewhere ? elsewhere + u".dat"_s : m_h->bookPath());
+        QCOMPARE(editor.cardCount(), choice == Answer::Cancel ? 3 : 2);
+        if (savedElsewhere)
+            QCOMPARE(m_h->state.SettingsValues.lastBook, elsewhere + u".dat"_s);
+    }
+
+    void newBookListGoesToProgramFolder_data() {
+        QTest::addColumn<bool>("existed");
+        QTest::addColumn<Answer>("choice");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("no file there") << false << Answer::Yes << true;
+        QTest::newRow("another book there, replaced") << true << Answer::Yes << true;
+        QTest::newRow("another book there, cancelled") << true << Answer::Cancel << false;
+    }
+
+    // A book that never had a file lists through "Tagora.dat", never over another book unasked.
+    void newBookListGoesToProgramFolder() {
+        QFETCH(bool, existed);
+        QFETCH(Answer, choice);
+        QFETCH(bool, written);
+        const QString fallback = platform::ProgramFolder::file(u"Tagora.dat"_s);
+        if (existed)
+            QVERIFY(book::writeBook(fallback, cards(4)).ok());
+        CardEditor& editor = openNewBook();
+        editor.setFieldText(Field::Name, u"一人目"_s);
+        editor.registerCard();
+        answer(choice);
+        editor.showList();
+        QCOMPARE(shownCount(), existed ? 1 : 0);
+        QCOMPARE(onDisk(fallback), written ? book::CardList{nameOnly(u"一人目"_s)}
+                                           : existed ? cards(4) : book::CardList{});
+        QCOMPARE(m_h->navigator.calls(), written ? QStringList{u"sheet menu"_s} : QStringList{});
+        if (written) {
+            QCOMPARE(m_h->state.BookPath, fallback);
+            QCOMPARE(m_h->state.SettingsValues.lastBook, fallback);
+        }
+    }
+
+    // A quote read from an unquoted field is named, shown, and never written.
+    void quoteInBookIsShownToMend() {
+        QByteArray bytes = *book::formatBook(cards(2));
+        bytes += "\"x\",\"y\",\"z\",\"\",\"100-0001\",C\"3,\"0\"\r\n";
+        QFile file(m_h->bookPath());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        m_h->state.BookOpen = true;
+        m_h->state.BookPath = m_h->bookPath();
+        CardEditor& editor = openEditor();
+        editor.returnToStart();
+        const QString message = m_h->messages().value(0);
+        QVERIFY(message.startsWith(u"住所録ファイルに保存できませんでした。"_s));
+        QVERIFY(message.contains(u"3件目"_s) && message.contains(u"コード"_s));
+        QCOMPARE(editor.currentCard(), 3);
+        QVERIFY(!editor.closed());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), bytes);
+        file.close();
+        // On screen the quote is gone; registering the card mends the book.
+        QCOMPARE(editor.fieldText(Field::Code), u"C3"_s);
+        editor.registerCard();
+        editor.returnToStart();
+        QCOMPARE(onDisk().value(2).code, u"C3"_s);
+        QVERIFY(editor.closed());
     }
 
     // The honorific is stored as its position; no selection as -1.

@@ -47,20 +47,32 @@ private slots:
         QTest::addColumn<Answer>("answer");
         QTest::addColumn<int>("asked");
         QTest::addColumn<bool>("replaced");
-        QTest::newRow("line 1 typed, yes") << AddressLines{u"大阪府"_s, {}} << Answer::Yes << 1 << true;
+        QTest::addColumn<QString>("line2");
+        const QString town = u"霞が関"_s;
+        QTest::newRow("line 1 typed, yes") << AddressLines{u"大阪府"_s, {}} << Answer::Yes << 1 << true << town;
         QTest::newRow("block number typed, no")
-            << AddressLines{u"東京都千代田区"_s, u"霞が関1-2-3"_s} << Answer::No << 1 << false;
-        QTest::newRow("the same text") << AddressLines{u"東京都千代田区"_s, u"霞が関"_s} << Answer::No << 0 << true;
+            << AddressLines{u"東京都港区"_s, u"霞が関1-2-3"_s} << Answer::No << 1 << false << QString();
+        QTest::newRow("block number kept after the town")
+            << AddressLines{u"東京都港区"_s, u"霞が関１－２－３"_s} << Answer::Yes << 1 << true
+            << u"霞が関１－２－３"_s;
+        QTest::newRow("town written in line 1")
+            << AddressLines{u"千代田区霞が関"_s, u"３－１"_s} << Answer::Yes << 1 << true << u"霞が関３－１"_s;
+        QTest::newRow("the same text") << AddressLines{u"東京都千代田区"_s, town} << Answer::No << 0 << true << town;
     }
 
+    // The lookup replaces the place; the house number typed after the town stays.
     void typedTextIsReplacedOnlyWhenAgreed() {
         QFETCH(AddressLines, typed);
         QFETCH(Answer, answer);
         QFETCH(bool, replaced);
+        QFETCH(QString, line2);
         messages.answer(answer);
         const auto lines = filler().addressFor(u"1000013"_s, typed, false);
         QTEST(int(messages.shown().size()), "asked");
-        QCOMPARE(lines, replaced ? std::optional(AddressLines{u"東京都千代田区"_s, u"霞が関"_s}) : std::nullopt);
+        QCOMPARE(lines, replaced ? std::optional(AddressLines{u"東京都千代田区"_s, line2}) : std::nullopt);
+        // The question shows both lines as they will become.
+        if (!messages.shown().isEmpty() && replaced)
+            QVERIFY(messages.lastText().contains(u"住所２："_s + line2));
     }
 
     void missingDataIsReported() {

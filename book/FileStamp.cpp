@@ -1,0 +1,33 @@
+#include "book/FileStamp.h"
+
+#include "book/FileBytes.h"
+
+#include <QCryptographicHash>
+#include <QFileInfo>
+
+namespace book {
+
+FileStamp stampOf(const QString& path, const QByteArray& bytes) {
+    const QFileInfo info(path);
+    FileStamp stamp;
+    stamp.exists = info.exists();
+    stamp.size = bytes.size();
+    stamp.modified = info.lastModified();
+    stamp.sha256 = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+    return stamp;
+}
+
+bool changedSince(const QString& path, const FileStamp& stamp) {
+    const QFileInfo info(path);
+    if (info.exists() != stamp.exists)
+        return true;
+    if (!stamp.exists)
+        return false;
+    if (info.size() != stamp.size || info.lastModified() != stamp.modified)
+        return true;
+    // Same size and time: a fast rewrite within the clock's step still shows in the content.
+    const std::optional<QByteArray> bytes = readFileBytes(path, nullptr);
+    return !bytes || QCryptographicHash::hash(*bytes, QCryptographicHash::Sha256) != stamp.sha256;
+}
+
+} // namespace book

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "book/SharedState.h"
+#include "book/WriteError.h"
+#include "platform/Platform.h"
+
+#include <QString>
+
+namespace session {
+
+// Every write of a book goes through here: to the book open in this run,
+// or to a file the user named, whole or not at all. Before a write over an
+// existing file it asks when that file is not what this run read (another
+// window or program changed it), or is some other book; the user may then
+// replace it, save under another name, or write nothing. After a write the
+// file written is the open book.
+class BookSaver {
+public:
+    BookSaver(book::SharedState& state, platform::Platform& platform);
+
+    enum class Outcome { Written, Cancelled, Failed };
+
+    struct Result {
+        Outcome outcome = Outcome::Cancelled;
+        QString path;           // the file written
+        book::WriteError error; // why it failed; nothing was written
+        bool written() const { return outcome == Outcome::Written; }
+    };
+
+    // The cards to the open book's file; a book that never had a file goes
+    // to "Tagora.dat" in the program's folder.
+    Result saveOpenBook(const book::CardList& cards);
+
+    // Asks for a file name with the save dialog (".dat" added when the name
+    // has no extension) and writes the cards there.
+    Result saveUnderNewName(const book::CardList& cards, const QString& proposedName = {});
+
+    // The cards to path; replaceConfirmed when the user already agreed to
+    // replace a file there (the save dialog asked).
+    Result saveTo(const QString& path, const book::CardList& cards, bool replaceConfirmed);
+
+private:
+    // False when the user chose not to write to path (answer in *answer).
+    platform::Answer confirmWrite(const QString& path, bool replaceConfirmed);
+    Result write(const QString& path, const book::CardList& cards);
+
+    book::SharedState& m_state;
+    platform::Platform& m_platform;
+};
+
+} // namespace session

@@ -1,0 +1,71 @@
+#include "session/OpenBook.h"
+
+#include "book/Cp932.h"
+#include "book/FieldLabel.h"
+#include "session/SessionTexts.h"
+
+#include <QFileInfo>
+
+#include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
+
+namespace session {
+
+void adoptBook(book::SharedState& state, const QString& path, const book::FileStamp& stamp,
+               platform::Messages& messages) {
+    const bool sameBook = state.Lock && sameFile(state.BookPath, path);
+    state.BookPath = path;
+    state.BookStamp = stamp;
+    if (sameBook)
+        return;
+    state.Lock.reset();
+    state.Lock = std::make_shared<book::BookLock>(path);
+    if (state.Lock->state() == book::BookLock::State::HeldElsewhere)
+        messages.show(QString::fromUtf16(texts::OpenElsewhere).arg(path));
+}
+
+book::BookRead rereadOpenBook(book::SharedState& state) {
+    book::BookRead read = book::readBook(state.BookPath);
+    if (read.isBook())
+        state.BookStamp = read.stamp;
+    return read;
+}
+
+void closeBook(book::SharedState& state) {
+    state.Lock.reset();
+    state.BookStamp = {};
+}
+
+void rememberBook(book::SettingsValues& settings, const QString& path) {
+    settings.lastBook = path;
+    settings.bookState = u"3"_s;
+}
+
+bool sameFile(const QString& a, const QString& b) {
+    struct stat first {}, second {};
+    const bool firstExists = ::stat(QFile::encodeName(a).constData(), &first) == 0;
+    const bool secondExists = ::stat(QFile::encodeName(b).constData(), &second) == 0;
+    if (firstExists && secondExists)
+        return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+    if (firstExists || secondExists)
+        return false;
+    return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+}
+
+QString fieldFailure(const book::WriteError& error, const book::CardList& cards) {
+    if (error.card < 1 || error.field < 1)
+        return QString();
+    const QString name = error.card <= cards.size() ? cards.at(error.card - 1).name : QString();
+    if (error.kind == book::WriteError::Quote)
+        return QString::fromUtf16(texts::QuoteInField)
+            .arg(error.card)
+            .arg(name, book::fieldLabel(error.field));
+    if (error.kind == book::WriteError::Unencodable)
+        return QString::fromUtf16(texts::UnencodableInField)
+            .arg(error.card)
+            .arg(name, book::fieldLabel(error.field), book::describeCharacter(error.character));
+    return QString();
+}
+
+} // namespace session

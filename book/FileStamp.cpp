@@ -12,7 +12,6 @@ FileStamp stampOf(const QString& path, const QByteArray& bytes) {
     FileStamp stamp;
     stamp.exists = info.exists();
     stamp.size = bytes.size();
-    stamp.modified = info.lastModified();
     stamp.sha256 = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
     return stamp;
 }
@@ -23,9 +22,8 @@ bool changedSince(const QString& path, const FileStamp& stamp) {
         return true;
     if (!stamp.exists)
         return false;
-    if (info.size() != stamp.size || info.lastModified() != stamp.modified)
+    if (info.size() != stamp.size)
         return true;
-    // Same size and time: a fast rewrite within the clock's step still shows in the content.
     const std::optional<QByteArray> bytes = readFileBytes(path, nullptr);
     return !bytes || QCryptographicHash::hash(*bytes, QCryptographicHash::Sha256) != stamp.sha256;
 }

@@ -1,5 +1,6 @@
 #include "StartHarness.h"
 
+#include "app/RecordingNavigator.h"
 #include "app/StartTexts.h"
 
 #include <QDir>
@@ -205,6 +206,58 @@ private slots:
         back.load();
         back.exit();
         QCOMPARE(h.settingsLine(), u"\"/books/a.dat\",\"3\",\"R9\"\r\n"_s);
+    }
+
+    void oddFolderNameStillEdits_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("accented letter") << u"Café"_s;
+        QTest::newRow("Hangul") << u"주소록"_s;
+        QTest::newRow("double quote") << u"say \"hi\""_s;
+    }
+
+    // The settings cannot hold the book's place: said once, the rest is written, editing works.
+    void oddFolderNameStillEdits() {
+        QFETCH(QString, folder);
+        StartHarness h;
+        writeBytes(h.settingsPath(), "\"\",\"\",\"R9\"\r\n");
+        StartScreen screen(h.context);
+        screen.load();
+        QVERIFY(QDir(h.dir.path()).mkdir(folder));
+        const QString file = h.writeBook(folder + u"/book.dat"_s, 2);
+        h.open(screen, file);
+        screen.cardEditor();
+        QCOMPARE(h.navigator.calls(), QStringList{u"editor 0"_s});
+        QCOMPARE(h.state.BookPath, file);
+        const QStringList once = h.platform.messages.texts();
+        QCOMPARE(once.size(), 1);
+        QVERIFY(once.first().contains(file));
+        StartScreen back(h.context);
+        back.load();
+        back.exit();
+        QCOMPARE(h.platform.messages.texts(), once);
+        QCOMPARE(h.settingsLine(), u"\"\",\"3\",\"R9\"\r\n"_s);
+    }
+
+    // A second instance opening the same book is told; the lock goes with the book.
+    void secondInstanceIsWarned() {
+        Opened first(2);
+        book::SharedState otherState;
+        app::RecordingNavigator otherNavigator;
+        app::AppContext other{otherState, first.h.platform.platform, otherNavigator};
+        StartScreen second(other);
+        second.load();
+        first.h.open(second, first.file);
+        QCOMPARE(first.h.platform.messages.texts().size(), 1);
+        QVERIFY(first.h.platform.messages.lastText().contains(first.file));
+        QVERIFY(otherState.BookOpen); // opened all the same
+
+        first.h.platform.messages.clear();
+        first.screen.newBook(); // the first instance lets the book go
+        second.newBook();
+        StartScreen third(other);
+        third.load();
+        first.h.open(third, first.file);
+        QVERIFY(first.h.platform.messages.texts().isEmpty());
     }
 
     void cancelledMenuSaveKeepsSettingsPath() {

@@ -114,6 +114,9 @@ session::BookSaver FileCommands::saver() {
 }
 
 void FileCommands::reportWriteFailure(const session::BookSaver::Result& failed) {
+    // The user chose to write nothing: nothing to report.
+    if (failed.outcome == session::BookSaver::Outcome::Cancelled)
+        return;
     const QString detail = session::fieldFailure(failed.error, m_context.state.CardTable);
     if (detail.isEmpty()) {
         m_context.platform.messages.show(QString::fromUtf16(texts::CannotWrite));

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 using namespace Qt::StringLiterals;
 
@@ -26,6 +27,10 @@ Answer QtMessages::show(const QString& text, Buttons buttons, const QString& tit
     case Buttons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Cancel);
+        // The question names its three answers by these captions.
+        box.button(QMessageBox::Yes)->setText(u"はい"_s);
+        box.button(QMessageBox::No)->setText(u"いいえ"_s);
+        box.button(QMessageBox::Cancel)->setText(u"キャンセル"_s);
         box.setIcon(QMessageBox::Warning);
         break;
     }

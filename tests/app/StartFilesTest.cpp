@@ -175,6 +175,20 @@ private slots:
         QCOMPARE(o.h.state.CardTable, StartHarness::cards(2));
     }
 
+    // Cancelled at the changed-file question: no write, no message, the book stays open.
+    void newBookCancelledWhenFileChanged() {
+        Opened o(2);
+        const QByteArray theirs = *book::formatBook(StartHarness::cards(4));
+        writeBytes(o.file, theirs);
+        o.h.platform.messages.answer(platform::Answer::Cancel);
+        o.screen.newBook();
+        QCOMPARE(o.h.platform.messages.texts().size(), 1);
+        QCOMPARE(o.h.platform.messages.shown().first().buttons, platform::Buttons::YesNoCancel);
+        QCOMPARE(readBytes(o.file), theirs);
+        QVERIFY(o.h.navigator.calls().isEmpty());
+        QVERIFY(o.h.state.BookOpen);
+    }
+
     void returnReloadsBook_data() {
         QTest::addColumn<bool>("removed");
         QTest::newRow("file still there") << false;

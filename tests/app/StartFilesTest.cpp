@@ -189,6 +189,26 @@ private slots:
         QVERIFY(o.h.state.BookOpen);
     }
 
+    // A quote read from an unquoted field: the card is named and opened in the editor.
+    void quoteInCardOpensTheEditorOnIt() {
+        StartHarness h;
+        StartScreen screen(h.context);
+        screen.load();
+        QByteArray bytes = *book::formatBook(StartHarness::cards(1));
+        bytes += *book::encodeCp932(u"\"名2\",\"住所\",\"\",\"\",\"100-0002\",C\"2,\"0\"\r\n"_s);
+        const QString file = h.path(u"quoted.dat"_s);
+        writeBytes(file, bytes);
+        h.open(screen, file);
+        h.platform.dialogs.answer(h.path(u"copy.dat"_s));
+        screen.save(FileCommands::From::Menu);
+        const QString message = h.platform.messages.lastText();
+        QVERIFY(message.startsWith(shown(texts::CannotWrite)));
+        QVERIFY(message.contains(u"2件目"_s) && message.contains(u"名2"_s));
+        QCOMPARE(h.navigator.calls(), QStringList{u"editor 2"_s});
+        QVERIFY(!QFile::exists(h.path(u"copy.dat"_s)));
+        QCOMPARE(readBytes(file), bytes);
+    }
+
     void returnReloadsBook_data() {
         QTest::addColumn<bool>("removed");
         QTest::newRow("file still there") << false;

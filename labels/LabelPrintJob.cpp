@@ -7,8 +7,8 @@ using namespace Qt::StringLiterals;
 
 namespace labels {
 
-LabelPrintJob::LabelPrintJob(platform::Platform& platform, const OutputChoice& output)
-    : m_platform(platform), m_output(output) {}
+LabelPrintJob::LabelPrintJob(platform::Platform& platform, const OutputChoice& output, const QString& bookPath)
+    : m_platform(platform), m_output(output), m_bookPath(bookPath) {}
 
 QString LabelPrintJob::sheetCountQuestion(const QString& sheetCount) {
     return u"シート数は"_s + sheetCount + u"枚です。"_s;
@@ -35,7 +35,7 @@ LabelJobResult LabelPrintJob::run(const book::CardList& entries, const QString& 
     if (sheets.startLabel() == 0)
         return result;
 
-    const Delivery delivery = deliverJob(m_output, m_platform, u"labels.pdf"_s, platform::PaperSize::A4,
+    const Delivery delivery = deliverJob(m_output, m_platform, u"labels.pdf"_s, m_bookPath, platform::PaperSize::A4,
                                          [&sheets](platform::Printer& printer) { sheets.drawAll(printer); });
     if (delivery == Delivery::NoDestination) {
         result.outcome = LabelJobResult::Outcome::NoDestination;

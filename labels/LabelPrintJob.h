@@ -13,7 +13,7 @@ struct LabelJobResult {
     enum class Outcome {
         Printed,       // the document was sent
         Cancelled,     // Cancel in the sheet-count question: the proposal starts again
-        NoDestination, // the user cancelled the PDF save dialog; nothing printed
+        NoDestination, // the user cancelled the PDF save dialog or chose the book; nothing printed
         Failed,        // the printer or file failed; the user was told
         NothingToPrint // the start label was not 1 to 12
     };
@@ -29,7 +29,8 @@ struct LabelJobResult {
 // reports a printer or file failure in a message instead of passing over it.
 class LabelPrintJob {
 public:
-    LabelPrintJob(platform::Platform& platform, const OutputChoice& output);
+    // bookPath: the open book's file, never written over (empty or book::NewBookPath: none).
+    LabelPrintJob(platform::Platform& platform, const OutputChoice& output, const QString& bookPath);
 
     // entries in print order, startLabel as Text2, face as Text6, offsetsPath
     // the label offsets file (missing: no offset).
@@ -42,6 +43,7 @@ public:
 private:
     platform::Platform& m_platform;
     OutputChoice m_output; // a copy: callers pass temporaries
+    QString m_bookPath;
 };
 
 } // namespace labels

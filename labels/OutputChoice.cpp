@@ -1,6 +1,8 @@
 #include "labels/OutputChoice.h"
 
+#include "book/SharedState.h"
 #include "platform/ProgramFolder.h"
+#include "platform/SameFile.h"
 
 using namespace Qt::StringLiterals;
 
@@ -13,7 +15,8 @@ OutputChoice& outputChoiceForThisRun() {
 
 std::optional<platform::PrintDestination> nextDestination(const OutputChoice& choice,
                                                           platform::Platform& platform,
-                                                          const QString& proposedName) {
+                                                          const QString& proposedName,
+                                                          const QString& bookPath) {
     if (choice.mode == OutputChoice::Mode::Printer)
         return platform::PrintDestination::printer(choice.printerName);
     if (choice.mode == OutputChoice::Mode::Automatic) {
@@ -27,17 +30,26 @@ std::optional<platform::PrintDestination> nextDestination(const OutputChoice& ch
     request.initialFolder = platform::ProgramFolder::path();
     request.proposedName = proposedName;
     request.overwritePrompt = true;
-    QString path = platform.dialogs.saveFile(request);
-    if (path.isEmpty())
+    const QString chosen = platform.dialogs.saveFile(request);
+    if (chosen.isEmpty())
         return std::nullopt;
+    QString path = chosen;
     if (!path.endsWith(u".pdf"_s, Qt::CaseInsensitive))
         path += u".pdf"_s;
+    // The name as chosen counts too: the user picked the book, even if the added ".pdf" would spare it.
+    const bool bookHasFile = !bookPath.isEmpty() && bookPath != QStringView(book::NewBookPath);
+    if (bookHasFile && (platform::sameFile(chosen, bookPath) || platform::sameFile(path, bookPath))) {
+        platform.messages.show(QString::fromUtf16(BookAsOutputText) + u'\n' + chosen);
+        return std::nullopt;
+    }
     return platform::PrintDestination::pdf(path);
 }
 
 Delivery deliverJob(const OutputChoice& choice, platform::Platform& platform, const QString& proposedName,
-                    platform::PaperSize paper, const std::function<void(platform::Printer&)>& draw) {
-    const std::optional<platform::PrintDestination> destination = nextDestination(choice, platform, proposedName);
+                    const QString& bookPath, platform::PaperSize paper,
+                    const std::function<void(platform::Printer&)>& draw) {
+    const std::optional<platform::PrintDestination> destination =
+        nextDestination(choice, platform, proposedName, bookPath);
     if (!destination)
         return Delivery::NoDestination;
     std::unique_ptr<platform::Printer> printer = platform.printers.open(*destination);

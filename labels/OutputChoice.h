@@ -28,22 +28,30 @@ OutputChoice& outputChoiceForThisRun();
 
 // The destination of the next job: a printer, or a PDF file asked for with the
 // save dialog (proposedName offered, in the program folder). nullopt when the
-// user cancelled the dialog.
+// user cancelled the dialog, or chose the open book's file (bookPath; empty or
+// book::NewBookPath when the book has no file), which is refused with
+// BookAsOutputText and the path.
 std::optional<platform::PrintDestination> nextDestination(const OutputChoice& choice,
                                                           platform::Platform& platform,
-                                                          const QString& proposedName);
+                                                          const QString& proposedName,
+                                                          const QString& bookPath);
+
+// Shown when the PDF chosen is the open book: printing would destroy it.
+inline constexpr char16_t BookAsOutputText[] =
+    u"住所録ファイルには印刷できません。別のファイル名を指定してください。";
 
 enum class Delivery {
     Printed,       // the document was sent
-    NoDestination, // the user cancelled the PDF save dialog; nothing printed
+    NoDestination, // the user cancelled the PDF save dialog or chose the book; nothing printed
     Failed,        // the printer or file failed; the user was told
 };
 
-// Sends a job to nextDestination(): opens the printer, begins the document on
+// Sends a job to nextDestination() (bookPath as there): opens the printer, begins the document on
 // paper, lets draw put the pages on it and ends the document. A printer or
 // file that fails is shown with printFailureMessage().
 Delivery deliverJob(const OutputChoice& choice, platform::Platform& platform, const QString& proposedName,
-                    platform::PaperSize paper, const std::function<void(platform::Printer&)>& draw);
+                    const QString& bookPath, platform::PaperSize paper,
+                    const std::function<void(platform::Printer&)>& draw);
 
 // The message shown when a job could not be printed: "印刷できませんでした。"
 // and, on a line of its own, what the printer reported.

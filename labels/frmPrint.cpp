@@ -348,7 +348,7 @@ void frmPrint::printJob() {
     lblNo[confirmedIndex()]->setVisible(true);
     Timer1->stop();
     cmdPrint->setEnabled(false);
-    LabelPrintJob job(m_context.platform, outputChoiceForThisRun());
+    LabelPrintJob job(m_context.platform, outputChoiceForThisRun(), m_context.state.BookPath);
     const LabelJobResult result =
         job.run(m_printCopy, Text2, Text6, platform::ProgramFolder::file(QStringView(LabelOffsetsFileName).toString()));
     Text1 = result.sheetCount;

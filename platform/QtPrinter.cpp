@@ -1,6 +1,7 @@
 #include "platform/QtPrinter.h"
 
 #include "platform/Fonts.h"
+#include "platform/OutputFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,6 +14,10 @@ using namespace Qt::StringLiterals;
 namespace platform {
 
 namespace {
+
+// The resolution of QPrinter's high-resolution PDFs, kept so that the pages
+// come out as they did when QPrinter wrote them.
+constexpr int PdfDotsPerInch = 1200;
 
 QPageSize pageSizeFor(PaperSize paper) {
     if (paper == PaperSize::Postcard)
@@ -30,16 +35,27 @@ QtPrinter::~QtPrinter() {
 }
 
 bool QtPrinter::begin(PaperSize paper) {
-    m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    const QPageLayout layout(pageSizeFor(paper), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                             QPageLayout::Millimeter);
+    double dotsPerInch = 0;
     if (m_destination.kind == PrintDestination::Kind::PdfFile) {
-        m_printer->setOutputFormat(QPrinter::PdfFormat);
-        m_printer->setOutputFileName(m_destination.pdfPath);
         const QFileInfo target(m_destination.pdfPath);
         if (!target.absoluteDir().exists()) {
             m_errorText = u"フォルダがありません: "_s + target.absolutePath();
             return false;
         }
+        m_pdfBytes.setData(QByteArray());
+        if (!m_pdfBytes.open(QIODevice::WriteOnly)) {
+            m_errorText = u"ファイルに書き込めません: "_s + m_destination.pdfPath;
+            return false;
+        }
+        m_pdf = std::make_unique<QPdfWriter>(&m_pdfBytes);
+        m_pdf->setResolution(PdfDotsPerInch);
+        m_pdf->setPageLayout(layout);
+        m_device = m_pdf.get();
+        dotsPerInch = m_pdf->resolution();
     } else {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         m_printer->setOutputFormat(QPrinter::NativeFormat);
         if (!m_destination.printerName.isEmpty())
             m_printer->setPrinterName(m_destination.printerName);
@@ -47,17 +63,18 @@ bool QtPrinter::begin(PaperSize paper) {
             m_errorText = u"プリンターが使用できません。"_s;
             return false;
         }
+        m_printer->setFullPage(true);
+        m_printer->setPageLayout(layout);
+        m_device = m_printer.get();
+        dotsPerInch = m_printer->resolution();
     }
-    m_printer->setFullPage(true);
-    m_printer->setPageLayout(QPageLayout(pageSizeFor(paper), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
-                                         QPageLayout::Millimeter));
-    if (!m_painter.begin(m_printer.get())) {
+    if (!m_painter.begin(m_device)) {
         m_errorText = m_destination.kind == PrintDestination::Kind::PdfFile
                           ? u"ファイルに書き込めません: "_s + m_destination.pdfPath
                           : u"印刷を開始できません。"_s;
         return false;
     }
-    const double scale = m_printer->resolution() / 1440.0;
+    const double scale = dotsPerInch / 1440.0;
     m_painter.scale(scale, scale);
     m_painter.translate(PageOriginInsetTwips, PageOriginInsetTwips);
     m_painter.setPen(Qt::black);
@@ -84,7 +101,7 @@ void QtPrinter::applyFont() {
         QFont font(printableFamily(m_face));
         font.setPixelSize(qMax(1, qRound(m_points * 20)));
         font.setStyleStrategy(QFont::PreferOutline);
-        found = m_fonts.insert(key, {font, QFontMetricsF(font, m_printer.get()).ascent()});
+        found = m_fonts.insert(key, {font, QFontMetricsF(font, m_device).ascent()});
     }
     if (m_painter.font() != found->font)
         m_painter.setFont(found->font);
@@ -99,7 +116,7 @@ void QtPrinter::print(const QString& text) {
 
 void QtPrinter::newPage() {
     if (m_painter.isActive())
-        m_printer->newPage();
+        m_device->newPage();
 }
 
 bool QtPrinter::endDoc() {
@@ -108,6 +125,17 @@ bool QtPrinter::endDoc() {
     if (!m_painter.end()) {
         m_errorText = u"印刷を完了できません。"_s;
         return false;
+    }
+    if (m_pdf) {
+        m_pdf.reset();
+        m_pdfBytes.close();
+        const book::WriteResult written = writeOutputFile(m_destination.pdfPath, m_pdfBytes.data());
+        m_pdfBytes.setData(QByteArray());
+        if (!written.ok()) {
+            m_errorText = written.error.describe();
+            return false;
+        }
+        return true;
     }
     if (m_printer->printerState() == QPrinter::Error) {
         m_errorText = u"印刷を完了できません。"_s;

@@ -3,19 +3,23 @@
 #include "platform/PrintDestination.h"
 #include "platform/Printer.h"
 
+#include <QBuffer>
 #include <QFont>
 #include <QHash>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 
 #include <memory>
 
 namespace platform {
 
-// The printer on QPrinter: a system printer (CUPS) or a PDF file. The painter
-// is scaled so that one unit is one twip and moved to the page origin, and
-// fonts get a pixel size of points x 20, so every position and metric is in
-// twips at any printer resolution.
+// The printer on Qt: a system printer (CUPS) through QPrinter, or a PDF file.
+// A PDF is drawn into memory and written only at the end, through a
+// temporary file renamed over the target, so a failed write is reported and
+// leaves any old file there as it was. The painter is scaled so that one unit
+// is one twip and moved to the page origin, and fonts get a pixel size of
+// points x 20, so every position and metric is in twips at any resolution.
 class QtPrinter : public Printer {
 public:
     explicit QtPrinter(const PrintDestination& destination);
@@ -44,7 +48,10 @@ private:
     QHash<QString, ResolvedFont> m_fonts; // by face and size
 
     PrintDestination m_destination;
-    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QPrinter> m_printer;  // a system printer
+    QBuffer m_pdfBytes;                   // a PDF file, until endDoc() writes it
+    std::unique_ptr<QPdfWriter> m_pdf;
+    QPagedPaintDevice* m_device = nullptr; // whichever of the two is drawn on
     QPainter m_painter;
     QString m_face;
     double m_points = 10;

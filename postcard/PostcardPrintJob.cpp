@@ -4,8 +4,9 @@ using namespace Qt::StringLiterals;
 
 namespace postcard {
 
-PostcardPrintJob::PostcardPrintJob(platform::Platform& platform, const labels::OutputChoice& output)
-    : m_platform(platform), m_output(output) {}
+PostcardPrintJob::PostcardPrintJob(platform::Platform& platform, const labels::OutputChoice& output,
+                                   const QString& bookPath)
+    : m_platform(platform), m_output(output), m_bookPath(bookPath) {}
 
 PostcardPrintJob::Outcome PostcardPrintJob::run(const book::CardList& entries,
                                                 const PostcardJobSettings& settings) {
@@ -14,7 +15,7 @@ PostcardPrintJob::Outcome PostcardPrintJob::run(const book::CardList& entries,
     if (answer != platform::Answer::Ok)
         return Outcome::Cancelled;
     const labels::Delivery delivery = labels::deliverJob(
-        m_output, m_platform, u"ハガキ.pdf"_s, settings.paper, [&](platform::Printer& printer) {
+        m_output, m_platform, u"ハガキ.pdf"_s, m_bookPath, settings.paper, [&](platform::Printer& printer) {
             drawPostcards(printer, postcardTexts(entries), settings);
         });
     switch (delivery) {

@@ -15,17 +15,19 @@ public:
     enum class Outcome {
         Printed,       // every postcard was sent
         Cancelled,     // Cancel in the question
-        NoDestination, // the user cancelled the PDF save dialog; nothing printed
+        NoDestination, // the user cancelled the PDF save dialog or chose the book; nothing printed
         Failed,        // the printer or file failed; the user was told
     };
 
-    PostcardPrintJob(platform::Platform& platform, const labels::OutputChoice& output);
+    // bookPath: the open book's file, never written over (empty or book::NewBookPath: none).
+    PostcardPrintJob(platform::Platform& platform, const labels::OutputChoice& output, const QString& bookPath);
 
     Outcome run(const book::CardList& entries, const PostcardJobSettings& settings);
 
 private:
     platform::Platform& m_platform;
     labels::OutputChoice m_output;
+    QString m_bookPath;
 };
 
 } // namespace postcard

@@ -305,7 +305,7 @@ void frmPrintH::printJob() {
     settings.yOffsetMillimetres = book::leadingNumber(Text5);
     settings.paper = optA4->isChecked() ? platform::PaperSize::A4 : platform::PaperSize::Postcard;
 
-    PostcardPrintJob job(m_context.platform, labels::outputChoiceForThisRun());
+    PostcardPrintJob job(m_context.platform, labels::outputChoiceForThisRun(), m_context.state.BookPath);
     const PostcardPrintJob::Outcome outcome = job.run(m_entries, settings);
     // After a job the screen prints again only when nothing came out.
     if (outcome != PostcardPrintJob::Outcome::Cancelled)

@@ -4,6 +4,7 @@
 #include "book/FileBytes.h"
 #include "book/FileStamp.h"
 #include "platform/ProgramFolder.h"
+#include "platform/SameFile.h"
 #include "session/OpenBook.h"
 #include "session/SessionTexts.h"
 
@@ -58,7 +59,7 @@ BookSaver::Result BookSaver::saveTo(const QString& path, const book::CardList& c
 
 Answer BookSaver::confirmWrite(const QString& path, bool replaceConfirmed) {
     const bool openBook = m_state.BookOpen && m_state.BookStamp.exists &&
-                          sameFile(path, m_state.BookPath);
+                          platform::sameFile(path, m_state.BookPath);
     QString question;
     if (openBook) {
         if (book::changedSince(m_state.BookPath, m_state.BookStamp))

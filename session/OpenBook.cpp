@@ -2,11 +2,9 @@
 
 #include "book/Cp932.h"
 #include "book/FieldLabel.h"
+#include "platform/SameFile.h"
 #include "session/SessionTexts.h"
 
-#include <QFileInfo>
-
-#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -14,7 +12,7 @@ namespace session {
 
 void adoptBook(book::SharedState& state, const QString& path, const book::FileStamp& stamp,
                platform::Messages& messages) {
-    const bool sameBook = state.Lock && sameFile(state.BookPath, path);
+    const bool sameBook = state.Lock && platform::sameFile(state.BookPath, path);
     state.BookPath = path;
     state.BookStamp = stamp;
     if (sameBook)
@@ -40,17 +38,6 @@ void closeBook(book::SharedState& state) {
 void rememberBook(book::SettingsValues& settings, const QString& path) {
     settings.lastBook = path;
     settings.bookState = u"3"_s;
-}
-
-bool sameFile(const QString& a, const QString& b) {
-    struct stat first {}, second {};
-    const bool firstExists = ::stat(QFile::encodeName(a).constData(), &first) == 0;
-    const bool secondExists = ::stat(QFile::encodeName(b).constData(), &second) == 0;
-    if (firstExists && secondExists)
-        return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
-    if (firstExists || secondExists)
-        return false;
-    return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
 }
 
 QString fieldFailure(const book::WriteError& error, const book::CardList& cards) {

@@ -24,10 +24,6 @@ void closeBook(book::SharedState& state);
 // The settings the next run starts from name path as a named book ("3").
 void rememberBook(book::SettingsValues& settings, const QString& path);
 
-// True when a and b name the same existing file (one inode, also through
-// links), or the same path when neither exists yet.
-bool sameFile(const QString& a, const QString& b);
-
 // The line that tells which card and field stopped a save, empty when the
 // error is not about a field.
 QString fieldFailure(const book::WriteError& error, const book::CardList& cards);

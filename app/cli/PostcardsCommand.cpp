@@ -48,7 +48,7 @@ int runPostcards(const QStringList& args, Io& io) {
     platform::QtPrinter printer(platform::PrintDestination::pdf(output));
     const postcard::PostcardJobResult result = postcard::printPostcards(printer, entries, settings);
     if (!result.ok())
-        return fail(io, output + u": "_s + result.error);
+        return fail(io, result.error);
     io.out << entries.size() << '\n';
     io.out.flush();
     return 0;

@@ -1,5 +1,7 @@
 #include "app/cli/PrintArguments.h"
 
+#include "platform/SameFile.h"
+
 using namespace Qt::StringLiterals;
 
 namespace cli {
@@ -32,6 +34,10 @@ PrintArguments readPrintArguments(const QStringList& args, const QStringList& va
     }
     if (parsed.error.isEmpty() && (parsed.book.isEmpty() || parsed.value(u"--output"_s).isEmpty()))
         parsed.error = usage;
+    const QString output = parsed.value(u"--output"_s);
+    // The PDF would replace the book, under whatever name or link it is given.
+    if (parsed.error.isEmpty() && platform::sameFile(output, parsed.book))
+        parsed.error = output + u" is the book being printed; choose another output file"_s;
     return parsed;
 }
 

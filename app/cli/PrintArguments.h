@@ -7,7 +7,8 @@ namespace cli {
 
 // The arguments of a print command: one book, value options written as
 // "--name value" or "--name=value" ("-o" is "--output"), and the usage text
-// as the error when the book or the output is missing.
+// as the error when the book or the output is missing. An output that is the
+// book itself is an error too.
 struct PrintArguments {
     QString book;
     QHash<QString, QString> values; // by option name, "--output" for -o

@@ -64,7 +64,7 @@ struct JobBench {
             test.printers.setPrinters({u"Office"_s}, u"Office"_s);
     }
     LabelJobResult run(int entries, const QString& start = u"1"_s) {
-        labels::LabelPrintJob job(test.platform, labels::OutputChoice{});
+        labels::LabelPrintJob job(test.platform, labels::OutputChoice{}, QString());
         return job.run(numberedEntries(entries), start, Face, dir.filePath(u"Tagora.opt"_s));
     }
     platform::PrintedText firstPrinted() const { return test.printers.last()->printed().first(); }

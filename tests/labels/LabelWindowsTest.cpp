@@ -4,6 +4,7 @@
 #include "labels/frmPriloc.h"
 #include "labels/frmPrint.h"
 #include "platform/Fonts.h"
+#include "support/PdfWindowWorld.h"
 #include "support/WindowWorld.h"
 
 #include <QFile>
@@ -106,6 +107,36 @@ private slots:
         click(chooser, u"cmdOk"_s);
         QCOMPARE(window.Text6, u"IPAexGothic"_s);
         QCOMPARE(text(&window, u"lblZip"_s), u"１２３－４５６７"_s);
+    }
+
+    void pdfDialogRefusesTheBook_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("the book's path") << u"book.dat"_s;
+        QTest::newRow("a link to it ending in .pdf") << u"book-link.pdf"_s;
+    }
+
+    // A PDF written into the open book would destroy it: the job stops with a
+    // message, no file is written and 印刷 stays on.
+    void pdfDialogRefusesTheBook() {
+        QFETCH(QString, answer);
+        PdfWindowWorld f;
+        const QString book = f.dir.filePath(u"book.dat"_s);
+        QVERIFY(QFile::copy(QStringLiteral(TAGORA_SOURCE_DIR "/examples/sample.dat"), book));
+        QVERIFY(QFile::link(book, f.dir.filePath(u"book-link.pdf"_s)));
+        f.state.BookPath = book;
+        const QByteArray before = f.bytesOf(u"book.dat"_s);
+        const QStringList files = f.files();
+
+        labels::frmPrint window(f.pdfContext, entries(2));
+        click(&window, u"lblNo_0"_s);
+        click(&window, u"cmdOk"_s);
+        f.platform.dialogs.answer(f.dir.filePath(answer));
+        click(&window, u"cmdPrint"_s);
+        QCOMPARE(f.platform.messages.lastText(),
+                 QString::fromUtf16(labels::BookAsOutputText) + u'\n' + f.dir.filePath(answer));
+        QCOMPARE(f.bytesOf(u"book.dat"_s), before);
+        QCOMPARE(f.files(), files);
+        QVERIFY(enabled(&window, u"cmdPrint"_s));
     }
 
     // The label dialog works on Tagora.opt; its steps are tested with the offsets file.

@@ -4,6 +4,7 @@
 #include "postcard/PostcardLayout.h"
 #include "postcard/frmPriloc1.h"
 #include "postcard/frmPrintH.h"
+#include "support/PdfWindowWorld.h"
 #include "support/WindowWorld.h"
 
 #include <QDir>
@@ -12,7 +13,10 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <csignal>
 #include <memory>
+
+#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 using platform::Answer;
@@ -47,6 +51,23 @@ struct Screen : WindowWorld {
         for (int k = 0; k < 7; ++k)
             shown << text(u"lblZipb%1"_s.arg(k));
         return shown.join(u'|');
+    }
+};
+
+// Files this process writes stop at bytes; a write beyond fails with EFBIG
+// instead of killing the test.
+struct FileSizeLimit {
+    rlimit saved{};
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit limit = saved;
+        limit.rlim_cur = bytes;
+        std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, SIG_DFL);
     }
 };
 
@@ -100,6 +121,48 @@ private slots:
         QCOMPARE(screen.window->Text4, u"1"_s);
         QCOMPARE(screen.window->Text5, u"-2"_s);
         QVERIFY(!screen.printEnabled());
+    }
+
+    // The open book is refused as the PDF; a PDF that does not fit under the
+    // file-size limit shows why, keeps the PDF printed before and leaves no
+    // temporary; 印刷 stays on until a job comes out.
+    void pdfJobsKeepTheBookAndTheOldPdf() {
+        PdfWindowWorld world;
+        const QString book = world.dir.filePath(u"book.dat"_s);
+        QVERIFY(QFile::copy(QStringLiteral(TAGORA_SOURCE_DIR "/examples/sample.dat"), book));
+        world.state.BookPath = book;
+        const QByteArray bookBytes = world.bytesOf(u"book.dat"_s);
+        const QString pdf = world.dir.filePath(u"ハガキ.pdf"_s);
+        QFile old(pdf);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("%PDF-1.4\n% printed before\n") > 0);
+        old.close();
+        const QByteArray oldBytes = world.bytesOf(u"ハガキ.pdf"_s);
+        const QStringList files = world.files();
+        postcard::frmPrintH window(world.pdfContext, entries(3));
+        auto* print = window.findChild<QPushButton*>(u"cmdPrint"_s);
+
+        world.platform.dialogs.answer(book);
+        print->click();
+        QCOMPARE(world.platform.messages.lastText(), QString::fromUtf16(labels::BookAsOutputText) + u'\n' + book);
+        QCOMPARE(world.bytesOf(u"book.dat"_s), bookBytes);
+        QVERIFY(print->isEnabled());
+
+        world.platform.dialogs.answer(pdf);
+        {
+            FileSizeLimit limit(1024);
+            print->click();
+        }
+        QCOMPARE(world.platform.messages.lastText(),
+                 u"印刷できませんでした。\n%1: cannot be written: File too large"_s.arg(pdf));
+        QCOMPARE(world.bytesOf(u"ハガキ.pdf"_s), oldBytes);
+        QCOMPARE(world.files(), files);
+        QVERIFY(print->isEnabled());
+
+        world.platform.dialogs.answer(pdf);
+        print->click();
+        QVERIFY(world.bytesOf(u"ハガキ.pdf"_s).startsWith("%PDF-"));
+        QVERIFY(world.bytesOf(u"ハガキ.pdf"_s) != oldBytes);
+        QVERIFY(!print->isEnabled());
     }
 
     // Nothing is written before OK; a failed save says so and keeps the dialog open;

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "labels/OutputChoice.h"
+#include "platform/QtPrinterProvider.h"
+#include "support/WindowWorld.h"
+
+#include <QDir>
+#include <QFile>
+
+// A WindowWorld whose windows print into real PDF files: the Qt printers
+// behind the scripted dialogs and messages, and a PDF file asked for at
+// every job. Links tagora_print.
+struct PdfWindowWorld : WindowWorld {
+    platform::QtPrinterProvider pdfPrinters;
+    platform::Platform pdfPlatform{platform.messages, platform.dialogs, platform.help,
+                                   platform.shell, pdfPrinters};
+    app::AppContext pdfContext{state, pdfPlatform, navigator};
+
+    PdfWindowWorld() {
+        labels::outputChoiceForThisRun() = {labels::OutputChoice::Mode::PdfFile, {}};
+    }
+    ~PdfWindowWorld() { labels::outputChoiceForThisRun() = {}; }
+
+    QByteArray bytesOf(const QString& name) const {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QStringList files() const {
+        return QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::Hidden);
+    }
+};

@@ -1,7 +1,7 @@
 // The helper of bench/kill-save.sh, which kills it at random moments:
 //   tagora_kill_save make DIR          DIR/old.dat and DIR/new.dat, two different 300-card books
-//   tagora_kill_save loop BOOK A B     saves A's bytes, then B's, then A's... over BOOK until killed
-//   tagora_kill_save save BOOK A       saves A's bytes over BOOK once
+//   tagora_kill_save loop BOOK A B     saves A's bytes, then B's, then A's... over BOOK until
+//   killed tagora_kill_save save BOOK A       saves A's bytes over BOOK once
 #include "book/AddressFile.h"
 #include "book/FileBytes.h"
 
@@ -23,9 +23,9 @@ int failWith(const QString& message) {
 book::CardList cards(int version) {
     book::CardList result;
     for (int i = 1; i <= book::BookCapacity; ++i)
-        result.append({u"宛名 %1 版%2"_s.arg(i).arg(version), u"東京都千代田区丸の内%1丁目"_s.arg(i),
-                       u"第%1ビル"_s.arg(version), QString(), u"100-0005"_s, QString(),
-                       QString::number(i % 6)});
+        result.append({u"宛名 %1 版%2"_s.arg(i).arg(version),
+                       u"東京都千代田区丸の内%1丁目"_s.arg(i), u"第%1ビル"_s.arg(version),
+                       QString(), u"100-0005"_s, QString(), QString::number(i % 6)});
     return result;
 }
 
@@ -49,7 +49,8 @@ int save(const QString& target, const QStringList& sources, bool repeat) {
         contents.append(*bytes);
     }
     for (qsizetype i = 0;; ++i) {
-        const book::WriteResult written = book::saveFileBytes(target, contents.at(i % contents.size()));
+        const book::WriteResult written =
+            book::saveFileBytes(target, contents.at(i % contents.size()));
         if (!written.ok())
             return failWith(written.error.describe());
         if (!repeat)

@@ -73,16 +73,18 @@ std::optional<DecodeError> firstUndecodableIn(const QByteArray& bytes, int from,
             return DecodeError{i, u"NUL byte at byte offset %1"_s.arg(i)};
         const int length = isLeadByte(byte) ? 2 : 1;
         if (i + length > n)
-            return DecodeError{i, u"lead byte %1 at byte offset %2 is cut off by the end of the data"_s
-                                      .arg(hexByte(byte))
-                                      .arg(i)};
+            return DecodeError{i,
+                               u"lead byte %1 at byte offset %2 is cut off by the end of the data"_s
+                                   .arg(hexByte(byte))
+                                   .arg(i)};
         QStringDecoder decoder(codecName(), QStringConverter::Flag::Stateless);
         const QString decoded = decoder(QByteArrayView(bytes).sliced(i, length));
         if (decoder.hasError()) {
             QString shown = hexByte(byte);
             if (length == 2)
                 shown += u' ' + hexByte(uchar(bytes[i + 1]));
-            return DecodeError{i, u"invalid byte sequence %1 at byte offset %2"_s.arg(shown).arg(i)};
+            return DecodeError{i,
+                               u"invalid byte sequence %1 at byte offset %2"_s.arg(shown).arg(i)};
         }
         i += length;
     }

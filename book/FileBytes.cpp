@@ -174,7 +174,8 @@ bool copyUserAttributes(const QByteArray& path, int fd, QString* why) {
             if (size < 0)
                 break;
             value.resize(size);
-            got = ::getxattr(path.constData(), name.constData(), value.data(), size_t(value.size()));
+            got =
+                ::getxattr(path.constData(), name.constData(), value.data(), size_t(value.size()));
         } while (got < 0 && errno == ERANGE);
         if (got < 0) {
             if (errno == ENODATA) // removed since it was listed
@@ -249,7 +250,8 @@ class SideFiles {
 
     bool isTemporary(const char* entry) const {
         const QByteArray start = m_prefix + "new-";
-        return qstrlen(entry) == size_t(start.size()) + 6 && qstrncmp(entry, start.constData(), size_t(start.size())) == 0;
+        return qstrlen(entry) == size_t(start.size()) + 6 &&
+               qstrncmp(entry, start.constData(), size_t(start.size())) == 0;
     }
 
     // A new temporary file opened for writing; its name goes to *name.
@@ -487,8 +489,8 @@ WriteResult saveFileBytes(const QString& path, const QByteArray& bytes) {
     const QByteArray oldPath = QFile::encodeName(target.absoluteFilePath());
     if (name.isEmpty())
         return fail(u"cannot be created: no file name"_s);
-    FileDescriptor dir(
-        ::open(QFile::encodeName(target.absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    FileDescriptor dir(::open(QFile::encodeName(target.absolutePath()).constData(),
+                              O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!dir.isOpen())
         return fail(u"cannot be created: "_s + systemError(errno));
     struct stat old {};

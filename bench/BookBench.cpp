@@ -2,7 +2,11 @@
 // process's time and peak memory can be measured from outside:
 //   tagora_book_bench generate SAMPLE OUT COUNT   a book of COUNT cards made from SAMPLE's
 //   tagora_book_bench loadsave IN OUT             load IN and write its cards to OUT
+//   tagora_book_bench widen IN OUT BYTES [bad]    IN's cards, address 3 filled out to about
+//                                                 BYTES in all; with bad, the last card's
+//                                                 honorific is the byte 0xFF (undefined)
 #include "book/AddressFile.h"
+#include "book/FileBytes.h"
 
 #include <QCoreApplication>
 
@@ -46,6 +50,29 @@ int loadAndSave(const QString& inPath, const QString& outPath) {
     return 0;
 }
 
+int widen(const QString& inPath, const QString& outPath, qint64 size, bool bad) {
+    const book::LoadResult loaded = book::loadBook(inPath);
+    if (!loaded.ok())
+        return failWith(loaded.error.describe());
+    if (loaded.cards.isEmpty())
+        return failWith(u"need a non-empty book"_s);
+    book::CardList cards = loaded.cards;
+    // Two bytes a character: the address lines are kanji and kana.
+    const qsizetype characters = qsizetype(size / cards.size() / 2);
+    for (book::AddressCard& card : cards) {
+        const QString pattern = card.address1 + card.name;
+        card.address3 = pattern.repeated(characters / pattern.size() + 1).left(characters);
+    }
+    book::WriteError error;
+    std::optional<QByteArray> bytes = book::formatBook(cards, &error);
+    if (!bytes)
+        return failWith(error.describe());
+    if (bad)
+        (*bytes)[bytes->size() - 4] = char(0xff); // the honorific digit before "\"\r\n"
+    const book::WriteResult written = book::saveFileBytes(outPath, *bytes);
+    return written.ok() ? 0 : failWith(written.error.describe());
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -55,5 +82,9 @@ int main(int argc, char** argv) {
         return generate(args.at(1), args.at(2), args.at(3).toInt());
     if (args.size() == 3 && args.at(0) == u"loadsave"_s)
         return loadAndSave(args.at(1), args.at(2));
-    return failWith(u"usage: generate SAMPLE OUT COUNT | loadsave IN OUT"_s);
+    if ((args.size() == 4 || (args.size() == 5 && args.at(4) == u"bad"_s)) &&
+        args.at(0) == u"widen"_s)
+        return widen(args.at(1), args.at(2), args.at(3).toLongLong(), args.size() == 5);
+    return failWith(
+        u"usage: generate SAMPLE OUT COUNT | loadsave IN OUT | widen IN OUT BYTES [bad]"_s);
 }

@@ -91,6 +91,18 @@ measure "list 300-card book" $JOB_SECONDS /dev/null "$TAGORA" --home "$HOME_DIR"
 measure "load+save 300-card book" $JOB_SECONDS /dev/null "$BOOKBENCH" loadsave "$BOOK" "$WORK/saved.dat"
 cmp -s "$BOOK" "$WORK/saved.dat" || { echo "bench/run.sh: load+save changed the book" >&2; exit 1; }
 
+# A 5 MB book (300 cards with long third address lines) and the same book
+# with an undefined byte (0xFF) near its end: the refusal should take about
+# as long as reading the valid book.
+WIDE="$WORK/book5mb.dat"
+"$BOOKBENCH" widen "$BOOK" "$WIDE" 5242880
+"$BOOKBENCH" widen "$BOOK" "$WORK/book5mb-bad.dat" 5242880 bad
+measure "list 5 MB book" $JOB_SECONDS /dev/null "$TAGORA" --home "$HOME_DIR" list "$WIDE"
+measure "refuse 5 MB book, bad last byte" $JOB_SECONDS /dev/null \
+    sh -c '! "$@"' sh "$TAGORA" --home "$HOME_DIR" list "$WORK/book5mb-bad.dat"
+grep -q "invalid byte sequence 0xFF" "$WORK/err.txt" ||
+    { echo "bench/run.sh: the 5 MB book with a bad byte was not refused for it" >&2; exit 1; }
+
 measure "postal lookups 20,000 of each kind" $JOB_SECONDS /dev/null "$ZIPBENCH" 20000
 ZIP_DETAIL="$(cat "$WORK/out.txt")"
 

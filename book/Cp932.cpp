@@ -3,6 +3,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace book {
@@ -61,27 +63,54 @@ std::optional<EncodeError> findUnencodable(const QString& text) {
     return std::nullopt;
 }
 
-// The first byte sequence that does not decode, walking character by character.
-DecodeError findUndecodable(const QByteArray& bytes) {
+// The first byte sequence in bytes[from, to) that does not decode, walking
+// character by character; to may cut the last character.
+std::optional<DecodeError> firstUndecodableIn(const QByteArray& bytes, int from, int to) {
     const int n = int(bytes.size());
-    for (int i = 0; i < n;) {
+    for (int i = from; i < to;) {
         const uchar byte = uchar(bytes[i]);
         if (byte == 0)
-            return {i, u"NUL byte at byte offset %1"_s.arg(i)};
+            return DecodeError{i, u"NUL byte at byte offset %1"_s.arg(i)};
         const int length = isLeadByte(byte) ? 2 : 1;
         if (i + length > n)
-            return {i, u"lead byte %1 at byte offset %2 is cut off by the end of the data"_s
-                           .arg(hexByte(byte))
-                           .arg(i)};
+            return DecodeError{i,
+                               u"lead byte %1 at byte offset %2 is cut off by the end of the data"_s
+                                   .arg(hexByte(byte))
+                                   .arg(i)};
         QStringDecoder decoder(codecName(), QStringConverter::Flag::Stateless);
-        const QString decoded = decoder(bytes.mid(i, length));
+        const QString decoded = decoder(QByteArrayView(bytes).sliced(i, length));
         if (decoder.hasError()) {
             QString shown = hexByte(byte);
             if (length == 2)
                 shown += u' ' + hexByte(uchar(bytes[i + 1]));
-            return {i, u"invalid byte sequence %1 at byte offset %2"_s.arg(shown).arg(i)};
+            return DecodeError{i,
+                               u"invalid byte sequence %1 at byte offset %2"_s.arg(shown).arg(i)};
         }
         i += length;
+    }
+    return std::nullopt;
+}
+
+// The first byte sequence that does not decode. A decoder for each character
+// costs a microsecond, too much for megabytes, so blocks of about 4 KB, cut
+// between characters, are decoded whole and only the first bad block is
+// walked character by character.
+DecodeError findUndecodable(const QByteArray& bytes) {
+    constexpr int BlockBytes = 4096;
+    const int n = int(bytes.size());
+    for (int start = 0; start < n;) {
+        int end = start;
+        while (end < n && end - start < BlockBytes)
+            end += isLeadByte(uchar(bytes[end])) ? 2 : 1;
+        const int stop = std::min(end, n);
+        const QByteArrayView block = QByteArrayView(bytes).sliced(start, stop - start);
+        QStringDecoder decoder(codecName(), QStringConverter::Flag::Stateless);
+        const QString decoded = decoder(block);
+        if (end > n || decoder.hasError() || block.contains('\0')) {
+            if (const std::optional<DecodeError> bad = firstUndecodableIn(bytes, start, stop))
+                return *bad;
+        }
+        start = stop;
     }
     return {-1, u"invalid code page 932 data"_s};
 }

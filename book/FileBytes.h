@@ -10,11 +10,23 @@
 
 namespace book {
 
+// Files larger than this are refused before any byte is read; a full book
+// of 300 cards is well under 1 MB.
+constexpr qint64 MaxFileBytes = qint64(64) * 1024 * 1024;
+
 // The whole file; nullopt with a Missing or Unreadable error (path filled in).
+// A folder, a named pipe, a device or a file over MaxFileBytes is refused
+// without reading it, and nothing blocks on a pipe that has no writer.
 std::optional<QByteArray> readFileBytes(const QString& path, ReadError* error);
 
-// Replaces the file with bytes through a temporary file beside it that is
-// renamed over it, so any failure leaves the old file as it was.
+// Replaces the file with bytes so that any failure leaves the old file as
+// it was. The new file keeps the old one's mode, owner and group (as far as
+// the user may set them), access ACL and user.* extended attributes. A file
+// with one name is replaced by a temporary file beside it renamed over it;
+// a file with several hard links is written in place after a backup copy
+// beside it, which is put back on failure, so every name sees the new bytes.
+// Temporaries and backups left by an earlier save of the same file that was
+// killed are cleared first. A symbolic link is kept and its target replaced.
 WriteResult saveFileBytes(const QString& path, const QByteArray& bytes);
 
 } // namespace book

@@ -23,7 +23,10 @@ class AddressFileTest : public QObject {
     Q_OBJECT
 
     QString path(const QString& name) const { return m_dir->filePath(name); }
-    QStringList files() const { return QDir(m_dir->path()).entryList(QDir::Files); }
+    // Hidden names too: a temporary beside the book starts with a dot.
+    QStringList files() const {
+        return QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    }
     std::unique_ptr<QTemporaryDir> m_dir;
 
   private slots:

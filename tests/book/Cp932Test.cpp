@@ -62,6 +62,22 @@ class Cp932Test : public QObject {
             << QByteArray("abc\x82")
             << u"lead byte 0x82 at byte offset 3 is cut off by the end of the data"_s;
         QTest::newRow("NUL") << QByteArray("a\"b\0c", 5) << u"NUL byte at byte offset 3"_s;
+        // Long data is checked in blocks of about 4 KB cut between characters;
+        // the offsets stay those of the bytes themselves.
+        const QByteArray a4095 = QByteArray(4095, 'a');
+        QTest::newRow("valid pair across a block edge, bad byte later")
+            << a4095 + "\x82\xa0" + QByteArray(5000, 'b') + "\xff"
+            << u"invalid byte sequence 0xFF at byte offset 9097"_s;
+        QTest::newRow("bad pair across a block edge")
+            << a4095 + "\x82\x20" << u"invalid byte sequence 0x82 0x20 at byte offset 4095"_s;
+        QTest::newRow("NUL first in the second block")
+            << a4095 + "a" + QByteArray(1, '\0') + "a" << u"NUL byte at byte offset 4096"_s;
+        QTest::newRow("lead byte cut off after 1 MB")
+            << QByteArray(1 << 20, 'a') + "\x82"
+            << u"lead byte 0x82 at byte offset 1048576 is cut off by the end of the data"_s;
+        QTest::newRow("bad byte after 5 MB of kana")
+            << QByteArray("\x82\xa0").repeated(5 << 19) + "\xff"
+            << u"invalid byte sequence 0xFF at byte offset 5242880"_s;
     }
 
     void rejectsBadBytes() {

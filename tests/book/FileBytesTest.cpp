@@ -1,0 +1,347 @@
+#include "BookFiles.h"
+
+#include "book/AddressFile.h"
+#include "book/FileBytes.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <acl/libacl.h>
+#include <csignal>
+#include <sys/acl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+using namespace bookfiles;
+using book::ReadError;
+using book::WriteError;
+
+namespace {
+
+// How a row prepares the old file before the save.
+enum Setup {
+    Plain,
+    Acl,       // a named user in the access ACL, mask wider than the group
+    Attribute, // a user.* extended attribute
+    Owner,     // owned by another user and group (root only)
+    HardLink,  // a second name, "link.dat"
+    SymLink,   // saved through a symbolic link, "link.dat"
+};
+
+QByteArray oldBytes() {
+    return book::formatBook(numberedCards(3)).value_or(QByteArray());
+}
+
+QByteArray newBytes() {
+    return book::formatBook(numberedCards(300)).value_or(QByteArray());
+}
+
+ino_t inode(const QString& file) {
+    struct stat info {};
+    return ::stat(QFile::encodeName(file).constData(), &info) == 0 ? info.st_ino : 0;
+}
+
+// What a save keeps of a file: mode, owner, group, access ACL and user.* attributes.
+QString metadata(const QString& file) {
+    const QByteArray name = QFile::encodeName(file);
+    struct stat info {};
+    if (::stat(name.constData(), &info) != 0)
+        return u"<missing>"_s;
+    QString text = u"mode %1 owner %2:%3"_s.arg(info.st_mode & 07777, 4, 8, QChar(u'0'))
+                       .arg(info.st_uid)
+                       .arg(info.st_gid);
+    if (acl_t acl = ::acl_get_file(name.constData(), ACL_TYPE_ACCESS)) {
+        char* shown = ::acl_to_any_text(acl, nullptr, ',', TEXT_NUMERIC_IDS);
+        text += u" acl "_s + QString::fromUtf8(shown);
+        ::acl_free(shown);
+        ::acl_free(acl);
+    }
+    char names[4096];
+    const ssize_t size = ::listxattr(name.constData(), names, sizeof names);
+    QStringList attributes;
+    for (const QByteArray& attribute : QByteArray(names, size > 0 ? size : 0).split('\0')) {
+        if (!attribute.startsWith("user."))
+            continue;
+        char value[256];
+        const ssize_t length =
+            ::getxattr(name.constData(), attribute.constData(), value, sizeof value);
+        attributes << QString::fromUtf8(attribute) + u'=' + QString::fromUtf8(value, length);
+    }
+    attributes.sort();
+    return text + u" xattr "_s + attributes.join(u',');
+}
+
+// Runs a save in a child process that the file-size limit kills with SIGXFSZ
+// part way through writing, as kill -9 would; true when it died that way.
+bool killedSave(const QString& file, const QByteArray& bytes) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        rlimit small{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        std::signal(SIGXFSZ, SIG_DFL);
+        book::saveFileBytes(file, bytes);
+        ::_exit(0);
+    }
+    int status = 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFSIGNALED(status) &&
+           WTERMSIG(status) == SIGXFSZ;
+}
+
+} // namespace
+
+class FileBytesTest : public QObject {
+    Q_OBJECT
+
+    QString path(const QString& name) const { return m_dir->filePath(name); }
+    // Every entry of the folder, hidden temporaries and backups included.
+    QStringList entries() const {
+        return QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    }
+
+    // Makes the old file as the row describes; false when that fails, with
+    // *skip set when the machine cannot (no ACLs, not root).
+    bool prepare(const QString& file, int setup, QString* skip) const {
+        const QByteArray name = QFile::encodeName(file);
+        if (!writeBytes(file, oldBytes()) || ::chmod(name.constData(), 0640) != 0)
+            return false;
+        switch (setup) {
+        case Acl: {
+            acl_t acl = ::acl_from_text("u::rw-,u:4242:rw-,g::r--,m::rw-,o::---");
+            const int set = acl ? ::acl_set_file(name.constData(), ACL_TYPE_ACCESS, acl) : -1;
+            const int code = errno;
+            ::acl_free(acl);
+            if (set != 0 && code == ENOTSUP)
+                *skip = u"the temporary folder's file system has no POSIX ACLs"_s;
+            return set == 0 || !skip->isEmpty();
+        }
+        case Attribute:
+            if (::setxattr(name.constData(), "user.tagora.note", "年賀", 6, 0) == 0)
+                return true;
+            if (errno == ENOTSUP)
+                *skip = u"the temporary folder's file system has no user extended attributes"_s;
+            return !skip->isEmpty();
+        case Owner:
+            if (::geteuid() != 0)
+                *skip = u"only root can give the file to another user"_s;
+            return !skip->isEmpty() || ::chown(name.constData(), 4242, 4343) == 0;
+        case HardLink:
+            return ::link(name.constData(), QFile::encodeName(path(u"link.dat"_s)).constData()) ==
+                   0;
+        case SymLink:
+            return QFile::link(file, path(u"link.dat"_s));
+        }
+        return true;
+    }
+
+  private slots:
+    void init() { m_dir = std::make_unique<QTemporaryDir>(); }
+
+    void saveKeepsTheFile_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("setup");
+        QTest::newRow("mode") << u"book.dat"_s << int(Plain);
+        QTest::newRow("ACL") << u"book.dat"_s << int(Acl);
+        QTest::newRow("user xattr") << u"book.dat"_s << int(Attribute);
+        QTest::newRow("owner and group, root saving") << u"book.dat"_s << int(Owner);
+        QTest::newRow("hard link") << u"book.dat"_s << int(HardLink);
+        QTest::newRow("symbolic link") << u"book.dat"_s << int(SymLink);
+        // 82 three-byte characters and ".dat": 250 bytes; then the longest name there is.
+        QTest::newRow("250-byte name") << u"住"_s.repeated(82) + u".dat"_s << int(Acl);
+        QTest::newRow("255-byte name, hard link")
+            << u"xx"_s + u"録"_s.repeated(83) + u".dat"_s << int(HardLink);
+    }
+
+    void saveKeepsTheFile() {
+        QFETCH(QString, name);
+        QFETCH(int, setup);
+        const QString file = path(name);
+        QString skip;
+        QVERIFY(prepare(file, setup, &skip));
+        if (!skip.isEmpty())
+            QSKIP(qPrintable(skip));
+        const QString before = metadata(file);
+        const ino_t inodeBefore = inode(file);
+        const QStringList entriesBefore = entries();
+        const QString savedPath = setup == SymLink ? path(u"link.dat"_s) : file;
+
+        const book::WriteResult written = book::saveFileBytes(savedPath, newBytes());
+        QVERIFY2(written.ok(), qPrintable(written.error.describe()));
+        QCOMPARE(readBytes(file), newBytes());
+        QCOMPARE(metadata(file), before);
+        QCOMPARE(entries(), entriesBefore);
+        if (setup == HardLink) {
+            QCOMPARE(readBytes(path(u"link.dat"_s)), newBytes());
+            QCOMPARE(inode(file), inodeBefore);
+        }
+        if (setup == SymLink)
+            QVERIFY(QFileInfo(savedPath).isSymLink());
+    }
+
+    void newFileTakesTheUmask_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("umask");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("umask 022") << u"book.dat"_s << 022 << 0644;
+        QTest::newRow("umask 077, 255-byte name") << u"録"_s.repeated(85) << 077 << 0600;
+    }
+
+    void newFileTakesTheUmask() {
+        QFETCH(QString, name);
+        QFETCH(int, umask);
+        QFETCH(int, mode);
+        const mode_t saved = ::umask(mode_t(umask));
+        const book::WriteResult written = book::saveFileBytes(path(name), newBytes());
+        ::umask(saved);
+        QVERIFY2(written.ok(), qPrintable(written.error.describe()));
+        QCOMPARE(readBytes(path(name)), newBytes());
+        struct stat info {};
+        QCOMPARE(::stat(QFile::encodeName(path(name)).constData(), &info), 0);
+        QCOMPARE(int(info.st_mode & 07777), mode);
+        QCOMPARE(entries(), QStringList{name});
+    }
+
+    // Each failure leaves the old bytes, the old metadata and nothing else.
+    void failedSaveKeepsTheOldFile_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("setup");
+        QTest::addColumn<bool>("readOnlyFolder"); // else a 4 KB file-size limit
+        QTest::addColumn<QString>("reason");
+        const QString tooLarge = u"cannot be written: "_s + qt_error_string(EFBIG);
+        QTest::newRow("size limit") << u"book.dat"_s << int(Acl) << false << tooLarge;
+        QTest::newRow("size limit, hard link")
+            << u"book.dat"_s << int(HardLink) << false << tooLarge;
+        QTest::newRow("size limit, 250-byte name")
+            << u"住"_s.repeated(82) + u".dat"_s << int(Attribute) << false << tooLarge;
+        QTest::newRow("unwritable folder") << u"book.dat"_s << int(Plain) << true
+                                           << u"cannot be created: "_s + qt_error_string(EACCES);
+        QTest::newRow("unwritable folder, hard link")
+            << u"book.dat"_s << int(HardLink) << true
+            << u"cannot be backed up: "_s + qt_error_string(EACCES);
+    }
+
+    void failedSaveKeepsTheOldFile() {
+        QFETCH(QString, name);
+        QFETCH(int, setup);
+        QFETCH(bool, readOnlyFolder);
+        QFETCH(QString, reason);
+        if (readOnlyFolder && ::geteuid() == 0)
+            QSKIP("root writes into a read-only folder");
+        const QString file = path(name);
+        QString skip;
+        QVERIFY(prepare(file, setup, &skip));
+        if (!skip.isEmpty())
+            QSKIP(qPrintable(skip));
+        const QString before = metadata(file);
+        const QStringList entriesBefore = entries();
+        const QByteArray folder = QFile::encodeName(m_dir->path());
+
+        rlimit saved{};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = 4096;
+        if (readOnlyFolder)
+            QCOMPARE(::chmod(folder.constData(), 0555), 0);
+        else
+            QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        const book::WriteResult written = book::saveFileBytes(file, newBytes());
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+        ::chmod(folder.constData(), 0700);
+
+        QCOMPARE(int(written.error.kind), int(WriteError::Io));
+        QCOMPARE(written.error.describe(), file + u": "_s + reason);
+        QCOMPARE(readBytes(file), oldBytes());
+        if (setup == HardLink)
+            QCOMPARE(readBytes(path(u"link.dat"_s)), oldBytes());
+        QCOMPARE(metadata(file), before);
+        QCOMPARE(entries(), entriesBefore);
+    }
+
+    // A save killed part way leaves its temporary (or, for a hard-linked
+    // book, its backup and a cut-off book); the next save of that book
+    // clears them, and leaves those of other books alone.
+    void killedSaveIsClearedByTheNextSave_data() {
+        QTest::addColumn<int>("setup");
+        QTest::addColumn<QString>("killed");
+        QTest::addColumn<int>("leftAfter");
+        QTest::newRow("one name") << int(Plain) << u"book.dat"_s << 0;
+        QTest::newRow("hard link") << int(HardLink) << u"book.dat"_s << 0;
+        QTest::newRow("another book's save") << int(Plain) << u"other.dat"_s << 1;
+    }
+
+    void killedSaveIsClearedByTheNextSave() {
+        QFETCH(int, setup);
+        QFETCH(QString, killed);
+        QFETCH(int, leftAfter);
+        const QString file = path(u"book.dat"_s);
+        QString skip;
+        QVERIFY(prepare(file, setup, &skip));
+        QVERIFY(writeBytes(path(u"other.dat"_s), oldBytes()));
+        const QStringList entriesBefore = entries();
+        QVERIFY(killedSave(path(killed), newBytes()));
+        QVERIFY(entries().size() > entriesBefore.size());
+
+        const QByteArray bytes = newBytes().left(5000);
+        const book::WriteResult written = book::saveFileBytes(file, bytes);
+        QVERIFY2(written.ok(), qPrintable(written.error.describe()));
+        QCOMPARE(readBytes(file), bytes);
+        if (setup == HardLink)
+            QCOMPARE(readBytes(path(u"link.dat"_s)), bytes);
+        QCOMPARE(readBytes(path(u"other.dat"_s)), oldBytes());
+        QCOMPARE(entries().size(), entriesBefore.size() + leftAfter);
+    }
+
+    // Reading refuses what is not a plain file of a sensible size before
+    // reading a byte: a pipe with no writer would block, /dev/zero never ends.
+    void readRefusesWhatIsNotABook_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("named pipe") << u"pipe.dat"_s << u"is a named pipe, not a file"_s;
+        QTest::newRow("/dev/zero") << u"/dev/zero"_s << u"is a device, not a file"_s;
+        QTest::newRow("one byte over 64 MB")
+            << u"big.dat"_s
+            << u"is too large: %1 bytes, more than 64 MB"_s.arg(book::MaxFileBytes + 1);
+        QTest::newRow("folder") << u"folder.dat"_s << u"is a folder, not a file"_s;
+    }
+
+    void readRefusesWhatIsNotABook() {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        const QString file = name.startsWith(u'/') ? name : path(name);
+        if (name == u"pipe.dat"_s)
+            QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        if (name == u"big.dat"_s) {
+            QFile sparse(file);
+            QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(book::MaxFileBytes + 1));
+        }
+        if (name == u"folder.dat"_s)
+            QVERIFY(QDir(m_dir->path()).mkdir(name));
+        const book::LoadResult loaded = book::loadBook(file);
+        QCOMPARE(int(loaded.error.kind), int(ReadError::Unreadable));
+        QCOMPARE(loaded.error.describe(), file + u": "_s + reason);
+        QVERIFY(loaded.cards.isEmpty());
+    }
+
+    void readTakesAFileOfExactlyTheLimit() {
+        const QString file = path(u"big.dat"_s);
+        QFile sparse(file);
+        QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(book::MaxFileBytes));
+        sparse.close();
+        ReadError error;
+        const std::optional<QByteArray> bytes = book::readFileBytes(file, &error);
+        QVERIFY2(bytes, qPrintable(error.describe()));
+        QCOMPARE(bytes->size(), book::MaxFileBytes);
+    }
+
+  private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+QTEST_GUILESS_MAIN(FileBytesTest)
+#include "FileBytesTest.moc"

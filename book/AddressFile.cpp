@@ -191,11 +191,6 @@ QString backupPathFor(const QString& path) {
     return candidate;
 }
 
-bool partialLoadLooksCurrent(const CardList& partial) {
-    return partial.size() >= 3 && isNumber(partial.at(0).honorific) &&
-           isNumber(partial.at(2).honorific);
-}
-
 std::optional<QByteArray> formatBook(const CardList& cards, WriteError* error) {
     if (cards.size() > BookCapacity) {
         if (error) {

@@ -45,11 +45,6 @@ enum class FileLayout {
 FileLayout detectLayout(const QByteArray& bytes);
 FileLayout detectLayout(const QString& path);
 
-// The start window's test after a failed load: true when field 7 of card 1
-// and of card 3 both read as numbers, so the file is taken as current and is
-// not converted. A missing card or an empty field is not a number.
-bool partialLoadLooksCurrent(const CardList& partial);
-
 // The 1-based number of the first card whose honorific is neither empty nor
 // a number, 0 when there is none. Books written here always hold an index.
 int firstCardWithoutHonorificIndex(const CardList& cards);

@@ -40,7 +40,8 @@ public:
     Result saveTo(const QString& path, const book::CardList& cards, bool replaceConfirmed);
 
 private:
-    // False when the user chose not to write to path (answer in *answer).
+    // Yes when the cards may go to path (nothing to ask, or the user agreed);
+    // No for another name, Cancel for no write.
     platform::Answer confirmWrite(const QString& path, bool replaceConfirmed);
     Result write(const QString& path, const book::CardList& cards);
 

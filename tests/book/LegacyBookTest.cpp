@@ -52,23 +52,40 @@ class LegacyBookTest : public QObject {
         QCOMPARE(book::detectLayout(bytes), layout);
     }
 
-    void looksCurrent_data() {
+    void honorificIndexTellsABook_data() {
         QTest::addColumn<QStringList>("honorifics");
-        QTest::addColumn<bool>("current");
-        QTest::newRow("cards 1 and 3 numbered") << QStringList{u"0"_s, u"x"_s, u"5"_s} << true;
-        QTest::newRow("blanks, sign") << QStringList{u" 3 "_s, u""_s, u"-1"_s} << true;
-        QTest::newRow("card 3 empty") << QStringList{u"0"_s, u"0"_s, u""_s} << false;
-        QTest::newRow("leading number only") << QStringList{u"0"_s, u"0"_s, u"12abc"_s} << false;
-        QTest::newRow("two cards") << QStringList{u"0"_s, u"0"_s} << false;
+        QTest::addColumn<int>("foreign");
+        QTest::newRow("indexes, blanks, sign, empty") << QStringList{u"0"_s, u" 3 "_s, u"-1"_s, u""_s} << 0;
+        QTest::newRow("a header row") << QStringList{u"敬称"_s, u"0"_s} << 1;
+        QTest::newRow("leading number only") << QStringList{u"0"_s, u"0"_s, u"12abc"_s} << 3;
     }
 
-    void looksCurrent() {
+    // A spreadsheet's header row reads as a card whose honorific is a word.
+    void honorificIndexTellsABook() {
         QFETCH(QStringList, honorifics);
-        QFETCH(bool, current);
         CardList cards;
         for (const QString& honorific : honorifics)
             cards.append(card(u"名"_s, {}, {}, {}, {}, {}, honorific));
-        QCOMPARE(book::partialLoadLooksCurrent(cards), current);
+        QTEST(book::firstCardWithoutHonorificIndex(cards), "foreign");
+    }
+
+    void convertibleOldBook_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("convertible");
+        QTest::newRow("quoted fields") << QByteArray("\"a\",\"b\",\"c\",\"100-0001\",\"\",\"0\"\r\n") << true;
+        QTest::newRow("bare honorific, blank line")
+            << QByteArray("\"a\", \"b\",\"c\",\"\",\"\",3\r\n\r\n\"d\",\"e\",\"f\",\"\",\"\",\"1\"\r\n") << true;
+        QTest::newRow("doubled quote") << QByteArray("\"a\"\"x\",\"b\",\"c\",\"\",\"\",\"0\"\r\n") << false;
+        QTest::newRow("unquoted header") << QByteArray("name,a1,a2,zip,code,title\r\n") << false;
+        QTest::newRow("word as honorific") << QByteArray("\"a\",\"b\",\"c\",\"\",\"\",\"x\"\r\n") << false;
+        QTest::newRow("seven fields") << QByteArray("\"a\",\"b\",\"c\",\"d\",\"\",\"\",\"0\"\r\n") << false;
+        QTest::newRow("empty") << QByteArray() << false;
+    }
+
+    // Only what the old program wrote is converted: nothing can be cut off or shifted.
+    void convertibleOldBook() {
+        QFETCH(QByteArray, bytes);
+        QTEST(book::isConvertibleLegacyBook(bytes), "convertible");
     }
 
     void refusesToConvertCurrentBook() {

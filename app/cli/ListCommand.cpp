@@ -1,6 +1,6 @@
 #include "app/cli/Commands.h"
 
-#include "book/AddressFile.h"
+#include "book/BookRead.h"
 
 using namespace Qt::StringLiterals;
 
@@ -11,9 +11,10 @@ int runList(const QStringList& args, Io& io) {
     if (args.size() != 1)
         return fail(io, u"usage: tagora list BOOK"_s);
     const QString& path = args.first();
-    if (book::detectLayout(path) == book::FileLayout::SixFields)
+    const book::BookRead read = book::readBook(path);
+    if (read.layout == book::FileLayout::SixFields)
         return fail(io, path + u": the book has the old six-field layout; open it in the program to convert it"_s);
-    const book::LoadResult loaded = book::loadBook(path);
+    const book::LoadResult& loaded = read.loaded;
     if (!loaded.ok())
         return fail(io, loaded.error.describe());
     for (int i = 0; i < loaded.cards.size(); ++i) {

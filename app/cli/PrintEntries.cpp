@@ -1,18 +1,20 @@
 #include "app/cli/PrintEntries.h"
 
 #include "app/cli/CardListArgument.h"
-#include "book/AddressFile.h"
+#include "book/BookRead.h"
 
 using namespace Qt::StringLiterals;
 
 namespace cli {
 
 std::optional<book::CardList> printEntries(const QString& bookPath, const QString& cardsText, Io& io) {
-    if (book::detectLayout(bookPath) == book::FileLayout::SixFields) {
+    // One read of the file gives its layout and its cards.
+    const book::BookRead read = book::readBook(bookPath);
+    if (read.layout == book::FileLayout::SixFields) {
         fail(io, bookPath + u": the book has the old six-field layout; open it in the program to convert it"_s);
         return std::nullopt;
     }
-    const book::LoadResult loaded = book::loadBook(bookPath);
+    const book::LoadResult& loaded = read.loaded;
     if (!loaded.ok()) {
         fail(io, loaded.error.describe());
         return std::nullopt;

@@ -1,7 +1,7 @@
 #include "about/About.h"
 
 #include "about/VersionInfo.h"
-#include "app/Named.h"
+#include "ui/Named.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -20,16 +20,16 @@ About::About(QWidget* parent) : QDialog(parent) {
     setWindowTitle(u"ﾊﾞｰｼﾞｮﾝ情報"_s);
     setModal(true);
 
-    lblApplication = app::named(new QLabel(this), u"lblApplication"_s);
+    lblApplication = ui::named(new QLabel(this), u"lblApplication"_s);
     QFont title = lblApplication->font();
     title.setPointSizeF(title.pointSizeF() * 1.5);
     title.setBold(true);
     lblApplication->setFont(title);
-    lblHeading = app::named(new QLabel(this), u"lblHeading"_s);
-    lblVer = app::named(new QLabel(this), u"lblVer"_s);
-    lblCopyright = app::named(new QLabel(this), u"lblCopyright"_s);
+    lblHeading = ui::named(new QLabel(this), u"lblHeading"_s);
+    lblVer = ui::named(new QLabel(this), u"lblVer"_s);
+    lblCopyright = ui::named(new QLabel(this), u"lblCopyright"_s);
     lblCopyright->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    cmdOK = app::named(new QPushButton(u"OK"_s, this), u"cmdOK"_s);
+    cmdOK = ui::named(new QPushButton(u"OK"_s, this), u"cmdOK"_s);
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 

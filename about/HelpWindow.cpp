@@ -1,7 +1,7 @@
 #include "about/HelpWindow.h"
 
 #include "about/HelpTopics.h"
-#include "app/Named.h"
+#include "ui/Named.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -18,12 +18,12 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent) {
     setObjectName(u"HelpWindow"_s);
     setWindowTitle(u"ヘルプ"_s);
 
-    txtHelp = app::named(new QTextBrowser(this), u"txtHelp"_s);
+    txtHelp = ui::named(new QTextBrowser(this), u"txtHelp"_s);
     txtHelp->setOpenExternalLinks(true);
-    cmdIndex = app::named(new QPushButton(u"目次"_s, this), u"cmdIndex"_s);
-    cmdBack = app::named(new QPushButton(u"戻る"_s, this), u"cmdBack"_s);
+    cmdIndex = ui::named(new QPushButton(u"目次"_s, this), u"cmdIndex"_s);
+    cmdBack = ui::named(new QPushButton(u"戻る"_s, this), u"cmdBack"_s);
     cmdBack->setEnabled(false);
-    cmdClose = app::named(new QPushButton(u"閉じる"_s, this), u"cmdClose"_s);
+    cmdClose = ui::named(new QPushButton(u"閉じる"_s, this), u"cmdClose"_s);
 
     connect(cmdIndex, &QPushButton::clicked, this, &HelpWindow::showContents);
     connect(cmdBack, &QPushButton::clicked, txtHelp, &QTextBrowser::backward);

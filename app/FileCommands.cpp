@@ -14,7 +14,7 @@ namespace app {
 using namespace Qt::StringLiterals;
 namespace texts = starttexts;
 
-FileCommands::FileCommands(AppContext& context, StartView& view) : m_context(context), m_view(view) {}
+FileCommands::FileCommands(ui::AppContext& context, StartView& view) : m_context(context), m_view(view) {}
 
 bool FileCommands::newBook() {
     book::SharedState& state = m_context.state;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 #include "app/StartView.h"
 #include "session/BookSaver.h"
 
@@ -13,7 +13,7 @@ public:
     // The button and the menu command of a pair differ in a few steps.
     enum class From { Button, Menu };
 
-    FileCommands(AppContext& context, StartView& view);
+    FileCommands(ui::AppContext& context, StartView& view);
 
     // Writes the open book back to its file, starts an empty book and hands
     // over to the card editor. False (with a message) when a write failed.
@@ -49,7 +49,7 @@ private:
     // and the card editor opens on it.
     void reportWriteFailure(const session::BookSaver::Result& failed);
 
-    AppContext& m_context;
+    ui::AppContext& m_context;
     StartView& m_view;
 };
 

@@ -23,7 +23,7 @@ const QStringList BookCommands = {u"mnuSave"_s, u"mnuSet"_s, u"mnuSheet"_s, u"mn
 
 } // namespace
 
-StartScreen::StartScreen(AppContext& context)
+StartScreen::StartScreen(ui::AppContext& context)
     : m_context(context), m_files(context, m_view) {}
 
 void StartScreen::load() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 #include "app/FileCommands.h"
 #include "app/StartView.h"
 
@@ -14,7 +14,7 @@ namespace app {
 // user's selections and clicks in.
 class StartScreen {
 public:
-    explicit StartScreen(AppContext& context);
+    explicit StartScreen(ui::AppContext& context);
 
     // The window's load: a fresh view; on the first load of the run the
     // settings are read, on a return the book is read again from its file.
@@ -77,7 +77,7 @@ private:
     // Writes the settings; a failure is shown. False when it failed.
     bool saveSettings();
 
-    AppContext& m_context;
+    ui::AppContext& m_context;
     StartView m_view;
     FileCommands m_files;
 };

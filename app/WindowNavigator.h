@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/AppContext.h"
-#include "app/Navigator.h"
+#include "ui/AppContext.h"
+#include "ui/Navigator.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -10,7 +10,7 @@ namespace app {
 
 // The program's windows, one in use at a time: each hand-over shows the
 // next window and unloads the one in use (without its close-box steps).
-class WindowNavigator : public Navigator {
+class WindowNavigator : public ui::Navigator {
 public:
     WindowNavigator(book::SharedState& state, platform::Platform& platform);
 
@@ -31,7 +31,7 @@ private:
     // Shows next and unloads the window in use; next is deleted when it closes.
     void handOver(QWidget* next);
 
-    AppContext m_context;
+    ui::AppContext m_context;
     QPointer<QWidget> m_current;
 };
 

@@ -1,7 +1,7 @@
 #include "app/frmOrder.h"
 
 #include "app/CardMove.h"
-#include "app/Named.h"
+#include "ui/Named.h"
 #include "book/AddressFile.h"
 #include "book/LenientNumber.h"
 #include "book/SharedState.h"
@@ -35,20 +35,20 @@ const QString NoDestination = u"移動先が指定されていません"_s;
 
 } // namespace
 
-frmOrder::frmOrder(AppContext& context, QWidget* parent) : QWidget(parent), m_context(context) {
+frmOrder::frmOrder(ui::AppContext& context, QWidget* parent) : QWidget(parent), m_context(context) {
     setObjectName(u"frmOrder"_s);
     setWindowTitle(u"リスト入替"_s);
 
-    Label1 = named(new QLabel(u"移動をするリストをクリックしてください"_s, this), u"Label1"_s);
-    lstName = named(new QListWidget(this), u"lstName"_s);
-    Text1 = named(new QLineEdit(this), u"Text1"_s);
+    Label1 = ui::named(new QLabel(u"移動をするリストをクリックしてください"_s, this), u"Label1"_s);
+    lstName = ui::named(new QListWidget(this), u"lstName"_s);
+    Text1 = ui::named(new QLineEdit(this), u"Text1"_s);
     Text1->setReadOnly(true);
-    Label2 = named(new QLabel(u"を"_s, this), u"Label2"_s);
-    Text2 = named(new QLineEdit(this), u"Text2"_s);
+    Label2 = ui::named(new QLabel(u"を"_s, this), u"Label2"_s);
+    Text2 = ui::named(new QLineEdit(this), u"Text2"_s);
     Text2->setMaximumWidth(60);
-    Label3 = named(new QLabel(u"番に挿入します。"_s, this), u"Label3"_s);
-    Command1 = named(new QPushButton(u"実行"_s, this), u"Command1"_s);
-    Command2 = named(new QPushButton(u"戻る"_s, this), u"Command2"_s);
+    Label3 = ui::named(new QLabel(u"番に挿入します。"_s, this), u"Label3"_s);
+    Command1 = ui::named(new QPushButton(u"実行"_s, this), u"Command1"_s);
+    Command2 = ui::named(new QPushButton(u"戻る"_s, this), u"Command2"_s);
     Text1->setVisible(false);
     Text2->setVisible(false);
 

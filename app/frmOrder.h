@@ -10,7 +10,7 @@
 //   Command1  実行: rewrite the file with the card moved
 //   Command2  戻る: back to the start window
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 #include "book/AddressCard.h"
 
 #include <QWidget>
@@ -26,7 +26,7 @@ class frmOrder : public QWidget {
     Q_OBJECT
 public:
     // Reads the book at context.state.BookPath into the list.
-    explicit frmOrder(AppContext& context, QWidget* parent = nullptr);
+    explicit frmOrder(ui::AppContext& context, QWidget* parent = nullptr);
 
     QString Text3;
     QString Text4;
@@ -41,7 +41,7 @@ private:
     void performMove();
     void centre();
 
-    AppContext& m_context;
+    ui::AppContext& m_context;
     book::CardList m_cards; // the window's own copy of the book, as read from the file
     QListWidget* lstName = nullptr;
     QLabel* Label1 = nullptr;

@@ -1,6 +1,6 @@
 #include "app/frmStart.h"
 
-#include "app/Named.h"
+#include "ui/Named.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -52,7 +52,7 @@ void showList(QListWidget* list, const QStringList& rows, const QList<int>& sele
 
 } // namespace
 
-frmStart::frmStart(AppContext& context, QWidget* parent)
+frmStart::frmStart(ui::AppContext& context, QWidget* parent)
     : QMainWindow(parent), m_context(context), m_screen(context) {
     setObjectName(u"frmStart"_s);
     setWindowTitle(u"Zerezavovi  Print"_s);
@@ -68,26 +68,26 @@ void frmStart::buildControls() {
     auto* central = new QWidget(this);
     setCentralWidget(central);
 
-    lblMain = named(new QLabel(u"印刷リスト選択"_s, central), u"lblMain"_s);
+    lblMain = ui::named(new QLabel(u"印刷リスト選択"_s, central), u"lblMain"_s);
     QFont heading = lblMain->font();
     heading.setPointSizeF(heading.pointSizeF() * 1.4);
     heading.setBold(true);
     lblMain->setFont(heading);
-    Label1 = named(new QLabel(u"宛名一覧　："_s, central), u"Label1"_s);
-    Label2 = named(new QLabel(u"選択リスト　："_s, central), u"Label2"_s);
-    lstSet1 = named(new QListWidget(central), u"lstSet1"_s);
-    lstSet2 = named(new QListWidget(central), u"lstSet2"_s);
+    Label1 = ui::named(new QLabel(u"宛名一覧　："_s, central), u"Label1"_s);
+    Label2 = ui::named(new QLabel(u"選択リスト　："_s, central), u"Label2"_s);
+    lstSet1 = ui::named(new QListWidget(central), u"lstSet1"_s);
+    lstSet2 = ui::named(new QListWidget(central), u"lstSet2"_s);
     for (QListWidget* list : {lstSet1, lstSet2}) {
         list->setSelectionMode(QAbstractItemView::ExtendedSelection);
         list->setMinimumSize(220, 320);
     }
-    lblCount = named(new QLabel(u"0"_s, central), u"lblCount"_s);
+    lblCount = ui::named(new QLabel(u"0"_s, central), u"lblCount"_s);
     lblCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblCount->setMinimumWidth(40);
-    lblAcount = named(new QLabel(u"件"_s, central), u"lblAcount"_s);
+    lblAcount = ui::named(new QLabel(u"件"_s, central), u"lblAcount"_s);
 
     auto button = [central](const QString& caption, const QString& name) {
-        return named(new QPushButton(caption, central), name);
+        return ui::named(new QPushButton(caption, central), name);
     };
     cmdAdd = button(u"一括選択"_s, u"cmdAdd"_s);
     cmdDel = button(u"削除"_s, u"cmdDel"_s);
@@ -156,22 +156,22 @@ void frmStart::buildControls() {
 }
 
 void frmStart::buildMenus() {
-    menFile = named(menuBar()->addMenu(u"ﾌｧｲﾙ(&F)"_s), u"menFile"_s);
-    mnuNewfile = named(menFile->addAction(u"新規作成(&N)"_s), u"mnuNewfile"_s);
-    mnuOpen = named(menFile->addAction(u"ファイルを開く(&O)"_s), u"mnuOpen"_s);
-    mnuSave = named(menFile->addAction(u"名前をつけて保存(&A)"_s), u"mnuSave"_s);
+    menFile = ui::named(menuBar()->addMenu(u"ﾌｧｲﾙ(&F)"_s), u"menFile"_s);
+    mnuNewfile = ui::named(menFile->addAction(u"新規作成(&N)"_s), u"mnuNewfile"_s);
+    mnuOpen = ui::named(menFile->addAction(u"ファイルを開く(&O)"_s), u"mnuOpen"_s);
+    mnuSave = ui::named(menFile->addAction(u"名前をつけて保存(&A)"_s), u"mnuSave"_s);
     menFile->addSeparator();
-    mnuExit = named(menFile->addAction(u"終了(&X)"_s), u"mnuExit"_s);
+    mnuExit = ui::named(menFile->addAction(u"終了(&X)"_s), u"mnuExit"_s);
 
-    mnuEdit = named(menuBar()->addMenu(u"編集(&E)"_s), u"mnuEdit"_s);
-    mnuSet = named(mnuEdit->addAction(u"住所録編集(&R)"_s), u"mnuSet"_s);
-    mnuSheet = named(mnuEdit->addAction(u"住所録一覧(&V)"_s), u"mnuSheet"_s);
-    mnuOrder = named(mnuEdit->addAction(u"リスト入替"_s), u"mnuOrder"_s);
-    mnuAt = named(mnuEdit->addAction(u"単票印刷"_s), u"mnuAt"_s);
+    mnuEdit = ui::named(menuBar()->addMenu(u"編集(&E)"_s), u"mnuEdit"_s);
+    mnuSet = ui::named(mnuEdit->addAction(u"住所録編集(&R)"_s), u"mnuSet"_s);
+    mnuSheet = ui::named(mnuEdit->addAction(u"住所録一覧(&V)"_s), u"mnuSheet"_s);
+    mnuOrder = ui::named(mnuEdit->addAction(u"リスト入替"_s), u"mnuOrder"_s);
+    mnuAt = ui::named(mnuEdit->addAction(u"単票印刷"_s), u"mnuAt"_s);
 
-    mnuHelp = named(menuBar()->addMenu(u"ﾍﾙﾌﾟ(&H)"_s), u"mnuHelp"_s);
-    mnuVer = named(mnuHelp->addAction(u"ﾊﾞｰｼﾞｮﾝ情報"_s), u"mnuVer"_s);
-    mnuUrl = named(mnuHelp->addAction(u"ホームページ"_s), u"mnuUrl"_s);
+    mnuHelp = ui::named(menuBar()->addMenu(u"ﾍﾙﾌﾟ(&H)"_s), u"mnuHelp"_s);
+    mnuVer = ui::named(mnuHelp->addAction(u"ﾊﾞｰｼﾞｮﾝ情報"_s), u"mnuVer"_s);
+    mnuUrl = ui::named(mnuHelp->addAction(u"ホームページ"_s), u"mnuUrl"_s);
 }
 
 template <typename Command> void frmStart::run(Command command) {

@@ -9,7 +9,7 @@
 //   menFile, mnuEdit, mnuHelp  the menus; mnu* their commands
 //   Text1, Text2, Text3  the settings values, kept by StartView
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 #include "app/StartScreen.h"
 
 #include <QMainWindow>
@@ -28,7 +28,7 @@ class frmStart : public QMainWindow {
 
 public:
     // Builds the window and runs its load (the book is read again on a return).
-    explicit frmStart(AppContext& context, QWidget* parent = nullptr);
+    explicit frmStart(ui::AppContext& context, QWidget* parent = nullptr);
 
     // The behaviour behind the window, for tests that look at the hidden columns.
     const StartScreen& screen() const { return m_screen; }
@@ -48,7 +48,7 @@ private:
     void takeNameSelection();
     void takePrintSelection();
 
-    AppContext& m_context;
+    ui::AppContext& m_context;
     StartScreen m_screen;
 
     QLabel* lblMain = nullptr;

@@ -1,6 +1,6 @@
 #include "app/frmVew.h"
 
-#include "app/Named.h"
+#include "ui/Named.h"
 #include "app/SheetColumns.h"
 
 #include <QAbstractButton>
@@ -35,7 +35,7 @@ Qt::Alignment alignmentOf(const SheetColumn& column) {
 
 } // namespace
 
-frmVew* frmVew::open(AppContext& context, bool fromMenu) {
+frmVew* frmVew::open(ui::AppContext& context, bool fromMenu) {
     if (context.state.CardCount() == 0) {
         context.platform.messages.show(u"表示するデータがありません。"_s, platform::Buttons::Ok);
         context.state.Reentry = 0;
@@ -44,15 +44,15 @@ frmVew* frmVew::open(AppContext& context, bool fromMenu) {
     return new frmVew(context, fromMenu);
 }
 
-frmVew::frmVew(AppContext& context, bool fromMenu, QWidget* parent)
+frmVew::frmVew(ui::AppContext& context, bool fromMenu, QWidget* parent)
     : QWidget(parent), m_context(context), m_table(context.state.CardTable, fromMenu) {
     setObjectName(u"frmVew"_s);
     setWindowTitle(sheetTitle(m_context.state.BookPath));
 
-    cmdHelp = named(new QPushButton(u"ヘルプ"_s, this), u"cmdHelp"_s);
+    cmdHelp = ui::named(new QPushButton(u"ヘルプ"_s, this), u"cmdHelp"_s);
     connect(cmdHelp, &QPushButton::clicked, this, &frmVew::showHelp);
 
-    fg1 = named(new QTableWidget(this), u"fg1"_s);
+    fg1 = ui::named(new QTableWidget(this), u"fg1"_s);
     fg1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     fg1->setSelectionMode(QAbstractItemView::SingleSelection);
     fg1->setSelectionBehavior(QAbstractItemView::SelectRows);

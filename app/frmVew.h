@@ -6,7 +6,7 @@
 //   Text1    number of the card last clicked (hidden; read when opening the editor)
 //   cmdHelp  help at the sheet's topic
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 #include "app/SheetTable.h"
 
 #include <QWidget>
@@ -20,12 +20,12 @@ class frmVew : public QWidget {
     Q_OBJECT
 public:
     // The sheet of the book in context.state; fromMenu gives the wider code column.
-    frmVew(AppContext& context, bool fromMenu, QWidget* parent = nullptr);
+    frmVew(ui::AppContext& context, bool fromMenu, QWidget* parent = nullptr);
 
     // The sheet for the book, or nullptr after "表示するデータがありません。"
     // when the book has no card; then Reentry is back to 0 and the start
     // window stays as it was.
-    static frmVew* open(AppContext& context, bool fromMenu);
+    static frmVew* open(ui::AppContext& context, bool fromMenu);
 
     // The grid as it stands (columns in their current order).
     const SheetTable& table() const { return m_table; }
@@ -45,7 +45,7 @@ private:
     void showHelp();
     void centre();
 
-    AppContext& m_context;
+    ui::AppContext& m_context;
     SheetTable m_table;
     QTableWidget* fg1 = nullptr;
     QPushButton* cmdHelp = nullptr;

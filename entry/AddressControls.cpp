@@ -1,6 +1,6 @@
 #include "entry/AddressControls.h"
 
-#include "app/Named.h"
+#include "ui/Named.h"
 #include "book/Honorifics.h"
 #include "zip/QtTownPicker.h"
 #include "zip/ZipLookupButtons.h"
@@ -31,7 +31,7 @@ AddressControls::AddressControls(QWidget* form, AddressEntry& entry, const QStri
     zipButtons = new zip::ZipLookupButtons(
         form, messages, *m_townPicker, txtZip, txtAdd1, txtAdd2, Option2,
         [this](QLineEdit* edit, const QString& text) { typeInto(edit, text); });
-    auto* zipRow = app::named(new QHBoxLayout, u"zipButtonRow"_s);
+    auto* zipRow = ui::named(new QHBoxLayout, u"zipButtonRow"_s);
     zipRow->addWidget(txtZip);
     zipRow->addWidget(zipButtons->cmdAddSearch);
     zipRow->addWidget(zipButtons->cmdZipSearch);
@@ -56,7 +56,7 @@ AddressControls::AddressControls(QWidget* form, AddressEntry& entry, const QStri
 AddressControls::~AddressControls() = default;
 
 QLineEdit* AddressControls::addField(QWidget* form, Field field, const char* name) {
-    auto* edit = app::named(new QLineEdit(form), name);
+    auto* edit = ui::named(new QLineEdit(form), name);
     m_fields.append({field, edit});
     QObject::connect(edit, &QLineEdit::textEdited, form,
                      [this, edit](const QString& text) { typeInto(edit, text); });
@@ -75,30 +75,30 @@ void AddressControls::typeInto(QLineEdit* edit, const QString& text) {
 }
 
 void AddressControls::build(QWidget* form, const QString& frameCaption) {
-    lblName = app::named(new QLabel(u"宛名／敬称"_s), "lblName");
+    lblName = ui::named(new QLabel(u"宛名／敬称"_s), "lblName");
     txtName = addField(form, Field::Name, "txtName");
-    Combo1 = app::named(new QComboBox, "Combo1");
+    Combo1 = ui::named(new QComboBox, "Combo1");
     Combo1->addItems(book::honorifics());
-    lblZip = app::named(new QLabel(u"郵便番号"_s), "lblZip");
+    lblZip = ui::named(new QLabel(u"郵便番号"_s), "lblZip");
     txtZip = addField(form, Field::PostalCode, "txtZip");
     txtZip->setMaximumWidth(120);
-    lblAdd1 = app::named(new QLabel(u"住所  １"_s), "lblAdd1");
+    lblAdd1 = ui::named(new QLabel(u"住所  １"_s), "lblAdd1");
     txtAdd1 = addField(form, Field::Address1, "txtAdd1");
-    lblAdd2 = app::named(new QLabel(u"住所  ２"_s), "lblAdd2");
+    lblAdd2 = ui::named(new QLabel(u"住所  ２"_s), "lblAdd2");
     txtAdd2 = addField(form, Field::Address2, "txtAdd2");
-    Label1 = app::named(new QLabel(u"建物名（肩付）"_s), "Label1");
+    Label1 = ui::named(new QLabel(u"建物名（肩付）"_s), "Label1");
     txtAdd3 = addField(form, Field::Address3, "txtAdd3");
-    lblCode = app::named(new QLabel(u"Code"_s), "lblCode");
+    lblCode = ui::named(new QLabel(u"Code"_s), "lblCode");
     txtCode = addField(form, Field::Code, "txtCode");
 
-    AddressEntryPanel = app::named(new QWidget, "AddressEntryPanel");
-    label2 = app::named(new QLabel(u"住所オプション入力"_s), "label2");
-    txtNewadd = app::named(new QLineEdit, "txtNewadd");
-    Frame1 = app::named(new QGroupBox(frameCaption), "Frame1");
-    Option1 = app::named(new QRadioButton(u"都府県名あり"_s), "Option1");
-    Option2 = app::named(new QRadioButton(u"都府県名なし"_s), "Option2");
-    Command1 = app::named(new QPushButton(u"自動振り分け"_s), "Command1");
-    Command2 = app::named(new QPushButton(u"使わない"_s), "Command2");
+    AddressEntryPanel = ui::named(new QWidget, "AddressEntryPanel");
+    label2 = ui::named(new QLabel(u"住所オプション入力"_s), "label2");
+    txtNewadd = ui::named(new QLineEdit, "txtNewadd");
+    Frame1 = ui::named(new QGroupBox(frameCaption), "Frame1");
+    Option1 = ui::named(new QRadioButton(u"都府県名あり"_s), "Option1");
+    Option2 = ui::named(new QRadioButton(u"都府県名なし"_s), "Option2");
+    Command1 = ui::named(new QPushButton(u"自動振り分け"_s), "Command1");
+    Command2 = ui::named(new QPushButton(u"使わない"_s), "Command2");
     auto* frameLayout = new QHBoxLayout(Frame1);
     frameLayout->addWidget(Option1);
     frameLayout->addWidget(Option2);

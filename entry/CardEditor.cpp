@@ -37,7 +37,7 @@ const Field ScreenFields[] = {Field::Name, Field::Address1, Field::Address2,
 
 } // namespace
 
-CardEditor::CardEditor(app::AppContext& context, QObject* parent)
+CardEditor::CardEditor(ui::AppContext& context, QObject* parent)
     : QObject(parent), m_context(context), m_cards(book::BookCapacity) {}
 
 bool CardEditor::open() {

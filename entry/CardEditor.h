@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 #include "book/AddressCard.h"
 #include "book/SettingsFile.h"
 #include "entry/AddressEntry.h"
@@ -23,7 +23,7 @@ class CardEditor : public QObject, public AddressEntry {
     Q_OBJECT
 
 public:
-    explicit CardEditor(app::AppContext& context, QObject* parent = nullptr);
+    explicit CardEditor(ui::AppContext& context, QObject* parent = nullptr);
 
     // Reads the settings and the book the shared state names, or starts a book
     // without a file. A book that cannot be read whole is not opened: a
@@ -109,7 +109,7 @@ private:
     void showWriteFailure(const session::BookSaver::Result& failed);
     void closeTo(bool sheet);
 
-    app::AppContext& m_context;
+    ui::AppContext& m_context;
     book::CardList m_cards; // BookCapacity places; cards 1..m_count are registered
     int m_count = 0;
     int m_current = 1;

@@ -7,7 +7,7 @@ using namespace Qt::StringLiterals;
 
 namespace entry {
 
-SingleEntry::SingleEntry(app::AppContext& context, QObject* parent)
+SingleEntry::SingleEntry(ui::AppContext& context, QObject* parent)
     : QObject(parent), m_context(context) {}
 
 QString SingleEntry::setFieldText(Field field, const QString& text) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 #include "book/AddressCard.h"
 #include "entry/AddressEntry.h"
 #include "entry/EntryField.h"
@@ -17,7 +17,7 @@ class SingleEntry : public QObject, public AddressEntry {
     Q_OBJECT
 
 public:
-    explicit SingleEntry(app::AppContext& context, QObject* parent = nullptr);
+    explicit SingleEntry(ui::AppContext& context, QObject* parent = nullptr);
 
     // Typing in a field; this form has no length limits, so the text is kept
     // as typed. The postal-code lookup fills fields through here too.
@@ -57,7 +57,7 @@ signals:
 private:
     bool readyToPrint();
 
-    app::AppContext& m_context;
+    ui::AppContext& m_context;
     book::AddressCard m_address; // honorific holds txtcmbK
     int m_honorific = -1;
     QString m_newAddress;

@@ -1,6 +1,6 @@
 #include "entry/frmSet.h"
 
-#include "app/Named.h"
+#include "ui/Named.h"
 #include "entry/CentreWindow.h"
 
 #include <QCloseEvent>
@@ -17,7 +17,7 @@ namespace entry {
 namespace {
 
 QPushButton* button(const QString& caption, const char* name, const QString& tip = {}) {
-    auto* b = app::named(new QPushButton(caption), name);
+    auto* b = ui::named(new QPushButton(caption), name);
     if (!tip.isEmpty())
         b->setToolTip(tip);
     return b;
@@ -25,7 +25,7 @@ QPushButton* button(const QString& caption, const char* name, const QString& tip
 
 } // namespace
 
-frmSet::frmSet(app::AppContext& context, int jumpToCard, QWidget* parent, zip::TownPicker* townPicker)
+frmSet::frmSet(ui::AppContext& context, int jumpToCard, QWidget* parent, zip::TownPicker* townPicker)
     : QWidget(parent), m_editor(context) {
     setObjectName(u"frmSet"_s);
     m_address = std::make_unique<AddressControls>(this, m_editor, u"住所オプション入力"_s,
@@ -43,7 +43,7 @@ frmSet::frmSet(app::AppContext& context, int jumpToCard, QWidget* parent, zip::T
 void frmSet::buildControls() {
     cmdRR = button(u"≪"_s, "cmdRR", u"最初のカードへ"_s);
     cmdRew = button(u"＜"_s, "cmdRew", u"戻る"_s);
-    lblRec = app::named(new QLabel, u"lblRec"_s);
+    lblRec = ui::named(new QLabel, u"lblRec"_s);
     lblRec->setAlignment(Qt::AlignCenter);
     lblRec->setMinimumWidth(90);
     lblRec->setFrameShape(QFrame::Panel);

@@ -10,7 +10,7 @@
 //   cmdAdd 登録, cmdDel 削除, cmdList 一覧表示, cmdRtn 戻る, cmdCancel キャンセル
 //   Command3   オプション入力: shows the one-line address panel again
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 #include "entry/AddressControls.h"
 #include "entry/CardEditor.h"
 
@@ -32,7 +32,7 @@ public:
     // Opens on the book the shared state names; jumpToCard > 0 shows that card.
     // townPicker chooses among the places a postal code covers (a list dialog
     // over this window when none is given).
-    frmSet(app::AppContext& context, int jumpToCard = 0, QWidget* parent = nullptr,
+    frmSet(ui::AppContext& context, int jumpToCard = 0, QWidget* parent = nullptr,
            zip::TownPicker* townPicker = nullptr);
 
     // False when the book could not be read; the start window is shown instead.

@@ -1,6 +1,6 @@
 #include "entry/frmSingle.h"
 
-#include "app/Named.h"
+#include "ui/Named.h"
 #include "entry/CentreWindow.h"
 
 #include <QCloseEvent>
@@ -13,7 +13,7 @@ using namespace Qt::StringLiterals;
 
 namespace entry {
 
-frmSingle::frmSingle(app::AppContext& context, QWidget* parent, zip::TownPicker* townPicker)
+frmSingle::frmSingle(ui::AppContext& context, QWidget* parent, zip::TownPicker* townPicker)
     : QWidget(parent), m_entry(context) {
     setObjectName(u"frmSingle"_s);
     setWindowTitle(u"単票-住所設定"_s);
@@ -27,9 +27,9 @@ frmSingle::frmSingle(app::AppContext& context, QWidget* parent, zip::TownPicker*
 }
 
 void frmSingle::buildControls() {
-    cmdPrint = app::named(new QPushButton(u"ラベル印刷へ"_s), "cmdPrint");
-    cmdHagaki = app::named(new QPushButton(u"ハガキ印刷へ"_s), "cmdHagaki");
-    Command3 = app::named(new QPushButton(u"戻る"_s), "Command3");
+    cmdPrint = ui::named(new QPushButton(u"ラベル印刷へ"_s), "cmdPrint");
+    cmdHagaki = ui::named(new QPushButton(u"ハガキ印刷へ"_s), "cmdHagaki");
+    Command3 = ui::named(new QPushButton(u"戻る"_s), "Command3");
     auto* commands = new QHBoxLayout;
     commands->addStretch();
     commands->addWidget(cmdPrint);

@@ -8,7 +8,7 @@
 //   cmdPrint to label printing, cmdHagaki to postcard printing, Command3 back
 //   txtcmbK (kept by SingleEntry) the honorific position handed over
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 #include "entry/AddressControls.h"
 #include "entry/SingleEntry.h"
 
@@ -28,7 +28,7 @@ class frmSingle : public QWidget {
 public:
     // townPicker chooses among the places a postal code covers (a list dialog
     // over this window when none is given).
-    explicit frmSingle(app::AppContext& context, QWidget* parent = nullptr,
+    explicit frmSingle(ui::AppContext& context, QWidget* parent = nullptr,
                        zip::TownPicker* townPicker = nullptr);
 
     SingleEntry& entry() { return m_entry; }

@@ -1,6 +1,6 @@
 #include "labels/PositionDialog.h"
 
-#include "app/Named.h"
+#include "ui/Named.h"
 #include "book/LenientNumber.h"
 #include "labels/OffsetsFile.h"
 #include "platform/ProgramFolder.h"
@@ -16,7 +16,7 @@ using namespace Qt::StringLiterals;
 
 namespace labels {
 
-PositionDialog::PositionDialog(app::AppContext& context, const QString& offsetsPath,
+PositionDialog::PositionDialog(ui::AppContext& context, const QString& offsetsPath,
                                std::function<void(const QString& xMm, const QString& yMm)> onAccepted,
                                QWidget* parent)
     : QWidget(parent, Qt::Window), m_context(context), m_path(offsetsPath),
@@ -24,7 +24,7 @@ PositionDialog::PositionDialog(app::AppContext& context, const QString& offsetsP
     setWindowTitle(u"印字位置調整"_s);
 
     auto button = [this](const char* name, const QString& text) {
-        auto* b = app::named(new QPushButton(text, this), name);
+        auto* b = ui::named(new QPushButton(text, this), name);
         b->setFixedWidth(44);
         return b;
     };
@@ -32,7 +32,7 @@ PositionDialog::PositionDialog(app::AppContext& context, const QString& offsetsP
     QPushButton* Command2 = button("Command2", u"＞"_s);
     QPushButton* Command3 = button("Command3", u"∧"_s);
     QPushButton* Command4 = button("Command4", u"∨"_s);
-    QPushButton* Command5 = app::named(new QPushButton(u"OK"_s, this), u"Command5"_s);
+    QPushButton* Command5 = ui::named(new QPushButton(u"OK"_s, this), u"Command5"_s);
 
     auto* arrows = new QGridLayout;
     arrows->addWidget(Command3, 0, 1);
@@ -41,7 +41,7 @@ PositionDialog::PositionDialog(app::AppContext& context, const QString& offsetsP
     arrows->addWidget(Command4, 2, 1);
 
     auto label = [this](const char* name, const QString& text) {
-        return app::named(new QLabel(text, this), name);
+        return ui::named(new QLabel(text, this), name);
     };
     lblXscale = label("lblXscale", {});
     lblYscale = label("lblYscale", {});

@@ -11,7 +11,7 @@
 // Label2, lblYscale, Label4   "Ｙ位置（縦）", Y in mm, "mm"
 // txtXpoint, txtYpoint, txtOpt  the file's three fields as text
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 #include "labels/PositionMarker.h"
 
 #include <QWidget>
@@ -32,7 +32,7 @@ public:
 
 protected:
     // onAccepted receives the X and Y millimetre texts when OK saved the file.
-    PositionDialog(app::AppContext& context, const QString& offsetsPath,
+    PositionDialog(ui::AppContext& context, const QString& offsetsPath,
                    std::function<void(const QString& xMm, const QString& yMm)> onAccepted,
                    QWidget* parent);
 
@@ -48,7 +48,7 @@ private:
     void step(MarkerDirection direction);
     void accept();
 
-    app::AppContext& m_context;
+    ui::AppContext& m_context;
     QString m_path;
     std::function<void(const QString&, const QString&)> m_onAccepted;
     std::function<void(const QPoint&)> m_placeMarker;

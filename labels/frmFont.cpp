@@ -1,6 +1,6 @@
 #include "labels/frmFont.h"
 
-#include "app/Named.h"
+#include "ui/Named.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -13,17 +13,17 @@ using namespace Qt::StringLiterals;
 
 namespace labels {
 
-frmFont::frmFont(app::AppContext& context, std::function<void(const QString& face)> onChosen, QWidget* parent)
+frmFont::frmFont(ui::AppContext& context, std::function<void(const QString& face)> onChosen, QWidget* parent)
     : QWidget(parent, Qt::Window), m_context(context), m_onChosen(std::move(onChosen)) {
     setObjectName(u"frmFont"_s);
     setWindowTitle(u"読込み中…"_s);
 
-    List1 = app::named(new QListWidget(this), u"List1"_s);
+    List1 = ui::named(new QListWidget(this), u"List1"_s);
     List1->setMinimumSize(240, 260);
-    auto* Label1 = app::named(new QLabel(u"選択フォント名："_s, this), u"Label1"_s);
-    lblNameF = app::named(new QLabel(this), u"lblNameF"_s);
+    auto* Label1 = ui::named(new QLabel(u"選択フォント名："_s, this), u"Label1"_s);
+    lblNameF = ui::named(new QLabel(this), u"lblNameF"_s);
     lblNameF->setMinimumWidth(180);
-    lblDemo = app::named(new QLabel(this), u"lblDemo"_s);
+    lblDemo = ui::named(new QLabel(this), u"lblDemo"_s);
     lblDemo->setMinimumSize(200, 110);
     lblDemo->setFrameShape(QFrame::StyledPanel);
     lblDemo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -31,12 +31,12 @@ frmFont::frmFont(app::AppContext& context, std::function<void(const QString& fac
     demoFont.setPointSize(16);
     lblDemo->setFont(demoFont);
 
-    cmdApl = app::named(new QPushButton(u"表示"_s, this), u"cmdApl"_s);
+    cmdApl = ui::named(new QPushButton(u"表示"_s, this), u"cmdApl"_s);
     cmdApl->setEnabled(false);
-    cmdOk = app::named(new QPushButton(u"OK"_s, this), u"cmdOk"_s);
+    cmdOk = ui::named(new QPushButton(u"OK"_s, this), u"cmdOk"_s);
     cmdOk->setEnabled(false);
-    auto* Command1 = app::named(new QPushButton(u"ヘルプ"_s, this), u"Command1"_s);
-    auto* Command2 = app::named(new QPushButton(u"キャンセル"_s, this), u"Command2"_s);
+    auto* Command1 = ui::named(new QPushButton(u"ヘルプ"_s, this), u"Command1"_s);
+    auto* Command2 = ui::named(new QPushButton(u"キャンセル"_s, this), u"Command2"_s);
 
     auto* side = new QVBoxLayout;
     auto* picked = new QHBoxLayout;
@@ -56,7 +56,7 @@ frmFont::frmFont(app::AppContext& context, std::function<void(const QString& fac
     layout->addLayout(side);
 
     // The list can be long and slow to read: the window shows first.
-    Timer1 = app::named(new QTimer(this), u"Timer1"_s);
+    Timer1 = ui::named(new QTimer(this), u"Timer1"_s);
     Timer1->setInterval(1);
     Timer1->setSingleShot(true);
 

@@ -9,7 +9,7 @@
 // cmdOk     hands the face over; Command1 help; Command2 キャンセル
 // Timer1    starts loading the list once the window shows (1 ms)
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -26,7 +26,7 @@ class frmFont : public QWidget {
 
 public:
     // onChosen receives the face the user confirmed with OK.
-    frmFont(app::AppContext& context, std::function<void(const QString& face)> onChosen,
+    frmFont(ui::AppContext& context, std::function<void(const QString& face)> onChosen,
             QWidget* parent = nullptr);
 
     // Fills List1 from the printer's faces, the caption counting them.
@@ -41,7 +41,7 @@ private:
     void accept();
     void showHelp();
 
-    app::AppContext& m_context;
+    ui::AppContext& m_context;
     std::function<void(const QString&)> m_onChosen;
     QListWidget* List1 = nullptr;
     QLabel* lblNameF = nullptr;

@@ -1,6 +1,6 @@
 #include "labels/frmOutput.h"
 
-#include "app/Named.h"
+#include "ui/Named.h"
 #include "labels/OutputChoice.h"
 
 #include <QHBoxLayout>
@@ -12,12 +12,12 @@ using namespace Qt::StringLiterals;
 
 namespace labels {
 
-frmOutput::frmOutput(app::AppContext& context, QWidget* parent)
+frmOutput::frmOutput(ui::AppContext& context, QWidget* parent)
     : QDialog(parent), m_context(context), m_printers(context.platform.printers.printerNames()) {
     setObjectName(u"frmOutput"_s);
     setWindowTitle(u"出力先"_s);
 
-    lstOutput = app::named(new QListWidget(this), u"lstOutput"_s);
+    lstOutput = ui::named(new QListWidget(this), u"lstOutput"_s);
     lstOutput->addItems(m_printers);
     lstOutput->addItem(u"PDFファイル"_s);
 
@@ -31,9 +31,9 @@ frmOutput::frmOutput(app::AppContext& context, QWidget* parent)
         row = int(m_printers.indexOf(printer));
     lstOutput->setCurrentRow(row);
 
-    auto* cmdOk = app::named(new QPushButton(u"OK"_s, this), u"cmdOk"_s);
+    auto* cmdOk = ui::named(new QPushButton(u"OK"_s, this), u"cmdOk"_s);
     cmdOk->setDefault(true);
-    auto* cmdCancel = app::named(new QPushButton(u"キャンセル"_s, this), u"cmdCancel"_s);
+    auto* cmdCancel = ui::named(new QPushButton(u"キャンセル"_s, this), u"cmdCancel"_s);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdOk);

@@ -6,7 +6,7 @@
 // lstOutput  the printers, then "PDFファイル"
 // cmdOk      keeps the choice for the rest of the run; cmdCancel leaves it
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 
 #include <QDialog>
 #include <QListWidget>
@@ -17,12 +17,12 @@ class frmOutput : public QDialog {
     Q_OBJECT
 
 public:
-    frmOutput(app::AppContext& context, QWidget* parent = nullptr);
+    frmOutput(ui::AppContext& context, QWidget* parent = nullptr);
 
 private:
     void accept() override;
 
-    app::AppContext& m_context;
+    ui::AppContext& m_context;
     QListWidget* lstOutput = nullptr;
     QStringList m_printers;
 };

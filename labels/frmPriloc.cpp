@@ -1,6 +1,6 @@
 #include "labels/frmPriloc.h"
 
-#include "app/Named.h"
+#include "ui/Named.h"
 #include "labels/OffsetsFile.h"
 #include "platform/ProgramFolder.h"
 
@@ -8,13 +8,13 @@ using namespace Qt::StringLiterals;
 
 namespace labels {
 
-frmPriloc::frmPriloc(app::AppContext& context,
+frmPriloc::frmPriloc(ui::AppContext& context,
                      std::function<void(const QString& xMm, const QString& yMm)> onAccepted, QWidget* parent)
     : PositionDialog(context, platform::ProgramFolder::file(QString::fromUtf16(LabelOffsetsFileName)),
                      std::move(onAccepted), parent) {
     setObjectName(u"frmPriloc"_s);
     // The sheet's corner drawn around the marker's whole range of travel.
-    Image1 = app::named(new MarkerCanvas(QRect(700, 100, 1300, 1000),
+    Image1 = ui::named(new MarkerCanvas(QRect(700, 100, 1300, 1000),
                                          QPoint(NeutralMarkerX, NeutralMarkerY), QSize(360, 240),
                                          this),
                         u"Image1"_s);

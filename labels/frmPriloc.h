@@ -16,7 +16,7 @@ class frmPriloc : public PositionDialog {
 
 public:
     // onAccepted receives the X and Y millimetre texts when OK saved the file.
-    frmPriloc(app::AppContext& context, std::function<void(const QString& xMm, const QString& yMm)> onAccepted,
+    frmPriloc(ui::AppContext& context, std::function<void(const QString& xMm, const QString& yMm)> onAccepted,
               QWidget* parent = nullptr);
 
 private:

@@ -1,13 +1,13 @@
 #include "labels/frmPrint.h"
 
-#include "app/Named.h"
+#include "ui/Named.h"
 #include "book/Honorifics.h"
 #include "book/LenientNumber.h"
 #include "labels/FullWidth.h"
 #include "labels/LabelPrintJob.h"
 #include "labels/OffsetsFile.h"
 #include "labels/OutputChoice.h"
-#include "labels/ToolWindow.h"
+#include "ui/ToolWindow.h"
 #include "labels/frmFont.h"
 #include "labels/frmOutput.h"
 #include "labels/frmPriloc.h"
@@ -31,7 +31,7 @@ namespace {
 constexpr int PreviewTwipsPerPixel = 15;
 
 QLabel* previewLine(QWidget* parent, const char* name, int xTwips, int yTwips, int widthPixels) {
-    auto* label = app::named(new QLabel(parent), name);
+    auto* label = ui::named(new QLabel(parent), name);
     label->setGeometry(xTwips / PreviewTwipsPerPixel + 8, yTwips / PreviewTwipsPerPixel + 8, widthPixels, 22);
     return label;
 }
@@ -44,7 +44,7 @@ QFont previewFont(const QString& face, int points) {
 
 } // namespace
 
-frmPrint::frmPrint(app::AppContext& context, const book::CardList& entries, QWidget* parent)
+frmPrint::frmPrint(ui::AppContext& context, const book::CardList& entries, QWidget* parent)
     : QMainWindow(parent), m_context(context), m_printCopy(entries) {
     setObjectName(u"frmPrint"_s);
     setWindowTitle(u"印刷フォーマット"_s);
@@ -84,7 +84,7 @@ void frmPrint::buildWindow() {
     auto* columns = new QHBoxLayout(central);
 
     auto* left = new QVBoxLayout;
-    Shape1 = app::named(new QFrame(central), u"Shape1"_s);
+    Shape1 = ui::named(new QFrame(central), u"Shape1"_s);
     Shape1->setFrameShape(QFrame::Box);
     Shape1->setFixedSize(4950 / PreviewTwipsPerPixel + 16, 2390 / PreviewTwipsPerPixel + 16);
     Shape1->setStyleSheet(u"QFrame#Shape1 { background: white; }"_s);
@@ -101,11 +101,11 @@ void frmPrint::buildWindow() {
     left->addWidget(Shape1);
 
     auto* navigation = new QHBoxLayout;
-    cmdRew = app::named(new QPushButton(u"＜"_s, central), u"cmdRew"_s);
+    cmdRew = ui::named(new QPushButton(u"＜"_s, central), u"cmdRew"_s);
     cmdRew->setToolTip(u"戻る"_s);
-    lblPP = app::named(new QLabel(central), u"lblPP"_s);
+    lblPP = ui::named(new QLabel(central), u"lblPP"_s);
     lblPP->setAlignment(Qt::AlignCenter);
-    cmdFF = app::named(new QPushButton(u"＞"_s, central), u"cmdFF"_s);
+    cmdFF = ui::named(new QPushButton(u"＞"_s, central), u"cmdFF"_s);
     cmdFF->setToolTip(u"次のラベルへ"_s);
     navigation->addWidget(cmdRew);
     navigation->addWidget(lblPP, 1);
@@ -114,9 +114,9 @@ void frmPrint::buildWindow() {
     left->addStretch(1);
 
     auto* commands = new QHBoxLayout;
-    cmdPrint = app::named(new QPushButton(u"印刷"_s, central), u"cmdPrint"_s);
-    cmdCancel = app::named(new QPushButton(u"戻る"_s, central), u"cmdCancel"_s);
-    cmdExit = app::named(new QPushButton(u"終了"_s, central), u"cmdExit"_s);
+    cmdPrint = ui::named(new QPushButton(u"印刷"_s, central), u"cmdPrint"_s);
+    cmdCancel = ui::named(new QPushButton(u"戻る"_s, central), u"cmdCancel"_s);
+    cmdExit = ui::named(new QPushButton(u"終了"_s, central), u"cmdExit"_s);
     commands->addWidget(cmdPrint);
     commands->addWidget(cmdCancel);
     commands->addWidget(cmdExit);
@@ -127,12 +127,12 @@ void frmPrint::buildWindow() {
     auto* sheet = new QGridLayout;
     sheet->setSpacing(2);
     for (int index = 0; index < 12; ++index) {
-        auto* frame = app::named(new QFrame(central), u"Shape3_%1"_s.arg(index));
+        auto* frame = ui::named(new QFrame(central), u"Shape3_%1"_s.arg(index));
         frame->setFrameShape(QFrame::Box);
         auto* inFrame = new QHBoxLayout(frame);
         inFrame->setContentsMargins(3, 3, 3, 3);
         auto* button =
-            app::named(new QPushButton(QString::number(index + 1), frame), u"lblNo_%1"_s.arg(index));
+            ui::named(new QPushButton(QString::number(index + 1), frame), u"lblNo_%1"_s.arg(index));
         button->setFixedSize(64, 26);
         // A blinking button keeps its place in the sheet.
         QSizePolicy policy = button->sizePolicy();
@@ -147,8 +147,8 @@ void frmPrint::buildWindow() {
     right->addLayout(sheet);
 
     auto* proposal = new QHBoxLayout;
-    MatName = app::named(new QLabel(u"印刷開始ラベル番号"_s, central), u"MatName"_s);
-    Mat4 = app::named(new QLabel(u"1"_s, central), u"Mat4"_s);
+    MatName = ui::named(new QLabel(u"印刷開始ラベル番号"_s, central), u"MatName"_s);
+    Mat4 = ui::named(new QLabel(u"1"_s, central), u"Mat4"_s);
     Mat4->setMinimumWidth(24);
     Mat4->setAlignment(Qt::AlignCenter);
     QFont bold = Mat4->font();
@@ -158,23 +158,23 @@ void frmPrint::buildWindow() {
     QSizePolicy keep = Mat4->sizePolicy();
     keep.setRetainSizeWhenHidden(true);
     Mat4->setSizePolicy(keep);
-    Mat3 = app::named(new QLabel(u"番から開始"_s, central), u"Mat3"_s);
+    Mat3 = ui::named(new QLabel(u"番から開始"_s, central), u"Mat3"_s);
     proposal->addWidget(MatName);
     proposal->addWidget(Mat4);
     proposal->addWidget(Mat3);
     right->addLayout(proposal);
 
     auto* confirm = new QHBoxLayout;
-    cmdOk = app::named(new QPushButton(u"OK"_s, central), u"cmdOk"_s);
-    cmdReset = app::named(new QPushButton(u"Cancel"_s, central), u"cmdReset"_s);
+    cmdOk = ui::named(new QPushButton(u"OK"_s, central), u"cmdOk"_s);
+    cmdReset = ui::named(new QPushButton(u"Cancel"_s, central), u"cmdReset"_s);
     confirm->addWidget(cmdOk);
     confirm->addWidget(cmdReset);
     right->addLayout(confirm);
     columns->addLayout(right);
 
-    Timer1 = app::named(new QTimer(this), u"Timer1"_s);
+    Timer1 = ui::named(new QTimer(this), u"Timer1"_s);
     Timer1->setInterval(500);
-    Timer2 = app::named(new QTimer(this), u"Timer2"_s);
+    Timer2 = ui::named(new QTimer(this), u"Timer2"_s);
     Timer2->setInterval(500);
 
     connect(cmdRew, &QPushButton::clicked, this, &frmPrint::previousEntry);
@@ -205,7 +205,7 @@ void frmPrint::buildMenuAndToolbar() {
     toolbar->setObjectName(u"Toolbar1"_s);
     toolbar->setMovable(false);
     auto tool = [&](const char* name, const QString& text, const QString& tip) {
-        auto* button = app::named(new QToolButton(toolbar), name);
+        auto* button = ui::named(new QToolButton(toolbar), name);
         button->setText(text);
         button->setToolTip(tip);
         toolbar->addWidget(button);
@@ -370,7 +370,7 @@ void frmPrint::endProgram() {
 }
 
 void frmPrint::openFontChooser() {
-    showToolWindow(m_fontChooser, [this] {
+    ui::showToolWindow(m_fontChooser, [this] {
         return new frmFont(
             m_context,
             [this](const QString& face) {
@@ -382,7 +382,7 @@ void frmPrint::openFontChooser() {
 }
 
 void frmPrint::openPositionDialog() {
-    showToolWindow(m_positionDialog, [this] {
+    ui::showToolWindow(m_positionDialog, [this] {
         return new frmPriloc(
             m_context,
             [this](const QString& xMm, const QString& yMm) {

@@ -16,7 +16,7 @@
 // Timer1       blinks the confirmed button; Timer2 blinks the proposal (500 ms)
 // Command1..3  toolbar: font chooser, print position, help
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 #include "book/AddressCard.h"
 #include "labels/PreviewPager.h"
 
@@ -36,7 +36,7 @@ class frmPrint : public QMainWindow {
 
 public:
     // entries in print order; state.PrintFromList false means one typed address.
-    frmPrint(app::AppContext& context, const book::CardList& entries, QWidget* parent = nullptr);
+    frmPrint(ui::AppContext& context, const book::CardList& entries, QWidget* parent = nullptr);
 
     // Shows the current entry in the preview.
     void GetPage();
@@ -73,7 +73,7 @@ private:
     void setButtonColour(int index, const QColor& colour);
     int confirmedIndex() const;
 
-    app::AppContext& m_context;
+    ui::AppContext& m_context;
     book::CardList m_printCopy;
     PreviewPager m_preview;
 

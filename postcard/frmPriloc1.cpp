@@ -1,6 +1,6 @@
 #include "postcard/frmPriloc1.h"
 
-#include "app/Named.h"
+#include "ui/Named.h"
 #include "labels/OffsetsFile.h"
 #include "platform/ProgramFolder.h"
 #include "postcard/CardDrawing.h"
@@ -32,7 +32,7 @@ QPoint markerPixels(const QPoint& markerTwips) {
 
 } // namespace
 
-frmPriloc1::frmPriloc1(app::AppContext& context,
+frmPriloc1::frmPriloc1(ui::AppContext& context,
                        std::function<void(const QString& xMm, const QString& yMm)> onSaved, QWidget* parent)
     : PositionDialog(context, offsetsPath(), std::move(onSaved), parent) {
     setObjectName(u"frmPriloc1"_s);
@@ -52,21 +52,21 @@ QWidget* frmPriloc1::buildDrawing() {
     palette.setColor(QPalette::Window, QColor(200, 200, 200));
     m_drawing->setPalette(palette);
 
-    Shape1 = app::named(new QLabel(m_drawing), u"Shape1"_s);
+    Shape1 = ui::named(new QLabel(m_drawing), u"Shape1"_s);
     Shape1->setPixmap(card);
     Shape1->setGeometry(CardLeft, CardTop, card.width(), card.height());
 
-    Line1 = app::named(new QFrame(m_drawing), u"Line1"_s);
+    Line1 = ui::named(new QFrame(m_drawing), u"Line1"_s);
     Line1->setFrameShape(QFrame::HLine);
     Line1->setGeometry(NeutralLeft - 12, NeutralTop, 24, 1);
-    Line2 = app::named(new QFrame(m_drawing), u"Line2"_s);
+    Line2 = ui::named(new QFrame(m_drawing), u"Line2"_s);
     Line2->setFrameShape(QFrame::VLine);
     Line2->setGeometry(NeutralLeft, NeutralTop - 12, 1, 24);
     for (QFrame* line : {Line1, Line2}) {
         line->setStyleSheet(u"background: red; border: none;"_s);
     }
 
-    Image1 = app::named(new QLabel(m_drawing), u"Image1"_s);
+    Image1 = ui::named(new QLabel(m_drawing), u"Image1"_s);
     const QPixmap block = printedBlockPicture(CardPixelsPerMm);
     Image1->setPixmap(block);
     Image1->resize(block.size());

@@ -20,7 +20,7 @@ class frmPriloc1 : public labels::PositionDialog {
 public:
     // onSaved receives the X and Y trims in mm as the screen keeps them
     // ("3", "-10"), after OK has written the file.
-    frmPriloc1(app::AppContext& context, std::function<void(const QString& xMm, const QString& yMm)> onSaved,
+    frmPriloc1(ui::AppContext& context, std::function<void(const QString& xMm, const QString& yMm)> onSaved,
                QWidget* parent = nullptr);
 
     // The offsets file the dialog reads and writes.

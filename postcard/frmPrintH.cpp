@@ -1,11 +1,11 @@
 #include "postcard/frmPrintH.h"
 
-#include "app/Named.h"
+#include "ui/Named.h"
 #include "book/Honorifics.h"
 #include "book/LenientNumber.h"
 #include "labels/OffsetsFile.h"
 #include "labels/OutputChoice.h"
-#include "labels/ToolWindow.h"
+#include "ui/ToolWindow.h"
 #include "labels/frmFont.h"
 #include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
@@ -56,7 +56,7 @@ QFont faceAt(const QString& face, double points) {
 
 } // namespace
 
-frmPrintH::frmPrintH(app::AppContext& context, const book::CardList& entries, QWidget* parent)
+frmPrintH::frmPrintH(ui::AppContext& context, const book::CardList& entries, QWidget* parent)
     : QWidget(parent, Qt::Window), m_context(context) {
     setObjectName(u"frmPrintH"_s);
     setWindowTitle(u"印刷フォーマット ハガキ"_s);
@@ -88,13 +88,13 @@ frmPrintH::frmPrintH(app::AppContext& context, const book::CardList& entries, QW
 }
 
 void frmPrintH::buildControls() {
-    auto* card = app::named(new QLabel(this), u"picCard"_s);
+    auto* card = ui::named(new QLabel(this), u"picCard"_s);
     const QPixmap blank = blankCardPicture(PreviewPixelsPerMm);
     card->setPixmap(blank);
     card->setFixedSize(blank.size());
 
     for (int box = 0; box < ZipBoxCount; ++box) {
-        auto* label = app::named(new QLabel(card), u"lblZipb%1"_s.arg(box));
+        auto* label = ui::named(new QLabel(card), u"lblZipb%1"_s.arg(box));
         label->setAlignment(Qt::AlignCenter);
         label->setGeometry(qRound(CardBoxLeftMillimetres[box] * PreviewPixelsPerMm),
                            qRound(CardBoxTopMillimetres * PreviewPixelsPerMm),
@@ -103,7 +103,7 @@ void frmPrintH::buildControls() {
         lblZipb[box] = label;
     }
     auto line = [&](const QString& name, const TextPlace& place) {
-        auto* label = app::named(new QLabel(card), name);
+        auto* label = ui::named(new QLabel(card), name);
         const int left = previewPixels(place.xTwips);
         label->setGeometry(left, previewPixels(place.yTwips), blank.width() - left - 4,
                            previewFontPixels(place.points) + 6);
@@ -116,13 +116,13 @@ void frmPrintH::buildControls() {
     lblName = line(u"lblName"_s, NameLinePlace);
     lblCode = line(u"lblCode"_s, CodePlace);
 
-    Label3 = app::named(new QLabel(u"受取人データ"_s, this), u"Label3"_s);
-    Label2 = app::named(new QLabel(u"郵便番号"_s, this), u"Label2"_s);
-    lblPP = app::named(new QLabel(this), u"lblPP"_s);
+    Label3 = ui::named(new QLabel(u"受取人データ"_s, this), u"Label3"_s);
+    Label2 = ui::named(new QLabel(u"郵便番号"_s, this), u"Label2"_s);
+    lblPP = ui::named(new QLabel(this), u"lblPP"_s);
     lblPP->setAlignment(Qt::AlignCenter);
 
     auto button = [this](const QString& name, const QString& caption) {
-        return app::named(new QPushButton(caption, this), name);
+        return ui::named(new QPushButton(caption, this), name);
     };
     cmdRew = button(u"cmdRew"_s, u"＜"_s);
     cmdRew->setToolTip(u"戻る"_s);
@@ -136,17 +136,17 @@ void frmPrintH::buildControls() {
     Command3 = button(u"Command3"_s, u"ヘルプ"_s);
     Command3->setToolTip(u"ヘルプ"_s);
 
-    fraFont = app::named(new QGroupBox(u"〒：フォント"_s, this), u"fraFont"_s);
-    Option1 = app::named(new QRadioButton(u"ＭＳ明朝"_s, fraFont), u"Option1"_s);
-    Option2 = app::named(new QRadioButton(u"OCR-B"_s, fraFont), u"Option2"_s);
+    fraFont = ui::named(new QGroupBox(u"〒：フォント"_s, this), u"fraFont"_s);
+    Option1 = ui::named(new QRadioButton(u"ＭＳ明朝"_s, fraFont), u"Option1"_s);
+    Option2 = ui::named(new QRadioButton(u"OCR-B"_s, fraFont), u"Option2"_s);
     auto* fontLayout = new QVBoxLayout(fraFont);
     fontLayout->addWidget(Option1);
     fontLayout->addWidget(Option2);
 
-    fraPaper = app::named(new QGroupBox(u"用紙"_s, this), u"fraPaper"_s);
-    optPostcard = app::named(new QRadioButton(u"ハガキ"_s, fraPaper), u"optPostcard"_s);
+    fraPaper = ui::named(new QGroupBox(u"用紙"_s, this), u"fraPaper"_s);
+    optPostcard = ui::named(new QRadioButton(u"ハガキ"_s, fraPaper), u"optPostcard"_s);
     optPostcard->setChecked(true);
-    optA4 = app::named(new QRadioButton(u"A4（左上に印刷）"_s, fraPaper), u"optA4"_s);
+    optA4 = ui::named(new QRadioButton(u"A4（左上に印刷）"_s, fraPaper), u"optA4"_s);
     auto* paperLayout = new QVBoxLayout(fraPaper);
     paperLayout->addWidget(optPostcard);
     paperLayout->addWidget(optA4);
@@ -322,7 +322,7 @@ void frmPrintH::quitProgram() {
 }
 
 void frmPrintH::openPositionDialog() {
-    labels::showToolWindow(m_positionDialog, [this] {
+    ui::showToolWindow(m_positionDialog, [this] {
         return new frmPriloc1(
             m_context,
             [this](const QString& xMm, const QString& yMm) {
@@ -335,7 +335,7 @@ void frmPrintH::openPositionDialog() {
 
 void frmPrintH::openFontChooser() {
     // The chooser is a child of this screen and closes with it.
-    labels::showToolWindow(m_fontChooser, [this] {
+    ui::showToolWindow(m_fontChooser, [this] {
         return new labels::frmFont(
             m_context, [this](const QString& face) { applyTextFont(face); }, this);
     });

@@ -13,7 +13,7 @@
 // optPostcard, optA4  the paper the job is set up for
 // Text1         code face; Text6 text face; Text4, Text5 X and Y trims in mm
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 #include "book/AddressCard.h"
 #include "labels/PreviewPager.h"
 #include "platform/Printer.h"
@@ -40,7 +40,7 @@ class frmPrintH : public QWidget {
 public:
     // entries: the print list, or the one typed address when the shared
     // state's PrintFromList is false.
-    frmPrintH(app::AppContext& context, const book::CardList& entries, QWidget* parent = nullptr);
+    frmPrintH(ui::AppContext& context, const book::CardList& entries, QWidget* parent = nullptr);
 
     QString Text1;
     QString Text4;
@@ -79,7 +79,7 @@ private:
     void showPosition();
     void readOffsets();
 
-    app::AppContext& m_context;
+    ui::AppContext& m_context;
     book::CardList m_entries;
     labels::PreviewPager m_preview;
     QPointer<QWidget> m_positionDialog;

@@ -1,6 +1,6 @@
 #include "zip/TownPickerDialog.h"
 
-#include "app/Named.h"
+#include "ui/Named.h"
 #include "zip/PostalCode.h"
 
 #include <QHBoxLayout>
@@ -20,16 +20,16 @@ TownPickerDialog::TownPickerDialog(const QString& code, const ZipAddressList& ch
     setModal(true);
 
     const QString prompt = u"〒%1 の住所を選んでください。"_s.arg(formattedCode(code));
-    lblTown = app::named(new QLabel(prompt, this), u"lblTown"_s);
-    lstTown = app::named(new QListWidget(this), u"lstTown"_s);
+    lblTown = ui::named(new QLabel(prompt, this), u"lblTown"_s);
+    lstTown = ui::named(new QListWidget(this), u"lstTown"_s);
     for (const ZipAddress& place : choices)
         lstTown->addItem(place.fullText());
     if (!choices.isEmpty())
         lstTown->setCurrentRow(0);
 
-    cmdOK = app::named(new QPushButton(u"OK"_s, this), u"cmdOK"_s);
+    cmdOK = ui::named(new QPushButton(u"OK"_s, this), u"cmdOK"_s);
     cmdOK->setDefault(true);
-    cmdCancel = app::named(new QPushButton(u"キャンセル"_s, this), u"cmdCancel"_s);
+    cmdCancel = ui::named(new QPushButton(u"キャンセル"_s, this), u"cmdCancel"_s);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -1,6 +1,6 @@
 #include "zip/ZipLookupButtons.h"
 
-#include "app/Named.h"
+#include "ui/Named.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -18,8 +18,8 @@ ZipLookupButtons::ZipLookupButtons(QWidget* parent, platform::Messages& messages
       m_txtAdd2(txtAdd2), m_withoutPrefecture(withoutPrefecture), m_setField(std::move(setField)) {
     if (!m_setField)
         m_setField = [](QLineEdit* field, const QString& text) { field->setText(text); };
-    cmdAddSearch = app::named(new QPushButton(u"住所検索"_s, parent), u"cmdAddSearch"_s);
-    cmdZipSearch = app::named(new QPushButton(u"〒検索"_s, parent), u"cmdZipSearch"_s);
+    cmdAddSearch = ui::named(new QPushButton(u"住所検索"_s, parent), u"cmdAddSearch"_s);
+    cmdZipSearch = ui::named(new QPushButton(u"〒検索"_s, parent), u"cmdZipSearch"_s);
     connect(cmdAddSearch, &QPushButton::clicked, this, &ZipLookupButtons::fillAddress);
     connect(cmdZipSearch, &QPushButton::clicked, this, &ZipLookupButtons::fillCode);
 }

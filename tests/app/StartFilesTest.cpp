@@ -1,6 +1,6 @@
 #include "StartHarness.h"
 
-#include "app/RecordingNavigator.h"
+#include "ui/RecordingNavigator.h"
 #include "app/StartTexts.h"
 
 #include <QDir>
@@ -276,8 +276,8 @@ private slots:
     void secondInstanceIsWarned() {
         Opened first(2);
         book::SharedState otherState;
-        app::RecordingNavigator otherNavigator;
-        app::AppContext other{otherState, first.h.platform.platform, otherNavigator};
+        ui::RecordingNavigator otherNavigator;
+        ui::AppContext other{otherState, first.h.platform.platform, otherNavigator};
         StartScreen second(other);
         second.load();
         first.h.open(second, first.file);

@@ -14,7 +14,7 @@ struct PdfWindowWorld : WindowWorld {
     platform::QtPrinterProvider pdfPrinters;
     platform::Platform pdfPlatform{platform.messages, platform.dialogs, platform.help,
                                    platform.shell, pdfPrinters};
-    app::AppContext pdfContext{state, pdfPlatform, navigator};
+    ui::AppContext pdfContext{state, pdfPlatform, navigator};
 
     PdfWindowWorld() {
         labels::outputChoiceForThisRun() = {labels::OutputChoice::Mode::PdfFile, {}};

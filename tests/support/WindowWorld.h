@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/AppContext.h"
-#include "app/RecordingNavigator.h"
+#include "ui/AppContext.h"
+#include "ui/RecordingNavigator.h"
 #include "book/SharedState.h"
 #include "platform/ProgramFolder.h"
 #include "platform/TestPlatform.h"
@@ -15,8 +15,8 @@ struct WindowWorld {
     QTemporaryDir dir;
     platform::TestPlatform platform;
     book::SharedState state;
-    app::RecordingNavigator navigator;
-    app::AppContext context{state, platform.platform, navigator};
+    ui::RecordingNavigator navigator;
+    ui::AppContext context{state, platform.platform, navigator};
 
     WindowWorld() { platform::ProgramFolder::choose(dir.path()); }
 };

@@ -2,7 +2,7 @@
 
 #include "book/AddressCard.h"
 
-namespace app {
+namespace ui {
 
 // How a window hands over to another. One window is in use at a time: a
 // window that opens another closes itself, and the start window is shown
@@ -28,4 +28,4 @@ public:
     virtual void quit() = 0;
 };
 
-} // namespace app
+} // namespace ui

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/Navigator.h"
+#include "ui/Navigator.h"
 
 #include <QStringList>
 
-namespace app {
+namespace ui {
 
 // Test double: keeps every hand-over as a line ("start", "editor 12",
 // "labels 3", "postcards 1", "sheet menu", "order", "single", "about", "quit")
@@ -40,4 +40,4 @@ private:
     book::CardList m_entries;
 };
 
-} // namespace app
+} // namespace ui

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/Navigator.h"
+#include "ui/Navigator.h"
 #include "book/SharedState.h"
 #include "platform/Platform.h"
 
-namespace app {
+namespace ui {
 
 // What every window is given: the shared state, the platform services and
 // the way to the other windows.
@@ -14,4 +14,4 @@ struct AppContext {
     Navigator& navigator;
 };
 
-} // namespace app
+} // namespace ui

@@ -2,7 +2,7 @@
 
 #include <QAnyStringView>
 
-namespace app {
+namespace ui {
 
 // Gives a new control, menu or action its design name, under which the
 // program and its tests find it, and hands it back.
@@ -11,4 +11,4 @@ template <typename T> T* named(T* object, QAnyStringView name) {
     return object;
 }
 
-} // namespace app
+} // namespace ui

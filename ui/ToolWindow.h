@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
-namespace labels {
+namespace ui {
 
 // Shows a print screen's tool window (position dialog, font chooser): the
 // one already open is brought to the front, otherwise make() builds a new
@@ -21,4 +21,4 @@ void showToolWindow(QPointer<QWidget>& slot, Make make) {
     window->show();
 }
 
-} // namespace labels
+} // namespace ui

@@ -39,7 +39,7 @@ bool FileCommands::newBook() {
                             u"lstSet2"_s, u"cmdAdd"_s, u"cmdDel"_s, u"cmdClear"_s, u"cmdPrint"_s,
                             u"cmdOrder"_s});
     state.ExistingBook = false;
-    m_view.Text2 = u"2"_s;
+    m_view.settings.setBookState(book::BookState::NewBook);
     keepStartSettings(state, m_view);
     state.Reentry = 1;
     m_context.navigator.openCardEditor(0);
@@ -80,7 +80,7 @@ void FileCommands::open(From from) {
     state.CardTable.clear();
     if (from == From::Button)
         state.SaveName = path;
-    m_view.Text1 = path;
+    m_view.settings.lastBook = path;
     session::adoptBook(state, path, read.stamp, m_context.platform.messages);
     showOpened(read.loaded.cards, from);
 }
@@ -97,8 +97,7 @@ bool FileCommands::save(From from) {
         return false;
     }
     // The book now lives in the file saved: later writes go there.
-    m_view.Text1 = saved.path;
-    m_view.Text2 = u"3"_s;
+    session::rememberBook(m_view.settings, saved.path);
 
     // The book is put away: only the names go, the other columns stay.
     m_view.addressList.clearField(1);
@@ -148,7 +147,7 @@ void FileCommands::showOpened(const book::CardList& cards, From from) {
     state.CardTable = cards;
     m_view.addressList.appendAll(cards);
     state.BookOpen = true;
-    m_view.Text2 = u"3"_s;
+    m_view.settings.setBookState(book::BookState::Named);
     if (m_view.addressList.rows() > 0) {
         m_view.nameSelection = {0};
         m_view.nameCurrent = 0;
@@ -184,7 +183,7 @@ void FileCommands::convert(const QString& path, From from, const Before& before)
     state.CardTable.clear();
     if (from == From::Button)
         state.SaveName = path;
-    m_view.Text1 = path;
+    m_view.settings.lastBook = path;
     m_context.state.Reentry = 0;
     session::adoptBook(state, path, book::readBook(path).stamp, m_context.platform.messages);
     showOpened(converted.cards, from);

@@ -238,10 +238,11 @@ bool StartScreen::saveSettings() {
     book::SharedState& state = m_context.state;
     const SettingsWrite write = writeStartSettings(state, m_view);
     // Said once for each book whose place the settings cannot hold.
-    if (write.placeForgotten && state.UnrememberedBook != m_view.Text1) {
-        state.UnrememberedBook = m_view.Text1;
+    const QString& book = m_view.settings.lastBook;
+    if (write.placeForgotten && state.UnrememberedBook != book) {
+        state.UnrememberedBook = book;
         m_context.platform.messages.show(
-            QString::fromUtf16(session::texts::PlaceNotRemembered).arg(m_view.Text1));
+            QString::fromUtf16(session::texts::PlaceNotRemembered).arg(book));
     }
     if (write.result.ok())
         return true;

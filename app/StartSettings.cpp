@@ -21,13 +21,11 @@ void readStartSettings(book::SharedState& state, StartView& view) {
 }
 
 void keepStartSettings(book::SharedState& state, const StartView& view) {
-    state.SettingsValues = {view.Text1, view.Text2, view.Text3};
+    state.SettingsValues = view.settings;
 }
 
 void restoreStartSettings(const book::SharedState& state, StartView& view) {
-    view.Text1 = state.SettingsValues.lastBook;
-    view.Text2 = state.SettingsValues.bookState;
-    view.Text3 = state.SettingsValues.reserved;
+    view.settings = state.SettingsValues;
 }
 
 SettingsWrite writeStartSettings(book::SharedState& state, const StartView& view) {

@@ -6,14 +6,14 @@
 
 namespace app {
 
-// Reads "Tagora.ini" into SettingsValues and Text1, Text2, Text3.
+// Reads "Tagora.ini" into the shared state's SettingsValues and the view.
 void readStartSettings(book::SharedState& state, StartView& view);
 
-// Copies Text1, Text2, Text3 into SettingsValues, where the start window
+// Copies the view's settings into the shared state, where the start window
 // finds them again when it is shown after another window.
 void keepStartSettings(book::SharedState& state, const StartView& view);
 
-// Puts SettingsValues back into Text1, Text2, Text3.
+// Puts the shared state's settings back into the view.
 void restoreStartSettings(const book::SharedState& state, StartView& view);
 
 struct SettingsWrite {
@@ -23,7 +23,7 @@ struct SettingsWrite {
     bool placeForgotten = false;
 };
 
-// Copies Text1, Text2, Text3 into SettingsValues and writes them to
+// Copies the view's settings into the shared state and writes them to
 // "Tagora.ini", creating the program's folder when it is missing.
 SettingsWrite writeStartSettings(book::SharedState& state, const StartView& view);
 

@@ -7,11 +7,12 @@
 //   lstSet2  names of the print list (visible); lstOpt2 address1, lstAdd2 address2,
 //            lstOpt3 address3, lstZip2 postal code, lstCode2 code, lstKei2 honorific
 //   lblCount number of print-list entries as text
-//   Text1    path of the address file for the settings file, Text2 book state
-//            code ("3" a file is open, "2" a new book), Text3 reserved value
+//   settings the values the settings file will hold (the window's hidden
+//            Text1 path of the book, Text2 book state, Text3 reserved value)
 
 #include "app/ControlStates.h"
 #include "app/ListColumns.h"
+#include "book/SettingsFile.h"
 
 #include <QList>
 #include <QString>
@@ -29,9 +30,7 @@ struct StartView {
     QList<int> printSelection; // selected rows of lstSet2
     int printCurrent = -1;     // current row of lstSet2
     QString lblCount = QStringLiteral("0");
-    QString Text1;
-    QString Text2;
-    QString Text3;
+    book::SettingsValues settings;
     ControlStates controls;
 
     const QStringList& lstSet1() const { return addressList.column(1); }

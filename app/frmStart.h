@@ -7,7 +7,7 @@
 //   lblCount  number of print-list entries, lblAcount "件" beside it
 //   lblMain   heading; Label1, Label2 the captions of the two lists
 //   menFile, mnuEdit, mnuHelp  the menus; mnu* their commands
-//   Text1, Text2, Text3  the settings values, kept by StartView
+//   Text1, Text2, Text3  the settings values (book path, book state, reserved), kept by StartView::settings
 
 #include "ui/AppContext.h"
 #include "app/StartScreen.h"

@@ -6,11 +6,18 @@
 
 namespace book {
 
-// The three fields of the settings file "Tagora.ini".
+// What the settings remember of the book: a new one was started, or a file
+// was opened or saved under a name.
+enum class BookState { NewBook, Named };
+
+// The three fields of the settings file "Tagora.ini", as the file holds them:
+// a state that was read is written back as it was unless the program sets one.
 struct SettingsValues {
     QString lastBook;  // full path of the address file last opened or saved
     QString bookState; // "3" a named file is open, "2" a new book was started
     QString reserved;  // carried through unchanged
+
+    void setBookState(BookState state) { bookState = state == BookState::Named ? QStringLiteral("3") : QStringLiteral("2"); }
 
     bool operator==(const SettingsValues&) const = default;
 };

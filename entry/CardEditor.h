@@ -39,7 +39,7 @@ public:
     void setData();
     // Empties the fields for a new card (the honorific stays) and shows the entry panel.
     void newData();
-    // The three settings values as read when the editor opened (Text1 to Text3).
+    // The three settings values as the file held them when the editor opened.
     book::SettingsValues getInfo() const { return m_info; }
     void setInfo(const book::SettingsValues& values) { m_info = values; }
 

@@ -37,7 +37,7 @@ void closeBook(book::SharedState& state) {
 
 void rememberBook(book::SettingsValues& settings, const QString& path) {
     settings.lastBook = path;
-    settings.bookState = u"3"_s;
+    settings.setBookState(book::BookState::Named);
 }
 
 QString fieldFailure(const book::WriteError& error, const book::CardList& cards) {

@@ -1,34 +1,22 @@
 #include "entry/CardEditor.h"
 
-#include "book/AddressFile.h"
+#include "book/SettingsFile.h"
 #include "book/LenientNumber.h"
 #include "book/SharedState.h"
 #include "entry/AddressSplit.h"
+#include "entry/CardEditorTexts.h"
 #include "platform/ProgramFolder.h"
-#include "session/BookSaver.h"
 #include "session/OpenBook.h"
 
 using namespace Qt::StringLiterals;
 using platform::Answer;
 using platform::Buttons;
+using namespace entry::editortexts;
 
 namespace entry {
 
 namespace {
 
-const QString NewSuffix = u"新規"_s;
-const QString SavePromptText = u"内容が変更されています、保存しますか…?"_s;
-const QString DiscardPromptText = u"このカードは未登録です。破棄して戻りますか?。"_s;
-const QString DiscardTitle = u"Book Database"_s;
-const QString NotRegisteredText = u"登録されていません。"_s;
-const QString DeletePromptText = u"このカードを削除します。"_s;
-const QString DeleteTitle = u"Tagora Ver.3.1"_s;
-const QString NothingToListText = u"表示するデータがありません。"_s;
-const QString SaveChangesText = u"変更した内容を保存しますか…?"_s;
-const QString RegisterNewText = u"新規カードを登録しますか？"_s;
-const QString SaveAsPromptText = u"ファイル名をつけて保存しますか…?"_s;
-const QString UnreadableBookText = u"住所録ファイルを読み込めません。"_s;
-const QString WriteFailedText = u"住所録ファイルに保存できませんでした。"_s;
 
 constexpr int HonorificCount = 6;
 
@@ -79,7 +67,7 @@ bool CardEditor::open() {
     return true;
 }
 
-void CardEditor::jumpGet(int card) {
+void CardEditor::showCard(int card) {
     if (m_count == 0)
         return;
     m_current = qBound(1, card, m_count);
@@ -87,7 +75,7 @@ void CardEditor::jumpGet(int card) {
     emit screenChanged();
 }
 
-void CardEditor::getData() {
+void CardEditor::showCardOnScreen() {
     const book::AddressCard& card = m_cards[m_current - 1];
     for (Field field : {Field::Name, Field::Address1, Field::Address2, Field::PostalCode,
                         Field::Code})
@@ -99,14 +87,14 @@ void CardEditor::getData() {
     m_changed = false;
 }
 
-void CardEditor::setData() {
+void CardEditor::storeScreenInCard() {
     book::AddressCard& card = m_cards[m_current - 1];
     for (Field field : ScreenFields)
         card.field(int(field)) = m_screen.field(int(field));
     card.honorific = QString::number(m_honorific);
 }
 
-void CardEditor::newData() {
+void CardEditor::clearScreenForNewCard() {
     for (Field field : ScreenFields)
         setFieldText(field, QString());
     setNewAddress(QString());
@@ -222,99 +210,11 @@ void CardEditor::newCard() {
 }
 
 void CardEditor::registerCard() {
-    setData();
+    storeScreenInCard();
     registerIfNew();
     m_changed = false;
     emit screenChanged();
     focus(u"cmdFow"_s);
-}
-
-void CardEditor::deleteCard() {
-    if (m_count <= 1) {
-        m_changed = false;
-        emit screenChanged();
-        return;
-    }
-    if (m_context.platform.messages.show(DeletePromptText, Buttons::OkCancel, DeleteTitle) ==
-        Answer::Cancel)
-        return;
-    book::CardList kept = cards();
-    if (m_current <= m_count)
-        kept.removeAt(m_current - 1);
-    if (!writeCards(kept))
-        return;
-    m_cards.fill(book::AddressCard());
-    for (int i = 0; i < kept.size(); ++i)
-        m_cards[i] = kept[i];
-    m_count = int(kept.size());
-    m_current = 1;
-    showRegistered();
-    emit screenChanged();
-}
-
-void CardEditor::showList() {
-    if (isNewCard()) {
-        m_context.platform.messages.show(NothingToListText, Buttons::Ok);
-        return;
-    }
-    if (m_changed && askYes(SaveChangesText)) {
-        setData();
-        registerIfNew();
-    }
-    if (!writeCards(cards()))
-        return;
-    m_changed = false;
-    // The sheet shows the book as it now stands in the file.
-    m_context.state.CardTable = cards();
-    closeTo(true);
-}
-
-void CardEditor::returnToStart() {
-    book::SharedState& state = m_context.state;
-    if (isNewCard()) {
-        const bool keep = askYes(RegisterNewText);
-        m_changed = false;
-        if (keep) {
-            setData();
-            registerIfNew();
-        }
-    }
-    if (state.BookOpen && state.BookPath != book::NewBookPath) {
-        if (m_changed && askYes(SaveChangesText)) {
-            setData();
-            registerIfNew();
-        }
-        if (!writeCards(cards()))
-            return;
-        m_changed = false;
-        closeTo(false);
-        return;
-    }
-    // A book without a file: cards typed into it are only kept by saving under
-    // a name, so they are never dropped here without asking.
-    if (state.ExistingBook && m_count == 0) {
-        if (state.SaveName.isEmpty())
-            state.BookOpen = true;
-        closeTo(false);
-        return;
-    }
-    if (!askYes(SaveAsPromptText)) {
-        closeTo(false);
-        return;
-    }
-    const session::BookSaver::Result saved =
-        session::BookSaver(state, m_context.platform).saveUnderNewName(cards());
-    if (!saved.written()) {
-        showWriteFailure(saved);
-        return;
-    }
-    session::rememberBook(state.SettingsValues, saved.path);
-    closeTo(false);
-}
-
-void CardEditor::cancel() {
-    if (!m_closed)
-        closeTo(false);
 }
 
 void CardEditor::useEntryPanel() {
@@ -364,7 +264,7 @@ void CardEditor::savePrompt() {
     if (!m_changed)
         return;
     if (askYes(SavePromptText))
-        setData();
+        storeScreenInCard();
     m_changed = false;
 }
 
@@ -373,14 +273,14 @@ bool CardEditor::askYes(const QString& text, const QString& title) {
 }
 
 void CardEditor::showRegistered() {
-    getData();
+    showCardOnScreen();
     m_recordLabel = u"%1/%2"_s.arg(m_current).arg(m_count);
     m_changed = false;
     emit screenChanged();
 }
 
 void CardEditor::showNew() {
-    newData();
+    clearScreenForNewCard();
     m_recordLabel = u"%1/"_s.arg(m_current) + NewSuffix;
     m_changed = false;
     emit screenChanged();
@@ -399,46 +299,6 @@ void CardEditor::setLineMode() {
 
 void CardEditor::focus(const QString& control) {
     emit focusRequested(control);
-}
-
-bool CardEditor::writeCards(const book::CardList& cards) {
-    book::SharedState& state = m_context.state;
-    const QString before = state.BookOpen ? state.BookPath : QString();
-    const session::BookSaver::Result saved =
-        session::BookSaver(state, m_context.platform).saveOpenBook(cards);
-    if (!saved.written()) {
-        showWriteFailure(saved);
-        return false;
-    }
-    // A book without a file now has one ("Tagora.dat", or the name the
-    // user gave instead): the start window and the next run take that one.
-    if (saved.path != before)
-        session::rememberBook(state.SettingsValues, saved.path);
-    return true;
-}
-
-void CardEditor::showWriteFailure(const session::BookSaver::Result& failed) {
-    if (failed.outcome == session::BookSaver::Outcome::Cancelled)
-        return;
-    const QString detail = session::fieldFailure(failed.error, cards());
-    m_context.platform.messages.show(detail.isEmpty() ? WriteFailedText
-                                                      : WriteFailedText + u"\n"_s + detail,
-                                     Buttons::Ok);
-    // The card that cannot be stored is shown, to be mended.
-    if (!detail.isEmpty() && failed.error.card >= 1 && failed.error.card <= m_count) {
-        m_current = failed.error.card;
-        showRegistered();
-    }
-    emit screenChanged();
-}
-
-void CardEditor::closeTo(bool sheet) {
-    m_closed = true;
-    m_context.state.Reentry = 1;
-    if (sheet)
-        m_context.navigator.openSheet(true);
-    else
-        m_context.navigator.showStart();
 }
 
 } // namespace entry

@@ -32,16 +32,16 @@ public:
 
     // Shows card `card` (the sheet's choice; below 1 means card 1, beyond the
     // book the last card); a book without cards stays on its new card.
-    void jumpGet(int card);
-    // Card k of the working copy to the screen, then clears the change flag.
-    void getData();
-    // The screen into card k; the count does not change.
-    void setData();
+    void showCard(int card);
+    // The current card of the working copy to the screen, then clears the change flag.
+    void showCardOnScreen();
+    // The screen into the current card; the count does not change.
+    void storeScreenInCard();
     // Empties the fields for a new card (the honorific stays) and shows the entry panel.
-    void newData();
+    void clearScreenForNewCard();
     // The three settings values as the file held them when the editor opened.
-    book::SettingsValues getInfo() const { return m_info; }
-    void setInfo(const book::SettingsValues& values) { m_info = values; }
+    book::SettingsValues settingsAtOpen() const { return m_info; }
+    void setSettingsAtOpen(const book::SettingsValues& values) { m_info = values; }
 
     // Typing in a field: refused characters are dropped (with a message), a
     // length over the limit shows a warning and keeps the text, otherwise the

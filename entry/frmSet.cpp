@@ -35,7 +35,7 @@ frmSet::frmSet(ui::AppContext& context, int jumpToCard, QWidget* parent, zip::To
     connect(&m_editor, &CardEditor::focusRequested, this, &frmSet::moveFocus);
     m_opened = m_editor.open();
     if (m_opened && jumpToCard > 0)
-        m_editor.jumpGet(jumpToCard);
+        m_editor.showCard(jumpToCard);
     refresh();
     centreWindow(this);
 }

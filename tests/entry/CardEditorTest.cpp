@@ -121,7 +121,7 @@ private slots:
     void jumpsToTheSheetsCard() {
         CardEditor& editor = openBook(5);
         for (const auto& [chosen, label] : {std::pair{3, u"3/5"_s}, {0, u"1/5"_s}, {9, u"5/5"_s}}) {
-            editor.jumpGet(chosen);
+            editor.showCard(chosen);
             QCOMPARE(editor.recordLabel(), label);
             QCOMPARE(editor.fieldText(Field::Name), card(label.front().digitValue()).name);
         }

@@ -1,0 +1,146 @@
+// The card editor's write-back: deleting a card, the list view, the return to
+// the start window, and the write of the book they share. Every write goes to
+// the book open in this run, through the one saver.
+#include "entry/CardEditor.h"
+
+#include "book/SharedState.h"
+#include "entry/CardEditorTexts.h"
+#include "session/BookSaver.h"
+#include "session/OpenBook.h"
+
+using namespace Qt::StringLiterals;
+using namespace entry::editortexts;
+using platform::Answer;
+using platform::Buttons;
+
+namespace entry {
+
+void CardEditor::deleteCard() {
+    if (m_count <= 1) {
+        m_changed = false;
+        emit screenChanged();
+        return;
+    }
+    if (m_context.platform.messages.show(DeletePromptText, Buttons::OkCancel, DeleteTitle) ==
+        Answer::Cancel)
+        return;
+    book::CardList kept = cards();
+    if (m_current <= m_count)
+        kept.removeAt(m_current - 1);
+    if (!writeCards(kept))
+        return;
+    m_cards.fill(book::AddressCard());
+    for (int i = 0; i < kept.size(); ++i)
+        m_cards[i] = kept[i];
+    m_count = int(kept.size());
+    m_current = 1;
+    showRegistered();
+    emit screenChanged();
+}
+
+void CardEditor::showList() {
+    if (isNewCard()) {
+        m_context.platform.messages.show(NothingToListText, Buttons::Ok);
+        return;
+    }
+    if (m_changed && askYes(SaveChangesText)) {
+        storeScreenInCard();
+        registerIfNew();
+    }
+    if (!writeCards(cards()))
+        return;
+    m_changed = false;
+    // The sheet shows the book as it now stands in the file.
+    m_context.state.CardTable = cards();
+    closeTo(true);
+}
+
+void CardEditor::returnToStart() {
+    book::SharedState& state = m_context.state;
+    if (isNewCard()) {
+        const bool keep = askYes(RegisterNewText);
+        m_changed = false;
+        if (keep) {
+            storeScreenInCard();
+            registerIfNew();
+        }
+    }
+    if (state.BookOpen && state.BookPath != book::NewBookPath) {
+        if (m_changed && askYes(SaveChangesText)) {
+            storeScreenInCard();
+            registerIfNew();
+        }
+        if (!writeCards(cards()))
+            return;
+        m_changed = false;
+        closeTo(false);
+        return;
+    }
+    // A book without a file: cards typed into it are only kept by saving under
+    // a name, so they are never dropped here without asking.
+    if (state.ExistingBook && m_count == 0) {
+        if (state.SaveName.isEmpty())
+            state.BookOpen = true;
+        closeTo(false);
+        return;
+    }
+    if (!askYes(SaveAsPromptText)) {
+        closeTo(false);
+        return;
+    }
+    const session::BookSaver::Result saved =
+        session::BookSaver(state, m_context.platform).saveUnderNewName(cards());
+    if (!saved.written()) {
+        showWriteFailure(saved);
+        return;
+    }
+    session::rememberBook(state.SettingsValues, saved.path);
+    closeTo(false);
+}
+
+void CardEditor::cancel() {
+    if (!m_closed)
+        closeTo(false);
+}
+
+bool CardEditor::writeCards(const book::CardList& cards) {
+    book::SharedState& state = m_context.state;
+    const QString before = state.BookOpen ? state.BookPath : QString();
+    const session::BookSaver::Result saved =
+        session::BookSaver(state, m_context.platform).saveOpenBook(cards);
+    if (!saved.written()) {
+        showWriteFailure(saved);
+        return false;
+    }
+    // A book without a file now has one ("Tagora.dat", or the name the
+    // user gave instead): the start window and the next run take that one.
+    if (saved.path != before)
+        session::rememberBook(state.SettingsValues, saved.path);
+    return true;
+}
+
+void CardEditor::showWriteFailure(const session::BookSaver::Result& failed) {
+    if (failed.outcome == session::BookSaver::Outcome::Cancelled)
+        return;
+    const QString detail = session::fieldFailure(failed.error, cards());
+    m_context.platform.messages.show(detail.isEmpty() ? WriteFailedText
+                                                      : WriteFailedText + u"\n"_s + detail,
+                                     Buttons::Ok);
+    // The card that cannot be stored is shown, to be mended.
+    if (!detail.isEmpty() && failed.error.card >= 1 && failed.error.card <= m_count) {
+        m_current = failed.error.card;
+        showRegistered();
+    }
+    emit screenChanged();
+}
+
+void CardEditor::closeTo(bool sheet) {
+    m_closed = true;
+    m_context.state.Reentry = 1;
+    if (sheet)
+        m_context.navigator.openSheet(true);
+    else
+        m_context.navigator.showStart();
+}
+
+} // namespace entry

@@ -2,6 +2,7 @@
 
 #include "book/SettingsFile.h"
 #include "book/LenientNumber.h"
+#include "book/LookAlikes.h"
 #include "book/SharedState.h"
 #include "entry/AddressSplit.h"
 #include "entry/CardEditorTexts.h"
@@ -105,8 +106,7 @@ void CardEditor::clearScreenForNewCard() {
 
 QString CardEditor::setFieldText(Field field, const QString& text) {
     const QString kept = withoutRefusedCharacters(text);
-    if (kept != text)
-        m_context.platform.messages.show(QString::fromUtf16(RefusedCharacterText), Buttons::Ok);
+    refuseDropped(text, kept);
     QString& value = m_screen.field(int(field));
     if (kept == value)
         return value;
@@ -121,14 +121,19 @@ QString CardEditor::setFieldText(Field field, const QString& text) {
 
 QString CardEditor::setNewAddress(const QString& text) {
     const QString kept = withoutRefusedCharacters(text);
-    if (kept != text)
-        m_context.platform.messages.show(QString::fromUtf16(RefusedCharacterText), Buttons::Ok);
+    refuseDropped(text, kept);
     if (kept != m_newAddress) {
         m_newAddress = kept;
         m_changed = true;
         emit screenChanged();
     }
     return m_newAddress;
+}
+
+void CardEditor::refuseDropped(const QString& typed, const QString& kept) {
+    // A look-alike turned into its stored form is not a refusal.
+    if (kept != book::withCp932LookAlikes(typed))
+        m_context.platform.messages.show(QString::fromUtf16(RefusedCharacterText), Buttons::Ok);
 }
 
 void CardEditor::chooseHonorific(int position) {

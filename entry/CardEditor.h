@@ -94,6 +94,8 @@ signals:
     void focusRequested(const QString& control);
 
 private:
+    // Says so when typing lost characters the book cannot hold.
+    void refuseDropped(const QString& typed, const QString& kept);
     bool discardPrompt();
     void savePrompt();
     bool askYes(const QString& text, const QString& title = {});

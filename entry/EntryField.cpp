@@ -1,6 +1,7 @@
 #include "entry/EntryField.h"
 
 #include "book/Cp932.h"
+#include "book/LookAlikes.h"
 
 namespace entry {
 
@@ -24,7 +25,8 @@ int characterCount(const QString& text) {
     return int(text.toStdU32String().size());
 }
 
-QString withoutRefusedCharacters(const QString& text) {
+QString withoutRefusedCharacters(const QString& typed) {
+    const QString text = book::withCp932LookAlikes(typed);
     if (!text.contains(u'"') && !text.contains(QChar(0)) && !book::firstUnencodable(text))
         return text;
     QString kept;

@@ -27,8 +27,9 @@ int fieldLimit(Field field);
 // Length in characters (code points), as the limits count.
 int characterCount(const QString& text);
 
-// The text without the characters a book file cannot hold: the double quote
+// The text as a book file can hold it: look-alikes typed by input methods
+// (〜 U+301C …) in their code page 932 forms, then without the double quote
 // (it would end the field), NUL, and anything code page 932 has no code for.
-QString withoutRefusedCharacters(const QString& text);
+QString withoutRefusedCharacters(const QString& typed);
 
 } // namespace entry

@@ -1,5 +1,6 @@
 #include "app/cli/Commands.h"
 
+#include "book/LookAlikes.h"
 #include "entry/AddressSplit.h"
 
 using namespace Qt::StringLiterals;
@@ -10,7 +11,9 @@ namespace {
 
 // One output line per address; an empty address gives an empty line (and a
 // note on err) so that output lines stay matched with input lines.
-void splitOne(const QString& address, bool keepPrefecture, Io& io) {
+void splitOne(const QString& typed, bool keepPrefecture, Io& io) {
+    // The lines go into books: look-alikes come out in their code page 932 forms.
+    const QString address = book::withCp932LookAlikes(typed);
     if (address.isEmpty()) {
         io.err << QString::fromUtf16(entry::NoAddressText) << '\n';
         io.err.flush();

@@ -60,6 +60,8 @@ void AddressSplitTest::command_data() {
     QTest::newRow("lines on stdin") << QStringList() << u"三重県四日市市諏訪町1-5\r\n\n京都府京都市中京区\n"_s
                                     << u"三重県四日市市\t諏訪町1-5\n\n京都府京都市中京区\t\n"_s
                                     << u"入力データがありません！\n"_s;
+    QTest::newRow("look-alikes from an input method")
+        << QStringList{u"東京都港区芝公園４−２〜８"_s} << QString() << u"東京都港区\t芝公園４－２～８\n"_s << QString();
 }
 
 void AddressSplitTest::command() {

@@ -311,6 +311,18 @@ private slots:
         QCOMPARE(m_h->navigator.calls(), QStringList{u"start"_s});
     }
 
+    // Input methods' look-alikes are stored in their code page 932 forms, without a refusal.
+    void lookAlikesAreMappedAsTyped() {
+        CardEditor& editor = openBook(1);
+        QCOMPARE(editor.setFieldText(Field::Address2, u"１〜３−５—‖¢£¬"_s), u"１～３－５―∥￠￡￢"_s);
+        QCOMPARE(shownCount(), 0);
+        QCOMPARE(editor.setNewAddress(u"東京都〜😀"_s), u"東京都～"_s);
+        QCOMPARE(m_h->messages(), QStringList{u"住所録に保存できない文字は入力できません。"_s});
+        editor.registerCard();
+        editor.returnToStart();
+        QCOMPARE(onDisk().value(0).address2, u"１～３－５―∥￠￡￢"_s);
+    }
+
     // Navigation in an empty book leaves the typed new card as it is.
     void newBookIsSavedUnderAName() {
         CardEditor& editor = openNewBook();

@@ -54,31 +54,32 @@ book::CardList movedCards(const book::CardList& cards, int source, int destinati
     return out;
 }
 
-TypedDestination checkTypedDestination(const QString& sourceText, const QString& destinationText,
-                                       const QString& rowCountText) {
-    const double source = book::leadingNumber(halfWidth(sourceText));
-    const double destination = book::leadingNumber(halfWidth(destinationText));
-    const double rows = book::leadingNumber(halfWidth(rowCountText));
-    if (destination == source)
-        return TypedDestination::SameAsSource;
-    if (destination > rows)
-        return TypedDestination::BeyondList;
-    return TypedDestination::Accepted;
+bool destinationTypable(const QString& typed) {
+    for (QChar c : halfWidth(typed)) {
+        if ((c < u'0' || c > u'9') && c != u' ')
+            return false;
+    }
+    return true;
 }
 
-std::optional<int> moveDestination(const QString& destinationText, int source, int rowCount) {
+Destination moveDestination(const QString& destinationText, int source, int rowCount) {
+    using enum DestinationRefusal;
     const QString text = halfWidth(destinationText).trimmed();
     if (text.isEmpty())
-        return std::nullopt;
+        return {0, Missing};
     for (QChar c : text) {
         if (c < u'0' || c > u'9')
-            return std::nullopt;
+            return {0, NotAPosition};
     }
     bool ok = false;
     const int destination = text.toInt(&ok);
-    if (!ok || destination < 1 || destination > rowCount || destination == source)
-        return std::nullopt;
-    return destination;
+    if (!ok || destination < 1)
+        return {0, NotAPosition};
+    if (destination == source)
+        return {0, SameAsSource};
+    if (destination > rowCount)
+        return {0, BeyondList};
+    return {destination, None};
 }
 
 } // namespace app

@@ -15,17 +15,23 @@ namespace app {
 // outside 1 to the number of cards.
 book::CardList movedCards(const book::CardList& cards, int source, int destination, int rowCount);
 
-// What the reordering window says while the destination is being typed.
-enum class TypedDestination { Accepted, SameAsSource, BeyondList };
+// The check made at each change of the typed destination: only what can
+// never become a position (anything but half- or full-width digits and
+// blanks) is refused while typing, so that card 1 can still go to 10 to 19.
+bool destinationTypable(const QString& typed);
 
-// The check made at each change of the typed destination: the numbers are
-// read leniently (full-width digits as well), text that is no number counts as 0.
-TypedDestination checkTypedDestination(const QString& sourceText, const QString& destinationText,
-                                       const QString& rowCountText);
+// Why a destination was refused when the move was asked for.
+enum class DestinationRefusal { None, Missing, NotAPosition, SameAsSource, BeyondList };
+
+struct Destination {
+    int position = 0; // 1 to rowCount when accepted
+    DestinationRefusal refusal = DestinationRefusal::None;
+};
 
 // The destination a move may be made to: a whole number (half- or
 // full-width digits, blanks around it allowed) from 1 to rowCount, other
-// than the source. nullopt for 0, negative numbers, fractions and text.
-std::optional<int> moveDestination(const QString& destinationText, int source, int rowCount);
+// than the source. Refused: nothing typed, 0, negative numbers, fractions
+// and text, the source itself, beyond the list.
+Destination moveDestination(const QString& destinationText, int source, int rowCount);
 
 } // namespace app

@@ -49,8 +49,8 @@ frmOrder::frmOrder(ui::AppContext& context, QWidget* parent) : QWidget(parent), 
     Label3 = ui::named(new QLabel(u"番に挿入します。"_s, this), u"Label3"_s);
     Command1 = ui::named(new QPushButton(u"実行"_s, this), u"Command1"_s);
     Command2 = ui::named(new QPushButton(u"戻る"_s, this), u"Command2"_s);
-    Text1->setVisible(false);
-    Text2->setVisible(false);
+    // The sentence around the destination appears once a card is chosen.
+    showDestination(false);
 
     connect(lstName, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { chooseCard(lstName->row(item)); });
@@ -109,23 +109,19 @@ void frmOrder::chooseCard(int row) {
         return;
     Text3 = QString::number(row + 1);
     Text1->setText(lstName->item(row)->text());
-    Text1->setVisible(true);
-    Text2->setVisible(true);
+    showDestination(true);
+}
+
+void frmOrder::showDestination(bool shown) {
+    for (QWidget* part : std::initializer_list<QWidget*>{Text1, Label2, Text2, Label3})
+        part->setVisible(shown);
 }
 
 void frmOrder::checkDestination() {
-    switch (checkTypedDestination(Text3, Text2->text(), Text4)) {
-    case TypedDestination::SameAsSource:
-        m_context.platform.messages.show(SameAsSource, platform::Buttons::Ok);
-        Text2->clear();
-        break;
-    case TypedDestination::BeyondList:
-        m_context.platform.messages.show(BadDestination, platform::Buttons::Ok);
-        Text2->clear();
-        break;
-    case TypedDestination::Accepted:
-        break;
-    }
+    if (destinationTypable(Text2->text()))
+        return;
+    m_context.platform.messages.show(BadDestination, platform::Buttons::Ok);
+    Text2->clear();
 }
 
 void frmOrder::performMove() {
@@ -135,19 +131,19 @@ void frmOrder::performMove() {
         m_context.platform.messages.show(BadDestination, platform::Buttons::Ok);
         return;
     }
-    if (Text2->text().isEmpty()) {
-        m_context.platform.messages.show(NoDestination, platform::Buttons::Ok);
-        return;
-    }
-    const std::optional<int> destination = moveDestination(Text2->text(), source, rows);
-    if (!destination || *destination > m_cards.size()) {
-        m_context.platform.messages.show(BadDestination, platform::Buttons::Ok);
+    const Destination destination = moveDestination(Text2->text(), source, rows);
+    if (destination.refusal != DestinationRefusal::None || destination.position > m_cards.size()) {
+        const QString& message = destination.refusal == DestinationRefusal::Missing ? NoDestination
+                                 : destination.refusal == DestinationRefusal::SameAsSource
+                                     ? SameAsSource
+                                     : BadDestination;
+        m_context.platform.messages.show(message, platform::Buttons::Ok);
         return;
     }
     const QString before = m_context.state.BookPath;
     const session::BookSaver::Result written =
         session::BookSaver(m_context.state, m_context.platform)
-            .saveOpenBook(movedCards(m_cards, source, *destination, rows));
+            .saveOpenBook(movedCards(m_cards, source, destination.position, rows));
     if (written.outcome == session::BookSaver::Outcome::Cancelled)
         return;
     if (!written.written()) {
@@ -158,11 +154,10 @@ void frmOrder::performMove() {
         session::rememberBook(m_context.state.SettingsValues, written.path);
     loadList();
     Text1->clear();
-    Text1->setVisible(false);
     Text2->blockSignals(true);
     Text2->clear();
     Text2->blockSignals(false);
-    Text2->setVisible(false);
+    showDestination(false);
 }
 
 void frmOrder::centre() {

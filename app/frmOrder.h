@@ -39,6 +39,8 @@ private:
     void chooseCard(int row);
     void checkDestination();
     void performMove();
+    // The sentence "CARD を N 番に挿入します。", shown once a card is chosen.
+    void showDestination(bool shown);
     void centre();
 
     ui::AppContext& m_context;

@@ -35,24 +35,29 @@ private slots:
     // Card 3 of 8: typing reads the leading number; the move wants a whole other place in the list.
     void typedDestination_data() {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("whileTyping");
+        QTest::addColumn<bool>("typable");
         QTest::addColumn<int>("destination"); // 0: refused
-        using enum app::TypedDestination;
-        QTest::newRow("the source") << u"3"_s << int(SameAsSource) << 0;
-        QTest::newRow("last, blanks around") << u" 8 "_s << int(Accepted) << 8;
-        QTest::newRow("one past the last") << u"9"_s << int(BeyondList) << 0;
-        QTest::newRow("full-width") << u"５"_s << int(Accepted) << 5;
-        QTest::newRow("0") << u"0"_s << int(Accepted) << 0;
-        QTest::newRow("text counts as 0") << u"abc"_s << int(Accepted) << 0;
-        QTest::newRow("fraction") << u"2.5"_s << int(Accepted) << 0;
-        QTest::newRow("leading number") << u"12x"_s << int(BeyondList) << 0;
+        QTest::addColumn<int>("refusal");
+        using enum app::DestinationRefusal;
+        // From card 3 of 18: "1" on the way to 10 to 18 is not refused while typing.
+        QTest::newRow("the source") << u"3"_s << true << 0 << int(SameAsSource);
+        QTest::newRow("on the way to 13") << u"1"_s << true << 1 << int(None);
+        QTest::newRow("last, blanks around") << u" 18 "_s << true << 18 << int(None);
+        QTest::newRow("one past the last") << u"19"_s << true << 0 << int(BeyondList);
+        QTest::newRow("full-width") << u"１５"_s << true << 15 << int(None);
+        QTest::newRow("nothing") << u""_s << true << 0 << int(Missing);
+        QTest::newRow("0") << u"0"_s << true << 0 << int(NotAPosition);
+        QTest::newRow("text") << u"abc"_s << false << 0 << int(NotAPosition);
+        QTest::newRow("fraction") << u"2.5"_s << false << 0 << int(NotAPosition);
+        QTest::newRow("negative") << u"-2"_s << false << 0 << int(NotAPosition);
     }
     void typedDestination() {
         QFETCH(QString, typed);
-        QFETCH(int, whileTyping);
         QFETCH(int, destination);
-        QCOMPARE(int(app::checkTypedDestination(u"3"_s, typed, u"8"_s)), whileTyping);
-        QCOMPARE(app::moveDestination(typed, 3, 8).value_or(0), destination);
+        QTEST(app::destinationTypable(typed), "typable");
+        const app::Destination checked = app::moveDestination(typed, 3, 18);
+        QCOMPARE(checked.position, destination);
+        QTEST(int(checked.refusal), "refusal");
     }
 };
 

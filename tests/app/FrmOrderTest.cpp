@@ -43,12 +43,26 @@ private slots:
     void refusalsLeaveTheFileAlone() {
         OrderFixture f;
         const QByteArray before = f.bytes();
+        QVERIFY(!f.window->findChild<QWidget*>(u"Label2"_s)->isVisibleTo(f.window.get()));
         f.move(0, QString()); // no card chosen
-        // Typing the source is refused at once and the box emptied.
+        // The source is refused when the move is asked for, text at once (the box emptied).
         f.move(3, u"3"_s);
+        QVERIFY(f.window->findChild<QWidget*>(u"Label3"_s)->isVisibleTo(f.window.get()));
+        f.window->findChild<QLineEdit*>(u"Text2"_s)->clear();
+        f.move(3, u"x"_s);
         QCOMPARE(f.platform.messages.texts(), (QStringList{u"指定に誤りがあります。"_s, u"移動元と移動先が同じです！"_s,
-                                                           u"移動先が指定されていません"_s}));
+                                                           u"指定に誤りがあります。"_s, u"移動先が指定されていません"_s}));
         QCOMPARE(f.bytes(), before);
+    }
+
+    // Card 1 goes to 12: the "1" typed on the way is not the source's refusal.
+    void firstCardMovesPastTen() {
+        OrderFixture f(*book::formatBook(bookfiles::numberedCards(14)));
+        f.move(1, u"12"_s);
+        QVERIFY(f.platform.messages.texts().isEmpty());
+        book::CardList expected = bookfiles::numberedCards(14);
+        expected.move(0, 11);
+        QCOMPARE(f.bytes(), *book::formatBook(expected));
     }
 
     void unreadableBookIsNotRewritten() {

@@ -71,6 +71,9 @@ StartLabelGrid::StartLabelGrid(QWidget* parent) : QWidget(parent) {
     connect(cmdReset, &QPushButton::clicked, this, &StartLabelGrid::resetStartLabel);
     connect(Timer1, &QTimer::timeout, this, &StartLabelGrid::blinkConfirmed);
     connect(Timer2, &QTimer::timeout, this, &StartLabelGrid::blinkProposal);
+
+    proposeFirstLabel();
+    cmdReset->setEnabled(false);
 }
 
 int StartLabelGrid::confirmedIndex() const {

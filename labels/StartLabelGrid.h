@@ -22,16 +22,13 @@ class StartLabelGrid : public QWidget {
     Q_OBJECT
 
 public:
+    // Starts with every button blue, label 1 proposed and Cancel off.
     explicit StartLabelGrid(QWidget* parent = nullptr);
 
     // Shows label 1 to 12 as the blinking proposal (red, Timer2).
     void proposeLabel(int label);
-    // Every button blue and shown, and label 1 proposed.
-    void proposeFirstLabel();
     // Shows the confirmed button and stops its blinking, while a job prints.
     void holdConfirmed();
-    // Cancel is off until a label is confirmed.
-    void disableReset() { cmdReset->setEnabled(false); }
 
     QString Label1;
 
@@ -44,6 +41,8 @@ signals:
     void withdrawn();
 
 private:
+    // Every button blue and shown, and label 1 proposed.
+    void proposeFirstLabel();
     void chooseStartLabel(int index);
     void confirmStartLabel();
     void resetStartLabel();

@@ -49,9 +49,7 @@ frmPrint::frmPrint(ui::AppContext& context, const book::CardList& entries, QWidg
     buildWindow();
     buildMenuAndToolbar();
 
-    m_startLabels->proposeFirstLabel();
     cmdPrint->setEnabled(false);
-    m_startLabels->disableReset();
 
     m_preview.EntryCount = int(m_printCopy.size());
     Text6 = QStringView(platform::MinchoFace).toString();

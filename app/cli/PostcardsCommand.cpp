@@ -39,7 +39,8 @@ int runPostcards(const QStringList& args, Io& io) {
     postcard::PostcardJobSettings settings;
     settings.zipFace = parsed.value(u"--zip-font"_s, QString::fromUtf16(platform::MinchoFace));
     settings.textFace = QString::fromUtf16(platform::MinchoFace);
-    settings.trims = labels::readTrims(platform::ProgramFolder::file(QString::fromUtf16(labels::PostcardOffsetsFileName)));
+    settings.trims =
+        labels::readTrims(platform::ProgramFolder::file(QString::fromUtf16(labels::PostcardOffsetsFileName)));
     settings.paper = paper == u"postcard"_s ? platform::PaperSize::Postcard : platform::PaperSize::A4;
 
     platform::QtPrinter printer(platform::PrintDestination::pdf(output));

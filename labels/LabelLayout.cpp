@@ -1,8 +1,5 @@
 #include "labels/LabelLayout.h"
 
-#include "book/LenientNumber.h"
-#include "labels/OffsetsFile.h"
-
 #include <QList>
 
 namespace labels {
@@ -72,11 +69,6 @@ int entryOnLabel(int sheet, int label, int startLabel) {
     if (sheet == 1)
         return label - startLabel;
     return (LabelsPerSheet + 1 - startLabel) + LabelsPerSheet * (sheet - 2) + (label - 1);
-}
-
-OffsetsTwips offsetsFromMillimetres(const QString& xMillimetres, const QString& yMillimetres) {
-    return {millimetresToTwips(book::leadingNumber(xMillimetres)),
-            millimetresToTwips(book::leadingNumber(yMillimetres))};
 }
 
 } // namespace labels

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "labels/Trims.h"
+
 #include <QString>
 
 namespace labels {
@@ -21,12 +23,6 @@ struct LabelCell {
     bool rightColumn = false;
     int xBaseTwips = LeftColumnXTwips;
     int rowOffsetTwips = 0;  // (row − 1) × 2390
-};
-
-// The X and Y trims of a job, twips; positive moves right and down.
-struct OffsetsTwips {
-    int xTwips = 0;
-    int yTwips = 0;
 };
 
 // Where one line of a label starts (top-left of its first character) and its size.
@@ -54,9 +50,5 @@ int sheetCount(int entryCount, int startLabel);
 // startLabel; negative for the untouched labels before the start on sheet 1.
 // The number may reach the entry count or beyond: that cell is empty.
 int entryOnLabel(int sheet, int label, int startLabel);
-
-// The trims in twips from the millimetre texts of a screen's hidden fields,
-// read leniently (a text that is no number is 0 mm), 55 twips per millimetre.
-OffsetsTwips offsetsFromMillimetres(const QString& xMillimetres, const QString& yMillimetres);
 
 } // namespace labels

@@ -10,20 +10,16 @@ namespace labels {
 LabelPrintJob::LabelPrintJob(platform::Platform& platform, const OutputChoice& output, const QString& bookPath)
     : m_platform(platform), m_output(output), m_bookPath(bookPath) {}
 
-QString LabelPrintJob::sheetCountQuestion(const QString& sheetCount) {
-    return u"シート数は"_s + sheetCount + u"枚です。"_s;
+QString LabelPrintJob::sheetCountQuestion(int sheetCount) {
+    return u"シート数は"_s + QString::number(sheetCount) + u"枚です。"_s;
 }
 
-LabelJobResult LabelPrintJob::run(const book::CardList& entries, const QString& startLabel,
-                                  const QString& face, const QString& offsetsPath) {
+LabelJobResult LabelPrintJob::run(const book::CardList& entries, int startLabel, const QString& face,
+                                  const QString& offsetsPath) {
     LabelJobResult result;
-    const MarkerPosition marker = readOffsets(offsetsPath);
-    result.xMillimetres = millimetreText(xMillimetres(marker));
-    result.yMillimetres = millimetreText(yMillimetres(marker));
-
-    LabelSheets sheets(entries, startLabel, face, result.xMillimetres, result.yMillimetres);
-    sheets.Page();
-    result.sheetCount = sheets.sheetCountText();
+    result.trims = readTrims(offsetsPath);
+    LabelSheets sheets(entries, startLabel, face, result.trims);
+    result.sheetCount = sheets.sheetCount();
 
     const platform::Answer answer =
         m_platform.messages.show(sheetCountQuestion(result.sheetCount), platform::Buttons::OkCancel);
@@ -36,7 +32,7 @@ LabelJobResult LabelPrintJob::run(const book::CardList& entries, const QString& 
         return result;
 
     const Delivery delivery = deliverJob(m_output, m_platform, u"labels.pdf"_s, m_bookPath, platform::PaperSize::A4,
-                                         [&sheets](platform::Printer& printer) { sheets.drawAll(printer); });
+                                         [&sheets](platform::Printer& printer) { sheets.drawJob(printer); });
     if (delivery == Delivery::NoDestination) {
         result.outcome = LabelJobResult::Outcome::NoDestination;
         return result;
@@ -48,7 +44,7 @@ LabelJobResult LabelPrintJob::run(const book::CardList& entries, const QString& 
     result.outcome = LabelJobResult::Outcome::Printed;
     // After a one-sheet job from label 2 to 12 印刷 stays disabled; the
     // other jobs can be printed again as they are.
-    result.printEnabled = sheets.startLabel() == 1 || sheets.Page() > 1;
+    result.printEnabled = sheets.startLabel() == 1 || result.sheetCount > 1;
     return result;
 }
 

@@ -2,6 +2,7 @@
 
 #include "book/AddressCard.h"
 #include "labels/OutputChoice.h"
+#include "labels/Trims.h"
 #include "platform/Platform.h"
 
 #include <QString>
@@ -18,10 +19,9 @@ struct LabelJobResult {
         NothingToPrint // the start label was not 1 to 12
     };
     Outcome outcome = Outcome::NothingToPrint;
-    bool printEnabled = true; // cmdPrint afterwards
-    QString sheetCount;       // Text1
-    QString xMillimetres;     // Text4, from the offsets file
-    QString yMillimetres;     // Text5
+    bool printEnabled = true; // 印刷 afterwards
+    int sheetCount = 1;       // sheets of the job, as the question gave them
+    Trims trims;              // from the offsets file, as the job used them
 };
 
 // The job behind 印刷: reads the offsets file afresh, asks to confirm the
@@ -32,13 +32,14 @@ public:
     // bookPath: the open book's file, never written over (empty or book::NewBookPath: none).
     LabelPrintJob(platform::Platform& platform, const OutputChoice& output, const QString& bookPath);
 
-    // entries in print order, startLabel as Text2, face as Text6, offsetsPath
-    // the label offsets file (missing: no offset).
-    LabelJobResult run(const book::CardList& entries, const QString& startLabel, const QString& face,
+    // entries in print order; startLabel 1 to 12 (any other number: the
+    // question, then nothing printed); face for every line; offsetsPath the
+    // label offsets file (missing: no offset).
+    LabelJobResult run(const book::CardList& entries, int startLabel, const QString& face,
                        const QString& offsetsPath);
 
     // "シート数は" n "枚です。"
-    static QString sheetCountQuestion(const QString& sheetCount);
+    static QString sheetCountQuestion(int sheetCount);
 
 private:
     platform::Platform& m_platform;

@@ -1,25 +1,16 @@
 #include "labels/LabelSheets.h"
 
-#include "book/LenientNumber.h"
-
 namespace labels {
 
-LabelSheets::LabelSheets(const book::CardList& entries, const QString& startLabel, const QString& face,
-                         const QString& xMillimetres, const QString& yMillimetres)
-    : m_entries(entries), m_face(face), m_offsets(offsetsFromMillimetres(xMillimetres, yMillimetres)) {
-    // Only the whole numbers 1 to 12 name a start label; anything else prints nothing.
-    bool ok = false;
-    const int label = startLabel.trimmed().toInt(&ok);
-    m_startLabel = ok && label >= 1 && label <= LabelsPerSheet ? label : 0;
+LabelSheets::LabelSheets(const book::CardList& entries, int startLabel, const QString& face, Trims trims)
+    : m_entries(entries), m_face(face),
+      m_startLabel(startLabel >= 1 && startLabel <= LabelsPerSheet ? startLabel : 0), m_offsets(trims.twips()) {}
+
+int LabelSheets::sheetCount() const {
+    return labels::sheetCount(entryCount(), m_startLabel >= 1 ? m_startLabel : 1);
 }
 
-int LabelSheets::Page() {
-    m_sheetCount = sheetCount(entryCount(), m_startLabel >= 1 ? m_startLabel : 1);
-    m_sheetCountText = QString::number(m_sheetCount);
-    return m_sheetCount;
-}
-
-void LabelSheets::PriSet() {
+void LabelSheets::buildLabelTexts() {
     m_texts.clear();
     const int filled = qMin(entryCount(), LabelTextSlots);
     m_texts.reserve(filled);
@@ -43,56 +34,30 @@ void LabelSheets::drawCell(platform::Printer& printer, int label, int slot) {
     }
 }
 
-void LabelSheets::drawSheet(platform::Printer& printer, int firstSlot) {
-    for (int label = 1; label <= LabelsPerSheet; ++label)
-        drawCell(printer, label, firstSlot + label - 1);
+void LabelSheets::drawFirstSheet(platform::Printer& printer) {
+    if (m_startLabel == 0)
+        return;
+    for (int label = m_startLabel; label <= LabelsPerSheet; ++label)
+        drawCell(printer, label, entryOnLabel(1, label, m_startLabel));
 }
 
-void LabelSheets::PriMain(platform::Printer& printer) {
-    for (int sheet = 1; sheet <= m_sheetCount; ++sheet) {
-        drawSheet(printer, LabelsPerSheet * (sheet - 1));
-        if (sheet < m_sheetCount)
-            printer.newPage();
+void LabelSheets::drawFullSheets(platform::Printer& printer) {
+    if (m_startLabel == 0)
+        return;
+    const int sheets = sheetCount();
+    for (int sheet = 2; sheet <= sheets; ++sheet) {
+        printer.newPage();
+        for (int label = 1; label <= LabelsPerSheet; ++label)
+            drawCell(printer, label, entryOnLabel(sheet, label, m_startLabel));
     }
 }
 
-void LabelSheets::PriSub(platform::Printer& printer) {
-    for (int sheet = 2; sheet <= m_sheetCount; ++sheet) {
-        drawSheet(printer, entryOnLabel(sheet, 1, m_startLabel));
-        if (sheet < m_sheetCount)
-            printer.newPage();
-    }
-}
-
-void LabelSheets::drawStartRow(platform::Printer& printer) {
-    const int s = m_startLabel;
-    drawCell(printer, s, 0);
-    if (s % 2 == 1)
-        drawCell(printer, s + 1, 1);
-}
-
-void LabelSheets::drawFirstSheetRow(platform::Printer& printer, int row) {
-    const int left = 2 * row - 1;
-    drawCell(printer, left, entryOnLabel(1, left, m_startLabel));
-    drawCell(printer, left + 1, entryOnLabel(1, left + 1, m_startLabel));
-}
-
-bool LabelSheets::drawAll(platform::Printer& printer) {
+bool LabelSheets::drawJob(platform::Printer& printer) {
     if (m_startLabel == 0)
         return false;
-    Page();
-    PriSet();
-    if (m_startLabel == 1) {
-        PriMain(printer);
-        return true;
-    }
-    drawStartRow(printer);
-    for (int row = cellOf(m_startLabel).row + 1; row <= SheetRows; ++row)
-        drawFirstSheetRow(printer, row);
-    if (m_sheetCount > 1) {
-        printer.newPage();
-        PriSub(printer);
-    }
+    buildLabelTexts();
+    drawFirstSheet(printer);
+    drawFullSheets(printer);
     return true;
 }
 

@@ -5,8 +5,6 @@
 
 #include <QRegularExpression>
 
-#include <cmath>
-
 namespace labels {
 
 namespace {
@@ -50,8 +48,12 @@ QString millimetreText(double millimetres) {
     return QString::number(millimetres, 'g', 12);
 }
 
-int millimetresToTwips(double millimetres) {
-    return int(std::lround(millimetres * TwipsPerMillimetre));
+Trims trimsOf(const MarkerPosition& position) {
+    return {xMillimetres(position), yMillimetres(position)};
+}
+
+Trims readTrims(const QString& path) {
+    return trimsOf(readOffsets(path));
 }
 
 } // namespace labels

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "book/WriteError.h"
+#include "labels/Trims.h"
 
 #include <QString>
 
@@ -19,7 +20,6 @@ struct MarkerPosition {
 inline constexpr int NeutralMarkerX = 1200;
 inline constexpr int NeutralMarkerY = 480;
 inline constexpr int MarkerStep = 20;
-inline constexpr int TwipsPerMillimetre = 55;
 
 // File names in the program folder, labels and postcards.
 inline constexpr char16_t LabelOffsetsFileName[] = u"Tagora.opt";
@@ -39,10 +39,13 @@ book::WriteResult writeOffsets(const QString& path, const MarkerPosition& positi
 double xMillimetres(const MarkerPosition& position);
 double yMillimetres(const MarkerPosition& position);
 
-// A millimetre value as the dialog and the hidden fields show it: "3", "-10", "15.5".
-QString millimetreText(double millimetres);
+// Both millimetre values of a marker position, as a job's trims.
+Trims trimsOf(const MarkerPosition& position);
 
-// Millimetres on paper as twips: 55 per millimetre, rounded to whole twips.
-int millimetresToTwips(double millimetres);
+// The trims of one offsets file, read as readOffsets() reads it.
+Trims readTrims(const QString& path);
+
+// A millimetre value as the dialog and the screens show it: "3", "-10", "15.5".
+QString millimetreText(double millimetres);
 
 } // namespace labels

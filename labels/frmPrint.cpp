@@ -2,7 +2,6 @@
 
 #include "ui/Named.h"
 #include "book/Honorifics.h"
-#include "book/LenientNumber.h"
 #include "labels/FullWidth.h"
 #include "labels/LabelPrintJob.h"
 #include "labels/OffsetsFile.h"
@@ -14,7 +13,6 @@
 #include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QScreen>
@@ -51,9 +49,7 @@ frmPrint::frmPrint(ui::AppContext& context, const book::CardList& entries, QWidg
     buildWindow();
     buildMenuAndToolbar();
 
-    proposeFirstLabel();
     cmdPrint->setEnabled(false);
-    cmdReset->setEnabled(false);
 
     m_preview.EntryCount = int(m_printCopy.size());
     Text6 = QStringView(platform::MinchoFace).toString();
@@ -123,69 +119,17 @@ void frmPrint::buildWindow() {
     left->addLayout(commands);
     columns->addLayout(left);
 
-    auto* right = new QVBoxLayout;
-    auto* sheet = new QGridLayout;
-    sheet->setSpacing(2);
-    for (int index = 0; index < 12; ++index) {
-        auto* frame = ui::named(new QFrame(central), u"Shape3_%1"_s.arg(index));
-        frame->setFrameShape(QFrame::Box);
-        auto* inFrame = new QHBoxLayout(frame);
-        inFrame->setContentsMargins(3, 3, 3, 3);
-        auto* button =
-            ui::named(new QPushButton(QString::number(index + 1), frame), u"lblNo_%1"_s.arg(index));
-        button->setFixedSize(64, 26);
-        // A blinking button keeps its place in the sheet.
-        QSizePolicy policy = button->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        button->setSizePolicy(policy);
-        inFrame->addWidget(button);
-        sheet->addWidget(frame, index / 2, index % 2);
-        lblNo << button;
-        Shape3 << frame;
-        connect(button, &QPushButton::clicked, this, [this, index] { chooseStartLabel(index); });
-    }
-    right->addLayout(sheet);
-
-    auto* proposal = new QHBoxLayout;
-    MatName = ui::named(new QLabel(u"印刷開始ラベル番号"_s, central), u"MatName"_s);
-    Mat4 = ui::named(new QLabel(u"1"_s, central), u"Mat4"_s);
-    Mat4->setMinimumWidth(24);
-    Mat4->setAlignment(Qt::AlignCenter);
-    QFont bold = Mat4->font();
-    bold.setBold(true);
-    bold.setPointSize(bold.pointSize() + 4);
-    Mat4->setFont(bold);
-    QSizePolicy keep = Mat4->sizePolicy();
-    keep.setRetainSizeWhenHidden(true);
-    Mat4->setSizePolicy(keep);
-    Mat3 = ui::named(new QLabel(u"番から開始"_s, central), u"Mat3"_s);
-    proposal->addWidget(MatName);
-    proposal->addWidget(Mat4);
-    proposal->addWidget(Mat3);
-    right->addLayout(proposal);
-
-    auto* confirm = new QHBoxLayout;
-    cmdOk = ui::named(new QPushButton(u"OK"_s, central), u"cmdOk"_s);
-    cmdReset = ui::named(new QPushButton(u"Cancel"_s, central), u"cmdReset"_s);
-    confirm->addWidget(cmdOk);
-    confirm->addWidget(cmdReset);
-    right->addLayout(confirm);
-    columns->addLayout(right);
-
-    Timer1 = ui::named(new QTimer(this), u"Timer1"_s);
-    Timer1->setInterval(500);
-    Timer2 = ui::named(new QTimer(this), u"Timer2"_s);
-    Timer2->setInterval(500);
+    m_startLabels = new StartLabelGrid(central);
+    columns->addWidget(m_startLabels);
 
     connect(cmdRew, &QPushButton::clicked, this, &frmPrint::previousEntry);
     connect(cmdFF, &QPushButton::clicked, this, &frmPrint::nextEntry);
-    connect(cmdOk, &QPushButton::clicked, this, &frmPrint::confirmStartLabel);
-    connect(cmdReset, &QPushButton::clicked, this, &frmPrint::resetStartLabel);
+    connect(m_startLabels, &StartLabelGrid::proposed, this, &frmPrint::startLabelProposed);
+    connect(m_startLabels, &StartLabelGrid::confirmed, this, &frmPrint::startLabelConfirmed);
+    connect(m_startLabels, &StartLabelGrid::withdrawn, this, &frmPrint::startLabelWithdrawn);
     connect(cmdPrint, &QPushButton::clicked, this, &frmPrint::printJob);
     connect(cmdCancel, &QPushButton::clicked, this, &frmPrint::goBack);
     connect(cmdExit, &QPushButton::clicked, this, &frmPrint::endProgram);
-    connect(Timer1, &QTimer::timeout, this, &frmPrint::blinkConfirmed);
-    connect(Timer2, &QTimer::timeout, this, &frmPrint::blinkProposal);
 }
 
 void frmPrint::buildMenuAndToolbar() {
@@ -273,90 +217,39 @@ void frmPrint::nextEntry() {
     showPosition();
 }
 
-int frmPrint::confirmedIndex() const {
-    return qBound(0, book::leadingInteger(Label1), 11);
-}
-
-void frmPrint::setMat4Colour(const QColor& colour) {
-    Mat4->setStyleSheet(u"color: %1;"_s.arg(colour.name()));
-}
-
-void frmPrint::setButtonColour(int index, const QColor& colour) {
-    lblNo[index]->setStyleSheet(u"color: %1;"_s.arg(colour.name()));
-}
-
-void frmPrint::proposeLabel(const QString& label) {
-    Mat4->setText(label);
-    setMat4Colour(Qt::red);
-    Timer2->start();
-}
-
-void frmPrint::proposeFirstLabel() {
-    for (int index = 0; index < 12; ++index) {
-        setButtonColour(index, Qt::blue);
-        lblNo[index]->setVisible(true);
-        Shape3[index]->setVisible(true);
-    }
-    proposeLabel(u"1"_s);
-}
-
-void frmPrint::chooseStartLabel(int index) {
-    Timer1->stop();
+void frmPrint::startLabelProposed() {
     cmdPrint->setEnabled(false);
-    const int previous = confirmedIndex();
-    setButtonColour(previous, Qt::blue);
-    lblNo[previous]->setVisible(true);
-    proposeLabel(QString::number(index + 1));
 }
 
-void frmPrint::confirmStartLabel() {
-    Timer2->stop();
-    Timer1->start();
+void frmPrint::startLabelConfirmed(int label) {
+    Text2 = QString::number(label);
     cmdPrint->setEnabled(true);
-    Text2 = Mat4->text();
-    Label1 = QString::number(book::leadingInteger(Mat4->text()) - 1);
-    setButtonColour(confirmedIndex(), Qt::red);
-    setMat4Colour(Qt::black);
-    Mat4->setVisible(true);
     cmdPrint->setFocus();
-    cmdOk->setEnabled(false);
-    cmdReset->setEnabled(true);
 }
 
-void frmPrint::resetStartLabel() {
-    // The confirmed button goes back to blue and stops blinking.
-    Timer1->stop();
-    const int confirmed = confirmedIndex();
-    setButtonColour(confirmed, Qt::blue);
-    lblNo[confirmed]->setVisible(true);
-    Shape3[confirmed]->setVisible(true);
-    proposeLabel(u"1"_s);
+void frmPrint::startLabelWithdrawn() {
     cmdPrint->setEnabled(false);
-    cmdOk->setEnabled(true);
 }
 
-void frmPrint::blinkProposal() {
-    Mat4->setVisible(Mat4->isHidden());
-}
-
-void frmPrint::blinkConfirmed() {
-    QPushButton* button = lblNo[confirmedIndex()];
-    button->setVisible(button->isHidden());
+int frmPrint::confirmedStartLabel() const {
+    // Only a whole number names a start label; anything else prints nothing.
+    bool ok = false;
+    const int label = Text2.trimmed().toInt(&ok);
+    return ok ? label : 0;
 }
 
 void frmPrint::printJob() {
-    lblNo[confirmedIndex()]->setVisible(true);
-    Timer1->stop();
+    m_startLabels->holdConfirmed();
     cmdPrint->setEnabled(false);
     LabelPrintJob job(m_context.platform, outputChoiceForThisRun(), m_context.state.BookPath);
     const LabelJobResult result =
-        job.run(m_printCopy, Text2, Text6, platform::ProgramFolder::file(QStringView(LabelOffsetsFileName).toString()));
-    Text1 = result.sheetCount;
-    Text4 = result.xMillimetres;
-    Text5 = result.yMillimetres;
-    if (result.outcome == LabelJobResult::Outcome::Cancelled) {
-        proposeLabel(u"1"_s);
-    }
+        job.run(m_printCopy, confirmedStartLabel(), Text6,
+                platform::ProgramFolder::file(QStringView(LabelOffsetsFileName).toString()));
+    Text1 = QString::number(result.sheetCount);
+    Text4 = millimetreText(result.trims.xMm);
+    Text5 = millimetreText(result.trims.yMm);
+    if (result.outcome == LabelJobResult::Outcome::Cancelled)
+        m_startLabels->proposeLabel(1);
     cmdPrint->setEnabled(result.printEnabled);
 }
 

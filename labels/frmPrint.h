@@ -9,24 +9,20 @@
 // Text2        confirmed start label, "1" to "12"
 // Text4, Text5 X and Y print-position trims in mm (from Tagora.opt at each job)
 // Text6        the label face, "ＭＳ 明朝" at load
-// Label1       index 0 to 11 of the confirmed start label's button
-// Mat4         the proposed start label shown on screen
-// lblNo        the twelve start-label buttons, laid out as the sheet; Shape3 their frames
+// m_startLabels  the start-label buttons and their OK / Cancel (StartLabelGrid.h)
 // Shape1       outline of the preview label
-// Timer1       blinks the confirmed button; Timer2 blinks the proposal (500 ms)
 // Command1..3  toolbar: font chooser, print position, help
 
 #include "ui/AppContext.h"
 #include "book/AddressCard.h"
 #include "labels/PreviewPager.h"
+#include "labels/StartLabelGrid.h"
 
 #include <QFrame>
 #include <QLabel>
-#include <QList>
 #include <QMainWindow>
 #include <QPointer>
 #include <QPushButton>
-#include <QTimer>
 #include <QToolButton>
 
 namespace labels {
@@ -45,7 +41,6 @@ public:
 
     // The hidden fields, for the dialogs this screen opens and for tests.
     QString Text1, Text2, Text4, Text5, Text6;
-    QString Label1;
     const book::CardList& PrintCopy() const { return m_printCopy; }
 
 private:
@@ -54,14 +49,11 @@ private:
     void showPosition();
     void previousEntry();
     void nextEntry();
-    void chooseStartLabel(int index);
-    void confirmStartLabel();
-    void resetStartLabel();
-    // Shows label as the blinking proposal (red, Timer2).
-    void proposeLabel(const QString& label);
-    void proposeFirstLabel();
-    void blinkProposal();
-    void blinkConfirmed();
+    void startLabelProposed();
+    void startLabelConfirmed(int label);
+    void startLabelWithdrawn();
+    // The confirmed start label read from Text2, or 0 when there is none.
+    int confirmedStartLabel() const;
     void printJob();
     void goBack();
     void endProgram();
@@ -69,9 +61,6 @@ private:
     void openPositionDialog();
     void openOutputChoice();
     void showHelp();
-    void setMat4Colour(const QColor& colour);
-    void setButtonColour(int index, const QColor& colour);
-    int confirmedIndex() const;
 
     ui::AppContext& m_context;
     book::CardList m_printCopy;
@@ -87,21 +76,13 @@ private:
     QLabel* lblPP = nullptr;
     QPushButton* cmdRew = nullptr;
     QPushButton* cmdFF = nullptr;
-    QList<QPushButton*> lblNo;
-    QList<QFrame*> Shape3;
-    QLabel* MatName = nullptr;
-    QLabel* Mat4 = nullptr;
-    QLabel* Mat3 = nullptr;
-    QPushButton* cmdOk = nullptr;
-    QPushButton* cmdReset = nullptr;
+    StartLabelGrid* m_startLabels = nullptr;
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdCancel = nullptr;
     QPushButton* cmdExit = nullptr;
     QToolButton* Command1 = nullptr;
     QToolButton* Command2 = nullptr;
     QToolButton* Command3 = nullptr;
-    QTimer* Timer1 = nullptr;
-    QTimer* Timer2 = nullptr;
     QPointer<QWidget> m_fontChooser;
     QPointer<QWidget> m_positionDialog;
 };

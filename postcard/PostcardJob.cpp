@@ -1,6 +1,5 @@
 #include "postcard/PostcardJob.h"
 
-#include "labels/OffsetsFile.h"
 #include "postcard/BoxSpacing.h"
 #include "postcard/PostcardLayout.h"
 
@@ -33,8 +32,9 @@ void useFont(platform::Printer& printer, const QString& face, double points) {
 
 void drawPostcards(platform::Printer& printer, const QList<PostcardText>& postcards,
                    const PostcardJobSettings& settings) {
-    const int dx = labels::millimetresToTwips(settings.xOffsetMillimetres);
-    const int dy = labels::millimetresToTwips(settings.yOffsetMillimetres);
+    const labels::OffsetsTwips offsets = settings.trims.twips();
+    const int dx = offsets.xTwips;
+    const int dy = offsets.yTwips;
     const int boxShift = boxTextShiftTwips(settings.zipFace, ZipBoxPoints);
     for (qsizetype i = 0; i < postcards.size(); ++i) {
         const PostcardText& card = postcards[i];

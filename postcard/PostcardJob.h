@@ -1,6 +1,7 @@
 #pragma once
 
 #include "book/AddressCard.h"
+#include "labels/Trims.h"
 #include "platform/Printer.h"
 #include "postcard/PostcardText.h"
 
@@ -13,8 +14,7 @@ namespace postcard {
 struct PostcardJobSettings {
     QString zipFace;            // the code boxes' face ("ＭＳ 明朝" or "OCR-B")
     QString textFace;           // every other line's face
-    double xOffsetMillimetres = 0; // right is positive
-    double yOffsetMillimetres = 0; // down is positive
+    labels::Trims trims;        // moves every text, the boxes too
     platform::PaperSize paper = platform::PaperSize::Postcard;
 };
 

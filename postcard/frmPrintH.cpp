@@ -1,19 +1,15 @@
 #include "postcard/frmPrintH.h"
 
 #include "ui/Named.h"
-#include "book/Honorifics.h"
-#include "book/LenientNumber.h"
 #include "labels/OffsetsFile.h"
 #include "labels/OutputChoice.h"
 #include "ui/ToolWindow.h"
 #include "labels/frmFont.h"
 #include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
-#include "postcard/CardDrawing.h"
+#include "postcard/CardPreview.h"
 #include "postcard/PostcardJob.h"
-#include "postcard/PostcardLayout.h"
 #include "postcard/PostcardPrintJob.h"
-#include "postcard/PostcardText.h"
 #include "postcard/frmPriloc1.h"
 
 #include <QActionGroup>
@@ -32,29 +28,6 @@
 using namespace Qt::StringLiterals;
 
 namespace postcard {
-
-namespace {
-
-// The preview draws the card at 3 pixels per millimetre.
-constexpr double PreviewPixelsPerMm = 3.0;
-constexpr double TwipsPerMillimetre = 1440.0 / 25.4;
-constexpr double MillimetresPerPoint = 25.4 / 72.0;
-
-int previewPixels(int layoutTwips) {
-    return qRound((layoutTwips + platform::PageOriginInsetTwips) / TwipsPerMillimetre * PreviewPixelsPerMm);
-}
-
-int previewFontPixels(double points) {
-    return qRound(points * MillimetresPerPoint * PreviewPixelsPerMm);
-}
-
-QFont faceAt(const QString& face, double points) {
-    QFont font(face);
-    font.setPixelSize(previewFontPixels(points));
-    return font;
-}
-
-} // namespace
 
 frmPrintH::frmPrintH(ui::AppContext& context, const book::CardList& entries, QWidget* parent)
     : QWidget(parent, Qt::Window), m_context(context) {
@@ -88,33 +61,7 @@ frmPrintH::frmPrintH(ui::AppContext& context, const book::CardList& entries, QWi
 }
 
 void frmPrintH::buildControls() {
-    auto* card = ui::named(new QLabel(this), u"picCard"_s);
-    const QPixmap blank = blankCardPicture(PreviewPixelsPerMm);
-    card->setPixmap(blank);
-    card->setFixedSize(blank.size());
-
-    for (int box = 0; box < ZipBoxCount; ++box) {
-        auto* label = ui::named(new QLabel(card), u"lblZipb%1"_s.arg(box));
-        label->setAlignment(Qt::AlignCenter);
-        label->setGeometry(qRound(CardBoxLeftMillimetres[box] * PreviewPixelsPerMm),
-                           qRound(CardBoxTopMillimetres * PreviewPixelsPerMm),
-                           qRound(CardBoxWidthMillimetres * PreviewPixelsPerMm),
-                           qRound(CardBoxHeightMillimetres * PreviewPixelsPerMm));
-        lblZipb[box] = label;
-    }
-    auto line = [&](const QString& name, const TextPlace& place) {
-        auto* label = ui::named(new QLabel(card), name);
-        const int left = previewPixels(place.xTwips);
-        label->setGeometry(left, previewPixels(place.yTwips), blank.width() - left - 4,
-                           previewFontPixels(place.points) + 6);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        return label;
-    };
-    lblAdd1 = line(u"lblAdd1"_s, Address1Place);
-    lblAdd2 = line(u"lblAdd2"_s, Address2Place);
-    lblAdd3 = line(u"lblAdd3"_s, Address3Place);
-    lblName = line(u"lblName"_s, NameLinePlace);
-    lblCode = line(u"lblCode"_s, CodePlace);
+    m_card = new CardPreview(this);
 
     Label3 = ui::named(new QLabel(u"受取人データ"_s, this), u"Label3"_s);
     Label2 = ui::named(new QLabel(u"郵便番号"_s, this), u"Label2"_s);
@@ -173,7 +120,7 @@ void frmPrintH::buildControls() {
     side->addWidget(Command3);
 
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(card, 0, Qt::AlignTop);
+    layout->addWidget(m_card, 0, Qt::AlignTop);
     layout->addLayout(side);
     auto* bar = new QMenuBar(this);
     buildMenu(bar);
@@ -230,26 +177,13 @@ void frmPrintH::fillOutputMenu() {
 void frmPrintH::GetPage() {
     if (m_entries.isEmpty())
         return;
-    const book::AddressCard& entry = m_entries[m_preview.CurrentEntry];
-    lblName->setText(book::previewNameLine(entry));
-    lblAdd1->setText(entry.address1);
-    lblAdd2->setText(entry.address2);
-    lblCode->setText(entry.code);
-    lblAdd3->setText(entry.address3);
-    lblName->setFont(faceAt(Text6, NameLinePlace.points));
-    lblAdd1->setFont(faceAt(Text6, Address1Place.points));
-    lblAdd2->setFont(faceAt(Text6, Address2Place.points));
-    lblAdd3->setFont(faceAt(Text6, Address3Place.points));
-    lblCode->setFont(faceAt(Text6, CodePlace.points));
+    m_card->showEntry(m_entries[m_preview.CurrentEntry], Text6);
     Rezip();
 }
 
 void frmPrintH::Rezip() {
-    const ZipBoxes boxes = m_entries.isEmpty() ? ZipBoxes{} : zipBoxesOf(m_entries[m_preview.CurrentEntry].postalCode);
-    for (int box = 0; box < ZipBoxCount; ++box) {
-        lblZipb[box]->setText(boxes[box]);
-        lblZipb[box]->setFont(faceAt(Text1, ZipBoxPoints));
-    }
+    m_card->showCode(m_entries.isEmpty() ? ZipBoxes{} : zipBoxesOf(m_entries[m_preview.CurrentEntry].postalCode),
+                     Text1);
 }
 
 void frmPrintH::applyTextFont(const QString& face) {
@@ -290,19 +224,14 @@ void frmPrintH::useOcrBCodeFace() {
     Rezip();
 }
 
-void frmPrintH::readOffsets() {
-    const labels::MarkerPosition marker = labels::readOffsets(frmPriloc1::offsetsPath());
-    Text4 = labels::millimetreText(labels::xMillimetres(marker));
-    Text5 = labels::millimetreText(labels::yMillimetres(marker));
-}
-
 void frmPrintH::printJob() {
-    readOffsets();
+    // The trims are read afresh at each job and shown in Text4, Text5.
     PostcardJobSettings settings;
+    settings.trims = labels::readTrims(frmPriloc1::offsetsPath());
+    Text4 = labels::millimetreText(settings.trims.xMm);
+    Text5 = labels::millimetreText(settings.trims.yMm);
     settings.zipFace = Text1;
     settings.textFace = Text6;
-    settings.xOffsetMillimetres = book::leadingNumber(Text4);
-    settings.yOffsetMillimetres = book::leadingNumber(Text5);
     settings.paper = optA4->isChecked() ? platform::PaperSize::A4 : platform::PaperSize::Postcard;
 
     PostcardPrintJob job(m_context.platform, labels::outputChoiceForThisRun(), m_context.state.BookPath);

@@ -3,8 +3,7 @@
 // The postcard print screen: one entry at a time in a picture of the card,
 // and the job that prints every entry on a postcard of its own.
 //
-// lblZipb(0-6)  the seven code boxes, in the code face (Text1)
-// lblName, lblAdd1-3, lblCode  name with honorific, address lines, code
+// picCard       the card with the entry on it, code boxes in the code face (CardPreview.h)
 // lblPP         entry number / count ("3/12"); hidden for one typed address
 // cmdRew, cmdFF previous / next entry; cmdPrint the job; cmdCancel back;
 // cmdExit       end the program; Command2 position dialog; Command4 font
@@ -17,12 +16,10 @@
 #include "book/AddressCard.h"
 #include "labels/PreviewPager.h"
 #include "platform/Printer.h"
-#include "postcard/ZipBoxSplit.h"
+#include "postcard/CardPreview.h"
 
 #include <QPointer>
 #include <QWidget>
-
-#include <array>
 
 class QAction;
 class QGroupBox;
@@ -77,7 +74,6 @@ private:
     void buildControls();
     void buildMenu(QMenuBar* bar);
     void showPosition();
-    void readOffsets();
 
     ui::AppContext& m_context;
     book::CardList m_entries;
@@ -85,12 +81,7 @@ private:
     QPointer<QWidget> m_positionDialog;
     QPointer<QWidget> m_fontChooser;
 
-    std::array<QLabel*, ZipBoxCount> lblZipb{};
-    QLabel* lblName = nullptr;
-    QLabel* lblAdd1 = nullptr;
-    QLabel* lblAdd2 = nullptr;
-    QLabel* lblAdd3 = nullptr;
-    QLabel* lblCode = nullptr;
+    CardPreview* m_card = nullptr;
     QLabel* lblPP = nullptr;
     QLabel* Label3 = nullptr;
     QLabel* Label2 = nullptr;

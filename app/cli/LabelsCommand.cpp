@@ -38,20 +38,18 @@ int runLabels(const QStringList& args, Io& io) {
         return 1;
     const book::CardList& entries = *selected;
 
-    const labels::MarkerPosition marker =
-        labels::readOffsets(platform::ProgramFolder::file(QStringView(labels::LabelOffsetsFileName).toString()));
-    labels::LabelSheets sheets(entries, QString::number(start),
-                               parsed.value(u"--font"_s, QString::fromUtf16(platform::MinchoFace)),
-                               labels::millimetreText(labels::xMillimetres(marker)),
-                               labels::millimetreText(labels::yMillimetres(marker)));
+    const labels::Trims trims =
+        labels::readTrims(platform::ProgramFolder::file(QStringView(labels::LabelOffsetsFileName).toString()));
+    labels::LabelSheets sheets(entries, start, parsed.value(u"--font"_s, QString::fromUtf16(platform::MinchoFace)),
+                               trims);
 
     platform::QtPrinter printer(platform::PrintDestination::pdf(output));
     if (!printer.begin(platform::PaperSize::A4))
         return fail(io, printer.errorText());
-    sheets.drawAll(printer);
+    sheets.drawJob(printer);
     if (!printer.endDoc())
         return fail(io, printer.errorText());
-    io.out << sheets.sheetCountText() << '\n';
+    io.out << sheets.sheetCount() << '\n';
     io.out.flush();
     return 0;
 }

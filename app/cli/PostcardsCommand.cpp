@@ -36,13 +36,11 @@ int runPostcards(const QStringList& args, Io& io) {
         return 1;
     const book::CardList& entries = *selected;
 
-    const labels::MarkerPosition marker =
-        labels::readOffsets(platform::ProgramFolder::file(QString::fromUtf16(labels::PostcardOffsetsFileName)));
     postcard::PostcardJobSettings settings;
     settings.zipFace = parsed.value(u"--zip-font"_s, QString::fromUtf16(platform::MinchoFace));
     settings.textFace = QString::fromUtf16(platform::MinchoFace);
-    settings.xOffsetMillimetres = labels::xMillimetres(marker);
-    settings.yOffsetMillimetres = labels::yMillimetres(marker);
+    settings.trims =
+        labels::readTrims(platform::ProgramFolder::file(QString::fromUtf16(labels::PostcardOffsetsFileName)));
     settings.paper = paper == u"postcard"_s ? platform::PaperSize::Postcard : platform::PaperSize::A4;
 
     platform::QtPrinter printer(platform::PrintDestination::pdf(output));

@@ -3,6 +3,7 @@
 #include "labels/OffsetsFile.h"
 #include "platform/ProgramFolder.h"
 #include "platform/TestPlatform.h"
+#include "support/PrintedPages.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -45,11 +46,10 @@ QStringList run(int page, int firstLabel, int lastLabel, int firstEntry) {
     return expected;
 }
 
-RecordingPrinter drawn(const book::CardList& entries, const QString& start, const QString& x = u"0"_s,
-                       const QString& y = u"0"_s) {
+RecordingPrinter drawn(const book::CardList& entries, int start, labels::Trims trims = {}) {
     RecordingPrinter printer;
     printer.begin(platform::PaperSize::A4);
-    labels::LabelSheets(entries, start, Face, x, y).drawAll(printer);
+    labels::LabelSheets(entries, start, Face, trims).drawJob(printer);
     return printer;
 }
 
@@ -63,7 +63,7 @@ struct JobBench {
         if (withPrinter)
             test.printers.setPrinters({u"Office"_s}, u"Office"_s);
     }
-    LabelJobResult run(int entries, const QString& start = u"1"_s) {
+    LabelJobResult run(int entries, int start = 1) {
         labels::LabelPrintJob job(test.platform, labels::OutputChoice{}, QString());
         return job.run(numberedEntries(entries), start, Face, dir.filePath(u"Tagora.opt"_s));
     }
@@ -76,36 +76,38 @@ class LabelJobTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // One cell is six lines, each X, Y, face, size, then the text.
-    void aCellIsDrawnLineByLine() {
+    // One cell is six lines, each in its place, face and size; the trims move them all.
+    void aCellPutsItsSixLinesInPlace() {
         book::CardList entries = numberedEntries(1);
         entries[0].name = QString(11, u'山'); // with "　様" the line has 13 characters: 400 left
-        const RecordingPrinter printer = drawn(entries, u"4"_s, u"1"_s, u"-1"_s);
-        const QStringList expected{
-            u"begin A4"_s,
-            u"x 6505"_s, u"y 3535"_s, u"font ＭＳ 明朝"_s, u"size 11"_s, u"print 〒０"_s,
-            u"x 6505"_s, u"y 3935"_s, u"font ＭＳ 明朝"_s, u"size 11"_s, u"print 東京都"_s,
-            u"x 6505"_s, u"y 4235"_s, u"font ＭＳ 明朝"_s, u"size 11"_s, u"print 一丁目"_s,
-            u"x 6705"_s, u"y 4535"_s, u"font ＭＳ 明朝"_s, u"size 11"_s, u"print ビル"_s,
-            u"x 6955"_s, u"y 5035"_s, u"font ＭＳ 明朝"_s, u"size 12"_s, u"print "_s + QString(11, u'山') + u"　様"_s,
-            u"x 7555"_s, u"y 5385"_s, u"font ＭＳ 明朝"_s, u"size 10"_s, u"print C"_s,
-        };
-        QCOMPARE(printer.calls(), expected);
+        const RecordingPrinter printer = drawn(entries, 4, {1, -1});
+        const QStringList expected = inPageOrder({
+            printedLine(1, Face, 11, 6505, 3535, u"〒０"_s),
+            printedLine(1, Face, 11, 6505, 3935, u"東京都"_s),
+            printedLine(1, Face, 11, 6505, 4235, u"一丁目"_s),
+            printedLine(1, Face, 11, 6705, 4535, u"ビル"_s),
+            printedLine(1, Face, 12, 6955, 5035, QString(11, u'山') + u"　様"_s),
+            printedLine(1, Face, 10, 7555, 5385, u"C"_s),
+        });
+        QCOMPARE(printedPages(printer), expected);
+        QCOMPARE(printer.pageCount(), 1);
     }
 
     void entriesGoOnTheRightLabels_data() {
         QTest::addColumn<int>("entries");
-        QTest::addColumn<QString>("start");
+        QTest::addColumn<int>("start");
         QTest::addColumn<QStringList>("placed");
-        QTest::newRow("13 from 1") << 13 << u"1"_s << (run(1, 1, 12, 0) + run(2, 1, 1, 12));
-        QTest::newRow("11 from 3") << 11 << u"3"_s << (run(1, 3, 12, 0) + run(2, 1, 1, 10));
-        QTest::newRow("25 from 12") << 25 << u"12"_s << (run(1, 12, 12, 0) + run(2, 1, 12, 1) + run(3, 1, 12, 13));
+        QTest::newRow("13 from 1") << 13 << 1 << (run(1, 1, 12, 0) + run(2, 1, 1, 12));
+        QTest::newRow("11 from 3") << 11 << 3 << (run(1, 3, 12, 0) + run(2, 1, 1, 10));
+        QTest::newRow("8 from 5 fill one sheet") << 8 << 5 << run(1, 5, 12, 0);
+        QTest::newRow("9 from 5 start a second") << 9 << 5 << (run(1, 5, 12, 0) + run(2, 1, 1, 8));
+        QTest::newRow("25 from 12") << 25 << 12 << (run(1, 12, 12, 0) + run(2, 1, 12, 1) + run(3, 1, 12, 13));
     }
 
     // Which label carries which entry on which page, and no page after the last sheet.
     void entriesGoOnTheRightLabels() {
         QFETCH(int, entries);
-        QFETCH(QString, start);
+        QFETCH(int, start);
         QFETCH(QStringList, placed);
         const RecordingPrinter printer = drawn(numberedEntries(entries), start);
         QCOMPARE(placedEntries(printer), placed);
@@ -113,12 +115,18 @@ private slots:
         QVERIFY(printer.calls().last() != u"page"_s);
     }
 
+    void startLabelOutsideTheSheetDrawsNothing_data() {
+        QTest::addColumn<int>("start");
+        QTest::newRow("0") << 0;
+        QTest::newRow("13") << 13;
+        QTest::newRow("negative") << -1;
+    }
+
     void startLabelOutsideTheSheetDrawsNothing() {
-        for (const QString& start : {u"0"_s, u"13"_s, u"abc"_s}) {
-            RecordingPrinter printer;
-            QVERIFY(!labels::LabelSheets(numberedEntries(3), start, Face, u"0"_s, u"0"_s).drawAll(printer));
-            QVERIFY(printer.calls().isEmpty());
-        }
+        QFETCH(int, start);
+        RecordingPrinter printer;
+        QVERIFY(!labels::LabelSheets(numberedEntries(3), start, Face, {}).drawJob(printer));
+        QVERIFY(printer.calls().isEmpty());
     }
 
     // The job reads the offsets file afresh each time and turns 印刷 off once the last
@@ -128,12 +136,13 @@ private slots:
         QVERIFY(bench.run(12).printEnabled);
         QCOMPARE(bench.firstPrinted().xTwips, 1500); // no file, no offset
         QVERIFY(labels::writeOffsets(bench.dir.filePath(u"Tagora.opt"_s), {u"1260"_s, u"440"_s, u"0"_s}).ok());
-        const LabelJobResult result = bench.run(1, u"12"_s);
+        const LabelJobResult result = bench.run(1, 12);
         QCOMPARE(bench.test.messages.lastText(), u"シート数は1枚です。"_s);
         QCOMPARE(result.outcome, LabelJobResult::Outcome::Printed);
         QVERIFY(!result.printEnabled);
         QVERIFY(bench.test.printers.last()->ended());
-        QCOMPARE(result.yMillimetres, u"-2"_s);
+        QCOMPARE(result.trims, (labels::Trims{3, -2}));
+        QCOMPARE(result.sheetCount, 1);
         QCOMPARE(bench.firstPrinted().xTwips, 6450 + 165); // label 12
         QCOMPARE(bench.firstPrinted().yTwips, 13150 - 110);
     }

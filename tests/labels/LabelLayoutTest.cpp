@@ -8,11 +8,23 @@ class LabelLayoutTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // 55 twips a millimetre, rounded; what is not a number is no offset.
-    void millimetreTextsAreReadLeniently() {
-        QCOMPARE(labels::offsetsFromMillimetres(u"2.5"_s, u"-2.5"_s).xTwips, 138);
-        QCOMPARE(labels::offsetsFromMillimetres(u"2.5"_s, u"-2.5"_s).yTwips, -138);
-        QCOMPARE(labels::offsetsFromMillimetres(u"abc"_s, u"abc"_s).yTwips, 0);
+    void trimsBecomeWholeTwips_data() {
+        QTest::addColumn<double>("millimetres");
+        QTest::addColumn<int>("twips");
+        QTest::newRow("none") << 0.0 << 0;
+        QTest::newRow("half up, away from zero") << 2.5 << 138;
+        QTest::newRow("half down, away from zero") << -2.5 << -138;
+        QTest::newRow("off the grid") << 15.55 << 855;
+        QTest::newRow("a hundredth left") << -0.01 << -1;
+    }
+
+    // 55 twips a millimetre, rounded; X and Y alike.
+    void trimsBecomeWholeTwips() {
+        QFETCH(double, millimetres);
+        QFETCH(int, twips);
+        const labels::OffsetsTwips offsets = labels::Trims{millimetres, -millimetres}.twips();
+        QCOMPARE(offsets.xTwips, twips);
+        QCOMPARE(offsets.yTwips, -twips);
     }
 
     void longNamesShiftLeft() {

@@ -26,8 +26,8 @@ private slots:
         const QString pdf = dir.filePath(u"labels.pdf"_s);
         platform::QtPrinter printer(platform::PrintDestination::pdf(pdf));
         QVERIFY(printer.begin(platform::PaperSize::A4));
-        labels::LabelSheets sheets(entries, u"1"_s, u"ＭＳ 明朝"_s, u"0"_s, u"0"_s);
-        QVERIFY(sheets.drawAll(printer));
+        labels::LabelSheets sheets(entries, 1, u"ＭＳ 明朝"_s, {});
+        QVERIFY(sheets.drawJob(printer));
         QVERIFY(printer.endDoc());
 
         const pdftext::Document document = pdftext::read(pdf);

@@ -1,7 +1,9 @@
 #include "platform/RecordingPrinter.h"
 #include "platform/Fonts.h"
 #include "postcard/PostcardJob.h"
+#include "postcard/PostcardLayout.h"
 #include "postcard/ZipBoxSplit.h"
+#include "support/PrintedPages.h"
 
 #include <QTest>
 
@@ -18,8 +20,7 @@ postcard::PostcardJobSettings settings(double xMm = 0, double yMm = 0) {
     postcard::PostcardJobSettings s;
     s.zipFace = u"ＭＳ 明朝"_s;
     s.textFace = u"ＭＳ 明朝"_s;
-    s.xOffsetMillimetres = xMm;
-    s.yOffsetMillimetres = yMm;
+    s.trims = {xMm, yMm};
     return s;
 }
 
@@ -49,34 +50,32 @@ private slots:
         QCOMPARE(QStringList(split.begin(), split.end()).join(u'|'), boxes);
     }
 
-    // The exact calls of one postcard, all seven boxes first, then the lines.
-    void drawsOnePostcardInTheLayoutsOrder() {
+    // One postcard on a page of its own: the seven boxes and the five lines where the layout puts them.
+    void drawsOnePostcardWhereTheLayoutSays() {
         platform::RecordingPrinter printer;
         QVERIFY(postcard::printPostcards(printer, {card(u"甲"_s, u"765-4321"_s)}, settings()).ok());
-        const QStringList expected = {
-            u"begin postcard"_s,
-            u"font ＭＳ 明朝"_s, u"size 12"_s,
-            u"x 2370"_s, u"y 590"_s, u"print  7 "_s,
-            u"x 2750"_s, u"y 590"_s, u"print  6 "_s,
-            u"x 3130"_s, u"y 590"_s, u"print  5 "_s,
-            u"x 3570"_s, u"y 590"_s, u"print  4 "_s,
-            u"x 3950"_s, u"y 590"_s, u"print  3 "_s,
-            u"x 4330"_s, u"y 590"_s, u"print  2 "_s,
-            u"x 4710"_s, u"y 590"_s, u"print  1 "_s,
-            u"font ＭＳ 明朝"_s, u"size 11"_s,
-            u"x 1500"_s, u"y 2850"_s, u"print 甲の住所一"_s,
-            u"x 1500"_s, u"y 3150"_s, u"print 甲の住所二"_s,
-            u"x 1800"_s, u"y 3450"_s, u"print 甲の住所三"_s,
-            u"font ＭＳ 明朝"_s, u"size 14"_s,
-            u"x 2200"_s, u"y 3900"_s, u"print 甲　様"_s,
-            u"font ＭＳ 明朝"_s, u"size 10"_s,
-            u"x 2500"_s, u"y 4500"_s, u"print 甲コード"_s,
-            u"end"_s,
-        };
-        QCOMPARE(printer.calls(), expected);
+        const QString face = u"ＭＳ 明朝"_s;
+        const QStringList expected = inPageOrder({
+            printedLine(1, face, 12, 2370, 590, u" 7 "_s),
+            printedLine(1, face, 12, 2750, 590, u" 6 "_s),
+            printedLine(1, face, 12, 3130, 590, u" 5 "_s),
+            printedLine(1, face, 12, 3570, 590, u" 4 "_s),
+            printedLine(1, face, 12, 3950, 590, u" 3 "_s),
+            printedLine(1, face, 12, 4330, 590, u" 2 "_s),
+            printedLine(1, face, 12, 4710, 590, u" 1 "_s),
+            printedLine(1, face, 11, 1500, 2850, u"甲の住所一"_s),
+            printedLine(1, face, 11, 1500, 3150, u"甲の住所二"_s),
+            printedLine(1, face, 11, 1800, 3450, u"甲の住所三"_s),
+            printedLine(1, face, 14, 2200, 3900, u"甲　様"_s),
+            printedLine(1, face, 10, 2500, 4500, u"甲コード"_s),
+        });
+        QCOMPARE(printedPages(printer), expected);
+        QCOMPARE(printer.paper(), platform::PaperSize::Postcard);
+        QCOMPARE(printer.pageCount(), 1);
+        QVERIFY(printer.ended());
     }
 
-    // One card is covered by the exact calls above.
+    // One card is covered by the page above.
     void onePagePerEntryAndNoneAfterTheLast() {
         const int entries = 300;
         book::CardList list;
@@ -86,12 +85,15 @@ private slots:
         QVERIFY(postcard::printPostcards(printer, list, settings()).ok());
         QCOMPARE(printer.calls().count(u"page"_s), entries - 1);
         QVERIFY(printer.calls().at(printer.calls().size() - 2) != u"page"_s);
-        // Three boxes and five lines a card (the four empty boxes print nothing), the name 7th.
+        // Three boxes and five lines a card (the four empty boxes print nothing), one name a page.
         QCOMPARE(printer.printed().size(), 8 * entries);
-        for (int page = 1; page <= entries; ++page) {
-            const PrintedText name = printer.printed().at(8 * (page - 1) + 6);
-            QCOMPARE(u"%1:%2"_s.arg(name.page).arg(name.text), u"%1:宛名%2　様"_s.arg(page).arg(page - 1));
-        }
+        QStringList names, expected;
+        for (const PrintedText& text : printer.printed())
+            if (text.points == postcard::NameLinePlace.points)
+                names << u"%1:%2"_s.arg(text.page).arg(text.text);
+        for (int page = 1; page <= entries; ++page)
+            expected << u"%1:宛名%2　様"_s.arg(page).arg(page - 1);
+        QCOMPARE(names, expected);
     }
 
     // A trim moves everything, the boxes too: 55 twips per millimetre.

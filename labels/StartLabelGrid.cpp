@@ -1,0 +1,154 @@
+#include "labels/StartLabelGrid.h"
+
+#include "book/LenientNumber.h"
+#include "labels/LabelLayout.h"
+#include "ui/Named.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace labels {
+
+StartLabelGrid::StartLabelGrid(QWidget* parent) : QWidget(parent) {
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    auto* sheet = new QGridLayout;
+    sheet->setSpacing(2);
+    for (int index = 0; index < LabelsPerSheet; ++index) {
+        auto* frame = ui::named(new QFrame(this), u"Shape3_%1"_s.arg(index));
+        frame->setFrameShape(QFrame::Box);
+        auto* inFrame = new QHBoxLayout(frame);
+        inFrame->setContentsMargins(3, 3, 3, 3);
+        auto* button =
+            ui::named(new QPushButton(QString::number(index + 1), frame), u"lblNo_%1"_s.arg(index));
+        button->setFixedSize(64, 26);
+        // A blinking button keeps its place in the sheet.
+        QSizePolicy policy = button->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        button->setSizePolicy(policy);
+        inFrame->addWidget(button);
+        sheet->addWidget(frame, index / 2, index % 2);
+        lblNo << button;
+        Shape3 << frame;
+        connect(button, &QPushButton::clicked, this, [this, index] { chooseStartLabel(index); });
+    }
+    column->addLayout(sheet);
+
+    auto* proposal = new QHBoxLayout;
+    MatName = ui::named(new QLabel(u"印刷開始ラベル番号"_s, this), u"MatName"_s);
+    Mat4 = ui::named(new QLabel(u"1"_s, this), u"Mat4"_s);
+    Mat4->setMinimumWidth(24);
+    Mat4->setAlignment(Qt::AlignCenter);
+    QFont bold = Mat4->font();
+    bold.setBold(true);
+    bold.setPointSize(bold.pointSize() + 4);
+    Mat4->setFont(bold);
+    QSizePolicy keep = Mat4->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    Mat4->setSizePolicy(keep);
+    Mat3 = ui::named(new QLabel(u"番から開始"_s, this), u"Mat3"_s);
+    proposal->addWidget(MatName);
+    proposal->addWidget(Mat4);
+    proposal->addWidget(Mat3);
+    column->addLayout(proposal);
+
+    auto* confirm = new QHBoxLayout;
+    cmdOk = ui::named(new QPushButton(u"OK"_s, this), u"cmdOk"_s);
+    cmdReset = ui::named(new QPushButton(u"Cancel"_s, this), u"cmdReset"_s);
+    confirm->addWidget(cmdOk);
+    confirm->addWidget(cmdReset);
+    column->addLayout(confirm);
+
+    Timer1 = ui::named(new QTimer(this), u"Timer1"_s);
+    Timer1->setInterval(500);
+    Timer2 = ui::named(new QTimer(this), u"Timer2"_s);
+    Timer2->setInterval(500);
+
+    connect(cmdOk, &QPushButton::clicked, this, &StartLabelGrid::confirmStartLabel);
+    connect(cmdReset, &QPushButton::clicked, this, &StartLabelGrid::resetStartLabel);
+    connect(Timer1, &QTimer::timeout, this, &StartLabelGrid::blinkConfirmed);
+    connect(Timer2, &QTimer::timeout, this, &StartLabelGrid::blinkProposal);
+
+    proposeFirstLabel();
+    cmdReset->setEnabled(false);
+}
+
+int StartLabelGrid::confirmedIndex() const {
+    return qBound(0, book::leadingInteger(Label1), LabelsPerSheet - 1);
+}
+
+void StartLabelGrid::setMat4Colour(const QColor& colour) {
+    Mat4->setStyleSheet(u"color: %1;"_s.arg(colour.name()));
+}
+
+void StartLabelGrid::setButtonColour(int index, const QColor& colour) {
+    lblNo[index]->setStyleSheet(u"color: %1;"_s.arg(colour.name()));
+}
+
+void StartLabelGrid::proposeLabel(int label) {
+    Mat4->setText(QString::number(label));
+    setMat4Colour(Qt::red);
+    Timer2->start();
+}
+
+void StartLabelGrid::proposeFirstLabel() {
+    for (int index = 0; index < LabelsPerSheet; ++index) {
+        setButtonColour(index, Qt::blue);
+        lblNo[index]->setVisible(true);
+        Shape3[index]->setVisible(true);
+    }
+    proposeLabel(1);
+}
+
+void StartLabelGrid::holdConfirmed() {
+    lblNo[confirmedIndex()]->setVisible(true);
+    Timer1->stop();
+}
+
+void StartLabelGrid::chooseStartLabel(int index) {
+    Timer1->stop();
+    emit proposed();
+    const int previous = confirmedIndex();
+    setButtonColour(previous, Qt::blue);
+    lblNo[previous]->setVisible(true);
+    proposeLabel(index + 1);
+}
+
+void StartLabelGrid::confirmStartLabel() {
+    Timer2->stop();
+    Timer1->start();
+    const int label = book::leadingInteger(Mat4->text());
+    Label1 = QString::number(label - 1);
+    setButtonColour(confirmedIndex(), Qt::red);
+    setMat4Colour(Qt::black);
+    Mat4->setVisible(true);
+    cmdOk->setEnabled(false);
+    cmdReset->setEnabled(true);
+    emit confirmed(label);
+}
+
+void StartLabelGrid::resetStartLabel() {
+    // The confirmed button goes back to blue and stops blinking.
+    Timer1->stop();
+    const int index = confirmedIndex();
+    setButtonColour(index, Qt::blue);
+    lblNo[index]->setVisible(true);
+    Shape3[index]->setVisible(true);
+    proposeLabel(1);
+    cmdOk->setEnabled(true);
+    emit withdrawn();
+}
+
+void StartLabelGrid::blinkProposal() {
+    Mat4->setVisible(Mat4->isHidden());
+}
+
+void StartLabelGrid::blinkConfirmed() {
+    QPushButton* button = lblNo[confirmedIndex()];
+    button->setVisible(button->isHidden());
+}
+
+} // namespace labels

@@ -1,0 +1,66 @@
+#pragma once
+
+// The start-label chooser of the label print screen: the sheet's twelve
+// labels as buttons, the proposed label under them, and OK / Cancel.
+//
+// lblNo     the twelve start-label buttons, laid out as the sheet; Shape3 their frames
+// Mat4      the proposed start label shown on screen; MatName, Mat3 its captions
+// Label1    index 0 to 11 of the confirmed start label's button
+// cmdOk     confirms the proposal; cmdReset withdraws the confirmed label
+// Timer1    blinks the confirmed button; Timer2 blinks the proposal (500 ms)
+
+#include <QFrame>
+#include <QLabel>
+#include <QList>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+
+namespace labels {
+
+class StartLabelGrid : public QWidget {
+    Q_OBJECT
+
+public:
+    // Starts with every button blue, label 1 proposed and Cancel off.
+    explicit StartLabelGrid(QWidget* parent = nullptr);
+
+    // Shows label 1 to 12 as the blinking proposal (red, Timer2).
+    void proposeLabel(int label);
+    // Shows the confirmed button and stops its blinking, while a job prints.
+    void holdConfirmed();
+
+    QString Label1;
+
+signals:
+    // A button was pressed: its label is proposed and no label is confirmed.
+    void proposed();
+    // OK: label (1 to 12) is the confirmed start label.
+    void confirmed(int label);
+    // Cancel: the confirmed label is withdrawn and label 1 proposed.
+    void withdrawn();
+
+private:
+    // Every button blue and shown, and label 1 proposed.
+    void proposeFirstLabel();
+    void chooseStartLabel(int index);
+    void confirmStartLabel();
+    void resetStartLabel();
+    void blinkProposal();
+    void blinkConfirmed();
+    void setMat4Colour(const QColor& colour);
+    void setButtonColour(int index, const QColor& colour);
+    int confirmedIndex() const;
+
+    QList<QPushButton*> lblNo;
+    QList<QFrame*> Shape3;
+    QLabel* MatName = nullptr;
+    QLabel* Mat4 = nullptr;
+    QLabel* Mat3 = nullptr;
+    QPushButton* cmdOk = nullptr;
+    QPushButton* cmdReset = nullptr;
+    QTimer* Timer1 = nullptr;
+    QTimer* Timer2 = nullptr;
+};
+
+} // namespace labels

@@ -7,8 +7,8 @@
 //   lstSet2  names of the print list (visible); lstOpt2 address1, lstAdd2 address2,
 //            lstOpt3 address3, lstZip2 postal code, lstCode2 code, lstKei2 honorific
 //   lblCount number of print-list entries as text
-//   settings the values the settings file will hold (the window's hidden
-//            Text1 path of the book, Text2 book state, Text3 reserved value)
+//   settings the values the settings file will hold: the book's path, its
+//            state (new book or named file) and the reserved value
 
 #include "app/ControlStates.h"
 #include "app/ListColumns.h"

@@ -5,7 +5,6 @@
 #include "book/FileBytes.h"
 #include "book/AddressFile.h"
 #include "book/BookRead.h"
-#include "platform/ProgramFolder.h"
 #include "session/BookSaver.h"
 #include "session/OpenBook.h"
 
@@ -59,7 +58,7 @@ void FileCommands::open(From from) {
     platform::FileDialogRequest request;
     request.title = u"ファイルを開く"_s;
     request.filter = QString::fromUtf16(texts::OpenFilter);
-    request.initialFolder = platform::ProgramFolder::path();
+    request.initialFolder = platform::dialogStartFolder(state.BookOpen ? state.BookPath : QString());
     const QString path = m_context.platform.dialogs.openFile(request);
     if (path.isEmpty()) {
         restore(before);

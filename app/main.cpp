@@ -3,6 +3,7 @@
 #include "app/cli/Commands.h"
 #include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
+#include "platform/QtTranslations.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -73,6 +74,7 @@ int main(int argc, char** argv) {
 
     if (parsed.command.isEmpty()) {
         QApplication application(argc, argv);
+        platform::installQtTranslations(application);
         platform::registerFontSubstitutions();
         return app::runGui(parsed.benchmarkStartup);
     }

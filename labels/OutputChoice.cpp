@@ -1,7 +1,6 @@
 #include "labels/OutputChoice.h"
 
 #include "book/SharedState.h"
-#include "platform/ProgramFolder.h"
 #include "platform/SameFile.h"
 
 using namespace Qt::StringLiterals;
@@ -27,7 +26,7 @@ std::optional<platform::PrintDestination> nextDestination(const OutputChoice& ch
     platform::FileDialogRequest request;
     request.title = u"PDFファイルに印刷"_s;
     request.filter = u"PDFファイル(*.pdf)|*.pdf"_s;
-    request.initialFolder = platform::ProgramFolder::path();
+    request.initialFolder = platform::dialogStartFolder(bookPath);
     request.proposedName = proposedName;
     request.overwritePrompt = true;
     const QString chosen = platform.dialogs.saveFile(request);

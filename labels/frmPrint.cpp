@@ -13,6 +13,7 @@
 #include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
 
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QScreen>
@@ -256,6 +257,11 @@ void frmPrint::printJob() {
 void frmPrint::goBack() {
     m_context.state.Reentry = 1;
     m_context.navigator.showStart();
+}
+
+void frmPrint::closeEvent(QCloseEvent* event) {
+    event->accept();
+    goBack();
 }
 
 void frmPrint::endProgram() {

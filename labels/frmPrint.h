@@ -43,6 +43,10 @@ public:
     QString Text1, Text2, Text4, Text5, Text6;
     const book::CardList& PrintCopy() const { return m_printCopy; }
 
+protected:
+    // The close box goes back to the start window, as 戻る does.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void buildWindow();
     void buildMenuAndToolbar();

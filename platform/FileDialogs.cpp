@@ -1,10 +1,23 @@
 #include "platform/FileDialogs.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
 
 namespace platform {
+
+QString dialogStartFolder(const QString& bookPath) {
+    const QFileInfo book(bookPath);
+    if (!bookPath.isEmpty() && book.isFile())
+        return book.absolutePath();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return documents;
+    return QDir::homePath();
+}
 
 QString qtFilter(const QString& filter) {
     const QStringList parts = filter.split(u'|');

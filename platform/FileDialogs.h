@@ -25,6 +25,12 @@ public:
     virtual QString saveFile(const FileDialogRequest& request) = 0;
 };
 
+// Where a file dialog starts: the folder of the open book's file when it has
+// one (bookPath names an existing file), else the user's documents folder,
+// else the home folder. Never a folder that does not exist, where a dialog
+// would fall back to the working directory with the folder's name typed in.
+QString dialogStartFolder(const QString& bookPath);
+
 // "desc|*.dat|desc2|*.csv" as Qt writes filters: "desc (*.dat);;desc2 (*.csv)".
 QString qtFilter(const QString& filter);
 

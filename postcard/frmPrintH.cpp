@@ -12,6 +12,7 @@
 #include "postcard/PostcardPrintJob.h"
 #include "postcard/frmPriloc1.h"
 
+#include <QCloseEvent>
 #include <QActionGroup>
 #include <QApplication>
 #include <QGroupBox>
@@ -244,6 +245,11 @@ void frmPrintH::printJob() {
 void frmPrintH::backToStart() {
     m_context.state.Reentry = 1;
     m_context.navigator.showStart();
+}
+
+void frmPrintH::closeEvent(QCloseEvent* event) {
+    event->accept();
+    backToStart();
 }
 
 void frmPrintH::quitProgram() {

@@ -57,6 +57,10 @@ public slots:
     // preview and of the next job.
     void applyTextFont(const QString& face);
 
+protected:
+    // The close box goes back to the start window, as 戻る does.
+    void closeEvent(QCloseEvent* event) override;
+
 private slots:
     void nextEntry();
     void previousEntry();

@@ -30,7 +30,7 @@ BookSaver::Result BookSaver::saveUnderNewName(const book::CardList& cards,
     platform::FileDialogRequest request;
     request.title = QString::fromUtf16(texts::SaveAsTitle);
     request.filter = QString::fromUtf16(texts::SaveFilter);
-    request.initialFolder = platform::ProgramFolder::path();
+    request.initialFolder = platform::dialogStartFolder(m_state.BookOpen ? m_state.BookPath : QString());
     request.proposedName = proposedName;
     request.overwritePrompt = true;
     QString path = m_platform.dialogs.saveFile(request);

@@ -294,6 +294,25 @@ private slots:
         QVERIFY(first.h.platform.messages.texts().isEmpty());
     }
 
+    // Dialogs start where the book is, else in the documents folder; never in
+    // a folder that does not exist (the program folder before the first write).
+    void dialogsStartBesideTheBook() {
+        StartHarness h;
+        platform::ProgramFolder::choose(h.path(u"not-yet"_s));
+        StartScreen screen(h.context);
+        screen.load();
+        QVERIFY(QDir(h.dir.path()).mkdir(u"books"_s));
+        const QString file = h.writeBook(u"books/b.dat"_s, 2);
+        h.open(screen, file);
+        screen.save(FileCommands::From::Menu); // cancelled
+        const auto& requests = h.platform.dialogs.requests();
+        QCOMPARE(requests.size(), 2);
+        const QString first = requests.at(0).request.initialFolder;
+        QVERIFY(QFileInfo(first).isDir());
+        QCOMPARE(first, platform::dialogStartFolder(QString()));
+        QCOMPARE(requests.at(1).request.initialFolder, h.path(u"books"_s));
+    }
+
     void cancelledMenuSaveKeepsSettingsPath() {
         Opened o(2, FileCommands::From::Menu);
         o.screen.save(FileCommands::From::Menu); // cancelled

@@ -64,6 +64,16 @@ private slots:
         QCOMPARE(f.platform.messages.texts(), QStringList({u"最後のﾗﾍﾞﾙです。"_s}));
     }
 
+    // The close box goes back to the start window; it never ends the program.
+    void closeBoxGoesBack() {
+        Fixture f;
+        labels::frmPrint window(f.context, entries(1));
+        window.show();
+        QVERIFY(window.close());
+        QCOMPARE(f.navigator.calls(), QStringList{u"start"_s});
+        QCOMPARE(f.state.Reentry, 1);
+    }
+
     // A confirmed start label turns 印刷 on; Cancel in the sheet question or 取消 withdraw
     // it. The job takes the label, the face and Tagora.opt.
     void startLabelFlowDrivesThePrint() {

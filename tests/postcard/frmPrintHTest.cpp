@@ -81,6 +81,15 @@ private slots:
     void init() { labels::outputChoiceForThisRun() = {}; }
 
     // A shorter code after a full one must not leave the old digits in the boxes.
+    // The close box goes back to the start window; it never ends the program.
+    void closeBoxGoesBack() {
+        Screen s(entries(1));
+        s.window->show();
+        QVERIFY(s.window->close());
+        QCOMPARE(s.navigator.calls(), QStringList{u"start"_s});
+        QCOMPARE(s.state.Reentry, 1);
+    }
+
     void previewStepsThroughTheEntries() {
         Screen screen({entry(0), entry(1, u"123"_s), entry(2, QString())});
         QCOMPARE(screen.text(u"lblName"_s), u"宛名0 殿"_s);

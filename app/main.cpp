@@ -43,6 +43,10 @@ int runCommand(const cli::ParsedCommandLine& parsed, cli::Io& io) {
         return cli::runSplit(parsed.arguments, io);
     if (parsed.command == u"zip"_s)
         return cli::runZip(parsed.arguments, io);
+    if (parsed.command == u"import"_s)
+        return cli::runImport(parsed.arguments, io);
+    if (parsed.command == u"export"_s)
+        return cli::runExport(parsed.arguments, io);
     return cli::fail(io, u"unknown command "_s + parsed.command + u" (see tagora --help)"_s);
 }
 

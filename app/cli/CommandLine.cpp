@@ -50,6 +50,11 @@ Commands:
                                  split one-line addresses into two lines
   zip CODE | zip --address ADDRESS
                                  look up a postal code or an address
+  import FILE... -o BOOK.dat [--encoding utf-8|cp932] [--map name=1,address1=2,...] [--force]
+                                 make books of 300 cards (BOOK.dat, BOOK-2.dat ...)
+                                 from vCard (.vcf) and CSV files
+  export BOOK -o FILE.csv|FILE.vcf
+                                 write BOOK's cards as CSV (UTF-8) or vCard 4.0
 
 Options:
   --home DIR     the folder of Tagora.ini, Tagora.opt and Tagora1.opt

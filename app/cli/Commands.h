@@ -19,6 +19,8 @@ int runLabels(const QStringList& args, Io& io);
 int runPostcards(const QStringList& args, Io& io);
 int runSplit(const QStringList& args, Io& io);
 int runZip(const QStringList& args, Io& io);
+int runImport(const QStringList& args, Io& io);
+int runExport(const QStringList& args, Io& io);
 
 // Writes "tagora: " + message as one line on err and returns 1.
 int fail(Io& io, const QString& message);

@@ -1,0 +1,126 @@
+#include "app/cli/Commands.h"
+
+#include "book/AddressFile.h"
+#include "book/FileBytes.h"
+#include "exchange/BookSplit.h"
+#include "exchange/CsvImport.h"
+#include "exchange/VCardImport.h"
+
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace cli {
+
+namespace {
+
+const QString Usage =
+    u"usage: tagora import FILE... -o BOOK.dat [--encoding utf-8|cp932] [--map name=1,address1=2,...] [--force]"_s;
+
+bool isVCardFile(const QString& path, const QByteArray& bytes) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == u"vcf"_s || suffix == u"vcard"_s)
+        return true;
+    if (suffix == u"csv"_s || suffix == u"txt"_s)
+        return false;
+    return exchange::looksLikeVCard(bytes);
+}
+
+QString cardCount(qsizetype count) {
+    return count == 1 ? u"1 card"_s : u"%1 cards"_s.arg(count);
+}
+
+} // namespace
+
+// tagora import FILE... -o BOOK.dat: the contacts of vCard and CSV files as
+// books of 300 cards, BOOK.dat, BOOK-2.dat …; what was left out, and why,
+// one line each. Exit 0 when a card was imported.
+int runImport(const QStringList& args, Io& io) {
+    QStringList inputs;
+    QString output;
+    exchange::CsvOptions options;
+    bool force = false;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& arg = args.at(i);
+        const bool hasValue = i + 1 < args.size();
+        if (arg == u"-o"_s || arg == u"--output"_s) {
+            if (!hasValue)
+                return fail(io, Usage);
+            output = args.at(++i);
+        } else if (arg == u"--encoding"_s) {
+            if (!hasValue)
+                return fail(io, Usage);
+            const std::optional<exchange::TextEncoding> encoding = exchange::parseTextEncoding(args.at(++i));
+            if (!encoding)
+                return fail(io, u"--encoding is utf-8 or cp932, not "_s + args.at(i));
+            options.encoding = *encoding;
+        } else if (arg == u"--map"_s) {
+            if (!hasValue)
+                return fail(io, Usage);
+            options.mapping = args.at(++i);
+        } else if (arg == u"--force"_s) {
+            force = true;
+        } else if (arg.startsWith(u'-') && arg != u"-"_s) {
+            return fail(io, u"unknown option "_s + arg + u"; "_s + Usage);
+        } else {
+            inputs << arg;
+        }
+    }
+    if (inputs.isEmpty() || output.isEmpty())
+        return fail(io, Usage);
+
+    book::CardList cards;
+    QList<exchange::LeftOut> leftOut;
+    for (const QString& input : inputs) {
+        book::ReadError readError;
+        const std::optional<QByteArray> bytes = book::readFileBytes(input, &readError);
+        if (!bytes)
+            return fail(io, readError.describe());
+        const exchange::ImportResult result = isVCardFile(input, *bytes)
+                                                  ? exchange::readVCards(*bytes, input, options.encoding)
+                                                  : exchange::readCsv(*bytes, input, options);
+        if (!result.ok())
+            return fail(io, result.error);
+        cards += result.cards;
+        leftOut += result.leftOut;
+    }
+
+    for (const exchange::LeftOut& one : leftOut)
+        io.out << u"left out: "_s << one.describe() << '\n';
+    if (cards.isEmpty()) {
+        io.out << u"imported no cards, left out %1"_s.arg(cardCount(leftOut.size())) << '\n';
+        io.out.flush();
+        return fail(io, u"nothing to import; no book written"_s);
+    }
+
+    const QList<book::CardList> books = exchange::splitIntoBooks(cards);
+    const QStringList paths = exchange::bookPaths(output, int(books.size()));
+    if (!force) {
+        for (const QString& path : paths)
+            if (QFileInfo::exists(path)) {
+                io.out.flush();
+                return fail(io, path + u" already exists; give --force to replace it"_s);
+            }
+    }
+    for (qsizetype i = 0; i < books.size(); ++i) {
+        book::WriteError formatError;
+        const std::optional<QByteArray> bytes = book::formatBook(books.at(i), &formatError);
+        book::WriteResult written;
+        if (bytes)
+            written = book::saveFileBytes(paths.at(i), *bytes);
+        else
+            written.error = formatError;
+        if (!written.ok()) {
+            written.error.path = paths.at(i);
+            io.out.flush();
+            return fail(io, written.error.describe() +
+                                (i > 0 ? u" (books before it were written)"_s : QString()));
+        }
+        io.out << u"wrote "_s << paths.at(i) << u" ("_s << cardCount(books.at(i).size()) << u")\n"_s;
+    }
+    io.out << u"imported %1, left out %2"_s.arg(cardCount(cards.size()), cardCount(leftOut.size())) << '\n';
+    io.out.flush();
+    return 0;
+}
+
+} // namespace cli

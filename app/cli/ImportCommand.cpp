@@ -5,6 +5,7 @@
 #include "exchange/BookSplit.h"
 #include "exchange/CsvImport.h"
 #include "exchange/VCardImport.h"
+#include "platform/SameFile.h"
 
 #include <QFileInfo>
 
@@ -95,6 +96,13 @@ int runImport(const QStringList& args, Io& io) {
 
     const QList<book::CardList> books = exchange::splitIntoBooks(cards);
     const QStringList paths = exchange::bookPaths(output, int(books.size()));
+    // Not even --force writes a book over the files being imported.
+    for (const QString& path : paths)
+        for (const QString& input : inputs)
+            if (platform::sameFile(path, input)) {
+                io.out.flush();
+                return fail(io, path + u" is a file being imported; choose another book name"_s);
+            }
     if (!force) {
         for (const QString& path : paths)
             if (QFileInfo::exists(path)) {

@@ -122,6 +122,17 @@ private slots:
         run = tagora(dir.path(), {u"import"_s, csv, u"-o"_s, out, u"--force"_s});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(book::loadBook(dir.filePath(u"book-2.dat"_s)).cards.first().name, u"山田　太郎301"_s);
+
+        // Not even --force writes over a file being imported.
+        QFile input(csv);
+        QVERIFY(input.open(QIODevice::ReadOnly));
+        const QByteArray before = input.readAll();
+        input.close();
+        run = tagora(dir.path(), {u"import"_s, csv, u"-o"_s, csv, u"--force"_s});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(u"is a file being imported"_s), qPrintable(run.err));
+        QVERIFY(input.open(QIODevice::ReadOnly));
+        QCOMPARE(input.readAll(), before);
     }
 
     void refusesWhatItCannotImport_data() {

@@ -201,6 +201,22 @@ std::optional<QByteArray> formatBook(const CardList& cards, WriteError* error) {
         }
         return std::nullopt;
     }
+    // The whole book in one encoding when no field holds what a book cannot
+    // store: a converter for each field costs more than the rest of a save.
+    // Otherwise card by card below, which names the card and field at fault.
+    QString text;
+    bool storable = true;
+    for (const AddressCard& card : cards) {
+        for (int field = 1; field <= AddressCard::FieldCount && storable; ++field) {
+            const QString& value = card.field(field);
+            storable = !value.contains(u'"') && !value.contains(QChar(0));
+            text += u'"' + value + (field < AddressCard::FieldCount ? u"\","_s : u"\"\r\n"_s);
+        }
+    }
+    if (storable) {
+        if (std::optional<QByteArray> whole = encodeCp932(text))
+            return whole;
+    }
     QByteArray bytes;
     for (int i = 0; i < cards.size(); ++i) {
         const AddressCard& card = cards.at(i);

@@ -33,6 +33,14 @@ void quietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
 }
 
 int runCommand(const cli::ParsedCommandLine& parsed, cli::Io& io) {
+    const QString help = cli::commandHelp(parsed.command);
+    if (help.isEmpty())
+        return cli::usageError(io, u"unknown command "_s + parsed.command + u" (see tagora --help)"_s);
+    if (parsed.arguments.contains(u"--help"_s) || parsed.arguments.contains(u"-h"_s)) {
+        io.out << help;
+        io.out.flush();
+        return 0;
+    }
     if (parsed.command == u"list"_s)
         return cli::runList(parsed.arguments, io);
     if (parsed.command == u"labels"_s)
@@ -47,7 +55,7 @@ int runCommand(const cli::ParsedCommandLine& parsed, cli::Io& io) {
         return cli::runImport(parsed.arguments, io);
     if (parsed.command == u"export"_s)
         return cli::runExport(parsed.arguments, io);
-    return cli::fail(io, u"unknown command "_s + parsed.command + u" (see tagora --help)"_s);
+    return cli::usageError(io, u"unknown command "_s + parsed.command + u" (see tagora --help)"_s);
 }
 
 } // namespace
@@ -62,7 +70,7 @@ int main(int argc, char** argv) {
 
     const cli::ParsedCommandLine parsed = cli::parseCommandLine(argumentsOf(argc, argv));
     if (!parsed.error.isEmpty())
-        return cli::fail(io, parsed.error);
+        return cli::usageError(io, parsed.error);
     if (parsed.showVersion) {
         out << "tagora " << TAGORA_VERSION << Qt::endl;
         return 0;

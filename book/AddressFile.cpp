@@ -97,18 +97,6 @@ LoadResult readCards(const QString& path, int fieldsPerCard) {
     return result;
 }
 
-// Fields on one line, or -1 when a quote opened on it does not close on it.
-int fieldsOnLine(QStringView line) {
-    QuotedFields reader(line);
-    int count = 0;
-    while (reader.next()) {
-        ++count;
-        if (reader.endedLine())
-            return count;
-    }
-    return -1;
-}
-
 bool isNumber(const QString& text) {
     static const QRegularExpression number(u"^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"_s);
     return number.match(text.trimmed()).hasMatch();
@@ -132,16 +120,26 @@ FileLayout detectLayout(const QByteArray& bytes) {
     const std::optional<QString> text = decodeCp932(bytes);
     if (!text)
         return FileLayout::Other;
-    static const QRegularExpression lineEnd(u"\r\n|\n|\r"_s);
+    // Records are counted as the reader sees them: a quoted field may hold a
+    // line break, and a line with nothing on it is no record.
+    QuotedFields reader(*text);
     int layout = 0;
-    for (const QStringView line : QStringView(*text).split(lineEnd)) {
-        if (line.trimmed().isEmpty())
-            continue;
-        const int count = fieldsOnLine(line);
-        if (layout == 0)
-            layout = count;
-        if (count != layout || (count != LegacyFieldCount && count != AddressCard::FieldCount))
+    int count = 0;
+    while (!reader.atEnd()) {
+        const std::optional<QString> value = reader.next();
+        if (!value)
             return FileLayout::Other;
+        ++count;
+        if (!reader.endedLine())
+            continue;
+        const bool blank = count == 1 && value->trimmed().isEmpty();
+        if (!blank) {
+            if (layout == 0)
+                layout = count;
+            if (count != layout || (count != LegacyFieldCount && count != AddressCard::FieldCount))
+                return FileLayout::Other;
+        }
+        count = 0;
     }
     if (layout == 0)
         return FileLayout::Empty;

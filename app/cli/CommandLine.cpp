@@ -66,4 +66,19 @@ Options:
 )"_s;
 }
 
+QString commandHelp(const QString& command) {
+    QString help;
+    bool inside = false;
+    for (const QString& line : usageText().split(u'\n')) {
+        const bool continuation = line.startsWith(u"        "_s);
+        if (line.startsWith(u"  "_s + command + u' ') || line == u"  "_s + command)
+            inside = true;
+        else if (!continuation)
+            inside = false;
+        if (inside)
+            help += (help.isEmpty() ? u"Usage: tagora "_s + line.trimmed() : line) + u'\n';
+    }
+    return help;
+}
+
 } // namespace cli

@@ -22,4 +22,8 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments);
 // The usage text printed by --help.
 QString usageText();
 
+// The part of the usage text about one command ("tagora COMMAND --help"),
+// empty for a command that does not exist.
+QString commandHelp(const QString& command);
+
 } // namespace cli

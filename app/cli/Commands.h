@@ -24,5 +24,7 @@ int runExport(const QStringList& args, Io& io);
 
 // Writes "tagora: " + message as one line on err and returns 1.
 int fail(Io& io, const QString& message);
+// The same for a command line that is not used as the command expects: exit code 2.
+int usageError(Io& io, const QString& message);
 
 } // namespace cli

@@ -20,16 +20,16 @@ int runExport(const QStringList& args, Io& io) {
         const QString& arg = args.at(i);
         if (arg == u"-o"_s || arg == u"--output"_s) {
             if (i + 1 >= args.size())
-                return fail(io, usage);
+                return usageError(io, usage);
             output = args.at(++i);
         } else if (arg.startsWith(u'-') || !input.isEmpty()) {
-            return fail(io, usage);
+            return usageError(io, usage);
         } else {
             input = arg;
         }
     }
     if (input.isEmpty() || output.isEmpty())
-        return fail(io, usage);
+        return usageError(io, usage);
     const QString suffix = QFileInfo(output).suffix().toLower();
     const bool csv = suffix == u"csv"_s;
     if (!csv && suffix != u"vcf"_s && suffix != u"vcard"_s)

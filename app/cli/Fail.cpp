@@ -7,4 +7,9 @@ int fail(Io& io, const QString& message) {
     return 1;
 }
 
+int usageError(Io& io, const QString& message) {
+    fail(io, message);
+    return 2;
+}
+
 } // namespace cli

@@ -46,29 +46,29 @@ int runImport(const QStringList& args, Io& io) {
         const bool hasValue = i + 1 < args.size();
         if (arg == u"-o"_s || arg == u"--output"_s) {
             if (!hasValue)
-                return fail(io, Usage);
+                return usageError(io, Usage);
             output = args.at(++i);
         } else if (arg == u"--encoding"_s) {
             if (!hasValue)
-                return fail(io, Usage);
+                return usageError(io, Usage);
             const std::optional<exchange::TextEncoding> encoding = exchange::parseTextEncoding(args.at(++i));
             if (!encoding)
                 return fail(io, u"--encoding is utf-8 or cp932, not "_s + args.at(i));
             options.encoding = *encoding;
         } else if (arg == u"--map"_s) {
             if (!hasValue)
-                return fail(io, Usage);
+                return usageError(io, Usage);
             options.mapping = args.at(++i);
         } else if (arg == u"--force"_s) {
             force = true;
         } else if (arg.startsWith(u'-') && arg != u"-"_s) {
-            return fail(io, u"unknown option "_s + arg + u"; "_s + Usage);
+            return usageError(io, u"unknown option "_s + arg + u"; "_s + Usage);
         } else {
             inputs << arg;
         }
     }
     if (inputs.isEmpty() || output.isEmpty())
-        return fail(io, Usage);
+        return usageError(io, Usage);
 
     book::CardList cards;
     QList<exchange::LeftOut> leftOut;

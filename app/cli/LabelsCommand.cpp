@@ -24,7 +24,7 @@ int runLabels(const QStringList& args, Io& io) {
     const PrintArguments parsed =
         readPrintArguments(args, {u"--start"_s, u"--font"_s, u"--cards"_s}, Usage);
     if (!parsed.error.isEmpty())
-        return fail(io, parsed.error);
+        return parsed.usageError ? usageError(io, parsed.error) : fail(io, parsed.error);
     const QString output = parsed.value(u"--output"_s);
 
     bool numeric = false;

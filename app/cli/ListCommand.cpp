@@ -6,10 +6,36 @@ using namespace Qt::StringLiterals;
 
 namespace cli {
 
+namespace {
+
+// A field as one piece of a tab-separated line: a backslash, tab, CR, LF
+// and the other control characters (ESC …) written as escapes, so a card
+// stays one line and a field can never move the terminal.
+QString escapedField(const QString& field) {
+    QString out;
+    out.reserve(field.size());
+    for (QChar c : field) {
+        switch (c.unicode()) {
+        case u'\\': out += u"\\\\"_s; break;
+        case u'\t': out += u"\\t"_s; break;
+        case u'\r': out += u"\\r"_s; break;
+        case u'\n': out += u"\\n"_s; break;
+        default:
+            if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+                out += u"\\x%1"_s.arg(c.unicode(), 2, 16, QChar(u'0'));
+            else
+                out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
 // tagora list BOOK: one line per card, its number then the seven fields.
 int runList(const QStringList& args, Io& io) {
     if (args.size() != 1)
-        return fail(io, u"usage: tagora list BOOK"_s);
+        return usageError(io, u"usage: tagora list BOOK"_s);
     const QString& path = args.first();
     const book::BookRead read = book::readBook(path);
     if (read.layout == book::FileLayout::SixFields)
@@ -21,7 +47,7 @@ int runList(const QStringList& args, Io& io) {
         const book::AddressCard& card = loaded.cards[i];
         io.out << (i + 1);
         for (int field = 1; field <= book::AddressCard::FieldCount; ++field)
-            io.out << '\t' << card.field(field);
+            io.out << '\t' << escapedField(card.field(field));
         io.out << '\n';
     }
     io.out.flush();

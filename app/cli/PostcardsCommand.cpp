@@ -25,7 +25,7 @@ int runPostcards(const QStringList& args, Io& io) {
     const PrintArguments parsed =
         readPrintArguments(args, {u"--cards"_s, u"--zip-font"_s, u"--paper"_s}, Usage);
     if (!parsed.error.isEmpty())
-        return fail(io, parsed.error);
+        return parsed.usageError ? usageError(io, parsed.error) : fail(io, parsed.error);
     const QString output = parsed.value(u"--output"_s);
     const QString paper = parsed.value(u"--paper"_s, u"postcard"_s);
     if (paper != u"postcard"_s && paper.compare(u"a4"_s, Qt::CaseInsensitive) != 0)

@@ -34,6 +34,7 @@ PrintArguments readPrintArguments(const QStringList& args, const QStringList& va
     }
     if (parsed.error.isEmpty() && (parsed.book.isEmpty() || parsed.value(u"--output"_s).isEmpty()))
         parsed.error = usage;
+    parsed.usageError = !parsed.error.isEmpty();
     const QString output = parsed.value(u"--output"_s);
     // The PDF would replace the book, under whatever name or link it is given.
     if (parsed.error.isEmpty() && platform::sameFile(output, parsed.book))

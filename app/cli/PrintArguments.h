@@ -13,6 +13,7 @@ struct PrintArguments {
     QString book;
     QHash<QString, QString> values; // by option name, "--output" for -o
     QString error;
+    bool usageError = false; // the error is in how the command was given, not in its files
 
     QString value(const QString& option, const QString& fallback = {}) const {
         return values.value(option, fallback);

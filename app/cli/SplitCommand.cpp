@@ -38,7 +38,7 @@ int runSplit(const QStringList& args, Io& io) {
         } else if (!optionsEnded && arg == u"--"_s) {
             optionsEnded = true;
         } else if (!optionsEnded && arg.startsWith(u"--"_s)) {
-            return fail(io, u"usage: tagora split [--no-prefecture] [ADDRESS...]"_s);
+            return usageError(io, u"usage: tagora split [--no-prefecture] [ADDRESS...]"_s);
         } else {
             optionsEnded = true;
             addresses << arg;

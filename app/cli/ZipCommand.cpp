@@ -22,7 +22,7 @@ void printPlace(Io& io, const zip::ZipAddress& place) {
 int runZip(const QStringList& args, Io& io) {
     const QString usage = u"usage: tagora zip CODE | tagora zip --address ADDRESS"_s;
     if (args.isEmpty())
-        return fail(io, usage);
+        return usageError(io, usage);
     const zip::ZipDirectory& directory = zip::ZipDirectory::shipped();
 
     if (args.first() == u"--address"_s || args.first().startsWith(u"--address="_s)) {
@@ -33,7 +33,7 @@ int runZip(const QStringList& args, Io& io) {
             words.first() = words.first().mid(10);
         const QString address = words.join(QString());
         if (address.trimmed().isEmpty())
-            return fail(io, u"--address needs an address"_s);
+            return usageError(io, u"--address needs an address"_s);
         if (!directory.ensureLoaded())
             return fail(io, directory.error());
         const auto match = directory.codeForAddress(address);
@@ -45,7 +45,7 @@ int runZip(const QStringList& args, Io& io) {
     }
 
     if (args.size() != 1 || args.first().startsWith(u"--"_s))
-        return fail(io, usage);
+        return usageError(io, usage);
     const QString digits = zip::normalizedCode(args.first());
     if (digits.isEmpty())
         return fail(io, args.first() + u" is not a 7-digit postal code"_s);

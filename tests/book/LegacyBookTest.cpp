@@ -41,8 +41,13 @@ class LegacyBookTest : public QObject {
         QTest::newRow("only line ends") << QByteArray("\r\n\r\n") << FileLayout::Empty;
         QTest::newRow("mixed six and seven")
             << legacyLines(2) + *book::formatBook(numberedCards(1)) << FileLayout::Other;
-        QTest::newRow("quote open at line end")
-            << QByteArray("\"a\",\"b\",\"c\",\"d\",\"e\",\"f\r\n\"\r\n") << FileLayout::Other;
+        // A quoted field may hold a line break: the record still has its six fields.
+        QTest::newRow("line break in a quoted field")
+            << QByteArray("\"a\",\"b\",\"c\",\"d\",\"e\",\"f\r\n\"\r\n") << FileLayout::SixFields;
+        QTest::newRow("current, line break in a quoted field")
+            << QByteArray("\"a\",\"b\r\nc\",\"\",\"\",\"\",\"\",\"0\"\r\n\"d\",\"\",\"\",\"\",\"\",\"\",\"1\"\r\n")
+            << FileLayout::SevenFields;
+        QTest::newRow("quote never closed") << QByteArray("\"a\",\"b\",\"c\",\"d\",\"e\",\"f\r\n") << FileLayout::Other;
         QTest::newRow("bad encoding") << legacyLines(2) + "\"\xff\"" << FileLayout::Other;
     }
 

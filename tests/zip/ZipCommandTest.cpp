@@ -24,7 +24,7 @@ private slots:
                                       << u"tagora: no address has the postal code 999-9999\n"_s;
         QTest::newRow("not a code") << QStringList{u"12345"_s} << 1 << QString()
                                     << u"tagora: 12345 is not a 7-digit postal code\n"_s;
-        QTest::newRow("address missing") << QStringList{u"--address"_s} << 1 << QString()
+        QTest::newRow("address missing") << QStringList{u"--address"_s} << 2 << QString()
                                          << u"tagora: --address needs an address\n"_s;
     }
 

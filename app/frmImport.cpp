@@ -34,6 +34,7 @@ void frmImport::buildControls() {
         auto* strip = new QWidget;
         auto* grid = new QGridLayout(strip);
         grid->setContentsMargins(0, 0, 0, 0);
+        grid->setRowStretch(2, 1);
         for (int column = 0; column < m_preview.columnCount(); ++column) {
             const QString number = QString::number(column + 1);
             auto* caption = ui::named(new QLabel(m_preview.columnCaption(column), strip), u"lblColumn"_s + number);

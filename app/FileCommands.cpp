@@ -5,8 +5,15 @@
 #include "book/FileBytes.h"
 #include "book/AddressFile.h"
 #include "book/BookRead.h"
+#include "exchange/Export.h"
+#include "exchange/ImportPreview.h"
+#include "platform/SameFile.h"
 #include "session/BookSaver.h"
 #include "session/OpenBook.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
 
 namespace app {
 
@@ -34,7 +41,7 @@ bool FileCommands::newBook() {
     state.CardTable.clear();
     // A new book has no name yet: the save dialog proposes none.
     state.SaveName.clear();
-    m_view.controls.enable({u"mnuSave"_s, u"mnuSet"_s, u"mnuSheet"_s, u"mnuOrder"_s, u"lstSet1"_s,
+    m_view.controls.enable({u"mnuSave"_s, u"mnuExport"_s, u"mnuSet"_s, u"mnuSheet"_s, u"mnuOrder"_s, u"lstSet1"_s,
                             u"lstSet2"_s, u"cmdAdd"_s, u"cmdDel"_s, u"cmdClear"_s, u"cmdPrint"_s,
                             u"cmdOrder"_s});
     state.ExistingBook = false;
@@ -107,6 +114,103 @@ bool FileCommands::save(From from) {
     return true;
 }
 
+void FileCommands::importContacts() {
+    book::SharedState& state = m_context.state;
+    platform::FileDialogRequest request;
+    request.title = u"インポート"_s;
+    request.filter = QString::fromUtf16(texts::ImportFilter);
+    request.initialFolder = platform::dialogStartFolder(state.BookOpen ? state.BookPath : QString());
+    const QString path = m_context.platform.dialogs.openFile(request);
+    if (path.isEmpty())
+        return;
+
+    // The file is read once, here; the preview only re-reads its rows.
+    exchange::ImportPreview preview = exchange::ImportPreview::read(path);
+    if (!preview.ok()) {
+        m_context.platform.messages.show(QString::fromUtf16(texts::CannotRead) + u"\n"_s + preview.error());
+        return;
+    }
+    if (!m_context.navigator.previewImport(preview))
+        return;
+    const book::CardList imported = preview.cards();
+    if (imported.isEmpty()) {
+        m_context.platform.messages.show(QString::fromUtf16(texts::NothingToImport));
+        return;
+    }
+
+    const book::CardList before = state.BookOpen ? state.CardTable : book::CardList();
+    const qsizetype room = std::max<qsizetype>(0, book::BookCapacity - before.size());
+    const qsizetype fitting = std::min(room, imported.size());
+    // Said before the write, so that a full book gets no write at all.
+    if (fitting < imported.size())
+        m_context.platform.messages.show(
+            QString::fromUtf16(texts::ImportDidNotFit).arg(imported.size() - fitting));
+    if (fitting == 0)
+        return;
+    const book::CardList cards = before + imported.mid(0, fitting);
+
+    const session::BookSaver::Result saved =
+        state.BookOpen ? saver().saveOpenBook(cards) : saver().saveUnderNewName(cards);
+    if (saved.outcome == session::BookSaver::Outcome::Cancelled)
+        return;
+    if (!saved.written()) {
+        const QString detail = session::fieldFailure(saved.error, cards);
+        m_context.platform.messages.show(QString::fromUtf16(texts::CannotWrite) +
+                                         (detail.isEmpty() ? QString() : u"\n"_s + detail));
+        return;
+    }
+    showImported(cards, saved.path);
+}
+
+void FileCommands::showImported(const book::CardList& cards, const QString& path) {
+    book::SharedState& state = m_context.state;
+    // The book now lives in the file written: later writes go there.
+    session::rememberBook(m_view.settings, path);
+    state.SaveName = path;
+    state.ExistingBook = true;
+    m_view.clearLists();
+    m_view.controls.enable({u"lstSet1"_s, u"lstSet2"_s, u"cmdAdd"_s, u"cmdDel"_s, u"cmdClear"_s,
+                            u"cmdPrint"_s, u"cmdOrder"_s});
+    showOpened(cards, From::Menu);
+}
+
+void FileCommands::exportBook() {
+    book::SharedState& state = m_context.state;
+    if (!state.BookOpen)
+        return;
+    platform::FileDialogRequest request;
+    request.title = u"エクスポート"_s;
+    request.filter = QString::fromUtf16(texts::ExportFilter);
+    request.initialFolder = platform::dialogStartFolder(state.BookPath);
+    request.overwritePrompt = true;
+    QString path = m_context.platform.dialogs.saveFile(request);
+    if (path.isEmpty())
+        return;
+    // The dialog asked about the name as typed, not about NAME.csv.
+    bool confirmed = true;
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += u".csv"_s;
+        confirmed = false;
+    }
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const bool csv = suffix == u"csv"_s;
+    if (!csv && suffix != u"vcf"_s && suffix != u"vcard"_s) {
+        m_context.platform.messages.show(QString::fromUtf16(texts::ExportNeedsType));
+        return;
+    }
+    if (state.BookPath != book::NewBookPath && platform::sameFile(path, state.BookPath)) {
+        m_context.platform.messages.show(QString::fromUtf16(texts::ExportIsBook));
+        return;
+    }
+    if (!confirmed && QFileInfo::exists(path) &&
+        m_context.platform.messages.show(QString::fromUtf16(texts::ExportReplace).arg(path),
+                                         platform::Buttons::YesNo) != platform::Answer::Yes)
+        return;
+    const QByteArray bytes = csv ? exchange::formatCsv(state.CardTable) : exchange::formatVCards(state.CardTable);
+    if (!book::saveFileBytes(path, bytes).ok())
+        m_context.platform.messages.show(QString::fromUtf16(texts::CannotWrite));
+}
+
 session::BookSaver FileCommands::saver() {
     return session::BookSaver(m_context.state, m_context.platform);
 }
@@ -151,7 +255,7 @@ void FileCommands::showOpened(const book::CardList& cards, From from) {
         m_view.nameSelection = {0};
         m_view.nameCurrent = 0;
     }
-    m_view.controls.enable({u"mnuSave"_s, u"mnuSet"_s, u"mnuSheet"_s, u"mnuOrder"_s, u"cmdSave"_s,
+    m_view.controls.enable({u"mnuSave"_s, u"mnuExport"_s, u"mnuSet"_s, u"mnuSheet"_s, u"mnuOrder"_s, u"cmdSave"_s,
                             u"cmdCard"_s, u"cmdView"_s, u"cmdOrder"_s});
     if (from == From::Button)
         m_view.controls.disable({u"cmdAt"_s, u"mnuAt"_s});

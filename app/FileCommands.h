@@ -24,6 +24,15 @@ public:
     // Asks for a file name and writes the book to it, then puts the book away
     // from the window. False when the write failed (with a message).
     bool save(From from);
+    // ファイル → インポート: asks for a contacts file, shows its preview and on
+    // OK appends the cards to the open book (up to 300 in all) and writes it,
+    // or, with no book open, saves them as a new book under a name the user
+    // gives, which becomes the open book. A cancel anywhere changes nothing.
+    void importContacts();
+    // ファイル → エクスポート: the open book's cards as CSV or vCard (by the
+    // name's extension; .csv when it has none) in a file the user names,
+    // never the open book's own file.
+    void exportBook();
 
 private:
     // What open puts back when it ends without a new book.
@@ -39,6 +48,8 @@ private:
     void restore(const Before& before);
     // Shows the cards as the book opened by the command.
     void showOpened(const book::CardList& cards, From from);
+    // After an import wrote cards to path: the book is open and shown as after 開く.
+    void showImported(const book::CardList& cards, const QString& path);
     // The conversion of an old book: a question that says what will happen,
     // a copy of the original beside it, the rewrite, then the book is shown.
     void convert(const QString& path, From from, const Before& before);

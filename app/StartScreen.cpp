@@ -19,7 +19,7 @@ namespace {
 const QStringList BookCommands = {u"mnuSave"_s, u"mnuSet"_s, u"mnuSheet"_s, u"mnuOrder"_s,
                                   u"lstSet1"_s, u"lstSet2"_s, u"cmdAdd"_s,   u"cmdDel"_s,
                                   u"cmdClear"_s, u"cmdPrint"_s, u"cmdHagaki"_s, u"cmdSave"_s,
-                                  u"cmdCard"_s, u"cmdView"_s, u"cmdOrder"_s};
+                                  u"cmdCard"_s, u"cmdView"_s, u"cmdOrder"_s, u"mnuExport"_s};
 
 } // namespace
 
@@ -157,6 +157,14 @@ void StartScreen::open(FileCommands::From from) {
 
 void StartScreen::save(FileCommands::From from) {
     m_files.save(from);
+}
+
+void StartScreen::importContacts() {
+    m_files.importContacts();
+}
+
+void StartScreen::exportBook() {
+    m_files.exportBook();
 }
 
 bool StartScreen::printListReady() {

@@ -42,6 +42,8 @@ public:
     void newBook();
     void open(FileCommands::From from);
     void save(FileCommands::From from);
+    void importContacts();
+    void exportBook();
 
     // Hand-over to the print screens with the print list.
     void labelPrint();

@@ -1,6 +1,7 @@
 #include "app/WindowNavigator.h"
 
 #include "about/About.h"
+#include "app/frmImport.h"
 #include "app/frmOrder.h"
 #include "app/frmStart.h"
 #include "app/frmVew.h"
@@ -70,6 +71,12 @@ void WindowNavigator::openSingle() {
 void WindowNavigator::openAbout() {
     // Modal over the window in use, which stays the one in use.
     about::About::showVersion(m_current);
+}
+
+bool WindowNavigator::previewImport(exchange::ImportPreview& preview) {
+    // Modal over the window in use, which stays the one in use.
+    frmImport dialog(preview, m_current);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void WindowNavigator::quit() {

@@ -22,6 +22,7 @@ public:
     void openOrder() override;
     void openSingle() override;
     void openAbout() override;
+    bool previewImport(exchange::ImportPreview& preview) override;
     void quit() override;
 
     // The window in use.

@@ -160,6 +160,8 @@ void frmStart::buildMenus() {
     mnuNewfile = ui::named(menFile->addAction(u"新規作成(&N)"_s), u"mnuNewfile"_s);
     mnuOpen = ui::named(menFile->addAction(u"ファイルを開く(&O)"_s), u"mnuOpen"_s);
     mnuSave = ui::named(menFile->addAction(u"名前をつけて保存(&A)"_s), u"mnuSave"_s);
+    mnuImport = ui::named(menFile->addAction(u"インポート(&I)…"_s), u"mnuImport"_s);
+    mnuExport = ui::named(menFile->addAction(u"エクスポート(&E)…"_s), u"mnuExport"_s);
     menFile->addSeparator();
     mnuExit = ui::named(menFile->addAction(u"終了(&X)"_s), u"mnuExit"_s);
 
@@ -219,6 +221,8 @@ void frmStart::connectCommands() {
     onTrigger(mnuNewfile, [&s] { s.newBook(); });
     onTrigger(mnuOpen, [&s] { s.open(From::Menu); });
     onTrigger(mnuSave, [&s] { s.save(From::Menu); });
+    onTrigger(mnuImport, [&s] { s.importContacts(); });
+    onTrigger(mnuExport, [&s] { s.exportBook(); });
     onTrigger(mnuExit, [&s] { s.exit(); });
     onTrigger(mnuSet, [&s] { s.cardEditor(); });
     onTrigger(mnuSheet, [&s] { s.sheet(true); });

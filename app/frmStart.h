@@ -6,7 +6,8 @@
 //             both lists are kept by StartView (lstOpt1 … lstKei2)
 //   lblCount  number of print-list entries, lblAcount "件" beside it
 //   lblMain   heading; Label1, Label2 the captions of the two lists
-//   menFile, mnuEdit, mnuHelp  the menus; mnu* their commands
+//   menFile, mnuEdit, mnuHelp  the menus; mnu* their commands (mnuImport,
+//             mnuExport: contacts files in and out)
 //   Text1, Text2, Text3  the settings values (book path, book state, reserved), kept by StartView::settings
 
 #include "ui/AppContext.h"
@@ -79,6 +80,8 @@ private:
     QAction* mnuNewfile = nullptr;
     QAction* mnuOpen = nullptr;
     QAction* mnuSave = nullptr;
+    QAction* mnuImport = nullptr;
+    QAction* mnuExport = nullptr;
     QAction* mnuExit = nullptr;
     QAction* mnuSet = nullptr;
     QAction* mnuSheet = nullptr;

@@ -84,6 +84,12 @@ ImportResult readCsv(const QByteArray& bytes, const QString& source, const CsvOp
         }
         first = 1;
     }
+    return readCsvRows(rows, first, *columns, source);
+}
+
+ImportResult readCsvRows(const QList<CsvRow>& rows, qsizetype first, const CsvColumns& columns,
+                         const QString& source) {
+    ImportResult result;
     for (qsizetype r = first; r < rows.size(); ++r) {
         const CsvRow& row = rows.at(r);
         if (isBlank(row.cells))
@@ -91,7 +97,7 @@ ImportResult readCsv(const QByteArray& bytes, const QString& source, const CsvOp
         LeftOut leftOut;
         leftOut.source = source;
         leftOut.place = u"row %1"_s.arg(row.row);
-        book::AddressCard card = cardOfRow(row.cells, *columns);
+        book::AddressCard card = cardOfRow(row.cells, columns);
         bool empty = true;
         for (int field = 1; field < book::AddressCard::FieldCount; ++field)
             empty = empty && card.field(field).trimmed().isEmpty();
@@ -100,7 +106,7 @@ ImportResult readCsv(const QByteArray& bytes, const QString& source, const CsvOp
             result.leftOut << leftOut;
             continue;
         }
-        if (columns->honorific < 0) {
+        if (columns.honorific < 0) {
             card.honorific = u"0"_s;
         } else {
             const std::optional<QString> index = honorificIndexFor(card.honorific);

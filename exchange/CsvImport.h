@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exchange/CsvColumns.h"
+#include "exchange/CsvText.h"
 #include "exchange/ImportedCard.h"
 #include "exchange/TextEncoding.h"
 
@@ -20,5 +22,11 @@ struct CsvOptions {
 // an honorific that is no honorific or with a character a book cannot hold
 // is left out. Without a mapping, a first row that names no field fails.
 ImportResult readCsv(const QByteArray& bytes, const QString& source, const CsvOptions& options = {});
+
+// The cards of parsed rows from index first on (0, or 1 past a header), the
+// columns as given; the rules of readCsv. An import preview re-reads its rows
+// with other columns without decoding the file again.
+ImportResult readCsvRows(const QList<CsvRow>& rows, qsizetype first, const CsvColumns& columns,
+                         const QString& source);
 
 } // namespace exchange

@@ -2,6 +2,7 @@
 
 #include "book/Cp932.h"
 
+#include <QFileInfo>
 #include <QStringDecoder>
 
 using namespace Qt::StringLiterals;
@@ -299,6 +300,15 @@ bool looksLikeVCard(const QByteArray& bytes) {
         view = view.sliced(3);
     return view.trimmed().first(std::min<qsizetype>(11, view.trimmed().size())).toByteArray().toUpper() ==
            "BEGIN:VCARD";
+}
+
+bool isVCardFile(const QString& path, const QByteArray& bytes) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == u"vcf"_s || suffix == u"vcard"_s)
+        return true;
+    if (suffix == u"csv"_s || suffix == u"txt"_s)
+        return false;
+    return looksLikeVCard(bytes);
 }
 
 ImportResult readVCards(const QByteArray& bytes, const QString& source, TextEncoding encoding) {

@@ -29,4 +29,8 @@ ImportResult readVCards(const QByteArray& bytes, const QString& source,
 // Bytes that start like a vCard file (after blank lines and a byte-order mark).
 bool looksLikeVCard(const QByteArray& bytes);
 
+// True when the file is read as vCard: a .vcf or .vcard name, or another
+// name than .csv / .txt with bytes that look like vCard.
+bool isVCardFile(const QString& path, const QByteArray& bytes);
+
 } // namespace exchange

@@ -2,6 +2,10 @@
 
 #include "book/AddressCard.h"
 
+namespace exchange {
+class ImportPreview;
+}
+
 namespace ui {
 
 // How a window hands over to another. One window is in use at a time: a
@@ -24,6 +28,9 @@ public:
     virtual void openOrder() = 0;
     virtual void openSingle() = 0;
     virtual void openAbout() = 0;
+    // The import preview, modal over the window in use; the user may change
+    // the preview's columns. True when the user chose OK.
+    virtual bool previewImport(exchange::ImportPreview& preview) = 0;
     // Ends the program at once.
     virtual void quit() = 0;
 };

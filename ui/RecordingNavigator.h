@@ -4,11 +4,14 @@
 
 #include <QStringList>
 
+#include <functional>
+
 namespace ui {
 
 // Test double: keeps every hand-over as a line ("start", "editor 12",
-// "labels 3", "postcards 1", "sheet menu", "order", "single", "about", "quit")
-// and the entries handed to the print screens.
+// "labels 3", "postcards 1", "sheet menu", "order", "single", "about", "quit",
+// "import preview"), the entries handed to the print screens, and answers
+// the import preview with onImportPreview (none: Cancel).
 class RecordingNavigator : public Navigator {
 public:
     void showStart() override { m_calls << QStringLiteral("start"); }
@@ -30,6 +33,12 @@ public:
     void openSingle() override { m_calls << QStringLiteral("single"); }
     void openAbout() override { m_calls << QStringLiteral("about"); }
     void quit() override { m_calls << QStringLiteral("quit"); }
+    bool previewImport(exchange::ImportPreview& preview) override {
+        m_calls << QStringLiteral("import preview");
+        return onImportPreview && onImportPreview(preview);
+    }
+
+    std::function<bool(exchange::ImportPreview&)> onImportPreview;
 
     const QStringList& calls() const { return m_calls; }
     QString last() const { return m_calls.isEmpty() ? QString() : m_calls.last(); }

@@ -18,15 +18,6 @@ namespace {
 const QString Usage =
     u"usage: tagora import FILE... -o BOOK.dat [--encoding utf-8|cp932] [--map name=1,address1=2,...] [--force]"_s;
 
-bool isVCardFile(const QString& path, const QByteArray& bytes) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == u"vcf"_s || suffix == u"vcard"_s)
-        return true;
-    if (suffix == u"csv"_s || suffix == u"txt"_s)
-        return false;
-    return exchange::looksLikeVCard(bytes);
-}
-
 QString cardCount(qsizetype count) {
     return count == 1 ? u"1 card"_s : u"%1 cards"_s.arg(count);
 }
@@ -77,7 +68,7 @@ int runImport(const QStringList& args, Io& io) {
         const std::optional<QByteArray> bytes = book::readFileBytes(input, &readError);
         if (!bytes)
             return fail(io, readError.describe());
-        const exchange::ImportResult result = isVCardFile(input, *bytes)
+        const exchange::ImportResult result = exchange::isVCardFile(input, *bytes)
                                                   ? exchange::readVCards(*bytes, input, options.encoding)
                                                   : exchange::readCsv(*bytes, input, options);
         if (!result.ok())

@@ -1,6 +1,6 @@
 #include "book/AddressFile.h"
+#include "support/RunTagora.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -8,19 +8,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QString out, err;
-};
+using Run = TagoraRun;
 
-Run tagora(const QString& home, const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(TAGORA_BINARY), QStringList{u"--home"_s, home} + arguments);
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
+Run tagora(const QString& home, const QStringList& arguments) { return runTagora(home, arguments); }
 
 } // namespace
 

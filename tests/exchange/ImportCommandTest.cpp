@@ -1,8 +1,8 @@
 #include "book/AddressFile.h"
+#include "support/RunTagora.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -10,19 +10,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QString out, err;
-};
+using Run = TagoraRun;
 
-Run tagora(const QString& home, const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(TAGORA_BINARY), QStringList{u"--home"_s, home} + arguments);
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
+Run tagora(const QString& home, const QStringList& arguments) { return runTagora(home, arguments); }
 
 QString fixture(const QString& name) {
     return QStringLiteral(TAGORA_TEST_DATA) + u'/' + name;

@@ -1,5 +1,7 @@
 #include "labels/LabelLayout.h"
 
+#include "platform/Printer.h"
+
 #include <QList>
 
 namespace labels {
@@ -33,6 +35,12 @@ LabelCell cellOf(int label) {
     cell.xBaseTwips = cell.rightColumn ? RightColumnXTwips : LeftColumnXTwips;
     cell.rowOffsetTwips = (cell.row - 1) * RowPitchTwips;
     return cell;
+}
+
+int labelRightEdgeTwips(int label) {
+    constexpr double TwipsPerMillimetre = 1440.0 / 25.4;
+    const double edgeMillimetres = cellOf(label).rightColumn ? 191.4 : 105.0;
+    return int(edgeMillimetres * TwipsPerMillimetre) - platform::PageOriginInsetTwips;
 }
 
 LinePlacement linePlacement(int label, int line, int nameShiftTwips, OffsetsTwips offsets) {

@@ -1,5 +1,7 @@
 #include "labels/LabelSheets.h"
 
+#include "labels/LineFit.h"
+
 namespace labels {
 
 LabelSheets::LabelSheets(const book::CardList& entries, int startLabel, const QString& face, Trims trims)
@@ -24,13 +26,16 @@ void LabelSheets::drawCell(platform::Printer& printer, int label, int slot) {
     const LabelText& text = m_texts[slot];
     if (text.empty)
         return;
+    const int rightEdge = labelRightEdgeTwips(label);
     for (int line = 1; line <= LinesPerLabel; ++line) {
         const LinePlacement placement = linePlacement(label, line, text.NameShift, m_offsets);
         printer.setCurrentX(placement.xTwips);
         printer.setCurrentY(placement.yTwips);
         printer.setFontName(m_face);
         printer.setFontSize(placement.points);
-        printer.print(text.line(line));
+        // The trims move the whole job to meet the sheet; the room a line has
+        // on its label is measured before them.
+        printFitted(printer, text.line(line), placement.xTwips - m_offsets.xTwips, rightEdge);
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QGuiApplication>
 
 using namespace Qt::StringLiterals;
 
@@ -62,6 +64,19 @@ void registerFontSubstitutions() {
     for (const QString& name : {u"ＭＳ ゴシック"_s, u"ＭＳゴシック"_s, u"MS Gothic"_s})
         QFont::insertSubstitution(name, gothic);
     QFont::insertSubstitution(u"OCR-B"_s, u"OCR B"_s);
+}
+
+double textWidthTwips(const QString& face, double points, const QString& text) {
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        double width = 0;
+        for (const QChar c : text)
+            width += (c.unicode() < 0x2000 || (c.unicode() >= 0xFF61 && c.unicode() <= 0xFF9F)) ? 10 : 20;
+        return width * points;
+    }
+    QFont font(printableFamily(face));
+    font.setPixelSize(qMax(1, qRound(points * 20)));
+    font.setStyleStrategy(QFont::PreferOutline);
+    return QFontMetricsF(font).horizontalAdvance(text);
 }
 
 QStringList availableFaces() {

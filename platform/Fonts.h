@@ -20,6 +20,11 @@ QString printableFamily(const QString& face);
 // Needs a QGuiApplication.
 void registerFontSubstitutions();
 
+// Width in twips of text in a face at a size, as a printer sets it. Without
+// a QGuiApplication (the logic tests) there is no font database, so every
+// character counts as a square of the size, half that for half-width ones.
+double textWidthTwips(const QString& face, double points, const QString& text);
+
 // Face names to offer the user: the layout's own names first, then the
 // installed families in the font database's order.
 QStringList availableFaces();

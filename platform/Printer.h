@@ -28,6 +28,11 @@ public:
     virtual bool begin(PaperSize paper) = 0;
     virtual void setFontName(const QString& face) = 0;
     virtual void setFontSize(double points) = 0;
+    // Horizontal stretch of the current font in percent; 100 is the face as
+    // designed. A line too long for its label is printed condensed.
+    virtual void setFontStretch(int percent) = 0;
+    // Width in twips the text takes in the current face and size, unstretched.
+    virtual double textWidth(const QString& text) const = 0;
     // Current position in twips from the page origin.
     virtual void setCurrentX(int twips) = 0;
     virtual void setCurrentY(int twips) = 0;

@@ -92,20 +92,35 @@ void QtPrinter::setFontSize(double points) {
     applyFont();
 }
 
+void QtPrinter::setFontStretch(int percent) {
+    m_stretch = percent;
+    applyFont();
+}
+
+double QtPrinter::textWidth(const QString& text) const {
+    if (!m_current)
+        return textWidthTwips(m_face, m_points, text);
+    return m_current->metrics.horizontalAdvance(text);
+}
+
 void QtPrinter::applyFont() {
     if (!m_painter.isActive())
         return;
-    const QString key = m_face + u'\n' + QString::number(m_points);
+    const QString key = m_face + u'\n' + QString::number(m_points) + u'\n' + QString::number(m_stretch);
     auto found = m_fonts.constFind(key);
     if (found == m_fonts.constEnd()) {
         QFont font(printableFamily(m_face));
         font.setPixelSize(qMax(1, qRound(m_points * 20)));
         font.setStyleStrategy(QFont::PreferOutline);
-        found = m_fonts.insert(key, {font, QFontMetricsF(font, m_device).ascent()});
+        const QFontMetricsF unstretched(font, m_device);
+        if (m_stretch != 100)
+            font.setStretch(m_stretch);
+        found = m_fonts.insert(key, {font, unstretched.ascent(), unstretched});
     }
     if (m_painter.font() != found->font)
         m_painter.setFont(found->font);
     m_ascentTwips = found->ascentTwips;
+    m_current = &*found;
 }
 
 void QtPrinter::print(const QString& text) {

@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QHash>
 #include <QPainter>
 #include <QPdfWriter>
@@ -28,6 +29,8 @@ public:
     bool begin(PaperSize paper) override;
     void setFontName(const QString& face) override;
     void setFontSize(double points) override;
+    void setFontStretch(int percent) override;
+    double textWidth(const QString& text) const override;
     void setCurrentX(int twips) override { m_x = twips; }
     void setCurrentY(int twips) override { m_y = twips; }
     void print(const QString& text) override;
@@ -44,8 +47,9 @@ private:
     struct ResolvedFont {
         QFont font;
         double ascentTwips = 0;
+        QFontMetricsF metrics; // unstretched, for widths
     };
-    QHash<QString, ResolvedFont> m_fonts; // by face and size
+    QHash<QString, ResolvedFont> m_fonts; // by face, size and stretch
 
     PrintDestination m_destination;
     std::unique_ptr<QPrinter> m_printer;  // a system printer
@@ -55,6 +59,8 @@ private:
     QPainter m_painter;
     QString m_face;
     double m_points = 10;
+    int m_stretch = 100;
+    const ResolvedFont* m_current = nullptr;
     double m_ascentTwips = 0;
     int m_x = 0;
     int m_y = 0;

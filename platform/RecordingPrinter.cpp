@@ -1,5 +1,7 @@
 #include "platform/RecordingPrinter.h"
 
+#include "platform/Fonts.h"
+
 using namespace Qt::StringLiterals;
 
 namespace platform {
@@ -25,6 +27,15 @@ void RecordingPrinter::setFontSize(double points) {
     m_calls << u"size "_s + QString::number(points);
 }
 
+void RecordingPrinter::setFontStretch(int percent) {
+    m_stretch = percent;
+    m_calls << u"stretch "_s + QString::number(percent);
+}
+
+double RecordingPrinter::textWidth(const QString& text) const {
+    return textWidthTwips(m_face, m_points, text);
+}
+
 void RecordingPrinter::setCurrentX(int twips) {
     m_x = twips;
     m_calls << u"x "_s + QString::number(twips);
@@ -37,7 +48,7 @@ void RecordingPrinter::setCurrentY(int twips) {
 
 void RecordingPrinter::print(const QString& text) {
     m_calls << u"print "_s + text;
-    m_printed.append({m_page, m_face, m_points, m_x, m_y, text});
+    m_printed.append({m_page, m_face, m_points, m_x, m_y, text, m_stretch});
 }
 
 void RecordingPrinter::newPage() {

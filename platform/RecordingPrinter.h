@@ -14,6 +14,7 @@ struct PrintedText {
     int xTwips = 0;
     int yTwips = 0;
     QString text;
+    int stretch = 100; // percent
 
     bool operator==(const PrintedText&) const = default;
 };
@@ -25,6 +26,8 @@ public:
     bool begin(PaperSize paper) override;
     void setFontName(const QString& face) override;
     void setFontSize(double points) override;
+    void setFontStretch(int percent) override;
+    double textWidth(const QString& text) const override;
     void setCurrentX(int twips) override;
     void setCurrentY(int twips) override;
     void print(const QString& text) override;
@@ -33,7 +36,7 @@ public:
     QString errorText() const override { return m_errorText; }
     QStringList fontNames() const override { return m_fontNames; }
 
-    // Calls in order, one line each: "begin A4", "font ＭＳ 明朝", "size 11",
+    // Calls in order, one line each: "begin A4", "font ＭＳ 明朝", "size 11", "stretch 80",
     // "x 1500", "y 1200", "print 〒１２３", "page", "end".
     const QStringList& calls() const { return m_calls; }
     const QList<PrintedText>& printed() const { return m_printed; }
@@ -55,6 +58,7 @@ private:
     QString m_failBegin;
     QString m_failEnd;
     double m_points = 0;
+    int m_stretch = 100;
     int m_x = 0;
     int m_y = 0;
     int m_page = 0;

@@ -11,6 +11,8 @@ public:
     bool begin(PaperSize paper) override { return m_target.begin(paper); }
     void setFontName(const QString& face) override { m_target.setFontName(face); }
     void setFontSize(double points) override { m_target.setFontSize(points); }
+    void setFontStretch(int percent) override { m_target.setFontStretch(percent); }
+    double textWidth(const QString& text) const override { return m_target.textWidth(text); }
     void setCurrentX(int twips) override { m_target.setCurrentX(twips); }
     void setCurrentY(int twips) override { m_target.setCurrentY(twips); }
     void print(const QString& text) override { m_target.print(text); }

@@ -3,6 +3,8 @@
 #include "postcard/BoxSpacing.h"
 #include "postcard/PostcardLayout.h"
 
+#include "labels/LineFit.h"
+
 using namespace Qt::StringLiterals;
 
 namespace postcard {
@@ -19,8 +21,14 @@ void printAt(platform::Printer& printer, int xTwips, int yTwips, const QString& 
     printer.print(text);
 }
 
+// The card's right edge, twips from the page origin.
+constexpr int CardRightEdgeTwips = int(CardWidthMillimetres * 1440.0 / 25.4) - platform::PageOriginInsetTwips;
+
+// A text line of the card, condensed when it would run off the card's edge.
 void printLine(platform::Printer& printer, const TextPlace& place, int dx, int dy, const QString& text) {
-    printAt(printer, place.xTwips + dx, place.yTwips + dy, text);
+    printer.setCurrentX(place.xTwips + dx);
+    printer.setCurrentY(place.yTwips + dy);
+    labels::printFitted(printer, text, place.xTwips, CardRightEdgeTwips);
 }
 
 void useFont(platform::Printer& printer, const QString& face, double points) {

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/Printer.h"
+
+#include <QString>
+
+namespace labels {
+
+// Text never stops short of its edge: a line that would pass the right edge
+// of its label (or card), less this margin, is condensed until it fits.
+inline constexpr int EdgeMarginTwips = 113; // 2 mm
+// Below half width a line stops being readable; it is printed at half width
+// and may then pass the edge.
+inline constexpr int NarrowestStretchPercent = 50;
+
+// The stretch, in percent, that fits a line of naturalTwips into roomTwips:
+// 100 when it fits as it is, else just narrow enough, never below 50.
+int fittingStretch(double naturalTwips, double roomTwips);
+
+// Prints text at the printer's current position and font, condensed when it
+// would pass rightEdgeTwips (a page position) less the edge margin; the
+// x position is where the text starts on the page, before any trims.
+void printFitted(platform::Printer& printer, const QString& text, int xTwips, int rightEdgeTwips);
+
+} // namespace labels

@@ -1,6 +1,8 @@
 #include "labels/LabelPrintJob.h"
 #include "labels/LabelSheets.h"
+#include "labels/LineFit.h"
 #include "labels/OffsetsFile.h"
+#include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
 #include "platform/TestPlatform.h"
 #include "support/PrintedPages.h"
@@ -91,6 +93,39 @@ private slots:
         });
         QCOMPARE(printedPages(printer), expected);
         QCOMPARE(printer.pageCount(), 1);
+    }
+
+    // Only a line that would pass its label's edge is condensed, just enough
+    // and never below half width, and the stretch is put back after it.
+    void longLinesAreCondensedToTheirLabel() {
+        QCOMPARE(labels::fittingStretch(1000, 1000), 100);
+        QCOMPARE(labels::fittingStretch(1000, 999), 99);
+        QCOMPARE(labels::fittingStretch(1000, 400), labels::NarrowestStretchPercent);
+        QCOMPARE(labels::fittingStretch(1000, -5), labels::NarrowestStretchPercent);
+
+        const QString longAddress = u"東京都千代田区霞が関一丁目二番三号中央合同庁舎第五号館"_s;
+        const book::CardList entries{{u"山田　太郎"_s, longAddress, u"一丁目"_s, {}, u"100-0013"_s, {}, u"0"_s},
+                                     {u"佐藤　花子"_s, u"東京都"_s, longAddress, {}, u"100-0013"_s, {}, u"0"_s}};
+        for (const labels::Trims& trims : {labels::Trims{}, labels::Trims{-10, 5}}) {
+            RecordingPrinter printer;
+            printer.begin(platform::PaperSize::A4);
+            labels::LabelSheets sheets(entries, 1, Face, trims);
+            QVERIFY(sheets.drawJob(printer));
+            const int dx = trims.twips().xTwips;
+            for (const platform::PrintedText& line : printer.printed()) {
+                const int label = line.xTwips - dx < labels::RightColumnXTwips - 500 ? 1 : 2;
+                const double room = labels::labelRightEdgeTwips(label) - labels::EdgeMarginTwips - (line.xTwips - dx);
+                const double natural = platform::textWidthTwips(line.face, line.points, line.text);
+                if (line.text == longAddress) {
+                    QVERIFY2(line.stretch < 100, qPrintable(line.text));
+                    QVERIFY(natural * line.stretch / 100.0 <= room);
+                    QVERIFY(natural * (line.stretch + 1) / 100.0 > room);
+                } else {
+                    QCOMPARE(line.stretch, 100);
+                }
+            }
+            QCOMPARE(printer.calls().count(u"stretch 100"_s), 2);
+        }
     }
 
     void entriesGoOnTheRightLabels_data() {

@@ -5,6 +5,8 @@
 #include "support/PdfText.h"
 
 #include <QTemporaryDir>
+
+#include <array>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -42,7 +44,47 @@ private slots:
         QCOMPARE(last[0].page, 3);
         QVERIFY(pdftext::fonts(pdf).contains(u"IPAexMincho"_s));
     }
+
+    // On paper, a long address or name stays on its own label, condensed,
+    // with the honorific; a line that fits keeps its place and width.
+    void longLinesStayOnTheirLabel() {
+        const QString longAddress = u"東京都千代田区霞が関一丁目二番三号中央合同庁舎第五号館別館"_s;
+        const QString longName = u"株式会社　東京高橋商事国際物流事業本部"_s;
+        const book::CardList entries{{longName, longAddress, u"一丁目"_s, {}, u"100-0013"_s, {}, u"2"_s},
+                                     {longName, longAddress, u"一丁目"_s, {}, u"100-0013"_s, {}, u"2"_s}};
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(u"long.pdf"_s);
+        platform::QtPrinter printer(platform::PrintDestination::pdf(pdf));
+        QVERIFY(printer.begin(platform::PaperSize::A4));
+        labels::LabelSheets sheets(entries, 1, u"ＭＳ 明朝"_s, {});
+        QVERIFY(sheets.drawJob(printer));
+        QVERIFY(printer.endDoc());
+
+        const pdftext::Document document = pdftext::read(pdf);
+        const double millimetre = 72.0 / 25.4;
+        const double leftLabelEnd = 105.0 * millimetre, rightLabelEnd = 191.4 * millimetre;
+        const auto addresses = document.find(longAddress);
+        QCOMPARE(addresses.size(), 2);
+        const auto honorifics = document.find(u"御中"_s);
+        QCOMPARE(honorifics.size(), 2);
+        for (const auto& words : {addresses, honorifics}) {
+            std::array<bool, 2> seen{};
+            for (const pdftext::Word& word : words) {
+                const bool right = word.xMin > leftLabelEnd;
+                seen[right] = true;
+                QVERIFY2(word.xMax <= (right ? rightLabelEnd : leftLabelEnd) - 2 * millimetre + 0.5,
+                         qPrintable(word.text + u' ' + QString::number(word.xMax)));
+            }
+            QVERIFY(seen[0] && seen[1]);
+        }
+        // The postal line fits: it starts and ends where an unfitted one would.
+        const auto zip = document.find(labels::zipLine(u"100-0013"_s));
+        QCOMPARE(zip.size(), 2);
+        QVERIFY(qAbs(zip[0].xMin - 87.0) < 1.0);
+        QVERIFY(qAbs((zip[0].xMax - zip[0].xMin) - 9 * 11.0) < 1.0);
+    }
 };
+
 
 QTEST_MAIN(LabelPdfTest)
 #include "LabelPdfTest.moc"

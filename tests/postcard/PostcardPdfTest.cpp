@@ -84,6 +84,30 @@ private slots:
         QVERIFY(qAbs(address[0].yMin - toPoints(postcard::Address1Place.yTwips)) < 1.0);
     }
 
+    // A company's long name keeps its 御中 and a long address stays on the
+    // card: both are condensed to end 2 mm inside the card's right edge.
+    void longLinesStayOnTheCard() {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(u"long.pdf"_s);
+        platform::QtPrinter printer(platform::PrintDestination::pdf(pdf));
+        postcard::PostcardJobSettings settings;
+        settings.textFace = u"ＭＳ 明朝"_s;
+        const QString address = u"北海道札幌市中央区大通三丁目六番地札幌中央合同庁舎ビル"_s;
+        const book::CardList entries{
+            {u"株式会社　高橋国際商事貿易"_s, address, u"一丁目"_s, {}, u"060-0001"_s, {}, u"2"_s}};
+        QVERIFY(postcard::printPostcards(printer, entries, settings).ok());
+
+        const pdftext::Document document = pdftext::read(pdf);
+        const double limit = (postcard::CardWidthMillimetres - 2) * PointsPerMm + 0.5;
+        for (const QString& text : {address, u"高橋国際商事貿易"_s, u"御中"_s}) {
+            const auto words = document.find(text);
+            QCOMPARE(words.size(), 1);
+            QVERIFY2(words[0].xMax <= limit, qPrintable(text + u' ' + QString::number(words[0].xMax)));
+        }
+        const auto address1 = document.find(address);
+        QVERIFY(qAbs(address1[0].xMin - toPoints(postcard::Address1Place.xTwips)) < 1.0);
+    }
+
     // The command line: the same job into a PDF, with the trims of the
     // program folder's "Tagora1.opt".
     void theCommandLinePrintsTheBookWithItsTrims() {

@@ -9,11 +9,28 @@
 #include "platform/QtShell.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QTimer>
 
 namespace app {
 
+namespace {
+
+// The program's icon on every window and in the task bar: the installed theme
+// icon where there is one, else the sizes built into the program.
+QIcon programIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 64, 256})
+        icon.addFile(QStringLiteral(":/icons/%1x%1/tagora.png").arg(size));
+    return QIcon::fromTheme(QStringLiteral("tagora"), icon);
+}
+
+} // namespace
+
 int runGui(bool quitWhenShown) {
+    QApplication::setWindowIcon(programIcon());
+    // Matches the desktop file, so the task bar finds its name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("jp.example.tagora"));
     platform::QtMessages messages;
     platform::QtFileDialogs dialogs;
     about::QtHelpViewer help;

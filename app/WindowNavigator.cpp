@@ -12,6 +12,8 @@
 
 #include <QApplication>
 
+#include <utility>
+
 namespace app {
 
 WindowNavigator::WindowNavigator(book::SharedState& state, platform::Platform& platform)
@@ -26,9 +28,11 @@ void WindowNavigator::handOver(QWidget* next) {
         next->raise();
         next->activateWindow();
     }
-    if (previous && previous != next) {
-        previous->hide();
-        previous->deleteLater();
+    for (QWidget* unloaded : {previous, std::exchange(m_behind, nullptr).data()}) {
+        if (unloaded && unloaded != next) {
+            unloaded->hide();
+            unloaded->deleteLater();
+        }
     }
 }
 
@@ -41,6 +45,18 @@ void WindowNavigator::openCardEditor(int jumpToCard) {
     // A book the editor cannot read has already sent the user back to the start window.
     if (!editor->opened()) {
         delete editor;
+        return;
+    }
+    // Opened from the sheet, the editor comes in front of it and the sheet
+    // waits behind, out of use, until the editor's way back unloads both.
+    if (auto* sheet = qobject_cast<frmVew*>(m_current.data())) {
+        m_behind = sheet;
+        sheet->setEnabled(false);
+        m_current = editor;
+        editor->setAttribute(Qt::WA_DeleteOnClose);
+        editor->show();
+        editor->raise();
+        editor->activateWindow();
         return;
     }
     handOver(editor);

@@ -34,6 +34,9 @@ private:
 
     ui::AppContext m_context;
     QPointer<QWidget> m_current;
+    // The address list sheet, kept open behind the card editor it opened;
+    // unloaded with the editor.
+    QPointer<QWidget> m_behind;
 };
 
 } // namespace app

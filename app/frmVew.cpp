@@ -113,6 +113,7 @@ void frmVew::fillGrid() {
     fg1->setColumnCount(m_table.columnCount() - 1);
     fg1->setRowCount(m_table.cardRows());
 
+    const int widestColumn = QGuiApplication::primaryScreen()->availableGeometry().width() / 4;
     const QFontMetrics headingMetrics(fg1->horizontalHeader()->font());
     const QFontMetrics cellMetrics(fg1->font());
     for (int c = 1; c < m_table.columnCount(); ++c) {
@@ -120,14 +121,19 @@ void frmVew::fillGrid() {
         auto* heading = new QTableWidgetItem(column.heading);
         heading->setTextAlignment(alignmentOf(column));
         fg1->setHorizontalHeaderItem(c - 1, heading);
-        const int width = qMax(headingMetrics.horizontalAdvance(column.paddedHeading),
-                               cellMetrics.horizontalAdvance(column.paddedHeading));
-        fg1->setColumnWidth(c - 1, width + 2 * CellMarginPixels);
+        // The padded heading gives the narrowest width; a column opens wide
+        // enough for its longest text, up to a quarter of the screen.
+        int width = qMax(headingMetrics.horizontalAdvance(column.paddedHeading),
+                         cellMetrics.horizontalAdvance(column.paddedHeading));
+        int widest = 0;
         for (int r = 1; r <= m_table.cardRows(); ++r) {
             auto* item = new QTableWidgetItem(m_table.cell(r, c));
             item->setTextAlignment(alignmentOf(column));
             fg1->setItem(r - 1, c - 1, item);
+            widest = qMax(widest, cellMetrics.horizontalAdvance(item->text()));
         }
+        width = qMax(width, qMin(widest, widestColumn));
+        fg1->setColumnWidth(c - 1, width + 2 * CellMarginPixels);
     }
     QStringList numbers;
     for (int r = 1; r <= m_table.cardRows(); ++r)
@@ -185,6 +191,11 @@ void frmVew::centre() {
 }
 
 void frmVew::closeEvent(QCloseEvent* event) {
+    // Behind the card editor the sheet waits for the editor to close it.
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
     m_context.state.ExitOnClose = false;
     event->accept();
     m_context.navigator.showStart();

@@ -42,6 +42,31 @@ private slots:
         QCOMPARE(f.state.Reentry, 0);
     }
 
+    // Each column opens wide enough for its longest text: a long name and a
+    // long second address line are not cut off, and short columns stay narrow.
+    void columnsOpenWideEnoughForTheirText() {
+        SheetFixture f(0);
+        f.state.CardTable = bookfiles::numberedCards(3);
+        f.state.CardTable[1].name = u"株式会社　東京高橋商事"_s;
+        f.state.CardTable[2].address2 = u"霞が関一丁目二番三号別館"_s;
+        f.sheet.reset(app::frmVew::open(f.context, false));
+        QVERIFY(f.sheet);
+        f.grid = f.sheet->findChild<QTableWidget*>(u"fg1"_s);
+        const QFontMetrics metrics(f.grid->font());
+        for (int c = 0; c < f.grid->columnCount(); ++c) {
+            int widest = 0;
+            for (int r = 0; r < f.grid->rowCount(); ++r)
+                widest = qMax(widest, metrics.horizontalAdvance(f.grid->item(r, c)->text()));
+            QVERIFY2(f.grid->columnWidth(c) > widest, qPrintable(f.grid->horizontalHeaderItem(c)->text()));
+        }
+        int honorific = -1;
+        for (int c = 0; c < f.grid->columnCount(); ++c)
+            if (f.grid->horizontalHeaderItem(c)->text() == u"敬称"_s)
+                honorific = c;
+        QVERIFY(honorific >= 0);
+        QVERIFY(f.grid->columnWidth(honorific) < metrics.horizontalAdvance(f.state.CardTable[1].name));
+    }
+
     // After a heading's drag the grid shows the table; a double click edits that row's card.
     void dragThenDoubleClick() {
         SheetFixture f(15);

@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QPointer>
 #include <QTest>
 
 #include <cstdio>
@@ -349,6 +350,30 @@ private slots:
         QVERIFY(screenshot(sheet, u"10-address-list-sheet"_s));
         sheet->close();
         QVERIFY(program.windowNamed(u"frmStart"_s));
+    }
+
+    // A double-click in the sheet opens the editor in front of it; the sheet
+    // stays open behind, out of use, and the editor's 戻る closes both.
+    void sheetStaysBehindTheEditorItOpened() {
+        Program program;
+        QWidget* sheet = program.clickTo(program.openSample(), u"cmdView"_s, u"frmVew"_s);
+        QVERIFY(sheet);
+        auto* grid = control<QTableWidget>(sheet, u"fg1"_s);
+        const QRect third = grid->visualItemRect(grid->item(2, 0));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, third.center());
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, third.center());
+        QWidget* editor = program.windowNamed(u"frmSet"_s);
+        QVERIFY(editor);
+        QPointer<QWidget> behind = sheet;
+        QVERIFY(sheet->isVisible());
+        QVERIFY(!sheet->isEnabled());
+        sheet->close(); // its close box waits for the editor
+        QVERIFY(sheet->isVisible());
+        QCOMPARE(program.windowNamed(u"frmSet"_s), editor);
+        QVERIFY(screenshot(editor, u"10b-editor-over-sheet"_s));
+
+        QVERIFY(program.clickTo(editor, u"cmdRtn"_s, u"frmStart"_s));
+        QVERIFY(!behind);
     }
 
     void singleAddressOnLabelAndPostcard() {

@@ -148,4 +148,17 @@ void AddressControls::show() {
     AddressEntryPanel->setVisible(entryMode);
 }
 
+QWidget* AddressControls::chainTabOrder(QWidget* first) {
+    const std::initializer_list<QWidget*> order{
+        txtName, txtZip, zipButtons->cmdAddSearch, zipButtons->cmdZipSearch, txtAdd1, txtAdd2,
+        txtNewadd, Option1, Option2, Command1, Command2, txtAdd3, Combo1, txtCode};
+    QWidget* previous = first;
+    for (QWidget* next : order) {
+        if (previous)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
+    return previous;
+}
+
 } // namespace entry

@@ -47,6 +47,10 @@ public:
     // Shows the logic's texts and modes; fields already showing their text
     // are left alone, so the cursor stays where the user is typing.
     void show();
+    // Puts the controls in the order Tab walks them, from first: name,
+    // postal code and its lookups, the address, then 敬称 and Code, which
+    // are reached after the address. Returns the last control of the chain.
+    QWidget* chainTabOrder(QWidget* first);
 
     QLabel* lblName;
     QLineEdit* txtName;

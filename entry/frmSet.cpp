@@ -74,6 +74,14 @@ void frmSet::buildControls() {
     layout->addStretch();
     layout->addLayout(commands);
 
+    // Tab runs through the card first, then the commands, then the navigation.
+    QWidget* previous = m_address->chainTabOrder(nullptr);
+    for (QWidget* next : std::initializer_list<QWidget*>{cmdAdd, cmdDel, cmdList, cmdRtn, cmdCancel, Command3,
+                                                        cmdRR, cmdRew, cmdFow, cmdFF, cmdJump}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+
     connect(cmdRR, &QPushButton::clicked, &m_editor, &CardEditor::firstCard);
     connect(cmdRew, &QPushButton::clicked, &m_editor, &CardEditor::previousCard);
     connect(cmdFow, &QPushButton::clicked, &m_editor, &CardEditor::nextCard);
@@ -93,6 +101,13 @@ void frmSet::refresh() {
     m_address->show();
     Command3->setEnabled(m_editor.optionInputEnabled());
     cmdDel->setEnabled(m_editor.deleteEnabled());
+    // The one-line panel and the two address lines differ in height: the
+    // window follows the mode so that neither leaves an empty band.
+    if (m_shownEntryMode != int(m_editor.entryMode())) {
+        m_shownEntryMode = int(m_editor.entryMode());
+        layout()->activate();
+        resize(width(), minimumSizeHint().height());
+    }
 }
 
 void frmSet::moveFocus(const QString& control) {

@@ -60,6 +60,7 @@ private:
     CardEditor m_editor;
     bool m_opened = false;
     std::unique_ptr<AddressControls> m_address;
+    int m_shownEntryMode = -1; // the mode the window's height was set for; -1 before the first
 
     QLabel* lblRec;
     QPushButton* cmdRR;

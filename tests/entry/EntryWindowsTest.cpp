@@ -74,6 +74,32 @@ private slots:
         QCOMPARE(window.editor().cards().first().address1, u"東京都渋谷区"_s);
     }
 
+    // Tab walks the card before the commands, with 敬称 after the address;
+    // the window is as tall as the mode it shows, with no empty band.
+    void editorTabOrderAndHeightFollowTheCard() {
+        m_h->openBook({{u"山田　太郎"_s, u"東京都"_s, u"霞が関１"_s, {}, u"100-0013"_s, {}, u"0"_s}});
+        entry::frmSet window(m_h->context, 1, nullptr, &m_picker);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QStringList order;
+        QWidget* w = window.findChild<QWidget*>(u"txtName"_s);
+        for (int i = 0; i < 40 && order.size() < 12; ++i, w = w->nextInFocusChain())
+            if (w->isVisible() && (w->focusPolicy() & Qt::TabFocus) && !w->objectName().isEmpty())
+                order << w->objectName();
+        const QStringList expected{u"txtName"_s, u"txtZip"_s, u"cmdAddSearch"_s, u"cmdZipSearch"_s,
+                                   u"txtAdd1"_s, u"txtAdd2"_s, u"txtAdd3"_s, u"Combo1"_s, u"txtCode"_s, u"cmdAdd"_s};
+        QCOMPARE(order.mid(0, expected.size()), expected);
+
+        const int linesHeight = window.height();
+        QCOMPARE(linesHeight, window.minimumSizeHint().height());
+        click(window, "cmdJump"); // a new card: the one-line panel
+        QVERIFY(window.findChild<QWidget*>(u"AddressEntryPanel"_s)->isVisible());
+        QCOMPARE(window.height(), window.minimumSizeHint().height());
+        click(window, "cmdRR"); // back to a card's two lines
+        QVERIFY(!window.findChild<QWidget*>(u"AddressEntryPanel"_s)->isVisible());
+        QCOMPARE(window.height(), linesHeight);
+    }
+
     void singleFormFillsAndHandsOver() {
         entry::frmSingle window(m_h->context, nullptr, &m_picker);
         window.show();

@@ -40,6 +40,8 @@ public:
 
     // "シート数は" n "枚です。"
     static QString sheetCountQuestion(int sheetCount);
+    // The job's name in the printer queue: "Tagora ラベル 30件" for 30 cards.
+    static QString jobTitle(int cardCount);
 
 private:
     platform::Platform& m_platform;

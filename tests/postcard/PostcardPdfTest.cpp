@@ -58,18 +58,26 @@ private slots:
         postcard::PostcardJobSettings settings;
         settings.zipFace = zipFace;
         settings.textFace = u"ＭＳ 明朝"_s;
-        const book::CardList entries = {entry(u"一"_s, u"123-4567"_s), entry(u"二"_s, u"9876543"_s),
-                                        entry(u"三"_s, u"100-0005"_s)};
+        // Input methods and pasted text give any of these dashes for the hyphen.
+        const QStringList dashes = {u"-"_s, u"－"_s, u"ー"_s, u"ｰ"_s, u"‐"_s, u"―"_s, u"−"_s, u"─"_s};
+        book::CardList entries = {entry(u"二"_s, u"9876543"_s)};
+        for (const QString& dash : dashes)
+            entries << entry(u"一"_s, u"123"_s + dash + u"4567"_s);
         QVERIFY(postcard::printPostcards(printer, entries, settings).ok());
 
         const pdftext::Document document = pdftext::read(pdf);
-        QCOMPARE(document.pages, 3); // the whole-program test checks the 100 by 148 mm page
+        const int pages = int(entries.size());
+        QCOMPARE(document.pages, pages); // the whole-program test checks the 100 by 148 mm page
         // Every digit lies inside its code box of a real postcard.
         const double top = postcard::CardBoxTopMillimetres * PointsPerMm;
         const double bottom = top + postcard::CardBoxHeightMillimetres * PointsPerMm;
-        for (int page = 1; page <= 3; ++page) {
+        for (int page = 1; page <= pages; ++page) {
             const QList<pdftext::Word> digits = digitsOnPage(document, page);
             QCOMPARE(digits.size(), 7);
+            QString code;
+            for (const pdftext::Word& digit : digits)
+                code += digit.text;
+            QCOMPARE(code, page == 1 ? u"9876543"_s : u"1234567"_s);
             for (int k = 0; k < 7; ++k) {
                 const double left = postcard::CardBoxLeftMillimetres[k] * PointsPerMm;
                 const double right = left + postcard::CardBoxWidthMillimetres * PointsPerMm;

@@ -35,9 +35,10 @@ LabelJobResult LabelPrintJob::run(const book::CardList& entries, int startLabel,
     if (sheets.startLabel() == 0)
         return result;
 
-    const Delivery delivery = deliverJob(m_output, m_platform, u"labels.pdf"_s, m_bookPath,
-                                         jobTitle(int(entries.size())), platform::PaperSize::A4,
-                                         [&sheets](platform::Printer& printer) { sheets.drawJob(printer); });
+    const Delivery delivery =
+        deliverJob(m_output, m_platform, u"labels.pdf"_s, m_bookPath, jobTitle(int(entries.size())),
+                   platform::PaperSize::A4,
+                   [&sheets](platform::Printer& printer) { sheets.drawJob(printer); });
     if (delivery == Delivery::NoDestination) {
         result.outcome = LabelJobResult::Outcome::NoDestination;
         return result;

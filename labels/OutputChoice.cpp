@@ -45,8 +45,9 @@ std::optional<platform::PrintDestination> nextDestination(const OutputChoice& ch
     return platform::PrintDestination::pdf(path);
 }
 
-Delivery deliverJob(const OutputChoice& choice, platform::Platform& platform, const QString& proposedName,
-                    const QString& bookPath, const QString& jobTitle, platform::PaperSize paper,
+Delivery deliverJob(const OutputChoice& choice, platform::Platform& platform,
+                    const QString& proposedName, const QString& bookPath, const QString& jobTitle,
+                    platform::PaperSize paper,
                     const std::function<void(platform::Printer&)>& draw) {
     std::optional<platform::PrintDestination> destination =
         nextDestination(choice, platform, proposedName, bookPath);

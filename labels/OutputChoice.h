@@ -51,9 +51,9 @@ enum class Delivery {
 // falls where the printer cannot print (it is printed all the same), lets
 // draw put the pages on it and ends the document. A printer or file that
 // fails is shown with printFailureMessage().
-Delivery deliverJob(const OutputChoice& choice, platform::Platform& platform, const QString& proposedName,
-                    const QString& bookPath, const QString& jobTitle, platform::PaperSize paper,
-                    const std::function<void(platform::Printer&)>& draw);
+Delivery deliverJob(const OutputChoice& choice, platform::Platform& platform,
+                    const QString& proposedName, const QString& bookPath, const QString& jobTitle,
+                    platform::PaperSize paper, const std::function<void(platform::Printer&)>& draw);
 
 // The message shown when a job could not be printed: "印刷できませんでした。"
 // and, on a line of its own, what the printer reported.

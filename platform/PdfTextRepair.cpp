@@ -21,8 +21,9 @@ namespace {
 
 char32_t unifiedIdeograph(char32_t c) {
     const auto end = std::end(RadicalIdeographs);
-    const auto found = std::lower_bound(std::begin(RadicalIdeographs), end, c,
-                                        [](const RadicalIdeograph& row, char32_t key) { return row.last < key; });
+    const auto found =
+        std::lower_bound(std::begin(RadicalIdeographs), end, c,
+                         [](const RadicalIdeograph& row, char32_t key) { return row.last < key; });
     return found != end && found->first <= c ? found->ideograph : c;
 }
 
@@ -66,8 +67,8 @@ QList<QByteArray> tokensOf(const QByteArray& text) {
             ++i;
         } else {
             qsizetype end = i;
-            while (end < text.size() && !QChar::isSpace(uchar(text[end])) && text[end] != '<' && text[end] != '[' &&
-                   text[end] != ']')
+            while (end < text.size() && !QChar::isSpace(uchar(text[end])) && text[end] != '<' &&
+                   text[end] != '[' && text[end] != ']')
                 ++end;
             tokens << text.mid(i, qMax<qsizetype>(1, end - i));
             i = qMax(end, i + 1);
@@ -106,7 +107,8 @@ ToUnicodeMap readMap(const QByteArray& text) {
             } else {
                 // One destination: the last code unit counts up through the range.
                 const QString first = textOfHex(tokens[i]);
-                for (unsigned code = low; code <= high && code - low < 0x10000 && !first.isEmpty(); ++code) {
+                for (unsigned code = low; code <= high && code - low < 0x10000 && !first.isEmpty();
+                     ++code) {
                     QString text = first;
                     text.back() = QChar(char16_t(first.back().unicode() + (code - low)));
                     map.texts[code] = text;
@@ -118,10 +120,11 @@ ToUnicodeMap readMap(const QByteArray& text) {
 }
 
 QByteArray writeMap(const ToUnicodeMap& map) {
-    QByteArray text = "/CIDInit /ProcSet findresource begin\n12 dict begin\nbegincmap\n"
-                      "/CIDSystemInfo << /Registry (Adobe) /Ordering (UCS) /Supplement 0 >> def\n"
-                      "/CMapName /Adobe-Identity-UCS def\n/CMapType 2 def\n1 begincodespacerange\n" +
-                      map.codespace + "\nendcodespacerange\n";
+    QByteArray text =
+        "/CIDInit /ProcSet findresource begin\n12 dict begin\nbegincmap\n"
+        "/CIDSystemInfo << /Registry (Adobe) /Ordering (UCS) /Supplement 0 >> def\n"
+        "/CMapName /Adobe-Identity-UCS def\n/CMapType 2 def\n1 begincodespacerange\n" +
+        map.codespace + "\nendcodespacerange\n";
     // A block holds at most 100 entries.
     auto it = map.texts.begin();
     while (it != map.texts.end()) {
@@ -130,8 +133,10 @@ QByteArray writeMap(const ToUnicodeMap& map) {
         for (; it != map.texts.end() && count < 100; ++it) {
             if (it->second.isEmpty())
                 continue;
-            entries += '<' + QByteArray::number(it->first, 16).toUpper().rightJustified(map.codeDigits, '0') + "> <" +
-                       hexOfText(it->second) + ">\n";
+            entries +=
+                '<' +
+                QByteArray::number(it->first, 16).toUpper().rightJustified(map.codeDigits, '0') +
+                "> <" + hexOfText(it->second) + ">\n";
             ++count;
         }
         if (count > 0)
@@ -166,10 +171,11 @@ PdfTextRepairResult repairPdfText(const QByteArray& pdf, const QList<GlyphTextRu
             if (!toUnicode.isStream())
                 continue;
             const std::shared_ptr<Buffer> data = toUnicode.getStreamData(qpdf_dl_generalized);
-            ToUnicodeMap map =
-                readMap(QByteArray(reinterpret_cast<const char*>(data->getBuffer()), qsizetype(data->getSize())));
+            ToUnicodeMap map = readMap(QByteArray(reinterpret_cast<const char*>(data->getBuffer()),
+                                                  qsizetype(data->getSize())));
             QPDFObjectHandle baseFont = font.getKey("/BaseFont");
-            const QByteArray fontName = baseFont.isName() ? QByteArray::fromStdString(baseFont.getName()) : QByteArray();
+            const QByteArray fontName =
+                baseFont.isName() ? QByteArray::fromStdString(baseFont.getName()) : QByteArray();
             bool mapChanged = false;
             for (auto& [code, text] : map.texts) {
                 GlyphText glyph{fontName, code, unifiedIdeographText(text)};
@@ -195,7 +201,9 @@ PdfTextRepairResult repairPdfText(const QByteArray& pdf, const QList<GlyphTextRu
         writer.setDeterministicID(true);
         writer.write();
         const std::shared_ptr<Buffer> written = writer.getBufferSharedPointer();
-        return {QByteArray(reinterpret_cast<const char*>(written->getBuffer()), qsizetype(written->getSize())), {}};
+        return {QByteArray(reinterpret_cast<const char*>(written->getBuffer()),
+                           qsizetype(written->getSize())),
+                {}};
     } catch (const std::exception& error) {
         return {pdf, u"PDFの文字情報を直せません: "_s + QString::fromUtf8(error.what())};
     }

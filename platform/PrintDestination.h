@@ -15,7 +15,9 @@ struct PrintDestination {
     int copies = 1;   // a printer's copies of the whole job
 
     static PrintDestination pdf(const QString& path) { return {Kind::PdfFile, {}, path, {}, 1}; }
-    static PrintDestination printer(const QString& name) { return {Kind::SystemPrinter, name, {}, {}, 1}; }
+    static PrintDestination printer(const QString& name) {
+        return {Kind::SystemPrinter, name, {}, {}, 1};
+    }
 };
 
 } // namespace platform

@@ -80,8 +80,8 @@ bool QtPrinter::begin(PaperSize paper) {
         QPageLayout inPoints = m_printer->pageLayout();
         inPoints.setUnits(QPageLayout::Point);
         const QMarginsF margins = inPoints.minimumMargins() * 20.0;
-        m_unprintableTwips = QMargins(qRound(margins.left()), qRound(margins.top()), qRound(margins.right()),
-                                      qRound(margins.bottom()));
+        m_unprintableTwips = QMargins(qRound(margins.left()), qRound(margins.top()),
+                                      qRound(margins.right()), qRound(margins.bottom()));
     }
     if (!m_painter.begin(m_device)) {
         m_errorText = m_destination.kind == PrintDestination::Kind::PdfFile

@@ -52,7 +52,7 @@ public:
     // Acts as a printer that cannot print this close to the paper's edges.
     void setUnprintableTwips(const QMargins& margins) { m_unprintable = margins; }
 
-private:
+  private:
     QStringList m_calls;
     QList<PrintedText> m_printed;
     QStringList m_fontNames;

@@ -23,11 +23,13 @@ void TextExtentPrinter::print(const QString& text) {
         return;
     const int width = int(std::ceil(m_measuring.textWidth(text) * m_stretch / 100.0));
     const int height = int(std::ceil(m_points * 20));
-    const QRect box(m_x + PageOriginInsetTwips, m_y + PageOriginInsetTwips, qMax(1, width), qMax(1, height));
+    const QRect box(m_x + PageOriginInsetTwips, m_y + PageOriginInsetTwips, qMax(1, width),
+                    qMax(1, height));
     m_extent = m_extent.isNull() ? box : m_extent.united(box);
 }
 
-QString unprintableTextWarning(const QMargins& unprintableTwips, const QSize& paperTwips, const QRect& extentTwips) {
+QString unprintableTextWarning(const QMargins& unprintableTwips, const QSize& paperTwips,
+                               const QRect& extentTwips) {
     if (extentTwips.isNull())
         return {};
     // QRect's right() and bottom() stop one short of the far edge.
@@ -47,7 +49,8 @@ QString unprintableTextWarning(const QMargins& unprintableTwips, const QSize& pa
     return u"プリンタの印刷できない範囲に文字がかかります（"_s + sides.join(u'・') + u"）"_s;
 }
 
-QString unprintableTextWarning(Printer& printer, PaperSize paper, const std::function<void(Printer&)>& draw) {
+QString unprintableTextWarning(Printer& printer, PaperSize paper,
+                               const std::function<void(Printer&)>& draw) {
     const QMargins margins = printer.unprintableTwips();
     if (margins.isNull())
         return {};

@@ -13,7 +13,7 @@ namespace platform {
 // the job is for (its fonts as set through this one); a line is as tall as
 // its size.
 class TextExtentPrinter : public Printer {
-public:
+  public:
     explicit TextExtentPrinter(Printer& measuring) : m_measuring(measuring) {}
 
     bool begin(PaperSize) override { return true; }
@@ -33,7 +33,7 @@ public:
     // Null when nothing was printed.
     const QRect& extentTwips() const { return m_extent; }
 
-private:
+  private:
     Printer& m_measuring;
     QRect m_extent;
     double m_points = 10;
@@ -46,10 +46,12 @@ private:
 // off: "プリンタの印刷できない範囲に文字がかかります（右・下）" naming each side
 // (上 下 左 右) where extentTwips (paper twips, as TextExtentPrinter keeps it)
 // reaches into a margin; empty when everything is printable.
-QString unprintableTextWarning(const QMargins& unprintableTwips, const QSize& paperTwips, const QRect& extentTwips);
+QString unprintableTextWarning(const QMargins& unprintableTwips, const QSize& paperTwips,
+                               const QRect& extentTwips);
 
 // The warning for a job drawn by draw on a begun printer, found by drawing it
 // once on a TextExtentPrinter; empty when the printer prints all of it.
-QString unprintableTextWarning(Printer& printer, PaperSize paper, const std::function<void(Printer&)>& draw);
+QString unprintableTextWarning(Printer& printer, PaperSize paper,
+                               const std::function<void(Printer&)>& draw);
 
 } // namespace platform

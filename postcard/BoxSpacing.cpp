@@ -28,9 +28,18 @@ double inkCentreTwips(const QString& face, double points, const QString& text) {
     font.setPixelSize(qMax(1, qRound(points * 20)));
     font.setStyleStrategy(QFont::PreferOutline);
     font.setHintingPreference(QFont::PreferNoHinting);
-    const QRectF ink = QFontMetricsF(font).tightBoundingRect(text);
+    const QFontMetricsF metrics(font);
+    // The box's spaces count by their advance: Qt's tight box of a string
+    // spans its spaces too.
+    qsizetype lead = 0;
+    while (lead < text.size() && text[lead].isSpace())
+        ++lead;
+    const QString inked = text.mid(lead).trimmed();
+    const QRectF ink = metrics.tightBoundingRect(inked);
     // A text without ink (a space) is centred by its advance instead.
-    const double centre = ink.isEmpty() ? QFontMetricsF(font).horizontalAdvance(text) / 2 : ink.center().x();
+    const double centre = inked.isEmpty() || ink.isEmpty()
+                              ? metrics.horizontalAdvance(text) / 2
+                              : metrics.horizontalAdvance(text.left(lead)) + ink.center().x();
     measured.insert(key, centre);
     return centre;
 }
@@ -39,7 +48,8 @@ double inkCentreTwips(const QString& face, double points, const QString& text) {
 
 int cardBoxCentreTwips(int box) {
     const double centreMillimetres = CardBoxLeftMillimetres[box] + CardBoxWidthMillimetres / 2;
-    return int(std::lround(centreMillimetres * TwipsPerMillimetre)) - platform::PageOriginInsetTwips;
+    return int(std::lround(centreMillimetres * TwipsPerMillimetre)) -
+           platform::PageOriginInsetTwips;
 }
 
 int boxTextXTwips(const QString& zipFace, double points, int box, const QString& boxText) {

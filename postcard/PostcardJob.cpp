@@ -52,7 +52,9 @@ void drawPostcards(platform::Printer& printer, const QList<PostcardText>& postca
         useFont(printer, settings.zipFace, ZipBoxPoints);
         for (int box = 0; box < ZipBoxCount; ++box)
             if (!card.zipDigits[box].isEmpty())
-                printAt(printer, boxTextXTwips(settings.zipFace, ZipBoxPoints, box, card.zipDigits[box]) + dx,
+                printAt(printer,
+                        boxTextXTwips(settings.zipFace, ZipBoxPoints, box, card.zipDigits[box]) +
+                            dx,
                         ZipBoxYTwips + dy, card.zipDigits[box]);
         useFont(printer, settings.textFace, Address1Place.points);
         printLine(printer, Address1Place, dx, dy, card.address1);

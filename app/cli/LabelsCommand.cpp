@@ -15,7 +15,8 @@ namespace cli {
 
 namespace {
 
-const QString Usage = u"usage: tagora labels BOOK [--start N] [--font NAME] [--cards LIST] (-o OUT.pdf | --printer QUEUE [--copies N])"_s;
+const QString Usage =
+    u"usage: tagora labels BOOK [--start N] [--font NAME] [--cards LIST] (-o OUT.pdf | --printer QUEUE [--copies N])"_s;
 
 } // namespace
 
@@ -45,8 +46,9 @@ int runLabels(const QStringList& args, Io& io) {
 
     QString error;
     bool usage = false;
-    const std::optional<platform::PrintDestination> destination = printDestination(
-        parsed, systemPrinterNames(parsed), labels::LabelPrintJob::jobTitle(int(entries.size())), error, usage);
+    const std::optional<platform::PrintDestination> destination =
+        printDestination(parsed, systemPrinterNames(parsed),
+                         labels::LabelPrintJob::jobTitle(int(entries.size())), error, usage);
     if (!destination)
         return usage ? usageError(io, error) : fail(io, error);
     if (sendJob(io, *destination, platform::PaperSize::A4,

@@ -44,8 +44,9 @@ int runPostcards(const QStringList& args, Io& io) {
 
     QString error;
     bool usage = false;
-    const std::optional<platform::PrintDestination> destination = printDestination(
-        parsed, systemPrinterNames(parsed), postcard::postcardJobTitle(int(entries.size())), error, usage);
+    const std::optional<platform::PrintDestination> destination =
+        printDestination(parsed, systemPrinterNames(parsed),
+                         postcard::postcardJobTitle(int(entries.size())), error, usage);
     if (!destination)
         return usage ? usageError(io, error) : fail(io, error);
     const QList<postcard::PostcardText> postcards = postcard::postcardTexts(entries);

@@ -57,7 +57,8 @@ std::optional<platform::PrintDestination> printDestination(const PrintArguments&
             usageError = true;
             return std::nullopt;
         }
-        platform::PrintDestination destination = platform::PrintDestination::pdf(parsed.value(u"--output"_s));
+        platform::PrintDestination destination =
+            platform::PrintDestination::pdf(parsed.value(u"--output"_s));
         destination.jobTitle = jobTitle;
         return destination;
     }
@@ -70,7 +71,8 @@ std::optional<platform::PrintDestination> printDestination(const PrintArguments&
     if (!printerNames.contains(queue)) {
         error = printerNames.isEmpty()
                     ? u"no printer named "_s + queue + u": no printers are installed"_s
-                    : u"no printer named "_s + queue + u"; the printers are: "_s + printerNames.join(u", "_s);
+                    : u"no printer named "_s + queue + u"; the printers are: "_s +
+                          printerNames.join(u", "_s);
         return std::nullopt;
     }
     platform::PrintDestination destination = platform::PrintDestination::printer(queue);

@@ -1,6 +1,6 @@
+#include "platform/PdfTextRepair.h"
 #include "labels/LabelSheets.h"
 #include "platform/Fonts.h"
-#include "platform/PdfTextRepair.h"
 #include "platform/QtPrinter.h"
 #include "platform/RecordingPrinter.h"
 
@@ -25,10 +25,23 @@ QString withoutSpaces(QString text) {
     return text;
 }
 
-// Cards whose kanji the CJK faces share with radicals: 山 ⼭, 田 ⽥, 長 ⻑, 一 ⼀, 口 ⼝, 日 ⽇, 木 ⽊, 大 ⼤.
+// Cards whose kanji the CJK faces share with radicals: 山 ⼭, 田 ⽥, 長 ⻑, 一 ⼀, 口 ⼝, 日 ⽇, 木
+// ⽊, 大 ⼤.
 book::CardList kanjiCards() {
-    return {{u"山田一郎"_s, u"長野県長野市大字長野"_s, u"一丁目一番地"_s, {}, u"380-0001"_s, u"日本木口"_s, u"0"_s},
-            {u"田中長子"_s, u"山口県山口市"_s, u"大手町二の一"_s, u"長田ビル"_s, u"753-0001"_s, {}, u"1"_s}};
+    return {{u"山田一郎"_s,
+             u"長野県長野市大字長野"_s,
+             u"一丁目一番地"_s,
+             {},
+             u"380-0001"_s,
+             u"日本木口"_s,
+             u"0"_s},
+            {u"田中長子"_s,
+             u"山口県山口市"_s,
+             u"大手町二の一"_s,
+             u"長田ビル"_s,
+             u"753-0001"_s,
+             {},
+             u"1"_s}};
 }
 
 bool hasRadicals(const QString& text) {
@@ -45,7 +58,7 @@ class PdfTextRepairTest : public QObject {
 
     QTemporaryDir m_dir;
 
-private slots:
+  private slots:
     void initTestCase() { platform::registerFontSubstitutions(); }
 
     void radicalsBecomeTheirIdeographs_data() {
@@ -54,7 +67,8 @@ private slots:
         QTest::newRow("Kangxi radicals") << u"⼭⽥⼀⼝⽇⽊⼤"_s << u"山田一口日木大"_s;
         QTest::newRow("supplement") << u"⻑⻘"_s << u"長青"_s;
         QTest::newRow("a range of two") << u"⺌⺍"_s << u"小小"_s;
-        QTest::newRow("an ideograph outside the basic plane") << u"⺇"_s << QString::fromUcs4(U"\U00020628", 1);
+        QTest::newRow("an ideograph outside the basic plane")
+            << u"⺇"_s << QString::fromUcs4(U"\U00020628", 1);
         QTest::newRow("strokes") << u"㇐"_s << u"一"_s;
         QTest::newRow("everything else kept") << u"〒１２３－ａ様😀"_s << u"〒１２３－ａ様😀"_s;
     }
@@ -74,7 +88,8 @@ private slots:
 
     void labelPdfTextIsTheCardsText() {
         QFETCH(QString, face);
-        const QString pdf = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + u".pdf"_s);
+        const QString pdf =
+            m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + u".pdf"_s);
         platform::QtPrinter printer(platform::PrintDestination::pdf(pdf));
         QVERIFY(printer.begin(platform::PaperSize::A4));
         labels::LabelSheets sheets(kanjiCards(), 1, face, {});

@@ -1,5 +1,5 @@
-#include "platform/RecordingPrinter.h"
 #include "platform/UnprintableText.h"
+#include "platform/RecordingPrinter.h"
 
 #include <QTest>
 
@@ -10,7 +10,7 @@ using namespace Qt::StringLiterals;
 class UnprintableTextTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     // Which sides a text box on A4 reaches into, for 18 pt (360 twips) margins.
     void warningNamesEverySideTheTextReaches_data() {
         QTest::addColumn<QRect>("extent"); // paper twips
@@ -29,7 +29,8 @@ private slots:
     void warningNamesEverySideTheTextReaches() {
         QFETCH(QRect, extent);
         QFETCH(QString, warning);
-        QCOMPARE(platform::unprintableTextWarning(QMargins(360, 360, 360, 360), QSize(11906, 16838), extent),
+        QCOMPARE(platform::unprintableTextWarning(QMargins(360, 360, 360, 360), QSize(11906, 16838),
+                                                  extent),
                  warning);
     }
 
@@ -63,8 +64,8 @@ private slots:
         QVERIFY(!drawn);
         platform::RecordingPrinter printer;
         printer.setUnprintableTwips({360, 360, 360, 360});
-        const QString warning =
-            platform::unprintableTextWarning(printer, platform::PaperSize::Postcard, [](platform::Printer& p) {
+        const QString warning = platform::unprintableTextWarning(
+            printer, platform::PaperSize::Postcard, [](platform::Printer& p) {
                 p.setFontSize(12);
                 p.setCurrentX(5669 - 240 - 100);
                 p.setCurrentY(1000);

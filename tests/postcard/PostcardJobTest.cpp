@@ -1,8 +1,8 @@
-#include "platform/RecordingPrinter.h"
-#include "platform/Fonts.h"
 #include "postcard/PostcardJob.h"
-#include "postcard/PostcardLayout.h"
+#include "platform/Fonts.h"
+#include "platform/RecordingPrinter.h"
 #include "postcard/BoxSpacing.h"
+#include "postcard/PostcardLayout.h"
 #include "postcard/ZipBoxSplit.h"
 #include "support/PrintedPages.h"
 
@@ -46,7 +46,8 @@ private slots:
         QTest::newRow("too long, rest dropped") << u"123-45678"_s << u"１|２|３|４|５|６|７"_s;
         QTest::newRow("hyphen elsewhere is a character") << u"12-34567"_s << u"１|２|－|３|４|５|６"_s;
         for (const QString& dash : {u"ー"_s, u"ｰ"_s, u"‐"_s, u"―"_s, u"−"_s, u"─"_s})
-            QTest::newRow(qPrintable(u"dash "_s + dash)) << u"123"_s + dash + u"4567"_s << u"１|２|３|４|５|６|７"_s;
+            QTest::newRow(qPrintable(u"dash "_s + dash))
+                << u"123"_s + dash + u"4567"_s << u"１|２|３|４|５|６|７"_s;
         QTest::newRow("a box holds a whole character") << u"1😀3"_s << u"１|😀|３||||"_s;
     }
 

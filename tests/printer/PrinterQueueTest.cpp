@@ -34,7 +34,8 @@ void compareWords(const QString& printedPdf, const QString& directPdf) {
     const pdftext::Document printed = pdftext::read(printedPdf);
     QCOMPARE(printed.pages, direct.pages);
     // The printer's paper is the PPD's, in whole points: 283 by 420 for 100 by 148 mm.
-    QVERIFY2(qAbs(printed.pageWidth - direct.pageWidth) <= 1 && qAbs(printed.pageHeight - direct.pageHeight) <= 1,
+    QVERIFY2(qAbs(printed.pageWidth - direct.pageWidth) <= 1 &&
+                 qAbs(printed.pageHeight - direct.pageHeight) <= 1,
              qPrintable(u"paper %1 x %2, direct %3 x %4"_s.arg(printed.pageWidth)
                             .arg(printed.pageHeight)
                             .arg(direct.pageWidth)
@@ -44,23 +45,25 @@ void compareWords(const QString& printedPdf, const QString& directPdf) {
     const pdfink::Pages printedInk = pdfink::render(printedPdf, 288);
     QCOMPARE(printedInk.images.size(), direct.pages);
     for (const pdftext::Word& word : direct.words) {
-        const QRectF region = QRectF(QPointF(word.xMin, word.yMin), QPointF(word.xMax, word.yMax)).adjusted(-3, -3, 3, 3);
+        const QRectF region = QRectF(QPointF(word.xMin, word.yMin), QPointF(word.xMax, word.yMax))
+                                  .adjusted(-3, -3, 3, 3);
         const QRectF a = printedInk.inkBox(word.page, region);
         const QRectF b = directInk.inkBox(word.page, region);
-        const QString where = u"\"%1\" on page %2: printed ink (%3, %4)-(%5, %6), direct (%7, %8)-(%9, %10)"_s
-                                  .arg(word.text)
-                                  .arg(word.page)
-                                  .arg(a.left())
-                                  .arg(a.top())
-                                  .arg(a.right())
-                                  .arg(a.bottom())
-                                  .arg(b.left())
-                                  .arg(b.top())
-                                  .arg(b.right())
-                                  .arg(b.bottom());
+        const QString where =
+            u"\"%1\" on page %2: printed ink (%3, %4)-(%5, %6), direct (%7, %8)-(%9, %10)"_s
+                .arg(word.text)
+                .arg(word.page)
+                .arg(a.left())
+                .arg(a.top())
+                .arg(a.right())
+                .arg(a.bottom())
+                .arg(b.left())
+                .arg(b.top())
+                .arg(b.right())
+                .arg(b.bottom());
         QVERIFY2(!b.isNull() && !a.isNull(), qPrintable(where));
-        QVERIFY2(qAbs(a.left() - b.left()) <= 1 && qAbs(a.top() - b.top()) <= 1 && qAbs(a.right() - b.right()) <= 1 &&
-                     qAbs(a.bottom() - b.bottom()) <= 1,
+        QVERIFY2(qAbs(a.left() - b.left()) <= 1 && qAbs(a.top() - b.top()) <= 1 &&
+                     qAbs(a.right() - b.right()) <= 1 && qAbs(a.bottom() - b.bottom()) <= 1,
                  qPrintable(where));
     }
 }
@@ -71,7 +74,8 @@ QString titleOfPrintedFile(const QString& fileName) {
     QByteArray bytes;
     const QByteArray name = QFile::encodeName(fileName.section(u"-job_"_s, 0, 0));
     for (qsizetype i = 0; i < name.size(); ++i) {
-        const bool octal = name[i] == '_' && i + 3 < name.size() && name.mid(i + 1, 3).toInt(nullptr, 8) > 127;
+        const bool octal =
+            name[i] == '_' && i + 3 < name.size() && name.mid(i + 1, 3).toInt(nullptr, 8) > 127;
         if (octal) {
             bytes += char(name.mid(i + 1, 3).toInt(nullptr, 8));
             i += 3;
@@ -119,20 +123,24 @@ class PrinterQueueTest : public QObject {
         return !lpstat.readAllStandardOutput().trimmed().isEmpty();
     }
 
-    QStringList printedNames() const { return QDir(outFolder()).entryList({u"*.pdf"_s}, QDir::Files); }
+    QStringList printedNames() const {
+        return QDir(outFolder()).entryList({u"*.pdf"_s}, QDir::Files);
+    }
 
     QString cupsLog() const {
         QFile log(m_dir.filePath(u"log/error_log"_s));
-        return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll().right(3000)) : QString();
+        return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll().right(3000))
+                                             : QString();
     }
 
-private slots:
+  private slots:
     void initTestCase() {
         QVERIFY(m_dir.isValid());
         QProcess start;
         start.start(u"sh"_s, {CupsScript, u"start"_s, m_dir.path(), m_queue});
         QVERIFY(start.waitForFinished(60000));
-        const QString said = QString::fromUtf8(start.readAllStandardOutput() + start.readAllStandardError());
+        const QString said =
+            QString::fromUtf8(start.readAllStandardOutput() + start.readAllStandardError());
         if (start.exitCode() == 77)
             QSKIP(qPrintable(said.trimmed()));
         m_started = true;
@@ -156,9 +164,11 @@ private slots:
 
     void anUnknownQueueNamesTheQueuesThereAre() {
         const QString pdfsBefore = printedNames().join(u',');
-        const TagoraRun run = runTagora(m_dir.path(), {u"labels"_s, Sample, u"--printer"_s, u"no-such-queue"_s});
+        const TagoraRun run =
+            runTagora(m_dir.path(), {u"labels"_s, Sample, u"--printer"_s, u"no-such-queue"_s});
         QCOMPARE(run.exitCode, 1);
-        QCOMPARE(run.err, u"tagora: no printer named no-such-queue; the printers are: "_s + m_queue + u'\n');
+        QCOMPARE(run.err,
+                 u"tagora: no printer named no-such-queue; the printers are: "_s + m_queue + u'\n');
         QCOMPARE(run.out, QString());
         QCOMPARE(printedNames().join(u','), pdfsBefore);
     }
@@ -170,14 +180,15 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("warning");
         QTest::newRow("labels from label 3")
-            << QStringList{u"labels"_s, Sample, u"--start"_s, u"3"_s, u"--cards"_s, u"1-14"_s} << u"ラベル 14件"_s
-            << QString();
+            << QStringList{u"labels"_s, Sample, u"--start"_s, u"3"_s, u"--cards"_s, u"1-14"_s}
+            << u"ラベル 14件"_s << QString();
         // Some of the sample's long lines reach into the printer's right margin.
-        QTest::newRow("postcards") << QStringList{u"postcards"_s, Sample} << u"はがき 30件"_s
-                                   << u"tagora: プリンタの印刷できない範囲に文字がかかります（右）\n"_s;
+        QTest::newRow("postcards")
+            << QStringList{u"postcards"_s, Sample} << u"はがき 30件"_s
+            << u"tagora: プリンタの印刷できない範囲に文字がかかります（右）\n"_s;
         QTest::newRow("postcards on A4")
-            << QStringList{u"postcards"_s, Sample, u"--cards"_s, u"2"_s, u"--paper"_s, u"a4"_s} << u"はがき 1件"_s
-            << QString();
+            << QStringList{u"postcards"_s, Sample, u"--cards"_s, u"2"_s, u"--paper"_s, u"a4"_s}
+            << u"はがき 1件"_s << QString();
     }
 
     void jobsLandWhereTheDirectPdfPutsThem() {
@@ -201,8 +212,9 @@ private slots:
 
     void copiesPrintTheWholeJobAgain() {
         const QStringList before = printedNames();
-        const TagoraRun sent = runTagora(m_dir.path(), {u"postcards"_s, Sample, u"--cards"_s, u"4,5"_s, u"--printer"_s,
-                                                        m_queue, u"--copies"_s, u"3"_s});
+        const TagoraRun sent =
+            runTagora(m_dir.path(), {u"postcards"_s, Sample, u"--cards"_s, u"4,5"_s, u"--printer"_s,
+                                     m_queue, u"--copies"_s, u"3"_s});
         QCOMPARE(sent.exitCode, 0);
         const QString printed = waitForPrintedPdf(before);
         QVERIFY2(!printed.isEmpty(), qPrintable(cupsLog()));

@@ -22,8 +22,10 @@ struct Pages {
     QRectF inkBox(int page, const QRectF& region) const {
         const QImage& image = images[page - 1];
         const double scale = dotsPerInch / 72.0;
-        const int left = qMax(0, int(region.left() * scale)), right = qMin(image.width() - 1, int(region.right() * scale));
-        const int top = qMax(0, int(region.top() * scale)), bottom = qMin(image.height() - 1, int(region.bottom() * scale));
+        const int left = qMax(0, int(region.left() * scale)),
+                  right = qMin(image.width() - 1, int(region.right() * scale));
+        const int top = qMax(0, int(region.top() * scale)),
+                  bottom = qMin(image.height() - 1, int(region.bottom() * scale));
         int minX = right + 1, maxX = -1, minY = bottom + 1, maxY = -1;
         for (int y = top; y <= bottom; ++y) {
             const uchar* line = image.constScanLine(y);
@@ -37,7 +39,8 @@ struct Pages {
         }
         if (maxX < 0)
             return {};
-        return QRectF(minX / scale, minY / scale, (maxX + 1 - minX) / scale, (maxY + 1 - minY) / scale);
+        return QRectF(minX / scale, minY / scale, (maxX + 1 - minX) / scale,
+                      (maxY + 1 - minY) / scale);
     }
 };
 
@@ -46,11 +49,13 @@ inline Pages render(const QString& pdf, int dotsPerInch = 144) {
     pages.dotsPerInch = dotsPerInch;
     QTemporaryDir dir;
     QProcess process;
-    process.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dotsPerInch),
-                                               QStringLiteral("-gray"), pdf, dir.filePath(QStringLiteral("page"))});
+    process.start(QStringLiteral("pdftoppm"),
+                  {QStringLiteral("-r"), QString::number(dotsPerInch), QStringLiteral("-gray"), pdf,
+                   dir.filePath(QStringLiteral("page"))});
     if (!process.waitForFinished(60000) || process.exitCode() != 0)
         return pages;
-    const QStringList files = QDir(dir.path()).entryList({QStringLiteral("page*.pgm")}, QDir::Files, QDir::Name);
+    const QStringList files =
+        QDir(dir.path()).entryList({QStringLiteral("page*.pgm")}, QDir::Files, QDir::Name);
     for (const QString& file : files)
         pages.images << QImage(dir.filePath(file)).convertToFormat(QImage::Format_Grayscale8);
     return pages;

@@ -50,8 +50,31 @@ QString toFullWidth(const QString& text) {
     return result;
 }
 
+bool isPostalCodeDash(QChar c) {
+    switch (c.unicode()) {
+    case u'-':
+    case u'－':
+    case u'ー':
+    case u'ｰ':
+    case u'−':
+    case u'─':
+        return true;
+    default:
+        return c.unicode() >= 0x2010 && c.unicode() <= 0x2015;
+    }
+}
+
+QString fullWidthPostalCode(const QString& postalCode) {
+    QString code = postalCode;
+    // Before the width conversion, which would turn ｰ into ー.
+    for (QChar& c : code)
+        if (isPostalCodeDash(c))
+            c = u'－';
+    return toFullWidth(code);
+}
+
 QString zipLine(const QString& postalCode) {
-    return u"〒"_s + toFullWidth(postalCode);
+    return u"〒"_s + fullWidthPostalCode(postalCode);
 }
 
 } // namespace labels

@@ -11,7 +11,16 @@ namespace labels {
 // else is kept as it is.
 QString toFullWidth(const QString& text);
 
-// The postal line of a label or postcard: "〒" and the code in full width.
+// True for every character typed or pasted as a postal code's hyphen: the
+// hyphen-minus and its full-width form, the long vowel marks ー and ｰ, the
+// hyphens and dashes U+2010 to U+2015, the minus sign − and the box line ─.
+bool isPostalCodeDash(QChar c);
+
+// A postal code in full width with every dash as "－".
+QString fullWidthPostalCode(const QString& postalCode);
+
+// The postal line of a label or postcard: "〒" and the code in full width,
+// its dashes printed as "－".
 QString zipLine(const QString& postalCode);
 
 } // namespace labels

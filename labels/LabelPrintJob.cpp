@@ -14,6 +14,10 @@ QString LabelPrintJob::sheetCountQuestion(int sheetCount) {
     return u"シート数は"_s + QString::number(sheetCount) + u"枚です。"_s;
 }
 
+QString LabelPrintJob::jobTitle(int cardCount) {
+    return u"Tagora ラベル "_s + QString::number(cardCount) + u"件"_s;
+}
+
 LabelJobResult LabelPrintJob::run(const book::CardList& entries, int startLabel, const QString& face,
                                   const QString& offsetsPath) {
     LabelJobResult result;
@@ -31,8 +35,10 @@ LabelJobResult LabelPrintJob::run(const book::CardList& entries, int startLabel,
     if (sheets.startLabel() == 0)
         return result;
 
-    const Delivery delivery = deliverJob(m_output, m_platform, u"labels.pdf"_s, m_bookPath, platform::PaperSize::A4,
-                                         [&sheets](platform::Printer& printer) { sheets.drawJob(printer); });
+    const Delivery delivery =
+        deliverJob(m_output, m_platform, u"labels.pdf"_s, m_bookPath, jobTitle(int(entries.size())),
+                   platform::PaperSize::A4,
+                   [&sheets](platform::Printer& printer) { sheets.drawJob(printer); });
     if (delivery == Delivery::NoDestination) {
         result.outcome = LabelJobResult::Outcome::NoDestination;
         return result;

@@ -40,8 +40,10 @@ public:
 
     // "シート数は" n "枚です。"
     static QString sheetCountQuestion(int sheetCount);
+    // The job's name in the printer queue: "Tagora ラベル 30件" for 30 cards.
+    static QString jobTitle(int cardCount);
 
-private:
+  private:
     platform::Platform& m_platform;
     OutputChoice m_output; // a copy: callers pass temporaries
     QString m_bookPath;

@@ -2,6 +2,7 @@
 
 #include "book/SharedState.h"
 #include "platform/SameFile.h"
+#include "platform/UnprintableText.h"
 
 using namespace Qt::StringLiterals;
 
@@ -44,18 +45,23 @@ std::optional<platform::PrintDestination> nextDestination(const OutputChoice& ch
     return platform::PrintDestination::pdf(path);
 }
 
-Delivery deliverJob(const OutputChoice& choice, platform::Platform& platform, const QString& proposedName,
-                    const QString& bookPath, platform::PaperSize paper,
+Delivery deliverJob(const OutputChoice& choice, platform::Platform& platform,
+                    const QString& proposedName, const QString& bookPath, const QString& jobTitle,
+                    platform::PaperSize paper,
                     const std::function<void(platform::Printer&)>& draw) {
-    const std::optional<platform::PrintDestination> destination =
+    std::optional<platform::PrintDestination> destination =
         nextDestination(choice, platform, proposedName, bookPath);
     if (!destination)
         return Delivery::NoDestination;
+    destination->jobTitle = jobTitle;
     std::unique_ptr<platform::Printer> printer = platform.printers.open(*destination);
     if (!printer || !printer->begin(paper)) {
         platform.messages.show(printFailureMessage(printer ? printer->errorText() : QString()));
         return Delivery::Failed;
     }
+    const QString warning = platform::unprintableTextWarning(*printer, paper, draw);
+    if (!warning.isEmpty())
+        platform.messages.show(warning);
     draw(*printer);
     if (!printer->endDoc()) {
         platform.messages.show(printFailureMessage(printer->errorText()));

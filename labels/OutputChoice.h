@@ -46,12 +46,14 @@ enum class Delivery {
     Failed,        // the printer or file failed; the user was told
 };
 
-// Sends a job to nextDestination() (bookPath as there): opens the printer, begins the document on
-// paper, lets draw put the pages on it and ends the document. A printer or
-// file that fails is shown with printFailureMessage().
-Delivery deliverJob(const OutputChoice& choice, platform::Platform& platform, const QString& proposedName,
-                    const QString& bookPath, platform::PaperSize paper,
-                    const std::function<void(platform::Printer&)>& draw);
+// Sends a job to nextDestination() (bookPath as there) under jobTitle: opens
+// the printer, begins the document on paper, tells the user once when text
+// falls where the printer cannot print (it is printed all the same), lets
+// draw put the pages on it and ends the document. A printer or file that
+// fails is shown with printFailureMessage().
+Delivery deliverJob(const OutputChoice& choice, platform::Platform& platform,
+                    const QString& proposedName, const QString& bookPath, const QString& jobTitle,
+                    platform::PaperSize paper, const std::function<void(platform::Printer&)>& draw);
 
 // The message shown when a job could not be printed: "印刷できませんでした。"
 // and, on a line of its own, what the printer reported.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMargins>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -18,14 +20,26 @@ enum class PaperSize {
     Postcard, // 100 x 148 mm portrait: a Japanese postcard
 };
 
+// The paper's size in twips, portrait.
+inline QSize paperSizeTwips(PaperSize paper) {
+    if (paper == PaperSize::Postcard)
+        return {5669, 8391}; // 100 x 148 mm
+    return {11906, 16838};   // 210 x 297 mm
+}
+
 // The print service a job draws through: a current font and position, text
 // printed with its top-left corner at that position, pages, and the end.
 class Printer {
 public:
     virtual ~Printer() = default;
 
-    // Starts the document on portrait paper of the given size; false on failure.
+    // Starts the document on portrait paper of the given size, with the page
+    // origin PageOriginInsetTwips inside the paper's top-left corner whatever
+    // the device's margins; false on failure.
     virtual bool begin(PaperSize paper) = 0;
+    // Twips along each edge of the paper that the device cannot print on,
+    // once begun: zero for a PDF, the hardware margins of a printer.
+    virtual QMargins unprintableTwips() const = 0;
     virtual void setFontName(const QString& face) = 0;
     virtual void setFontSize(double points) = 0;
     // Horizontal stretch of the current font in percent; 100 is the face as

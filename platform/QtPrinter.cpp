@@ -2,6 +2,7 @@
 
 #include "platform/Fonts.h"
 #include "platform/OutputFile.h"
+#include "platform/PdfTextRepair.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -38,6 +39,7 @@ bool QtPrinter::begin(PaperSize paper) {
     const QPageLayout layout(pageSizeFor(paper), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
                              QPageLayout::Millimeter);
     double dotsPerInch = 0;
+    m_unprintableTwips = QMargins();
     if (m_destination.kind == PrintDestination::Kind::PdfFile) {
         const QFileInfo target(m_destination.pdfPath);
         if (!target.absoluteDir().exists()) {
@@ -52,6 +54,8 @@ bool QtPrinter::begin(PaperSize paper) {
         m_pdf = std::make_unique<QPdfWriter>(&m_pdfBytes);
         m_pdf->setResolution(PdfDotsPerInch);
         m_pdf->setPageLayout(layout);
+        if (!m_destination.jobTitle.isEmpty())
+            m_pdf->setTitle(m_destination.jobTitle);
         m_device = m_pdf.get();
         dotsPerInch = m_pdf->resolution();
     } else {
@@ -63,10 +67,21 @@ bool QtPrinter::begin(PaperSize paper) {
             m_errorText = u"プリンターが使用できません。"_s;
             return false;
         }
-        m_printer->setFullPage(true);
+        if (!m_destination.jobTitle.isEmpty())
+            m_printer->setDocName(m_destination.jobTitle);
+        m_printer->setCopyCount(qMax(1, m_destination.copies));
+        // The layout first: a layout set after full-page mode would bring the
+        // printer's margins back and move the origin to its printable corner.
         m_printer->setPageLayout(layout);
+        m_printer->setPageOrientation(QPageLayout::Portrait);
+        m_printer->setFullPage(true);
         m_device = m_printer.get();
         dotsPerInch = m_printer->resolution();
+        QPageLayout inPoints = m_printer->pageLayout();
+        inPoints.setUnits(QPageLayout::Point);
+        const QMarginsF margins = inPoints.minimumMargins() * 20.0;
+        m_unprintableTwips = QMargins(qRound(margins.left()), qRound(margins.top()),
+                                      qRound(margins.right()), qRound(margins.bottom()));
     }
     if (!m_painter.begin(m_device)) {
         m_errorText = m_destination.kind == PrintDestination::Kind::PdfFile
@@ -75,6 +90,12 @@ bool QtPrinter::begin(PaperSize paper) {
         return false;
     }
     const double scale = dotsPerInch / 1440.0;
+    // Device coordinates start at the printable corner unless the device
+    // draws on the whole paper; either way the paper's corner is the origin.
+    if (m_printer) {
+        const QRectF paper = m_printer->paperRect(QPrinter::DevicePixel);
+        m_painter.translate(-paper.left(), -paper.top());
+    }
     m_painter.scale(scale, scale);
     m_painter.translate(PageOriginInsetTwips, PageOriginInsetTwips);
     m_painter.setPen(Qt::black);
@@ -144,7 +165,9 @@ bool QtPrinter::endDoc() {
     if (m_pdf) {
         m_pdf.reset();
         m_pdfBytes.close();
-        const book::WriteResult written = writeOutputFile(m_destination.pdfPath, m_pdfBytes.data());
+        // Copying or searching the PDF's text gives the cards' text, not radicals.
+        const PdfTextRepairResult repaired = repairPdfText(m_pdfBytes.data());
+        const book::WriteResult written = writeOutputFile(m_destination.pdfPath, repaired.pdf);
         m_pdfBytes.setData(QByteArray());
         if (!written.ok()) {
             m_errorText = written.error.describe();

@@ -21,12 +21,15 @@ namespace platform {
 // leaves any old file there as it was. The painter is scaled so that one unit
 // is one twip and moved to the page origin, and fonts get a pixel size of
 // points x 20, so every position and metric is in twips at any resolution.
+// A printer draws in full-page mode from the paper's corner, so its hardware
+// margins never move the job; text inside them is the caller's to report.
 class QtPrinter : public Printer {
 public:
     explicit QtPrinter(const PrintDestination& destination);
     ~QtPrinter() override;
 
     bool begin(PaperSize paper) override;
+    QMargins unprintableTwips() const override { return m_unprintableTwips; }
     void setFontName(const QString& face) override;
     void setFontSize(double points) override;
     void setFontStretch(int percent) override;
@@ -64,6 +67,7 @@ private:
     double m_ascentTwips = 0;
     int m_x = 0;
     int m_y = 0;
+    QMargins m_unprintableTwips;
     QString m_errorText;
 };
 

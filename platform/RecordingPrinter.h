@@ -24,6 +24,7 @@ struct PrintedText {
 class RecordingPrinter : public Printer {
 public:
     bool begin(PaperSize paper) override;
+    QMargins unprintableTwips() const override { return m_unprintable; }
     void setFontName(const QString& face) override;
     void setFontSize(double points) override;
     void setFontStretch(int percent) override;
@@ -48,8 +49,10 @@ public:
     void failBegin(const QString& text) { m_failBegin = text; }
     void failEnd(const QString& text) { m_failEnd = text; }
     void setFontNames(const QStringList& names) { m_fontNames = names; }
+    // Acts as a printer that cannot print this close to the paper's edges.
+    void setUnprintableTwips(const QMargins& margins) { m_unprintable = margins; }
 
-private:
+  private:
     QStringList m_calls;
     QList<PrintedText> m_printed;
     QStringList m_fontNames;
@@ -64,6 +67,7 @@ private:
     int m_page = 0;
     bool m_ended = false;
     PaperSize m_paper = PaperSize::A4;
+    QMargins m_unprintable;
 };
 
 } // namespace platform

@@ -9,6 +9,7 @@ class ForwardingPrinter : public Printer {
 public:
     explicit ForwardingPrinter(RecordingPrinter& target) : m_target(target) {}
     bool begin(PaperSize paper) override { return m_target.begin(paper); }
+    QMargins unprintableTwips() const override { return m_target.unprintableTwips(); }
     void setFontName(const QString& face) override { m_target.setFontName(face); }
     void setFontSize(double points) override { m_target.setFontSize(points); }
     void setFontStretch(int percent) override { m_target.setFontStretch(percent); }
@@ -34,6 +35,8 @@ RecordingPrinterProvider::~RecordingPrinterProvider() {
 std::unique_ptr<Printer> RecordingPrinterProvider::open(const PrintDestination& destination) {
     auto* printer = new RecordingPrinter;
     printer->setFontNames(m_fontNames);
+    if (destination.kind == PrintDestination::Kind::SystemPrinter)
+        printer->setUnprintableTwips(m_printerMargins);
     if (!m_failBegin.isEmpty())
         printer->failBegin(std::exchange(m_failBegin, {}));
     if (!m_failEnd.isEmpty())

@@ -4,12 +4,16 @@
 
 namespace postcard {
 
-// Twips to move a code box's text " d " left so that its digit starts where
-// it starts in the Mincho face, for which the boxes' X were laid out. A face
-// with a wider space (OCR-B's is 0.72 em, the Mincho's 0.29 em) would
-// otherwise push every digit onto the right edge of its box. 0 for the
-// Mincho and for faces with a space no wider. Measures the installed face
-// that prints zipFace; needs a QGuiApplication.
-int boxTextShiftTwips(const QString& zipFace, double points);
+// Where box's text is printed so that the ink of its character sits centred
+// across the code box printed on the card (CardBoxLeftMillimetres): twips
+// from the page origin, before the user's trims. The ink is measured in the
+// installed face that prints zipFace at points, so the Mincho's and OCR-B's
+// digits, whose spaces and side bearings differ, both land centred. Without
+// a QGuiApplication there are no fonts to measure: then the layout's box X
+// (ZipBoxXTwips). Results are kept per face, size and text.
+int boxTextXTwips(const QString& zipFace, double points, int box, const QString& boxText);
+
+// The centre of code box box across the card, twips from the page origin.
+int cardBoxCentreTwips(int box);
 
 } // namespace postcard

@@ -13,6 +13,10 @@ QString postcardCountQuestion(int count) {
     return u"印刷枚数は"_s + QString::number(count) + u"枚です。"_s;
 }
 
+QString postcardJobTitle(int count) {
+    return u"Tagora はがき "_s + QString::number(count) + u"件"_s;
+}
+
 namespace {
 
 void printAt(platform::Printer& printer, int xTwips, int yTwips, const QString& text) {
@@ -43,13 +47,15 @@ void drawPostcards(platform::Printer& printer, const QList<PostcardText>& postca
     const labels::OffsetsTwips offsets = settings.trims.twips();
     const int dx = offsets.xTwips;
     const int dy = offsets.yTwips;
-    const int boxShift = boxTextShiftTwips(settings.zipFace, ZipBoxPoints);
     for (qsizetype i = 0; i < postcards.size(); ++i) {
         const PostcardText& card = postcards[i];
         useFont(printer, settings.zipFace, ZipBoxPoints);
         for (int box = 0; box < ZipBoxCount; ++box)
             if (!card.zipDigits[box].isEmpty())
-                printAt(printer, ZipBoxXTwips[box] + dx - boxShift, ZipBoxYTwips + dy, card.zipDigits[box]);
+                printAt(printer,
+                        boxTextXTwips(settings.zipFace, ZipBoxPoints, box, card.zipDigits[box]) +
+                            dx,
+                        ZipBoxYTwips + dy, card.zipDigits[box]);
         useFont(printer, settings.textFace, Address1Place.points);
         printLine(printer, Address1Place, dx, dy, card.address1);
         printLine(printer, Address2Place, dx, dy, card.address2);

@@ -28,12 +28,15 @@ struct PostcardJobResult {
 // The question asked before a job of n postcards: "印刷枚数は3枚です。".
 QString postcardCountQuestion(int count);
 
+// The job's name in the printer queue: "Tagora はがき 5件" for 5 postcards.
+QString postcardJobTitle(int count);
+
 // Draws the postcards on a begun printer, one per page, a page break between
 // two postcards and none after the last: the boxes in the code face at
 // 12 points, the address lines at 11, the name line at 14 and the code at
 // 10 in the text face, every position moved by the trims (55 twips per mm).
-// A code face with a wider space than the Mincho's moves the box texts left
-// by the difference, so the digits stay in their boxes.
+// Each box's digit is placed so that its ink is centred across the code box
+// of the card, in either code face.
 void drawPostcards(platform::Printer& printer, const QList<PostcardText>& postcards,
                    const PostcardJobSettings& settings);
 

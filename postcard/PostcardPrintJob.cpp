@@ -14,10 +14,11 @@ PostcardPrintJob::Outcome PostcardPrintJob::run(const book::CardList& entries,
         postcardCountQuestion(int(entries.size())), platform::Buttons::OkCancel);
     if (answer != platform::Answer::Ok)
         return Outcome::Cancelled;
+    const QList<PostcardText> postcards = postcardTexts(entries);
     const labels::Delivery delivery = labels::deliverJob(
-        m_output, m_platform, u"ハガキ.pdf"_s, m_bookPath, settings.paper, [&](platform::Printer& printer) {
-            drawPostcards(printer, postcardTexts(entries), settings);
-        });
+        m_output, m_platform, u"ハガキ.pdf"_s, m_bookPath, postcardJobTitle(int(entries.size())),
+        settings.paper,
+        [&](platform::Printer& printer) { drawPostcards(printer, postcards, settings); });
     switch (delivery) {
     case labels::Delivery::Printed: return Outcome::Printed;
     case labels::Delivery::NoDestination: return Outcome::NoDestination;

@@ -15,7 +15,8 @@ ZipBoxes zipBoxSplit(const QString& fullWidthCode) {
         return QString::fromUcs4(&c, 1);
     };
     ZipBoxes boxes;
-    const bool hyphenAfterThree = characters.size() > 3 && characters[3] == U'－';
+    const bool hyphenAfterThree = characters.size() > 3 && characters[3] <= 0xFFFF &&
+                                  labels::isPostalCodeDash(QChar(char16_t(characters[3])));
     for (int box = 0; box < ZipBoxCount; ++box) {
         // After the hyphen the boxes skip over it: box 3 takes character 5.
         const int index = (hyphenAfterThree && box >= 3) ? box + 1 : box;
@@ -25,7 +26,7 @@ ZipBoxes zipBoxSplit(const QString& fullWidthCode) {
 }
 
 ZipBoxes zipBoxesOf(const QString& postalCode) {
-    return zipBoxSplit(labels::toFullWidth(postalCode));
+    return zipBoxSplit(labels::fullWidthPostalCode(postalCode));
 }
 
 } // namespace postcard

@@ -1,12 +1,13 @@
 #include "app/cli/Commands.h"
 #include "app/cli/PrintArguments.h"
 #include "app/cli/PrintEntries.h"
+#include "app/cli/SendJob.h"
 
+#include "labels/LabelPrintJob.h"
 #include "labels/LabelSheets.h"
 #include "labels/OffsetsFile.h"
 #include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
-#include "platform/QtPrinter.h"
 
 using namespace Qt::StringLiterals;
 
@@ -14,18 +15,18 @@ namespace cli {
 
 namespace {
 
-const QString Usage = u"usage: tagora labels BOOK [--start N] [--font NAME] [--cards LIST] -o OUT.pdf"_s;
+const QString Usage =
+    u"usage: tagora labels BOOK [--start N] [--font NAME] [--cards LIST] (-o OUT.pdf | --printer QUEUE [--copies N])"_s;
 
 } // namespace
 
-// tagora labels: the label job of the print screen into a PDF, with the
-// offsets file of the program folder; prints the sheet count.
+// tagora labels: the label job of the print screen into a PDF or on a
+// printer, with the offsets file of the program folder; prints the sheet count.
 int runLabels(const QStringList& args, Io& io) {
     const PrintArguments parsed =
         readPrintArguments(args, {u"--start"_s, u"--font"_s, u"--cards"_s}, Usage);
     if (!parsed.error.isEmpty())
         return parsed.usageError ? usageError(io, parsed.error) : fail(io, parsed.error);
-    const QString output = parsed.value(u"--output"_s);
 
     bool numeric = false;
     const QString startText = parsed.value(u"--start"_s, u"1"_s);
@@ -43,12 +44,16 @@ int runLabels(const QStringList& args, Io& io) {
     labels::LabelSheets sheets(entries, start, parsed.value(u"--font"_s, QString::fromUtf16(platform::MinchoFace)),
                                trims);
 
-    platform::QtPrinter printer(platform::PrintDestination::pdf(output));
-    if (!printer.begin(platform::PaperSize::A4))
-        return fail(io, printer.errorText());
-    sheets.drawJob(printer);
-    if (!printer.endDoc())
-        return fail(io, printer.errorText());
+    QString error;
+    bool usage = false;
+    const std::optional<platform::PrintDestination> destination =
+        printDestination(parsed, systemPrinterNames(parsed),
+                         labels::LabelPrintJob::jobTitle(int(entries.size())), error, usage);
+    if (!destination)
+        return usage ? usageError(io, error) : fail(io, error);
+    if (sendJob(io, *destination, platform::PaperSize::A4,
+                [&sheets](platform::Printer& printer) { sheets.drawJob(printer); }) != 0)
+        return 1;
     io.out << sheets.sheetCount() << '\n';
     io.out.flush();
     return 0;

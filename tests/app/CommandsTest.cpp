@@ -33,6 +33,18 @@ private slots:
             << QStringList{u"labels"_s, u"b.dat"_s, u"--frob"_s, u"-o"_s, u"x.pdf"_s} << 2 << u"unknown option"_s;
         QTest::newRow("unknown command") << QStringList{u"frobnicate"_s} << 2 << u"unknown command frobnicate"_s;
         QTest::newRow("missing book") << QStringList{u"list"_s, u"/no/such.dat"_s} << 1 << u"no such file"_s;
+        const QString sample = QStringLiteral(TAGORA_SOURCE_DIR "/examples/sample.dat");
+        QTest::newRow("a PDF and a printer")
+            << QStringList{u"labels"_s, sample, u"-o"_s, u"x.pdf"_s, u"--printer"_s, u"q"_s} << 2
+            << u"usage: tagora labels"_s;
+        QTest::newRow("copies of a PDF")
+            << QStringList{u"postcards"_s, sample, u"-o"_s, u"x.pdf"_s, u"--copies"_s, u"2"_s} << 2
+            << u"--copies needs --printer"_s;
+        QTest::newRow("no copies")
+            << QStringList{u"labels"_s, sample, u"--printer"_s, u"q"_s, u"--copies"_s, u"0"_s} << 1
+            << u"the number of copies must be 1 to 999, not 0"_s;
+        QTest::newRow("printers --help") << QStringList{u"printers"_s, u"--help"_s} << 0
+                                         << u"Usage: tagora printers"_s;
     }
 
     void helpAndExitCodes() {

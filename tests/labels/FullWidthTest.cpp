@@ -23,6 +23,21 @@ private slots:
         QFETCH(QString, expected);
         QCOMPARE(labels::toFullWidth(input), expected);
     }
+
+    // The label's postal line prints every dash an input method gives as the hyphen.
+    void zipLinePrintsEveryDashAsTheHyphen_data() {
+        QTest::addColumn<QString>("code");
+        for (const QString& dash :
+             {u"-"_s, u"－"_s, u"ー"_s, u"ｰ"_s, u"‐"_s, u"―"_s, u"−"_s, u"─"_s})
+            QTest::newRow(qPrintable(dash)) << u"123"_s + dash + u"4567"_s;
+    }
+
+    void zipLinePrintsEveryDashAsTheHyphen() {
+        QFETCH(QString, code);
+        QCOMPARE(labels::zipLine(code), u"〒１２３－４５６７"_s);
+    }
+
+    void zipLineKeepsOtherCharacters() { QCOMPARE(labels::zipLine(u"ｱ1~"_s), u"〒ア１～"_s); }
 };
 
 QTEST_GUILESS_MAIN(FullWidthTest)

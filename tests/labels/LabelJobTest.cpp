@@ -200,6 +200,33 @@ private slots:
         QVERIFY(result.printEnabled);
         QCOMPARE(bench.test.printers.openCount(), 1);
     }
+
+    // A printer that cannot print where the text is: one warning naming the
+    // sides, after the sheet question, and the whole job printed unmoved,
+    // under the job's title.
+    void textInThePrintersMarginIsPrintedAfterOneWarning_data() {
+        QTest::addColumn<QMargins>("margins");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("18 pt all round") << QMargins(360, 360, 360, 360) << QString();
+        QTest::newRow("deep top") << QMargins(360, 1500, 360, 360) << u"（上）"_s;
+        QTest::newRow("deep left and top") << QMargins(1800, 1500, 0, 0) << u"（上・左）"_s;
+    }
+
+    void textInThePrintersMarginIsPrintedAfterOneWarning() {
+        QFETCH(QMargins, margins);
+        QFETCH(QString, warning);
+        JobBench bench;
+        bench.test.printers.setPrinterMargins(margins);
+        QCOMPARE(bench.run(30).outcome, LabelJobResult::Outcome::Printed);
+        QStringList expected{u"シート数は3枚です。"_s};
+        if (!warning.isEmpty())
+            expected << u"プリンタの印刷できない範囲に文字がかかります"_s + warning;
+        QCOMPARE(bench.test.messages.texts(), expected);
+        QCOMPARE(bench.test.printers.destinations().last().jobTitle, u"Tagora ラベル 30件"_s);
+        const RecordingPrinter& printer = *bench.test.printers.last();
+        QVERIFY(printer.ended());
+        QCOMPARE(printedPages(printer), printedPages(drawn(numberedEntries(30), 1)));
+    }
 };
 
 QTEST_GUILESS_MAIN(LabelJobTest)

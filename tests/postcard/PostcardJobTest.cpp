@@ -1,6 +1,7 @@
-#include "platform/RecordingPrinter.h"
-#include "platform/Fonts.h"
 #include "postcard/PostcardJob.h"
+#include "platform/Fonts.h"
+#include "platform/RecordingPrinter.h"
+#include "postcard/BoxSpacing.h"
 #include "postcard/PostcardLayout.h"
 #include "postcard/ZipBoxSplit.h"
 #include "support/PrintedPages.h"
@@ -24,6 +25,10 @@ postcard::PostcardJobSettings settings(double xMm = 0, double yMm = 0) {
     return s;
 }
 
+int boxX(int box, const QString& text) {
+    return postcard::boxTextXTwips(u"ＭＳ 明朝"_s, postcard::ZipBoxPoints, box, text);
+}
+
 } // namespace
 
 class PostcardJobTest : public QObject {
@@ -40,6 +45,9 @@ private slots:
         QTest::newRow("three digits") << u"123"_s << u"１|２|３||||"_s;
         QTest::newRow("too long, rest dropped") << u"123-45678"_s << u"１|２|３|４|５|６|７"_s;
         QTest::newRow("hyphen elsewhere is a character") << u"12-34567"_s << u"１|２|－|３|４|５|６"_s;
+        for (const QString& dash : {u"ー"_s, u"ｰ"_s, u"‐"_s, u"―"_s, u"−"_s, u"─"_s})
+            QTest::newRow(qPrintable(u"dash "_s + dash))
+                << u"123"_s + dash + u"4567"_s << u"１|２|３|４|５|６|７"_s;
         QTest::newRow("a box holds a whole character") << u"1😀3"_s << u"１|😀|３||||"_s;
     }
 
@@ -56,13 +64,14 @@ private slots:
         QVERIFY(postcard::printPostcards(printer, {card(u"甲"_s, u"765-4321"_s)}, settings()).ok());
         const QString face = u"ＭＳ 明朝"_s;
         const QStringList expected = inPageOrder({
-            printedLine(1, face, 12, 2370, 590, u" 7 "_s),
-            printedLine(1, face, 12, 2750, 590, u" 6 "_s),
-            printedLine(1, face, 12, 3130, 590, u" 5 "_s),
-            printedLine(1, face, 12, 3570, 590, u" 4 "_s),
-            printedLine(1, face, 12, 3950, 590, u" 3 "_s),
-            printedLine(1, face, 12, 4330, 590, u" 2 "_s),
-            printedLine(1, face, 12, 4710, 590, u" 1 "_s),
+            // Where in its box a digit goes is the PDF test's to check, by its ink.
+            printedLine(1, face, 12, boxX(0, u" 7 "_s), 590, u" 7 "_s),
+            printedLine(1, face, 12, boxX(1, u" 6 "_s), 590, u" 6 "_s),
+            printedLine(1, face, 12, boxX(2, u" 5 "_s), 590, u" 5 "_s),
+            printedLine(1, face, 12, boxX(3, u" 4 "_s), 590, u" 4 "_s),
+            printedLine(1, face, 12, boxX(4, u" 3 "_s), 590, u" 3 "_s),
+            printedLine(1, face, 12, boxX(5, u" 2 "_s), 590, u" 2 "_s),
+            printedLine(1, face, 12, boxX(6, u" 1 "_s), 590, u" 1 "_s),
             printedLine(1, face, 11, 1500, 2850, u"甲の住所一"_s),
             printedLine(1, face, 11, 1500, 3150, u"甲の住所二"_s),
             printedLine(1, face, 11, 1800, 3450, u"甲の住所三"_s),

@@ -3,6 +3,7 @@
 #include "platform/QtPrinter.h"
 #include "postcard/PostcardJob.h"
 #include "postcard/PostcardLayout.h"
+#include "support/PdfInk.h"
 #include "support/PdfText.h"
 
 #include <QGuiApplication>
@@ -58,18 +59,27 @@ private slots:
         postcard::PostcardJobSettings settings;
         settings.zipFace = zipFace;
         settings.textFace = u"ＭＳ 明朝"_s;
-        const book::CardList entries = {entry(u"一"_s, u"123-4567"_s), entry(u"二"_s, u"9876543"_s),
-                                        entry(u"三"_s, u"100-0005"_s)};
+        // Input methods and pasted text give any of these dashes for the hyphen.
+        const QStringList dashes = {u"-"_s, u"－"_s, u"ー"_s, u"ｰ"_s,
+                                    u"‐"_s, u"―"_s,  u"−"_s,  u"─"_s};
+        book::CardList entries = {entry(u"二"_s, u"9876543"_s)};
+        for (const QString& dash : dashes)
+            entries << entry(u"一"_s, u"123"_s + dash + u"4567"_s);
         QVERIFY(postcard::printPostcards(printer, entries, settings).ok());
 
         const pdftext::Document document = pdftext::read(pdf);
-        QCOMPARE(document.pages, 3); // the whole-program test checks the 100 by 148 mm page
+        const int pages = int(entries.size());
+        QCOMPARE(document.pages, pages); // the whole-program test checks the 100 by 148 mm page
         // Every digit lies inside its code box of a real postcard.
         const double top = postcard::CardBoxTopMillimetres * PointsPerMm;
         const double bottom = top + postcard::CardBoxHeightMillimetres * PointsPerMm;
-        for (int page = 1; page <= 3; ++page) {
+        for (int page = 1; page <= pages; ++page) {
             const QList<pdftext::Word> digits = digitsOnPage(document, page);
             QCOMPARE(digits.size(), 7);
+            QString code;
+            for (const pdftext::Word& digit : digits)
+                code += digit.text;
+            QCOMPARE(code, page == 1 ? u"9876543"_s : u"1234567"_s);
             for (int k = 0; k < 7; ++k) {
                 const double left = postcard::CardBoxLeftMillimetres[k] * PointsPerMm;
                 const double right = left + postcard::CardBoxWidthMillimetres * PointsPerMm;
@@ -79,9 +89,25 @@ private slots:
             }
         }
         const auto address = document.find(u"東京都千代田区"_s);
-        QCOMPARE(address.size(), 3);
+        QCOMPARE(address.size(), pages);
         QVERIFY(qAbs(address[0].xMin - toPoints(postcard::Address1Place.xTwips)) < 1.0);
         QVERIFY(qAbs(address[0].yMin - toPoints(postcard::Address1Place.yTwips)) < 1.0);
+
+        // Each digit's ink sits centred across its code box, within 0.2 mm.
+        const pdfink::Pages ink = pdfink::render(pdf, 600);
+        QCOMPARE(ink.images.size(), pages);
+        for (int page = 1; page <= pages; ++page) {
+            for (int k = 0; k < 7; ++k) {
+                const double left = postcard::CardBoxLeftMillimetres[k] * PointsPerMm;
+                const double width = postcard::CardBoxWidthMillimetres * PointsPerMm;
+                const QRectF digit = ink.inkBox(page, QRectF(left, top, width, bottom - top));
+                QVERIFY(!digit.isNull());
+                const double offCentreMm = (digit.center().x() - (left + width / 2)) / PointsPerMm;
+                QVERIFY2(qAbs(offCentreMm) <= 0.2,
+                         qPrintable(u"page %1 box %2: ink %3 mm off centre"_s.arg(page).arg(k).arg(
+                             offCentreMm)));
+            }
+        }
     }
 
     // A company's long name keeps its 御中 and a long address stays on the

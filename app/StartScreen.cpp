@@ -92,6 +92,9 @@ void StartScreen::addSelected() {
     }
     m_view.countPrintList();
     if (m_view.printList.rows() >= book::BookCapacity) {
+        // The counter reads 300 while the message says so.
+        if (m_showView)
+            m_showView();
         m_context.platform.messages.show(QString::fromUtf16(texts::ListLimit));
         m_view.controls.disable({u"cmdPrint"_s});
     } else {

@@ -6,6 +6,8 @@
 
 #include <QList>
 
+#include <functional>
+
 namespace app {
 
 // The start window's behaviour: the address list and the print list, the
@@ -24,6 +26,10 @@ public:
     void setNameSelection(const QList<int>& rows, int current);
     // Rows the user selected in lstSet2, and its current row (-1: none).
     void setPrintSelection(const QList<int>& rows, int current);
+
+    // Shows the view on the window at once; called before a message that
+    // speaks of what the window shows. The window sets it.
+    void setViewShower(std::function<void()> showView) { m_showView = std::move(showView); }
 
     // 一括選択: appends the selected names' cards to the print list.
     void addSelected();
@@ -69,6 +75,7 @@ public:
     const StartView& view() const { return m_view; }
 
 private:
+    std::function<void()> m_showView;
     // Hands the print list to a print screen (false: the list is empty).
     bool printListReady();
     // Before another window takes over: the text boxes are kept in the

@@ -59,6 +59,7 @@ frmStart::frmStart(ui::AppContext& context, QWidget* parent)
     buildControls();
     buildMenus();
     connectCommands();
+    m_screen.setViewShower([this] { showView(); });
     m_screen.load();
     showView();
     centreOnScreen();

@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 
@@ -81,7 +82,11 @@ double textWidthTwips(const QString& face, double points, const QString& text) {
 
 QStringList availableFaces() {
     QStringList faces{QString::fromUtf16(MinchoFace), u"ＭＳ ゴシック"_s, QString::fromUtf16(OcrBFace)};
-    for (const QString& family : QFontDatabase::families()) {
+    // A family two foundries provide comes twice, as "C059 [UKWN]" and
+    // "C059 [URW]"; the user picks a family, so each is offered once by name.
+    static const QRegularExpression foundryTag(u" \\[[^\\]]*\\]$"_s);
+    for (QString family : QFontDatabase::families()) {
+        family.remove(foundryTag);
         if (!faces.contains(family))
             faces << family;
     }

@@ -4,6 +4,8 @@ namespace platform {
 
 Answer ScriptedMessages::show(const QString& text, Buttons buttons, const QString& title) {
     m_shown.append({text, buttons, title});
+    if (m_look)
+        m_look(text);
     if (!m_script.isEmpty())
         return m_script.takeFirst();
     return buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel ? Answer::Yes : Answer::Ok;

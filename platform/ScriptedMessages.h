@@ -3,6 +3,7 @@
 #include "platform/Messages.h"
 
 #include <QList>
+#include <functional>
 #include <QStringList>
 
 namespace platform {
@@ -25,8 +26,11 @@ public:
     QString lastText() const { return m_shown.isEmpty() ? QString() : m_shown.last().text; }
     int pendingAnswers() const { return int(m_script.size()); }
     void clear() { m_shown.clear(); }
+    // Runs while each message is up, as a user looking at the window would.
+    void whileShown(std::function<void(const QString& text)> look) { m_look = std::move(look); }
 
 private:
+    std::function<void(const QString&)> m_look;
     QList<Answer> m_script;
     QList<Shown> m_shown;
 };

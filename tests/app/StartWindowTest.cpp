@@ -66,8 +66,12 @@ private slots:
         QVERIFY(w.h.platform.messages.texts().isEmpty());
         QCOMPARE(w.count(), u"299"_s);
         QVERIFY(w.enabled(u"cmdPrint"_s));
+        QString countWhileShown;
+        w.h.platform.messages.whileShown([&](const QString&) { countWhileShown = w.count(); });
         w.pick(u"lstSet1"_s, {299}, u"cmdAdd"_s);
         QCOMPARE(w.h.platform.messages.texts(), QStringList{shown(app::starttexts::ListLimit)});
+        QCOMPARE(countWhileShown, u"300"_s); // the counter is up to date behind the message
+        w.h.platform.messages.whileShown({});
         QCOMPARE(w.count(), u"300"_s);
         QVERIFY(!w.enabled(u"cmdPrint"_s) && w.enabled(u"cmdHagaki"_s));
 

@@ -4,6 +4,8 @@
 
 #include <QFontInfo>
 #include <QTemporaryDir>
+#include <QFontDatabase>
+#include <QSet>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -76,6 +78,19 @@ class QtPrinterTest : public QObject {
         // The glyphs are as tall as the size asked for: 3 em wide for 3 full-width digits.
         if (text == u"１２３"_s)
             QVERIFY(qAbs((words[0].xMax - words[0].xMin) - 3 * points) < 1.0);
+    }
+
+    // The faces offered: every family once, by its own name, and each prints
+    // in a face that exists (C059 comes from two foundries on Debian).
+    void facesAreOfferedOnceWithoutFoundries() {
+        const QStringList faces = platform::availableFaces();
+        QCOMPARE(QSet<QString>(faces.begin(), faces.end()).size(), faces.size());
+        for (const QString& face : faces) {
+            QVERIFY2(!face.endsWith(u']'), qPrintable(face));
+            QVERIFY(!platform::printableFamily(face).isEmpty());
+        }
+        if (QFontDatabase::hasFamily(u"C059"_s))
+            QCOMPARE(faces.count(u"C059"_s), 1);
     }
 
     void widgetsAndMissingFolders() {

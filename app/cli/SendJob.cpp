@@ -4,10 +4,19 @@
 #include "platform/QtPrinterProvider.h"
 #include "platform/UnprintableText.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace cli {
 
 int sendJob(Io& io, const platform::PrintDestination& destination, platform::PaperSize paper,
             const std::function<void(platform::Printer&)>& draw) {
+    // The command line speaks English; the printer's own texts are for the windows.
+    if (destination.kind == platform::PrintDestination::Kind::PdfFile) {
+        const QFileInfo target(destination.pdfPath);
+        if (!target.absoluteDir().exists())
+            return fail(io, QStringLiteral("no such folder: ") + target.absolutePath());
+    }
     platform::QtPrinter printer(destination);
     if (!printer.begin(paper))
         return fail(io, printer.errorText());

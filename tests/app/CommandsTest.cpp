@@ -43,6 +43,9 @@ private slots:
         QTest::newRow("no copies")
             << QStringList{u"labels"_s, sample, u"--printer"_s, u"q"_s, u"--copies"_s, u"0"_s} << 1
             << u"the number of copies must be 1 to 999, not 0"_s;
+        QTest::newRow("PDF into a missing folder")
+            << QStringList{u"postcards"_s, sample, u"-o"_s, u"/no/such/folder/x.pdf"_s} << 1
+            << u"tagora: no such folder: /no/such/folder"_s;
         QTest::newRow("printers --help") << QStringList{u"printers"_s, u"--help"_s} << 0
                                          << u"Usage: tagora printers"_s;
     }

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QFile>
 #include <QTest>
 
 #include <memory>
@@ -98,6 +99,18 @@ private slots:
         click(window, "cmdRR"); // back to a card's two lines
         QVERIFY(!window.findChild<QWidget*>(u"AddressEntryPanel"_s)->isVisible());
         QCOMPARE(window.height(), linesHeight);
+    }
+
+    // The editor's help page names every button the editor has.
+    void helpNamesEveryButton() {
+        entry::frmSet window(m_h->context, 0, nullptr, &m_picker);
+        QFile page(u":/help/editor.html"_s);
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QString help = QString::fromUtf8(page.readAll());
+        const QList<QAbstractButton*> buttons = window.findChildren<QAbstractButton*>();
+        QVERIFY(buttons.size() > 10);
+        for (const QAbstractButton* button : buttons)
+            QVERIFY2(help.contains(button->text()), qPrintable(button->objectName() + u' ' + button->text()));
     }
 
     void singleFormFillsAndHandsOver() {

@@ -22,8 +22,13 @@ QString dialogStartFolder(const QString& bookPath) {
 QString qtFilter(const QString& filter) {
     const QStringList parts = filter.split(u'|');
     QStringList entries;
-    for (int i = 0; i + 1 < parts.size(); i += 2)
-        entries << parts[i] + u" ("_s + parts[i + 1] + u")"_s;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        // "データファイル(*.dat)|*.dat" names its pattern already; the dialog
+        // would show it twice.
+        const QString pattern = u'(' + parts[i + 1] + u')';
+        const QString name = parts[i].trimmed();
+        entries << (name.endsWith(pattern) ? name : name + u' ' + pattern);
+    }
     return entries.join(u";;"_s);
 }
 

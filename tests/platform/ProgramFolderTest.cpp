@@ -1,3 +1,4 @@
+#include "platform/FileDialogs.h"
 #include "platform/ProgramFolder.h"
 
 #include <QFile>
@@ -34,6 +35,13 @@ class ProgramFolderTest : public QObject {
         QVERIFY(existing.open(QIODevice::WriteOnly));
         existing.close();
         QCOMPARE(ProgramFolder::file(u"Tagora.Ini"_s), existing.fileName());
+    }
+
+    // The file dialogs' filters: a name that already shows its pattern keeps
+    // it once; others get it added.
+    void dialogFiltersShowTheirPatternOnce() {
+        QCOMPARE(platform::qtFilter(u"データファイル(*.dat)|*.dat"_s), u"データファイル(*.dat)"_s);
+        QCOMPARE(platform::qtFilter(u"PDF|*.pdf|すべて|*.*"_s), u"PDF (*.pdf);;すべて (*.*)"_s);
     }
 };
 

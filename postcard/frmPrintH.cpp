@@ -5,6 +5,7 @@
 #include "labels/OutputChoice.h"
 #include "ui/ToolWindow.h"
 #include "labels/frmFont.h"
+#include "labels/frmOutput.h"
 #include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
 #include "postcard/CardPreview.h"
@@ -13,7 +14,6 @@
 #include "postcard/frmPriloc1.h"
 
 #include <QCloseEvent>
-#include <QActionGroup>
 #include <QApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -149,30 +149,16 @@ void frmPrintH::buildMenu(QMenuBar* bar) {
     mnuLocate = mnuSet->addAction(u"印字位置"_s);
     mnuLocate->setObjectName(u"mnuLocate"_s);
     mnuSet->addSeparator();
-    mnuOutput = mnuSet->addMenu(u"出力先"_s);
+    mnuOutput = mnuSet->addAction(u"出力先"_s);
     mnuOutput->setObjectName(u"mnuOutput"_s);
-    connect(mnuOutput, &QMenu::aboutToShow, this, &frmPrintH::fillOutputMenu);
-    fillOutputMenu();
+    connect(mnuOutput, &QAction::triggered, this, &frmPrintH::openOutputChoice);
 }
 
-void frmPrintH::fillOutputMenu() {
-    using Mode = labels::OutputChoice::Mode;
-    mnuOutput->clear();
-    auto* group = new QActionGroup(mnuOutput);
-    const labels::OutputChoice current = labels::outputChoiceForThisRun();
-    auto add = [&](const QString& caption, Mode mode, const QString& printer) {
-        QAction* action = mnuOutput->addAction(caption);
-        action->setCheckable(true);
-        action->setChecked(current.mode == mode && (mode != Mode::Printer || current.printerName == printer));
-        group->addAction(action);
-        connect(action, &QAction::triggered, this, [mode, printer] {
-            labels::outputChoiceForThisRun() = {mode, printer};
-        });
-    };
-    add(u"既定のプリンター（なければPDFファイル）"_s, Mode::Automatic, {});
-    for (const QString& printer : m_context.platform.printers.printerNames())
-        add(printer, Mode::Printer, printer);
-    add(u"PDFファイル"_s, Mode::PdfFile, {});
+void frmPrintH::openOutputChoice() {
+    // The same choice as on the label screen, kept for the rest of the run.
+    auto* dialog = new labels::frmOutput(m_context, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
 }
 
 void frmPrintH::GetPage() {

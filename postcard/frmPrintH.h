@@ -72,7 +72,7 @@ private slots:
     void openPositionDialog();
     void openFontChooser();
     void showHelp();
-    void fillOutputMenu();
+    void openOutputChoice();
 
 private:
     void buildControls();
@@ -106,7 +106,7 @@ private:
     QMenu* mnuSet = nullptr;
     QAction* mnuFont = nullptr;
     QAction* mnuLocate = nullptr;
-    QMenu* mnuOutput = nullptr;
+    QAction* mnuOutput = nullptr;
 };
 
 } // namespace postcard

@@ -9,7 +9,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QAction>
+#include <QDialog>
 #include <QLabel>
+#include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
@@ -88,6 +92,22 @@ private slots:
         QVERIFY(s.window->close());
         QCOMPARE(s.navigator.calls(), QStringList{u"start"_s});
         QCOMPARE(s.state.Reentry, 1);
+    }
+
+    // 出力先 opens the label screen's dialog: its choice holds for this run's jobs.
+    void outputChoiceIsTheLabelScreensDialog() {
+        Screen s(entries(1));
+        s.window->show();
+        auto* output = s.window->findChild<QAction*>(u"mnuOutput"_s);
+        QVERIFY(output && !output->menu());
+        output->trigger();
+        auto* dialog = s.window->findChild<QDialog*>(u"frmOutput"_s);
+        QVERIFY(dialog && dialog->isVisible());
+        auto* list = dialog->findChild<QListWidget*>(u"lstOutput"_s);
+        QCOMPARE(list->count(), 2); // the printer, then the PDF file
+        list->setCurrentRow(1);
+        dialog->findChild<QPushButton*>(u"cmdOk"_s)->click();
+        QCOMPARE(labels::outputChoiceForThisRun().mode, labels::OutputChoice::Mode::PdfFile);
     }
 
     void previewStepsThroughTheEntries() {

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPageLayout>
 #include <QPageSize>
 
@@ -107,15 +108,15 @@ void QtPrinter::applyFont() {
     if (!m_painter.isActive())
         return;
     const QString key = m_face + u'\n' + QString::number(m_points) + u'\n' + QString::number(m_stretch);
-    auto found = m_fonts.constFind(key);
-    if (found == m_fonts.constEnd()) {
+    auto found = m_fonts.find(key);
+    if (found == m_fonts.end()) {
         QFont font(printableFamily(m_face));
         font.setPixelSize(qMax(1, qRound(m_points * 20)));
         font.setStyleStrategy(QFont::PreferOutline);
         const QFontMetricsF unstretched(font, m_device);
         if (m_stretch != 100)
             font.setStretch(m_stretch);
-        found = m_fonts.insert(key, {font, unstretched.ascent(), unstretched});
+        found = m_fonts.insert(key, {font, unstretched.ascent(), unstretched, nullptr});
     }
     if (m_painter.font() != found->font)
         m_painter.setFont(found->font);
@@ -127,6 +128,42 @@ void QtPrinter::print(const QString& text) {
     if (!m_painter.isActive())
         return;
     m_painter.drawText(QPointF(m_x, m_y + m_ascentTwips), text);
+}
+
+const VerticalShaper& QtPrinter::currentShaper() const {
+    if (!m_current->shaper) {
+        // Columns are never condensed: they are set in the face as designed.
+        QFont font = m_current->font;
+        font.setStretch(100);
+        m_current->shaper = std::make_shared<VerticalShaper>(QRawFont::fromFont(font));
+    }
+    return *m_current->shaper;
+}
+
+void QtPrinter::printVertical(const QString& text) {
+    if (!m_painter.isActive() || text.isEmpty())
+        return;
+    const VerticalShaper& shaper = currentShaper();
+    const VerticalRun run = shaper.shape(text);
+    QGlyphRun glyphs;
+    glyphs.setRawFont(shaper.rawFont());
+    glyphs.setGlyphIndexes(run.glyphs);
+    glyphs.setPositions(run.positions);
+    const double em = m_points * 20;
+    m_painter.drawGlyphRun(QPointF(m_x + em / 2, m_y), glyphs);
+    if (m_pdf) {
+        for (qsizetype i = 0; i < run.glyphs.size(); ++i) {
+            const QList<quint32> usual = shaper.rawFont().glyphIndexesForString(run.texts[i]);
+            if (!run.texts[i].isEmpty() && (usual.size() != 1 || usual.front() != run.glyphs[i]))
+                m_verticalText.note(shaper.rawFont(), run.glyphs[i], run.texts[i]);
+        }
+    }
+}
+
+double QtPrinter::verticalLength(const QString& text) const {
+    if (!m_current)
+        return double(text.toUcs4().size()) * m_points * 20;
+    return currentShaper().shape(text).length;
 }
 
 void QtPrinter::newPage() {
@@ -144,7 +181,8 @@ bool QtPrinter::endDoc() {
     if (m_pdf) {
         m_pdf.reset();
         m_pdfBytes.close();
-        const book::WriteResult written = writeOutputFile(m_destination.pdfPath, m_pdfBytes.data());
+        const QByteArray bytes = m_verticalText.repair(m_pdfBytes.data());
+        const book::WriteResult written = writeOutputFile(m_destination.pdfPath, bytes);
         m_pdfBytes.setData(QByteArray());
         if (!written.ok()) {
             m_errorText = written.error.describe();

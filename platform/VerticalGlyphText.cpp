@@ -230,8 +230,6 @@ QByteArray VerticalGlyphText::repair(const QByteArray& pdf, QString* error) cons
                     }
                 }
             }
-            if (qEnvironmentVariableIsSet("TAGORA_DEBUG_VGT"))
-                qWarning("subset glyphs %u found %d noted %d", glyphCount, int(found.size()), int(m_glyphs.size()));
             if (found.isEmpty())
                 continue;
             const std::shared_ptr<Buffer> cmapData = toUnicode.getStreamData(qpdf_dl_generalized);
@@ -260,8 +258,6 @@ QByteArray VerticalGlyphText::repair(const QByteArray& pdf, QString* error) cons
         const std::shared_ptr<Buffer> output = writer.getBufferSharedPointer();
         return QByteArray(reinterpret_cast<const char*>(output->getBuffer()), qsizetype(output->getSize()));
     } catch (const std::exception& exception) {
-        if (qEnvironmentVariableIsSet("TAGORA_DEBUG_VGT"))
-            qWarning("repair failed: %s", exception.what());
         if (error)
             *error = QString::fromLocal8Bit(exception.what());
         return pdf;

@@ -116,7 +116,7 @@ void QtPrinter::applyFont() {
         const QFontMetricsF unstretched(font, m_device);
         if (m_stretch != 100)
             font.setStretch(m_stretch);
-        found = m_fonts.insert(key, {font, unstretched.ascent(), unstretched, nullptr});
+        found = m_fonts.insert(key, {font, unstretched.ascent(), unstretched, std::nullopt});
     }
     if (m_painter.font() != found->font)
         m_painter.setFont(found->font);
@@ -130,32 +130,44 @@ void QtPrinter::print(const QString& text) {
     m_painter.drawText(QPointF(m_x, m_y + m_ascentTwips), text);
 }
 
-const VerticalShaper& QtPrinter::currentShaper() const {
-    if (!m_current->shaper) {
+const QRawFont& QtPrinter::currentRawFont() const {
+    if (!m_current->rawFont) {
         // Columns are never condensed: they are set in the face as designed.
         QFont font = m_current->font;
         font.setStretch(100);
-        m_current->shaper = std::make_shared<VerticalShaper>(QRawFont::fromFont(font));
+        m_current->rawFont = QRawFont::fromFont(font);
     }
-    return *m_current->shaper;
+    return *m_current->rawFont;
+}
+
+const VerticalShaper& QtPrinter::shaperOf(const QRawFont& font) const {
+    const QString key = font.familyName() + u'\n' + font.styleName();
+    auto found = m_shapers.constFind(key);
+    if (found == m_shapers.constEnd())
+        found = m_shapers.insert(key, std::make_shared<VerticalShaper>(font));
+    return **found;
 }
 
 void QtPrinter::printVertical(const QString& text) {
     if (!m_painter.isActive() || text.isEmpty())
         return;
-    const VerticalShaper& shaper = currentShaper();
-    const VerticalRun run = shaper.shape(text);
+    const QRawFont& raw = currentRawFont();
+    const VerticalRun run = shaperOf(raw).shape(text, raw.pixelSize());
     QGlyphRun glyphs;
-    glyphs.setRawFont(shaper.rawFont());
+    glyphs.setRawFont(raw);
     glyphs.setGlyphIndexes(run.glyphs);
     glyphs.setPositions(run.positions);
     const double em = m_points * 20;
     m_painter.drawGlyphRun(QPointF(m_x + em / 2, m_y), glyphs);
     if (m_pdf) {
+        const QList<quint32> usual = raw.glyphIndexesForString(text);
         for (qsizetype i = 0; i < run.glyphs.size(); ++i) {
-            const QList<quint32> usual = shaper.rawFont().glyphIndexesForString(run.texts[i]);
-            if (!run.texts[i].isEmpty() && (usual.size() != 1 || usual.front() != run.glyphs[i]))
-                m_verticalText.note(shaper.rawFont(), run.glyphs[i], run.texts[i]);
+            // A glyph the character map gives already has its text in the PDF.
+            if (run.texts[i].isEmpty() || (run.texts[i].size() == 1 && usual.contains(run.glyphs[i])))
+                continue;
+            const QList<quint32> own = raw.glyphIndexesForString(run.texts[i]);
+            if (own.size() != 1 || own.front() != run.glyphs[i])
+                m_verticalText.note(raw, run.glyphs[i], run.texts[i]);
         }
     }
 }
@@ -163,7 +175,8 @@ void QtPrinter::printVertical(const QString& text) {
 double QtPrinter::verticalLength(const QString& text) const {
     if (!m_current)
         return double(text.toUcs4().size()) * m_points * 20;
-    return currentShaper().shape(text).length;
+    const QRawFont& raw = currentRawFont();
+    return shaperOf(raw).shape(text, raw.pixelSize()).length;
 }
 
 void QtPrinter::newPage() {

@@ -14,6 +14,7 @@
 #include <QPrinter>
 
 #include <memory>
+#include <optional>
 
 namespace platform {
 
@@ -52,9 +53,11 @@ private:
         QFont font;
         double ascentTwips = 0;
         QFontMetricsF metrics; // unstretched, for widths
-        std::shared_ptr<VerticalShaper> shaper; // unstretched, made at the first column
+        std::optional<QRawFont> rawFont; // unstretched, made at the first column
     };
-    const VerticalShaper& currentShaper() const;
+    const QRawFont& currentRawFont() const;
+    const VerticalShaper& shaperOf(const QRawFont& font) const;
+    mutable QHash<QString, std::shared_ptr<VerticalShaper>> m_shapers; // by family and style
     mutable QHash<QString, ResolvedFont> m_fonts; // by face, size and stretch
     VerticalGlyphText m_verticalText; // for the PDF's text of vertical forms
 

@@ -8,9 +8,6 @@ namespace platform {
 
 namespace {
 
-// HarfBuzz units per pixel: positions keep 1/64 pixel.
-constexpr int UnitsPerPixel = 64;
-
 // HarfBuzz reads the font's tables through Qt, which already holds the file.
 hb_blob_t* tableOf(hb_face_t*, hb_tag_t tag, void* userData) {
     const auto* raw = static_cast<const QRawFont*>(userData);
@@ -25,11 +22,11 @@ hb_blob_t* tableOf(hb_face_t*, hb_tag_t tag, void* userData) {
 
 VerticalShaper::VerticalShaper(const QRawFont& font) : m_raw(font) {
     m_face = hb_face_create_for_tables(tableOf, &m_raw, nullptr);
-    hb_face_set_upem(m_face, uint(qMax(1, qRound(m_raw.unitsPerEm()))));
+    m_unitsPerEm = qMax(1, qRound(m_raw.unitsPerEm()));
+    hb_face_set_upem(m_face, uint(m_unitsPerEm));
     m_font = hb_font_create(m_face);
-    const int scale = qMax(1, int(std::lround(m_raw.pixelSize() * UnitsPerPixel)));
-    hb_font_set_scale(m_font, scale, scale);
-    m_scale = 1.0 / UnitsPerPixel;
+    // Shaped in font units, then scaled to the size asked for.
+    hb_font_set_scale(m_font, int(m_unitsPerEm), int(m_unitsPerEm));
 }
 
 VerticalShaper::~VerticalShaper() {
@@ -37,7 +34,8 @@ VerticalShaper::~VerticalShaper() {
     hb_face_destroy(m_face);
 }
 
-VerticalRun VerticalShaper::shape(const QString& text) const {
+VerticalRun VerticalShaper::shape(const QString& text, double pixelSize) const {
+    const double scale = pixelSize / m_unitsPerEm;
     VerticalRun run;
     if (text.isEmpty())
         return run;
@@ -60,7 +58,7 @@ VerticalRun VerticalShaper::shape(const QString& text) const {
     double penY = 0;
     for (unsigned int i = 0; i < count; ++i) {
         run.glyphs << infos[i].codepoint;
-        run.positions << QPointF(positions[i].x_offset * m_scale, penY - positions[i].y_offset * m_scale);
+        run.positions << QPointF(positions[i].x_offset * scale, penY - positions[i].y_offset * scale);
         const unsigned int start = infos[i].cluster;
         unsigned int end = unsigned(text.size());
         for (unsigned int j = i + 1; j < count; ++j)
@@ -69,7 +67,7 @@ VerticalRun VerticalShaper::shape(const QString& text) const {
                 break;
             }
         run.texts << (end > start ? text.mid(start, end - start) : QString());
-        penY -= positions[i].y_advance * m_scale;
+        penY -= positions[i].y_advance * scale;
     }
     run.length = penY;
     hb_buffer_destroy(buffer);

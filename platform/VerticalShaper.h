@@ -22,22 +22,24 @@ struct VerticalRun {
 };
 
 // Shapes text with HarfBuzz in top-to-bottom direction with the OpenType
-// vertical forms ("vert") on, in a font at its pixel size.
+// vertical forms ("vert") on. One shaper serves every size of a face: its
+// tables are read once, and positions scale with the size.
 class VerticalShaper {
 public:
+    // font: the face, at any size.
     explicit VerticalShaper(const QRawFont& font);
     ~VerticalShaper();
     VerticalShaper(const VerticalShaper&) = delete;
     VerticalShaper& operator=(const VerticalShaper&) = delete;
 
-    VerticalRun shape(const QString& text) const;
-    const QRawFont& rawFont() const { return m_raw; }
+    // The column at pixelSize pixels to the em.
+    VerticalRun shape(const QString& text, double pixelSize) const;
 
 private:
     QRawFont m_raw;
     hb_face_t* m_face = nullptr;
     hb_font_t* m_font = nullptr;
-    double m_scale = 1; // pixels per HarfBuzz unit
+    double m_unitsPerEm = 1000;
 };
 
 } // namespace platform

@@ -44,7 +44,7 @@ Commands:
   list BOOK                      print every card of BOOK, tab-separated
   labels BOOK [--start N] [--font NAME] [--cards LIST] -o OUT.pdf
                                  print BOOK on A4 label sheets into a PDF
-  postcards BOOK [--cards LIST] [--zip-font NAME] [--paper postcard|a4] -o OUT.pdf
+  postcards BOOK [--cards LIST] [--zip-font NAME] [--paper postcard|a4] [--vertical] [--sender FILE] -o OUT.pdf
                                  print BOOK on postcards into a PDF
   split [--no-prefecture] [ADDRESS...]
                                  split one-line addresses into two lines

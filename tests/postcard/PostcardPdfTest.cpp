@@ -181,7 +181,7 @@ private slots:
         const QRawFont raw = QRawFont::fromFont(font);
         const platform::VerticalShaper shaper(raw);
         const QString text = u"ー「、漢"_s;
-        const platform::VerticalRun run = shaper.shape(text);
+        const platform::VerticalRun run = shaper.shape(text, 200);
         const QList<quint32> across = raw.glyphIndexesForString(text);
         QCOMPARE(run.glyphs.size(), 4);
         for (int i = 0; i < 3; ++i)

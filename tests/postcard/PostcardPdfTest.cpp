@@ -1,3 +1,4 @@
+#include "book/AddressFile.h"
 #include "labels/OffsetsFile.h"
 #include "platform/Fonts.h"
 #include "platform/QtPrinter.h"
@@ -7,6 +8,7 @@
 #include "platform/VerticalShaper.h"
 #include "support/PdfText.h"
 
+#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QRawFont>
@@ -191,6 +193,33 @@ private slots:
         QVERIFY(qAbs(run.length - 800) < 1); // one em each
         for (int i = 1; i < 4; ++i)
             QVERIFY(run.positions[i].y() > run.positions[i - 1].y());
+    }
+
+    // --vertical and --sender on the command line; a sender file that cannot be read stops the job.
+    void theCommandLinePrintsVerticallyWithTheSender() {
+        QTemporaryDir home;
+        const QString sender = home.filePath(u"Sender.dat"_s);
+        QVERIFY(book::writeBook(sender, {{u"鶴見　花"_s, u"大阪府"_s, u"梅田"_s, QString(), u"5300001"_s, QString(), u"5"_s}}).ok());
+        auto run = [&](const QStringList& extra) {
+            QProcess tagora;
+            tagora.start(QStringLiteral(TAGORA_EXECUTABLE),
+                         QStringList{u"--home"_s, home.path(), u"postcards"_s, Sample, u"--cards"_s, u"1"_s} + extra +
+                             QStringList{u"-o"_s, home.filePath(u"out.pdf"_s)});
+            tagora.waitForFinished(60000);
+            return tagora.exitCode();
+        };
+        QCOMPARE(run({u"--sender"_s, home.filePath(u"none.dat"_s), u"--vertical"_s}), 1);
+        QCOMPARE(run({u"--vertical"_s, u"--sender"_s, sender}), 0);
+        const pdftext::Document document = pdftext::read(home.filePath(u"out.pdf"_s));
+        QCOMPARE(document.pages, 1);
+        const QList<pdftext::Word> senderName = document.find(u"鶴"_s);
+        QCOMPARE(senderName.size(), 1);
+        QVERIFY(senderName[0].xMax < 45 * PointsPerMm && senderName[0].yMin > 85 * PointsPerMm);
+        // The address is in columns: one character a word, and no arabic digit below the boxes.
+        for (const pdftext::Word& word : document.words)
+            if (word.yMin > 25 * PointsPerMm)
+                QVERIFY2(word.text.size() == 1 || word.text.startsWith(u"〒"_s) || word.xMin > 55 * PointsPerMm,
+                         qPrintable(word.text));
     }
 
     // The command line: the same job into a PDF, with the trims of the

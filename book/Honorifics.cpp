@@ -1,5 +1,6 @@
 #include "book/Honorifics.h"
 
+#include "book/JointNames.h"
 #include "book/LenientNumber.h"
 
 using namespace Qt::StringLiterals;
@@ -19,11 +20,11 @@ QString honorificText(const QString& storedIndex) {
 }
 
 QString nameLine(const AddressCard& card) {
-    return card.name + u"　"_s + honorificText(card.honorific);
+    return jointNameLine(card.name) + u"　"_s + honorificText(card.honorific);
 }
 
 QString previewNameLine(const AddressCard& card) {
-    return card.name + u" "_s + honorificText(card.honorific);
+    return jointNameLine(card.name) + u" "_s + honorificText(card.honorific);
 }
 
 } // namespace book

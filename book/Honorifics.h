@@ -15,8 +15,8 @@ const QStringList& honorifics();
 // The stored text is read as a decimal number rounded half to even ("2.5" is 2).
 QString honorificText(const QString& storedIndex);
 
-// The name line printed on labels and postcards: the name, one ideographic
-// space and the honorific text.
+// The name line printed on labels and postcards: the name (joint names as
+// "山田　太郎・花子"), one ideographic space and the honorific text.
 QString nameLine(const AddressCard& card);
 
 // The print screens' preview of it, with a half-width space instead.

@@ -52,6 +52,14 @@ public:
     virtual void setCurrentY(int twips) = 0;
     // Prints text with its top-left corner at the current position.
     virtual void print(const QString& text) = 0;
+    // Prints text as one vertical column, characters upright one under
+    // another in their vertical forms (punctuation, small kana, brackets, the
+    // long-vowel mark): the column is one em of the current size wide, its
+    // left edge at the current X, the top of its first character at the
+    // current Y.
+    virtual void printVertical(const QString& text) = 0;
+    // Length in twips the column of printVertical(text) takes downward.
+    virtual double verticalLength(const QString& text) const = 0;
     virtual void newPage() = 0;
     // Ends the document and sends it; false when it could not be completed.
     virtual bool endDoc() = 0;

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPageLayout>
 #include <QPageSize>
 
@@ -128,15 +129,15 @@ void QtPrinter::applyFont() {
     if (!m_painter.isActive())
         return;
     const QString key = m_face + u'\n' + QString::number(m_points) + u'\n' + QString::number(m_stretch);
-    auto found = m_fonts.constFind(key);
-    if (found == m_fonts.constEnd()) {
+    auto found = m_fonts.find(key);
+    if (found == m_fonts.end()) {
         QFont font(printableFamily(m_face));
         font.setPixelSize(qMax(1, qRound(m_points * 20)));
         font.setStyleStrategy(QFont::PreferOutline);
         const QFontMetricsF unstretched(font, m_device);
         if (m_stretch != 100)
             font.setStretch(m_stretch);
-        found = m_fonts.insert(key, {font, unstretched.ascent(), unstretched});
+        found = m_fonts.insert(key, {font, unstretched.ascent(), unstretched, std::nullopt});
     }
     if (m_painter.font() != found->font)
         m_painter.setFont(found->font);
@@ -148,6 +149,55 @@ void QtPrinter::print(const QString& text) {
     if (!m_painter.isActive())
         return;
     m_painter.drawText(QPointF(m_x, m_y + m_ascentTwips), text);
+}
+
+const QRawFont& QtPrinter::currentRawFont() const {
+    if (!m_current->rawFont) {
+        // Columns are never condensed: they are set in the face as designed.
+        QFont font = m_current->font;
+        font.setStretch(100);
+        m_current->rawFont = QRawFont::fromFont(font);
+    }
+    return *m_current->rawFont;
+}
+
+const VerticalShaper& QtPrinter::shaperOf(const QRawFont& font) const {
+    const QString key = font.familyName() + u'\n' + font.styleName();
+    auto found = m_shapers.constFind(key);
+    if (found == m_shapers.constEnd())
+        found = m_shapers.insert(key, std::make_shared<VerticalShaper>(font));
+    return **found;
+}
+
+void QtPrinter::printVertical(const QString& text) {
+    if (!m_painter.isActive() || text.isEmpty())
+        return;
+    const QRawFont& raw = currentRawFont();
+    const VerticalRun run = shaperOf(raw).shape(text, raw.pixelSize());
+    QGlyphRun glyphs;
+    glyphs.setRawFont(raw);
+    glyphs.setGlyphIndexes(run.glyphs);
+    glyphs.setPositions(run.positions);
+    const double em = m_points * 20;
+    m_painter.drawGlyphRun(QPointF(m_x + em / 2, m_y), glyphs);
+    if (m_pdf) {
+        const QList<quint32> usual = raw.glyphIndexesForString(text);
+        for (qsizetype i = 0; i < run.glyphs.size(); ++i) {
+            // A glyph the character map gives already has its text in the PDF.
+            if (run.texts[i].isEmpty() || (run.texts[i].size() == 1 && usual.contains(run.glyphs[i])))
+                continue;
+            const QList<quint32> own = raw.glyphIndexesForString(run.texts[i]);
+            if (own.size() != 1 || own.front() != run.glyphs[i])
+                m_verticalText.note(raw, run.glyphs[i], run.texts[i]);
+        }
+    }
+}
+
+double QtPrinter::verticalLength(const QString& text) const {
+    if (!m_current)
+        return double(text.toUcs4().size()) * m_points * 20;
+    const QRawFont& raw = currentRawFont();
+    return shaperOf(raw).shape(text, raw.pixelSize()).length;
 }
 
 void QtPrinter::newPage() {
@@ -165,8 +215,9 @@ bool QtPrinter::endDoc() {
     if (m_pdf) {
         m_pdf.reset();
         m_pdfBytes.close();
-        // Copying or searching the PDF's text gives the cards' text, not radicals.
-        const PdfTextRepairResult repaired = repairPdfText(m_pdfBytes.data());
+        // Copying or searching the PDF's text gives the cards' text: the
+        // vertical forms get their characters, and radicals their ideographs.
+        const PdfTextRepairResult repaired = repairPdfText(m_verticalText.repair(m_pdfBytes.data()));
         const book::WriteResult written = writeOutputFile(m_destination.pdfPath, repaired.pdf);
         m_pdfBytes.setData(QByteArray());
         if (!written.ok()) {

@@ -2,6 +2,8 @@
 
 #include "platform/PrintDestination.h"
 #include "platform/Printer.h"
+#include "platform/VerticalGlyphText.h"
+#include "platform/VerticalShaper.h"
 
 #include <QBuffer>
 #include <QFont>
@@ -12,6 +14,7 @@
 #include <QPrinter>
 
 #include <memory>
+#include <optional>
 
 namespace platform {
 
@@ -37,6 +40,8 @@ public:
     void setCurrentX(int twips) override { m_x = twips; }
     void setCurrentY(int twips) override { m_y = twips; }
     void print(const QString& text) override;
+    void printVertical(const QString& text) override;
+    double verticalLength(const QString& text) const override;
     void newPage() override;
     bool endDoc() override;
     QString errorText() const override { return m_errorText; }
@@ -51,8 +56,13 @@ private:
         QFont font;
         double ascentTwips = 0;
         QFontMetricsF metrics; // unstretched, for widths
+        std::optional<QRawFont> rawFont; // unstretched, made at the first column
     };
-    QHash<QString, ResolvedFont> m_fonts; // by face, size and stretch
+    const QRawFont& currentRawFont() const;
+    const VerticalShaper& shaperOf(const QRawFont& font) const;
+    mutable QHash<QString, std::shared_ptr<VerticalShaper>> m_shapers; // by family and style
+    mutable QHash<QString, ResolvedFont> m_fonts; // by face, size and stretch
+    VerticalGlyphText m_verticalText; // for the PDF's text of vertical forms
 
     PrintDestination m_destination;
     std::unique_ptr<QPrinter> m_printer;  // a system printer
@@ -63,7 +73,7 @@ private:
     QString m_face;
     double m_points = 10;
     int m_stretch = 100;
-    const ResolvedFont* m_current = nullptr;
+    ResolvedFont* m_current = nullptr;
     double m_ascentTwips = 0;
     int m_x = 0;
     int m_y = 0;

@@ -51,6 +51,15 @@ void RecordingPrinter::print(const QString& text) {
     m_printed.append({m_page, m_face, m_points, m_x, m_y, text, m_stretch});
 }
 
+void RecordingPrinter::printVertical(const QString& text) {
+    m_calls << u"vertical "_s + text;
+    m_printed.append({m_page, m_face, m_points, m_x, m_y, text, m_stretch, true});
+}
+
+double RecordingPrinter::verticalLength(const QString& text) const {
+    return double(text.toUcs4().size()) * m_points * 20;
+}
+
 void RecordingPrinter::newPage() {
     ++m_page;
     m_calls << u"page"_s;

@@ -15,6 +15,7 @@ struct PrintedText {
     int yTwips = 0;
     QString text;
     int stretch = 100; // percent
+    bool vertical = false; // printed as a column by printVertical()
 
     bool operator==(const PrintedText&) const = default;
 };
@@ -32,13 +33,17 @@ public:
     void setCurrentX(int twips) override;
     void setCurrentY(int twips) override;
     void print(const QString& text) override;
+    void printVertical(const QString& text) override;
+    // One em of the current size per character, as the Japanese faces set
+    // full-width characters in a column.
+    double verticalLength(const QString& text) const override;
     void newPage() override;
     bool endDoc() override;
     QString errorText() const override { return m_errorText; }
     QStringList fontNames() const override { return m_fontNames; }
 
     // Calls in order, one line each: "begin A4", "font ＭＳ 明朝", "size 11", "stretch 80",
-    // "x 1500", "y 1200", "print 〒１２３", "page", "end".
+    // "x 1500", "y 1200", "print 〒１２３", "vertical 東京都", "page", "end".
     const QStringList& calls() const { return m_calls; }
     const QList<PrintedText>& printed() const { return m_printed; }
     int pageCount() const { return m_page; }

@@ -21,10 +21,18 @@ void TextExtentPrinter::setFontStretch(int percent) {
 void TextExtentPrinter::print(const QString& text) {
     if (text.trimmed().isEmpty())
         return;
-    const int width = int(std::ceil(m_measuring.textWidth(text) * m_stretch / 100.0));
-    const int height = int(std::ceil(m_points * 20));
-    const QRect box(m_x + PageOriginInsetTwips, m_y + PageOriginInsetTwips, qMax(1, width),
-                    qMax(1, height));
+    cover(int(std::ceil(m_measuring.textWidth(text) * m_stretch / 100.0)), int(std::ceil(m_points * 20)));
+}
+
+void TextExtentPrinter::printVertical(const QString& text) {
+    if (text.trimmed().isEmpty())
+        return;
+    // A column is one em wide.
+    cover(int(std::ceil(m_points * 20)), int(std::ceil(m_measuring.verticalLength(text))));
+}
+
+void TextExtentPrinter::cover(int width, int height) {
+    const QRect box(m_x + PageOriginInsetTwips, m_y + PageOriginInsetTwips, qMax(1, width), qMax(1, height));
     m_extent = m_extent.isNull() ? box : m_extent.united(box);
 }
 

@@ -25,6 +25,8 @@ class TextExtentPrinter : public Printer {
     void setCurrentX(int twips) override { m_x = twips; }
     void setCurrentY(int twips) override { m_y = twips; }
     void print(const QString& text) override;
+    void printVertical(const QString& text) override;
+    double verticalLength(const QString& text) const override { return m_measuring.verticalLength(text); }
     void newPage() override {}
     bool endDoc() override { return true; }
     QString errorText() const override { return {}; }
@@ -34,6 +36,8 @@ class TextExtentPrinter : public Printer {
     const QRect& extentTwips() const { return m_extent; }
 
   private:
+    void cover(int width, int height);
+
     Printer& m_measuring;
     QRect m_extent;
     double m_points = 10;

@@ -8,11 +8,13 @@
 // lblName, lblAdd1-3, lblCode  name with honorific, address lines, code, in the text face
 
 #include "book/AddressCard.h"
+#include "postcard/PostcardChoices.h"
 #include "postcard/ZipBoxSplit.h"
 
 #include <QLabel>
 
 #include <array>
+#include <optional>
 
 namespace postcard {
 
@@ -22,8 +24,10 @@ class CardPreview : public QLabel {
 public:
     explicit CardPreview(QWidget* parent = nullptr);
 
-    // The entry's name, address and code lines in textFace.
-    void showEntry(const book::AddressCard& entry, const QString& textFace);
+    // The entry's name, address and code lines in textFace, written across
+    // or in columns as a job prints them, with the sender when given.
+    void showEntry(const book::AddressCard& entry, const QString& textFace, Writing writing = Writing::Horizontal,
+                   const std::optional<book::AddressCard>& sender = std::nullopt);
     // The seven boxes' digits in codeFace; an empty box shows nothing.
     void showCode(const ZipBoxes& boxes, const QString& codeFace);
 

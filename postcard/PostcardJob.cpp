@@ -2,6 +2,7 @@
 
 #include "postcard/BoxSpacing.h"
 #include "postcard/PostcardLayout.h"
+#include "postcard/VerticalCard.h"
 
 #include "labels/LineFit.h"
 
@@ -56,14 +57,22 @@ void drawPostcards(platform::Printer& printer, const QList<PostcardText>& postca
                         boxTextXTwips(settings.zipFace, ZipBoxPoints, box, card.zipDigits[box]) +
                             dx,
                         ZipBoxYTwips + dy, card.zipDigits[box]);
-        useFont(printer, settings.textFace, Address1Place.points);
-        printLine(printer, Address1Place, dx, dy, card.address1);
-        printLine(printer, Address2Place, dx, dy, card.address2);
-        printLine(printer, Address3Place, dx, dy, card.address3);
-        useFont(printer, settings.textFace, NameLinePlace.points);
-        printLine(printer, NameLinePlace, dx, dy, card.nameLine);
-        useFont(printer, settings.textFace, CodePlace.points);
-        printLine(printer, CodePlace, dx, dy, card.code);
+        if (settings.writing == Writing::Vertical) {
+            drawVerticalCard(printer, card, settings.textFace, dx, dy);
+            if (settings.sender)
+                drawVerticalSender(printer, *settings.sender, settings.textFace, dx, dy);
+        } else {
+            useFont(printer, settings.textFace, Address1Place.points);
+            printLine(printer, Address1Place, dx, dy, card.address1);
+            printLine(printer, Address2Place, dx, dy, card.address2);
+            printLine(printer, Address3Place, dx, dy, card.address3);
+            useFont(printer, settings.textFace, NameLinePlace.points);
+            printLine(printer, NameLinePlace, dx, dy, card.nameLine);
+            useFont(printer, settings.textFace, CodePlace.points);
+            printLine(printer, CodePlace, dx, dy, card.code);
+            if (settings.sender)
+                drawHorizontalSender(printer, *settings.sender, settings.textFace, dx, dy);
+        }
         // A break after the last card would leave a blank page at the end.
         if (i + 1 < postcards.size())
             printer.newPage();

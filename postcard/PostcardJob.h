@@ -3,10 +3,13 @@
 #include "book/AddressCard.h"
 #include "labels/Trims.h"
 #include "platform/Printer.h"
+#include "postcard/PostcardChoices.h"
 #include "postcard/PostcardText.h"
 
 #include <QList>
 #include <QString>
+
+#include <optional>
 
 namespace postcard {
 
@@ -16,6 +19,8 @@ struct PostcardJobSettings {
     QString textFace;           // every other line's face
     labels::Trims trims;        // moves every text, the boxes too
     platform::PaperSize paper = platform::PaperSize::Postcard;
+    Writing writing = Writing::Horizontal;
+    std::optional<book::AddressCard> sender; // printed on every card when set
 };
 
 // The outcome of a job: empty error when every postcard was sent.
@@ -36,7 +41,9 @@ QString postcardJobTitle(int count);
 // 12 points, the address lines at 11, the name line at 14 and the code at
 // 10 in the text face, every position moved by the trims (55 twips per mm).
 // Each box's digit is placed so that its ink is centred across the code box
-// of the card, in either code face.
+// of the card, in either code face. Vertical writing keeps the boxes and sets
+// the rest in columns (VerticalCard.h); a sender is printed in the lower-left
+// of every card.
 void drawPostcards(platform::Printer& printer, const QList<PostcardText>& postcards,
                    const PostcardJobSettings& settings);
 

@@ -19,6 +19,8 @@ QString boxPrintText(const QString& boxCharacter) {
 PostcardText postcardTextOf(const book::AddressCard& entry) {
     PostcardText text;
     text.nameLine = book::nameLine(entry);
+    text.name = entry.name;
+    text.honorific = book::honorificText(entry.honorific);
     text.address1 = entry.address1;
     text.address2 = entry.address2;
     text.address3 = entry.address3;

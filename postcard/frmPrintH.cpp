@@ -11,9 +11,13 @@
 #include "postcard/CardPreview.h"
 #include "postcard/PostcardJob.h"
 #include "postcard/PostcardPrintJob.h"
+#include "postcard/SenderFile.h"
 #include "postcard/frmPriloc1.h"
+#include "postcard/frmSender.h"
+#include "book/JointNames.h"
 
 #include <QCloseEvent>
+#include <QCheckBox>
 #include <QApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -49,6 +53,14 @@ frmPrintH::frmPrintH(ui::AppContext& context, const book::CardList& entries, QWi
     }
     Text1 = QString::fromUtf16(platform::MinchoFace);
     Text6 = QString::fromUtf16(platform::MinchoFace);
+    m_choices = readPostcardChoices(postcardChoicesPath());
+    (m_choices.writing == Writing::Vertical ? optVertical : optHorizontal)->setChecked(true);
+    chkSender->setChecked(m_choices.printSender);
+    const SenderRead sender = readSender(senderFilePath());
+    m_sender = sender.sender;
+    showSender();
+    if (!sender.error.isEmpty())
+        lblSender->setText(u"差出人ファイルを読み込めません。\n"_s + sender.error);
     m_preview = {0, int(m_entries.size())};
     GetPage();
     showPosition();
@@ -99,6 +111,25 @@ void frmPrintH::buildControls() {
     paperLayout->addWidget(optPostcard);
     paperLayout->addWidget(optA4);
 
+    fraWriting = ui::named(new QGroupBox(u"書き方"_s, this), u"fraWriting"_s);
+    optHorizontal = ui::named(new QRadioButton(u"横書き"_s, fraWriting), u"optHorizontal"_s);
+    optVertical = ui::named(new QRadioButton(u"縦書き"_s, fraWriting), u"optVertical"_s);
+    auto* writingLayout = new QHBoxLayout(fraWriting);
+    writingLayout->addWidget(optHorizontal);
+    writingLayout->addWidget(optVertical);
+
+    fraSender = ui::named(new QGroupBox(u"差出人"_s, this), u"fraSender"_s);
+    chkSender = ui::named(new QCheckBox(u"差出人を印刷する"_s, fraSender), u"chkSender"_s);
+    lblSender = ui::named(new QLabel(fraSender), u"lblSender"_s);
+    lblSender->setWordWrap(true);
+    cmdSenderFromEntry = ui::named(new QPushButton(u"表示中の宛先を差出人に"_s, fraSender), u"cmdSenderFromEntry"_s);
+    cmdSenderEdit = ui::named(new QPushButton(u"差出人の入力・修正"_s, fraSender), u"cmdSenderEdit"_s);
+    auto* senderLayout = new QVBoxLayout(fraSender);
+    senderLayout->addWidget(chkSender);
+    senderLayout->addWidget(lblSender);
+    senderLayout->addWidget(cmdSenderFromEntry);
+    senderLayout->addWidget(cmdSenderEdit);
+
     auto* navigation = new QHBoxLayout;
     navigation->addWidget(cmdRew);
     navigation->addWidget(lblPP, 1);
@@ -111,6 +142,8 @@ void frmPrintH::buildControls() {
     side->addWidget(Label2);
     side->addWidget(fraFont);
     side->addWidget(fraPaper);
+    side->addWidget(fraWriting);
+    side->addWidget(fraSender);
     side->addSpacing(8);
     side->addWidget(Command2);
     side->addWidget(Command4);
@@ -137,6 +170,72 @@ void frmPrintH::buildControls() {
     connect(Command2, &QPushButton::clicked, this, &frmPrintH::openPositionDialog);
     connect(Command4, &QPushButton::clicked, this, &frmPrintH::openFontChooser);
     connect(Command3, &QPushButton::clicked, this, &frmPrintH::showHelp);
+    connect(optHorizontal, &QRadioButton::clicked, this, &frmPrintH::useHorizontalWriting);
+    connect(optVertical, &QRadioButton::clicked, this, &frmPrintH::useVerticalWriting);
+    connect(chkSender, &QCheckBox::clicked, this, &frmPrintH::chooseSenderPrinting);
+    connect(cmdSenderFromEntry, &QPushButton::clicked, this, &frmPrintH::takeEntryAsSender);
+    connect(cmdSenderEdit, &QPushButton::clicked, this, &frmPrintH::editSender);
+}
+
+void frmPrintH::useHorizontalWriting() {
+    m_choices.writing = Writing::Horizontal;
+    saveChoices();
+    GetPage();
+}
+
+void frmPrintH::useVerticalWriting() {
+    m_choices.writing = Writing::Vertical;
+    saveChoices();
+    GetPage();
+}
+
+void frmPrintH::chooseSenderPrinting() {
+    m_choices.printSender = chkSender->isChecked();
+    saveChoices();
+    GetPage();
+}
+
+void frmPrintH::saveChoices() {
+    const book::WriteResult written = writePostcardChoices(postcardChoicesPath(), m_choices);
+    if (!written.ok())
+        m_context.platform.messages.show(u"設定を保存できませんでした。\n"_s + written.error.describe(),
+                                         platform::Buttons::Ok);
+}
+
+void frmPrintH::showSender() {
+    if (!m_sender) {
+        lblSender->setText(u"（差出人がありません）"_s);
+        return;
+    }
+    lblSender->setText(book::jointNameLine(m_sender->name) + u"\n"_s + m_sender->address1 + m_sender->address2);
+}
+
+void frmPrintH::takeEntryAsSender() {
+    if (m_entries.isEmpty())
+        return;
+    book::AddressCard sender = m_entries[m_preview.CurrentEntry];
+    const book::WriteResult written = writeSender(senderFilePath(), sender);
+    if (!written.ok()) {
+        m_context.platform.messages.show(u"差出人を保存できませんでした。\n"_s + written.error.describe(),
+                                         platform::Buttons::Ok);
+        return;
+    }
+    m_sender = sender;
+    showSender();
+    GetPage();
+}
+
+void frmPrintH::editSender() {
+    auto* dialog = new frmSender(
+        m_context.platform.messages, m_sender.value_or(book::AddressCard{}),
+        [this](const book::AddressCard& sender) {
+            m_sender = sender;
+            showSender();
+            GetPage();
+        },
+        this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
 }
 
 void frmPrintH::buildMenu(QMenuBar* bar) {
@@ -164,7 +263,8 @@ void frmPrintH::openOutputChoice() {
 void frmPrintH::GetPage() {
     if (m_entries.isEmpty())
         return;
-    m_card->showEntry(m_entries[m_preview.CurrentEntry], Text6);
+    m_card->showEntry(m_entries[m_preview.CurrentEntry], Text6, m_choices.writing,
+                      m_choices.printSender ? m_sender : std::nullopt);
     Rezip();
 }
 
@@ -220,6 +320,9 @@ void frmPrintH::printJob() {
     settings.zipFace = Text1;
     settings.textFace = Text6;
     settings.paper = optA4->isChecked() ? platform::PaperSize::A4 : platform::PaperSize::Postcard;
+    settings.writing = m_choices.writing;
+    if (m_choices.printSender)
+        settings.sender = m_sender;
 
     PostcardPrintJob job(m_context.platform, labels::outputChoiceForThisRun(), m_context.state.BookPath);
     const PostcardPrintJob::Outcome outcome = job.run(m_entries, settings);

@@ -11,17 +11,25 @@
 // Option1, Option2  code face "ＭＳ 明朝" / "OCR-B"
 // optPostcard, optA4  the paper the job is set up for
 // Text1         code face; Text6 text face; Text4, Text5 X and Y trims in mm
+// optHorizontal, optVertical  横書き / 縦書き, remembered in TagoraCard.ini
+// chkSender     prints the sender (Sender.dat) on every card, remembered too
+// lblSender     the sender; cmdSenderFromEntry takes the entry on screen,
+//               cmdSenderEdit types or corrects it (frmSender)
 
 #include "ui/AppContext.h"
 #include "book/AddressCard.h"
 #include "labels/PreviewPager.h"
 #include "platform/Printer.h"
 #include "postcard/CardPreview.h"
+#include "postcard/PostcardChoices.h"
 
 #include <QPointer>
 #include <QWidget>
 
+#include <optional>
+
 class QAction;
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -73,17 +81,26 @@ private slots:
     void openFontChooser();
     void showHelp();
     void openOutputChoice();
+    void useHorizontalWriting();
+    void useVerticalWriting();
+    void chooseSenderPrinting();
+    void takeEntryAsSender();
+    void editSender();
 
 private:
     void buildControls();
     void buildMenu(QMenuBar* bar);
     void showPosition();
+    void saveChoices();
+    void showSender();
 
     ui::AppContext& m_context;
     book::CardList m_entries;
     labels::PreviewPager m_preview;
     QPointer<QWidget> m_positionDialog;
     QPointer<QWidget> m_fontChooser;
+    PostcardChoices m_choices;
+    std::optional<book::AddressCard> m_sender;
 
     CardPreview* m_card = nullptr;
     QLabel* lblPP = nullptr;
@@ -95,6 +112,14 @@ private:
     QGroupBox* fraPaper = nullptr;
     QRadioButton* optPostcard = nullptr;
     QRadioButton* optA4 = nullptr;
+    QGroupBox* fraWriting = nullptr;
+    QRadioButton* optHorizontal = nullptr;
+    QRadioButton* optVertical = nullptr;
+    QGroupBox* fraSender = nullptr;
+    QCheckBox* chkSender = nullptr;
+    QLabel* lblSender = nullptr;
+    QPushButton* cmdSenderFromEntry = nullptr;
+    QPushButton* cmdSenderEdit = nullptr;
     QPushButton* cmdRew = nullptr;
     QPushButton* cmdFF = nullptr;
     QPushButton* cmdPrint = nullptr;

@@ -44,7 +44,8 @@ Commands:
   list BOOK                      print every card of BOOK, tab-separated
   labels BOOK [--start N] [--font NAME] [--cards LIST] (-o OUT.pdf | --printer QUEUE [--copies N])
                                  print BOOK on A4 label sheets into a PDF or on a printer
-  postcards BOOK [--cards LIST] [--zip-font NAME] [--paper postcard|a4] (-o OUT.pdf | --printer QUEUE [--copies N])
+  postcards BOOK [--cards LIST] [--zip-font NAME] [--paper postcard|a4] [--vertical] [--sender FILE]
+            (-o OUT.pdf | --printer QUEUE [--copies N])
                                  print BOOK on postcards into a PDF or on a printer
   printers                       list the printer queues, the default one marked "default"
   split [--no-prefecture] [ADDRESS...]

@@ -7,6 +7,7 @@
 #include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
 #include "postcard/PostcardJob.h"
+#include "postcard/SenderFile.h"
 
 using namespace Qt::StringLiterals;
 
@@ -15,15 +16,19 @@ namespace cli {
 namespace {
 
 const QString Usage =
-    u"usage: tagora postcards BOOK [--cards LIST] [--zip-font NAME] [--paper postcard|a4] (-o OUT.pdf | --printer QUEUE [--copies N])"_s;
+    u"usage: tagora postcards BOOK [--cards LIST] [--zip-font NAME] [--paper postcard|a4] [--vertical] [--sender FILE] (-o OUT.pdf | --printer QUEUE [--copies N])"_s;
 
 } // namespace
 
 // tagora postcards BOOK ... -o OUT.pdf | --printer QUEUE: the postcard job
-// into a PDF or on a printer, one postcard per page, with the postcard trims of the program folder.
-int runPostcards(const QStringList& args, Io& io) {
+// into a PDF or on a printer, one postcard per page, with the postcard trims
+// of the program folder. --vertical writes the cards vertically; --sender
+// FILE prints the first card of that book as the sender on every card.
+int runPostcards(const QStringList& arguments, Io& io) {
+    QStringList args = arguments;
+    const bool vertical = args.removeAll(u"--vertical"_s) > 0;
     const PrintArguments parsed =
-        readPrintArguments(args, {u"--cards"_s, u"--zip-font"_s, u"--paper"_s}, Usage);
+        readPrintArguments(args, {u"--cards"_s, u"--zip-font"_s, u"--paper"_s, u"--sender"_s}, Usage);
     if (!parsed.error.isEmpty())
         return parsed.usageError ? usageError(io, parsed.error) : fail(io, parsed.error);
     const QString paper = parsed.value(u"--paper"_s, u"postcard"_s);
@@ -36,6 +41,16 @@ int runPostcards(const QStringList& args, Io& io) {
     const book::CardList& entries = *selected;
 
     postcard::PostcardJobSettings settings;
+    if (parsed.values.contains(u"--sender"_s)) {
+        const QString senderPath = parsed.value(u"--sender"_s);
+        const postcard::SenderRead sender = postcard::readSender(senderPath);
+        if (!sender.error.isEmpty())
+            return fail(io, sender.error);
+        if (!sender.sender)
+            return fail(io, senderPath + u": holds no card to print as the sender"_s);
+        settings.sender = sender.sender;
+    }
+    settings.writing = vertical ? postcard::Writing::Vertical : postcard::Writing::Horizontal;
     settings.zipFace = parsed.value(u"--zip-font"_s, QString::fromUtf16(platform::MinchoFace));
     settings.textFace = QString::fromUtf16(platform::MinchoFace);
     settings.trims =

@@ -1,12 +1,18 @@
+#include "book/AddressFile.h"
 #include "labels/OffsetsFile.h"
 #include "platform/Fonts.h"
 #include "platform/QtPrinter.h"
 #include "postcard/PostcardJob.h"
 #include "postcard/PostcardLayout.h"
 #include "support/PdfInk.h"
+#include "postcard/VerticalCard.h"
+#include "platform/VerticalShaper.h"
 #include "support/PdfText.h"
 
+#include <QFile>
+#include <QFont>
 #include <QGuiApplication>
+#include <QRawFont>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -132,6 +138,138 @@ private slots:
         }
         const auto address1 = document.find(address);
         QVERIFY(qAbs(address1[0].xMin - toPoints(postcard::Address1Place.xTwips)) < 1.0);
+    }
+
+    // A vertical card read back character by character: the name in one
+    // column with the honorific below, the address in columns right of it in
+    // kanji numerals, the couple's honorifics, the sender lower-left, the
+    // code digits in their boxes, and the vertical forms copied as the
+    // characters printed.
+    void verticalCardsReadBackInColumns() {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(u"vertical.pdf"_s);
+        platform::QtPrinter printer(platform::PrintDestination::pdf(pdf));
+        postcard::PostcardJobSettings settings;
+        settings.zipFace = u"ＭＳ 明朝"_s;
+        settings.textFace = u"ＭＳ 明朝"_s;
+        settings.writing = postcard::Writing::Vertical;
+        settings.sender = book::AddressCard{u"鈴木　次郎"_s, u"大阪府大阪市北区"_s, u"梅田"_s, QString(),
+                                            u"530-0001"_s, QString(), u"0"_s};
+        const book::CardList entries = {
+            {u"佐藤　一郎"_s, u"東京都千代田区"_s, u"丸の内1-2-3"_s, u"「ー」、"_s, u"100-0005"_s, QString(), u"0"_s},
+            {u"山田　太郎／花子"_s, u"京都府"_s, u"4-5"_s, QString(), u"600-8001"_s, QString(), u"0"_s}};
+        QVERIFY(postcard::printPostcards(printer, entries, settings).ok());
+        const pdftext::Document document = pdftext::read(pdf);
+        QCOMPARE(document.pages, 2);
+        auto on = [&](int page, const QString& text) {
+            QList<pdftext::Word> found;
+            for (const pdftext::Word& word : document.find(text))
+                if (word.page == page)
+                    found << word;
+            return found;
+        };
+        auto centreX = [](const pdftext::Word& w) { return (w.xMin + w.xMax) / 2; };
+        // The name: 佐 藤 (一 郎) one under another on the card's middle, 様 below.
+        QList<pdftext::Word> name;
+        for (const QString& c : {u"佐"_s, u"藤"_s, u"様"_s}) {
+            const QList<pdftext::Word> found = on(1, c);
+            QCOMPARE(found.size(), 1);
+            name << found.first();
+        }
+        for (qsizetype i = 0; i < name.size(); ++i) {
+            QVERIFY2(qAbs(centreX(name[i]) - 50 * PointsPerMm) < 1.0, qPrintable(name[i].text));
+            if (i > 0)
+                QVERIFY(name[i].yMin >= name[i - 1].yMax - 0.5);
+        }
+        // The address right of the name, 一 二 三 in order down its column, no arabic digit left.
+        const QList<pdftext::Word> street = on(1, u"丸"_s);
+        QCOMPARE(street.size(), 1);
+        QVERIFY(street[0].xMin > name[0].xMax);
+        QList<pdftext::Word> numerals;
+        for (const pdftext::Word& word : document.words)
+            if (word.page == 1 && qAbs(centreX(word) - centreX(street[0])) < 1.0 && word.yMin > street[0].yMin)
+                numerals << word;
+        std::sort(numerals.begin(), numerals.end(), [](auto& a, auto& b) { return a.yMin < b.yMin; });
+        QStringList down;
+        for (const pdftext::Word& word : numerals)
+            down << word.text;
+        QCOMPARE(down.join(QString()), u"の内一ー二ー三"_s);
+        // The vertical forms come back as the characters printed, in the building's column.
+        for (const QString& c : {u"「"_s, u"」"_s, u"、"_s})
+            QVERIFY2(on(1, c).size() == 1, qPrintable(c));
+        int digitsOutsideBoxes = 0;
+        for (const pdftext::Word& word : document.words)
+            if (word.page == 1 && word.text.size() == 1 && word.text[0].isDigit() &&
+                word.yMin > (postcard::CardBoxTopMillimetres + postcard::CardBoxHeightMillimetres) * PointsPerMm)
+                ++digitsOutsideBoxes;
+        QCOMPARE(digitsOutsideBoxes, 0);
+        QCOMPARE(digitsOnPage(document, 1).size(), 7);
+        // The sender in the lower-left area, left of 45 mm and below 85 mm.
+        for (const QString& c : {u"鈴"_s, u"次"_s, u"阪"_s, u"梅"_s}) {
+            const QList<pdftext::Word> found = on(1, c);
+            QVERIFY2(!found.isEmpty(), qPrintable(c));
+            for (const pdftext::Word& word : found)
+                QVERIFY2(word.xMax < 45 * PointsPerMm && word.yMin > 85 * PointsPerMm, qPrintable(c));
+        }
+        // The couple: two honorifics on one level, each under its own given name.
+        const QList<pdftext::Word> honorifics = on(2, u"様"_s);
+        QCOMPARE(honorifics.size(), 2);
+        QVERIFY(qAbs(honorifics[0].yMin - honorifics[1].yMin) < 0.5);
+        for (const QString& given : {u"太"_s, u"花"_s}) {
+            const QList<pdftext::Word> found = on(2, given);
+            QCOMPARE(found.size(), 1);
+            bool above = false;
+            for (const pdftext::Word& honorific : honorifics)
+                above = above || (qAbs(centreX(honorific) - centreX(found[0])) < 1.0 && honorific.yMin > found[0].yMax);
+            QVERIFY2(above, qPrintable(given));
+        }
+        QCOMPARE(on(2, u"山"_s).size(), 1); // the family name once
+    }
+
+    // The column takes the font's vertical forms: other glyphs than across.
+    void columnsUseTheVerticalForms() {
+        QFont font(platform::printableFamily(u"ＭＳ 明朝"_s));
+        font.setPixelSize(200);
+        const QRawFont raw = QRawFont::fromFont(font);
+        const platform::VerticalShaper shaper(raw);
+        const QString text = u"ー「、漢"_s;
+        const platform::VerticalRun run = shaper.shape(text, 200);
+        const QList<quint32> across = raw.glyphIndexesForString(text);
+        QCOMPARE(run.glyphs.size(), 4);
+        for (int i = 0; i < 3; ++i)
+            QVERIFY2(run.glyphs[i] != across[i], qPrintable(text.mid(i, 1)));
+        QCOMPARE(run.glyphs[3], across[3]); // a kanji stands as it is
+        QCOMPARE(run.texts, QList<QString>({u"ー"_s, u"「"_s, u"、"_s, u"漢"_s}));
+        QVERIFY(qAbs(run.length - 800) < 1); // one em each
+        for (int i = 1; i < 4; ++i)
+            QVERIFY(run.positions[i].y() > run.positions[i - 1].y());
+    }
+
+    // --vertical and --sender on the command line; a sender file that cannot be read stops the job.
+    void theCommandLinePrintsVerticallyWithTheSender() {
+        QTemporaryDir home;
+        const QString sender = home.filePath(u"Sender.dat"_s);
+        QVERIFY(book::writeBook(sender, {{u"鶴見　花"_s, u"大阪府"_s, u"梅田"_s, QString(), u"5300001"_s, QString(), u"5"_s}}).ok());
+        auto run = [&](const QStringList& extra) {
+            QProcess tagora;
+            tagora.start(QStringLiteral(TAGORA_EXECUTABLE),
+                         QStringList{u"--home"_s, home.path(), u"postcards"_s, Sample, u"--cards"_s, u"1"_s} + extra +
+                             QStringList{u"-o"_s, home.filePath(u"out.pdf"_s)});
+            tagora.waitForFinished(60000);
+            return tagora.exitCode();
+        };
+        QCOMPARE(run({u"--sender"_s, home.filePath(u"none.dat"_s), u"--vertical"_s}), 1);
+        QCOMPARE(run({u"--vertical"_s, u"--sender"_s, sender}), 0);
+        const pdftext::Document document = pdftext::read(home.filePath(u"out.pdf"_s));
+        QCOMPARE(document.pages, 1);
+        const QList<pdftext::Word> senderName = document.find(u"鶴"_s);
+        QCOMPARE(senderName.size(), 1);
+        QVERIFY(senderName[0].xMax < 45 * PointsPerMm && senderName[0].yMin > 85 * PointsPerMm);
+        // The address is in columns: one character a word, and no arabic digit below the boxes.
+        for (const pdftext::Word& word : document.words)
+            if (word.yMin > 25 * PointsPerMm)
+                QVERIFY2(word.text.size() == 1 || word.text.startsWith(u"〒"_s) || word.xMin > 55 * PointsPerMm,
+                         qPrintable(word.text));
     }
 
     // The command line: the same job into a PDF, with the trims of the

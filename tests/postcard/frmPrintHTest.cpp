@@ -4,9 +4,12 @@
 #include "postcard/PostcardLayout.h"
 #include "postcard/frmPriloc1.h"
 #include "postcard/frmPrintH.h"
+#include "book/AddressFile.h"
 #include "support/PdfWindowWorld.h"
 #include "support/WindowWorld.h"
 
+#include <QCheckBox>
+#include <QRadioButton>
 #include <QDir>
 #include <QFile>
 #include <QAction>
@@ -120,6 +123,43 @@ private slots:
         QCOMPARE(screen.boxes(), u"||||||"_s);
         screen.click(u"cmdFF"_s);
         QCOMPARE(screen.platform.messages.lastText(), u"最後のラベルです。"_s);
+    }
+
+    // 縦書き and the sender check box are remembered in a file of their own;
+    // the entry on screen becomes the sender; the job prints both.
+    void writingAndSenderAreRememberedAndPrinted() {
+        WindowWorld world;
+        world.platform.printers.setPrinters({u"Printer"_s}, u"Printer"_s);
+        const book::CardList list = {entry(1), {u"差出　人"_s, u"大阪府"_s, u"梅田1"_s, QString(), u"5300001"_s, QString(), u"0"_s}};
+        {
+            postcard::frmPrintH window(world.context, list);
+            QVERIFY(window.findChild<QRadioButton*>(u"optHorizontal"_s)->isChecked());
+            window.findChild<QAbstractButton*>(u"optVertical"_s)->click();
+            QVERIFY(!window.findChild<QLabel*>(u"lblName"_s)->isVisibleTo(&window));
+            window.findChild<QAbstractButton*>(u"cmdFF"_s)->click();
+            window.findChild<QAbstractButton*>(u"cmdSenderFromEntry"_s)->click();
+            window.findChild<QAbstractButton*>(u"chkSender"_s)->click();
+            window.findChild<QAbstractButton*>(u"cmdRew"_s)->click();
+            QDir().mkpath(QStringLiteral(TAGORA_SCREENSHOT_DIR));
+            window.grab().save(QStringLiteral(TAGORA_SCREENSHOT_DIR "/frmPrintH-vertical.png"));
+        }
+        QFile choices(world.dir.filePath(u"TagoraCard.ini"_s));
+        QVERIFY(choices.open(QIODevice::ReadOnly));
+        QCOMPARE(choices.readAll(), QByteArray("\"1\",\"1\"\r\n"));
+        QFile sender(world.dir.filePath(u"Sender.dat"_s));
+        QVERIFY(sender.open(QIODevice::ReadOnly));
+        QCOMPARE(sender.readAll(), *book::formatBook({list[1]}));
+
+        postcard::frmPrintH again(world.context, list);
+        QVERIFY(again.findChild<QRadioButton*>(u"optVertical"_s)->isChecked());
+        QVERIFY(again.findChild<QCheckBox*>(u"chkSender"_s)->isChecked());
+        world.platform.messages.answer(Answer::Ok);
+        again.findChild<QAbstractButton*>(u"cmdPrint"_s)->click();
+        const platform::RecordingPrinter* printer = world.platform.printers.last();
+        QVERIFY(printer && printer->ended());
+        QVERIFY(printer->calls().contains(u"vertical 宛名一"_s));
+        // The sender on both cards, and the second card is addressed to it.
+        QCOMPARE(printer->calls().count(u"vertical 大阪府梅田一"_s), 3);
     }
 
     // Cancel and a printer failure keep 印刷 on; a job prints every entry once, then it is off.

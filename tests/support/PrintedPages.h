@@ -3,7 +3,7 @@
 // What a recording printer put on paper, as tests compare it: one line per
 // text, `page 2 ＭＳ 明朝 11pt at (1500,1200) "〒１２３"`, in page order and
 // sorted within a page, so the order in which a page was drawn does not
-// count. Empty texts leave nothing on paper and are left out.
+// count. A vertical column's text starts with "↓". Empty texts leave nothing on paper and are left out.
 
 #include "platform/RecordingPrinter.h"
 
@@ -30,6 +30,7 @@ inline QStringList printedPages(const platform::RecordingPrinter& printer) {
     QStringList lines;
     for (const platform::PrintedText& text : printer.printed())
         if (!text.text.isEmpty())
-            lines << printedLine(text.page, text.face, text.points, text.xTwips, text.yTwips, text.text);
+            lines << printedLine(text.page, text.face, text.points, text.xTwips, text.yTwips,
+                                 text.vertical ? QStringLiteral("↓") + text.text : text.text);
     return inPageOrder(lines);
 }

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QRawFont>
+#include <QSet>
+#include <QString>
+
+namespace platform {
+
+// A TrueType glyph as a subset can be matched against: its number of
+// contours and its bounding box in font units.
+struct GlyphShape {
+    qint16 contours = 0;
+    qint16 box[4] = {0, 0, 0, 0}; // xMin, yMin, xMax, yMax
+};
+
+// The characters of the glyphs a vertical column puts in place of the
+// font's usual ones (the vertical forms of "ー", "「", "、" ...). Those glyphs
+// have no entry in the font's character map, so the text map Qt's PDF
+// writer builds from it leaves them without text; a search or a copy of the
+// PDF would lose them. This keeps each such glyph's outline with its
+// characters and puts them into the finished PDF's ToUnicode maps, finding
+// the glyph in each embedded subset by its outline bytes.
+class VerticalGlyphText {
+public:
+    // Notes that glyph of font was printed for text.
+    void note(const QRawFont& font, quint32 glyph, const QString& text);
+    bool isEmpty() const { return m_glyphs.isEmpty(); }
+
+    // The PDF with the noted glyphs' characters added to the ToUnicode map of
+    // every embedded TrueType subset that holds them. A PDF it cannot read or
+    // write comes back as it was, with error set.
+    QByteArray repair(const QByteArray& pdf, QString* error = nullptr) const;
+
+private:
+    struct FontTables {
+        QByteArray loca;
+        QByteArray glyf;
+        bool longOffsets = false;
+    };
+    const FontTables& tablesOf(const QRawFont& font);
+
+    QHash<QString, FontTables> m_tables;       // by family and style
+    struct NotedGlyph {
+        GlyphShape shape;
+        QString text;
+    };
+    QSet<QString> m_noted;                     // "family\nstyle\nglyph"
+    QList<NotedGlyph> m_glyphs;
+};
+
+} // namespace platform

@@ -1,0 +1,272 @@
+#include "book/AddressFile.h"
+#include "book/Honorifics.h"
+#include "book/JointNames.h"
+#include "platform/RecordingPrinter.h"
+#include "postcard/PostcardChoices.h"
+#include "postcard/PostcardJob.h"
+#include "postcard/PostcardLayout.h"
+#include "postcard/SenderFile.h"
+#include "postcard/VerticalCard.h"
+#include "postcard/VerticalText.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using platform::PrintedText;
+
+namespace {
+
+constexpr double TwipsPerMm = 1440.0 / 25.4;
+
+// Millimetres from the paper's edge of a page position in twips.
+double mm(double layoutTwips) {
+    return (layoutTwips + platform::PageOriginInsetTwips) / TwipsPerMm;
+}
+
+postcard::PostcardJobSettings vertical(std::optional<book::AddressCard> sender = std::nullopt) {
+    postcard::PostcardJobSettings s;
+    s.zipFace = u"ＭＳ 明朝"_s;
+    s.textFace = u"ＭＳ 明朝"_s;
+    s.writing = postcard::Writing::Vertical;
+    s.sender = sender;
+    return s;
+}
+
+QList<PrintedText> columns(const platform::RecordingPrinter& printer) {
+    QList<PrintedText> found;
+    for (const PrintedText& text : printer.printed())
+        if (text.vertical)
+            found << text;
+    return found;
+}
+
+PrintedText columnOf(const platform::RecordingPrinter& printer, const QString& text) {
+    for (const PrintedText& printed : printer.printed())
+        if (printed.vertical && printed.text == text)
+            return printed;
+    return {};
+}
+
+// Where a column ends, millimetres from the paper's top edge.
+double bottomMm(const PrintedText& column) {
+    return mm(column.yTwips + column.text.toUcs4().size() * column.points * 20);
+}
+
+const book::AddressCard Sender{u"鈴木　次郎"_s, u"大阪府大阪市北区"_s, u"梅田3-1-1"_s, u"梅田ビル"_s,
+                               u"530-0001"_s, QString(), u"0"_s};
+
+} // namespace
+
+class VerticalCardTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void verticalTextUsesKanjiNumeralsAndUprightLetters_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("column");
+        QTest::newRow("block numbers") << u"丸の内1-2-3"_s << u"丸の内一ー二ー三"_s;
+        QTest::newRow("digit by digit") << u"１０番地"_s << u"一〇番地"_s;
+        QTest::newRow("full-width hyphen and minus") << u"２－３−４"_s << u"二ー三ー四"_s;
+        QTest::newRow("Latin upright, full width") << u"ABCビル A-101"_s << u"ＡＢＣビル　Ａー一〇一"_s;
+        QTest::newRow("long vowel in a word stays") << u"コーポ"_s << u"コーポ"_s;
+        QTest::newRow("dash between words stays") << u"東京―大阪"_s << u"東京―大阪"_s;
+        QTest::newRow("half-width kana") << u"ﾋﾞﾙ"_s << u"ビル"_s;
+    }
+    void verticalTextUsesKanjiNumeralsAndUprightLetters() {
+        QFETCH(QString, line);
+        QFETCH(QString, column);
+        QCOMPARE(postcard::verticalText(line), column);
+    }
+
+    void jointNamesSplitIntoFamilyAndGivenNames_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<QString>("given"); // joined with "|"
+        QTest::addColumn<QString>("line");
+        QTest::newRow("couple") << u"山田　太郎／花子"_s << u"山田"_s << u"太郎|花子"_s << u"山田　太郎・花子"_s;
+        QTest::newRow("half-width space") << u"山田 太郎／花子"_s << u"山田"_s << u"太郎|花子"_s << u"山田　太郎・花子"_s;
+        QTest::newRow("single name is kept") << u"山田　太郎"_s << u"山田"_s << u"太郎"_s << u"山田　太郎"_s;
+        QTest::newRow("no family name") << u"太郎／花子"_s << QString() << u"太郎|花子"_s << u"太郎・花子"_s;
+        QTest::newRow("empty parts dropped") << u"山田　太郎／／花子／"_s << u"山田"_s << u"太郎|花子"_s
+                                             << u"山田　太郎・花子"_s;
+        QTest::newRow("fifth joins the fourth") << u"山田　一／二／三／四／五"_s << u"山田"_s << u"一|二|三|四・五"_s
+                                                << u"山田　一・二・三・四・五"_s;
+    }
+    void jointNamesSplitIntoFamilyAndGivenNames() {
+        QFETCH(QString, name);
+        QFETCH(QString, family);
+        QFETCH(QString, given);
+        QFETCH(QString, line);
+        const book::JointName joint = book::splitJointName(name);
+        QCOMPARE(joint.family, family);
+        QCOMPARE(joint.givenNames.join(u'|'), given);
+        QCOMPARE(book::jointNameLine(name), line);
+    }
+
+    // Horizontal cards and labels print a joint name on one line with the honorific once.
+    void horizontalCardsJoinTheGivenNames() {
+        platform::RecordingPrinter printer;
+        postcard::PostcardJobSettings settings = vertical();
+        settings.writing = postcard::Writing::Horizontal;
+        const book::AddressCard entry{u"山田　太郎／花子"_s, u"東京都"_s, QString(), QString(), u"1000005"_s, QString(), u"0"_s};
+        QVERIFY(postcard::printPostcards(printer, {entry}, settings).ok());
+        QVERIFY(printer.calls().contains(u"print 山田　太郎・花子　様"_s));
+        QVERIFY(columns(printer).isEmpty());
+    }
+
+    // The couple's names stand in two columns, the family name once, each with its honorific on one level.
+    void jointNamesGetAColumnAndAnHonorificEach() {
+        platform::RecordingPrinter printer;
+        const book::AddressCard entry{u"山田　太郎／花子"_s, u"東京都千代田区"_s, u"丸の内1-2-3"_s, QString(),
+                                      u"1000005"_s, QString(), u"0"_s};
+        QVERIFY(postcard::printPostcards(printer, {entry}, vertical()).ok());
+        const PrintedText first = columnOf(printer, u"山田　太郎"_s);
+        const PrintedText second = columnOf(printer, u"花子"_s);
+        QVERIFY(!first.text.isEmpty() && !second.text.isEmpty());
+        QVERIFY(second.xTwips < first.xTwips); // the next column to the left
+        QCOMPARE(second.yTwips, first.yTwips + 3 * int(first.points * 20)); // under the given name, not the family
+        QList<PrintedText> honorifics;
+        for (const PrintedText& c : columns(printer))
+            if (c.text == u"様"_s)
+                honorifics << c;
+        QCOMPARE(honorifics.size(), 2);
+        QCOMPARE(honorifics[0].yTwips, honorifics[1].yTwips);
+        QCOMPARE(QSet<int>({honorifics[0].xTwips, honorifics[1].xTwips}), QSet<int>({first.xTwips, second.xTwips}));
+        // The block is centred on the card's middle.
+        const double centre = (mm(second.xTwips) + mm(first.xTwips + first.points * 20)) / 2;
+        QVERIFY2(qAbs(centre - 50) < 0.1, qPrintable(QString::number(centre)));
+    }
+
+    // Name and honorific at 28 points while they fit between 30 and 88 mm; one character more and
+    // the name is set smaller, still ending above the sender block.
+    void theNameIsSizedDownToEndAboveTheSender_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("fullSize");
+        // 58 mm hold 5.86 characters of 28 points: name, a space, 様.
+        QTest::newRow("longest at full size") << u"山田太"_s << true;
+        QTest::newRow("one more is sized down") << u"山田太郎"_s << false;
+        QTest::newRow("very long") << u"寿限無寿限無五劫の擦り切れ海砂利水魚"_s << false;
+    }
+    void theNameIsSizedDownToEndAboveTheSender() {
+        QFETCH(QString, name);
+        QFETCH(bool, fullSize);
+        platform::RecordingPrinter printer;
+        const book::AddressCard entry{name, u"東京都"_s, QString(), QString(), u"1000005"_s, QString(), u"0"_s};
+        QVERIFY(postcard::printPostcards(printer, {entry}, vertical(Sender)).ok());
+        const PrintedText column = columnOf(printer, postcard::verticalText(name));
+        const PrintedText honorific = columnOf(printer, u"様"_s);
+        QCOMPARE(column.points == postcard::VerticalNamePoints, fullSize);
+        QVERIFY(column.points < postcard::VerticalNamePoints || fullSize);
+        QVERIFY(qAbs(mm(column.yTwips) - postcard::VerticalNameTopMm) < 0.1);
+        // The honorific a full character below the name, ending above the sender block.
+        QCOMPARE(honorific.yTwips, column.yTwips + int(std::lround((name.size() + 1) * column.points * 20)));
+        QVERIFY2(bottomMm(honorific) <= postcard::VerticalNameBottomMm + 0.05, qPrintable(QString::number(bottomMm(honorific))));
+        QVERIFY(!fullSize || bottomMm(honorific) > postcard::VerticalNameBottomMm - 28 * 25.4 / 72);
+        QCOMPARE(column.xTwips, honorific.xTwips);
+    }
+
+    void theAddressFillsItsColumnAndIsSizedDownBeyond_data() {
+        QTest::addColumn<int>("characters");
+        QTest::addColumn<bool>("fullSize");
+        // From 25 to 136 mm: 111 mm hold 22 characters of 14 points (4.94 mm each).
+        QTest::newRow("longest at full size") << 22 << true;
+        QTest::newRow("one more is sized down") << 23 << false;
+        QTest::newRow("twice too long") << 44 << false;
+    }
+    void theAddressFillsItsColumnAndIsSizedDownBeyond() {
+        QFETCH(int, characters);
+        QFETCH(bool, fullSize);
+        const QString street = QString(characters - 5, u'町') + u"1-2-3"_s;
+        platform::RecordingPrinter printer;
+        const book::AddressCard entry{u"佐藤"_s, street.left(characters / 2), street.mid(characters / 2), u"ビル"_s,
+                                      u"1000005"_s, QString(), u"0"_s};
+        QVERIFY(postcard::printPostcards(printer, {entry}, vertical()).ok());
+        const PrintedText column = columnOf(printer, postcard::verticalText(street));
+        QVERIFY(!column.text.isEmpty());
+        QVERIFY(!column.text.contains(u'1'));
+        QCOMPARE(column.points == postcard::VerticalAddressPoints, fullSize);
+        QVERIFY(bottomMm(column) <= postcard::VerticalAddressBottomMm + 0.05);
+        QVERIFY(qAbs(mm(column.xTwips + column.points * 20) - postcard::VerticalAddressRightMm) < 0.1);
+        QVERIFY(qAbs(mm(column.yTwips) - postcard::VerticalAddressTopMm) < 0.1);
+        // The building in the next column, left of the street and lower; the name left of both.
+        const PrintedText building = columnOf(printer, u"ビル"_s);
+        QVERIFY(building.xTwips + building.points * 20 < column.xTwips);
+        QVERIFY(building.yTwips > column.yTwips);
+        QVERIFY(columnOf(printer, u"佐藤"_s).xTwips + 28 * 20 < building.xTwips);
+    }
+
+    // The boxes hold the code exactly as on a horizontal card; the sender stays in the lower-left.
+    void theBoxesStayAndTheSenderSitsLowerLeft() {
+        const book::AddressCard entry{u"佐藤　一郎"_s, u"東京都"_s, u"丸の内1"_s, QString(), u"100-0005"_s,
+                                      u"得意先"_s, u"0"_s};
+        platform::RecordingPrinter vertical_, horizontal;
+        QVERIFY(postcard::printPostcards(vertical_, {entry}, vertical(Sender)).ok());
+        postcard::PostcardJobSettings across = vertical(Sender);
+        across.writing = postcard::Writing::Horizontal;
+        QVERIFY(postcard::printPostcards(horizontal, {entry}, across).ok());
+        auto boxes = [](const platform::RecordingPrinter& printer) {
+            QStringList found;
+            for (const PrintedText& text : printer.printed())
+                if (text.yTwips == postcard::ZipBoxYTwips)
+                    found << u"%1 %2"_s.arg(text.xTwips).arg(text.text);
+            return found;
+        };
+        QCOMPARE(boxes(vertical_).size(), 7);
+        QCOMPARE(boxes(vertical_), boxes(horizontal));
+
+        int senderTexts = 0;
+        for (const PrintedText& text : vertical_.printed()) {
+            const bool isSender = text.text.contains(u"大阪"_s) || text.text.contains(u"梅田"_s) ||
+                                  text.text.contains(u"鈴木"_s) || text.text.contains(u"５３０"_s);
+            if (!isSender)
+                continue;
+            ++senderTexts;
+            const double width = text.vertical ? text.points * 20 : text.text.size() * text.points * 20;
+            QVERIFY2(mm(text.xTwips + width) <= 45 && mm(text.yTwips) >= 85, qPrintable(text.text));
+            QVERIFY(text.vertical ? bottomMm(text) <= 136 : mm(text.yTwips) < 145);
+        }
+        QCOMPARE(senderTexts, 4); // street, building, name, postal code
+        QVERIFY(vertical_.calls().contains(u"vertical 梅田ビル"_s));
+        QVERIFY(vertical_.calls().contains(u"print 〒５３０－０００１"_s));
+        // The horizontal sender: three small lines in the lower-left.
+        QVERIFY(horizontal.calls().contains(u"print 〒５３０－０００１　大阪府大阪市北区梅田3-1-1"_s));
+        QVERIFY(horizontal.calls().contains(u"print 梅田ビル"_s));
+        QVERIFY(horizontal.calls().contains(u"print 鈴木　次郎"_s));
+    }
+
+    // The sender is a one-card book; the choices a line of their own file.
+    void senderAndChoicesFilesRoundTrip() {
+        QTemporaryDir dir;
+        const QString senderPath = dir.filePath(u"Sender.dat"_s);
+        QVERIFY(!postcard::readSender(senderPath).sender); // missing: none, no error
+        QVERIFY(postcard::readSender(senderPath).error.isEmpty());
+        QVERIFY(postcard::writeSender(senderPath, Sender).ok());
+        QFile file(senderPath);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), *book::formatBook({Sender}));
+        QCOMPARE(*postcard::readSender(senderPath).sender, Sender);
+        book::AddressCard bad = Sender;
+        bad.name = u"한국"_s; // code page 932 cannot hold it: refused, the old file stays
+        QVERIFY(!postcard::writeSender(senderPath, bad).ok());
+        QCOMPARE(*postcard::readSender(senderPath).sender, Sender);
+        QFile broken(dir.filePath(u"broken.dat"_s));
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("\"\x82\x20\"");
+        broken.close();
+        QVERIFY(!postcard::readSender(broken.fileName()).error.isEmpty());
+
+        const QString choicesPath = dir.filePath(u"TagoraCard.ini"_s);
+        QCOMPARE(postcard::readPostcardChoices(choicesPath), postcard::PostcardChoices());
+        const postcard::PostcardChoices chosen{postcard::Writing::Vertical, true};
+        QVERIFY(postcard::writePostcardChoices(choicesPath, chosen).ok());
+        QCOMPARE(postcard::readPostcardChoices(choicesPath), chosen);
+        QFile written(choicesPath);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), QByteArray("\"1\",\"1\"\r\n"));
+    }
+};
+
+QTEST_MAIN(VerticalCardTest)
+#include "VerticalCardTest.moc"

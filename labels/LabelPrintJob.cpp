@@ -15,10 +15,10 @@ QString LabelPrintJob::sheetCountQuestion(int sheetCount) {
 }
 
 LabelJobResult LabelPrintJob::run(const book::CardList& entries, int startLabel, const QString& face,
-                                  const QString& offsetsPath) {
+                                  const QString& offsetsPath, const SheetTemplate& sheet) {
     LabelJobResult result;
     result.trims = readTrims(offsetsPath);
-    LabelSheets sheets(entries, startLabel, face, result.trims);
+    LabelSheets sheets(entries, startLabel, face, result.trims, sheet);
     result.sheetCount = sheets.sheetCount();
 
     const platform::Answer answer =
@@ -31,7 +31,7 @@ LabelJobResult LabelPrintJob::run(const book::CardList& entries, int startLabel,
     if (sheets.startLabel() == 0)
         return result;
 
-    const Delivery delivery = deliverJob(m_output, m_platform, u"labels.pdf"_s, m_bookPath, platform::PaperSize::A4,
+    const Delivery delivery = deliverJob(m_output, m_platform, u"labels.pdf"_s, m_bookPath, printerPaper(sheet.paper),
                                          [&sheets](platform::Printer& printer) { sheets.drawJob(printer); });
     if (delivery == Delivery::NoDestination) {
         result.outcome = LabelJobResult::Outcome::NoDestination;

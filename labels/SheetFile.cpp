@@ -47,25 +47,36 @@ public:
     Reader(const QByteArray& bytes, const QString& source) : m_xml(bytes), m_source(source) {}
 
     SheetFileContents read() {
-        while (!m_xml.atEnd() && m_contents.error.isEmpty()) {
+        while (!m_xml.atEnd()) {
             m_xml.readNext();
-            if (m_xml.isStartElement() && m_xml.name() == u"Template"_s)
+            if (m_xml.isStartElement() && m_xml.name() == u"Template"_s) {
+                m_fault.clear();
                 readTemplate();
+                if (!m_fault.isEmpty()) {
+                    m_contents.faultyTemplates.append(m_fault);
+                    skipRestOfTemplate();
+                }
+            }
         }
-        if (m_contents.error.isEmpty() && m_xml.hasError())
-            fail(m_xml.errorString());
-        if (!m_contents.error.isEmpty()) {
-            m_contents.sheets.clear();
-            m_contents.equivalents.clear();
-            m_contents.skipped = 0;
+        if (m_xml.hasError()) {
+            m_contents = {};
+            m_contents.error =
+                m_source + u": line "_s + QString::number(m_xml.lineNumber()) + u": "_s + m_xml.errorString();
         }
         return m_contents;
     }
 
 private:
+    // The first fault of the template being read, with its line.
     void fail(const QString& what) {
-        if (m_contents.error.isEmpty())
-            m_contents.error = m_source + u": line "_s + QString::number(m_xml.lineNumber()) + u": "_s + what;
+        if (m_fault.isEmpty())
+            m_fault = m_source + u": line "_s + QString::number(m_xml.lineNumber()) + u": "_s + what;
+    }
+
+    // Templates do not nest: the next end of a Template is this one's.
+    void skipRestOfTemplate() {
+        while (!m_xml.atEnd() && !(m_xml.isEndElement() && m_xml.name() == u"Template"_s))
+            m_xml.readNext();
     }
 
     // The attribute's text; an error when it is missing.
@@ -139,7 +150,7 @@ private:
         bool hasLabel = false;
         bool usable = paper.has_value();
         const qint64 templateLine = m_xml.lineNumber();
-        while (m_contents.error.isEmpty() && m_xml.readNextStartElement()) {
+        while (m_fault.isEmpty() && m_xml.readNextStartElement()) {
             const QStringView element = m_xml.name();
             if (!element.startsWith(u"Label-"_s) || hasLabel) {
                 m_xml.skipCurrentElement();
@@ -154,11 +165,11 @@ private:
             }
             readRectangle(sheet);
         }
-        if (!m_contents.error.isEmpty())
+        if (!m_fault.isEmpty())
             return;
         if (!hasLabel) {
-            m_contents.error = m_source + u": line "_s + QString::number(templateLine) + u": Template "_s +
-                               sheet.name() + u" has no label"_s;
+            m_fault = m_source + u": line "_s + QString::number(templateLine) + u": Template "_s + sheet.name() +
+                      u" has no label"_s;
             return;
         }
         if (!usable) {
@@ -179,7 +190,7 @@ private:
         sheet.labelWidthMm = *width;
         sheet.labelHeightMm = *height;
         sheet.cornerRadiusMm = *round;
-        while (m_contents.error.isEmpty() && m_xml.readNextStartElement()) {
+        while (m_fault.isEmpty() && m_xml.readNextStartElement()) {
             if (m_xml.name() != u"Layout"_s) {
                 m_xml.skipCurrentElement();
                 continue;
@@ -196,14 +207,15 @@ private:
             sheet.grids.append({*columns, *rows, *x0, *y0, *dx, *dy});
             m_xml.skipCurrentElement();
         }
-        if (m_contents.error.isEmpty() && sheet.grids.isEmpty())
-            m_contents.error = m_source + u": line "_s + QString::number(labelLine) + u": Template "_s +
-                               sheet.name() + u" has no Layout"_s;
+        if (m_fault.isEmpty() && sheet.grids.isEmpty())
+            m_fault = m_source + u": line "_s + QString::number(labelLine) + u": Template "_s + sheet.name() +
+                      u" has no Layout"_s;
     }
 
     QXmlStreamReader m_xml;
     QString m_source;
     SheetFileContents m_contents;
+    QString m_fault;
 };
 
 } // namespace

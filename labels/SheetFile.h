@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace labels {
 
@@ -24,9 +25,12 @@ struct SheetFileContents {
     QList<SheetTemplate> sheets;
     QList<SheetEquivalent> equivalents;
     int skipped = 0;
-    // "FILE: line N: what is wrong"; empty when the file was read well. A
-    // file with an error gives no sheets at all.
+    // "FILE: line N: what is wrong" for a file that is not well-formed XML
+    // or cannot be read; such a file gives no sheets at all.
     QString error;
+    // The same for each template with a bad number or a missing attribute:
+    // that template is left out, the rest of the file is kept.
+    QStringList faultyTemplates;
 
     bool ok() const { return error.isEmpty(); }
 };

@@ -97,7 +97,9 @@ void SheetLibrary::load() {
     };
     for (const SheetFileContents& file : files) {
         if (!file.ok())
-            m_problems.append(file.error);
+            m_problems.append(file.error + u" (file ignored)"_s);
+        for (const QString& fault : file.faultyTemplates)
+            m_problems.append(fault + u" (template left out)"_s);
         m_skipped += file.skipped;
         for (const SheetTemplate& sheet : file.sheets)
             add(sheet);

@@ -30,10 +30,12 @@ public:
     bool libraryFound();
     QString libraryFolder() const { return m_libraryFolder; }
     QString userFile() const { return m_userFile; }
-    // Templates left out: other shapes (CD, round, elliptic), other papers,
+    // Templates skipped: other shapes (CD, round, elliptic), other papers,
     // and borrowed templates whose original is missing.
     int skippedCount();
-    // One "FILE: line N: what" for each malformed file, which was ignored.
+    // One "FILE: line N: what (file ignored)" for each file that is not
+    // well-formed, and "… (template left out)" for each template with a bad
+    // number or a missing attribute.
     QStringList problems();
 
     // The sheet named "BRAND PART" (case and runs of spaces do not matter),

@@ -21,6 +21,7 @@ int runSplit(const QStringList& args, Io& io);
 int runZip(const QStringList& args, Io& io);
 int runImport(const QStringList& args, Io& io);
 int runExport(const QStringList& args, Io& io);
+int runTemplates(const QStringList& args, Io& io);
 
 // Writes "tagora: " + message as one line on err and returns 1.
 int fail(Io& io, const QString& message);

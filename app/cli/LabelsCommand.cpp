@@ -4,6 +4,7 @@
 
 #include "labels/LabelSheets.h"
 #include "labels/OffsetsFile.h"
+#include "labels/SheetLibrary.h"
 #include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtPrinter.h"
@@ -14,7 +15,8 @@ namespace cli {
 
 namespace {
 
-const QString Usage = u"usage: tagora labels BOOK [--start N] [--font NAME] [--cards LIST] -o OUT.pdf"_s;
+const QString Usage =
+    u"usage: tagora labels BOOK [--template \"BRAND PART\"] [--start N] [--font NAME] [--cards LIST] -o OUT.pdf"_s;
 
 } // namespace
 
@@ -22,16 +24,27 @@ const QString Usage = u"usage: tagora labels BOOK [--start N] [--font NAME] [--c
 // offsets file of the program folder; prints the sheet count.
 int runLabels(const QStringList& args, Io& io) {
     const PrintArguments parsed =
-        readPrintArguments(args, {u"--start"_s, u"--font"_s, u"--cards"_s}, Usage);
+        readPrintArguments(args, {u"--start"_s, u"--font"_s, u"--cards"_s, u"--template"_s}, Usage);
     if (!parsed.error.isEmpty())
         return parsed.usageError ? usageError(io, parsed.error) : fail(io, parsed.error);
     const QString output = parsed.value(u"--output"_s);
 
+    const labels::SheetTemplate* sheet = &labels::standardSheet();
+    if (parsed.values.contains(u"--template"_s)) {
+        const QString name = parsed.value(u"--template"_s);
+        labels::SheetLibrary& library = labels::sheetLibrary();
+        sheet = library.find(name);
+        if (!sheet)
+            return usageError(io, u"no label sheet named \""_s + name + u"\"; nearest: "_s +
+                                      library.nearestNames(name).join(u", "_s) + u" (see tagora templates)"_s);
+    }
+
     bool numeric = false;
     const QString startText = parsed.value(u"--start"_s, u"1"_s);
     const int start = startText.toInt(&numeric);
-    if (!numeric || start < 1 || start > 12)
-        return fail(io, u"the start label must be 1 to 12, not "_s + startText);
+    const int labelCount = sheet->labelCount();
+    if (!numeric || start < 1 || start > labelCount)
+        return fail(io, u"the start label must be 1 to "_s + QString::number(labelCount) + u", not "_s + startText);
 
     const std::optional<book::CardList> selected = printEntries(parsed.book, parsed.value(u"--cards"_s), io);
     if (!selected)
@@ -41,10 +54,10 @@ int runLabels(const QStringList& args, Io& io) {
     const labels::Trims trims =
         labels::readTrims(platform::ProgramFolder::file(QStringView(labels::LabelOffsetsFileName).toString()));
     labels::LabelSheets sheets(entries, start, parsed.value(u"--font"_s, QString::fromUtf16(platform::MinchoFace)),
-                               trims);
+                               trims, *sheet);
 
     platform::QtPrinter printer(platform::PrintDestination::pdf(output));
-    if (!printer.begin(platform::PaperSize::A4))
+    if (!printer.begin(labels::printerPaper(sheet->paper)))
         return fail(io, printer.errorText());
     sheets.drawJob(printer);
     if (!printer.endDoc())

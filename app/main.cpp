@@ -57,6 +57,8 @@ int runCommand(const cli::ParsedCommandLine& parsed, cli::Io& io) {
         return cli::runExport(parsed.arguments, io);
     if (parsed.command == u"printers"_s)
         return cli::runPrinters(parsed.arguments, io);
+    if (parsed.command == u"templates"_s)
+        return cli::runTemplates(parsed.arguments, io);
     return cli::usageError(io, u"unknown command "_s + parsed.command + u" (see tagora --help)"_s);
 }
 

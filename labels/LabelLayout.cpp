@@ -65,18 +65,18 @@ int nameShift(const QString& nameLine) {
     return 820;
 }
 
-int sheetCount(int entryCount, int startLabel) {
-    const int onFirstSheet = LabelsPerSheet + 1 - startLabel;
+int sheetCount(int entryCount, int startLabel, int labelsPerSheet) {
+    const int onFirstSheet = labelsPerSheet + 1 - startLabel;
     if (entryCount <= onFirstSheet)
         return 1;
     const int rest = entryCount - onFirstSheet;
-    return 1 + (rest + LabelsPerSheet - 1) / LabelsPerSheet;
+    return 1 + (rest + labelsPerSheet - 1) / labelsPerSheet;
 }
 
-int entryOnLabel(int sheet, int label, int startLabel) {
+int entryOnLabel(int sheet, int label, int startLabel, int labelsPerSheet) {
     if (sheet == 1)
         return label - startLabel;
-    return (LabelsPerSheet + 1 - startLabel) + LabelsPerSheet * (sheet - 2) + (label - 1);
+    return (labelsPerSheet + 1 - startLabel) + labelsPerSheet * (sheet - 2) + (label - 1);
 }
 
 } // namespace labels

@@ -48,12 +48,13 @@ LinePlacement linePlacement(int label, int line, int nameShiftTwips, OffsetsTwip
 // 11 characters, 200 per character from 12 to 15, and 820 from 16 on.
 int nameShift(const QString& nameLine);
 
-// Sheets a job of entryCount entries from startLabel uses (at least 1).
-int sheetCount(int entryCount, int startLabel);
+// Sheets a job of entryCount entries from startLabel uses (at least 1), on
+// sheets of labelsPerSheet labels.
+int sheetCount(int entryCount, int startLabel, int labelsPerSheet = LabelsPerSheet);
 
 // The entry (0-based) that label L of sheet k shows when printing starts at
 // startLabel; negative for the untouched labels before the start on sheet 1.
 // The number may reach the entry count or beyond: that cell is empty.
-int entryOnLabel(int sheet, int label, int startLabel);
+int entryOnLabel(int sheet, int label, int startLabel, int labelsPerSheet = LabelsPerSheet);
 
 } // namespace labels

@@ -19,10 +19,10 @@ QString LabelPrintJob::jobTitle(int cardCount) {
 }
 
 LabelJobResult LabelPrintJob::run(const book::CardList& entries, int startLabel, const QString& face,
-                                  const QString& offsetsPath) {
+                                  const QString& offsetsPath, const SheetTemplate& sheet) {
     LabelJobResult result;
     result.trims = readTrims(offsetsPath);
-    LabelSheets sheets(entries, startLabel, face, result.trims);
+    LabelSheets sheets(entries, startLabel, face, result.trims, sheet);
     result.sheetCount = sheets.sheetCount();
 
     const platform::Answer answer =
@@ -37,7 +37,7 @@ LabelJobResult LabelPrintJob::run(const book::CardList& entries, int startLabel,
 
     const Delivery delivery =
         deliverJob(m_output, m_platform, u"labels.pdf"_s, m_bookPath, jobTitle(int(entries.size())),
-                   platform::PaperSize::A4,
+                   printerPaper(sheet.paper),
                    [&sheets](platform::Printer& printer) { sheets.drawJob(printer); });
     if (delivery == Delivery::NoDestination) {
         result.outcome = LabelJobResult::Outcome::NoDestination;

@@ -2,6 +2,7 @@
 
 #include "book/AddressCard.h"
 #include "labels/OutputChoice.h"
+#include "labels/SheetTemplate.h"
 #include "labels/Trims.h"
 #include "platform/Platform.h"
 
@@ -16,7 +17,7 @@ struct LabelJobResult {
         Cancelled,     // Cancel in the sheet-count question: the proposal starts again
         NoDestination, // the user cancelled the PDF save dialog or chose the book; nothing printed
         Failed,        // the printer or file failed; the user was told
-        NothingToPrint // the start label was not 1 to 12
+        NothingToPrint // the start label was not on the sheet
     };
     Outcome outcome = Outcome::NothingToPrint;
     bool printEnabled = true; // 印刷 afterwards
@@ -32,11 +33,12 @@ public:
     // bookPath: the open book's file, never written over (empty or book::NewBookPath: none).
     LabelPrintJob(platform::Platform& platform, const OutputChoice& output, const QString& bookPath);
 
-    // entries in print order; startLabel 1 to 12 (any other number: the
-    // question, then nothing printed); face for every line; offsetsPath the
-    // label offsets file (missing: no offset).
+    // entries in print order; startLabel 1 to the sheet's label count (any
+    // other number: the question, then nothing printed); face for every line;
+    // offsetsPath the label offsets file (missing: no offset); the sheet the
+    // labels are on, which also gives the paper.
     LabelJobResult run(const book::CardList& entries, int startLabel, const QString& face,
-                       const QString& offsetsPath);
+                       const QString& offsetsPath, const SheetTemplate& sheet = standardSheet());
 
     // "シート数は" n "枚です。"
     static QString sheetCountQuestion(int sheetCount);

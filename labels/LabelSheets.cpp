@@ -4,12 +4,14 @@
 
 namespace labels {
 
-LabelSheets::LabelSheets(const book::CardList& entries, int startLabel, const QString& face, Trims trims)
-    : m_entries(entries), m_face(face),
-      m_startLabel(startLabel >= 1 && startLabel <= LabelsPerSheet ? startLabel : 0), m_offsets(trims.twips()) {}
+LabelSheets::LabelSheets(const book::CardList& entries, int startLabel, const QString& face, Trims trims,
+                         const SheetTemplate& sheet)
+    : m_layout(sheet), m_entries(entries), m_face(face),
+      m_startLabel(startLabel >= 1 && startLabel <= m_layout.labelCount() ? startLabel : 0),
+      m_offsets(trims.twips()) {}
 
 int LabelSheets::sheetCount() const {
-    return labels::sheetCount(entryCount(), m_startLabel >= 1 ? m_startLabel : 1);
+    return m_layout.sheetCount(entryCount(), m_startLabel >= 1 ? m_startLabel : 1);
 }
 
 void LabelSheets::buildLabelTexts() {
@@ -26,9 +28,9 @@ void LabelSheets::drawCell(platform::Printer& printer, int label, int slot) {
     const LabelText& text = m_texts[slot];
     if (text.empty)
         return;
-    const int rightEdge = labelRightEdgeTwips(label);
+    const int rightEdge = m_layout.rightEdgeTwips(label);
     for (int line = 1; line <= LinesPerLabel; ++line) {
-        const LinePlacement placement = linePlacement(label, line, text.NameShift, m_offsets);
+        const LinePlacement placement = m_layout.linePlacement(label, line, text.NameShift, m_offsets);
         printer.setCurrentX(placement.xTwips);
         printer.setCurrentY(placement.yTwips);
         printer.setFontName(m_face);
@@ -42,8 +44,8 @@ void LabelSheets::drawCell(platform::Printer& printer, int label, int slot) {
 void LabelSheets::drawFirstSheet(platform::Printer& printer) {
     if (m_startLabel == 0)
         return;
-    for (int label = m_startLabel; label <= LabelsPerSheet; ++label)
-        drawCell(printer, label, entryOnLabel(1, label, m_startLabel));
+    for (int label = m_startLabel; label <= m_layout.labelCount(); ++label)
+        drawCell(printer, label, m_layout.entryOnLabel(1, label, m_startLabel));
 }
 
 void LabelSheets::drawFullSheets(platform::Printer& printer) {
@@ -52,8 +54,8 @@ void LabelSheets::drawFullSheets(platform::Printer& printer) {
     const int sheets = sheetCount();
     for (int sheet = 2; sheet <= sheets; ++sheet) {
         printer.newPage();
-        for (int label = 1; label <= LabelsPerSheet; ++label)
-            drawCell(printer, label, entryOnLabel(sheet, label, m_startLabel));
+        for (int label = 1; label <= m_layout.labelCount(); ++label)
+            drawCell(printer, label, m_layout.entryOnLabel(sheet, label, m_startLabel));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "book/AddressCard.h"
 #include "labels/LabelLayout.h"
+#include "labels/SheetLayout.h"
 #include "labels/LabelText.h"
 #include "labels/Trims.h"
 #include "platform/Printer.h"
@@ -16,9 +17,11 @@ namespace labels {
 // ends the document; the caller does.
 class LabelSheets {
 public:
-    // entries in print order; startLabel 1 to 12 (any other number prints
-    // nothing); face for every line; trims moving every line.
-    LabelSheets(const book::CardList& entries, int startLabel, const QString& face, Trims trims);
+    // entries in print order; startLabel 1 to the sheet's label count (any
+    // other number prints nothing); face for every line; trims moving every
+    // line; the sheet the labels are on.
+    LabelSheets(const book::CardList& entries, int startLabel, const QString& face, Trims trims,
+                const SheetTemplate& sheet = standardSheet());
 
     // Sheets the job uses, from the entry count and the start label (as from
     // label 1 when the start label is outside the sheet).
@@ -35,18 +38,20 @@ public:
 
     // The whole job onto a begun printer: the label texts, sheet 1 from the
     // start label, then the full sheets. False (nothing drawn) for a start
-    // label outside 1 to 12.
+    // label outside the sheet.
     bool drawJob(platform::Printer& printer);
 
-    // The start label, or 0 when it was outside 1 to 12.
+    // The start label, or 0 when it was outside the sheet.
     int startLabel() const { return m_startLabel; }
     int entryCount() const { return int(m_entries.size()); }
+    const SheetLayout& layout() const { return m_layout; }
 
     // One label cell: its six lines, each with position, face and size set
     // first. An empty slot draws nothing.
     void drawCell(platform::Printer& printer, int label, int slot);
 
 private:
+    SheetLayout m_layout;
     book::CardList m_entries;
     QString m_face;
     int m_startLabel = 0;

@@ -8,34 +8,42 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace labels {
 
+namespace {
+
+// Where each label's button goes: the column and row of its cell among the
+// distinct left and top edges of the sheet's labels.
+QList<QPoint> gridPlaces(const QList<QRectF>& labels) {
+    QList<qint64> lefts, tops;
+    const auto key = [](double millimetres) { return qRound64(millimetres * 10); };
+    for (const QRectF& label : labels) {
+        lefts << key(label.left());
+        tops << key(label.top());
+    }
+    QList<qint64> columns = lefts, rows = tops;
+    std::sort(columns.begin(), columns.end());
+    columns.erase(std::unique(columns.begin(), columns.end()), columns.end());
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    QList<QPoint> places;
+    for (qsizetype i = 0; i < labels.size(); ++i)
+        places << QPoint(int(columns.indexOf(lefts[i])), int(rows.indexOf(tops[i])));
+    return places;
+}
+
+} // namespace
+
 StartLabelGrid::StartLabelGrid(QWidget* parent) : QWidget(parent) {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
-    auto* sheet = new QGridLayout;
-    sheet->setSpacing(2);
-    for (int index = 0; index < LabelsPerSheet; ++index) {
-        auto* frame = ui::named(new QFrame(this), u"Shape3_%1"_s.arg(index));
-        frame->setFrameShape(QFrame::Box);
-        auto* inFrame = new QHBoxLayout(frame);
-        inFrame->setContentsMargins(3, 3, 3, 3);
-        auto* button =
-            ui::named(new QPushButton(QString::number(index + 1), frame), u"lblNo_%1"_s.arg(index));
-        button->setFixedSize(64, 26);
-        // A blinking button keeps its place in the sheet.
-        QSizePolicy policy = button->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        button->setSizePolicy(policy);
-        inFrame->addWidget(button);
-        sheet->addWidget(frame, index / 2, index % 2);
-        lblNo << button;
-        Shape3 << frame;
-        connect(button, &QPushButton::clicked, this, [this, index] { chooseStartLabel(index); });
-    }
-    column->addLayout(sheet);
+    m_sheetGrid = new QGridLayout;
+    m_sheetGrid->setSpacing(2);
+    column->addLayout(m_sheetGrid);
 
     auto* proposal = new QHBoxLayout;
     MatName = ui::named(new QLabel(u"印刷開始ラベル番号"_s, this), u"MatName"_s);
@@ -72,12 +80,50 @@ StartLabelGrid::StartLabelGrid(QWidget* parent) : QWidget(parent) {
     connect(Timer1, &QTimer::timeout, this, &StartLabelGrid::blinkConfirmed);
     connect(Timer2, &QTimer::timeout, this, &StartLabelGrid::blinkProposal);
 
+    setSheet(standardSheet());
+}
+
+void StartLabelGrid::setSheet(const SheetTemplate& sheet) {
+    Timer1->stop();
+    qDeleteAll(Shape3);
+    lblNo.clear();
+    Shape3.clear();
+    Label1.clear();
+    const QList<QPoint> places = gridPlaces(sheet.labelRects());
+    int columns = 1, rows = 1;
+    for (const QPoint& place : places) {
+        columns = std::max(columns, place.x() + 1);
+        rows = std::max(rows, place.y() + 1);
+    }
+    // The standard sheet's buttons are 64 × 26; a sheet of many labels gets
+    // smaller ones, so the grid keeps to about the same room.
+    const QSize buttonSize(std::clamp(140 / columns, 24, 64), std::clamp(170 / rows, 14, 26));
+    for (int index = 0; index < places.size(); ++index) {
+        auto* frame = ui::named(new QFrame(this), u"Shape3_%1"_s.arg(index));
+        frame->setFrameShape(QFrame::Box);
+        auto* inFrame = new QHBoxLayout(frame);
+        const int margin = buttonSize.height() < 26 ? 1 : 3;
+        inFrame->setContentsMargins(margin, margin, margin, margin);
+        auto* button =
+            ui::named(new QPushButton(QString::number(index + 1), frame), u"lblNo_%1"_s.arg(index));
+        button->setFixedSize(buttonSize);
+        // A blinking button keeps its place in the sheet.
+        QSizePolicy policy = button->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        button->setSizePolicy(policy);
+        inFrame->addWidget(button);
+        m_sheetGrid->addWidget(frame, places[index].y(), places[index].x());
+        lblNo << button;
+        Shape3 << frame;
+        connect(button, &QPushButton::clicked, this, [this, index] { chooseStartLabel(index); });
+    }
     proposeFirstLabel();
+    cmdOk->setEnabled(true);
     cmdReset->setEnabled(false);
 }
 
 int StartLabelGrid::confirmedIndex() const {
-    return qBound(0, book::leadingInteger(Label1), LabelsPerSheet - 1);
+    return qBound(0, book::leadingInteger(Label1), int(lblNo.size()) - 1);
 }
 
 void StartLabelGrid::setMat4Colour(const QColor& colour) {
@@ -95,7 +141,7 @@ void StartLabelGrid::proposeLabel(int label) {
 }
 
 void StartLabelGrid::proposeFirstLabel() {
-    for (int index = 0; index < LabelsPerSheet; ++index) {
+    for (int index = 0; index < lblNo.size(); ++index) {
         setButtonColour(index, Qt::blue);
         lblNo[index]->setVisible(true);
         Shape3[index]->setVisible(true);

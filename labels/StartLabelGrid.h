@@ -1,15 +1,18 @@
 #pragma once
 
-// The start-label chooser of the label print screen: the sheet's twelve
-// labels as buttons, the proposed label under them, and OK / Cancel.
+// The start-label chooser of the label print screen: the sheet's labels as
+// buttons, the proposed label under them, and OK / Cancel.
 //
-// lblNo     the twelve start-label buttons, laid out as the sheet; Shape3 their frames
+// lblNo     one start-label button per label, laid out as the sheet; Shape3 their frames
 // Mat4      the proposed start label shown on screen; MatName, Mat3 its captions
-// Label1    index 0 to 11 of the confirmed start label's button
+// Label1    index (from 0) of the confirmed start label's button
 // cmdOk     confirms the proposal; cmdReset withdraws the confirmed label
 // Timer1    blinks the confirmed button; Timer2 blinks the proposal (500 ms)
 
+#include "labels/SheetTemplate.h"
+
 #include <QFrame>
+#include <QGridLayout>
 #include <QLabel>
 #include <QList>
 #include <QPushButton>
@@ -22,10 +25,16 @@ class StartLabelGrid : public QWidget {
     Q_OBJECT
 
 public:
-    // Starts with every button blue, label 1 proposed and Cancel off.
+    // Starts on the standard sheet with every button blue, label 1 proposed
+    // and Cancel off.
     explicit StartLabelGrid(QWidget* parent = nullptr);
 
-    // Shows label 1 to 12 as the blinking proposal (red, Timer2).
+    // One button per label of the sheet, in its grid; every button blue,
+    // label 1 proposed, nothing confirmed.
+    void setSheet(const SheetTemplate& sheet);
+    int labelCount() const { return int(lblNo.size()); }
+
+    // Shows a label of the sheet as the blinking proposal (red, Timer2).
     void proposeLabel(int label);
     // Shows the confirmed button and stops its blinking, while a job prints.
     void holdConfirmed();
@@ -35,7 +44,7 @@ public:
 signals:
     // A button was pressed: its label is proposed and no label is confirmed.
     void proposed();
-    // OK: label (1 to 12) is the confirmed start label.
+    // OK: label (from 1) is the confirmed start label.
     void confirmed(int label);
     // Cancel: the confirmed label is withdrawn and label 1 proposed.
     void withdrawn();
@@ -52,6 +61,7 @@ private:
     void setButtonColour(int index, const QColor& colour);
     int confirmedIndex() const;
 
+    QGridLayout* m_sheetGrid = nullptr;
     QList<QPushButton*> lblNo;
     QList<QFrame*> Shape3;
     QLabel* MatName = nullptr;

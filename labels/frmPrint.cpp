@@ -6,10 +6,13 @@
 #include "labels/LabelPrintJob.h"
 #include "labels/OffsetsFile.h"
 #include "labels/OutputChoice.h"
+#include "labels/SheetChoice.h"
+#include "labels/SheetLayout.h"
 #include "ui/ToolWindow.h"
 #include "labels/frmFont.h"
 #include "labels/frmOutput.h"
 #include "labels/frmPriloc.h"
+#include "labels/frmSheet.h"
 #include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
 
@@ -44,11 +47,14 @@ QFont previewFont(const QString& face, int points) {
 } // namespace
 
 frmPrint::frmPrint(ui::AppContext& context, const book::CardList& entries, QWidget* parent)
-    : QMainWindow(parent), m_context(context), m_printCopy(entries) {
+    : QMainWindow(parent), m_context(context), m_printCopy(entries),
+      m_sheet(readSheetChoice(platform::ProgramFolder::file(QStringView(SheetChoiceFileName).toString()),
+                              sheetLibrary())) {
     setObjectName(u"frmPrint"_s);
     setWindowTitle(u"印刷フォーマット"_s);
     buildWindow();
     buildMenuAndToolbar();
+    showSheet();
 
     cmdPrint->setEnabled(false);
 
@@ -120,8 +126,19 @@ void frmPrint::buildWindow() {
     left->addLayout(commands);
     columns->addLayout(left);
 
+    auto* right = new QVBoxLayout;
+    auto* sheetRow = new QHBoxLayout;
+    cmdSheet = ui::named(new QPushButton(u"用紙..."_s, central), u"cmdSheet"_s);
+    cmdSheet->setToolTip(u"ラベル用紙を選ぶ"_s);
+    lblSheet = ui::named(new QLabel(central), u"lblSheet"_s);
+    sheetRow->addWidget(cmdSheet);
+    sheetRow->addWidget(lblSheet, 1);
+    right->addLayout(sheetRow);
     m_startLabels = new StartLabelGrid(central);
-    columns->addWidget(m_startLabels);
+    right->addWidget(m_startLabels);
+    right->addStretch(1);
+    columns->addLayout(right);
+    connect(cmdSheet, &QPushButton::clicked, this, &frmPrint::openSheetChooser);
 
     connect(cmdRew, &QPushButton::clicked, this, &frmPrint::previousEntry);
     connect(cmdFF, &QPushButton::clicked, this, &frmPrint::nextEntry);
@@ -142,6 +159,9 @@ void frmPrint::buildMenuAndToolbar() {
     mnuLocate->setObjectName(u"mnuLocate"_s);
     QAction* mnuOutput = mnuSet->addAction(u"出力先"_s);
     mnuOutput->setObjectName(u"mnuOutput"_s);
+    QAction* mnuSheet = mnuSet->addAction(u"用紙"_s);
+    mnuSheet->setObjectName(u"mnuSheet"_s);
+    connect(mnuSheet, &QAction::triggered, this, &frmPrint::openSheetChooser);
     connect(mnuFont, &QAction::triggered, this, &frmPrint::openFontChooser);
     connect(mnuLocate, &QAction::triggered, this, &frmPrint::openPositionDialog);
     connect(mnuOutput, &QAction::triggered, this, &frmPrint::openOutputChoice);
@@ -245,7 +265,7 @@ void frmPrint::printJob() {
     LabelPrintJob job(m_context.platform, outputChoiceForThisRun(), m_context.state.BookPath);
     const LabelJobResult result =
         job.run(m_printCopy, confirmedStartLabel(), Text6,
-                platform::ProgramFolder::file(QStringView(LabelOffsetsFileName).toString()));
+                platform::ProgramFolder::file(QStringView(LabelOffsetsFileName).toString()), m_sheet);
     Text1 = QString::number(result.sheetCount);
     Text4 = millimetreText(result.trims.xMm);
     Text5 = millimetreText(result.trims.yMm);
@@ -296,6 +316,42 @@ void frmPrint::openOutputChoice() {
     auto* dialog = new frmOutput(m_context, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
+}
+
+void frmPrint::openSheetChooser() {
+    ui::showToolWindow(m_sheetChooser, [this] {
+        return new frmSheet(
+            sheetLibrary(), m_sheet, [this](const SheetTemplate& sheet) { sheetChosen(sheet); }, this);
+    });
+}
+
+void frmPrint::sheetChosen(const SheetTemplate& sheet) {
+    const book::WriteResult written =
+        writeSheetChoice(platform::ProgramFolder::file(QStringView(SheetChoiceFileName).toString()), sheet);
+    if (!written.ok())
+        m_context.platform.messages.show(u"用紙の選択を保存できませんでした。\n"_s + written.error.describe(),
+                                         platform::Buttons::Ok);
+    m_sheet = sheet;
+    showSheet();
+}
+
+void frmPrint::showSheet() {
+    // Another grid: the start label is chosen again on it.
+    m_startLabels->setSheet(m_sheet);
+    Text2.clear();
+    cmdPrint->setEnabled(false);
+    lblSheet->setText(m_sheet.name());
+    lblSheet->setToolTip(m_sheet.summary());
+    if (m_sheet.standardTextLayout) {
+        Shape1->setFixedSize(4950 / PreviewTwipsPerPixel + 16, 2390 / PreviewTwipsPerPixel + 16);
+        return;
+    }
+    // The lines keep the standard sheet's size on screen; the cell around
+    // them takes the chosen label's proportions at the same scale.
+    const double scale = SheetLayout(m_sheet).textScale();
+    const int widthTwips = int(millimetresAsTwips(m_sheet.labelWidthMm) / scale);
+    const int heightTwips = int(millimetresAsTwips(m_sheet.labelHeightMm) / scale);
+    Shape1->setFixedSize(widthTwips / PreviewTwipsPerPixel + 16, heightTwips / PreviewTwipsPerPixel + 16);
 }
 
 void frmPrint::showHelp() {

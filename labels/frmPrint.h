@@ -6,16 +6,19 @@
 // PrintCopy    the entries to print, in print order (postal codes made full width as shown)
 // m_preview   the entry in the preview (CurrentEntry, from 0) and where ＜ ＞ go
 // Text1        sheet count of the last job
-// Text2        confirmed start label, "1" to "12"
+// Text2        confirmed start label, "1" to the sheet's label count
 // Text4, Text5 X and Y print-position trims in mm (from Tagora.opt at each job)
 // Text6        the label face, "ＭＳ 明朝" at load
 // m_startLabels  the start-label buttons and their OK / Cancel (StartLabelGrid.h)
-// Shape1       outline of the preview label
+// Shape1       outline of the preview label, in the chosen cell's proportions
+// cmdSheet     用紙: the sheet chooser (frmSheet); lblSheet names the chosen sheet
+// m_sheet      the chosen sheet (Tagora2.opt), standard 12 labels when none
 // Command1..3  toolbar: font chooser, print position, help
 
 #include "ui/AppContext.h"
 #include "book/AddressCard.h"
 #include "labels/PreviewPager.h"
+#include "labels/SheetTemplate.h"
 #include "labels/StartLabelGrid.h"
 
 #include <QFrame>
@@ -42,6 +45,7 @@ public:
     // The hidden fields, for the dialogs this screen opens and for tests.
     QString Text1, Text2, Text4, Text5, Text6;
     const book::CardList& PrintCopy() const { return m_printCopy; }
+    const SheetTemplate& sheet() const { return m_sheet; }
 
 protected:
     // The close box goes back to the start window, as 戻る does.
@@ -64,11 +68,16 @@ private:
     void openFontChooser();
     void openPositionDialog();
     void openOutputChoice();
+    void openSheetChooser();
+    // Shows the sheet: its start-label grid, its name and the preview's shape.
+    void showSheet();
+    void sheetChosen(const SheetTemplate& sheet);
     void showHelp();
 
     ui::AppContext& m_context;
     book::CardList m_printCopy;
     PreviewPager m_preview;
+    SheetTemplate m_sheet;
 
     QFrame* Shape1 = nullptr;
     QLabel* lblName = nullptr;
@@ -81,6 +90,8 @@ private:
     QPushButton* cmdRew = nullptr;
     QPushButton* cmdFF = nullptr;
     StartLabelGrid* m_startLabels = nullptr;
+    QPushButton* cmdSheet = nullptr;
+    QLabel* lblSheet = nullptr;
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdCancel = nullptr;
     QPushButton* cmdExit = nullptr;
@@ -89,6 +100,7 @@ private:
     QToolButton* Command3 = nullptr;
     QPointer<QWidget> m_fontChooser;
     QPointer<QWidget> m_positionDialog;
+    QPointer<QWidget> m_sheetChooser;
 };
 
 } // namespace labels

@@ -18,6 +18,9 @@ inline constexpr int PageOriginInsetTwips = 240;
 enum class PaperSize {
     A4,       // 210 x 297 mm portrait: label sheets
     Postcard, // 100 x 148 mm portrait: a Japanese postcard
+    B5,       // 176 x 250 mm (ISO B5) portrait: label sheets
+    A5,       // 148 x 210 mm portrait: label sheets
+    Letter,   // 8.5 x 11 in portrait: label sheets
 };
 
 // The paper's size in twips, portrait.

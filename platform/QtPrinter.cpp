@@ -24,6 +24,12 @@ constexpr int PdfDotsPerInch = 1200;
 QPageSize pageSizeFor(PaperSize paper) {
     if (paper == PaperSize::Postcard)
         return QPageSize(QSizeF(100, 148), QPageSize::Millimeter, u"Postcard"_s, QPageSize::ExactMatch);
+    if (paper == PaperSize::B5)
+        return QPageSize(QPageSize::B5);
+    if (paper == PaperSize::A5)
+        return QPageSize(QPageSize::A5);
+    if (paper == PaperSize::Letter)
+        return QPageSize(QPageSize::Letter);
     return QPageSize(QPageSize::A4);
 }
 

@@ -8,7 +8,8 @@ namespace platform {
 
 bool RecordingPrinter::begin(PaperSize paper) {
     m_paper = paper;
-    m_calls << (paper == PaperSize::A4 ? u"begin A4"_s : u"begin postcard"_s);
+    static const QString names[] = {u"A4"_s, u"postcard"_s, u"B5"_s, u"A5"_s, u"letter"_s};
+    m_calls << u"begin "_s + names[int(paper)];
     if (!m_failBegin.isEmpty()) {
         m_errorText = m_failBegin;
         return false;

@@ -42,8 +42,14 @@ With no command, opens the start window.
 
 Commands:
   list BOOK                      print every card of BOOK, tab-separated
-  labels BOOK [--start N] [--font NAME] [--cards LIST] (-o OUT.pdf | --printer QUEUE [--copies N])
-                                 print BOOK on A4 label sheets into a PDF or on a printer
+  labels BOOK [--template "BRAND PART"] [--start N] [--font NAME] [--cards LIST]
+         (-o OUT.pdf | --printer QUEUE [--copies N])
+                                 print BOOK on label sheets into a PDF or on a
+                                 printer (the standard A4 sheet of 12, or the
+                                 sheet named)
+  templates [TEXT] [--all]       list the label sheets whose brand, part, size
+                                 or label count hold TEXT; --all also counts
+                                 the templates skipped
   postcards BOOK [--cards LIST] [--zip-font NAME] [--paper postcard|a4] [--vertical] [--sender FILE]
             (-o OUT.pdf | --printer QUEUE [--copies N])
                                  print BOOK on postcards into a PDF or on a printer
@@ -59,7 +65,8 @@ Commands:
                                  write BOOK's cards as CSV (UTF-8) or vCard 4.0
 
 Options:
-  --home DIR     the folder of Tagora.ini, Tagora.opt and Tagora1.opt
+  --home DIR     the folder of Tagora.ini, Tagora.opt, Tagora1.opt, Tagora2.opt
+                 and Tagora-sheets.xml
                  (default $TAGORA_HOME, else $XDG_DATA_HOME/tagora)
   --version      print the version
   --benchmark-startup

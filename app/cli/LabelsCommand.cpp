@@ -6,6 +6,7 @@
 #include "labels/LabelPrintJob.h"
 #include "labels/LabelSheets.h"
 #include "labels/OffsetsFile.h"
+#include "labels/SheetLibrary.h"
 #include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
 
@@ -16,7 +17,7 @@ namespace cli {
 namespace {
 
 const QString Usage =
-    u"usage: tagora labels BOOK [--start N] [--font NAME] [--cards LIST] (-o OUT.pdf | --printer QUEUE [--copies N])"_s;
+    u"usage: tagora labels BOOK [--template \"BRAND PART\"] [--start N] [--font NAME] [--cards LIST] (-o OUT.pdf | --printer QUEUE [--copies N])"_s;
 
 } // namespace
 
@@ -24,15 +25,26 @@ const QString Usage =
 // printer, with the offsets file of the program folder; prints the sheet count.
 int runLabels(const QStringList& args, Io& io) {
     const PrintArguments parsed =
-        readPrintArguments(args, {u"--start"_s, u"--font"_s, u"--cards"_s}, Usage);
+        readPrintArguments(args, {u"--start"_s, u"--font"_s, u"--cards"_s, u"--template"_s}, Usage);
     if (!parsed.error.isEmpty())
         return parsed.usageError ? usageError(io, parsed.error) : fail(io, parsed.error);
+
+    const labels::SheetTemplate* sheet = &labels::standardSheet();
+    if (parsed.values.contains(u"--template"_s)) {
+        const QString name = parsed.value(u"--template"_s);
+        labels::SheetLibrary& library = labels::sheetLibrary();
+        sheet = library.find(name);
+        if (!sheet)
+            return usageError(io, u"no label sheet named \""_s + name + u"\"; nearest: "_s +
+                                      library.nearestNames(name).join(u", "_s) + u" (see tagora templates)"_s);
+    }
 
     bool numeric = false;
     const QString startText = parsed.value(u"--start"_s, u"1"_s);
     const int start = startText.toInt(&numeric);
-    if (!numeric || start < 1 || start > 12)
-        return fail(io, u"the start label must be 1 to 12, not "_s + startText);
+    const int labelCount = sheet->labelCount();
+    if (!numeric || start < 1 || start > labelCount)
+        return fail(io, u"the start label must be 1 to "_s + QString::number(labelCount) + u", not "_s + startText);
 
     const std::optional<book::CardList> selected = printEntries(parsed.book, parsed.value(u"--cards"_s), io);
     if (!selected)
@@ -42,7 +54,7 @@ int runLabels(const QStringList& args, Io& io) {
     const labels::Trims trims =
         labels::readTrims(platform::ProgramFolder::file(QStringView(labels::LabelOffsetsFileName).toString()));
     labels::LabelSheets sheets(entries, start, parsed.value(u"--font"_s, QString::fromUtf16(platform::MinchoFace)),
-                               trims);
+                               trims, *sheet);
 
     QString error;
     bool usage = false;
@@ -51,7 +63,7 @@ int runLabels(const QStringList& args, Io& io) {
                          labels::LabelPrintJob::jobTitle(int(entries.size())), error, usage);
     if (!destination)
         return usage ? usageError(io, error) : fail(io, error);
-    if (sendJob(io, *destination, platform::PaperSize::A4,
+    if (sendJob(io, *destination, labels::printerPaper(sheet->paper),
                 [&sheets](platform::Printer& printer) { sheets.drawJob(printer); }) != 0)
         return 1;
     io.out << sheets.sheetCount() << '\n';

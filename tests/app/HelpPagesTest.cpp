@@ -31,6 +31,9 @@ QString helpPage(const QString& name) {
 QString caption(const QAbstractButton* button) {
     QString text = button->text();
     text.remove(u'&');
+    // "用紙..." opens a dialog; the help names it "用紙".
+    if (text.endsWith(u"..."_s))
+        text.chop(3);
     return text.trimmed();
 }
 

@@ -25,6 +25,41 @@ Run tagora(const QString& home, const QStringList& arguments) {
 }
 
 const QString Sample = QStringLiteral(TAGORA_SOURCE_DIR "/examples/sample.dat");
+const QString Hisago = u"/usr/share/libglabels-3.0/templates/hisago-templates.xml"_s;
+
+// The program with the label-template library in libraryFolder.
+Run tagoraWithLibrary(const QString& home, const QString& libraryFolder, const QStringList& arguments) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"TAGORA_TEMPLATE_DIR"_s, libraryFolder);
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(TAGORA_BINARY), QStringList{u"--home"_s, home} + arguments);
+    if (!process.waitForFinished(60000))
+        return {};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+// Hisago ELM012 from the template's numbers: 3 × 8 labels of 66 × 33.9 mm
+// from (6, 12.9) mm, in points from the paper's top-left corner.
+QList<QRectF> elm012Labels() {
+    constexpr double PointsPerMm = 72 / 25.4;
+    QList<QRectF> rects;
+    for (int row = 0; row < 8; ++row)
+        for (int column = 0; column < 3; ++column)
+            rects << QRectF((6 + 66 * column) * PointsPerMm, (12.9 + 33.9 * row) * PointsPerMm, 66 * PointsPerMm,
+                            33.9 * PointsPerMm);
+    return rects;
+}
+
+// The label each word lies wholly inside, -1 for none.
+int labelOf(const pdftext::Word& word, const QList<QRectF>& labels) {
+    for (qsizetype i = 0; i < labels.size(); ++i)
+        if (labels[i].adjusted(-0.5, -0.5, 0.5, 0.5).contains(QRectF(word.xMin, word.yMin, word.xMax - word.xMin,
+                                                                     word.yMax - word.yMin)))
+            return int(i);
+    return -1;
+}
 
 } // namespace
 
@@ -48,6 +83,70 @@ private slots:
         });
         QVERIFY(label5 != document.words.end());
         QVERIFY2(qAbs(label5->xMin - 89.75) < 1.0, qPrintable(QString::number(label5->xMin)));
+    }
+
+    // The sample's 30 cards on the 24-label Hisago sheet: two sheets, every
+    // word inside a label, one card a label (one postal line each).
+    void printsOnALibrarySheet() {
+        if (!QFile::exists(Hisago))
+            QSKIP("glabels-data is not installed");
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(u"out.pdf"_s);
+        const Run run = tagora(dir.path(), {Sample, u"--template"_s, u"hisago elm012"_s, u"-o"_s, pdf});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, u"2\n"_s);
+        const pdftext::Document document = pdftext::read(pdf);
+        QCOMPARE(document.pages, 2);
+        const QList<QRectF> labels = elm012Labels();
+        QList<int> postalLines(2 * 24, 0);
+        for (const pdftext::Word& word : document.words) {
+            const int label = labelOf(word, labels);
+            QVERIFY2(label >= 0, qPrintable(u"%1 at %2,%3 page %4"_s.arg(word.text).arg(word.xMin).arg(word.yMin)
+                                                .arg(word.page)));
+            if (word.text.startsWith(u"〒"_s))
+                ++postalLines[(word.page - 1) * 24 + label];
+        }
+        QCOMPARE(postalLines.count(1), 30);
+        QCOMPARE(postalLines.mid(0, 30).count(1), 30); // labels 1 to 24, then 1 to 6
+
+        const Run fromTwenty =
+            tagora(dir.path(), {Sample, u"--template"_s, u"Hisago ELM012"_s, u"--start"_s, u"20"_s, u"-o"_s, pdf});
+        QCOMPARE(fromTwenty.out, u"3\n"_s);
+        QCOMPARE(pdftext::read(pdf).pages, 3);
+        const Run past = tagora(dir.path(), {Sample, u"--template"_s, u"Hisago ELM012"_s, u"--start"_s, u"25"_s,
+                                             u"-o"_s, pdf});
+        QCOMPARE(past.exitCode, 1);
+        QVERIFY2(past.err.contains(u"1 to 24"_s), qPrintable(past.err));
+    }
+
+    // A name not in the library: exit 2 and the nearest names; with no library
+    // installed only the standard sheet and the user's file are listed, and said so.
+    void unknownSheetsAndNoLibrary() {
+        QTemporaryDir dir;
+        QTemporaryDir empty;
+        const QString pdf = dir.filePath(u"out.pdf"_s);
+        QFile mine(dir.filePath(u"Tagora-sheets.xml"_s));
+        QVERIFY(mine.open(QIODevice::WriteOnly));
+        mine.write("<Glabels-templates><Template brand=\"Mine\" part=\"M18\" size=\"A4\">"
+                   "<Label-rectangle width=\"70mm\" height=\"42mm\"><Layout nx=\"3\" ny=\"6\" x0=\"0\" "
+                   "y0=\"22.5mm\" dx=\"70mm\" dy=\"42mm\"/></Label-rectangle></Template></Glabels-templates>");
+        mine.close();
+        const Run unknown = tagoraWithLibrary(dir.path(), empty.path(),
+                                              {u"labels"_s, Sample, u"--template"_s, u"Mine M81"_s, u"-o"_s, pdf});
+        QCOMPARE(unknown.exitCode, 2);
+        QVERIFY2(unknown.err.contains(u"nearest: Mine M18"_s), qPrintable(unknown.err));
+        QVERIFY(!QFile::exists(pdf));
+
+        const Run listed = tagoraWithLibrary(dir.path(), empty.path(), {u"templates"_s, u"--all"_s});
+        QCOMPARE(listed.exitCode, 0);
+        QCOMPARE(listed.out, u"標準 12面 — A4, 12 labels of 86.4 × 42.3 mm\n"
+                             u"Mine M18 — A4, 18 labels of 70 × 42 mm\n"
+                             u"2 sheets; 0 templates skipped (CD, round and other shapes, other papers)\n"_s);
+        QVERIFY2(listed.err.contains(u"install glabels-data"_s), qPrintable(listed.err));
+
+        const Run printed = tagoraWithLibrary(dir.path(), empty.path(),
+                                              {u"labels"_s, Sample, u"--template"_s, u"mine m18"_s, u"-o"_s, pdf});
+        QCOMPARE(printed.out, u"2\n"_s);
     }
 
     void refusesWhatCannotBePrinted_data() {

@@ -1,0 +1,19 @@
+#include "labels/SheetChoice.h"
+
+#include "book/QuotedLine.h"
+
+namespace labels {
+
+const SheetTemplate& readSheetChoice(const QString& path, SheetLibrary& library) {
+    const std::optional<QStringList> fields = book::readQuotedLine(path);
+    if (!fields || fields->size() < 2)
+        return standardSheet();
+    const SheetTemplate* sheet = library.find(fields->at(0) + u' ' + fields->at(1));
+    return sheet ? *sheet : standardSheet();
+}
+
+book::WriteResult writeSheetChoice(const QString& path, const SheetTemplate& sheet) {
+    return book::writeQuotedLine(path, {sheet.brand, sheet.part});
+}
+
+} // namespace labels

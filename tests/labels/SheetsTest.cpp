@@ -1,0 +1,218 @@
+#include "labels/LabelSheets.h"
+#include "labels/SheetChoice.h"
+#include "labels/SheetFile.h"
+#include "labels/SheetLibrary.h"
+#include "platform/RecordingPrinter.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Faulty = QStringLiteral(TAGORA_SOURCE_DIR "/tests/data/sheets-faulty.xml");
+
+// The spec's table for the standard sheet, written out independently of LabelLayout.
+labels::LinePlacement standardPlacement(int label, int line, int shift, labels::OffsetsTwips offsets) {
+    const int lefts[] = {1500, 1500, 1500, 1700, 2300, 2500};
+    const int rights[] = {6450, 6450, 6450, 6650, 7300, 7500};
+    const int ys[] = {1200, 1600, 1900, 2200, 2700, 3050};
+    const double points[] = {11, 11, 11, 11, 12, 10};
+    const bool right = label % 2 == 0;
+    const int row = (label + 1) / 2;
+    labels::LinePlacement placement;
+    placement.xTwips = (right ? rights : lefts)[line - 1] + offsets.xTwips - (line == 5 ? shift : 0);
+    placement.yTwips = ys[line - 1] + (row - 1) * 2390 + offsets.yTwips;
+    placement.points = points[line - 1];
+    return placement;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+const labels::SheetTemplate* named(const QList<labels::SheetTemplate>& sheets, const QString& part) {
+    for (const labels::SheetTemplate& sheet : sheets)
+        if (sheet.part == part)
+            return &sheet;
+    return nullptr;
+}
+
+} // namespace
+
+class SheetsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The standard sheet as data puts every line of every label where the
+    // twips tables always did, with shifts and trims, and its edges are the old ones.
+    void standardSheetKeepsEveryPlacement() {
+        const labels::SheetLayout layout(labels::standardSheet());
+        QCOMPARE(layout.labelCount(), 12);
+        for (int label = 1; label <= 12; ++label) {
+            QCOMPARE(layout.rightEdgeTwips(label), labels::labelRightEdgeTwips(label));
+            for (int line = 1; line <= 6; ++line)
+                for (const int shift : {0, 200, 820})
+                    for (const labels::OffsetsTwips offsets : {labels::OffsetsTwips{}, {-550, 605}}) {
+                        const labels::LinePlacement got = layout.linePlacement(label, line, shift, offsets);
+                        const labels::LinePlacement want = standardPlacement(label, line, shift, offsets);
+                        QCOMPARE(got.xTwips, want.xTwips);
+                        QCOMPARE(got.yTwips, want.yTwips);
+                        QCOMPARE(got.points, want.points);
+                    }
+        }
+        // Across, then down: label 4 is the second row's right label.
+        QCOMPARE(labels::standardSheet().labelRect(4), QRectF(105, 63.9, 86.4, 42.3));
+    }
+
+    void lengthsInEveryUnit_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("millimetres");
+        QTest::newRow("mm") << u"66mm"_s << 66.0;
+        QTest::newRow("inch") << u"0.5in"_s << 12.7;
+        QTest::newRow("points, bare") << u"72"_s << 25.4;
+        QTest::newRow("points") << u"36pt"_s << 12.7;
+        QTest::newRow("cm") << u"1.2cm"_s << 12.0;
+        QTest::newRow("leading dot") << u".5in"_s << 12.7;
+    }
+
+    void lengthsInEveryUnit() {
+        QFETCH(QString, text);
+        QFETCH(double, millimetres);
+        double value = 0;
+        QVERIFY(labels::parseLength(text, &value));
+        QVERIFY2(qAbs(value - millimetres) < 1e-9, qPrintable(QString::number(value)));
+    }
+
+    // A bad number and a missing attribute leave their template out, named with
+    // its line; other shapes and papers are skipped; the rest of the file stays.
+    void faultyTemplatesAreLeftOutWithTheirLine() {
+        const labels::SheetFileContents contents = labels::readSheetFile(Faulty);
+        QVERIFY(contents.ok());
+        QCOMPARE(contents.faultyTemplates.size(), 2);
+        QVERIFY2(contents.faultyTemplates[0].startsWith(Faulty + u": line 11: "_s) &&
+                     contents.faultyTemplates[0].contains(u"width=\"6x6mm\" is not a length"_s),
+                 qPrintable(contents.faultyTemplates[0]));
+        QVERIFY2(contents.faultyTemplates[1].startsWith(Faulty + u": line 16: "_s) &&
+                     contents.faultyTemplates[1].contains(u"no width"_s),
+                 qPrintable(contents.faultyTemplates[1]));
+        QCOMPARE(contents.skipped, 3); // hexagon, CD, A3
+        QCOMPARE(contents.sheets.size(), 2);
+        const labels::SheetTemplate& card = contents.sheets[1];
+        QCOMPARE(card.paper, labels::SheetPaper::Postcard);
+        QCOMPARE(card.labelCount(), 3);
+        QCOMPARE(card.labelRect(2), QRectF(10 + 50.8, 10, 38.1, 12.7));
+        QCOMPARE(card.labelRect(3).top(), 100.0);
+        QCOMPARE(contents.equivalents.size(), 2);
+    }
+
+    // XML that is not well-formed: the whole file is ignored, with its line.
+    void brokenXmlIgnoresTheFile() {
+        const labels::SheetFileContents contents = labels::parseSheetFile(
+            "<Glabels-templates>\n<Template brand=\"A\" part=\"B\" size=\"A4\">\n<Label-rectangle width=\"1mm\"\n",
+            u"mine.xml"_s);
+        QVERIFY(!contents.ok());
+        QVERIFY2(contents.error.startsWith(u"mine.xml: line "_s), qPrintable(contents.error));
+        QVERIFY(contents.sheets.isEmpty());
+    }
+
+    // No glabels-data: the standard sheet and the user's file; names are found
+    // whatever their case, borrowed templates copy their original, and an unknown
+    // name gets the nearest ones.
+    void libraryWithoutGlabelsData() {
+        QTemporaryDir empty;
+        labels::SheetLibrary library(empty.path(), Faulty);
+        QVERIFY(!library.libraryFound());
+        const QList<labels::SheetTemplate>& sheets = library.sheets();
+        QCOMPARE(sheets.size(), 4); // standard, GOOD24, CARD, SAME24
+        QCOMPARE(sheets.first().name(), u"標準 12面"_s);
+        QCOMPARE(library.skippedCount(), 4); // three shapes or papers, one orphan
+        QCOMPARE(library.problems().size(), 2);
+        const labels::SheetTemplate* same = library.find(u"test   same24"_s);
+        QVERIFY(same);
+        QCOMPARE(same->labelCount(), 24);
+        QCOMPARE(same->summary(), u"Test SAME24 — A4, 24 labels of 66 × 33.9 mm"_s);
+        QVERIFY(!library.find(u"Test GOOD2"_s));
+        QCOMPARE(library.nearestNames(u"Test GOOD2"_s, 1), QStringList{u"Test GOOD24"_s});
+        QCOMPARE(library.search(u"66x33.9 24"_s).size(), 2);
+        QCOMPARE(library.search(u"postcard"_s).size(), 1);
+        QCOMPARE(library.search(QString()).size(), 4);
+    }
+
+    // The user's sheet of a name wins over the library's.
+    void usersSheetWinsOverTheLibrary() {
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(Faulty, dir.filePath(u"test-templates.xml"_s)));
+        writeFile(dir.filePath(u"Tagora-sheets.xml"_s),
+                  "<Glabels-templates><Template brand=\"Test\" part=\"GOOD24\" size=\"B5\">"
+                  "<Label-rectangle width=\"80mm\" height=\"40mm\"><Layout nx=\"2\" ny=\"5\" x0=\"8mm\" "
+                  "y0=\"25mm\" dx=\"80mm\" dy=\"40mm\"/></Label-rectangle></Template></Glabels-templates>");
+        labels::SheetLibrary library(dir.path(), dir.filePath(u"Tagora-sheets.xml"_s));
+        QVERIFY(library.libraryFound());
+        const labels::SheetTemplate* mine = library.find(u"Test GOOD24"_s);
+        QVERIFY(mine);
+        QCOMPARE(mine->paper, labels::SheetPaper::B5);
+        QCOMPARE(mine->labelCount(), 10);
+        QVERIFY(named(library.sheets(), u"CARD"_s));
+    }
+
+    // Tagora2.opt: brand and part as quoted fields, cp932, CR LF; a sheet the
+    // library no longer holds, or no file, gives the standard sheet.
+    void sheetChoiceFile() {
+        QTemporaryDir dir;
+        QTemporaryDir empty;
+        labels::SheetLibrary library(empty.path(), Faulty);
+        const QString path = dir.filePath(u"Tagora2.opt"_s);
+        QCOMPARE(labels::readSheetChoice(path, library).name(), u"標準 12面"_s);
+        QVERIFY(labels::writeSheetChoice(path, *library.find(u"Test CARD"_s)).ok());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("\"Test\",\"CARD\"\r\n"));
+        QCOMPARE(labels::readSheetChoice(path, library).name(), u"Test CARD"_s);
+        QVERIFY(labels::writeSheetChoice(path, labels::standardSheet()).ok());
+        QCOMPARE(labels::readSheetChoice(path, library).standardTextLayout, true);
+        writeFile(path, "\"Test\",\"GONE\"\r\n");
+        QCOMPARE(labels::readSheetChoice(path, library).name(), u"標準 12面"_s);
+    }
+
+    // On a 24-label sheet the block is scaled by the width ratio (66 / 86.4),
+    // sizes too, never below 6 pt; the trims move it unscaled; 30 entries from
+    // label 20 take three sheets.
+    void otherSheetsScaleTheBlock() {
+        QTemporaryDir empty;
+        labels::SheetLibrary library(empty.path(), Faulty);
+        const labels::SheetTemplate& sheet = *library.find(u"Test GOOD24"_s);
+        const labels::SheetLayout layout(sheet);
+        QVERIFY(qAbs(layout.textScale() - 66 / 86.4) < 1e-9);
+        const QRect cell5 = layout.cellTwips(5); // second row, middle
+        QCOMPARE(cell5.left(), labels::pagePositionTwips(72));
+        QCOMPARE(cell5.top(), labels::pagePositionTwips(46.8));
+        const labels::LinePlacement postal = layout.linePlacement(5, labels::PostalLine, 0, {});
+        const labels::LinePlacement code = layout.linePlacement(5, labels::CodeLine, 0, {});
+        QVERIFY(cell5.contains(postal.xTwips, postal.yTwips));
+        QCOMPARE(code.yTwips - postal.yTwips, qRound(1850 * 66 / 86.4));
+        QCOMPARE(code.points, 7.6);
+        const labels::LinePlacement moved = layout.linePlacement(5, labels::PostalLine, 0, {-550, 605});
+        QCOMPARE(moved.xTwips, postal.xTwips - 550);
+        QCOMPARE(moved.yTwips, postal.yTwips + 605);
+
+        labels::SheetTemplate tiny = sheet;
+        tiny.labelWidthMm = 20;
+        tiny.labelHeightMm = 10;
+        QCOMPARE(labels::SheetLayout(tiny).linePlacement(1, labels::CodeLine, 0, {}).points, 6.0);
+
+        book::CardList entries;
+        for (int i = 0; i < 30; ++i)
+            entries << book::AddressCard{u"名前"_s + QString::number(i), u"東京都"_s, {}, {}, u"1"_s, {}, u"0"_s};
+        QCOMPARE(labels::LabelSheets(entries, 1, u"IPAexMincho"_s, {}, sheet).sheetCount(), 2);
+        QCOMPARE(labels::LabelSheets(entries, 20, u"IPAexMincho"_s, {}, sheet).sheetCount(), 3);
+        QCOMPARE(labels::LabelSheets(entries, 25, u"IPAexMincho"_s, {}, sheet).startLabel(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(SheetsTest)
+#include "SheetsTest.moc"

@@ -14,7 +14,7 @@ namespace {
 
 const QString Faulty = QStringLiteral(TAGORA_SOURCE_DIR "/tests/data/sheets-faulty.xml");
 
-// The spec's table for the standard sheet, written out independently of LabelLayout.
+// The standard sheet's table of positions, written out independently of LabelLayout.
 labels::LinePlacement standardPlacement(int label, int line, int shift, labels::OffsetsTwips offsets) {
     const int lefts[] = {1500, 1500, 1500, 1700, 2300, 2500};
     const int rights[] = {6450, 6450, 6450, 6650, 7300, 7500};

@@ -12,8 +12,10 @@ namespace {
 // Labels of one row may sit a hair apart in the files' rounded numbers.
 constexpr double SameRowMm = 0.05;
 
+// Sizes converted from inches or points come as 69.9999; a hundredth of a
+// millimetre is finer than any sheet is cut.
 QString millimetreNumber(double millimetres) {
-    return QString::number(millimetres, 'g', 6);
+    return QString::number(std::round(millimetres * 100) / 100, 'g', 6);
 }
 
 } // namespace

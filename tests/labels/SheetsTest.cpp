@@ -136,6 +136,10 @@ private slots:
         QVERIFY(same);
         QCOMPARE(same->labelCount(), 24);
         QCOMPARE(same->summary(), u"Test SAME24 — A4, 24 labels of 66 × 33.9 mm"_s);
+        labels::SheetTemplate converted = *same;
+        converted.labelWidthMm = 69.9999;
+        converted.labelHeightMm = 247.65;
+        QVERIFY(converted.summary().endsWith(u"labels of 70 × 247.65 mm"_s));
         QVERIFY(!library.find(u"Test GOOD2"_s));
         QCOMPARE(library.nearestNames(u"Test GOOD2"_s, 1), QStringList{u"Test GOOD24"_s});
         QCOMPARE(library.search(u"66x33.9 24"_s).size(), 2);

@@ -44,10 +44,10 @@ frmSheet::frmSheet(SheetLibrary& library, const SheetTemplate& current,
     lblSheet->setWordWrap(true);
     lblSheet->setMaximumWidth(240);
     auto* buttons = new QHBoxLayout;
-    cmdOk = ui::named(new QPushButton(u"OK"_s, this), u"cmdOk"_s);
-    cmdCancel = ui::named(new QPushButton(u"キャンセル"_s, this), u"cmdCancel"_s);
-    buttons->addWidget(cmdOk);
-    buttons->addWidget(cmdCancel);
+    cmdSheetOk = ui::named(new QPushButton(u"OK"_s, this), u"cmdSheetOk"_s);
+    cmdSheetCancel = ui::named(new QPushButton(u"キャンセル"_s, this), u"cmdSheetCancel"_s);
+    buttons->addWidget(cmdSheetOk);
+    buttons->addWidget(cmdSheetCancel);
     right->addWidget(picSheet);
     right->addWidget(lblSheet);
     right->addStretch(1);
@@ -57,8 +57,8 @@ frmSheet::frmSheet(SheetLibrary& library, const SheetTemplate& current,
     connect(txtSearch, &QLineEdit::textChanged, this, &frmSheet::showFound);
     connect(lstSheets, &QListWidget::currentRowChanged, this, &frmSheet::showHighlighted);
     connect(lstSheets, &QListWidget::itemDoubleClicked, this, &frmSheet::takeSheet);
-    connect(cmdOk, &QPushButton::clicked, this, &frmSheet::takeSheet);
-    connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdSheetOk, &QPushButton::clicked, this, &frmSheet::takeSheet);
+    connect(cmdSheetCancel, &QPushButton::clicked, this, &QWidget::close);
     showFound();
 }
 
@@ -97,7 +97,7 @@ void frmSheet::showFound() {
 
 void frmSheet::showHighlighted() {
     const SheetTemplate* sheet = highlighted();
-    cmdOk->setEnabled(sheet != nullptr);
+    cmdSheetOk->setEnabled(sheet != nullptr);
     if (!sheet) {
         lblSheet->clear();
         return;

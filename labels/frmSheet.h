@@ -8,7 +8,7 @@
 // picSheet    the highlighted sheet, drawn to scale
 // lblSheet    the highlighted sheet's summary and description
 // lblLibrary  what the library holds, or that it is not installed
-// cmdOk       hands the highlighted sheet over; cmdCancel closes
+// cmdSheetOk       hands the highlighted sheet over; cmdSheetCancel closes
 
 #include "labels/SheetLibrary.h"
 #include "labels/SheetPicture.h"
@@ -49,8 +49,8 @@ private:
     SheetPicture* picSheet = nullptr;
     QLabel* lblSheet = nullptr;
     QLabel* lblLibrary = nullptr;
-    QPushButton* cmdOk = nullptr;
-    QPushButton* cmdCancel = nullptr;
+    QPushButton* cmdSheetOk = nullptr;
+    QPushButton* cmdSheetCancel = nullptr;
 };
 
 } // namespace labels

@@ -3,11 +3,15 @@
 #include "labels/frmFont.h"
 #include "labels/frmPriloc.h"
 #include "labels/frmPrint.h"
+#include "labels/frmSheet.h"
+#include "labels/SheetLayout.h"
 #include "platform/Fonts.h"
 #include "support/PdfWindowWorld.h"
 #include "support/WindowWorld.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -117,6 +121,64 @@ private slots:
         click(chooser, u"cmdOk"_s);
         QCOMPARE(window.Text6, u"IPAexGothic"_s);
         QCOMPARE(text(&window, u"lblZip"_s), u"１２３－４５６７"_s);
+    }
+
+    // The sheet of Tagora2.opt gives one start-label button per label in its
+    // grid and prints on it; 用紙 chooses another, which Tagora2.opt keeps.
+    void sheetChooserChangesTheGrid() {
+        Fixture f;
+        QTemporaryDir empty;
+        qputenv("TAGORA_TEMPLATE_DIR", empty.path().toUtf8());
+        QFile mine(f.dir.filePath(u"Tagora-sheets.xml"_s));
+        QVERIFY(mine.open(QIODevice::WriteOnly));
+        mine.write("<Glabels-templates><Template brand=\"Mine\" part=\"M24\" size=\"A4\">"
+                   "<Label-rectangle width=\"66mm\" height=\"33.9mm\"><Layout nx=\"3\" ny=\"8\" x0=\"6mm\" "
+                   "y0=\"12.9mm\" dx=\"66mm\" dy=\"33.9mm\"/></Label-rectangle></Template></Glabels-templates>");
+        mine.close();
+        const QString choice = f.dir.filePath(u"Tagora2.opt"_s);
+        QFile chosen(choice);
+        QVERIFY(chosen.open(QIODevice::WriteOnly));
+        chosen.write("\"Mine\",\"M24\"\r\n");
+        chosen.close();
+
+        labels::frmPrint window(f.context, entries(2));
+        window.show();
+        QCOMPARE(window.sheet().name(), u"Mine M24"_s);
+        QVERIFY(child<QPushButton>(&window, u"lblNo_23"_s) && !child<QPushButton>(&window, u"lblNo_24"_s));
+        QApplication::processEvents();
+        const auto place = [&](int index) { return child<QFrame>(&window, u"Shape3_%1"_s.arg(index))->geometry(); };
+        QCOMPARE(place(3).left(), place(0).left()); // label 4 starts the second row of three
+        QVERIFY(place(3).top() > place(0).top() && place(2).left() > place(1).left());
+        // The preview cell is 66 : 33.9 at the standard size of lines.
+        const QSize cell = child<QFrame>(&window, u"Shape1"_s)->size() - QSize(16, 16);
+        QVERIFY2(qAbs(double(cell.width()) / cell.height() - 66 / 33.9) < 0.02, qPrintable(QString::number(cell.width())));
+
+        child<QPushButton>(&window, u"lblNo_23"_s)->click();
+        click(&window, u"cmdOk"_s);
+        click(&window, u"cmdPrint"_s);
+        // Entry 1 on label 24, inside that cell; entry 2 on the second sheet's label 1.
+        const platform::PrintedText first = f.platform.printers.last()->printed().first();
+        const labels::SheetLayout layout(window.sheet());
+        QVERIFY(layout.cellTwips(24).contains(first.xTwips, first.yTwips));
+        QCOMPARE(first.points, 8.4);
+        QCOMPARE(f.platform.printers.last()->printed().last().page, 2);
+        QCOMPARE(window.Text1, u"2"_s);
+
+        click(&window, u"cmdSheet"_s);
+        auto* chooser = window.findChild<labels::frmSheet*>();
+        QVERIFY(chooser);
+        QVERIFY(text(chooser, u"lblLibrary"_s).contains(u"glabels-data"_s));
+        auto* list = child<QListWidget>(chooser, u"lstSheets"_s);
+        QCOMPARE(list->count(), 2);
+        QCOMPARE(list->currentItem()->text(), u"Mine M24 — A4, 24 labels of 66 × 33.9 mm"_s);
+        child<QLineEdit>(chooser, u"txtSearch"_s)->setText(u"12面"_s);
+        QCOMPARE(list->count(), 1);
+        click(chooser, u"cmdSheetOk"_s);
+        QVERIFY(child<QPushButton>(&window, u"lblNo_11"_s) && !child<QPushButton>(&window, u"lblNo_12"_s));
+        QVERIFY(!enabled(&window, u"cmdPrint"_s)); // the start label is chosen again on the new grid
+        QVERIFY(chosen.open(QIODevice::ReadOnly));
+        QCOMPARE(chosen.readAll(), QByteArray("\"\x95\x57\x8f\x80\",\"12\x96\xca\"\r\n")); // "標準","12面"
+        qunsetenv("TAGORA_TEMPLATE_DIR");
     }
 
     void pdfDialogRefusesTheBook_data() {

@@ -11,6 +11,17 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// The label job from label 1 in the Mincho into a real PDF file.
+bool printLabels(const book::CardList& entries, const QString& pdf) {
+    platform::QtPrinter printer(platform::PrintDestination::pdf(pdf));
+    labels::LabelSheets sheets(entries, 1, u"ＭＳ 明朝"_s, {});
+    return printer.begin(platform::PaperSize::A4) && sheets.drawJob(printer) && printer.endDoc();
+}
+
+} // namespace
+
 class LabelPdfTest : public QObject {
     Q_OBJECT
 
@@ -26,11 +37,7 @@ private slots:
                                          u"%1-0000"_s.arg(100 + i), {}, u"0"_s};
         QTemporaryDir dir;
         const QString pdf = dir.filePath(u"labels.pdf"_s);
-        platform::QtPrinter printer(platform::PrintDestination::pdf(pdf));
-        QVERIFY(printer.begin(platform::PaperSize::A4));
-        labels::LabelSheets sheets(entries, 1, u"ＭＳ 明朝"_s, {});
-        QVERIFY(sheets.drawJob(printer));
-        QVERIFY(printer.endDoc());
+        QVERIFY(printLabels(entries, pdf));
 
         const pdftext::Document document = pdftext::read(pdf);
         QCOMPARE(document.pages, labels::sheetCount(30, 1));
@@ -54,11 +61,7 @@ private slots:
                                      {longName, longAddress, u"一丁目"_s, {}, u"100-0013"_s, {}, u"2"_s}};
         QTemporaryDir dir;
         const QString pdf = dir.filePath(u"long.pdf"_s);
-        platform::QtPrinter printer(platform::PrintDestination::pdf(pdf));
-        QVERIFY(printer.begin(platform::PaperSize::A4));
-        labels::LabelSheets sheets(entries, 1, u"ＭＳ 明朝"_s, {});
-        QVERIFY(sheets.drawJob(printer));
-        QVERIFY(printer.endDoc());
+        QVERIFY(printLabels(entries, pdf));
 
         const pdftext::Document document = pdftext::read(pdf);
         const double millimetre = 72.0 / 25.4;

@@ -5,6 +5,7 @@
 #include "book/SharedState.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtMessages.h"
+#include "platform/QtPrintDialog.h"
 #include "platform/QtPrinterProvider.h"
 #include "platform/QtShell.h"
 
@@ -36,7 +37,8 @@ int runGui(bool quitWhenShown) {
     about::QtHelpViewer help;
     platform::QtShell shell;
     platform::QtPrinterProvider printers;
-    platform::Platform services{messages, dialogs, help, shell, printers};
+    platform::QtPrintDialog printDialog;
+    platform::Platform services{messages, dialogs, help, shell, printers, printDialog};
     book::SharedState state;
     WindowNavigator navigator(state, services);
     navigator.showStart();

@@ -37,7 +37,7 @@ LabelJobResult LabelPrintJob::run(const book::CardList& entries, int startLabel,
 
     const Delivery delivery =
         deliverJob(m_output, m_platform, u"labels.pdf"_s, m_bookPath, jobTitle(int(entries.size())),
-                   printerPaper(sheet.paper),
+                   printerPaper(sheet.paper), result.sheetCount,
                    [&sheets](platform::Printer& printer) { sheets.drawJob(printer); });
     if (delivery == Delivery::NoDestination) {
         result.outcome = LabelJobResult::Outcome::NoDestination;

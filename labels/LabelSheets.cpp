@@ -2,6 +2,8 @@
 
 #include "labels/LineFit.h"
 
+#include <cmath>
+
 namespace labels {
 
 LabelSheets::LabelSheets(const book::CardList& entries, int startLabel, const QString& face, Trims trims,
@@ -41,9 +43,16 @@ void LabelSheets::drawCell(platform::Printer& printer, int label, int slot) {
     }
 }
 
+void LabelSheets::drawLabelOutlines(platform::Printer& printer) const {
+    const int radius = int(std::lround(millimetresAsTwips(m_layout.sheet().cornerRadiusMm)));
+    for (int label = 1; label <= m_layout.labelCount(); ++label)
+        printer.drawGuide(m_layout.cellTwips(label), radius);
+}
+
 void LabelSheets::drawFirstSheet(platform::Printer& printer) {
     if (m_startLabel == 0)
         return;
+    drawLabelOutlines(printer);
     for (int label = m_startLabel; label <= m_layout.labelCount(); ++label)
         drawCell(printer, label, m_layout.entryOnLabel(1, label, m_startLabel));
 }
@@ -54,6 +63,7 @@ void LabelSheets::drawFullSheets(platform::Printer& printer) {
     const int sheets = sheetCount();
     for (int sheet = 2; sheet <= sheets; ++sheet) {
         printer.newPage();
+        drawLabelOutlines(printer);
         for (int label = 1; label <= m_layout.labelCount(); ++label)
             drawCell(printer, label, m_layout.entryOnLabel(sheet, label, m_startLabel));
     }

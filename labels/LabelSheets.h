@@ -31,6 +31,9 @@ public:
     void buildLabelTexts();
     const QList<LabelText>& labelTexts() const { return m_texts; }
 
+    // Every label's outline on the page, for a preview (the printer decides
+    // whether outlines are drawn; paper never gets them).
+    void drawLabelOutlines(platform::Printer& printer) const;
     // Sheet 1 on the page already started, from the start label to label 12.
     void drawFirstSheet(platform::Printer& printer);
     // Sheets 2 to the last, each on a new page.

@@ -1,6 +1,7 @@
 #include "labels/OutputChoice.h"
 
 #include "book/SharedState.h"
+#include "platform/PageRangePrinter.h"
 #include "platform/SameFile.h"
 #include "platform/UnprintableText.h"
 
@@ -47,13 +48,23 @@ std::optional<platform::PrintDestination> nextDestination(const OutputChoice& ch
 
 Delivery deliverJob(const OutputChoice& choice, platform::Platform& platform,
                     const QString& proposedName, const QString& bookPath, const QString& jobTitle,
-                    platform::PaperSize paper,
+                    platform::PaperSize paper, int pageCount,
                     const std::function<void(platform::Printer&)>& draw) {
     std::optional<platform::PrintDestination> destination =
         nextDestination(choice, platform, proposedName, bookPath);
     if (!destination)
         return Delivery::NoDestination;
     destination->jobTitle = jobTitle;
+    if (destination->kind == platform::PrintDestination::Kind::SystemPrinter) {
+        platform::PrintDialogRequest request;
+        request.printerName = destination->printerName;
+        request.jobTitle = jobTitle;
+        request.paper = paper;
+        request.pageCount = pageCount;
+        destination = platform.printDialog.ask(request);
+        if (!destination)
+            return Delivery::NoDestination;
+    }
     std::unique_ptr<platform::Printer> printer = platform.printers.open(*destination);
     if (!printer || !printer->begin(paper)) {
         platform.messages.show(printFailureMessage(printer ? printer->errorText() : QString()));
@@ -62,7 +73,8 @@ Delivery deliverJob(const OutputChoice& choice, platform::Platform& platform,
     const QString warning = platform::unprintableTextWarning(*printer, paper, draw);
     if (!warning.isEmpty())
         platform.messages.show(warning);
-    draw(*printer);
+    platform::PageRangePrinter chosenPages(*printer, destination->pages);
+    draw(chosenPages);
     if (!printer->endDoc()) {
         platform.messages.show(printFailureMessage(printer->errorText()));
         return Delivery::Failed;

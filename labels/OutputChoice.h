@@ -42,18 +42,22 @@ inline constexpr char16_t BookAsOutputText[] =
 
 enum class Delivery {
     Printed,       // the document was sent
-    NoDestination, // the user cancelled the PDF save dialog or chose the book; nothing printed
+    NoDestination, // the user cancelled the print or PDF save dialog, or chose the book; nothing printed
     Failed,        // the printer or file failed; the user was told
 };
 
-// Sends a job to nextDestination() (bookPath as there) under jobTitle: opens
-// the printer, begins the document on paper, tells the user once when text
-// falls where the printer cannot print (it is printed all the same), lets
-// draw put the pages on it and ends the document. A printer or file that
-// fails is shown with printFailureMessage().
+// Sends a job of pageCount pages to nextDestination() (bookPath as there)
+// under jobTitle. A system printer is first offered in the print dialog,
+// where the user picks the printer, the copies and the pages (cancelling it
+// prints nothing). Then it opens the printer, begins the document on paper,
+// tells the user once when text falls where the printer cannot print (it is
+// printed all the same), lets draw put the pages on it, passing on only the
+// chosen pages, and ends the document. A printer or file that fails is shown
+// with printFailureMessage().
 Delivery deliverJob(const OutputChoice& choice, platform::Platform& platform,
                     const QString& proposedName, const QString& bookPath, const QString& jobTitle,
-                    platform::PaperSize paper, const std::function<void(platform::Printer&)>& draw);
+                    platform::PaperSize paper, int pageCount,
+                    const std::function<void(platform::Printer&)>& draw);
 
 // The message shown when a job could not be printed: "印刷できませんでした。"
 // and, on a line of its own, what the printer reported.

@@ -134,6 +134,10 @@ void StartLabelGrid::setButtonColour(int index, const QColor& colour) {
     lblNo[index]->setStyleSheet(u"color: %1;"_s.arg(colour.name()));
 }
 
+int StartLabelGrid::shownLabel() const {
+    return book::leadingInteger(Mat4->text());
+}
+
 void StartLabelGrid::proposeLabel(int label) {
     Mat4->setText(QString::number(label));
     setMat4Colour(Qt::red);

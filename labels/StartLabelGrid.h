@@ -34,6 +34,9 @@ public:
     void setSheet(const SheetTemplate& sheet);
     int labelCount() const { return int(lblNo.size()); }
 
+    // The label shown under the buttons (Mat4): the proposal, or the
+    // confirmed label once OK was pressed.
+    int shownLabel() const;
     // Shows a label of the sheet as the blinking proposal (red, Timer2).
     void proposeLabel(int label);
     // Shows the confirmed button and stops its blinking, while a job prints.

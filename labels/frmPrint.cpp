@@ -3,6 +3,8 @@
 #include "ui/Named.h"
 #include "book/Honorifics.h"
 #include "labels/FullWidth.h"
+#include "labels/JobPreview.h"
+#include "labels/LabelSheets.h"
 #include "labels/LabelPrintJob.h"
 #include "labels/OffsetsFile.h"
 #include "labels/OutputChoice.h"
@@ -22,6 +24,8 @@
 #include <QScreen>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -118,9 +122,12 @@ void frmPrint::buildWindow() {
 
     auto* commands = new QHBoxLayout;
     cmdPrint = ui::named(new QPushButton(u"印刷"_s, central), u"cmdPrint"_s);
+    cmdPreview = ui::named(new QPushButton(u"印刷プレビュー"_s, central), u"cmdPreview"_s);
+    cmdPreview->setToolTip(u"印刷されるシートを画面で確かめる"_s);
     cmdCancel = ui::named(new QPushButton(u"戻る"_s, central), u"cmdCancel"_s);
     cmdExit = ui::named(new QPushButton(u"終了"_s, central), u"cmdExit"_s);
     commands->addWidget(cmdPrint);
+    commands->addWidget(cmdPreview);
     commands->addWidget(cmdCancel);
     commands->addWidget(cmdExit);
     left->addLayout(commands);
@@ -146,11 +153,17 @@ void frmPrint::buildWindow() {
     connect(m_startLabels, &StartLabelGrid::confirmed, this, &frmPrint::startLabelConfirmed);
     connect(m_startLabels, &StartLabelGrid::withdrawn, this, &frmPrint::startLabelWithdrawn);
     connect(cmdPrint, &QPushButton::clicked, this, &frmPrint::printJob);
+    connect(cmdPreview, &QPushButton::clicked, this, &frmPrint::showJobPreview);
     connect(cmdCancel, &QPushButton::clicked, this, &frmPrint::goBack);
     connect(cmdExit, &QPushButton::clicked, this, &frmPrint::endProgram);
 }
 
 void frmPrint::buildMenuAndToolbar() {
+    QMenu* mnuPrint = menuBar()->addMenu(u"印刷"_s);
+    mnuPrint->setObjectName(u"mnuPrint"_s);
+    QAction* mnuPreview = mnuPrint->addAction(u"印刷プレビュー"_s);
+    mnuPreview->setObjectName(u"mnuPreview"_s);
+    connect(mnuPreview, &QAction::triggered, this, &frmPrint::showJobPreview);
     QMenu* mnuSet = menuBar()->addMenu(u"設定"_s);
     mnuSet->setObjectName(u"mnuSet"_s);
     QAction* mnuFont = mnuSet->addAction(u"フォント指定"_s);
@@ -272,6 +285,15 @@ void frmPrint::printJob() {
     if (result.outcome == LabelJobResult::Outcome::Cancelled)
         m_startLabels->proposeLabel(1);
     cmdPrint->setEnabled(result.printEnabled);
+}
+
+void frmPrint::showJobPreview() {
+    // The sheets the job would print now: from the label shown as the
+    // proposal or the confirmed one, with the trims of the offsets file.
+    const Trims trims = readTrims(platform::ProgramFolder::file(QStringView(LabelOffsetsFileName).toString()));
+    auto sheets = std::make_shared<LabelSheets>(m_printCopy, m_startLabels->shownLabel(), Text6, trims, m_sheet);
+    openJobPreview(LabelPrintJob::jobTitle(int(m_printCopy.size())), printerPaper(m_sheet.paper),
+                   [sheets](platform::Printer& printer) { sheets->drawJob(printer); }, this);
 }
 
 void frmPrint::goBack() {

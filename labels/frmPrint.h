@@ -13,6 +13,7 @@
 // Shape1       outline of the preview label, in the chosen cell's proportions
 // cmdSheet     用紙: the sheet chooser (frmSheet); lblSheet names the chosen sheet
 // m_sheet      the chosen sheet (Tagora2.opt), standard 12 labels when none
+// cmdPreview   印刷プレビュー: every sheet of the job on screen (also in the 印刷 menu)
 // Command1..3  toolbar: font chooser, print position, help
 
 #include "ui/AppContext.h"
@@ -63,6 +64,7 @@ private:
     // The confirmed start label read from Text2, or 0 when there is none.
     int confirmedStartLabel() const;
     void printJob();
+    void showJobPreview();
     void goBack();
     void endProgram();
     void openFontChooser();
@@ -93,6 +95,7 @@ private:
     QPushButton* cmdSheet = nullptr;
     QLabel* lblSheet = nullptr;
     QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdPreview = nullptr;
     QPushButton* cmdCancel = nullptr;
     QPushButton* cmdExit = nullptr;
     QToolButton* Command1 = nullptr;

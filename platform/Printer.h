@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMargins>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -70,6 +71,14 @@ public:
     virtual QString errorText() const = 0;
     // Font faces the printer offers, in the order it lists them.
     virtual QStringList fontNames() const = 0;
+    // Outlines what the paper already has at this place, twips from the page
+    // origin (a label's edge, a postcard's code box), with rounded corners
+    // of the given radius. Only a preview on screen draws it: on paper and in
+    // a PDF it is already there or must not be.
+    virtual void drawGuide(const QRect& twips, int cornerRadiusTwips) {
+        Q_UNUSED(twips);
+        Q_UNUSED(cornerRadiusTwips);
+    }
 };
 
 } // namespace platform

@@ -21,7 +21,9 @@ namespace {
 // come out as they did when QPrinter wrote them.
 constexpr int PdfDotsPerInch = 1200;
 
-QPageSize pageSizeFor(PaperSize paper) {
+} // namespace
+
+QPageSize qtPageSize(PaperSize paper) {
     if (paper == PaperSize::Postcard)
         return QPageSize(QSizeF(100, 148), QPageSize::Millimeter, u"Postcard"_s, QPageSize::ExactMatch);
     if (paper == PaperSize::B5)
@@ -33,9 +35,10 @@ QPageSize pageSizeFor(PaperSize paper) {
     return QPageSize(QPageSize::A4);
 }
 
-} // namespace
-
 QtPrinter::QtPrinter(const PrintDestination& destination) : m_destination(destination) {}
+
+QtPrinter::QtPrinter(QPrinter& target)
+    : m_destination(PrintDestination::printer(target.printerName())), m_printer(&target) {}
 
 QtPrinter::~QtPrinter() {
     if (m_painter.isActive())
@@ -43,7 +46,7 @@ QtPrinter::~QtPrinter() {
 }
 
 bool QtPrinter::begin(PaperSize paper) {
-    const QPageLayout layout(pageSizeFor(paper), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+    const QPageLayout layout(qtPageSize(paper), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
                              QPageLayout::Millimeter);
     double dotsPerInch = 0;
     m_unprintableTwips = QMargins();
@@ -66,23 +69,27 @@ bool QtPrinter::begin(PaperSize paper) {
         m_device = m_pdf.get();
         dotsPerInch = m_pdf->resolution();
     } else {
-        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        m_printer->setOutputFormat(QPrinter::NativeFormat);
-        if (!m_destination.printerName.isEmpty())
-            m_printer->setPrinterName(m_destination.printerName);
-        if (!m_printer->isValid()) {
-            m_errorText = u"プリンターが使用できません。"_s;
-            return false;
+        if (!m_printer) {
+            m_ownPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            m_printer = m_ownPrinter.get();
+            m_printer->setOutputFormat(QPrinter::NativeFormat);
+            if (!m_destination.printerName.isEmpty())
+                m_printer->setPrinterName(m_destination.printerName);
+            if (!m_printer->isValid()) {
+                m_errorText = u"プリンターが使用できません。"_s;
+                return false;
+            }
+            if (!m_destination.jobTitle.isEmpty())
+                m_printer->setDocName(m_destination.jobTitle);
+            m_printer->setCopyCount(qMax(1, m_destination.copies));
+            m_printer->setCollateCopies(m_destination.collate);
         }
-        if (!m_destination.jobTitle.isEmpty())
-            m_printer->setDocName(m_destination.jobTitle);
-        m_printer->setCopyCount(qMax(1, m_destination.copies));
         // The layout first: a layout set after full-page mode would bring the
         // printer's margins back and move the origin to its printable corner.
         m_printer->setPageLayout(layout);
         m_printer->setPageOrientation(QPageLayout::Portrait);
         m_printer->setFullPage(true);
-        m_device = m_printer.get();
+        m_device = m_printer;
         dotsPerInch = m_printer->resolution();
         QPageLayout inPoints = m_printer->pageLayout();
         inPoints.setUnits(QPageLayout::Point);

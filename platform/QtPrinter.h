@@ -9,6 +9,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QHash>
+#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -17,6 +18,9 @@
 #include <optional>
 
 namespace platform {
+
+// The paper as Qt names it, portrait.
+QPageSize qtPageSize(PaperSize paper);
 
 // The printer on Qt: a system printer (CUPS) through QPrinter, or a PDF file.
 // A PDF is drawn into memory and written only at the end, through a
@@ -47,6 +51,12 @@ public:
     QString errorText() const override { return m_errorText; }
     QStringList fontNames() const override;
 
+protected:
+    // Draws on a QPrinter someone else owns and set up (a preview's), in
+    // the same twips from the same origin.
+    explicit QtPrinter(QPrinter& target);
+    QPainter& painter() { return m_painter; }
+
 private:
     void applyFont();
 
@@ -65,7 +75,8 @@ private:
     VerticalGlyphText m_verticalText; // for the PDF's text of vertical forms
 
     PrintDestination m_destination;
-    std::unique_ptr<QPrinter> m_printer;  // a system printer
+    std::unique_ptr<QPrinter> m_ownPrinter; // a system printer opened for the job
+    QPrinter* m_printer = nullptr;          // that one, or the one given
     QBuffer m_pdfBytes;                   // a PDF file, until endDoc() writes it
     std::unique_ptr<QPdfWriter> m_pdf;
     QPagedPaintDevice* m_device = nullptr; // whichever of the two is drawn on

@@ -61,6 +61,10 @@ double RecordingPrinter::verticalLength(const QString& text) const {
     return double(text.toUcs4().size()) * m_points * 20;
 }
 
+void RecordingPrinter::drawGuide(const QRect& twips, int cornerRadiusTwips) {
+    m_guides.append({m_page, twips, cornerRadiusTwips});
+}
+
 void RecordingPrinter::newPage() {
     ++m_page;
     m_calls << u"page"_s;

@@ -20,6 +20,15 @@ struct PrintedText {
     bool operator==(const PrintedText&) const = default;
 };
 
+// One outline a job asked a preview to draw.
+struct DrawnGuide {
+    int page = 1;
+    QRect twips;
+    int cornerRadiusTwips = 0;
+
+    bool operator==(const DrawnGuide&) const = default;
+};
+
 // Test double: keeps every call in order, and every printed text with the
 // font, size and position in force, for tests to compare.
 class RecordingPrinter : public Printer {
@@ -41,11 +50,14 @@ public:
     bool endDoc() override;
     QString errorText() const override { return m_errorText; }
     QStringList fontNames() const override { return m_fontNames; }
+    void drawGuide(const QRect& twips, int cornerRadiusTwips) override;
 
     // Calls in order, one line each: "begin A4", "font ＭＳ 明朝", "size 11", "stretch 80",
     // "x 1500", "y 1200", "print 〒１２３", "vertical 東京都", "page", "end".
     const QStringList& calls() const { return m_calls; }
     const QList<PrintedText>& printed() const { return m_printed; }
+    // The outlines, kept apart from calls(): nothing on paper shows them.
+    const QList<DrawnGuide>& guides() const { return m_guides; }
     int pageCount() const { return m_page; }
     bool ended() const { return m_ended; }
     PaperSize paper() const { return m_paper; }
@@ -60,6 +72,7 @@ public:
   private:
     QStringList m_calls;
     QList<PrintedText> m_printed;
+    QList<DrawnGuide> m_guides;
     QStringList m_fontNames;
     QString m_face;
     QString m_errorText;

@@ -5,6 +5,7 @@
 #include "platform/RecordingPrinterProvider.h"
 #include "platform/ScriptedFileDialogs.h"
 #include "platform/ScriptedMessages.h"
+#include "platform/ScriptedPrintDialog.h"
 
 namespace platform {
 
@@ -15,7 +16,8 @@ struct TestPlatform {
     RecordingHelpViewer help;
     RecordingShell shell;
     RecordingPrinterProvider printers;
-    Platform platform{messages, dialogs, help, shell, printers};
+    ScriptedPrintDialog printDialog;
+    Platform platform{messages, dialogs, help, shell, printers, printDialog};
 };
 
 } // namespace platform

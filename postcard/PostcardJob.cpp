@@ -5,6 +5,9 @@
 #include "postcard/VerticalCard.h"
 
 #include "labels/LineFit.h"
+#include "labels/SheetTemplate.h"
+
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -41,6 +44,15 @@ void useFont(platform::Printer& printer, const QString& face, double points) {
     printer.setFontSize(points);
 }
 
+// The seven code boxes the card has, for a preview; never moved by the trims.
+void drawCodeBoxOutlines(platform::Printer& printer) {
+    const int top = labels::pagePositionTwips(CardBoxTopMillimetres);
+    const int width = int(std::lround(labels::millimetresAsTwips(CardBoxWidthMillimetres)));
+    const int height = int(std::lround(labels::millimetresAsTwips(CardBoxHeightMillimetres)));
+    for (double left : CardBoxLeftMillimetres)
+        printer.drawGuide(QRect(labels::pagePositionTwips(left), top, width, height), 0);
+}
+
 } // namespace
 
 void drawPostcards(platform::Printer& printer, const QList<PostcardText>& postcards,
@@ -50,6 +62,7 @@ void drawPostcards(platform::Printer& printer, const QList<PostcardText>& postca
     const int dy = offsets.yTwips;
     for (qsizetype i = 0; i < postcards.size(); ++i) {
         const PostcardText& card = postcards[i];
+        drawCodeBoxOutlines(printer);
         useFont(printer, settings.zipFace, ZipBoxPoints);
         for (int box = 0; box < ZipBoxCount; ++box)
             if (!card.zipDigits[box].isEmpty())

@@ -43,7 +43,7 @@ QString postcardJobTitle(int count);
 // Each box's digit is placed so that its ink is centred across the code box
 // of the card, in either code face. Vertical writing keeps the boxes and sets
 // the rest in columns (VerticalCard.h); a sender is printed in the lower-left
-// of every card.
+// of every card. The card's own code boxes are outlined for a preview.
 void drawPostcards(platform::Printer& printer, const QList<PostcardText>& postcards,
                    const PostcardJobSettings& settings);
 

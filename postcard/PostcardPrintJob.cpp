@@ -17,7 +17,7 @@ PostcardPrintJob::Outcome PostcardPrintJob::run(const book::CardList& entries,
     const QList<PostcardText> postcards = postcardTexts(entries);
     const labels::Delivery delivery = labels::deliverJob(
         m_output, m_platform, u"ハガキ.pdf"_s, m_bookPath, postcardJobTitle(int(entries.size())),
-        settings.paper,
+        settings.paper, int(postcards.size()),
         [&](platform::Printer& printer) { drawPostcards(printer, postcards, settings); });
     switch (delivery) {
     case labels::Delivery::Printed: return Outcome::Printed;

@@ -1,6 +1,7 @@
 #include "postcard/frmPrintH.h"
 
 #include "ui/Named.h"
+#include "labels/JobPreview.h"
 #include "labels/OffsetsFile.h"
 #include "labels/OutputChoice.h"
 #include "ui/ToolWindow.h"
@@ -89,6 +90,8 @@ void frmPrintH::buildControls() {
     cmdFF = button(u"cmdFF"_s, u"＞"_s);
     cmdFF->setToolTip(u"次のラベルへ"_s);
     cmdPrint = button(u"cmdPrint"_s, u"印刷"_s);
+    cmdPreview = button(u"cmdPreview"_s, u"印刷プレビュー"_s);
+    cmdPreview->setToolTip(u"印刷されるハガキを画面で確かめる"_s);
     cmdCancel = button(u"cmdCancel"_s, u"戻る"_s);
     cmdExit = button(u"cmdExit"_s, u"終了"_s);
     Command2 = button(u"Command2"_s, u"印字位置設定"_s);
@@ -149,6 +152,7 @@ void frmPrintH::buildControls() {
     side->addWidget(Command4);
     side->addStretch();
     side->addWidget(cmdPrint);
+    side->addWidget(cmdPreview);
     side->addWidget(cmdCancel);
     side->addWidget(cmdExit);
     side->addWidget(Command3);
@@ -165,6 +169,7 @@ void frmPrintH::buildControls() {
     connect(Option1, &QRadioButton::clicked, this, &frmPrintH::useMinchoCodeFace);
     connect(Option2, &QRadioButton::clicked, this, &frmPrintH::useOcrBCodeFace);
     connect(cmdPrint, &QPushButton::clicked, this, &frmPrintH::printJob);
+    connect(cmdPreview, &QPushButton::clicked, this, &frmPrintH::showJobPreview);
     connect(cmdCancel, &QPushButton::clicked, this, &frmPrintH::backToStart);
     connect(cmdExit, &QPushButton::clicked, this, &frmPrintH::quitProgram);
     connect(Command2, &QPushButton::clicked, this, &frmPrintH::openPositionDialog);
@@ -239,6 +244,11 @@ void frmPrintH::editSender() {
 }
 
 void frmPrintH::buildMenu(QMenuBar* bar) {
+    mnuPrint = bar->addMenu(u"印刷"_s);
+    mnuPrint->setObjectName(u"mnuPrint"_s);
+    mnuPreview = mnuPrint->addAction(u"印刷プレビュー"_s);
+    mnuPreview->setObjectName(u"mnuPreview"_s);
+    connect(mnuPreview, &QAction::triggered, this, &frmPrintH::showJobPreview);
     mnuSet = bar->addMenu(u"設定"_s);
     mnuSet->setObjectName(u"mnuSet"_s);
     // The font and position commands belong to the label screen's menu;
@@ -311,18 +321,33 @@ void frmPrintH::useOcrBCodeFace() {
     Rezip();
 }
 
-void frmPrintH::printJob() {
-    // The trims are read afresh at each job and shown in Text4, Text5.
+PostcardJobSettings frmPrintH::jobSettings() const {
     PostcardJobSettings settings;
+    // The trims are read afresh at each job.
     settings.trims = labels::readTrims(frmPriloc1::offsetsPath());
-    Text4 = labels::millimetreText(settings.trims.xMm);
-    Text5 = labels::millimetreText(settings.trims.yMm);
     settings.zipFace = Text1;
     settings.textFace = Text6;
     settings.paper = optA4->isChecked() ? platform::PaperSize::A4 : platform::PaperSize::Postcard;
     settings.writing = m_choices.writing;
     if (m_choices.printSender)
         settings.sender = m_sender;
+    return settings;
+}
+
+void frmPrintH::showJobPreview() {
+    const PostcardJobSettings settings = jobSettings();
+    const QList<PostcardText> postcards = postcardTexts(m_entries);
+    labels::openJobPreview(postcardJobTitle(int(m_entries.size())), settings.paper,
+                           [postcards, settings](platform::Printer& printer) {
+                               drawPostcards(printer, postcards, settings);
+                           },
+                           this);
+}
+
+void frmPrintH::printJob() {
+    const PostcardJobSettings settings = jobSettings();
+    Text4 = labels::millimetreText(settings.trims.xMm);
+    Text5 = labels::millimetreText(settings.trims.yMm);
 
     PostcardPrintJob job(m_context.platform, labels::outputChoiceForThisRun(), m_context.state.BookPath);
     const PostcardPrintJob::Outcome outcome = job.run(m_entries, settings);

@@ -5,7 +5,8 @@
 //
 // picCard       the card with the entry on it, code boxes in the code face (CardPreview.h)
 // lblPP         entry number / count ("3/12"); hidden for one typed address
-// cmdRew, cmdFF previous / next entry; cmdPrint the job; cmdCancel back;
+// cmdRew, cmdFF previous / next entry; cmdPrint the job; cmdPreview (and
+//               the 印刷 menu's 印刷プレビュー) every card of it on screen; cmdCancel back;
 // cmdExit       end the program; Command2 position dialog; Command4 font
 //               chooser; Command3 help
 // Option1, Option2  code face "ＭＳ 明朝" / "OCR-B"
@@ -22,6 +23,7 @@
 #include "platform/Printer.h"
 #include "postcard/CardPreview.h"
 #include "postcard/PostcardChoices.h"
+#include "postcard/PostcardJob.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -75,6 +77,7 @@ private slots:
     void useMinchoCodeFace();
     void useOcrBCodeFace();
     void printJob();
+    void showJobPreview();
     void backToStart();
     void quitProgram();
     void openPositionDialog();
@@ -93,6 +96,9 @@ private:
     void showPosition();
     void saveChoices();
     void showSender();
+    // What the next job prints with: the faces, paper, writing and sender
+    // chosen on screen, and the trims read afresh from the offsets file.
+    PostcardJobSettings jobSettings() const;
 
     ui::AppContext& m_context;
     book::CardList m_entries;
@@ -123,11 +129,14 @@ private:
     QPushButton* cmdRew = nullptr;
     QPushButton* cmdFF = nullptr;
     QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdPreview = nullptr;
     QPushButton* cmdCancel = nullptr;
     QPushButton* cmdExit = nullptr;
     QPushButton* Command2 = nullptr;
     QPushButton* Command4 = nullptr;
     QPushButton* Command3 = nullptr;
+    QMenu* mnuPrint = nullptr;
+    QAction* mnuPreview = nullptr;
     QMenu* mnuSet = nullptr;
     QAction* mnuFont = nullptr;
     QAction* mnuLocate = nullptr;

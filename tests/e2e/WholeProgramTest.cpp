@@ -13,6 +13,7 @@
 #include "platform/RecordingHelp.h"
 #include "platform/ScriptedFileDialogs.h"
 #include "platform/ScriptedMessages.h"
+#include "platform/ScriptedPrintDialog.h"
 #include "support/PdfText.h"
 
 #include <QApplication>
@@ -156,7 +157,8 @@ struct Program {
     platform::RecordingHelpViewer help;
     platform::RecordingShell shell;
     platform::QtPrinterProvider printers;
-    platform::Platform services{messages, dialogs, help, shell, printers};
+    platform::ScriptedPrintDialog printDialog;
+    platform::Platform services{messages, dialogs, help, shell, printers, printDialog};
     book::SharedState state;
     app::WindowNavigator navigator{state, services};
 

@@ -13,7 +13,7 @@
 struct PdfWindowWorld : WindowWorld {
     platform::QtPrinterProvider pdfPrinters;
     platform::Platform pdfPlatform{platform.messages, platform.dialogs, platform.help,
-                                   platform.shell, pdfPrinters};
+                                   platform.shell, pdfPrinters, platform.printDialog};
     ui::AppContext pdfContext{state, pdfPlatform, navigator};
 
     PdfWindowWorld() {

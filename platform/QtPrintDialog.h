@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/PrintDialog.h"
+
+class QPrintDialog;
+class QPrinter;
+
+namespace platform {
+
+// The print dialog as Qt's QPrintDialog on the system's printers. Printing
+// into a file is not offered here: PDF files are chosen on the 出力先 menu,
+// where the open book is guarded against.
+class QtPrintDialog : public PrintDialog {
+public:
+    std::optional<PrintDestination> ask(const PrintDialogRequest& request) override;
+};
+
+// Sets the printer and its dialog up for the request: the preselected
+// printer, the job's paper and title, and pages 1 to pageCount to choose from.
+void prepareDialog(QPrinter& printer, QPrintDialog& dialog, const PrintDialogRequest& request);
+
+// What the user chose in a dialog prepared for the request.
+PrintDestination chosenDestination(const QPrinter& printer, const PrintDialogRequest& request);
+
+} // namespace platform

@@ -37,7 +37,7 @@ int runGui(bool quitWhenShown) {
     about::QtHelpViewer help;
     platform::QtShell shell;
     platform::QtPrinterProvider printers;
-    platform::QtPrintDialog printDialog;
+    platform::QtPrintDialog printDialog(printers);
     platform::Platform services{messages, dialogs, help, shell, printers, printDialog};
     book::SharedState state;
     WindowNavigator navigator(state, services);

@@ -49,12 +49,19 @@ PrintDestination chosenDestination(const QPrinter& printer, const PrintDialogReq
 }
 
 std::optional<PrintDestination> QtPrintDialog::ask(const PrintDialogRequest& request) {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, QApplication::activeWindow());
-    prepareDialog(printer, dialog, request);
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return chosenDestination(printer, request);
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    std::optional<PrintDestination> chosen;
+    {
+        QPrintDialog dialog(printer.get(), QApplication::activeWindow());
+        prepareDialog(*printer, dialog, request);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        chosen = chosenDestination(*printer, request);
+    }
+    // The job draws only the chosen pages: the printer itself prints what it gets.
+    printer->setPrintRange(QPrinter::AllPages);
+    m_printers.useForNextJob(std::move(printer));
+    return chosen;
 }
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/PrintDialog.h"
+#include "platform/QtPrinterProvider.h"
 
 class QPrintDialog;
 class QPrinter;
@@ -9,10 +10,17 @@ namespace platform {
 
 // The print dialog as Qt's QPrintDialog on the system's printers. Printing
 // into a file is not offered here: PDF files are chosen on the 出力先 menu,
-// where the open book is guarded against.
+// where the open book is guarded against. The printer as the dialog left it
+// (its queue's options: duplex, page set, pages per sheet) prints the job.
 class QtPrintDialog : public PrintDialog {
 public:
+    // The printer set up in the dialog goes to printers for the job.
+    explicit QtPrintDialog(QtPrinterProvider& printers) : m_printers(printers) {}
+
     std::optional<PrintDestination> ask(const PrintDialogRequest& request) override;
+
+private:
+    QtPrinterProvider& m_printers;
 };
 
 // Sets the printer and its dialog up for the request: the preselected

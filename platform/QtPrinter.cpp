@@ -37,6 +37,9 @@ QPageSize qtPageSize(PaperSize paper) {
 
 QtPrinter::QtPrinter(const PrintDestination& destination) : m_destination(destination) {}
 
+QtPrinter::QtPrinter(const PrintDestination& destination, std::unique_ptr<QPrinter> configured)
+    : m_destination(destination), m_ownPrinter(std::move(configured)), m_printer(m_ownPrinter.get()) {}
+
 QtPrinter::QtPrinter(QPrinter& target)
     : m_destination(PrintDestination::printer(target.printerName())), m_printer(&target) {}
 
@@ -75,14 +78,14 @@ bool QtPrinter::begin(PaperSize paper) {
             m_printer->setOutputFormat(QPrinter::NativeFormat);
             if (!m_destination.printerName.isEmpty())
                 m_printer->setPrinterName(m_destination.printerName);
-            if (!m_printer->isValid()) {
-                m_errorText = u"プリンターが使用できません。"_s;
-                return false;
-            }
             if (!m_destination.jobTitle.isEmpty())
                 m_printer->setDocName(m_destination.jobTitle);
             m_printer->setCopyCount(qMax(1, m_destination.copies));
             m_printer->setCollateCopies(m_destination.collate);
+        }
+        if (m_ownPrinter && !m_printer->isValid()) {
+            m_errorText = u"プリンターが使用できません。"_s;
+            return false;
         }
         // The layout first: a layout set after full-page mode would bring the
         // printer's margins back and move the origin to its printable corner.

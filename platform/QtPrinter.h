@@ -33,6 +33,9 @@ QPageSize qtPageSize(PaperSize paper);
 class QtPrinter : public Printer {
 public:
     explicit QtPrinter(const PrintDestination& destination);
+    // A system printer as the print dialog left it: its copies, duplex and
+    // other options of the queue are kept, the paper is set by begin().
+    QtPrinter(const PrintDestination& destination, std::unique_ptr<QPrinter> configured);
     ~QtPrinter() override;
 
     bool begin(PaperSize paper) override;

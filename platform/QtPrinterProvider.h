@@ -2,6 +2,10 @@
 
 #include "platform/PrinterProvider.h"
 
+#include <QPrinter>
+
+#include <memory>
+
 namespace platform {
 
 // Printers of the system (CUPS through QPrinterInfo) and PDF files.
@@ -11,6 +15,15 @@ public:
     QStringList printerNames() const override;
     QString defaultPrinterName() const override;
     QStringList fontNames() const override;
+
+    // The printer the print dialog has just set up: the next job opened on
+    // that printer prints through it, with every option chosen there.
+    void useForNextJob(std::unique_ptr<QPrinter> configured);
+
+    ~QtPrinterProvider() override;
+
+private:
+    std::unique_ptr<QPrinter> m_configured;
 };
 
 } // namespace platform

@@ -4,6 +4,7 @@
 #include "platform/QtPrinter.h"
 #include "ui/Named.h"
 
+#include <QGraphicsView>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -32,6 +34,9 @@ JobPreview::JobPreview(const QString& title, platform::PaperSize paper, JobDrawi
     previewPages->setZoomMode(QPrintPreviewWidget::FitInView);
     connect(previewPages, &QPrintPreviewWidget::paintRequested, this, &JobPreview::drawPages);
     connect(previewPages, &QPrintPreviewWidget::previewChanged, this, &JobPreview::showPageNumber);
+    // Scrolling or the wheel moves to another page too; the page number follows.
+    if (auto* view = previewPages->findChild<QGraphicsView*>())
+        connect(view->verticalScrollBar(), &QScrollBar::valueChanged, this, &JobPreview::showPageNumber);
 
     auto button = [this](const char* name, const QString& caption) {
         auto* made = ui::named(new QPushButton(caption, this), name);

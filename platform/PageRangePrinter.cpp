@@ -3,7 +3,7 @@
 namespace platform {
 
 PageRangePrinter::PageRangePrinter(Printer& target, const QList<PageSpan>& pages)
-    : m_target(target), m_pages(pages) {}
+    : ForwardingPrinter(target), m_pages(pages) {}
 
 bool PageRangePrinter::chosen(int page) const {
     if (m_pages.isEmpty())
@@ -20,7 +20,7 @@ bool PageRangePrinter::onChosenPage() {
     if (m_openedFor != m_page) {
         // The printer's first page is open from begin(); later ones are new.
         if (m_pagesPassed > 0)
-            m_target.newPage();
+            target().newPage();
         ++m_pagesPassed;
         m_openedFor = m_page;
     }
@@ -29,17 +29,17 @@ bool PageRangePrinter::onChosenPage() {
 
 void PageRangePrinter::print(const QString& text) {
     if (onChosenPage())
-        m_target.print(text);
+        ForwardingPrinter::print(text);
 }
 
 void PageRangePrinter::printVertical(const QString& text) {
     if (onChosenPage())
-        m_target.printVertical(text);
+        ForwardingPrinter::printVertical(text);
 }
 
 void PageRangePrinter::drawGuide(const QRect& twips, int cornerRadiusTwips) {
     if (onChosenPage())
-        m_target.drawGuide(twips, cornerRadiusTwips);
+        ForwardingPrinter::drawGuide(twips, cornerRadiusTwips);
 }
 
 void PageRangePrinter::newPage() {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/PrintDestination.h"
-#include "platform/Printer.h"
+#include "platform/ForwardingPrinter.h"
 
 #include <QList>
 
@@ -12,26 +12,14 @@ namespace platform {
 // printer. Fonts and positions always pass, so each printed page starts in
 // the state the job left. The first chosen page goes on the printer's open
 // page; begin() and endDoc() stay with the printer's owner.
-class PageRangePrinter : public Printer {
+class PageRangePrinter : public ForwardingPrinter {
 public:
     // pages in page order; empty: every page.
     PageRangePrinter(Printer& target, const QList<PageSpan>& pages);
 
-    bool begin(PaperSize paper) override { return m_target.begin(paper); }
-    QMargins unprintableTwips() const override { return m_target.unprintableTwips(); }
-    void setFontName(const QString& face) override { m_target.setFontName(face); }
-    void setFontSize(double points) override { m_target.setFontSize(points); }
-    void setFontStretch(int percent) override { m_target.setFontStretch(percent); }
-    double textWidth(const QString& text) const override { return m_target.textWidth(text); }
-    void setCurrentX(int twips) override { m_target.setCurrentX(twips); }
-    void setCurrentY(int twips) override { m_target.setCurrentY(twips); }
     void print(const QString& text) override;
     void printVertical(const QString& text) override;
-    double verticalLength(const QString& text) const override { return m_target.verticalLength(text); }
     void newPage() override;
-    bool endDoc() override { return m_target.endDoc(); }
-    QString errorText() const override { return m_target.errorText(); }
-    QStringList fontNames() const override { return m_target.fontNames(); }
     void drawGuide(const QRect& twips, int cornerRadiusTwips) override;
 
     // Pages of the job passed on so far.
@@ -42,7 +30,6 @@ private:
     // True when the job's current page is chosen; opens its printer page.
     bool onChosenPage();
 
-    Printer& m_target;
     QList<PageSpan> m_pages;
     int m_page = 1;           // the job's page, from 1
     int m_pagesPassed = 0;    // printer pages opened for chosen pages

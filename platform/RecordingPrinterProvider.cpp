@@ -1,34 +1,8 @@
 #include "platform/RecordingPrinterProvider.h"
 
+#include "platform/ForwardingPrinter.h"
+
 namespace platform {
-
-namespace {
-
-// Hands a job a printer that forwards to one the provider keeps.
-class ForwardingPrinter : public Printer {
-public:
-    explicit ForwardingPrinter(RecordingPrinter& target) : m_target(target) {}
-    bool begin(PaperSize paper) override { return m_target.begin(paper); }
-    QMargins unprintableTwips() const override { return m_target.unprintableTwips(); }
-    void setFontName(const QString& face) override { m_target.setFontName(face); }
-    void setFontSize(double points) override { m_target.setFontSize(points); }
-    void setFontStretch(int percent) override { m_target.setFontStretch(percent); }
-    double textWidth(const QString& text) const override { return m_target.textWidth(text); }
-    void setCurrentX(int twips) override { m_target.setCurrentX(twips); }
-    void setCurrentY(int twips) override { m_target.setCurrentY(twips); }
-    void print(const QString& text) override { m_target.print(text); }
-    void printVertical(const QString& text) override { m_target.printVertical(text); }
-    double verticalLength(const QString& text) const override { return m_target.verticalLength(text); }
-    void newPage() override { m_target.newPage(); }
-    bool endDoc() override { return m_target.endDoc(); }
-    QString errorText() const override { return m_target.errorText(); }
-    QStringList fontNames() const override { return m_target.fontNames(); }
-
-private:
-    RecordingPrinter& m_target;
-};
-
-} // namespace
 
 RecordingPrinterProvider::~RecordingPrinterProvider() {
     qDeleteAll(m_printers);
@@ -45,6 +19,7 @@ std::unique_ptr<Printer> RecordingPrinterProvider::open(const PrintDestination& 
         printer->failEnd(std::exchange(m_failEnd, {}));
     m_printers << printer;
     m_destinations << destination;
+    // The job's handle forwards to the recording kept here, for the test to read.
     return std::make_unique<ForwardingPrinter>(*printer);
 }
 

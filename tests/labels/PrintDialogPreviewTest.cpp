@@ -138,6 +138,10 @@ private slots:
         const platform::RecordingPrinter& printed = *f.platform.printers.last();
         QCOMPARE(printed.pageCount(), 2);
         QCOMPARE(printedPages(printed), pagesOf(whole, {2, 3}));
+        // The outlines of the two sheets pass too, each on its own page.
+        QCOMPARE(printed.guides().size(), 24);
+        QCOMPARE(printed.guides().first().page, 1);
+        QCOMPARE(printed.guides().last().page, 2);
         QVERIFY(printed.ended());
     }
 

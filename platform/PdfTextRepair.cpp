@@ -146,6 +146,18 @@ QByteArray writeMap(const ToUnicodeMap& map) {
     return text;
 }
 
+// The TrueType program of a composite font, as its one descendant embeds it.
+QByteArray embeddedFontFile(QPDFObjectHandle font) {
+    QPDFObjectHandle descendants = font.getKey("/DescendantFonts");
+    if (!descendants.isArray() || descendants.getArrayNItems() < 1)
+        return {};
+    QPDFObjectHandle file = descendants.getArrayItem(0).getKey("/FontDescriptor").getKey("/FontFile2");
+    if (!file.isStream())
+        return {};
+    const std::shared_ptr<Buffer> data = file.getStreamData(qpdf_dl_generalized);
+    return QByteArray(reinterpret_cast<const char*>(data->getBuffer()), qsizetype(data->getSize()));
+}
+
 } // namespace
 
 QString unifiedIdeographText(const QString& text) {
@@ -158,7 +170,7 @@ QString unifiedIdeographText(const QString& text) {
     return result;
 }
 
-PdfTextRepairResult repairPdfText(const QByteArray& pdf, const QList<GlyphTextRule>& rules) {
+PdfTextRepairResult repairPdfText(const QByteArray& pdf, const QList<FontTextRule>& rules) {
     try {
         QPDF document;
         document.setSuppressWarnings(true);
@@ -174,20 +186,19 @@ PdfTextRepairResult repairPdfText(const QByteArray& pdf, const QList<GlyphTextRu
             ToUnicodeMap map = readMap(QByteArray(reinterpret_cast<const char*>(data->getBuffer()),
                                                   qsizetype(data->getSize())));
             QPDFObjectHandle baseFont = font.getKey("/BaseFont");
-            const QByteArray fontName =
-                baseFont.isName() ? QByteArray::fromStdString(baseFont.getName()) : QByteArray();
-            bool mapChanged = false;
-            for (auto& [code, text] : map.texts) {
-                GlyphText glyph{fontName, code, unifiedIdeographText(text)};
-                for (const GlyphTextRule& rule : rules)
-                    glyph.text = rule(glyph);
-                if (glyph.text != text) {
-                    text = glyph.text;
-                    mapChanged = true;
-                }
-            }
-            if (!mapChanged)
+            PdfFontText texts;
+            texts.fontName = baseFont.isName() ? QByteArray::fromStdString(baseFont.getName()) : QByteArray();
+            // Only a rule reads the font program; without one it is not unpacked.
+            if (!rules.isEmpty())
+                texts.fontFile = embeddedFontFile(font);
+            texts.texts = map.texts;
+            for (auto& [code, text] : texts.texts)
+                text = unifiedIdeographText(text);
+            for (const FontTextRule& rule : rules)
+                rule(texts);
+            if (texts.texts == map.texts)
                 continue;
+            map.texts = std::move(texts.texts);
             toUnicode.replaceStreamData(writeMap(map).toStdString(), QPDFObjectHandle::newNull(),
                                         QPDFObjectHandle::newNull());
             changed = true;

@@ -5,19 +5,21 @@
 #include <QString>
 
 #include <functional>
+#include <map>
 
 namespace platform {
 
-// One glyph of a PDF font as its ToUnicode map gives it: the font's
-// BaseFont name, the glyph's code in the page content and its text.
-struct GlyphText {
+// One font of a PDF as its ToUnicode map gives it: the font's BaseFont
+// name, the TrueType program embedded for it, and each glyph's text by its
+// code in the page content.
+struct PdfFontText {
     QByteArray fontName;
-    unsigned code = 0;
-    QString text; // UTF-16, empty when the map gives the glyph none
+    QByteArray fontFile; // the embedded TrueType subset (FontFile2); empty when there is none
+    std::map<unsigned, QString> texts; // UTF-16, empty when the map gives the glyph none
 };
 
-// Gives the text a glyph should have; returning glyph.text keeps it.
-using GlyphTextRule = std::function<QString(const GlyphText& glyph)>;
+// Changes the texts of a font's glyphs where it knows better.
+using FontTextRule = std::function<void(PdfFontText& font)>;
 
 // The text with every CJK radical and stroke (U+2E80 to U+2FDF, U+31C0 to
 // U+31EF) that looks like a unified ideograph replaced by it: ⼭ U+2F2D is 山.
@@ -34,8 +36,9 @@ struct PdfTextRepairResult {
 
 // Rewrites every font's ToUnicode map in pdf so that copying or searching
 // gives the card's text: each glyph's text passes unifiedIdeographText, then
-// each of rules in turn. Glyphs, positions and every other object stay as
-// they are; a PDF whose maps need nothing is given back byte for byte.
-PdfTextRepairResult repairPdfText(const QByteArray& pdf, const QList<GlyphTextRule>& rules = {});
+// each font passes each of rules in turn. Glyphs, positions and every other
+// object stay as they are; a PDF whose maps need nothing is given back byte
+// for byte.
+PdfTextRepairResult repairPdfText(const QByteArray& pdf, const QList<FontTextRule>& rules = {});
 
 } // namespace platform

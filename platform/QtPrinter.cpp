@@ -233,7 +233,10 @@ bool QtPrinter::endDoc() {
         m_pdfBytes.close();
         // Copying or searching the PDF's text gives the cards' text: the
         // vertical forms get their characters, and radicals their ideographs.
-        const PdfTextRepairResult repaired = repairPdfText(m_verticalText.repair(m_pdfBytes.data()));
+        QList<FontTextRule> rules;
+        if (!m_verticalText.isEmpty())
+            rules << [this](PdfFontText& font) { m_verticalText.addTexts(font); };
+        const PdfTextRepairResult repaired = repairPdfText(m_pdfBytes.data(), rules);
         const book::WriteResult written = writeOutputFile(m_destination.pdfPath, repaired.pdf);
         m_pdfBytes.setData(QByteArray());
         if (!written.ok()) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PdfTextRepair.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QList>
@@ -21,18 +23,18 @@ struct GlyphShape {
 // have no entry in the font's character map, so the text map Qt's PDF
 // writer builds from it leaves them without text; a search or a copy of the
 // PDF would lose them. This keeps each such glyph's outline with its
-// characters and puts them into the finished PDF's ToUnicode maps, finding
-// the glyph in each embedded subset by its outline bytes.
+// characters and, while the finished PDF's text is repaired, puts them into
+// the ToUnicode maps, finding the glyph in each embedded subset by its
+// outline bytes.
 class VerticalGlyphText {
 public:
     // Notes that glyph of font was printed for text.
     void note(const QRawFont& font, quint32 glyph, const QString& text);
     bool isEmpty() const { return m_glyphs.isEmpty(); }
 
-    // The PDF with the noted glyphs' characters added to the ToUnicode map of
-    // every embedded TrueType subset that holds them. A PDF it cannot read or
-    // write comes back as it was, with error set.
-    QByteArray repair(const QByteArray& pdf, QString* error = nullptr) const;
+    // Gives the noted glyphs that the font's embedded subset holds their
+    // characters in its texts: a rule for repairPdfText.
+    void addTexts(PdfFontText& font) const;
 
 private:
     struct FontTables {

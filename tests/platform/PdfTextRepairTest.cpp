@@ -110,7 +110,7 @@ class PdfTextRepairTest : public QObject {
         QVERIFY(withoutSpaces(text).contains(u"山田一郎"_s));
     }
 
-    // A rule of another kind (vertical forms, say) gets each glyph after the radicals are mended.
+    // A rule of another kind (vertical forms, say) gets each font's glyphs after the radicals are mended.
     void rulesChangeTheGlyphsTheyName() {
         const QString pdf = m_dir.filePath(u"rule.pdf"_s);
         platform::QtPrinter printer(platform::PrintDestination::pdf(pdf));
@@ -123,9 +123,12 @@ class PdfTextRepairTest : public QObject {
         QVERIFY(file.open(QIODevice::ReadOnly));
         QStringList seen;
         const platform::PdfTextRepairResult repaired =
-            platform::repairPdfText(file.readAll(), {[&seen](const platform::GlyphText& glyph) {
-                                        seen << glyph.text;
-                                        return glyph.text == u"口"_s ? u"川"_s : glyph.text;
+            platform::repairPdfText(file.readAll(), {[&seen](platform::PdfFontText& font) {
+                                        for (auto& [code, text] : font.texts) {
+                                            seen << text;
+                                            if (text == u"口"_s)
+                                                text = u"川"_s;
+                                        }
                                     }});
         QVERIFY(repaired.ok());
         QVERIFY2(seen.contains(u"山"_s) && seen.contains(u"口"_s), qPrintable(seen.join(u',')));

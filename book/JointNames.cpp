@@ -15,6 +15,8 @@ qsizetype firstSpace(const QString& text) {
     return -1;
 }
 
+} // namespace
+
 QString trimmedSpaces(QString text) {
     while (!text.isEmpty() && (text.front() == u' ' || text.front() == u'　'))
         text.remove(0, 1);
@@ -22,8 +24,6 @@ QString trimmedSpaces(QString text) {
         text.chop(1);
     return text;
 }
-
-} // namespace
 
 JointName splitJointName(const QString& name) {
     QStringList parts = name.split(JointNameSeparator);

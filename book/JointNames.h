@@ -16,6 +16,9 @@ struct JointName {
     QStringList givenNames; // "太郎", "花子": one for a single name with a space
 };
 
+// The text without the spaces, full or half width, at its ends.
+QString trimmedSpaces(QString text);
+
 // The parts of a name: for "山田　太郎／花子" family "山田" and given names
 // "太郎" and "花子". The family name ends at the first space (full or half
 // width) of the first part. A name without "／" is one given name after the

@@ -37,12 +37,6 @@ LabelCell cellOf(int label) {
     return cell;
 }
 
-int labelRightEdgeTwips(int label) {
-    constexpr double TwipsPerMillimetre = 1440.0 / 25.4;
-    const double edgeMillimetres = cellOf(label).rightColumn ? 191.4 : 105.0;
-    return int(edgeMillimetres * TwipsPerMillimetre) - platform::PageOriginInsetTwips;
-}
-
 LinePlacement linePlacement(int label, int line, int nameShiftTwips, OffsetsTwips offsets) {
     const LabelCell cell = cellOf(label);
     const LineGeometry& geometry = Lines[line - 1];

@@ -35,11 +35,6 @@ struct LinePlacement {
 // The cell of label 1 to 12.
 LabelCell cellOf(int label);
 
-// The right edge of label 1 to 12, twips from the page origin: the sheet's
-// labels are 86.4 mm wide and meet at the middle of the page, so the left
-// column ends at 105 mm from the paper's left edge and the right at 191.4 mm.
-int labelRightEdgeTwips(int label);
-
 // Top-left of one line (1 to 6) of a label, twips from the page origin,
 // with the entry's name shift and the job's trims applied, and its point size.
 LinePlacement linePlacement(int label, int line, int nameShiftTwips, OffsetsTwips offsets);

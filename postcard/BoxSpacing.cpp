@@ -15,8 +15,6 @@ namespace postcard {
 
 namespace {
 
-constexpr double TwipsPerMillimetre = 1440.0 / 25.4;
-
 // The centre of text's ink across, twips right of where it is printed.
 double inkCentreTwips(const QString& face, double points, const QString& text) {
     static QHash<QString, double> measured;
@@ -48,8 +46,7 @@ double inkCentreTwips(const QString& face, double points, const QString& text) {
 
 int cardBoxCentreTwips(int box) {
     const double centreMillimetres = CardBoxLeftMillimetres[box] + CardBoxWidthMillimetres / 2;
-    return int(std::lround(centreMillimetres * TwipsPerMillimetre)) -
-           platform::PageOriginInsetTwips;
+    return cardTwips(centreMillimetres);
 }
 
 int boxTextXTwips(const QString& zipFace, double points, int box, const QString& boxText) {

@@ -9,10 +9,8 @@ namespace postcard {
 
 namespace {
 
-constexpr double TwipsPerMillimetre = 1440.0 / 25.4;
-
 double toPixels(int twips, double pixelsPerMm) {
-    return twips / TwipsPerMillimetre * pixelsPerMm;
+    return twips / PaperTwipsPerMillimetre * pixelsPerMm;
 }
 
 } // namespace

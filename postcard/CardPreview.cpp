@@ -20,11 +20,10 @@ namespace {
 
 // The preview draws the card at 3 pixels per millimetre.
 constexpr double PreviewPixelsPerMm = 3.0;
-constexpr double TwipsPerMillimetre = 1440.0 / 25.4;
 constexpr double MillimetresPerPoint = 25.4 / 72.0;
 
 int previewPixels(int layoutTwips) {
-    return qRound((layoutTwips + platform::PageOriginInsetTwips) / TwipsPerMillimetre * PreviewPixelsPerMm);
+    return qRound((layoutTwips + platform::PageOriginInsetTwips) / PaperTwipsPerMillimetre * PreviewPixelsPerMm);
 }
 
 int previewFontPixels(double points) {
@@ -43,7 +42,7 @@ QFont faceAt(const QString& face, double points) {
 class PicturePrinter : public platform::Printer {
 public:
     explicit PicturePrinter(QPixmap& picture) : m_painter(&picture) {
-        const double scale = PreviewPixelsPerMm / TwipsPerMillimetre;
+        const double scale = PreviewPixelsPerMm / PaperTwipsPerMillimetre;
         m_painter.setRenderHint(QPainter::TextAntialiasing);
         m_painter.scale(scale, scale);
         m_painter.translate(platform::PageOriginInsetTwips, platform::PageOriginInsetTwips);

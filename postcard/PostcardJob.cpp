@@ -5,7 +5,6 @@
 #include "postcard/VerticalCard.h"
 
 #include "labels/LineFit.h"
-#include "labels/SheetTemplate.h"
 
 #include <cmath>
 
@@ -30,7 +29,7 @@ void printAt(platform::Printer& printer, int xTwips, int yTwips, const QString& 
 }
 
 // The card's right edge, twips from the page origin.
-constexpr int CardRightEdgeTwips = int(CardWidthMillimetres * 1440.0 / 25.4) - platform::PageOriginInsetTwips;
+const int CardRightEdgeTwips = cardTwips(CardWidthMillimetres);
 
 // A text line of the card, condensed when it would run off the card's edge.
 void printLine(platform::Printer& printer, const TextPlace& place, int dx, int dy, const QString& text) {
@@ -46,11 +45,11 @@ void useFont(platform::Printer& printer, const QString& face, double points) {
 
 // The seven code boxes the card has, for a preview; never moved by the trims.
 void drawCodeBoxOutlines(platform::Printer& printer) {
-    const int top = labels::pagePositionTwips(CardBoxTopMillimetres);
-    const int width = int(std::lround(labels::millimetresAsTwips(CardBoxWidthMillimetres)));
-    const int height = int(std::lround(labels::millimetresAsTwips(CardBoxHeightMillimetres)));
+    const int top = cardTwips(CardBoxTopMillimetres);
+    const int width = int(std::lround(CardBoxWidthMillimetres * PaperTwipsPerMillimetre));
+    const int height = int(std::lround(CardBoxHeightMillimetres * PaperTwipsPerMillimetre));
     for (double left : CardBoxLeftMillimetres)
-        printer.drawGuide(QRect(labels::pagePositionTwips(left), top, width, height), 0);
+        printer.drawGuide(QRect(cardTwips(left), top, width, height), 0);
 }
 
 } // namespace

@@ -14,7 +14,6 @@ namespace postcard {
 
 namespace {
 
-constexpr double TwipsPerMm = 1440.0 / 25.4;
 constexpr double SmallestPoints = 4;
 // Columns of one block stand a quarter of a character apart.
 constexpr double ColumnGapEm = 0.25;
@@ -32,23 +31,15 @@ void column(platform::Printer& printer, double points, int xTwips, int yTwips, c
     printer.printVertical(text);
 }
 
-QString trimmedSpaces(QString text) {
-    while (!text.isEmpty() && (text.front() == u' ' || text.front() == u'　'))
-        text.remove(0, 1);
-    while (!text.isEmpty() && (text.back() == u' ' || text.back() == u'　'))
-        text.chop(1);
-    return text;
-}
-
 // The name block: one column per given name, the family name once at the
 // head of the first (rightmost) one, each given name's honorific on one level.
 void drawName(platform::Printer& printer, const PostcardText& card, int dx, int dy) {
     const book::JointName joint = book::splitJointName(card.name);
-    const QString honorific = verticalText(trimmedSpaces(card.honorific));
+    const QString honorific = verticalText(book::trimmedSpaces(card.honorific));
     QString head; // what stands above the given names in the first column
     QStringList given;
     if (joint.givenNames.size() <= 1) {
-        given << verticalText(trimmedSpaces(card.name));
+        given << verticalText(book::trimmedSpaces(card.name));
     } else {
         head = joint.family.isEmpty() ? QString() : verticalText(joint.family) + u"　"_s;
         for (const QString& name : joint.givenNames)
@@ -62,7 +53,7 @@ void drawName(platform::Printer& printer, const PostcardText& card, int dx, int 
         givenLength = qMax(givenLength, printer.verticalLength(name));
     const double gap = honorific.isEmpty() ? 0 : em(VerticalNamePoints);
     const double whole = headLength + givenLength + gap + printer.verticalLength(honorific);
-    const double room = (VerticalNameBottomMm - VerticalNameTopMm) * TwipsPerMm;
+    const double room = (VerticalNameBottomMm - VerticalNameTopMm) * PaperTwipsPerMillimetre;
     const double points = whole <= room ? VerticalNamePoints
                                         : qMax(SmallestPoints, std::floor(VerticalNamePoints * room / whole * 10) / 10);
     const double scale = points / VerticalNamePoints;
@@ -95,10 +86,6 @@ int fittedColumn(platform::Printer& printer, const QString& text, double maxPoin
 }
 
 } // namespace
-
-int cardTwips(double millimetres) {
-    return int(std::lround(millimetres * TwipsPerMm)) - platform::PageOriginInsetTwips;
-}
 
 double fittingColumnPoints(platform::Printer& printer, const QString& text, double maxPoints, double roomTwips) {
     printer.setFontSize(maxPoints);
@@ -150,7 +137,7 @@ void drawVerticalSender(platform::Printer& printer, const book::AddressCard& sen
         right -= pitch;
     }
     // The name stands a little lower than the address, as it is written by hand.
-    const QString name = verticalText(book::jointNameLine(trimmedSpaces(sender.name)));
+    const QString name = verticalText(book::jointNameLine(book::trimmedSpaces(sender.name)));
     fittedColumn(printer, name, SenderNamePoints, right - int(em(SenderNamePoints) * 0.25),
                  top + int(em(SenderNamePoints)), bottom, dx, dy);
 

@@ -2,15 +2,12 @@
 
 #include "book/AddressCard.h"
 #include "platform/Printer.h"
+#include "postcard/PostcardLayout.h"
 #include "postcard/PostcardText.h"
 
 #include <QString>
 
 namespace postcard {
-
-// Page position in twips (from the page origin) of a point this many
-// millimetres from the paper's top or left edge.
-int cardTwips(double millimetres);
 
 // The vertical card, in millimetres from the paper's top-left corner.
 inline constexpr double VerticalNameCentreMm = 50;  // the card's middle

@@ -106,6 +106,7 @@ private slots:
         const QString longAddress = u"東京都千代田区霞が関一丁目二番三号中央合同庁舎第五号館"_s;
         const book::CardList entries{{u"山田　太郎"_s, longAddress, u"一丁目"_s, {}, u"100-0013"_s, {}, u"0"_s},
                                      {u"佐藤　花子"_s, u"東京都"_s, longAddress, {}, u"100-0013"_s, {}, u"0"_s}};
+        const labels::SheetLayout standardSheet(labels::standardSheet());
         for (const labels::Trims& trims : {labels::Trims{}, labels::Trims{-10, 5}}) {
             RecordingPrinter printer;
             printer.begin(platform::PaperSize::A4);
@@ -114,7 +115,7 @@ private slots:
             const int dx = trims.twips().xTwips;
             for (const platform::PrintedText& line : printer.printed()) {
                 const int label = line.xTwips - dx < labels::RightColumnXTwips - 500 ? 1 : 2;
-                const double room = labels::labelRightEdgeTwips(label) - labels::EdgeMarginTwips - (line.xTwips - dx);
+                const double room = standardSheet.rightEdgeTwips(label) - labels::EdgeMarginTwips - (line.xTwips - dx);
                 const double natural = platform::textWidthTwips(line.face, line.points, line.text);
                 if (line.text == longAddress) {
                     QVERIFY2(line.stretch < 100, qPrintable(line.text));

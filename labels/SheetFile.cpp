@@ -1,6 +1,7 @@
 #include "labels/SheetFile.h"
 
-#include <QFile>
+#include "book/FileBytes.h"
+
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
@@ -60,17 +61,21 @@ public:
         }
         if (m_xml.hasError()) {
             m_contents = {};
-            m_contents.error =
-                m_source + u": line "_s + QString::number(m_xml.lineNumber()) + u": "_s + m_xml.errorString();
+            m_contents.error = atLine(m_xml.lineNumber(), m_xml.errorString());
         }
         return m_contents;
     }
 
 private:
+    // "FILE: line N: what".
+    QString atLine(qint64 line, const QString& what) const {
+        return m_source + u": line "_s + QString::number(line) + u": "_s + what;
+    }
+
     // The first fault of the template being read, with its line.
     void fail(const QString& what) {
         if (m_fault.isEmpty())
-            m_fault = m_source + u": line "_s + QString::number(m_xml.lineNumber()) + u": "_s + what;
+            m_fault = atLine(m_xml.lineNumber(), what);
     }
 
     // Templates do not nest: the next end of a Template is this one's.
@@ -168,8 +173,7 @@ private:
         if (!m_fault.isEmpty())
             return;
         if (!hasLabel) {
-            m_fault = m_source + u": line "_s + QString::number(templateLine) + u": Template "_s + sheet.name() +
-                      u" has no label"_s;
+            m_fault = atLine(templateLine, u"Template "_s + sheet.name() + u" has no label"_s);
             return;
         }
         if (!usable) {
@@ -208,8 +212,7 @@ private:
             m_xml.skipCurrentElement();
         }
         if (m_fault.isEmpty() && sheet.grids.isEmpty())
-            m_fault = m_source + u": line "_s + QString::number(labelLine) + u": Template "_s + sheet.name() +
-                      u" has no Layout"_s;
+            m_fault = atLine(labelLine, u"Template "_s + sheet.name() + u" has no Layout"_s);
     }
 
     QXmlStreamReader m_xml;
@@ -246,13 +249,15 @@ SheetFileContents parseSheetFile(const QByteArray& bytes, const QString& source)
 }
 
 SheetFileContents readSheetFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // A pipe, a device or a huge file is refused without reading it.
+    book::ReadError error;
+    const std::optional<QByteArray> bytes = book::readFileBytes(path, &error);
+    if (!bytes) {
         SheetFileContents contents;
-        contents.error = path + u": cannot be read: "_s + file.errorString();
+        contents.error = error.describe();
         return contents;
     }
-    return parseSheetFile(file.readAll(), path);
+    return parseSheetFile(*bytes, path);
 }
 
 } // namespace labels

@@ -18,13 +18,10 @@ namespace {
 constexpr char16_t UserFileName[] = u"Tagora-sheets.xml";
 constexpr char16_t InstalledLibrary[] = u"/usr/share/libglabels-3.0/templates";
 
-QString numberText(double millimetres) {
-    return QString::number(millimetres, 'g', 6);
-}
-
 QString searchText(const SheetTemplate& sheet) {
-    const QString width = numberText(sheet.labelWidthMm);
-    const QString height = numberText(sheet.labelHeightMm);
+    // The sizes as the summary shows them, so what is read can be typed.
+    const QString width = millimetreNumber(sheet.labelWidthMm);
+    const QString height = millimetreNumber(sheet.labelHeightMm);
     return QStringList{sheet.brand,
                        sheet.part,
                        sheet.description,

@@ -12,13 +12,13 @@ namespace {
 // Labels of one row may sit a hair apart in the files' rounded numbers.
 constexpr double SameRowMm = 0.05;
 
-// Sizes converted from inches or points come as 69.9999; a hundredth of a
-// millimetre is finer than any sheet is cut.
+} // namespace
+
 QString millimetreNumber(double millimetres) {
+    // Sizes converted from inches or points come as 69.9999; a hundredth of
+    // a millimetre is finer than any sheet is cut.
     return QString::number(std::round(millimetres * 100) / 100, 'g', 6);
 }
-
-} // namespace
 
 QString SheetTemplate::name() const {
     return brand + u' ' + part;

@@ -57,6 +57,10 @@ struct SheetTemplate {
 // in two columns of six, meeting at the middle of the page.
 const SheetTemplate& standardSheet();
 
+// A label size as the user reads and types it: "70", "33.9", to a hundredth
+// of a millimetre.
+QString millimetreNumber(double millimetres);
+
 // The paper's name ("A4", "US Letter") and size in millimetres.
 QString paperName(SheetPaper paper);
 QSizeF paperSizeMm(SheetPaper paper);

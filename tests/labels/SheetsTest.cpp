@@ -162,7 +162,9 @@ private slots:
         writeFile(dir.filePath(u"Tagora-sheets.xml"_s),
                   "<Glabels-templates><Template brand=\"Test\" part=\"GOOD24\" size=\"B5\">"
                   "<Label-rectangle width=\"80mm\" height=\"40mm\"><Layout nx=\"2\" ny=\"5\" x0=\"8mm\" "
-                  "y0=\"25mm\" dx=\"80mm\" dy=\"40mm\"/></Label-rectangle></Template></Glabels-templates>");
+                  "y0=\"25mm\" dx=\"80mm\" dy=\"40mm\"/></Label-rectangle></Template>"
+                  "<Template brand=\"Inch\" part=\"L1\" size=\"A4\"><Label-rectangle width=\"2.7559in\" "
+                  "height=\"33.3mm\"><Layout nx=\"1\" ny=\"1\"/></Label-rectangle></Template></Glabels-templates>");
         labels::SheetLibrary library(dir.path(), dir.filePath(u"Tagora-sheets.xml"_s));
         QVERIFY(library.libraryFound());
         const labels::SheetTemplate* mine = library.find(u"Test GOOD24"_s);
@@ -170,6 +172,10 @@ private slots:
         QCOMPARE(mine->paper, labels::SheetPaper::B5);
         QCOMPARE(mine->labelCount(), 10);
         QVERIFY(named(library.sheets(), u"CARD"_s));
+        // A size from inches is found as the summary shows it.
+        const labels::SheetTemplate* inch = library.find(u"Inch L1"_s);
+        QVERIFY(inch && inch->summary().endsWith(u"70 × 33.3 mm"_s));
+        QCOMPARE(library.search(u"70x33.3"_s), QList<const labels::SheetTemplate*>{inch});
     }
 
     // Tagora2.opt: brand and part as quoted fields, cp932, CR LF; a sheet the

@@ -14,14 +14,6 @@ QRect pageTwips(const QRectF& millimetres) {
                                            pagePositionTwips(millimetres.bottom()) - 1));
 }
 
-// The postal line of the standard sheet's first label, from its cell's
-// top-left corner: the inset every scaled block keeps.
-QPoint standardTextInset() {
-    const QRect firstCell = pageTwips(standardSheet().labelRect(1));
-    const LinePlacement postal = labels::linePlacement(1, PostalLine, 0, {});
-    return QPoint(postal.xTwips, postal.yTwips) - firstCell.topLeft();
-}
-
 } // namespace
 
 SheetLayout::SheetLayout(const SheetTemplate& sheet) : m_sheet(sheet) {
@@ -46,15 +38,14 @@ int SheetLayout::rightEdgeTwips(int label) const {
 LinePlacement SheetLayout::linePlacement(int label, int line, int nameShiftTwips, OffsetsTwips offsets) const {
     if (m_sheet.standardTextLayout)
         return labels::linePlacement(label, line, nameShiftTwips, offsets);
-    static const QPoint inset = standardTextInset();
-    // The left column's lines, from the postal line.
-    const LinePlacement postal = labels::linePlacement(1, PostalLine, 0, {});
+    // The line as it sits in the standard sheet's first cell, scaled into this cell.
+    static const QPoint standardCorner = pageTwips(standardSheet().labelRect(1)).topLeft();
     const LinePlacement standard = labels::linePlacement(1, line, nameShiftTwips, {});
     const auto scaled = [this](int twips) { return int(std::lround(twips * m_scale)); };
     const QPoint cell = cellTwips(label).topLeft();
     LinePlacement placement;
-    placement.xTwips = offsets.xTwips + cell.x() + scaled(inset.x() + standard.xTwips - postal.xTwips);
-    placement.yTwips = offsets.yTwips + cell.y() + scaled(inset.y() + standard.yTwips - postal.yTwips);
+    placement.xTwips = offsets.xTwips + cell.x() + scaled(standard.xTwips - standardCorner.x());
+    placement.yTwips = offsets.yTwips + cell.y() + scaled(standard.yTwips - standardCorner.y());
     placement.points = std::max(SmallestScaledPoints, std::round(standard.points * m_scale * 10) / 10);
     return placement;
 }

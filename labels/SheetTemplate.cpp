@@ -47,6 +47,25 @@ QList<QRectF> SheetTemplate::labelRects() const {
     return rects;
 }
 
+QList<QPoint> SheetTemplate::gridPlaces() const {
+    QList<qint64> lefts, tops;
+    // Edges a tenth of a millimetre apart count as one.
+    const auto key = [](double millimetres) { return qRound64(millimetres * 10); };
+    for (const QRectF& label : labelRects()) {
+        lefts << key(label.left());
+        tops << key(label.top());
+    }
+    QList<qint64> columns = lefts, rows = tops;
+    std::sort(columns.begin(), columns.end());
+    columns.erase(std::unique(columns.begin(), columns.end()), columns.end());
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    QList<QPoint> places;
+    for (qsizetype i = 0; i < lefts.size(); ++i)
+        places << QPoint(int(columns.indexOf(lefts[i])), int(rows.indexOf(tops[i])));
+    return places;
+}
+
 QRectF SheetTemplate::labelRect(int label) const {
     const QList<QRectF> rects = labelRects();
     if (label < 1 || label > rects.size())

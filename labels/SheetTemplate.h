@@ -3,6 +3,7 @@
 #include "platform/Printer.h"
 
 #include <QList>
+#include <QPoint>
 #include <QRectF>
 #include <QString>
 
@@ -49,6 +50,9 @@ struct SheetTemplate {
     QRectF labelRect(int label) const;
     // Every label's rectangle, in label order.
     QList<QRectF> labelRects() const;
+    // Where each label stands, in label order: its column and row (from 0)
+    // among the distinct left and top edges of the sheet's labels.
+    QList<QPoint> gridPlaces() const;
     // "Hisago ELM012 — A4, 24 labels of 66 × 33.9 mm"
     QString summary() const;
 };

@@ -14,30 +14,6 @@ using namespace Qt::StringLiterals;
 
 namespace labels {
 
-namespace {
-
-// Where each label's button goes: the column and row of its cell among the
-// distinct left and top edges of the sheet's labels.
-QList<QPoint> gridPlaces(const QList<QRectF>& labels) {
-    QList<qint64> lefts, tops;
-    const auto key = [](double millimetres) { return qRound64(millimetres * 10); };
-    for (const QRectF& label : labels) {
-        lefts << key(label.left());
-        tops << key(label.top());
-    }
-    QList<qint64> columns = lefts, rows = tops;
-    std::sort(columns.begin(), columns.end());
-    columns.erase(std::unique(columns.begin(), columns.end()), columns.end());
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    QList<QPoint> places;
-    for (qsizetype i = 0; i < labels.size(); ++i)
-        places << QPoint(int(columns.indexOf(lefts[i])), int(rows.indexOf(tops[i])));
-    return places;
-}
-
-} // namespace
-
 StartLabelGrid::StartLabelGrid(QWidget* parent) : QWidget(parent) {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -89,7 +65,7 @@ void StartLabelGrid::setSheet(const SheetTemplate& sheet) {
     lblNo.clear();
     Shape3.clear();
     Label1.clear();
-    const QList<QPoint> places = gridPlaces(sheet.labelRects());
+    const QList<QPoint> places = sheet.gridPlaces();
     int columns = 1, rows = 1;
     for (const QPoint& place : places) {
         columns = std::max(columns, place.x() + 1);

@@ -61,6 +61,10 @@ private slots:
     void standardSheetKeepsEveryPlacement() {
         const labels::SheetLayout layout(labels::standardSheet());
         QCOMPARE(layout.labelCount(), 12);
+        const QList<QPoint> places = labels::standardSheet().gridPlaces();
+        QCOMPARE(places.size(), 12);
+        QCOMPARE(places[1], QPoint(1, 0));
+        QCOMPARE(places[11], QPoint(1, 5));
         for (int label = 1; label <= 12; ++label) {
             QCOMPARE(layout.rightEdgeTwips(label), standardRightEdgeTwips(label));
             for (int line = 1; line <= 6; ++line)

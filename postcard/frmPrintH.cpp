@@ -175,21 +175,15 @@ void frmPrintH::buildControls() {
     connect(Command2, &QPushButton::clicked, this, &frmPrintH::openPositionDialog);
     connect(Command4, &QPushButton::clicked, this, &frmPrintH::openFontChooser);
     connect(Command3, &QPushButton::clicked, this, &frmPrintH::showHelp);
-    connect(optHorizontal, &QRadioButton::clicked, this, &frmPrintH::useHorizontalWriting);
-    connect(optVertical, &QRadioButton::clicked, this, &frmPrintH::useVerticalWriting);
+    connect(optHorizontal, &QRadioButton::clicked, this, [this] { chooseWriting(Writing::Horizontal); });
+    connect(optVertical, &QRadioButton::clicked, this, [this] { chooseWriting(Writing::Vertical); });
     connect(chkSender, &QCheckBox::clicked, this, &frmPrintH::chooseSenderPrinting);
     connect(cmdSenderFromEntry, &QPushButton::clicked, this, &frmPrintH::takeEntryAsSender);
     connect(cmdSenderEdit, &QPushButton::clicked, this, &frmPrintH::editSender);
 }
 
-void frmPrintH::useHorizontalWriting() {
-    m_choices.writing = Writing::Horizontal;
-    saveChoices();
-    GetPage();
-}
-
-void frmPrintH::useVerticalWriting() {
-    m_choices.writing = Writing::Vertical;
+void frmPrintH::chooseWriting(Writing writing) {
+    m_choices.writing = writing;
     saveChoices();
     GetPage();
 }

@@ -84,8 +84,7 @@ private slots:
     void openFontChooser();
     void showHelp();
     void openOutputChoice();
-    void useHorizontalWriting();
-    void useVerticalWriting();
+    void chooseWriting(Writing writing);
     void chooseSenderPrinting();
     void takeEntryAsSender();
     void editSender();

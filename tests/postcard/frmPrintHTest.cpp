@@ -16,6 +16,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QListWidget>
+#include <QMap>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -160,6 +161,44 @@ private slots:
         QVERIFY(printer->calls().contains(u"vertical 宛名一"_s));
         // The sender on both cards, and the second card is addressed to it.
         QCOMPARE(printer->calls().count(u"vertical 大阪府梅田一"_s), 3);
+    }
+
+    // A sender that cannot be saved is said so; Sender.dat, the book and
+    // every other file stay as they were. Once it can be, only Sender.dat changes.
+    void aSenderThatCannotBeSavedKeepsTheOldOne() {
+        WindowWorld world;
+        const book::CardList list = {entry(1), entry(2)};
+        QVERIFY(book::writeBook(world.dir.filePath(u"book.dat"_s), list).ok());
+        QVERIFY(book::writeBook(world.dir.filePath(u"Sender.dat"_s), {entry(7)}).ok());
+        const auto snapshot = [&world] {
+            QMap<QString, QByteArray> files;
+            const QDir dir(world.dir.path());
+            for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+                QFile file(dir.filePath(name));
+                files[name] = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
+            }
+            return files;
+        };
+        const QMap<QString, QByteArray> before = snapshot();
+        postcard::frmPrintH window(world.context, list);
+        auto* shown = window.findChild<QLabel*>(u"lblSender"_s);
+        const QString oldSender = shown->text();
+        QVERIFY(oldSender.contains(u"宛名7"_s));
+        {
+            FileSizeLimit limit(16);
+            window.findChild<QAbstractButton*>(u"cmdSenderFromEntry"_s)->click();
+        }
+        QVERIFY(world.platform.messages.lastText().startsWith(u"差出人を保存できませんでした。"_s));
+        QCOMPARE(snapshot(), before);
+        QCOMPARE(shown->text(), oldSender);
+
+        window.findChild<QAbstractButton*>(u"cmdSenderFromEntry"_s)->click();
+        QMap<QString, QByteArray> after = snapshot();
+        QCOMPARE(after.take(u"Sender.dat"_s), *book::formatBook({list[0]}));
+        QMap<QString, QByteArray> untouched = before;
+        untouched.remove(u"Sender.dat"_s);
+        QCOMPARE(after, untouched);
+        QVERIFY(shown->text().contains(u"宛名1"_s));
     }
 
     // Cancel and a printer failure keep 印刷 on; a job prints every entry once, then it is off.

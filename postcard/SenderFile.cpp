@@ -26,4 +26,12 @@ book::WriteResult writeSender(const QString& path, const book::AddressCard& send
     return book::writeBook(path, {sender});
 }
 
+bool saveSender(const book::AddressCard& sender, platform::Messages& messages) {
+    const book::WriteResult written = writeSender(senderFilePath(), sender);
+    if (!written.ok())
+        messages.show(QStringLiteral("差出人を保存できませんでした。\n") + written.error.describe(),
+                      platform::Buttons::Ok);
+    return written.ok();
+}
+
 } // namespace postcard

@@ -2,6 +2,7 @@
 
 #include "book/AddressCard.h"
 #include "book/WriteError.h"
+#include "platform/Messages.h"
 
 #include <QString>
 
@@ -26,5 +27,9 @@ SenderRead readSender(const QString& path);
 
 // Replaces the sender file with a book of this one card, whole or not at all.
 book::WriteResult writeSender(const QString& path, const book::AddressCard& sender);
+
+// Writes the sender to Sender.dat in the program folder; false after
+// showing "差出人を保存できませんでした。" and why.
+bool saveSender(const book::AddressCard& sender, platform::Messages& messages);
 
 } // namespace postcard

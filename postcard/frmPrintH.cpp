@@ -212,13 +212,9 @@ void frmPrintH::showSender() {
 void frmPrintH::takeEntryAsSender() {
     if (m_entries.isEmpty())
         return;
-    book::AddressCard sender = m_entries[m_preview.CurrentEntry];
-    const book::WriteResult written = writeSender(senderFilePath(), sender);
-    if (!written.ok()) {
-        m_context.platform.messages.show(u"差出人を保存できませんでした。\n"_s + written.error.describe(),
-                                         platform::Buttons::Ok);
+    const book::AddressCard sender = m_entries[m_preview.CurrentEntry];
+    if (!saveSender(sender, m_context.platform.messages))
         return;
-    }
     m_sender = sender;
     showSender();
     GetPage();

@@ -54,11 +54,8 @@ void frmSender::save() {
     m_sender.postalCode = txtZip->text();
     if (m_sender.honorific.isEmpty())
         m_sender.honorific = u"5"_s; // a sender takes no honorific
-    const book::WriteResult written = writeSender(senderFilePath(), m_sender);
-    if (!written.ok()) {
-        m_messages.show(u"差出人を保存できませんでした。\n"_s + written.error.describe(), platform::Buttons::Ok);
+    if (!saveSender(m_sender, m_messages))
         return;
-    }
     m_onSaved(m_sender);
     accept();
 }

@@ -22,7 +22,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void measure(const char* name, platform::PaperSize paper, labels::JobPreview::JobDrawing draw) {
+void measure(const char* name, platform::PaperSize paper, platform::JobDrawing draw) {
     QElapsedTimer clock;
     clock.start();
     labels::JobPreview preview(u"bench"_s, paper, std::move(draw));

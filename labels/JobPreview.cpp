@@ -19,7 +19,7 @@ using namespace Qt::StringLiterals;
 
 namespace labels {
 
-JobPreview::JobPreview(const QString& title, platform::PaperSize paper, JobDrawing drawJob, QWidget* parent)
+JobPreview::JobPreview(const QString& title, platform::PaperSize paper, platform::JobDrawing drawJob, QWidget* parent)
     : QDialog(parent), m_paper(paper), m_drawJob(std::move(drawJob)),
       m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     setObjectName(u"JobPreview"_s);
@@ -116,7 +116,7 @@ void JobPreview::showPageNumber() {
     cmdNextPage->setEnabled(page < pageCount());
 }
 
-JobPreview* openJobPreview(const QString& title, platform::PaperSize paper, JobPreview::JobDrawing drawJob,
+JobPreview* openJobPreview(const QString& title, platform::PaperSize paper, platform::JobDrawing drawJob,
                            QWidget* parent) {
     auto* preview = new JobPreview(title, paper, std::move(drawJob), parent);
     preview->setAttribute(Qt::WA_DeleteOnClose);

@@ -10,11 +10,10 @@
 // cmdZoomIn, cmdZoomOut, cmdFit  拡大 / 縮小 / ページ全体
 // cmdClose      閉じる
 
-#include "platform/Printer.h"
+#include "platform/PrintJob.h"
 
 #include <QDialog>
 
-#include <functional>
 #include <memory>
 
 class QLabel;
@@ -28,12 +27,9 @@ class JobPreview : public QDialog {
     Q_OBJECT
 
 public:
-    // Draws the job's pages onto a begun printer; called whenever the
-    // preview is drawn afresh.
-    using JobDrawing = std::function<void(platform::Printer&)>;
-
-    // title names the job in the window's title; paper is the job's paper.
-    JobPreview(const QString& title, platform::PaperSize paper, JobDrawing drawJob,
+    // title names the job in the window's title; paper is the job's paper;
+    // drawJob is called whenever the preview is drawn afresh.
+    JobPreview(const QString& title, platform::PaperSize paper, platform::JobDrawing drawJob,
                QWidget* parent = nullptr);
     ~JobPreview() override;
 
@@ -46,7 +42,7 @@ private:
     void showPageNumber();
 
     platform::PaperSize m_paper;
-    JobDrawing m_drawJob;
+    platform::JobDrawing m_drawJob;
     std::unique_ptr<QPrinter> m_printer;
     QPrintPreviewWidget* previewPages = nullptr;
     QPushButton* cmdPrevPage = nullptr;
@@ -60,7 +56,7 @@ private:
 
 // Opens the preview of a job over parent, closed by the user; it deletes
 // itself when closed.
-JobPreview* openJobPreview(const QString& title, platform::PaperSize paper, JobPreview::JobDrawing drawJob,
+JobPreview* openJobPreview(const QString& title, platform::PaperSize paper, platform::JobDrawing drawJob,
                            QWidget* parent);
 
 } // namespace labels

@@ -3,7 +3,7 @@
 #include "book/SharedState.h"
 #include "platform/PageRangePrinter.h"
 #include "platform/SameFile.h"
-#include "platform/UnprintableText.h"
+#include "platform/PrintJob.h"
 
 using namespace Qt::StringLiterals;
 
@@ -49,7 +49,7 @@ std::optional<platform::PrintDestination> nextDestination(const OutputChoice& ch
 Delivery deliverJob(const OutputChoice& choice, platform::Platform& platform,
                     const QString& proposedName, const QString& bookPath, const QString& jobTitle,
                     platform::PaperSize paper, int pageCount,
-                    const std::function<void(platform::Printer&)>& draw) {
+                    const platform::JobDrawing& draw) {
     std::optional<platform::PrintDestination> destination =
         nextDestination(choice, platform, proposedName, bookPath);
     if (!destination)
@@ -66,17 +66,14 @@ Delivery deliverJob(const OutputChoice& choice, platform::Platform& platform,
             return Delivery::NoDestination;
     }
     std::unique_ptr<platform::Printer> printer = platform.printers.open(*destination);
-    if (!printer || !printer->begin(paper)) {
+    const QList<platform::PageSpan> pages = destination->pages;
+    const auto drawChosenPages = [&draw, &pages](platform::Printer& target) {
+        platform::PageRangePrinter chosen(target, pages);
+        draw(chosen);
+    };
+    if (!printer || !platform::runPrintJob(*printer, paper, drawChosenPages,
+                                           [&platform](const QString& warning) { platform.messages.show(warning); })) {
         platform.messages.show(printFailureMessage(printer ? printer->errorText() : QString()));
-        return Delivery::Failed;
-    }
-    const QString warning = platform::unprintableTextWarning(*printer, paper, draw);
-    if (!warning.isEmpty())
-        platform.messages.show(warning);
-    platform::PageRangePrinter chosenPages(*printer, destination->pages);
-    draw(chosenPages);
-    if (!printer->endDoc()) {
-        platform.messages.show(printFailureMessage(printer->errorText()));
         return Delivery::Failed;
     }
     return Delivery::Printed;

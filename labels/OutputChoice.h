@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 #include "platform/PrintDestination.h"
+#include "platform/PrintJob.h"
 
 #include <QString>
 
@@ -57,7 +58,7 @@ enum class Delivery {
 Delivery deliverJob(const OutputChoice& choice, platform::Platform& platform,
                     const QString& proposedName, const QString& bookPath, const QString& jobTitle,
                     platform::PaperSize paper, int pageCount,
-                    const std::function<void(platform::Printer&)>& draw);
+                    const platform::JobDrawing& draw);
 
 // The message shown when a job could not be printed: "印刷できませんでした。"
 // and, on a line of its own, what the printer reported.

@@ -2,7 +2,7 @@
 
 #include "platform/QtPrinter.h"
 #include "platform/QtPrinterProvider.h"
-#include "platform/UnprintableText.h"
+#include "platform/PrintJob.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,7 +10,7 @@
 namespace cli {
 
 int sendJob(Io& io, const platform::PrintDestination& destination, platform::PaperSize paper,
-            const std::function<void(platform::Printer&)>& draw) {
+            const platform::JobDrawing& draw) {
     // The command line speaks English; the printer's own texts are for the windows.
     if (destination.kind == platform::PrintDestination::Kind::PdfFile) {
         const QFileInfo target(destination.pdfPath);
@@ -18,16 +18,10 @@ int sendJob(Io& io, const platform::PrintDestination& destination, platform::Pap
             return fail(io, QStringLiteral("no such folder: ") + target.absolutePath());
     }
     platform::QtPrinter printer(destination);
-    if (!printer.begin(paper))
-        return fail(io, printer.errorText());
-    const QString warning = platform::unprintableTextWarning(printer, paper, draw);
-    if (!warning.isEmpty()) {
+    const bool sent = platform::runPrintJob(printer, paper, draw, [&io](const QString& warning) {
         io.err << "tagora: " << warning << Qt::endl;
-    }
-    draw(printer);
-    if (!printer.endDoc())
-        return fail(io, printer.errorText());
-    return 0;
+    });
+    return sent ? 0 : fail(io, printer.errorText());
 }
 
 QStringList systemPrinterNames(const PrintArguments& parsed) {

@@ -3,6 +3,7 @@
 #include "app/cli/Commands.h"
 #include "app/cli/PrintArguments.h"
 #include "platform/PrintDestination.h"
+#include "platform/PrintJob.h"
 #include "platform/Printer.h"
 
 #include <functional>
@@ -14,7 +15,7 @@ namespace cli {
 // printed all the same), lets draw put the pages on it and ends the
 // document. 0 when it was sent, else fail()'s 1 with the printer's reason.
 int sendJob(Io& io, const platform::PrintDestination& destination, platform::PaperSize paper,
-            const std::function<void(platform::Printer&)>& draw);
+            const platform::JobDrawing& draw);
 
 // The queues of the system when the command names a printer (asking the
 // print system takes time); empty for a PDF job.

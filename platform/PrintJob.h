@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/Printer.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace platform {
+
+// Draws a job's pages onto a begun printer.
+using JobDrawing = std::function<void(Printer&)>;
+
+// Runs a job on an opened printer: begins the document on paper, hands warn
+// the warning when text falls where the printer cannot print (it is printed
+// all the same), lets draw put the pages on it and ends the document. False
+// when the printer could not begin or end; its errorText() says why.
+bool runPrintJob(Printer& printer, PaperSize paper, const JobDrawing& draw,
+                 const std::function<void(const QString& warning)>& warn);
+
+} // namespace platform

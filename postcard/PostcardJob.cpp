@@ -91,20 +91,4 @@ void drawPostcards(platform::Printer& printer, const QList<PostcardText>& postca
     }
 }
 
-PostcardJobResult printPostcards(platform::Printer& printer, const book::CardList& entries,
-                                 const PostcardJobSettings& settings) {
-    PostcardJobResult result;
-    if (!printer.begin(settings.paper)) {
-        result.error = printer.errorText();
-        return result;
-    }
-    drawPostcards(printer, postcardTexts(entries), settings);
-    if (!printer.endDoc()) {
-        result.error = printer.errorText();
-        return result;
-    }
-    result.sent = true;
-    return result;
-}
-
 } // namespace postcard

@@ -23,13 +23,6 @@ struct PostcardJobSettings {
     std::optional<book::AddressCard> sender; // printed on every card when set
 };
 
-// The outcome of a job: empty error when every postcard was sent.
-struct PostcardJobResult {
-    bool sent = false;
-    QString error; // what the printer reported when not sent
-    bool ok() const { return sent; }
-};
-
 // The question asked before a job of n postcards: "印刷枚数は3枚です。".
 QString postcardCountQuestion(int count);
 
@@ -46,10 +39,5 @@ QString postcardJobTitle(int count);
 // of every card. The card's own code boxes are outlined for a preview.
 void drawPostcards(platform::Printer& printer, const QList<PostcardText>& postcards,
                    const PostcardJobSettings& settings);
-
-// The whole job: begins the document on the settings' paper, builds and
-// draws every entry's postcard and ends the document.
-PostcardJobResult printPostcards(platform::Printer& printer, const book::CardList& entries,
-                                 const PostcardJobSettings& settings);
 
 } // namespace postcard

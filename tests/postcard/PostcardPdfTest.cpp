@@ -8,6 +8,7 @@
 #include "postcard/VerticalCard.h"
 #include "platform/VerticalShaper.h"
 #include "support/PdfText.h"
+#include "support/PrintedPostcards.h"
 
 #include <QFile>
 #include <QFont>
@@ -71,7 +72,7 @@ private slots:
         book::CardList entries = {entry(u"二"_s, u"9876543"_s)};
         for (const QString& dash : dashes)
             entries << entry(u"一"_s, u"123"_s + dash + u"4567"_s);
-        QVERIFY(postcard::printPostcards(printer, entries, settings).ok());
+        QVERIFY(printPostcards(printer, entries, settings));
 
         const pdftext::Document document = pdftext::read(pdf);
         const int pages = int(entries.size());
@@ -127,7 +128,7 @@ private slots:
         const QString address = u"北海道札幌市中央区大通三丁目六番地札幌中央合同庁舎ビル"_s;
         const book::CardList entries{
             {u"株式会社　高橋国際商事貿易"_s, address, u"一丁目"_s, {}, u"060-0001"_s, {}, u"2"_s}};
-        QVERIFY(postcard::printPostcards(printer, entries, settings).ok());
+        QVERIFY(printPostcards(printer, entries, settings));
 
         const pdftext::Document document = pdftext::read(pdf);
         const double limit = (postcard::CardWidthMillimetres - 2) * PointsPerMm + 0.5;
@@ -158,7 +159,7 @@ private slots:
         const book::CardList entries = {
             {u"佐藤　一郎"_s, u"東京都千代田区"_s, u"丸の内1-2-3"_s, u"「ー」、"_s, u"100-0005"_s, QString(), u"0"_s},
             {u"山田　太郎／花子"_s, u"京都府"_s, u"4-5"_s, QString(), u"600-8001"_s, QString(), u"0"_s}};
-        QVERIFY(postcard::printPostcards(printer, entries, settings).ok());
+        QVERIFY(printPostcards(printer, entries, settings));
         const pdftext::Document document = pdftext::read(pdf);
         QCOMPARE(document.pages, 2);
         auto on = [&](int page, const QString& text) {

@@ -8,6 +8,7 @@
 #include "postcard/SenderFile.h"
 #include "postcard/VerticalCard.h"
 #include "postcard/VerticalText.h"
+#include "support/PrintedPostcards.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -111,7 +112,7 @@ private slots:
         postcard::PostcardJobSettings settings = vertical();
         settings.writing = postcard::Writing::Horizontal;
         const book::AddressCard entry{u"山田　太郎／花子"_s, u"東京都"_s, QString(), QString(), u"1000005"_s, QString(), u"0"_s};
-        QVERIFY(postcard::printPostcards(printer, {entry}, settings).ok());
+        QVERIFY(printPostcards(printer, {entry}, settings));
         QVERIFY(printer.calls().contains(u"print 山田　太郎・花子　様"_s));
         QVERIFY(columns(printer).isEmpty());
     }
@@ -121,7 +122,7 @@ private slots:
         platform::RecordingPrinter printer;
         const book::AddressCard entry{u"山田　太郎／花子"_s, u"東京都千代田区"_s, u"丸の内1-2-3"_s, QString(),
                                       u"1000005"_s, QString(), u"0"_s};
-        QVERIFY(postcard::printPostcards(printer, {entry}, vertical()).ok());
+        QVERIFY(printPostcards(printer, {entry}, vertical()));
         const PrintedText first = columnOf(printer, u"山田　太郎"_s);
         const PrintedText second = columnOf(printer, u"花子"_s);
         QVERIFY(!first.text.isEmpty() && !second.text.isEmpty());
@@ -154,7 +155,7 @@ private slots:
         QFETCH(bool, fullSize);
         platform::RecordingPrinter printer;
         const book::AddressCard entry{name, u"東京都"_s, QString(), QString(), u"1000005"_s, QString(), u"0"_s};
-        QVERIFY(postcard::printPostcards(printer, {entry}, vertical(Sender)).ok());
+        QVERIFY(printPostcards(printer, {entry}, vertical(Sender)));
         const PrintedText column = columnOf(printer, postcard::verticalText(name));
         const PrintedText honorific = columnOf(printer, u"様"_s);
         QCOMPARE(column.points == postcard::VerticalNamePoints, fullSize);
@@ -182,7 +183,7 @@ private slots:
         platform::RecordingPrinter printer;
         const book::AddressCard entry{u"佐藤"_s, street.left(characters / 2), street.mid(characters / 2), u"ビル"_s,
                                       u"1000005"_s, QString(), u"0"_s};
-        QVERIFY(postcard::printPostcards(printer, {entry}, vertical()).ok());
+        QVERIFY(printPostcards(printer, {entry}, vertical()));
         const PrintedText column = columnOf(printer, postcard::verticalText(street));
         QVERIFY(!column.text.isEmpty());
         QVERIFY(!column.text.contains(u'1'));
@@ -202,10 +203,10 @@ private slots:
         const book::AddressCard entry{u"佐藤　一郎"_s, u"東京都"_s, u"丸の内1"_s, QString(), u"100-0005"_s,
                                       u"得意先"_s, u"0"_s};
         platform::RecordingPrinter vertical_, horizontal;
-        QVERIFY(postcard::printPostcards(vertical_, {entry}, vertical(Sender)).ok());
+        QVERIFY(printPostcards(vertical_, {entry}, vertical(Sender)));
         postcard::PostcardJobSettings across = vertical(Sender);
         across.writing = postcard::Writing::Horizontal;
-        QVERIFY(postcard::printPostcards(horizontal, {entry}, across).ok());
+        QVERIFY(printPostcards(horizontal, {entry}, across));
         auto boxes = [](const platform::RecordingPrinter& printer) {
             QStringList found;
             for (const PrintedText& text : printer.printed())

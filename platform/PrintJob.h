@@ -8,9 +8,6 @@
 
 namespace platform {
 
-// Draws a job's pages onto a begun printer.
-using JobDrawing = std::function<void(Printer&)>;
-
 // Runs a job on an opened printer: begins the document on paper, hands warn
 // the warning when text falls where the printer cannot print (it is printed
 // all the same), lets draw put the pages on it and ends the document. False

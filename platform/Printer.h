@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace platform {
 
 // Every page position handed to a printer is in twips measured from an
@@ -80,5 +82,8 @@ public:
         Q_UNUSED(cornerRadiusTwips);
     }
 };
+
+// Draws a job's pages onto a begun printer.
+using JobDrawing = std::function<void(Printer&)>;
 
 } // namespace platform

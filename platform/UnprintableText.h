@@ -55,7 +55,6 @@ QString unprintableTextWarning(const QMargins& unprintableTwips, const QSize& pa
 
 // The warning for a job drawn by draw on a begun printer, found by drawing it
 // once on a TextExtentPrinter; empty when the printer prints all of it.
-QString unprintableTextWarning(Printer& printer, PaperSize paper,
-                               const std::function<void(Printer&)>& draw);
+QString unprintableTextWarning(Printer& printer, PaperSize paper, const JobDrawing& draw);
 
 } // namespace platform

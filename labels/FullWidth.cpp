@@ -50,7 +50,7 @@ QString toFullWidth(const QString& text) {
     return result;
 }
 
-bool isPostalCodeDash(QChar c) {
+bool isHyphenLookAlike(QChar c) {
     switch (c.unicode()) {
     case u'-':
     case u'－':
@@ -68,7 +68,7 @@ QString fullWidthPostalCode(const QString& postalCode) {
     QString code = postalCode;
     // Before the width conversion, which would turn ｰ into ー.
     for (QChar& c : code)
-        if (isPostalCodeDash(c))
+        if (isHyphenLookAlike(c))
             c = u'－';
     return toFullWidth(code);
 }

@@ -11,10 +11,10 @@ namespace labels {
 // else is kept as it is.
 QString toFullWidth(const QString& text);
 
-// True for every character typed or pasted as a postal code's hyphen: the
-// hyphen-minus and its full-width form, the long vowel marks ー and ｰ, the
+// True for every character typed or pasted for a hyphen, in a postal code
+// or between an address's numbers: the hyphen-minus and its full-width form, the long vowel marks ー and ｰ, the
 // hyphens and dashes U+2010 to U+2015, the minus sign − and the box line ─.
-bool isPostalCodeDash(QChar c);
+bool isHyphenLookAlike(QChar c);
 
 // A postal code in full width with every dash as "－".
 QString fullWidthPostalCode(const QString& postalCode);

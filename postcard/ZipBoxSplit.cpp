@@ -16,7 +16,7 @@ ZipBoxes zipBoxSplit(const QString& fullWidthCode) {
     };
     ZipBoxes boxes;
     const bool hyphenAfterThree = characters.size() > 3 && characters[3] <= 0xFFFF &&
-                                  labels::isPostalCodeDash(QChar(char16_t(characters[3])));
+                                  labels::isHyphenLookAlike(QChar(char16_t(characters[3])));
     for (int box = 0; box < ZipBoxCount; ++box) {
         // After the hyphen the boxes skip over it: box 3 takes character 5.
         const int index = (hyphenAfterThree && box >= 3) ? box + 1 : box;

@@ -10,16 +10,15 @@
 #include "postcard/PostcardLayout.h"
 #include "postcard/PostcardPrintJob.h"
 #include "postcard/frmPrintH.h"
+#include "support/PdfInk.h"
 #include "support/PrintedPages.h"
 #include "support/WindowWorld.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QPageRanges>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QLabel>
 #include <QRadioButton>
@@ -60,19 +59,6 @@ QStringList pagesOf(const platform::RecordingPrinter& whole, const QList<int>& p
             lines << printedLine(int(pages.indexOf(text.page)) + 1, text.face, text.points, text.xTwips,
                                  text.yTwips, text.vertical ? u"↓"_s + text.text : text.text);
     return inPageOrder(lines);
-}
-
-// Pages rendered in colour by pdftoppm at 72 dpi, so a pixel is a point.
-QList<QImage> renderInColour(const QString& pdf) {
-    QTemporaryDir dir;
-    QProcess process;
-    process.start(u"pdftoppm"_s, {u"-r"_s, u"72"_s, pdf, dir.filePath(u"page"_s)});
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return {};
-    QList<QImage> images;
-    for (const QString& file : QDir(dir.path()).entryList({u"page*.ppm"_s}, QDir::Files, QDir::Name))
-        images << QImage(dir.filePath(file)).convertToFormat(QImage::Format_RGB32);
-    return images;
 }
 
 bool reddish(QRgb pixel) {
@@ -278,8 +264,8 @@ private slots:
         sheets.drawJob(paper);
         QVERIFY(paper.endDoc());
 
-        const QList<QImage> onScreen = renderInColour(previewPdf);
-        const QList<QImage> onPaper = renderInColour(paperPdf);
+        const QList<QImage> onScreen = pdfink::render(previewPdf, 72, true).images;
+        const QList<QImage> onPaper = pdfink::render(paperPdf, 72, true).images;
         QCOMPARE(onScreen.size(), 2);
         QCOMPARE(onPaper.size(), 2);
         const QRect label12 = inPoints(sheets.layout().cellTwips(12));

@@ -15,10 +15,11 @@
 namespace pdfink {
 
 struct Pages {
-    QList<QImage> images; // grayscale, one a page
+    QList<QImage> images; // grayscale (RGB when rendered in colour), one a page
     int dotsPerInch = 144;
 
-    // The box of the dark pixels inside region (points); null when there are none.
+    // The box of the dark pixels inside region (points) of a grayscale
+    // render; null when there are none.
     QRectF inkBox(int page, const QRectF& region) const {
         const QImage& image = images[page - 1];
         const double scale = dotsPerInch / 72.0;
@@ -44,20 +45,23 @@ struct Pages {
     }
 };
 
-inline Pages render(const QString& pdf, int dotsPerInch = 144) {
+// colour: RGB images instead of grayscale ones.
+inline Pages render(const QString& pdf, int dotsPerInch = 144, bool colour = false) {
     Pages pages;
     pages.dotsPerInch = dotsPerInch;
     QTemporaryDir dir;
     QProcess process;
-    process.start(QStringLiteral("pdftoppm"),
-                  {QStringLiteral("-r"), QString::number(dotsPerInch), QStringLiteral("-gray"), pdf,
-                   dir.filePath(QStringLiteral("page"))});
+    QStringList arguments{QStringLiteral("-r"), QString::number(dotsPerInch)};
+    if (!colour)
+        arguments << QStringLiteral("-gray");
+    process.start(QStringLiteral("pdftoppm"), arguments << pdf << dir.filePath(QStringLiteral("page")));
     if (!process.waitForFinished(60000) || process.exitCode() != 0)
         return pages;
-    const QStringList files =
-        QDir(dir.path()).entryList({QStringLiteral("page*.pgm")}, QDir::Files, QDir::Name);
+    const QStringList files = QDir(dir.path()).entryList(
+        {colour ? QStringLiteral("page*.ppm") : QStringLiteral("page*.pgm")}, QDir::Files, QDir::Name);
     for (const QString& file : files)
-        pages.images << QImage(dir.filePath(file)).convertToFormat(QImage::Format_Grayscale8);
+        pages.images << QImage(dir.filePath(file))
+                            .convertToFormat(colour ? QImage::Format_RGB32 : QImage::Format_Grayscale8);
     return pages;
 }
 

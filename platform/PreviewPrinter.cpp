@@ -2,6 +2,13 @@
 
 namespace platform {
 
+namespace {
+
+// Red, as the code boxes are printed on a postcard.
+constexpr QRgb GuideColour = 0xffe02020;
+
+} // namespace
+
 void PreviewPrinter::drawGuide(const QRect& twips, int cornerRadiusTwips) {
     QPainter& page = painter();
     if (!page.isActive())

@@ -14,7 +14,4 @@ public:
     void drawGuide(const QRect& twips, int cornerRadiusTwips) override;
 };
 
-// The colour of the outlines, for tests that look for them.
-inline constexpr QRgb GuideColour = 0xffe02020;
-
 } // namespace platform

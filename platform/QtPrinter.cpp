@@ -157,14 +157,13 @@ void QtPrinter::applyFont() {
     }
     if (m_painter.font() != found->font)
         m_painter.setFont(found->font);
-    m_ascentTwips = found->ascentTwips;
     m_current = &*found;
 }
 
 void QtPrinter::print(const QString& text) {
     if (!m_painter.isActive())
         return;
-    m_painter.drawText(QPointF(m_x, m_y + m_ascentTwips), text);
+    m_painter.drawText(QPointF(m_x, m_y + m_current->ascentTwips), text);
 }
 
 const QRawFont& QtPrinter::currentRawFont() const {

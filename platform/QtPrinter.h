@@ -88,7 +88,6 @@ private:
     double m_points = 10;
     int m_stretch = 100;
     ResolvedFont* m_current = nullptr;
-    double m_ascentTwips = 0;
     int m_x = 0;
     int m_y = 0;
     QMargins m_unprintableTwips;

@@ -2,10 +2,15 @@
 
 #include "book/LenientNumber.h"
 #include "book/QuotedLine.h"
+#include "platform/ProgramFolder.h"
 
 #include <QRegularExpression>
 
 namespace labels {
+
+QString labelOffsetsPath() {
+    return platform::ProgramFolder::file(QString::fromUtf16(LabelOffsetsFileName));
+}
 
 namespace {
 

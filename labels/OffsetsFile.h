@@ -25,6 +25,9 @@ inline constexpr int MarkerStep = 20;
 inline constexpr char16_t LabelOffsetsFileName[] = u"Tagora.opt";
 inline constexpr char16_t PostcardOffsetsFileName[] = u"Tagora1.opt";
 
+// The label offsets file in the program folder.
+QString labelOffsetsPath();
+
 // Reads one offsets file. A missing, unreadable or short file gives the
 // neutral position for what is missing (no offset), and so does a marker
 // field that is not a number. Other values are used as they are.

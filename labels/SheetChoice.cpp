@@ -1,8 +1,13 @@
 #include "labels/SheetChoice.h"
 
 #include "book/QuotedLine.h"
+#include "platform/ProgramFolder.h"
 
 namespace labels {
+
+QString sheetChoicePath() {
+    return platform::ProgramFolder::file(QString::fromUtf16(SheetChoiceFileName));
+}
 
 const SheetTemplate& readSheetChoice(const QString& path, SheetLibrary& library) {
     const std::optional<QStringList> fields = book::readQuotedLine(path);

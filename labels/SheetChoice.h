@@ -12,6 +12,9 @@ namespace labels {
 // 932 with CR LF.
 inline constexpr char16_t SheetChoiceFileName[] = u"Tagora2.opt";
 
+// Tagora2.opt in the program folder.
+QString sheetChoicePath();
+
 // The sheet named in the file; the standard sheet when the file is missing,
 // unreadable, or names a sheet the library does not hold.
 const SheetTemplate& readSheetChoice(const QString& path, SheetLibrary& library);

@@ -2,7 +2,6 @@
 
 #include "ui/Named.h"
 #include "labels/OffsetsFile.h"
-#include "platform/ProgramFolder.h"
 
 using namespace Qt::StringLiterals;
 
@@ -10,7 +9,7 @@ namespace labels {
 
 frmPriloc::frmPriloc(ui::AppContext& context,
                      std::function<void(const QString& xMm, const QString& yMm)> onAccepted, QWidget* parent)
-    : PositionDialog(context, platform::ProgramFolder::file(QString::fromUtf16(LabelOffsetsFileName)),
+    : PositionDialog(context, labelOffsetsPath(),
                      std::move(onAccepted), parent) {
     setObjectName(u"frmPriloc"_s);
     // The sheet's corner drawn around the marker's whole range of travel.

@@ -16,7 +16,6 @@
 #include "labels/frmPriloc.h"
 #include "labels/frmSheet.h"
 #include "platform/Fonts.h"
-#include "platform/ProgramFolder.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -33,8 +32,14 @@ namespace labels {
 
 namespace {
 
-// The preview is a label cell at 15 twips to the pixel.
+// The preview is a label cell at 15 twips to the pixel; the standard
+// sheet's cell is drawn 4950 by 2390 twips.
 constexpr int PreviewTwipsPerPixel = 15;
+constexpr QSize StandardCellTwips(4950, 2390);
+
+QSize previewCellPixels(const QSize& cellTwips) {
+    return QSize(cellTwips.width() / PreviewTwipsPerPixel + 16, cellTwips.height() / PreviewTwipsPerPixel + 16);
+}
 
 QLabel* previewLine(QWidget* parent, const char* name, int xTwips, int yTwips, int widthPixels) {
     auto* label = ui::named(new QLabel(parent), name);
@@ -52,8 +57,7 @@ QFont previewFont(const QString& face, int points) {
 
 frmPrint::frmPrint(ui::AppContext& context, const book::CardList& entries, QWidget* parent)
     : QMainWindow(parent), m_context(context), m_printCopy(entries),
-      m_sheet(readSheetChoice(platform::ProgramFolder::file(QStringView(SheetChoiceFileName).toString()),
-                              sheetLibrary())) {
+      m_sheet(readSheetChoice(sheetChoicePath(), sheetLibrary())) {
     setObjectName(u"frmPrint"_s);
     setWindowTitle(u"印刷フォーマット"_s);
     buildWindow();
@@ -93,7 +97,6 @@ void frmPrint::buildWindow() {
     auto* left = new QVBoxLayout;
     Shape1 = ui::named(new QFrame(central), u"Shape1"_s);
     Shape1->setFrameShape(QFrame::Box);
-    Shape1->setFixedSize(4950 / PreviewTwipsPerPixel + 16, 2390 / PreviewTwipsPerPixel + 16);
     Shape1->setStyleSheet(u"QFrame#Shape1 { background: white; }"_s);
     // Lines where they fall in a left-column cell, from its postal line.
     lblZip = previewLine(Shape1, "lblZip", 0, 0, 300);
@@ -278,7 +281,7 @@ void frmPrint::printJob() {
     LabelPrintJob job(m_context.platform, outputChoiceForThisRun(), m_context.state.BookPath);
     const LabelJobResult result =
         job.run(m_printCopy, confirmedStartLabel(), Text6,
-                platform::ProgramFolder::file(QStringView(LabelOffsetsFileName).toString()), m_sheet);
+                labelOffsetsPath(), m_sheet);
     Text1 = QString::number(result.sheetCount);
     Text4 = millimetreText(result.trims.xMm);
     Text5 = millimetreText(result.trims.yMm);
@@ -290,7 +293,7 @@ void frmPrint::printJob() {
 void frmPrint::showJobPreview() {
     // The sheets the job would print now: from the label shown as the
     // proposal or the confirmed one, with the trims of the offsets file.
-    const Trims trims = readTrims(platform::ProgramFolder::file(QStringView(LabelOffsetsFileName).toString()));
+    const Trims trims = readTrims(labelOffsetsPath());
     auto sheets = std::make_shared<LabelSheets>(m_printCopy, m_startLabels->shownLabel(), Text6, trims, m_sheet);
     openJobPreview(LabelPrintJob::jobTitle(int(m_printCopy.size())), printerPaper(m_sheet.paper),
                    [sheets](platform::Printer& printer) { sheets->drawJob(printer); }, this);
@@ -349,7 +352,7 @@ void frmPrint::openSheetChooser() {
 
 void frmPrint::sheetChosen(const SheetTemplate& sheet) {
     const book::WriteResult written =
-        writeSheetChoice(platform::ProgramFolder::file(QStringView(SheetChoiceFileName).toString()), sheet);
+        writeSheetChoice(sheetChoicePath(), sheet);
     if (!written.ok())
         m_context.platform.messages.show(u"用紙の選択を保存できませんでした。\n"_s + written.error.describe(),
                                          platform::Buttons::Ok);
@@ -365,15 +368,15 @@ void frmPrint::showSheet() {
     lblSheet->setText(m_sheet.name());
     lblSheet->setToolTip(m_sheet.summary());
     if (m_sheet.standardTextLayout) {
-        Shape1->setFixedSize(4950 / PreviewTwipsPerPixel + 16, 2390 / PreviewTwipsPerPixel + 16);
+        Shape1->setFixedSize(previewCellPixels(StandardCellTwips));
         return;
     }
     // The lines keep the standard sheet's size on screen; the cell around
     // them takes the chosen label's proportions at the same scale.
     const double scale = SheetLayout(m_sheet).textScale();
-    const int widthTwips = int(millimetresAsTwips(m_sheet.labelWidthMm) / scale);
-    const int heightTwips = int(millimetresAsTwips(m_sheet.labelHeightMm) / scale);
-    Shape1->setFixedSize(widthTwips / PreviewTwipsPerPixel + 16, heightTwips / PreviewTwipsPerPixel + 16);
+    const QSize cellTwips(int(millimetresAsTwips(m_sheet.labelWidthMm) / scale),
+                          int(millimetresAsTwips(m_sheet.labelHeightMm) / scale));
+    Shape1->setFixedSize(previewCellPixels(cellTwips));
 }
 
 void frmPrint::showHelp() {

@@ -8,7 +8,6 @@
 #include "labels/OffsetsFile.h"
 #include "labels/SheetLibrary.h"
 #include "platform/Fonts.h"
-#include "platform/ProgramFolder.h"
 
 using namespace Qt::StringLiterals;
 
@@ -52,7 +51,7 @@ int runLabels(const QStringList& args, Io& io) {
     const book::CardList& entries = *selected;
 
     const labels::Trims trims =
-        labels::readTrims(platform::ProgramFolder::file(QStringView(labels::LabelOffsetsFileName).toString()));
+        labels::readTrims(labels::labelOffsetsPath());
     labels::LabelSheets sheets(entries, start, parsed.value(u"--font"_s, QString::fromUtf16(platform::MinchoFace)),
                                trims, *sheet);
 

@@ -5,7 +5,7 @@
 // page in turn and paints it, and prints the time the preview took to build
 // and the median and slowest page (target: under 50 ms a page).
 #include "book/AddressFile.h"
-#include "labels/JobPreview.h"
+#include "printing/JobPreview.h"
 #include "labels/LabelSheets.h"
 #include "platform/Fonts.h"
 #include "postcard/PostcardJob.h"
@@ -25,7 +25,7 @@ namespace {
 void measure(const char* name, platform::PaperSize paper, platform::JobDrawing draw) {
     QElapsedTimer clock;
     clock.start();
-    labels::JobPreview preview(u"bench"_s, paper, std::move(draw));
+    printing::JobPreview preview(u"bench"_s, paper, std::move(draw));
     preview.show();
     QApplication::processEvents();
     const double buildMs = clock.nsecsElapsed() / 1e6;
@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
         entries << sample.cards[i % sample.cards.size()];
 
     const QString face = QString::fromUtf16(platform::MinchoFace);
-    auto sheets = std::make_shared<labels::LabelSheets>(entries, 5, face, labels::Trims{});
+    auto sheets = std::make_shared<labels::LabelSheets>(entries, 5, face, printing::Trims{});
     measure("labels, 300 entries from label 5", platform::PaperSize::A4,
             [sheets](platform::Printer& printer) { sheets->drawJob(printer); });
 

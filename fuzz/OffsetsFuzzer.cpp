@@ -4,7 +4,7 @@
 #include "FuzzFile.h"
 
 #include "book/LenientNumber.h"
-#include "labels/OffsetsFile.h"
+#include "printing/OffsetsFile.h"
 
 #include <cmath>
 #include <cstddef>
@@ -14,23 +14,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
 
     const QString path = fuzzfile::write(u"Tagora.opt", bytes);
-    const labels::MarkerPosition position = labels::readOffsets(path);
-    const double x = labels::xMillimetres(position);
-    const double y = labels::yMillimetres(position);
+    const printing::MarkerPosition position = printing::readOffsets(path);
+    const double x = printing::xMillimetres(position);
+    const double y = printing::yMillimetres(position);
     FUZZ_CHECK(!std::isnan(x) && !std::isnan(y));
-    labels::millimetreText(x);
-    labels::millimetreText(y);
+    printing::millimetreText(x);
+    printing::millimetreText(y);
     if (std::isfinite(x) && std::abs(x) < 1e6) {
-        const int twips = labels::millimetresToTwips(x);
-        FUZZ_CHECK(std::abs(twips - x * labels::TwipsPerMillimetre) <= 0.5);
+        const int twips = printing::millimetresToTwips(x);
+        FUZZ_CHECK(std::abs(twips - x * printing::TwipsPerMillimetre) <= 0.5);
     }
     book::leadingInteger(position.xPoint);
     book::leadingInteger(position.extra);
 
     // Saving what was read keeps it: the dialog writes the same texts back.
     const QString copy = fuzzfile::path(u"Copy.opt");
-    if (labels::writeOffsets(copy, position).ok()) {
-        const labels::MarkerPosition back = labels::readOffsets(copy);
+    if (printing::writeOffsets(copy, position).ok()) {
+        const printing::MarkerPosition back = printing::readOffsets(copy);
         FUZZ_CHECK(back.xPoint == position.xPoint);
         FUZZ_CHECK(back.yPoint == position.yPoint);
         FUZZ_CHECK(back.extra == position.extra);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "labels/Trims.h"
+#include "printing/Trims.h"
 
 #include <QString>
 
@@ -37,7 +37,7 @@ LabelCell cellOf(int label);
 
 // Top-left of one line (1 to 6) of a label, twips from the page origin,
 // with the entry's name shift and the job's trims applied, and its point size.
-LinePlacement linePlacement(int label, int line, int nameShiftTwips, OffsetsTwips offsets);
+LinePlacement linePlacement(int label, int line, int nameShiftTwips, printing::OffsetsTwips offsets);
 
 // Leftward shift of a name line, twips, from its character count: none up to
 // 11 characters, 200 per character from 12 to 15, and 820 from 16 on.

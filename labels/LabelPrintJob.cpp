@@ -1,13 +1,13 @@
 #include "labels/LabelPrintJob.h"
 
 #include "labels/LabelSheets.h"
-#include "labels/OffsetsFile.h"
+#include "printing/OffsetsFile.h"
 
 using namespace Qt::StringLiterals;
 
 namespace labels {
 
-LabelPrintJob::LabelPrintJob(platform::Platform& platform, const OutputChoice& output, const QString& bookPath)
+LabelPrintJob::LabelPrintJob(platform::Platform& platform, const printing::OutputChoice& output, const QString& bookPath)
     : m_platform(platform), m_output(output), m_bookPath(bookPath) {}
 
 QString LabelPrintJob::sheetCountQuestion(int sheetCount) {
@@ -21,7 +21,7 @@ QString LabelPrintJob::jobTitle(int cardCount) {
 LabelJobResult LabelPrintJob::run(const book::CardList& entries, int startLabel, const QString& face,
                                   const QString& offsetsPath, const SheetTemplate& sheet) {
     LabelJobResult result;
-    result.trims = readTrims(offsetsPath);
+    result.trims = printing::readTrims(offsetsPath);
     LabelSheets sheets(entries, startLabel, face, result.trims, sheet);
     result.sheetCount = sheets.sheetCount();
 
@@ -35,15 +35,15 @@ LabelJobResult LabelPrintJob::run(const book::CardList& entries, int startLabel,
     if (sheets.startLabel() == 0)
         return result;
 
-    const Delivery delivery =
-        deliverJob(m_output, m_platform, u"labels.pdf"_s, m_bookPath, jobTitle(int(entries.size())),
+    const printing::Delivery delivery =
+        printing::deliverJob(m_output, m_platform, u"labels.pdf"_s, m_bookPath, jobTitle(int(entries.size())),
                    printerPaper(sheet.paper), result.sheetCount,
                    [&sheets](platform::Printer& printer) { sheets.drawJob(printer); });
-    if (delivery == Delivery::NoDestination) {
+    if (delivery == printing::Delivery::NoDestination) {
         result.outcome = LabelJobResult::Outcome::NoDestination;
         return result;
     }
-    if (delivery == Delivery::Failed) {
+    if (delivery == printing::Delivery::Failed) {
         result.outcome = LabelJobResult::Outcome::Failed;
         return result;
     }

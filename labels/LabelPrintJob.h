@@ -1,9 +1,9 @@
 #pragma once
 
 #include "book/AddressCard.h"
-#include "labels/OutputChoice.h"
+#include "printing/OutputChoice.h"
 #include "labels/SheetTemplate.h"
-#include "labels/Trims.h"
+#include "printing/Trims.h"
 #include "platform/Platform.h"
 
 #include <QString>
@@ -22,7 +22,7 @@ struct LabelJobResult {
     Outcome outcome = Outcome::NothingToPrint;
     bool printEnabled = true; // 印刷 afterwards
     int sheetCount = 1;       // sheets of the job, as the question gave them
-    Trims trims;              // from the offsets file, as the job used them
+    printing::Trims trims;              // from the offsets file, as the job used them
 };
 
 // The job behind 印刷: reads the offsets file afresh, asks to confirm the
@@ -31,7 +31,7 @@ struct LabelJobResult {
 class LabelPrintJob {
 public:
     // bookPath: the open book's file, never written over (empty or book::NewBookPath: none).
-    LabelPrintJob(platform::Platform& platform, const OutputChoice& output, const QString& bookPath);
+    LabelPrintJob(platform::Platform& platform, const printing::OutputChoice& output, const QString& bookPath);
 
     // entries in print order; startLabel 1 to the sheet's label count (any
     // other number: the question, then nothing printed); face for every line;
@@ -47,7 +47,7 @@ public:
 
   private:
     platform::Platform& m_platform;
-    OutputChoice m_output; // a copy: callers pass temporaries
+    printing::OutputChoice m_output; // a copy: callers pass temporaries
     QString m_bookPath;
 };
 

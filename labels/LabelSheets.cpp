@@ -1,12 +1,12 @@
 #include "labels/LabelSheets.h"
 
-#include "labels/LineFit.h"
+#include "printing/LineFit.h"
 
 #include <cmath>
 
 namespace labels {
 
-LabelSheets::LabelSheets(const book::CardList& entries, int startLabel, const QString& face, Trims trims,
+LabelSheets::LabelSheets(const book::CardList& entries, int startLabel, const QString& face, printing::Trims trims,
                          const SheetTemplate& sheet)
     : m_layout(sheet), m_entries(entries), m_face(face),
       m_startLabel(startLabel >= 1 && startLabel <= m_layout.labelCount() ? startLabel : 0),
@@ -39,7 +39,7 @@ void LabelSheets::drawCell(platform::Printer& printer, int label, int slot) {
         printer.setFontSize(placement.points);
         // The trims move the whole job to meet the sheet; the room a line has
         // on its label is measured before them.
-        printFitted(printer, text.line(line), placement.xTwips - m_offsets.xTwips, rightEdge);
+        printing::printFitted(printer, text.line(line), placement.xTwips - m_offsets.xTwips, rightEdge);
     }
 }
 

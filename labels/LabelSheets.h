@@ -4,7 +4,7 @@
 #include "labels/LabelLayout.h"
 #include "labels/SheetLayout.h"
 #include "labels/LabelText.h"
-#include "labels/Trims.h"
+#include "printing/Trims.h"
 #include "platform/Printer.h"
 
 #include <QList>
@@ -20,7 +20,7 @@ public:
     // entries in print order; startLabel 1 to the sheet's label count (any
     // other number prints nothing); face for every line; trims moving every
     // line; the sheet the labels are on.
-    LabelSheets(const book::CardList& entries, int startLabel, const QString& face, Trims trims,
+    LabelSheets(const book::CardList& entries, int startLabel, const QString& face, printing::Trims trims,
                 const SheetTemplate& sheet = standardSheet());
 
     // Sheets the job uses, from the entry count and the start label (as from
@@ -58,7 +58,7 @@ private:
     book::CardList m_entries;
     QString m_face;
     int m_startLabel = 0;
-    OffsetsTwips m_offsets;
+    printing::OffsetsTwips m_offsets;
     QList<LabelText> m_texts;
 };
 

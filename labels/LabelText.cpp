@@ -1,7 +1,7 @@
 #include "labels/LabelText.h"
 
 #include "book/Honorifics.h"
-#include "labels/FullWidth.h"
+#include "printing/FullWidth.h"
 #include "labels/LabelLayout.h"
 
 using namespace Qt::StringLiterals;
@@ -15,7 +15,7 @@ LabelText LabelText::forEntry(const book::AddressCard& entry) {
     text.address2 = entry.address2;
     text.address3 = entry.address3;
     text.code = entry.code;
-    text.zipLine = labels::zipLine(entry.postalCode);
+    text.zipLine = printing::zipLine(entry.postalCode);
     text.NameShift = qint16(nameShift(text.nameLine));
     text.empty = false;
     return text;

@@ -35,7 +35,7 @@ int SheetLayout::rightEdgeTwips(int label) const {
     return cellTwips(label).right() + 1;
 }
 
-LinePlacement SheetLayout::linePlacement(int label, int line, int nameShiftTwips, OffsetsTwips offsets) const {
+LinePlacement SheetLayout::linePlacement(int label, int line, int nameShiftTwips, printing::OffsetsTwips offsets) const {
     if (m_sheet.standardTextLayout)
         return labels::linePlacement(label, line, nameShiftTwips, offsets);
     // The line as it sits in the standard sheet's first cell, scaled into this cell.

@@ -1,7 +1,7 @@
 #include "labels/frmPriloc.h"
 
 #include "ui/Named.h"
-#include "labels/OffsetsFile.h"
+#include "printing/OffsetsFile.h"
 
 using namespace Qt::StringLiterals;
 
@@ -9,12 +9,12 @@ namespace labels {
 
 frmPriloc::frmPriloc(ui::AppContext& context,
                      std::function<void(const QString& xMm, const QString& yMm)> onAccepted, QWidget* parent)
-    : PositionDialog(context, labelOffsetsPath(),
+    : printing::PositionDialog(context, printing::labelOffsetsPath(),
                      std::move(onAccepted), parent) {
     setObjectName(u"frmPriloc"_s);
     // The sheet's corner drawn around the marker's whole range of travel.
-    Image1 = ui::named(new MarkerCanvas(QRect(700, 100, 1300, 1000),
-                                         QPoint(NeutralMarkerX, NeutralMarkerY), QSize(360, 240),
+    Image1 = ui::named(new printing::MarkerCanvas(QRect(700, 100, 1300, 1000),
+                                         QPoint(printing::NeutralMarkerX, printing::NeutralMarkerY), QSize(360, 240),
                                          this),
                         u"Image1"_s);
     showDrawing(Image1, [this](const QPoint& markerTwips) { Image1->setMarker(markerTwips); });

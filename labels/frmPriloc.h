@@ -6,12 +6,12 @@
 // Image1   the marker over a drawing of the sheet (MarkerCanvas); its
 //          top-left is the stored position
 
-#include "labels/MarkerCanvas.h"
-#include "labels/PositionDialog.h"
+#include "printing/MarkerCanvas.h"
+#include "printing/PositionDialog.h"
 
 namespace labels {
 
-class frmPriloc : public PositionDialog {
+class frmPriloc : public printing::PositionDialog {
     Q_OBJECT
 
 public:
@@ -20,7 +20,7 @@ public:
               QWidget* parent = nullptr);
 
 private:
-    MarkerCanvas* Image1 = nullptr;
+    printing::MarkerCanvas* Image1 = nullptr;
 };
 
 } // namespace labels

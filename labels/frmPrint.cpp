@@ -2,17 +2,17 @@
 
 #include "ui/Named.h"
 #include "book/Honorifics.h"
-#include "labels/FullWidth.h"
-#include "labels/JobPreview.h"
+#include "printing/FullWidth.h"
+#include "printing/JobPreview.h"
 #include "labels/LabelSheets.h"
 #include "labels/LabelPrintJob.h"
-#include "labels/OffsetsFile.h"
-#include "labels/OutputChoice.h"
+#include "printing/OffsetsFile.h"
+#include "printing/OutputChoice.h"
 #include "labels/SheetChoice.h"
 #include "labels/SheetLayout.h"
 #include "ui/ToolWindow.h"
-#include "labels/frmFont.h"
-#include "labels/frmOutput.h"
+#include "printing/frmFont.h"
+#include "printing/frmOutput.h"
 #include "labels/frmPriloc.h"
 #include "labels/frmSheet.h"
 #include "platform/Fonts.h"
@@ -205,7 +205,7 @@ void frmPrint::GetPage() {
         return;
     book::AddressCard& entry = m_printCopy[m_preview.CurrentEntry];
     // The full-width form is kept: the preview and every later print use it.
-    entry.postalCode = toFullWidth(entry.postalCode);
+    entry.postalCode = printing::toFullWidth(entry.postalCode);
     lblName->setText(book::previewNameLine(entry));
     lblAdd1->setText(entry.address1);
     lblAdd2->setText(entry.address2);
@@ -236,7 +236,7 @@ void frmPrint::showPosition() {
 }
 
 void frmPrint::previousEntry() {
-    if (m_preview.back() == PreviewPager::Step::AtFirst) {
+    if (m_preview.back() == printing::PreviewPager::Step::AtFirst) {
         m_context.platform.messages.show(u"最初のﾗﾍﾞﾙです。"_s, platform::Buttons::Ok);
         return;
     }
@@ -245,10 +245,10 @@ void frmPrint::previousEntry() {
 }
 
 void frmPrint::nextEntry() {
-    const PreviewPager::Step step = m_preview.forward();
-    if (step == PreviewPager::Step::AtLast)
+    const printing::PreviewPager::Step step = m_preview.forward();
+    if (step == printing::PreviewPager::Step::AtLast)
         m_context.platform.messages.show(u"最後のﾗﾍﾞﾙです。"_s, platform::Buttons::Ok);
-    if (step != PreviewPager::Step::Moved)
+    if (step != printing::PreviewPager::Step::Moved)
         return;
     GetPage();
     showPosition();
@@ -278,13 +278,13 @@ int frmPrint::confirmedStartLabel() const {
 void frmPrint::printJob() {
     m_startLabels->holdConfirmed();
     cmdPrint->setEnabled(false);
-    LabelPrintJob job(m_context.platform, outputChoiceForThisRun(), m_context.state.BookPath);
+    LabelPrintJob job(m_context.platform, printing::outputChoiceForThisRun(), m_context.state.BookPath);
     const LabelJobResult result =
         job.run(m_printCopy, confirmedStartLabel(), Text6,
-                labelOffsetsPath(), m_sheet);
+                printing::labelOffsetsPath(), m_sheet);
     Text1 = QString::number(result.sheetCount);
-    Text4 = millimetreText(result.trims.xMm);
-    Text5 = millimetreText(result.trims.yMm);
+    Text4 = printing::millimetreText(result.trims.xMm);
+    Text5 = printing::millimetreText(result.trims.yMm);
     if (result.outcome == LabelJobResult::Outcome::Cancelled)
         m_startLabels->proposeLabel(1);
     cmdPrint->setEnabled(result.printEnabled);
@@ -293,9 +293,9 @@ void frmPrint::printJob() {
 void frmPrint::showJobPreview() {
     // The sheets the job would print now: from the label shown as the
     // proposal or the confirmed one, with the trims of the offsets file.
-    const Trims trims = readTrims(labelOffsetsPath());
+    const printing::Trims trims = printing::readTrims(printing::labelOffsetsPath());
     auto sheets = std::make_shared<LabelSheets>(m_printCopy, m_startLabels->shownLabel(), Text6, trims, m_sheet);
-    openJobPreview(LabelPrintJob::jobTitle(int(m_printCopy.size())), printerPaper(m_sheet.paper),
+    printing::openJobPreview(LabelPrintJob::jobTitle(int(m_printCopy.size())), printerPaper(m_sheet.paper),
                    [sheets](platform::Printer& printer) { sheets->drawJob(printer); }, this);
 }
 
@@ -315,7 +315,7 @@ void frmPrint::endProgram() {
 
 void frmPrint::openFontChooser() {
     ui::showToolWindow(m_fontChooser, [this] {
-        return new frmFont(
+        return new printing::frmFont(
             m_context,
             [this](const QString& face) {
                 Text6 = face;
@@ -338,7 +338,7 @@ void frmPrint::openPositionDialog() {
 }
 
 void frmPrint::openOutputChoice() {
-    auto* dialog = new frmOutput(m_context, this);
+    auto* dialog = new printing::frmOutput(m_context, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
 }

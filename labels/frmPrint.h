@@ -18,7 +18,7 @@
 
 #include "ui/AppContext.h"
 #include "book/AddressCard.h"
-#include "labels/PreviewPager.h"
+#include "printing/PreviewPager.h"
 #include "labels/SheetTemplate.h"
 #include "labels/StartLabelGrid.h"
 
@@ -78,7 +78,7 @@ private:
 
     ui::AppContext& m_context;
     book::CardList m_printCopy;
-    PreviewPager m_preview;
+    printing::PreviewPager m_preview;
     SheetTemplate m_sheet;
 
     QFrame* Shape1 = nullptr;

@@ -4,7 +4,7 @@
 #include "postcard/PostcardLayout.h"
 #include "postcard/VerticalCard.h"
 
-#include "labels/LineFit.h"
+#include "printing/LineFit.h"
 
 #include <cmath>
 
@@ -35,7 +35,7 @@ const int CardRightEdgeTwips = cardTwips(CardWidthMillimetres);
 void printLine(platform::Printer& printer, const TextPlace& place, int dx, int dy, const QString& text) {
     printer.setCurrentX(place.xTwips + dx);
     printer.setCurrentY(place.yTwips + dy);
-    labels::printFitted(printer, text, place.xTwips, CardRightEdgeTwips);
+    printing::printFitted(printer, text, place.xTwips, CardRightEdgeTwips);
 }
 
 void useFont(platform::Printer& printer, const QString& face, double points) {
@@ -56,7 +56,7 @@ void drawCodeBoxOutlines(platform::Printer& printer) {
 
 void drawPostcards(platform::Printer& printer, const QList<PostcardText>& postcards,
                    const PostcardJobSettings& settings) {
-    const labels::OffsetsTwips offsets = settings.trims.twips();
+    const printing::OffsetsTwips offsets = settings.trims.twips();
     const int dx = offsets.xTwips;
     const int dy = offsets.yTwips;
     for (qsizetype i = 0; i < postcards.size(); ++i) {

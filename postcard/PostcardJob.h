@@ -1,7 +1,7 @@
 #pragma once
 
 #include "book/AddressCard.h"
-#include "labels/Trims.h"
+#include "printing/Trims.h"
 #include "platform/Printer.h"
 #include "postcard/PostcardChoices.h"
 #include "postcard/PostcardText.h"
@@ -17,7 +17,7 @@ namespace postcard {
 struct PostcardJobSettings {
     QString zipFace;            // the code boxes' face ("ＭＳ 明朝" or "OCR-B")
     QString textFace;           // every other line's face
-    labels::Trims trims;        // moves every text, the boxes too
+    printing::Trims trims;        // moves every text, the boxes too
     platform::PaperSize paper = platform::PaperSize::Postcard;
     Writing writing = Writing::Horizontal;
     std::optional<book::AddressCard> sender; // printed on every card when set

@@ -39,7 +39,7 @@ inline constexpr double CardWidthMillimetres = 100.0;
 inline constexpr double CardHeightMillimetres = 148.0;
 
 // Twips in a millimetre on paper, 1440 to the inch. (The user's trims count
-// a rounder 55 to the millimetre: labels::TwipsPerMillimetre.)
+// a rounder 55 to the millimetre: printing::TwipsPerMillimetre.)
 inline constexpr double PaperTwipsPerMillimetre = 1440.0 / 25.4;
 
 // Page position in twips (from the page origin) of a point this many

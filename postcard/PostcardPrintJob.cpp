@@ -4,7 +4,7 @@ using namespace Qt::StringLiterals;
 
 namespace postcard {
 
-PostcardPrintJob::PostcardPrintJob(platform::Platform& platform, const labels::OutputChoice& output,
+PostcardPrintJob::PostcardPrintJob(platform::Platform& platform, const printing::OutputChoice& output,
                                    const QString& bookPath)
     : m_platform(platform), m_output(output), m_bookPath(bookPath) {}
 
@@ -15,14 +15,14 @@ PostcardPrintJob::Outcome PostcardPrintJob::run(const book::CardList& entries,
     if (answer != platform::Answer::Ok)
         return Outcome::Cancelled;
     const QList<PostcardText> postcards = postcardTexts(entries);
-    const labels::Delivery delivery = labels::deliverJob(
+    const printing::Delivery delivery = printing::deliverJob(
         m_output, m_platform, u"ハガキ.pdf"_s, m_bookPath, postcardJobTitle(int(entries.size())),
         settings.paper, int(postcards.size()),
         [&](platform::Printer& printer) { drawPostcards(printer, postcards, settings); });
     switch (delivery) {
-    case labels::Delivery::Printed: return Outcome::Printed;
-    case labels::Delivery::NoDestination: return Outcome::NoDestination;
-    case labels::Delivery::Failed: break;
+    case printing::Delivery::Printed: return Outcome::Printed;
+    case printing::Delivery::NoDestination: return Outcome::NoDestination;
+    case printing::Delivery::Failed: break;
     }
     return Outcome::Failed;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "book/AddressCard.h"
-#include "labels/OutputChoice.h"
+#include "printing/OutputChoice.h"
 #include "platform/Platform.h"
 #include "postcard/PostcardJob.h"
 
@@ -20,13 +20,13 @@ public:
     };
 
     // bookPath: the open book's file, never written over (empty or book::NewBookPath: none).
-    PostcardPrintJob(platform::Platform& platform, const labels::OutputChoice& output, const QString& bookPath);
+    PostcardPrintJob(platform::Platform& platform, const printing::OutputChoice& output, const QString& bookPath);
 
     Outcome run(const book::CardList& entries, const PostcardJobSettings& settings);
 
 private:
     platform::Platform& m_platform;
-    labels::OutputChoice m_output;
+    printing::OutputChoice m_output;
     QString m_bookPath;
 };
 

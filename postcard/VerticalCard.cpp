@@ -2,8 +2,8 @@
 
 #include "book/Honorifics.h"
 #include "book/JointNames.h"
-#include "labels/FullWidth.h"
-#include "labels/LineFit.h"
+#include "printing/FullWidth.h"
+#include "printing/LineFit.h"
 #include "postcard/VerticalText.h"
 
 #include <cmath>
@@ -114,7 +114,7 @@ void drawVerticalCard(platform::Printer& printer, const PostcardText& card, cons
         const int left = cardTwips(VerticalCodeLeftMm);
         printer.setCurrentX(left + dx);
         printer.setCurrentY(cardTwips(VerticalCodeTopMm) + dy);
-        labels::printFitted(printer, card.code, left, cardTwips(100));
+        printing::printFitted(printer, card.code, left, cardTwips(100));
     }
 }
 
@@ -146,7 +146,7 @@ void drawVerticalSender(platform::Printer& printer, const book::AddressCard& sen
         const int left = cardTwips(SenderCodeLeftMm);
         printer.setCurrentX(left + dx);
         printer.setCurrentY(cardTwips(SenderCodeTopMm) + dy);
-        labels::printFitted(printer, labels::zipLine(sender.postalCode), left, cardTwips(45));
+        printing::printFitted(printer, printing::zipLine(sender.postalCode), left, cardTwips(45));
     }
 }
 
@@ -156,13 +156,13 @@ void drawHorizontalSender(platform::Printer& printer, const book::AddressCard& s
     printer.setFontSize(HorizontalSenderPoints);
     QString first = sender.address1 + sender.address2;
     if (!sender.postalCode.isEmpty())
-        first = labels::zipLine(sender.postalCode) + u"　"_s + first;
+        first = printing::zipLine(sender.postalCode) + u"　"_s + first;
     const QString lines[] = {first, sender.address3, book::jointNameLine(sender.name)};
     const int left = cardTwips(HorizontalSenderLeftMm);
     for (int i = 0; i < 3; ++i) {
         printer.setCurrentX(left + dx);
         printer.setCurrentY(cardTwips(HorizontalSenderTopMm + HorizontalSenderPitchMm * i) + dy);
-        labels::printFitted(printer, lines[i], left, cardTwips(HorizontalSenderRightMm));
+        printing::printFitted(printer, lines[i], left, cardTwips(HorizontalSenderRightMm));
     }
 }
 

@@ -1,6 +1,6 @@
 #include "postcard/VerticalText.h"
 
-#include "labels/FullWidth.h"
+#include "printing/FullWidth.h"
 
 namespace postcard {
 
@@ -19,7 +19,7 @@ bool isFullWidthLetter(QChar c) {
 } // namespace
 
 QString verticalText(const QString& line) {
-    const QString full = labels::toFullWidth(line);
+    const QString full = printing::toFullWidth(line);
     auto numberLike = [&](qsizetype i) {
         return i >= 0 && i < full.size() && (isFullWidthDigit(full[i]) || isFullWidthLetter(full[i]));
     };
@@ -29,7 +29,7 @@ QString verticalText(const QString& line) {
         const QChar c = full[i];
         if (isFullWidthDigit(c))
             result += QChar(KanjiDigits[c.unicode() - u'０']);
-        else if (labels::isHyphenLookAlike(c) && (numberLike(i - 1) || numberLike(i + 1)))
+        else if (printing::isHyphenLookAlike(c) && (numberLike(i - 1) || numberLike(i + 1)))
             result += u'ー';
         else
             result += c;

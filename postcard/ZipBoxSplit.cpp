@@ -1,6 +1,6 @@
 #include "postcard/ZipBoxSplit.h"
 
-#include "labels/FullWidth.h"
+#include "printing/FullWidth.h"
 
 #include <QList>
 
@@ -16,7 +16,7 @@ ZipBoxes zipBoxSplit(const QString& fullWidthCode) {
     };
     ZipBoxes boxes;
     const bool hyphenAfterThree = characters.size() > 3 && characters[3] <= 0xFFFF &&
-                                  labels::isHyphenLookAlike(QChar(char16_t(characters[3])));
+                                  printing::isHyphenLookAlike(QChar(char16_t(characters[3])));
     for (int box = 0; box < ZipBoxCount; ++box) {
         // After the hyphen the boxes skip over it: box 3 takes character 5.
         const int index = (hyphenAfterThree && box >= 3) ? box + 1 : box;
@@ -26,7 +26,7 @@ ZipBoxes zipBoxSplit(const QString& fullWidthCode) {
 }
 
 ZipBoxes zipBoxesOf(const QString& postalCode) {
-    return zipBoxSplit(labels::fullWidthPostalCode(postalCode));
+    return zipBoxSplit(printing::fullWidthPostalCode(postalCode));
 }
 
 } // namespace postcard

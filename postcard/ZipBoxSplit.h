@@ -12,7 +12,7 @@ inline constexpr int ZipBoxCount = 7;
 using ZipBoxes = std::array<QString, ZipBoxCount>;
 
 // The seven boxes filled from a full-width postal code: with a dash (any
-// of labels::isHyphenLookAlike) as its fourth character, boxes 0 to 2 take characters 1 to 3 and
+// of printing::isHyphenLookAlike) as its fourth character, boxes 0 to 2 take characters 1 to 3 and
 // boxes 3 to 6 characters 5 to 8; otherwise boxes 0 to 6 take characters 1 to 7. Boxes past the end
 // of the code stay empty; characters after the last used are dropped. Each box holds one character
 // (a whole code point).

@@ -1,7 +1,7 @@
 #include "postcard/frmPriloc1.h"
 
 #include "ui/Named.h"
-#include "labels/OffsetsFile.h"
+#include "printing/OffsetsFile.h"
 #include "platform/ProgramFolder.h"
 #include "postcard/CardDrawing.h"
 
@@ -25,22 +25,22 @@ constexpr int NeutralLeft = CardLeft + 6;
 constexpr int NeutralTop = CardTop + 6;
 
 QPoint markerPixels(const QPoint& markerTwips) {
-    auto pixels = [](int twips, int neutral) { return int(double(twips - neutral) / labels::MarkerStep * PixelsPerStep); };
-    return {NeutralLeft + pixels(markerTwips.x(), labels::NeutralMarkerX),
-            NeutralTop + pixels(markerTwips.y(), labels::NeutralMarkerY)};
+    auto pixels = [](int twips, int neutral) { return int(double(twips - neutral) / printing::MarkerStep * PixelsPerStep); };
+    return {NeutralLeft + pixels(markerTwips.x(), printing::NeutralMarkerX),
+            NeutralTop + pixels(markerTwips.y(), printing::NeutralMarkerY)};
 }
 
 } // namespace
 
 frmPriloc1::frmPriloc1(ui::AppContext& context,
                        std::function<void(const QString& xMm, const QString& yMm)> onSaved, QWidget* parent)
-    : PositionDialog(context, offsetsPath(), std::move(onSaved), parent) {
+    : printing::PositionDialog(context, offsetsPath(), std::move(onSaved), parent) {
     setObjectName(u"frmPriloc1"_s);
     showDrawing(buildDrawing(), [this](const QPoint& markerTwips) { Image1->move(markerPixels(markerTwips)); });
 }
 
 QString frmPriloc1::offsetsPath() {
-    return platform::ProgramFolder::file(QString::fromUtf16(labels::PostcardOffsetsFileName));
+    return platform::ProgramFolder::file(QString::fromUtf16(printing::PostcardOffsetsFileName));
 }
 
 QWidget* frmPriloc1::buildDrawing() {

@@ -2,19 +2,19 @@
 
 // The postcard position dialog: moves everything printed on a postcard by
 // whole millimetres and keeps the setting in the program folder's
-// "Tagora1.opt" (buttons and fields in labels/PositionDialog.h).
+// "Tagora1.opt" (buttons and fields in printing/PositionDialog.h).
 //
 // Image1      the marker; its left and top follow the stored X and Y positions
 // Shape1      the drawing of a postcard; Line1, Line2 the cross at the neutral position
 
-#include "labels/PositionDialog.h"
+#include "printing/PositionDialog.h"
 
 class QFrame;
 class QLabel;
 
 namespace postcard {
 
-class frmPriloc1 : public labels::PositionDialog {
+class frmPriloc1 : public printing::PositionDialog {
     Q_OBJECT
 
 public:

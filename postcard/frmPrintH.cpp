@@ -1,12 +1,12 @@
 #include "postcard/frmPrintH.h"
 
 #include "ui/Named.h"
-#include "labels/JobPreview.h"
-#include "labels/OffsetsFile.h"
-#include "labels/OutputChoice.h"
+#include "printing/JobPreview.h"
+#include "printing/OffsetsFile.h"
+#include "printing/OutputChoice.h"
 #include "ui/ToolWindow.h"
-#include "labels/frmFont.h"
-#include "labels/frmOutput.h"
+#include "printing/frmFont.h"
+#include "printing/frmOutput.h"
 #include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
 #include "postcard/CardPreview.h"
@@ -255,7 +255,7 @@ void frmPrintH::buildMenu(QMenuBar* bar) {
 
 void frmPrintH::openOutputChoice() {
     // The same choice as on the label screen, kept for the rest of the run.
-    auto* dialog = new labels::frmOutput(m_context, this);
+    auto* dialog = new printing::frmOutput(m_context, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
 }
@@ -283,17 +283,17 @@ void frmPrintH::showPosition() {
 }
 
 void frmPrintH::nextEntry() {
-    const labels::PreviewPager::Step step = m_preview.forward();
-    if (step == labels::PreviewPager::Step::AtLast)
+    const printing::PreviewPager::Step step = m_preview.forward();
+    if (step == printing::PreviewPager::Step::AtLast)
         m_context.platform.messages.show(u"最後のラベルです。"_s, platform::Buttons::Ok);
-    if (step != labels::PreviewPager::Step::Moved)
+    if (step != printing::PreviewPager::Step::Moved)
         return;
     GetPage();
     showPosition();
 }
 
 void frmPrintH::previousEntry() {
-    if (m_preview.back() == labels::PreviewPager::Step::AtFirst) {
+    if (m_preview.back() == printing::PreviewPager::Step::AtFirst) {
         m_context.platform.messages.show(u"最初のﾗﾍﾞﾙです。"_s, platform::Buttons::Ok);
         return;
     }
@@ -314,7 +314,7 @@ void frmPrintH::useOcrBCodeFace() {
 PostcardJobSettings frmPrintH::jobSettings() const {
     PostcardJobSettings settings;
     // The trims are read afresh at each job.
-    settings.trims = labels::readTrims(frmPriloc1::offsetsPath());
+    settings.trims = printing::readTrims(frmPriloc1::offsetsPath());
     settings.zipFace = Text1;
     settings.textFace = Text6;
     settings.paper = optA4->isChecked() ? platform::PaperSize::A4 : platform::PaperSize::Postcard;
@@ -327,7 +327,7 @@ PostcardJobSettings frmPrintH::jobSettings() const {
 void frmPrintH::showJobPreview() {
     const PostcardJobSettings settings = jobSettings();
     const QList<PostcardText> postcards = postcardTexts(m_entries);
-    labels::openJobPreview(postcardJobTitle(int(m_entries.size())), settings.paper,
+    printing::openJobPreview(postcardJobTitle(int(m_entries.size())), settings.paper,
                            [postcards, settings](platform::Printer& printer) {
                                drawPostcards(printer, postcards, settings);
                            },
@@ -336,10 +336,10 @@ void frmPrintH::showJobPreview() {
 
 void frmPrintH::printJob() {
     const PostcardJobSettings settings = jobSettings();
-    Text4 = labels::millimetreText(settings.trims.xMm);
-    Text5 = labels::millimetreText(settings.trims.yMm);
+    Text4 = printing::millimetreText(settings.trims.xMm);
+    Text5 = printing::millimetreText(settings.trims.yMm);
 
-    PostcardPrintJob job(m_context.platform, labels::outputChoiceForThisRun(), m_context.state.BookPath);
+    PostcardPrintJob job(m_context.platform, printing::outputChoiceForThisRun(), m_context.state.BookPath);
     const PostcardPrintJob::Outcome outcome = job.run(m_entries, settings);
     // After a job the screen prints again only when nothing came out.
     if (outcome != PostcardPrintJob::Outcome::Cancelled)
@@ -375,7 +375,7 @@ void frmPrintH::openPositionDialog() {
 void frmPrintH::openFontChooser() {
     // The chooser is a child of this screen and closes with it.
     ui::showToolWindow(m_fontChooser, [this] {
-        return new labels::frmFont(
+        return new printing::frmFont(
             m_context, [this](const QString& face) { applyTextFont(face); }, this);
     });
 }

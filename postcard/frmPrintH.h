@@ -19,7 +19,7 @@
 
 #include "ui/AppContext.h"
 #include "book/AddressCard.h"
-#include "labels/PreviewPager.h"
+#include "printing/PreviewPager.h"
 #include "platform/Printer.h"
 #include "postcard/CardPreview.h"
 #include "postcard/PostcardChoices.h"
@@ -101,7 +101,7 @@ private:
 
     ui::AppContext& m_context;
     book::CardList m_entries;
-    labels::PreviewPager m_preview;
+    printing::PreviewPager m_preview;
     QPointer<QWidget> m_positionDialog;
     QPointer<QWidget> m_fontChooser;
     PostcardChoices m_choices;

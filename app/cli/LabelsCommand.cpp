@@ -5,7 +5,7 @@
 
 #include "labels/LabelPrintJob.h"
 #include "labels/LabelSheets.h"
-#include "labels/OffsetsFile.h"
+#include "printing/OffsetsFile.h"
 #include "labels/SheetLibrary.h"
 #include "platform/Fonts.h"
 
@@ -50,8 +50,8 @@ int runLabels(const QStringList& args, Io& io) {
         return 1;
     const book::CardList& entries = *selected;
 
-    const labels::Trims trims =
-        labels::readTrims(labels::labelOffsetsPath());
+    const printing::Trims trims =
+        printing::readTrims(printing::labelOffsetsPath());
     labels::LabelSheets sheets(entries, start, parsed.value(u"--font"_s, QString::fromUtf16(platform::MinchoFace)),
                                trims, *sheet);
 

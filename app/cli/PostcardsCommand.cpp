@@ -3,7 +3,7 @@
 #include "app/cli/PrintEntries.h"
 #include "app/cli/SendJob.h"
 
-#include "labels/OffsetsFile.h"
+#include "printing/OffsetsFile.h"
 #include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
 #include "postcard/PostcardJob.h"
@@ -54,7 +54,7 @@ int runPostcards(const QStringList& arguments, Io& io) {
     settings.zipFace = parsed.value(u"--zip-font"_s, QString::fromUtf16(platform::MinchoFace));
     settings.textFace = QString::fromUtf16(platform::MinchoFace);
     settings.trims =
-        labels::readTrims(platform::ProgramFolder::file(QString::fromUtf16(labels::PostcardOffsetsFileName)));
+        printing::readTrims(platform::ProgramFolder::file(QString::fromUtf16(printing::PostcardOffsetsFileName)));
     settings.paper = paper == u"postcard"_s ? platform::PaperSize::Postcard : platform::PaperSize::A4;
 
     QString error;

@@ -3,8 +3,8 @@
 #include "app/frmVew.h"
 #include "book/BookFiles.h"
 #include "entry/frmSingle.h"
-#include "labels/frmFont.h"
-#include "labels/JobPreview.h"
+#include "printing/frmFont.h"
+#include "printing/JobPreview.h"
 #include "labels/frmPrint.h"
 #include "labels/frmPriloc.h"
 #include "platform/Fonts.h"
@@ -74,10 +74,10 @@ private slots:
         QTest::newRow("postcards") << u"print.html"_s
                                    << Open([cards](ui::AppContext& c) { return new postcard::frmPrintH(c, cards); });
         QTest::newRow("preview") << u"print.html"_s << Open([](ui::AppContext&) {
-            return new labels::JobPreview(u"Tagora ラベル 1件"_s, platform::PaperSize::A4, [](platform::Printer&) {});
+            return new printing::JobPreview(u"Tagora ラベル 1件"_s, platform::PaperSize::A4, [](platform::Printer&) {});
         });
         QTest::newRow("font") << u"font.html"_s
-                              << Open([](ui::AppContext& c) { return new labels::frmFont(c, [](const QString&) {}); });
+                              << Open([](ui::AppContext& c) { return new printing::frmFont(c, [](const QString&) {}); });
         QTest::newRow("label position") << u"position.html"_s << Open([](ui::AppContext& c) {
             return new labels::frmPriloc(c, [](const QString&, const QString&) {});
         });

@@ -6,7 +6,7 @@
 #include "book/AddressFile.h"
 #include "book/BookFiles.h"
 #include "book/SharedState.h"
-#include "labels/OutputChoice.h"
+#include "printing/OutputChoice.h"
 #include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtPrinterProvider.h"
@@ -167,9 +167,9 @@ struct Program {
         platform::ProgramFolder::choose(home.path());
         // With a system printer installed the job would go to it; these runs
         // always print to a file, as the 出力先 menu lets the user choose.
-        labels::outputChoiceForThisRun() = {};
+        printing::outputChoiceForThisRun() = {};
         if (!printers.defaultPrinterName().isEmpty())
-            labels::outputChoiceForThisRun().mode = labels::OutputChoice::Mode::PdfFile;
+            printing::outputChoiceForThisRun().mode = printing::OutputChoice::Mode::PdfFile;
         navigator.showStart();
     }
     ~Program() {

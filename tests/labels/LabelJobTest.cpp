@@ -1,7 +1,7 @@
 #include "labels/LabelPrintJob.h"
 #include "labels/LabelSheets.h"
-#include "labels/LineFit.h"
-#include "labels/OffsetsFile.h"
+#include "printing/LineFit.h"
+#include "printing/OffsetsFile.h"
 #include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
 #include "platform/TestPlatform.h"
@@ -48,7 +48,7 @@ QStringList run(int page, int firstLabel, int lastLabel, int firstEntry) {
     return expected;
 }
 
-RecordingPrinter drawn(const book::CardList& entries, int start, labels::Trims trims = {}) {
+RecordingPrinter drawn(const book::CardList& entries, int start, printing::Trims trims = {}) {
     RecordingPrinter printer;
     printer.begin(platform::PaperSize::A4);
     labels::LabelSheets(entries, start, Face, trims).drawJob(printer);
@@ -66,7 +66,7 @@ struct JobBench {
             test.printers.setPrinters({u"Office"_s}, u"Office"_s);
     }
     LabelJobResult run(int entries, int start = 1) {
-        labels::LabelPrintJob job(test.platform, labels::OutputChoice{}, QString());
+        labels::LabelPrintJob job(test.platform, printing::OutputChoice{}, QString());
         return job.run(numberedEntries(entries), start, Face, dir.filePath(u"Tagora.opt"_s));
     }
     platform::PrintedText firstPrinted() const { return test.printers.last()->printed().first(); }
@@ -98,16 +98,16 @@ private slots:
     // Only a line that would pass its label's edge is condensed, just enough
     // and never below half width, and the stretch is put back after it.
     void longLinesAreCondensedToTheirLabel() {
-        QCOMPARE(labels::fittingStretch(1000, 1000), 100);
-        QCOMPARE(labels::fittingStretch(1000, 999), 99);
-        QCOMPARE(labels::fittingStretch(1000, 400), labels::NarrowestStretchPercent);
-        QCOMPARE(labels::fittingStretch(1000, -5), labels::NarrowestStretchPercent);
+        QCOMPARE(printing::fittingStretch(1000, 1000), 100);
+        QCOMPARE(printing::fittingStretch(1000, 999), 99);
+        QCOMPARE(printing::fittingStretch(1000, 400), printing::NarrowestStretchPercent);
+        QCOMPARE(printing::fittingStretch(1000, -5), printing::NarrowestStretchPercent);
 
         const QString longAddress = u"東京都千代田区霞が関一丁目二番三号中央合同庁舎第五号館"_s;
         const book::CardList entries{{u"山田　太郎"_s, longAddress, u"一丁目"_s, {}, u"100-0013"_s, {}, u"0"_s},
                                      {u"佐藤　花子"_s, u"東京都"_s, longAddress, {}, u"100-0013"_s, {}, u"0"_s}};
         const labels::SheetLayout standardSheet(labels::standardSheet());
-        for (const labels::Trims& trims : {labels::Trims{}, labels::Trims{-10, 5}}) {
+        for (const printing::Trims& trims : {printing::Trims{}, printing::Trims{-10, 5}}) {
             RecordingPrinter printer;
             printer.begin(platform::PaperSize::A4);
             labels::LabelSheets sheets(entries, 1, Face, trims);
@@ -115,7 +115,7 @@ private slots:
             const int dx = trims.twips().xTwips;
             for (const platform::PrintedText& line : printer.printed()) {
                 const int label = line.xTwips - dx < labels::RightColumnXTwips - 500 ? 1 : 2;
-                const double room = standardSheet.rightEdgeTwips(label) - labels::EdgeMarginTwips - (line.xTwips - dx);
+                const double room = standardSheet.rightEdgeTwips(label) - printing::EdgeMarginTwips - (line.xTwips - dx);
                 const double natural = platform::textWidthTwips(line.face, line.points, line.text);
                 if (line.text == longAddress) {
                     QVERIFY2(line.stretch < 100, qPrintable(line.text));
@@ -171,13 +171,13 @@ private slots:
         JobBench bench;
         QVERIFY(bench.run(12).printEnabled);
         QCOMPARE(bench.firstPrinted().xTwips, 1500); // no file, no offset
-        QVERIFY(labels::writeOffsets(bench.dir.filePath(u"Tagora.opt"_s), {u"1260"_s, u"440"_s, u"0"_s}).ok());
+        QVERIFY(printing::writeOffsets(bench.dir.filePath(u"Tagora.opt"_s), {u"1260"_s, u"440"_s, u"0"_s}).ok());
         const LabelJobResult result = bench.run(1, 12);
         QCOMPARE(bench.test.messages.lastText(), u"シート数は1枚です。"_s);
         QCOMPARE(result.outcome, LabelJobResult::Outcome::Printed);
         QVERIFY(!result.printEnabled);
         QVERIFY(bench.test.printers.last()->ended());
-        QCOMPARE(result.trims, (labels::Trims{3, -2}));
+        QCOMPARE(result.trims, (printing::Trims{3, -2}));
         QCOMPARE(result.sheetCount, 1);
         QCOMPARE(bench.firstPrinted().xTwips, 6450 + 165); // label 12
         QCOMPARE(bench.firstPrinted().yTwips, 13150 - 110);

@@ -22,7 +22,7 @@ private slots:
     void trimsBecomeWholeTwips() {
         QFETCH(double, millimetres);
         QFETCH(int, twips);
-        const labels::OffsetsTwips offsets = labels::Trims{millimetres, -millimetres}.twips();
+        const printing::OffsetsTwips offsets = printing::Trims{millimetres, -millimetres}.twips();
         QCOMPARE(offsets.xTwips, twips);
         QCOMPARE(offsets.yTwips, -twips);
     }

@@ -1,4 +1,4 @@
-#include "labels/FullWidth.h"
+#include "printing/FullWidth.h"
 #include "labels/LabelSheets.h"
 #include "platform/Fonts.h"
 #include "platform/QtPrinter.h"
@@ -41,12 +41,12 @@ private slots:
 
         const pdftext::Document document = pdftext::read(pdf);
         QCOMPARE(document.pages, labels::sheetCount(30, 1));
-        const auto words = document.find(labels::zipLine(u"104-0000"_s));
+        const auto words = document.find(printing::zipLine(u"104-0000"_s));
         QCOMPARE(words.size(), 1);
         QCOMPARE(words[0].page, 1);
         QVERIFY2(qAbs(words[0].xMin - 87.0) < 1.0, qPrintable(QString::number(words[0].xMin)));
         QVERIFY2(qAbs(words[0].yMin - 311.0) < 1.0, qPrintable(QString::number(words[0].yMin)));
-        const auto last = document.find(labels::zipLine(u"129-0000"_s));
+        const auto last = document.find(printing::zipLine(u"129-0000"_s));
         QCOMPARE(last.size(), 1);
         QCOMPARE(last[0].page, 3);
         QVERIFY(pdftext::fonts(pdf).contains(u"IPAexMincho"_s));
@@ -81,7 +81,7 @@ private slots:
             QVERIFY(seen[0] && seen[1]);
         }
         // The postal line fits: it starts and ends where an unfitted one would.
-        const auto zip = document.find(labels::zipLine(u"100-0013"_s));
+        const auto zip = document.find(printing::zipLine(u"100-0013"_s));
         QCOMPARE(zip.size(), 2);
         QVERIFY(qAbs(zip[0].xMin - 87.0) < 1.0);
         QVERIFY(qAbs((zip[0].xMax - zip[0].xMin) - 9 * 11.0) < 1.0);

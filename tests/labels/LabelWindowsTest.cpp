@@ -1,6 +1,6 @@
-#include "labels/OffsetsFile.h"
-#include "labels/OutputChoice.h"
-#include "labels/frmFont.h"
+#include "printing/OffsetsFile.h"
+#include "printing/OutputChoice.h"
+#include "printing/frmFont.h"
 #include "labels/frmPriloc.h"
 #include "labels/frmPrint.h"
 #include "labels/frmSheet.h"
@@ -31,7 +31,7 @@ book::CardList entries(int count) {
 // One window's world, with one printer and no output chosen yet this run.
 struct Fixture : WindowWorld {
     Fixture() {
-        labels::outputChoiceForThisRun() = {};
+        printing::outputChoiceForThisRun() = {};
         platform.printers.setPrinters({u"Office"_s}, u"Office"_s);
     }
     QString offsetsPath() const { return dir.filePath(u"Tagora.opt"_s); }
@@ -82,7 +82,7 @@ private slots:
     // it. The job takes the label, the face and Tagora.opt.
     void startLabelFlowDrivesThePrint() {
         Fixture f;
-        QVERIFY(labels::writeOffsets(f.offsetsPath(), {u"1260"_s, u"480"_s, u"0"_s}).ok());
+        QVERIFY(printing::writeOffsets(f.offsetsPath(), {u"1260"_s, u"480"_s, u"0"_s}).ok());
         labels::frmPrint window(f.context, entries(1));
         window.Text6 = u"IPAexGothic"_s;
         QVERIFY(!enabled(&window, u"cmdPrint"_s));
@@ -112,7 +112,7 @@ private slots:
         f.platform.printers.setFontNames({u"@IPAexGothic"_s, u"IPAexGothic"_s, u"明朝A"_s});
         labels::frmPrint window(f.context, entries(1));
         click(&window, u"Command1"_s);
-        auto* chooser = window.findChild<labels::frmFont*>();
+        auto* chooser = window.findChild<printing::frmFont*>();
         QVERIFY(chooser);
         chooser->SetFont();
         auto* list = child<QListWidget>(chooser, u"List1"_s);
@@ -205,7 +205,7 @@ private slots:
         f.platform.dialogs.answer(f.dir.filePath(answer));
         click(&window, u"cmdPrint"_s);
         QCOMPARE(f.platform.messages.lastText(),
-                 QString::fromUtf16(labels::BookAsOutputText) + u'\n' + f.dir.filePath(answer));
+                 QString::fromUtf16(printing::BookAsOutputText) + u'\n' + f.dir.filePath(answer));
         QCOMPARE(f.bytesOf(u"book.dat"_s), before);
         QCOMPARE(f.files(), files);
         QVERIFY(enabled(&window, u"cmdPrint"_s));
@@ -214,7 +214,7 @@ private slots:
     // The label dialog works on Tagora.opt; its steps are tested with the offsets file.
     void positionOkWritesTheFileAndTheScreen() {
         Fixture f;
-        QVERIFY(labels::writeOffsets(f.offsetsPath(), {u"1510"_s, u"480"_s, u"keep me"_s}).ok());
+        QVERIFY(printing::writeOffsets(f.offsetsPath(), {u"1510"_s, u"480"_s, u"keep me"_s}).ok());
         QString x;
         labels::frmPriloc dialog(f.context, [&](const QString& xMm, const QString&) { x = xMm; });
         click(&dialog, u"Command1"_s);

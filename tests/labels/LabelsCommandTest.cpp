@@ -1,4 +1,4 @@
-#include "labels/OffsetsFile.h"
+#include "printing/OffsetsFile.h"
 #include "support/PdfText.h"
 
 #include <QFile>
@@ -70,7 +70,7 @@ private slots:
     // The sample's 30 cards from label 5: three sheets, the count alone on stdout.
     void printsTheBookAndTheSheetCount() {
         QTemporaryDir dir;
-        QVERIFY(labels::writeOffsets(dir.filePath(u"Tagora.opt"_s), {u"1220"_s, u"480"_s, u"0"_s}).ok()); // 1 mm right
+        QVERIFY(printing::writeOffsets(dir.filePath(u"Tagora.opt"_s), {u"1220"_s, u"480"_s, u"0"_s}).ok()); // 1 mm right
         const QString pdf = dir.filePath(u"out.pdf"_s);
         const Run run = tagora(dir.path(), {Sample, u"--start"_s, u"5"_s, u"-o"_s, pdf});
         QCOMPARE(run.exitCode, 0);

@@ -1,7 +1,7 @@
-#include "labels/JobPreview.h"
+#include "printing/JobPreview.h"
 #include "labels/LabelPrintJob.h"
 #include "labels/LabelSheets.h"
-#include "labels/OutputChoice.h"
+#include "printing/OutputChoice.h"
 #include "labels/frmPrint.h"
 #include "platform/Fonts.h"
 #include "platform/PreviewPrinter.h"
@@ -43,10 +43,10 @@ book::CardList entries(int count) {
 // A window's world with one system printer, the default, and no output chosen yet.
 struct Fixture : WindowWorld {
     Fixture() {
-        labels::outputChoiceForThisRun() = {};
+        printing::outputChoiceForThisRun() = {};
         platform.printers.setPrinters({u"Office"_s, u"Lab"_s}, u"Office"_s);
     }
-    ~Fixture() { labels::outputChoiceForThisRun() = {}; }
+    ~Fixture() { printing::outputChoiceForThisRun() = {}; }
     QString offsets() const { return dir.filePath(u"Tagora.opt"_s); }
 };
 
@@ -80,11 +80,11 @@ QRect inPoints(const QRect& twips) {
     return QRect(paper.x() / 20, paper.y() / 20, paper.width() / 20, paper.height() / 20);
 }
 
-labels::JobPreview* openPreview(QWidget* window) {
+printing::JobPreview* openPreview(QWidget* window) {
     for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* preview = qobject_cast<labels::JobPreview*>(widget); preview && preview->parent() == window)
+        if (auto* preview = qobject_cast<printing::JobPreview*>(widget); preview && preview->parent() == window)
             return preview;
-    return window->findChild<labels::JobPreview*>();
+    return window->findChild<printing::JobPreview*>();
 }
 
 } // namespace
@@ -100,7 +100,7 @@ private slots:
     void dialogChoiceReachesThePrinter() {
         Fixture f;
         f.platform.printDialog.answer({false, u"Lab"_s, 2, false, {{2, 3}}});
-        labels::LabelPrintJob job(f.platform.platform, labels::OutputChoice{}, QString());
+        labels::LabelPrintJob job(f.platform.platform, printing::OutputChoice{}, QString());
         const book::CardList cards = entries(30);
         const labels::LabelJobResult result = job.run(cards, 1, Face, f.offsets());
         QCOMPARE(result.outcome, labels::LabelJobResult::Outcome::Printed);
@@ -135,7 +135,7 @@ private slots:
     void scatteredPagesOfPostcards() {
         Fixture f;
         f.platform.printDialog.answer({false, {}, 1, true, {{1, 1}, {4, 9}}});
-        postcard::PostcardPrintJob job(f.platform.platform, labels::OutputChoice{}, QString());
+        postcard::PostcardPrintJob job(f.platform.platform, printing::OutputChoice{}, QString());
         postcard::PostcardJobSettings settings;
         settings.zipFace = Face;
         settings.textFace = Face;
@@ -165,9 +165,9 @@ private slots:
         QCOMPARE(f.platform.printers.openCount(), 1);
         QCOMPARE(f.platform.printDialog.requests().size(), 2);
 
-        labels::outputChoiceForThisRun() = {labels::OutputChoice::Mode::PdfFile, {}};
+        printing::outputChoiceForThisRun() = {printing::OutputChoice::Mode::PdfFile, {}};
         f.platform.dialogs.answer(f.dir.filePath(u"out.pdf"_s));
-        labels::LabelPrintJob job(f.platform.platform, labels::outputChoiceForThisRun(), QString());
+        labels::LabelPrintJob job(f.platform.platform, printing::outputChoiceForThisRun(), QString());
         QCOMPARE(job.run(entries(3), 1, Face, f.offsets()).outcome, labels::LabelJobResult::Outcome::Printed);
         QCOMPARE(f.platform.printDialog.requests().size(), 2);
         QCOMPARE(f.platform.printers.destinations().last().kind, platform::PrintDestination::Kind::PdfFile);
@@ -293,7 +293,7 @@ private slots:
         labels::frmPrint window(f.context, entries(30));
         window.show();
         window.findChild<QPushButton*>(u"cmdPreview"_s)->click();
-        labels::JobPreview* preview = openPreview(&window);
+        printing::JobPreview* preview = openPreview(&window);
         QVERIFY(preview);
         QCOMPARE(preview->pageCount(), 3);
         auto* page = preview->findChild<QLabel*>(u"lblPage"_s);
@@ -328,7 +328,7 @@ private slots:
         for (const QString& writing : {u"optHorizontal"_s, u"optVertical"_s}) {
             window.findChild<QRadioButton*>(writing)->click();
             window.findChild<QPushButton*>(u"cmdPreview"_s)->click();
-            labels::JobPreview* preview = openPreview(&window);
+            printing::JobPreview* preview = openPreview(&window);
             QVERIFY(preview);
             QCOMPARE(preview->pageCount(), 4);
             QTest::qWait(50);

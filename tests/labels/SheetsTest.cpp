@@ -15,7 +15,7 @@ namespace {
 const QString Faulty = QStringLiteral(TAGORA_SOURCE_DIR "/tests/data/sheets-faulty.xml");
 
 // The standard sheet's table of positions, written out independently of LabelLayout.
-labels::LinePlacement standardPlacement(int label, int line, int shift, labels::OffsetsTwips offsets) {
+labels::LinePlacement standardPlacement(int label, int line, int shift, printing::OffsetsTwips offsets) {
     const int lefts[] = {1500, 1500, 1500, 1700, 2300, 2500};
     const int rights[] = {6450, 6450, 6450, 6650, 7300, 7500};
     const int ys[] = {1200, 1600, 1900, 2200, 2700, 3050};
@@ -69,7 +69,7 @@ private slots:
             QCOMPARE(layout.rightEdgeTwips(label), standardRightEdgeTwips(label));
             for (int line = 1; line <= 6; ++line)
                 for (const int shift : {0, 200, 820})
-                    for (const labels::OffsetsTwips offsets : {labels::OffsetsTwips{}, {-550, 605}}) {
+                    for (const printing::OffsetsTwips offsets : {printing::OffsetsTwips{}, {-550, 605}}) {
                         const labels::LinePlacement got = layout.linePlacement(label, line, shift, offsets);
                         const labels::LinePlacement want = standardPlacement(label, line, shift, offsets);
                         QCOMPARE(got.xTwips, want.xTwips);

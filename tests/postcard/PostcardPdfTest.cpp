@@ -1,5 +1,5 @@
 #include "book/AddressFile.h"
-#include "labels/OffsetsFile.h"
+#include "printing/OffsetsFile.h"
 #include "platform/Fonts.h"
 #include "platform/QtPrinter.h"
 #include "postcard/PostcardJob.h"
@@ -278,7 +278,7 @@ private slots:
     void theCommandLinePrintsTheBookWithItsTrims() {
         QTemporaryDir home;
         // 1 mm right, 1 mm down
-        QVERIFY(labels::writeOffsets(home.filePath(u"Tagora1.opt"_s), {u"1220"_s, u"500"_s, u"0"_s}).ok());
+        QVERIFY(printing::writeOffsets(home.filePath(u"Tagora1.opt"_s), {u"1220"_s, u"500"_s, u"0"_s}).ok());
         const QString pdf = home.filePath(u"out.pdf"_s);
         QProcess tagora;
         tagora.start(QStringLiteral(TAGORA_EXECUTABLE), {u"--home"_s, home.path(), u"postcards"_s, Sample, u"--cards"_s,

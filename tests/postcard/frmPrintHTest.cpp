@@ -1,5 +1,5 @@
-#include "labels/OffsetsFile.h"
-#include "labels/OutputChoice.h"
+#include "printing/OffsetsFile.h"
+#include "printing/OutputChoice.h"
 #include "platform/Fonts.h"
 #include "postcard/PostcardLayout.h"
 #include "postcard/frmPriloc1.h"
@@ -86,7 +86,7 @@ class frmPrintHTest : public QObject {
 
 private slots:
     void initTestCase() { platform::registerFontSubstitutions(); }
-    void init() { labels::outputChoiceForThisRun() = {}; }
+    void init() { printing::outputChoiceForThisRun() = {}; }
 
     // A shorter code after a full one must not leave the old digits in the boxes.
     // The close box goes back to the start window; it never ends the program.
@@ -111,7 +111,7 @@ private slots:
         QCOMPARE(list->count(), 2); // the printer, then the PDF file
         list->setCurrentRow(1);
         dialog->findChild<QPushButton*>(u"cmdOk"_s)->click();
-        QCOMPARE(labels::outputChoiceForThisRun().mode, labels::OutputChoice::Mode::PdfFile);
+        QCOMPARE(printing::outputChoiceForThisRun().mode, printing::OutputChoice::Mode::PdfFile);
     }
 
     void previewStepsThroughTheEntries() {
@@ -205,8 +205,8 @@ private slots:
     // The OCR-B and A4 choices reach the job; the trims come from "Tagora1.opt", not the label file.
     void printTakesTheScreensChoicesOncePerOpening() {
         Screen screen(entries(4));
-        QVERIFY(labels::writeOffsets(screen.dir.filePath(u"Tagora1.opt"_s), {u"1220"_s, u"440"_s, u"0"_s}).ok());
-        QVERIFY(labels::writeOffsets(screen.dir.filePath(u"Tagora.opt"_s), {u"1400"_s, u"700"_s, u"0"_s}).ok());
+        QVERIFY(printing::writeOffsets(screen.dir.filePath(u"Tagora1.opt"_s), {u"1220"_s, u"440"_s, u"0"_s}).ok());
+        QVERIFY(printing::writeOffsets(screen.dir.filePath(u"Tagora.opt"_s), {u"1400"_s, u"700"_s, u"0"_s}).ok());
         screen.click(u"Option2"_s);
         screen.click(u"optA4"_s);
         screen.platform.messages.answer(Answer::Cancel);
@@ -251,7 +251,7 @@ private slots:
 
         world.platform.dialogs.answer(book);
         print->click();
-        QCOMPARE(world.platform.messages.lastText(), QString::fromUtf16(labels::BookAsOutputText) + u'\n' + book);
+        QCOMPARE(world.platform.messages.lastText(), QString::fromUtf16(printing::BookAsOutputText) + u'\n' + book);
         QCOMPARE(world.bytesOf(u"book.dat"_s), bookBytes);
         QVERIFY(print->isEnabled());
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "labels/OutputChoice.h"
+#include "printing/OutputChoice.h"
 #include "platform/QtPrinterProvider.h"
 #include "support/WindowWorld.h"
 
@@ -17,9 +17,9 @@ struct PdfWindowWorld : WindowWorld {
     ui::AppContext pdfContext{state, pdfPlatform, navigator};
 
     PdfWindowWorld() {
-        labels::outputChoiceForThisRun() = {labels::OutputChoice::Mode::PdfFile, {}};
+        printing::outputChoiceForThisRun() = {printing::OutputChoice::Mode::PdfFile, {}};
     }
-    ~PdfWindowWorld() { labels::outputChoiceForThisRun() = {}; }
+    ~PdfWindowWorld() { printing::outputChoiceForThisRun() = {}; }
 
     QByteArray bytesOf(const QString& name) const {
         QFile file(dir.filePath(name));

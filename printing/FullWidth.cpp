@@ -1,8 +1,8 @@
-#include "labels/FullWidth.h"
+#include "printing/FullWidth.h"
 
 using namespace Qt::StringLiterals;
 
-namespace labels {
+namespace printing {
 
 namespace {
 
@@ -77,4 +77,4 @@ QString zipLine(const QString& postalCode) {
     return u"〒"_s + fullWidthPostalCode(postalCode);
 }
 
-} // namespace labels
+} // namespace printing

@@ -1,13 +1,13 @@
-#include "labels/OffsetsFile.h"
-#include "labels/PositionMarker.h"
+#include "printing/OffsetsFile.h"
+#include "printing/PositionMarker.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-using labels::MarkerDirection;
-using labels::MarkerPosition;
+using printing::MarkerDirection;
+using printing::MarkerPosition;
 
 namespace {
 
@@ -19,7 +19,7 @@ void writeAll(const QString& path, const QByteArray& bytes) {
 
 MarkerPosition pressed(MarkerPosition position, MarkerDirection direction, int times) {
     for (int i = 0; i < times; ++i)
-        position = labels::steppedMarker(position, direction);
+        position = printing::steppedMarker(position, direction);
     return position;
 }
 
@@ -46,7 +46,7 @@ private slots:
         const QString path = dir.filePath(u"Tagora1.opt"_s);
         if (!content.isNull())
             writeAll(path, content);
-        const MarkerPosition read = labels::readOffsets(path);
+        const MarkerPosition read = printing::readOffsets(path);
         QTEST(QStringList({read.xPoint, read.yPoint, read.extra}).join(u'|'), "read");
     }
 

@@ -1,8 +1,8 @@
-#include "labels/LineFit.h"
+#include "printing/LineFit.h"
 
 #include <cmath>
 
-namespace labels {
+namespace printing {
 
 int fittingStretch(double naturalTwips, double roomTwips) {
     if (naturalTwips <= roomTwips)
@@ -26,4 +26,4 @@ void printFitted(platform::Printer& printer, const QString& text, int xTwips, in
     printer.setFontStretch(100);
 }
 
-} // namespace labels
+} // namespace printing

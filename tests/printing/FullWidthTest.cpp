@@ -1,4 +1,4 @@
-#include "labels/FullWidth.h"
+#include "printing/FullWidth.h"
 
 #include <QTest>
 
@@ -21,7 +21,7 @@ private slots:
     void halfWidthBecomesFullWidth() {
         QFETCH(QString, input);
         QFETCH(QString, expected);
-        QCOMPARE(labels::toFullWidth(input), expected);
+        QCOMPARE(printing::toFullWidth(input), expected);
     }
 
     // The label's postal line prints every dash an input method gives as the hyphen.
@@ -34,10 +34,10 @@ private slots:
 
     void zipLinePrintsEveryDashAsTheHyphen() {
         QFETCH(QString, code);
-        QCOMPARE(labels::zipLine(code), u"〒１２３－４５６７"_s);
+        QCOMPARE(printing::zipLine(code), u"〒１２３－４５６７"_s);
     }
 
-    void zipLineKeepsOtherCharacters() { QCOMPARE(labels::zipLine(u"ｱ1~"_s), u"〒ア１～"_s); }
+    void zipLineKeepsOtherCharacters() { QCOMPARE(printing::zipLine(u"ｱ1~"_s), u"〒ア１～"_s); }
 };
 
 QTEST_GUILESS_MAIN(FullWidthTest)

@@ -1,4 +1,4 @@
-#include "labels/OffsetsFile.h"
+#include "printing/OffsetsFile.h"
 
 #include "book/LenientNumber.h"
 #include "book/QuotedLine.h"
@@ -6,7 +6,7 @@
 
 #include <QRegularExpression>
 
-namespace labels {
+namespace printing {
 
 QString labelOffsetsPath() {
     return platform::ProgramFolder::file(QString::fromUtf16(LabelOffsetsFileName));
@@ -61,4 +61,4 @@ Trims readTrims(const QString& path) {
     return trimsOf(readOffsets(path));
 }
 
-} // namespace labels
+} // namespace printing

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace labels {
+namespace printing {
 
 inline constexpr int TwipsPerMillimetre = 55;
 
@@ -26,4 +26,4 @@ struct Trims {
     bool operator==(const Trims&) const = default;
 };
 
-} // namespace labels
+} // namespace printing

@@ -1,11 +1,11 @@
-#include "labels/Trims.h"
+#include "printing/Trims.h"
 
 #include <cmath>
 
-namespace labels {
+namespace printing {
 
 int millimetresToTwips(double millimetres) {
     return int(std::lround(millimetres * TwipsPerMillimetre));
 }
 
-} // namespace labels
+} // namespace printing

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace labels {
+namespace printing {
 
 // Text never stops short of its edge: a line that would pass the right edge
 // of its label (or card), less this margin, is condensed until it fits.
@@ -22,4 +22,4 @@ int fittingStretch(double naturalTwips, double roomTwips);
 // x position is where the text starts on the page, before any trims.
 void printFitted(platform::Printer& printer, const QString& text, int xTwips, int rightEdgeTwips);
 
-} // namespace labels
+} // namespace printing

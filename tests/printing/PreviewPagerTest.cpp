@@ -1,9 +1,9 @@
-#include "labels/PreviewPager.h"
+#include "printing/PreviewPager.h"
 
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-using labels::PreviewPager;
+using printing::PreviewPager;
 using Step = PreviewPager::Step;
 
 class PreviewPagerTest : public QObject {

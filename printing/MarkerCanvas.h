@@ -4,7 +4,7 @@
 #include <QRect>
 #include <QWidget>
 
-namespace labels {
+namespace printing {
 
 // A small drawing of the medium (a sheet or a postcard) with a cross at the
 // neutral print position and the marker picture whose top-left is the
@@ -40,4 +40,4 @@ private:
     QRect m_area; // twips shown: the outline and the whole range of the marker
 };
 
-} // namespace labels
+} // namespace printing

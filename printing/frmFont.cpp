@@ -1,4 +1,4 @@
-#include "labels/frmFont.h"
+#include "printing/frmFont.h"
 
 #include "ui/Named.h"
 
@@ -11,7 +11,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace labels {
+namespace printing {
 
 frmFont::frmFont(ui::AppContext& context, std::function<void(const QString& face)> onChosen, QWidget* parent)
     : QWidget(parent, Qt::Window), m_context(context), m_onChosen(std::move(onChosen)) {
@@ -130,4 +130,4 @@ void frmFont::showHelp() {
     m_context.platform.help.showHelp(u"Tagora.hlp"_s, platform::HelpViewer::Command::Context, 9);
 }
 
-} // namespace labels
+} // namespace printing

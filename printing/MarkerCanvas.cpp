@@ -1,8 +1,8 @@
-#include "labels/MarkerCanvas.h"
+#include "printing/MarkerCanvas.h"
 
 #include <QPainter>
 
-namespace labels {
+namespace printing {
 
 namespace {
 
@@ -65,4 +65,4 @@ void MarkerCanvas::paintEvent(QPaintEvent*) {
     }
 }
 
-} // namespace labels
+} // namespace printing

@@ -1,8 +1,8 @@
-#include "labels/PositionDialog.h"
+#include "printing/PositionDialog.h"
 
 #include "ui/Named.h"
 #include "book/LenientNumber.h"
-#include "labels/OffsetsFile.h"
+#include "printing/OffsetsFile.h"
 #include "platform/ProgramFolder.h"
 
 #include <QGridLayout>
@@ -14,7 +14,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace labels {
+namespace printing {
 
 PositionDialog::PositionDialog(ui::AppContext& context, const QString& offsetsPath,
                                std::function<void(const QString& xMm, const QString& yMm)> onAccepted,
@@ -122,4 +122,4 @@ void PositionDialog::accept() {
     close();
 }
 
-} // namespace labels
+} // namespace printing

@@ -1,8 +1,8 @@
-#include "labels/PositionMarker.h"
+#include "printing/PositionMarker.h"
 
 #include "book/LenientNumber.h"
 
-namespace labels {
+namespace printing {
 
 namespace {
 
@@ -37,4 +37,4 @@ MarkerPosition steppedMarker(const MarkerPosition& position, MarkerDirection dir
     return moved;
 }
 
-} // namespace labels
+} // namespace printing

@@ -11,7 +11,7 @@
 #include <QDialog>
 #include <QListWidget>
 
-namespace labels {
+namespace printing {
 
 class frmOutput : public QDialog {
     Q_OBJECT
@@ -27,4 +27,4 @@ private:
     QStringList m_printers;
 };
 
-} // namespace labels
+} // namespace printing

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "labels/OffsetsFile.h"
+#include "printing/OffsetsFile.h"
 
-namespace labels {
+namespace printing {
 
 enum class MarkerDirection { Left, Right, Up, Down };
 
@@ -19,4 +19,4 @@ inline constexpr int MarkerMaxY = 700;
 // nothing, ＜ gives 1490). The third value is never touched.
 MarkerPosition steppedMarker(const MarkerPosition& position, MarkerDirection direction);
 
-} // namespace labels
+} // namespace printing

@@ -1,4 +1,4 @@
-#include "labels/OutputChoice.h"
+#include "printing/OutputChoice.h"
 
 #include "book/SharedState.h"
 #include "platform/PageRangePrinter.h"
@@ -7,7 +7,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace labels {
+namespace printing {
 
 OutputChoice& outputChoiceForThisRun() {
     static OutputChoice choice;
@@ -85,4 +85,4 @@ QString printFailureMessage(const QString& printerError) {
     return u"印刷できませんでした。\n"_s + printerError;
 }
 
-} // namespace labels
+} // namespace printing

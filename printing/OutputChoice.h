@@ -10,7 +10,7 @@
 
 #include <optional>
 
-namespace labels {
+namespace printing {
 
 // Where label and postcard jobs go during this run, as the user set it on a
 // print screen's 設定 menu.
@@ -64,4 +64,4 @@ Delivery deliverJob(const OutputChoice& choice, platform::Platform& platform,
 // and, on a line of its own, what the printer reported.
 QString printFailureMessage(const QString& printerError);
 
-} // namespace labels
+} // namespace printing

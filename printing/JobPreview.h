@@ -21,7 +21,7 @@ class QPrintPreviewWidget;
 class QPrinter;
 class QPushButton;
 
-namespace labels {
+namespace printing {
 
 class JobPreview : public QDialog {
     Q_OBJECT
@@ -59,4 +59,4 @@ private:
 JobPreview* openJobPreview(const QString& title, platform::PaperSize paper, platform::JobDrawing drawJob,
                            QWidget* parent);
 
-} // namespace labels
+} // namespace printing

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "book/WriteError.h"
-#include "labels/Trims.h"
+#include "printing/Trims.h"
 
 #include <QString>
 
-namespace labels {
+namespace printing {
 
 // The print-position trims of one medium, as the offsets file stores them:
 // the marker's X and Y position on the adjustment dialog in twips (20 per
@@ -51,4 +51,4 @@ Trims readTrims(const QString& path);
 // A millimetre value as the dialog and the screens show it: "3", "-10", "15.5".
 QString millimetreText(double millimetres);
 
-} // namespace labels
+} // namespace printing

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace labels {
+namespace printing {
 
 // Every half-width character in its full-width form, as postal codes are
 // printed: ASCII U+0021 to U+007E become U+FF01 to U+FF5E ("-" is "－"), the
@@ -23,4 +23,4 @@ QString fullWidthPostalCode(const QString& postalCode);
 // its dashes printed as "－".
 QString zipLine(const QString& postalCode);
 
-} // namespace labels
+} // namespace printing

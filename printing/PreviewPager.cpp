@@ -1,6 +1,6 @@
-#include "labels/PreviewPager.h"
+#include "printing/PreviewPager.h"
 
-namespace labels {
+namespace printing {
 
 namespace {
 
@@ -28,4 +28,4 @@ QString PreviewPager::position() const {
     return QString::number(CurrentEntry + 1) + u'/' + QString::number(EntryCount);
 }
 
-} // namespace labels
+} // namespace printing

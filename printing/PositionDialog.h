@@ -12,7 +12,7 @@
 // txtXpoint, txtYpoint, txtOpt  the file's three fields as text
 
 #include "ui/AppContext.h"
-#include "labels/PositionMarker.h"
+#include "printing/PositionMarker.h"
 
 #include <QWidget>
 
@@ -21,7 +21,7 @@
 class QHBoxLayout;
 class QLabel;
 
-namespace labels {
+namespace printing {
 
 class PositionDialog : public QWidget {
     Q_OBJECT
@@ -57,4 +57,4 @@ private:
     QLabel* lblYscale = nullptr;
 };
 
-} // namespace labels
+} // namespace printing

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace labels {
+namespace printing {
 
 // Which entry a print screen's preview shows, and where ＜ and ＞ take it.
 // The preview pages through the first hundred entries only; printing still
@@ -22,4 +22,4 @@ struct PreviewPager {
     QString position() const;
 };
 
-} // namespace labels
+} // namespace printing

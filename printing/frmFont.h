@@ -19,7 +19,7 @@
 
 #include <functional>
 
-namespace labels {
+namespace printing {
 
 class frmFont : public QWidget {
     Q_OBJECT
@@ -52,4 +52,4 @@ private:
     bool m_loaded = false;
 };
 
-} // namespace labels
+} // namespace printing

@@ -1,4 +1,4 @@
-#include "labels/JobPreview.h"
+#include "printing/JobPreview.h"
 
 #include "platform/PreviewPrinter.h"
 #include "platform/QtPrinter.h"
@@ -17,7 +17,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace labels {
+namespace printing {
 
 JobPreview::JobPreview(const QString& title, platform::PaperSize paper, platform::JobDrawing drawJob, QWidget* parent)
     : QDialog(parent), m_paper(paper), m_drawJob(std::move(drawJob)),
@@ -124,4 +124,4 @@ JobPreview* openJobPreview(const QString& title, platform::PaperSize paper, plat
     return preview;
 }
 
-} // namespace labels
+} // namespace printing

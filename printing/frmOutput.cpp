@@ -1,7 +1,7 @@
-#include "labels/frmOutput.h"
+#include "printing/frmOutput.h"
 
 #include "ui/Named.h"
-#include "labels/OutputChoice.h"
+#include "printing/OutputChoice.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,7 +10,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace labels {
+namespace printing {
 
 frmOutput::frmOutput(ui::AppContext& context, QWidget* parent)
     : QDialog(parent), m_context(context), m_printers(context.platform.printers.printerNames()) {
@@ -61,4 +61,4 @@ void frmOutput::accept() {
     QDialog::accept();
 }
 
-} // namespace labels
+} // namespace printing

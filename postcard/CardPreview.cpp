@@ -5,6 +5,7 @@
 #include "postcard/CardDrawing.h"
 #include "postcard/PostcardLayout.h"
 #include "postcard/PostcardText.h"
+#include "postcard/HorizontalSender.h"
 #include "postcard/VerticalCard.h"
 #include "platform/Fonts.h"
 #include "ui/Named.h"

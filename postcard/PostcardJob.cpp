@@ -2,6 +2,7 @@
 
 #include "postcard/BoxSpacing.h"
 #include "postcard/PostcardLayout.h"
+#include "postcard/HorizontalSender.h"
 #include "postcard/VerticalCard.h"
 
 #include "printing/LineFit.h"

@@ -33,13 +33,6 @@ inline constexpr double SenderCodeLeftMm = 10;
 inline constexpr double SenderCodeTopMm = 137;
 inline constexpr double SenderCodePoints = 9;
 
-// The sender on a horizontal card: three small lines in the lower-left.
-inline constexpr double HorizontalSenderLeftMm = 8;
-inline constexpr double HorizontalSenderTopMm = 122;
-inline constexpr double HorizontalSenderPitchMm = 4.5;
-inline constexpr double HorizontalSenderRightMm = 72;
-inline constexpr double HorizontalSenderPoints = 9;
-
 // The size, at most maxPoints, at which text set in a column in the
 // printer's current face fits into roomTwips; never below 4 points.
 double fittingColumnPoints(platform::Printer& printer, const QString& text, double maxPoints, double roomTwips);
@@ -55,9 +48,5 @@ void drawVerticalCard(platform::Printer& printer, const PostcardText& card, cons
 void drawVerticalSender(platform::Printer& printer, const book::AddressCard& sender, const QString& textFace, int dx,
                         int dy);
 
-// The sender as three small lines in the lower-left of a horizontal card:
-// postal code and address 1 and 2, address 3, name.
-void drawHorizontalSender(platform::Printer& printer, const book::AddressCard& sender, const QString& textFace,
-                          int dx, int dy);
 
 } // namespace postcard

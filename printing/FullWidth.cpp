@@ -50,6 +50,23 @@ QString toFullWidth(const QString& text) {
     return result;
 }
 
+QString fullWidthKana(const QString& text) {
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size();) {
+        if (!isHalfWidthKana(text[i])) {
+            result += text[i++];
+            continue;
+        }
+        qsizetype end = i;
+        while (end < text.size() && isHalfWidthKana(text[end]))
+            ++end;
+        result += kanaRunToFullWidth(text.mid(i, end - i));
+        i = end;
+    }
+    return result;
+}
+
 bool isHyphenLookAlike(QChar c) {
     switch (c.unicode()) {
     case u'-':

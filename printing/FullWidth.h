@@ -11,6 +11,10 @@ namespace printing {
 // else is kept as it is.
 QString toFullWidth(const QString& text);
 
+// Half-width katakana (common in imported data: ｶﾌﾞｼｷｶﾞｲｼｬ) in their
+// full-width forms, a voiced mark joined; everything else as it is.
+QString fullWidthKana(const QString& text);
+
 // True for every character typed or pasted for a hyphen, in a postal code
 // or between an address's numbers: the hyphen-minus and its full-width form, the long vowel marks ー and ｰ, the
 // hyphens and dashes U+2010 to U+2015, the minus sign − and the box line ─.

@@ -1,6 +1,7 @@
 #include "labels/LabelPrintJob.h"
 
 #include "labels/LabelSheets.h"
+#include "platform/RecordingPrinter.h"
 #include "printing/OffsetsFile.h"
 
 using namespace Qt::StringLiterals;
@@ -22,7 +23,21 @@ LabelJobResult LabelPrintJob::run(const book::CardList& entries, int startLabel,
                                   const QString& offsetsPath, const SheetTemplate& sheet) {
     LabelJobResult result;
     result.trims = printing::readTrims(offsetsPath);
-    LabelSheets sheets(entries, startLabel, face, result.trims, sheet);
+    printing::JobReview review = printing::reviewEntries(entries);
+    LabelSheets sheets(review.printable, startLabel, face, result.trims, sheet);
+    sheets.setPrintCode(m_printCode);
+    platform::RecordingPrinter measure;
+    sheets.noteCompromises(measure, review);
+    if (review.hasNews()) {
+        if (review.printable.isEmpty()) {
+            m_platform.messages.show(review.message(), platform::Buttons::Ok);
+            return result;
+        }
+        if (m_platform.messages.show(review.message(), platform::Buttons::OkCancel) != platform::Answer::Ok) {
+            result.outcome = LabelJobResult::Outcome::Cancelled;
+            return result;
+        }
+    }
     result.sheetCount = sheets.sheetCount();
 
     const platform::Answer answer =
@@ -36,7 +51,7 @@ LabelJobResult LabelPrintJob::run(const book::CardList& entries, int startLabel,
         return result;
 
     const printing::Delivery delivery =
-        printing::deliverJob(m_output, m_platform, u"labels.pdf"_s, m_bookPath, jobTitle(int(entries.size())),
+        printing::deliverJob(m_output, m_platform, u"labels.pdf"_s, m_bookPath, jobTitle(int(review.printable.size())),
                    printerPaper(sheet.paper), result.sheetCount,
                    [&sheets](platform::Printer& printer) { sheets.drawJob(printer); });
     if (delivery == printing::Delivery::NoDestination) {

@@ -17,7 +17,7 @@ struct LabelJobResult {
         Cancelled,     // Cancel in the sheet-count question: the proposal starts again
         NoDestination, // the user cancelled the PDF save dialog or chose the book; nothing printed
         Failed,        // the printer or file failed; the user was told
-        NothingToPrint // the start label was not on the sheet
+        NothingToPrint // the start label was not on the sheet, or no card can be delivered
     };
     Outcome outcome = Outcome::NothingToPrint;
     bool printEnabled = true; // 印刷 afterwards
@@ -40,6 +40,9 @@ public:
     LabelJobResult run(const book::CardList& entries, int startLabel, const QString& face,
                        const QString& offsetsPath, const SheetTemplate& sheet = standardSheet());
 
+    // Whether the free code line is printed (it is unless switched off).
+    void setPrintCode(bool printCode) { m_printCode = printCode; }
+
     // "シート数は" n "枚です。"
     static QString sheetCountQuestion(int sheetCount);
     // The job's name in the printer queue: "Tagora ラベル 30件" for 30 cards.
@@ -49,6 +52,7 @@ public:
     platform::Platform& m_platform;
     printing::OutputChoice m_output; // a copy: callers pass temporaries
     QString m_bookPath;
+    bool m_printCode = true;
 };
 
 } // namespace labels

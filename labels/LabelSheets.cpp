@@ -1,6 +1,6 @@
 #include "labels/LabelSheets.h"
 
-#include "printing/LineFit.h"
+#include "printing/PlacedRun.h"
 
 #include <cmath>
 
@@ -21,26 +21,46 @@ void LabelSheets::buildLabelTexts() {
     const int filled = qMin(entryCount(), LabelTextSlots);
     m_texts.reserve(filled);
     for (int i = 0; i < filled; ++i)
-        m_texts.append(LabelText::forEntry(m_entries[i]));
+        m_texts.append(LabelText::forEntry(m_entries[i], m_printCode));
+}
+
+printing::HorizontalFrame LabelSheets::frameOf(int label) const {
+    auto slot = [&](int line) {
+        const LinePlacement placement = m_layout.linePlacement(label, line, 0, {});
+        return printing::LineSlot{placement.xTwips, placement.yTwips, placement.points};
+    };
+    printing::HorizontalFrame frame;
+    frame.boundsTwips = m_layout.cellTwips(label);
+    frame.postal = slot(PostalLine);
+    frame.addresses = {slot(Address1Line), slot(Address2Line), slot(Address3Line)};
+    frame.name = slot(NameLine);
+    frame.code = slot(CodeLine);
+    frame.nameShift = [this, label, unshifted = frame.name.xTwips](const QString& nameLine) {
+        return unshifted - m_layout.linePlacement(label, NameLine, nameShift(nameLine), {}).xTwips;
+    };
+    return frame;
+}
+
+printing::TypesetCard LabelSheets::typesetCell(platform::Printer& measure, int label, int slot) const {
+    if (slot < 0 || slot >= m_texts.size() || m_texts[slot].empty)
+        return {};
+    return printing::typesetHorizontal(measure, m_face, m_texts[slot].card, frameOf(label));
+}
+
+void LabelSheets::noteCompromises(platform::Printer& measure, printing::JobReview& review) {
+    if (m_startLabel == 0)
+        return;
+    buildLabelTexts();
+    for (int entry = 0; entry < m_texts.size(); ++entry) {
+        const int label = (m_startLabel - 1 + entry) % m_layout.labelCount() + 1;
+        review.noteCompromises(m_entries[entry], typesetCell(measure, label, entry).compromises);
+    }
 }
 
 void LabelSheets::drawCell(platform::Printer& printer, int label, int slot) {
-    if (slot < 0 || slot >= m_texts.size())
-        return;
-    const LabelText& text = m_texts[slot];
-    if (text.empty)
-        return;
-    const int rightEdge = m_layout.rightEdgeTwips(label);
-    for (int line = 1; line <= LinesPerLabel; ++line) {
-        const LinePlacement placement = m_layout.linePlacement(label, line, text.NameShift, m_offsets);
-        printer.setCurrentX(placement.xTwips);
-        printer.setCurrentY(placement.yTwips);
-        printer.setFontName(m_face);
-        printer.setFontSize(placement.points);
-        // The trims move the whole job to meet the sheet; the room a line has
-        // on its label is measured before them.
-        printing::printFitted(printer, text.line(line), placement.xTwips - m_offsets.xTwips, rightEdge);
-    }
+    // The trims move the whole job to meet the sheet; the room a line has on
+    // its label is measured before them.
+    printing::drawRuns(printer, typesetCell(printer, label, slot).runs, m_offsets);
 }
 
 void LabelSheets::drawLabelOutlines(platform::Printer& printer) const {

@@ -6,6 +6,7 @@
 #include "labels/LabelText.h"
 #include "printing/Trims.h"
 #include "platform/Printer.h"
+#include "printing/JobReview.h"
 
 #include <QList>
 #include <QString>
@@ -49,8 +50,17 @@ public:
     int entryCount() const { return int(m_entries.size()); }
     const SheetLayout& layout() const { return m_layout; }
 
-    // One label cell: its six lines, each with position, face and size set
-    // first. An empty slot draws nothing.
+    // Whether the free code line is printed (it is unless switched off).
+    void setPrintCode(bool printCode) { m_printCode = printCode; }
+
+    // The label's edges and layout table, twips from the page origin before the trims.
+    printing::HorizontalFrame frameOf(int label) const;
+    // The entry in slot set on label L, measured in the printer's fonts; empty for an empty slot.
+    printing::TypesetCard typesetCell(platform::Printer& measure, int label, int slot) const;
+    // For each entry the typesetting had to set smaller or cut short, what it
+    // gave up, measured in measure's fonts as the job will set it.
+    void noteCompromises(platform::Printer& measure, printing::JobReview& review);
+    // One label cell as it is typeset. An empty slot draws nothing.
     void drawCell(platform::Printer& printer, int label, int slot);
 
 private:
@@ -60,6 +70,7 @@ private:
     int m_startLabel = 0;
     printing::OffsetsTwips m_offsets;
     QList<LabelText> m_texts;
+    bool m_printCode = true;
 };
 
 } // namespace labels

@@ -3,6 +3,7 @@
 #include "book/JointNames.h"
 #include "postcard/PostcardLayout.h"
 #include "printing/FullWidth.h"
+#include "printing/PostalCode.h"
 #include "printing/LineFit.h"
 
 using namespace Qt::StringLiterals;

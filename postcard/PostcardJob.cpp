@@ -5,7 +5,7 @@
 #include "postcard/HorizontalSender.h"
 #include "postcard/VerticalCard.h"
 
-#include "printing/LineFit.h"
+#include "printing/PlacedRun.h"
 
 #include <cmath>
 
@@ -32,13 +32,6 @@ void printAt(platform::Printer& printer, int xTwips, int yTwips, const QString& 
 // The card's right edge, twips from the page origin.
 const int CardRightEdgeTwips = cardTwips(CardWidthMillimetres);
 
-// A text line of the card, condensed when it would run off the card's edge.
-void printLine(platform::Printer& printer, const TextPlace& place, int dx, int dy, const QString& text) {
-    printer.setCurrentX(place.xTwips + dx);
-    printer.setCurrentY(place.yTwips + dy);
-    printing::printFitted(printer, text, place.xTwips, CardRightEdgeTwips);
-}
-
 void useFont(platform::Printer& printer, const QString& face, double points) {
     printer.setFontName(face);
     printer.setFontSize(points);
@@ -54,6 +47,36 @@ void drawCodeBoxOutlines(platform::Printer& printer) {
 }
 
 } // namespace
+
+printing::HorizontalFrame horizontalCardFrame(bool withSender) {
+    auto slot = [](const TextPlace& place) { return printing::LineSlot{place.xTwips, place.yTwips, place.points}; };
+    printing::HorizontalFrame frame;
+    const int bottom = withSender ? cardTwips(HorizontalSenderTopMm - 3) : cardTwips(CardHeightMillimetres - 2);
+    frame.boundsTwips = QRect(QPoint(cardTwips(0), cardTwips(0)), QPoint(CardRightEdgeTwips - 1, bottom));
+    // A code the boxes cannot hold is written out just below them.
+    frame.postal = {cardTwips(CardBoxLeftMillimetres[0]), cardTwips(CardBoxTopMillimetres + CardBoxHeightMillimetres + 1),
+                    10};
+    frame.addresses = {slot(Address1Place), slot(Address2Place), slot(Address3Place)};
+    frame.name = slot(NameLinePlace);
+    frame.code = slot(CodePlace);
+    return frame;
+}
+
+printing::TypesetCard typesetHorizontalCard(platform::Printer& measure, const PostcardText& card,
+                                            const PostcardJobSettings& settings) {
+    return printing::typesetHorizontal(measure, settings.textFace, card.horizontal,
+                                       horizontalCardFrame(settings.sender.has_value()));
+}
+
+void notePostcardCompromises(platform::Printer& measure, const book::CardList& entries,
+                             const PostcardJobSettings& settings, printing::JobReview& review) {
+    if (settings.writing != Writing::Horizontal)
+        return;
+    for (const book::AddressCard& entry : entries)
+        review.noteCompromises(entry,
+                               typesetHorizontalCard(measure, postcardTextOf(entry, settings.printCode), settings)
+                                   .compromises);
+}
 
 void drawPostcards(platform::Printer& printer, const QList<PostcardText>& postcards,
                    const PostcardJobSettings& settings) {
@@ -71,18 +94,18 @@ void drawPostcards(platform::Printer& printer, const QList<PostcardText>& postca
                             dx,
                         ZipBoxYTwips + dy, card.zipDigits[box]);
         if (settings.writing == Writing::Vertical) {
+            if (!card.typedCode.isEmpty()) {
+                printing::LineSlot place = horizontalCardFrame(false).postal;
+                printing::drawRuns(printer,
+                                   {{printing::RunRole::PostalCode, card.typedCode, settings.textFace, place.points, 100,
+                                     place.xTwips, place.yTwips, false}},
+                                   offsets);
+            }
             drawVerticalCard(printer, card, settings.textFace, dx, dy);
             if (settings.sender)
                 drawVerticalSender(printer, *settings.sender, settings.textFace, dx, dy);
         } else {
-            useFont(printer, settings.textFace, Address1Place.points);
-            printLine(printer, Address1Place, dx, dy, card.address1);
-            printLine(printer, Address2Place, dx, dy, card.address2);
-            printLine(printer, Address3Place, dx, dy, card.address3);
-            useFont(printer, settings.textFace, NameLinePlace.points);
-            printLine(printer, NameLinePlace, dx, dy, card.nameLine);
-            useFont(printer, settings.textFace, CodePlace.points);
-            printLine(printer, CodePlace, dx, dy, card.code);
+            printing::drawRuns(printer, typesetHorizontalCard(printer, card, settings).runs, offsets);
             if (settings.sender)
                 drawHorizontalSender(printer, *settings.sender, settings.textFace, dx, dy);
         }

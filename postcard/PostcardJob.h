@@ -5,6 +5,7 @@
 #include "platform/Printer.h"
 #include "postcard/PostcardChoices.h"
 #include "postcard/PostcardText.h"
+#include "printing/JobReview.h"
 
 #include <QList>
 #include <QString>
@@ -21,7 +22,20 @@ struct PostcardJobSettings {
     platform::PaperSize paper = platform::PaperSize::Postcard;
     Writing writing = Writing::Horizontal;
     std::optional<book::AddressCard> sender; // printed on every card when set
+    bool printCode = true;                   // the free code line
 };
+
+// The card's edges and layout table for horizontal writing, twips from the
+// page origin before the trims: the recipient stays above the sender.
+printing::HorizontalFrame horizontalCardFrame(bool withSender);
+
+// The recipient's lines of a horizontal card, measured in measure's fonts.
+printing::TypesetCard typesetHorizontalCard(platform::Printer& measure, const PostcardText& card,
+                                            const PostcardJobSettings& settings);
+
+// For each entry the typesetting had to set smaller or cut short, what it gave up.
+void notePostcardCompromises(platform::Printer& measure, const book::CardList& entries,
+                             const PostcardJobSettings& settings, printing::JobReview& review);
 
 // The question asked before a job of n postcards: "印刷枚数は3枚です。".
 QString postcardCountQuestion(int count);

@@ -1,6 +1,8 @@
 #include "postcard/PostcardText.h"
 
 #include "book/Honorifics.h"
+#include "printing/CardForPrint.h"
+#include "printing/PostalCode.h"
 
 using namespace Qt::StringLiterals;
 
@@ -16,7 +18,8 @@ QString boxPrintText(const QString& boxCharacter) {
     return u" "_s + shown + u" "_s;
 }
 
-PostcardText postcardTextOf(const book::AddressCard& entry) {
+PostcardText postcardTextOf(const book::AddressCard& typed, bool printCode) {
+    const book::AddressCard entry = printing::cardForPrint(typed);
     PostcardText text;
     text.nameLine = book::nameLine(entry);
     text.name = entry.name;
@@ -24,18 +27,24 @@ PostcardText postcardTextOf(const book::AddressCard& entry) {
     text.address1 = entry.address1;
     text.address2 = entry.address2;
     text.address3 = entry.address3;
-    text.code = entry.code;
+    text.code = printCode ? entry.code : QString();
+    const printing::PostalCode code = printing::postalCodeOf(entry.postalCode);
     const ZipBoxes boxes = zipBoxesOf(entry.postalCode);
     for (int box = 0; box < ZipBoxCount; ++box)
         text.zipDigits[box] = boxPrintText(boxes[box]);
+    if (!code.isValid() && !code.isEmpty())
+        text.typedCode = code.line();
+    text.horizontal = printing::horizontalTextOf(entry, printCode);
+    // The boxes hold the code; only a code they cannot hold is written out.
+    text.horizontal.postalLine = text.typedCode;
     return text;
 }
 
-QList<PostcardText> postcardTexts(const book::CardList& entries) {
+QList<PostcardText> postcardTexts(const book::CardList& entries, bool printCode) {
     QList<PostcardText> texts;
     texts.reserve(entries.size());
     for (const book::AddressCard& entry : entries)
-        texts.append(postcardTextOf(entry));
+        texts.append(postcardTextOf(entry, printCode));
     return texts;
 }
 

@@ -2,6 +2,7 @@
 
 #include "book/AddressCard.h"
 #include "postcard/ZipBoxSplit.h"
+#include "printing/HorizontalTypesetter.h"
 
 #include <QList>
 #include <QString>
@@ -18,6 +19,8 @@ struct PostcardText {
     QString address3;
     QString code;
     ZipBoxes zipDigits; // the text printed in each box, empty for none
+    QString typedCode;  // "〒100-00": a code not of seven digits, printed as typed below the boxes
+    printing::HorizontalCardText horizontal; // the lines of a horizontal card
 };
 
 // The text printed in a code box for the full-width character the box
@@ -26,10 +29,13 @@ struct PostcardText {
 // as the preview shows it; nothing for an empty box.
 QString boxPrintText(const QString& boxCharacter);
 
-// The postcard of one entry. An honorific outside 0 to 5 gives none.
-PostcardText postcardTextOf(const book::AddressCard& entry);
+// The postcard of one entry: half-width katakana in full width, the boxes
+// filled from the code's seven digits however they were typed (empty for a
+// code of another length, which is printed as typed instead), the code line
+// only when printCode. An honorific outside 0 to 5 gives none.
+PostcardText postcardTextOf(const book::AddressCard& entry, bool printCode = true);
 
 // The postcards of every entry, in order.
-QList<PostcardText> postcardTexts(const book::CardList& entries);
+QList<PostcardText> postcardTexts(const book::CardList& entries, bool printCode = true);
 
 } // namespace postcard

@@ -3,6 +3,7 @@
 #include "book/Honorifics.h"
 #include "book/JointNames.h"
 #include "printing/FullWidth.h"
+#include "printing/PostalCode.h"
 #include "printing/LineFit.h"
 #include "postcard/VerticalText.h"
 

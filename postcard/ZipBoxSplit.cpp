@@ -1,6 +1,7 @@
 #include "postcard/ZipBoxSplit.h"
 
 #include "printing/FullWidth.h"
+#include "printing/PostalCode.h"
 
 #include <QList>
 
@@ -26,7 +27,10 @@ ZipBoxes zipBoxSplit(const QString& fullWidthCode) {
 }
 
 ZipBoxes zipBoxesOf(const QString& postalCode) {
-    return zipBoxSplit(printing::fullWidthPostalCode(postalCode));
+    const printing::PostalCode code = printing::postalCodeOf(postalCode);
+    if (!code.isValid())
+        return {};
+    return zipBoxSplit(code.fullWidth());
 }
 
 } // namespace postcard

@@ -18,8 +18,9 @@ using ZipBoxes = std::array<QString, ZipBoxCount>;
 // (a whole code point).
 ZipBoxes zipBoxSplit(const QString& fullWidthCode);
 
-// The boxes of a postal code as typed: converted to full width with its
-// dashes as "－", then split.
+// The boxes of a postal code as typed, whatever way its seven digits were
+// written (〒, spaces, full width, any dash, no hyphen); all empty for a code
+// that is not seven digits, which is never guessed at.
 ZipBoxes zipBoxesOf(const QString& postalCode);
 
 } // namespace postcard

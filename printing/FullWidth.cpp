@@ -90,8 +90,4 @@ QString fullWidthPostalCode(const QString& postalCode) {
     return toFullWidth(code);
 }
 
-QString zipLine(const QString& postalCode) {
-    return u"〒"_s + fullWidthPostalCode(postalCode);
-}
-
 } // namespace printing

@@ -23,8 +23,5 @@ bool isHyphenLookAlike(QChar c);
 // A postal code in full width with every dash as "－".
 QString fullWidthPostalCode(const QString& postalCode);
 
-// The postal line of a label or postcard: "〒" and the code in full width,
-// its dashes printed as "－".
-QString zipLine(const QString& postalCode);
 
 } // namespace printing

@@ -8,6 +8,8 @@
 #include "printing/OffsetsFile.h"
 #include "labels/SheetLibrary.h"
 #include "platform/Fonts.h"
+#include "platform/RecordingPrinter.h"
+#include "printing/JobReview.h"
 
 using namespace Qt::StringLiterals;
 
@@ -16,15 +18,17 @@ namespace cli {
 namespace {
 
 const QString Usage =
-    u"usage: tagora labels BOOK [--template \"BRAND PART\"] [--start N] [--font NAME] [--cards LIST] (-o OUT.pdf | --printer QUEUE [--copies N])"_s;
+    u"usage: tagora labels BOOK [--template \"BRAND PART\"] [--start N] [--font NAME] [--cards LIST] [--no-code] (-o OUT.pdf | --printer QUEUE [--copies N])"_s;
 
 } // namespace
 
 // tagora labels: the label job of the print screen into a PDF or on a
 // printer, with the offsets file of the program folder; prints the sheet count.
 int runLabels(const QStringList& args, Io& io) {
+    QStringList rest = args;
+    const bool printCode = rest.removeAll(u"--no-code"_s) == 0;
     const PrintArguments parsed =
-        readPrintArguments(args, {u"--start"_s, u"--font"_s, u"--cards"_s, u"--template"_s}, Usage);
+        readPrintArguments(rest, {u"--start"_s, u"--font"_s, u"--cards"_s, u"--template"_s}, Usage);
     if (!parsed.error.isEmpty())
         return parsed.usageError ? usageError(io, parsed.error) : fail(io, parsed.error);
 
@@ -48,12 +52,21 @@ int runLabels(const QStringList& args, Io& io) {
     const std::optional<book::CardList> selected = printEntries(parsed.book, parsed.value(u"--cards"_s), io);
     if (!selected)
         return 1;
-    const book::CardList& entries = *selected;
+    printing::JobReview review = printing::reviewEntries(*selected);
+    const book::CardList& entries = review.printable;
 
     const printing::Trims trims =
         printing::readTrims(printing::labelOffsetsPath());
     labels::LabelSheets sheets(entries, start, parsed.value(u"--font"_s, QString::fromUtf16(platform::MinchoFace)),
                                trims, *sheet);
+    sheets.setPrintCode(printCode);
+    platform::RecordingPrinter measure;
+    sheets.noteCompromises(measure, review);
+    for (const QString& line : review.lines())
+        io.err << line << '\n';
+    io.err.flush();
+    if (entries.isEmpty())
+        return fail(io, u"no card of the list can be delivered: nothing printed"_s);
 
     QString error;
     bool usage = false;

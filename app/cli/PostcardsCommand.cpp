@@ -5,6 +5,8 @@
 
 #include "printing/OffsetsFile.h"
 #include "platform/Fonts.h"
+#include "platform/RecordingPrinter.h"
+#include "printing/JobReview.h"
 #include "platform/ProgramFolder.h"
 #include "postcard/PostcardJob.h"
 #include "postcard/SenderFile.h"
@@ -16,7 +18,7 @@ namespace cli {
 namespace {
 
 const QString Usage =
-    u"usage: tagora postcards BOOK [--cards LIST] [--zip-font NAME] [--paper postcard|a4] [--vertical] [--sender FILE] (-o OUT.pdf | --printer QUEUE [--copies N])"_s;
+    u"usage: tagora postcards BOOK [--cards LIST] [--zip-font NAME] [--paper postcard|a4] [--vertical] [--sender FILE] [--no-code] (-o OUT.pdf | --printer QUEUE [--copies N])"_s;
 
 } // namespace
 
@@ -27,6 +29,7 @@ const QString Usage =
 int runPostcards(const QStringList& arguments, Io& io) {
     QStringList args = arguments;
     const bool vertical = args.removeAll(u"--vertical"_s) > 0;
+    const bool printCode = args.removeAll(u"--no-code"_s) == 0;
     const PrintArguments parsed =
         readPrintArguments(args, {u"--cards"_s, u"--zip-font"_s, u"--paper"_s, u"--sender"_s}, Usage);
     if (!parsed.error.isEmpty())
@@ -38,7 +41,8 @@ int runPostcards(const QStringList& arguments, Io& io) {
     const std::optional<book::CardList> selected = printEntries(parsed.book, parsed.value(u"--cards"_s), io);
     if (!selected)
         return 1;
-    const book::CardList& entries = *selected;
+    printing::JobReview review = printing::reviewEntries(*selected);
+    const book::CardList& entries = review.printable;
 
     postcard::PostcardJobSettings settings;
     if (parsed.values.contains(u"--sender"_s)) {
@@ -56,6 +60,14 @@ int runPostcards(const QStringList& arguments, Io& io) {
     settings.trims =
         printing::readTrims(platform::ProgramFolder::file(QString::fromUtf16(printing::PostcardOffsetsFileName)));
     settings.paper = paper == u"postcard"_s ? platform::PaperSize::Postcard : platform::PaperSize::A4;
+    settings.printCode = printCode;
+    platform::RecordingPrinter measure;
+    postcard::notePostcardCompromises(measure, entries, settings, review);
+    for (const QString& line : review.lines())
+        io.err << line << '\n';
+    io.err.flush();
+    if (entries.isEmpty())
+        return fail(io, u"no card of the list can be delivered: nothing printed"_s);
 
     QString error;
     bool usage = false;
@@ -64,7 +76,7 @@ int runPostcards(const QStringList& arguments, Io& io) {
                          postcard::postcardJobTitle(int(entries.size())), error, usage);
     if (!destination)
         return usage ? usageError(io, error) : fail(io, error);
-    const QList<postcard::PostcardText> postcards = postcard::postcardTexts(entries);
+    const QList<postcard::PostcardText> postcards = postcard::postcardTexts(entries, printCode);
     if (sendJob(io, *destination, settings.paper, [&](platform::Printer& printer) {
             postcard::drawPostcards(printer, postcards, settings);
         }) != 0)

@@ -23,7 +23,7 @@ book::CardList numberedEntries(int count) {
     book::CardList entries;
     for (int i = 0; i < count; ++i)
         entries << book::AddressCard{u"名前"_s + QString::number(i), u"東京都"_s, u"一丁目"_s, u"ビル"_s,
-                                     QString::number(i), u"C"_s, u"0"_s};
+                                     u"100%1"_s.arg(i, 4, 10, QChar(u'0')), u"C"_s, u"0"_s};
     return entries;
 }
 
@@ -35,7 +35,8 @@ QStringList placedEntries(const RecordingPrinter& printer) {
             continue;
         const int row = (text.yTwips - 1200) / 2390 + 1;
         const int label = 2 * row - (text.xTwips == 1500 ? 1 : 0);
-        const QString entry = text.text.mid(1).normalized(QString::NormalizationForm_KC);
+        // The code's last four digits number the entry: 〒１００－００１２ is entry 12.
+        const int entry = text.text.normalized(QString::NormalizationForm_KC).right(4).toInt();
         placed << u"%1:%2:%3"_s.arg(text.page).arg(label).arg(entry);
     }
     return placed;
@@ -84,7 +85,7 @@ private slots:
         entries[0].name = QString(11, u'山'); // with "　様" the line has 13 characters: 400 left
         const RecordingPrinter printer = drawn(entries, 4, {1, -1});
         const QStringList expected = inPageOrder({
-            printedLine(1, Face, 11, 6505, 3535, u"〒０"_s),
+            printedLine(1, Face, 11, 6505, 3535, u"〒１００－００００"_s),
             printedLine(1, Face, 11, 6505, 3935, u"東京都"_s),
             printedLine(1, Face, 11, 6505, 4235, u"一丁目"_s),
             printedLine(1, Face, 11, 6705, 4535, u"ビル"_s),
@@ -104,8 +105,9 @@ private slots:
         QCOMPARE(printing::fittingStretch(1000, -5), printing::NarrowestStretchPercent);
 
         const QString longAddress = u"東京都千代田区霞が関一丁目二番三号中央合同庁舎第五号館"_s;
-        const book::CardList entries{{u"山田　太郎"_s, longAddress, u"一丁目"_s, {}, u"100-0013"_s, {}, u"0"_s},
-                                     {u"佐藤　花子"_s, u"東京都"_s, longAddress, {}, u"100-0013"_s, {}, u"0"_s}};
+        // Every address line is taken, so the long one has no line to break onto.
+        const book::CardList entries{{u"山田　太郎"_s, longAddress, u"一丁目"_s, u"ビル"_s, u"100-0013"_s, {}, u"0"_s},
+                                     {u"佐藤　花子"_s, u"東京都"_s, longAddress, u"ビル"_s, u"100-0013"_s, {}, u"0"_s}};
         const labels::SheetLayout standardSheet(labels::standardSheet());
         for (const printing::Trims& trims : {printing::Trims{}, printing::Trims{-10, 5}}) {
             RecordingPrinter printer;

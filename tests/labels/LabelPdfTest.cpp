@@ -1,4 +1,5 @@
 #include "printing/FullWidth.h"
+#include "printing/PostalCode.h"
 #include "labels/LabelSheets.h"
 #include "platform/Fonts.h"
 #include "platform/QtPrinter.h"
@@ -57,8 +58,8 @@ private slots:
     void longLinesStayOnTheirLabel() {
         const QString longAddress = u"東京都千代田区霞が関一丁目二番三号中央合同庁舎第五号館別館"_s;
         const QString longName = u"株式会社　東京高橋商事国際物流事業本部"_s;
-        const book::CardList entries{{longName, longAddress, u"一丁目"_s, {}, u"100-0013"_s, {}, u"2"_s},
-                                     {longName, longAddress, u"一丁目"_s, {}, u"100-0013"_s, {}, u"2"_s}};
+        const book::CardList entries{{longName, longAddress, u"一丁目"_s, u"ビル"_s, u"100-0013"_s, {}, u"2"_s},
+                                     {longName, longAddress, u"一丁目"_s, u"ビル"_s, u"100-0013"_s, {}, u"2"_s}};
         QTemporaryDir dir;
         const QString pdf = dir.filePath(u"long.pdf"_s);
         QVERIFY(printLabels(entries, pdf));

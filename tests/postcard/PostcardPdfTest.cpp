@@ -127,7 +127,7 @@ private slots:
         settings.textFace = u"ＭＳ 明朝"_s;
         const QString address = u"北海道札幌市中央区大通三丁目六番地札幌中央合同庁舎ビル"_s;
         const book::CardList entries{
-            {u"株式会社　高橋国際商事貿易"_s, address, u"一丁目"_s, {}, u"060-0001"_s, {}, u"2"_s}};
+            {u"株式会社　高橋国際商事貿易"_s, address, u"一丁目"_s, u"ビル"_s, u"060-0001"_s, {}, u"2"_s}};
         QVERIFY(printPostcards(printer, entries, settings));
 
         const pdftext::Document document = pdftext::read(pdf);

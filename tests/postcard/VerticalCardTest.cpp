@@ -106,14 +106,16 @@ private slots:
         QCOMPARE(book::jointNameLine(name), line);
     }
 
-    // Horizontal cards and labels print a joint name on one line with the honorific once.
+    // Horizontal cards stack a joint name, each given name with its own honorific.
     void horizontalCardsJoinTheGivenNames() {
         platform::RecordingPrinter printer;
         postcard::PostcardJobSettings settings = vertical();
         settings.writing = postcard::Writing::Horizontal;
         const book::AddressCard entry{u"山田　太郎／花子"_s, u"東京都"_s, QString(), QString(), u"1000005"_s, QString(), u"0"_s};
         QVERIFY(printPostcards(printer, {entry}, settings));
-        QVERIFY(printer.calls().contains(u"print 山田　太郎・花子　様"_s));
+        QVERIFY(printer.calls().contains(u"print 山田　太郎"_s));
+        QVERIFY(printer.calls().contains(u"print 花子"_s));
+        QCOMPARE(printer.calls().count(u"print 様"_s), 2);
         QVERIFY(columns(printer).isEmpty());
     }
 

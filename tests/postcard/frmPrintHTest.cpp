@@ -119,7 +119,7 @@ private slots:
         QCOMPARE(screen.text(u"lblName"_s), u"宛名0 殿"_s);
         QCOMPARE(screen.boxes(), u"１|２|３|４|５|６|７"_s);
         screen.click(u"cmdFF"_s);
-        QCOMPARE(screen.boxes(), u"１|２|３||||"_s);
+        QCOMPARE(screen.boxes(), u"||||||"_s); // "123" is not a whole code: nothing is guessed
         screen.click(u"cmdFF"_s);
         QCOMPARE(screen.boxes(), u"||||||"_s);
         screen.click(u"cmdFF"_s);

@@ -1,4 +1,5 @@
 #include "printing/FullWidth.h"
+#include "printing/PostalCode.h"
 
 #include <QTest>
 

@@ -1,0 +1,41 @@
+#include "printing/CardForPrint.h"
+
+#include "book/Honorifics.h"
+#include "book/JointNames.h"
+#include "printing/FullWidth.h"
+#include "printing/PostalCode.h"
+
+using namespace Qt::StringLiterals;
+
+namespace printing {
+
+book::AddressCard cardForPrint(const book::AddressCard& card) {
+    book::AddressCard printed = card;
+    for (QString* field : {&printed.name, &printed.address1, &printed.address2, &printed.address3, &printed.code})
+        *field = book::trimmedSpaces(fullWidthKana(*field));
+    return printed;
+}
+
+QString undeliverableReason(const book::AddressCard& card) {
+    if (book::trimmedSpaces(card.name).isEmpty())
+        return u"宛名がありません"_s;
+    if (book::trimmedSpaces(card.address1).isEmpty() && book::trimmedSpaces(card.address2).isEmpty())
+        return u"住所がありません"_s;
+    return {};
+}
+
+HorizontalCardText horizontalTextOf(const book::AddressCard& card, bool printCode) {
+    const book::AddressCard printed = cardForPrint(card);
+    HorizontalCardText text;
+    const PostalCode code = postalCodeOf(printed.postalCode);
+    if (!code.isEmpty())
+        text.postalLine = code.line();
+    text.addresses = {printed.address1, printed.address2, printed.address3};
+    text.name = printed.name;
+    text.honorific = book::honorificText(printed.honorific);
+    if (printCode)
+        text.code = printed.code;
+    return text;
+}
+
+} // namespace printing

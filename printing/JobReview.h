@@ -1,0 +1,34 @@
+#pragma once
+
+#include "book/AddressCard.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace printing {
+
+// What a job tells the user before it prints, once: the cards it leaves
+// out, the postal codes it cannot put into boxes, the cards it had to set
+// smaller to keep every line on its label or card.
+struct JobReview {
+    book::CardList printable; // the entries the job prints, in their order
+    QStringList leftOut;      // "後藤　聡（住所がありません）"
+    QStringList uncleanCodes; // "山田　太郎（100-00）"
+    QStringList reduced;      // "株式会社…（宛名を縮小）"
+
+    bool hasNews() const { return !leftOut.isEmpty() || !uncleanCodes.isEmpty() || !reduced.isEmpty(); }
+    // Notes a card the typesetting had to set smaller or cut short.
+    void noteCompromises(const book::AddressCard& card, const QStringList& compromises);
+    // Every finding as one line each, for the command line's stderr.
+    QStringList lines() const;
+    // The findings as one message for a window, ending in the question
+    // whether to print the rest.
+    QString message() const;
+};
+
+// Leaves out the cards a post office could not deliver (no name, or
+// neither address line 1 nor 2) and notes the postal codes that are not
+// seven digits; they are printed as typed, outside the code boxes.
+JobReview reviewEntries(const book::CardList& entries);
+
+} // namespace printing

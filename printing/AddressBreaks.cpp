@@ -42,12 +42,8 @@ QList<qsizetype> addressBreaks(const QString& line) {
             add(i);
             continue;
         }
-        if (isSpace(c))
+        if (isSpace(c) || isSpace(before))
             continue;
-        if (isSpace(before)) {
-            add(i);
-            continue;
-        }
         const QStringView head = QStringView(line).left(i);
         const bool afterBlock = head.endsWith(u"丁目") || head.endsWith(u"番地");
         const bool afterNumber = before == u'号' || (before == u'番' && c != u'地');
@@ -56,7 +52,7 @@ QList<qsizetype> addressBreaks(const QString& line) {
             continue;
         }
         // A building name after the number: "1-2-3グランドメゾン".
-        if ((isDigit(before) || isHyphenLookAlike(before)) && !continuesNumber(c))
+        if (isDigit(before) && !continuesNumber(c))
             add(i);
     }
     return breaks;

@@ -15,8 +15,10 @@ namespace {
 // Below 60 % of its width a line stops being easy to read: it is set smaller instead.
 constexpr int NarrowestPercent = 60;
 // Text is never set smaller than this to fit a width, nor a line smaller than
-// SmallestLinePoints to fit a height; below that it is left out.
+// SmallestLinePoints to fit a height; below that it is left out. Only the
+// name goes smaller still: a card without its name is no card.
 constexpr double SmallestPoints = 4;
+constexpr double SmallestNamePoints = 1;
 constexpr double SmallestLinePoints = 5;
 // Lines stand this many ems apart when they are stacked by the typesetting.
 constexpr double LinePitchEm = 1.15;
@@ -35,7 +37,8 @@ struct Fit {
 
 // The size and stretch at which a text of widthAt(points) twips fits into
 // roomTwips: as it is, condensed down to 60 %, then smaller.
-Fit fitWidth(const std::function<double(double)>& widthAt, double points, double roomTwips) {
+Fit fitWidth(const std::function<double(double)>& widthAt, double points, double roomTwips,
+             double smallest = SmallestPoints) {
     const double natural = widthAt(points);
     if (natural <= roomTwips || natural <= 0)
         return {points, 100};
@@ -43,10 +46,19 @@ Fit fitWidth(const std::function<double(double)>& widthAt, double points, double
     if (percent >= NarrowestPercent)
         return {points, percent};
     double smaller = std::floor(points * roomTwips / (natural * NarrowestPercent / 100.0) * 10) / 10;
-    smaller = std::max(SmallestPoints, smaller);
-    while (smaller > SmallestPoints && widthAt(smaller) * NarrowestPercent / 100.0 > roomTwips)
-        smaller = std::max(SmallestPoints, smaller - 0.1);
+    smaller = std::max(smallest, smaller);
+    while (smaller > smallest && widthAt(smaller) * NarrowestPercent / 100.0 > roomTwips)
+        smaller = std::max(smallest, smaller - 0.1);
     return {smaller, NarrowestPercent};
+}
+
+// What the warning says of a line left out.
+QString omitted(RunRole role) {
+    switch (role) {
+    case RunRole::PostalCode: return u"郵便番号を省略"_s;
+    case RunRole::Code: return u"コードを省略"_s;
+    default: return u"住所を省略"_s;
+    }
 }
 
 // One line of the card before its width is fitted.
@@ -173,7 +185,7 @@ void Typesetter::placeName(const NameBlock& block, const LineSlot& slot, double 
     };
     const int shift = m_frame.nameShift ? m_frame.nameShift(block.rows.front()) : 0;
     const int left = std::max(m_frame.boundsTwips.left() + EdgeMarginTwips, slot.xTwips - shift);
-    const Fit fit = fitWidth(blockWidth, maxPoints, roomFrom(left));
+    const Fit fit = fitWidth(blockWidth, maxPoints, roomFrom(left), SmallestNamePoints);
     m_namePoints = fit.points;
     if (fit.points < maxPoints)
         out.compromises << u"宛名を縮小"_s;
@@ -256,9 +268,7 @@ TypesetCard Typesetter::set(const HorizontalCardText& card) {
         for (Line line : byPriority) {
             line.slot.points = std::max(SmallestLinePoints, std::min(line.slot.points, nameSlot.points));
             if (used + height(line.slot.points) > room) {
-                out.compromises << (line.role == RunRole::PostalCode ? u"郵便番号を省略"_s
-                                    : line.role == RunRole::Code ? u"コードを省略"_s
-                                                                 : u"住所を省略"_s);
+                out.compromises << omitted(line.role);
                 continue;
             }
             used += height(line.slot.points);
@@ -303,7 +313,12 @@ TypesetCard Typesetter::set(const HorizontalCardText& card) {
         }
         const int left = std::max(m_frame.boundsTwips.left() + EdgeMarginTwips, slot.xTwips);
         const QString text = line.text;
-        const Fit fit = fitWidth([&](double points) { return width(text, points); }, slot.points, roomFrom(left));
+        const auto widthAt = [&](double points) { return width(text, points); };
+        const Fit fit = fitWidth(widthAt, slot.points, roomFrom(left));
+        if (widthAt(fit.points) * fit.stretch / 100.0 > roomFrom(left)) {
+            out.compromises << omitted(line.role);
+            continue;
+        }
         if (fit.points < slot.points && line.role != RunRole::Code)
             out.compromises << u"住所を縮小"_s;
         out.runs << PlacedRun{line.role, text, m_face, fit.points, fit.stretch, left, slot.yTwips, false};

@@ -1,5 +1,6 @@
 #include "labels/LabelSheets.h"
 
+#include "platform/RecordingPrinter.h"
 #include "printing/PlacedRun.h"
 
 #include <cmath>
@@ -60,7 +61,10 @@ void LabelSheets::noteCompromises(platform::Printer& measure, printing::JobRevie
 void LabelSheets::drawCell(platform::Printer& printer, int label, int slot) {
     // The trims move the whole job to meet the sheet; the room a line has on
     // its label is measured before them.
-    printing::drawRuns(printer, typesetCell(printer, label, slot).runs, m_offsets);
+    // Measured in the fonts' own metrics, not the device's, so that a label
+    // breaks its lines alike on every printer, in a PDF and in the preview.
+    platform::RecordingPrinter measure;
+    printing::drawRuns(printer, typesetCell(measure, label, slot).runs, m_offsets);
 }
 
 void LabelSheets::drawLabelOutlines(platform::Printer& printer) const {

@@ -5,6 +5,7 @@
 #include "postcard/HorizontalSender.h"
 #include "postcard/VerticalCard.h"
 
+#include "platform/RecordingPrinter.h"
 #include "printing/PlacedRun.h"
 
 #include <cmath>
@@ -105,7 +106,9 @@ void drawPostcards(platform::Printer& printer, const QList<PostcardText>& postca
             if (settings.sender)
                 drawVerticalSender(printer, *settings.sender, settings.textFace, dx, dy);
         } else {
-            printing::drawRuns(printer, typesetHorizontalCard(printer, card, settings).runs, offsets);
+            // Measured in the fonts' own metrics, so every device breaks the lines alike.
+            platform::RecordingPrinter measure;
+            printing::drawRuns(printer, typesetHorizontalCard(measure, card, settings).runs, offsets);
             if (settings.sender)
                 drawHorizontalSender(printer, *settings.sender, settings.textFace, dx, dy);
         }

@@ -22,6 +22,9 @@ constexpr double SmallestNamePoints = 1;
 constexpr double SmallestLinePoints = 5;
 // Lines stand this many ems apart when they are stacked by the typesetting.
 constexpr double LinePitchEm = 1.15;
+// The rows of a name written on several lines stand a little further apart,
+// so that each reads as its own.
+constexpr double NameRowPitchEm = 1.3;
 // Text keeps 2 mm from the right edge of its label, and 1 mm from the others.
 constexpr int RightMarginTwips = 113;
 constexpr int EdgeMarginTwips = 57;
@@ -95,6 +98,7 @@ private:
     int roomFrom(int xTwips) const { return m_rightLimit - xTwips; }
     QList<Line> addressLines(const HorizontalCardText& card) const;
     NameBlock nameBlock(const HorizontalCardText& card, bool stackAllowed) const;
+    NameBlock brokenOrganisationName(const HorizontalCardText& card, const NameBlock& whole) const;
     bool crowded(const QList<Line>& lines, double nameRows) const;
     QList<Line> withCodeBelowName(QList<Line> lines, double nameRows) const;
     void placeName(const NameBlock& block, const LineSlot& slot, double maxPoints, TypesetCard& out);
@@ -169,6 +173,36 @@ NameBlock Typesetter::nameBlock(const HorizontalCardText& card, bool stackAllowe
     return block;
 }
 
+// A long name of several words ("株式会社　高橋商事　営業部") too wide for its
+// line is written on two, as by hand: the words that fit first, the rest
+// with the honorific indented below.
+NameBlock Typesetter::brokenOrganisationName(const HorizontalCardText& card, const NameBlock& whole) const {
+    const LineSlot& slot = m_frame.name;
+    const int shift = m_frame.nameShift ? m_frame.nameShift(whole.rows.front()) : 0;
+    const int room = roomFrom(std::max(m_frame.boundsTwips.left() + EdgeMarginTwips, slot.xTwips - shift));
+    // A person's name is never broken; an office's often is.
+    static const QStringList OfficeWords{u"会社"_s, u"（株）"_s, u"㈱"_s, u"法人"_s, u"事務所"_s, u"部"_s, u"課"_s};
+    const bool office = card.honorific.trimmed() == u"御中" ||
+                        std::any_of(OfficeWords.begin(), OfficeWords.end(),
+                                    [&](const QString& word) { return card.name.contains(word); });
+    if (!office || width(whole.rows.front(), slot.points) <= room || card.name.contains(book::JointNameSeparator))
+        return whole;
+    const QString name = book::trimmedSpaces(card.name);
+    const QList<qsizetype> breaks = addressBreaks(name);
+    for (auto at = breaks.crbegin(); at != breaks.crend(); ++at) {
+        const auto [head, tail] = splitAt(name, *at);
+        if (!QStringView(u" 　").contains(name[*at - 1]) && !QStringView(u" 　").contains(name[*at]))
+            continue;
+        if (width(head, slot.points) > room)
+            continue;
+        NameBlock block;
+        block.lead = u"　"_s;
+        block.rows << head << tail + u"　"_s + card.honorific;
+        return block;
+    }
+    return whole;
+}
+
 void Typesetter::placeName(const NameBlock& block, const LineSlot& slot, double maxPoints, TypesetCard& out) {
     const bool stacked = block.rows.size() > 1;
     const QString separator = u"　"_s;
@@ -190,7 +224,7 @@ void Typesetter::placeName(const NameBlock& block, const LineSlot& slot, double 
     if (fit.points < maxPoints)
         out.compromises << u"宛名を縮小"_s;
 
-    const double pitch = em(fit.points) * LinePitchEm;
+    const double pitch = em(fit.points) * NameRowPitchEm;
     const double indent = width(block.lead, fit.points) * fit.stretch / 100.0;
     double widestGiven = 0;
     for (qsizetype k = 0; k < block.rows.size(); ++k)
@@ -215,7 +249,7 @@ bool Typesetter::crowded(const QList<Line>& lines, double nameRows) const {
     for (const Line& line : lines)
         spans.append({line.slot.yTwips, line.slot.yTwips + int(std::lround(em(line.slot.points)))});
     const LineSlot& name = m_frame.name;
-    spans.append({name.yTwips, name.yTwips + int(std::lround(em(name.points) * (LinePitchEm * (nameRows - 1) + 1)))});
+    spans.append({name.yTwips, name.yTwips + int(std::lround(em(name.points) * (NameRowPitchEm * (nameRows - 1) + 1)))});
     std::sort(spans.begin(), spans.end());
     const QRect& bounds = m_frame.boundsTwips;
     if (spans.front().first < bounds.top() || spans.back().second > bounds.bottom() + 1)
@@ -228,10 +262,10 @@ bool Typesetter::crowded(const QList<Line>& lines, double nameRows) const {
 
 QList<Line> Typesetter::withCodeBelowName(QList<Line> lines, double nameRows) const {
     const LineSlot& name = m_frame.name;
-    const int nameBottom = name.yTwips + int(std::lround(em(name.points) * (LinePitchEm * (nameRows - 1) + 1)));
+    const int nameBottom = name.yTwips + int(std::lround(em(name.points) * (NameRowPitchEm * (nameRows - 1) + 1)));
     for (Line& line : lines)
         if (line.role == RunRole::Code && line.slot.yTwips > name.yTwips)
-            line.slot.yTwips = std::max(line.slot.yTwips, nameBottom + int(em(line.slot.points) * (LinePitchEm - 1)));
+            line.slot.yTwips = std::max(line.slot.yTwips, nameBottom + int(em(line.slot.points) * 0.6));
     return lines;
 }
 
@@ -246,6 +280,8 @@ TypesetCard Typesetter::set(const HorizontalCardText& card) {
 
     LineSlot nameSlot = m_frame.name;
     NameBlock block = nameBlock(card, true);
+    if (block.rows.size() == 1)
+        block = brokenOrganisationName(card, block);
     if (block.rows.size() > 1) {
         const QList<Line> stacked = withCodeBelowName(lines, double(block.rows.size()));
         if (crowded(stacked, double(block.rows.size())))

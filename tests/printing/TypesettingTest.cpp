@@ -103,7 +103,7 @@ private slots:
                                                         << u"港区芝公園4丁目|2-8|芝パークタワー"_s;
         QTest::newRow("at a space") << u"大阪市北区 梅田ビル"_s << u"大阪市北区|梅田ビル"_s;
         QTest::newRow("a floor stays with its number") << u"1-2-3 B1F"_s << u"1-2-3|B1F"_s;
-        QTest::newRow("番地 and 号") << u"一番地五号室"_s << u"一番地|五号|室"_s;
+        QTest::newRow("番地, and 号室 kept whole") << u"一番地五号室2F"_s << u"一番地|五号室2F"_s;
     }
 
     void addressesBreakWhereAHandWould() {

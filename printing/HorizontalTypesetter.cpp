@@ -189,18 +189,21 @@ NameBlock Typesetter::brokenOrganisationName(const HorizontalCardText& card, con
         return whole;
     const QString name = book::trimmedSpaces(card.name);
     const QList<qsizetype> breaks = addressBreaks(name);
-    for (auto at = breaks.crbegin(); at != breaks.crend(); ++at) {
-        const auto [head, tail] = splitAt(name, *at);
-        if (!QStringView(u" 　").contains(name[*at - 1]) && !QStringView(u" 　").contains(name[*at]))
+    // The break at a space that makes the wider of the two rows narrowest.
+    NameBlock best = whole;
+    double bestWidth = width(whole.rows.front(), slot.points);
+    for (qsizetype at : breaks) {
+        if (!QStringView(u" 　").contains(name[at]) && !QStringView(u" 　").contains(name[at - 1]))
             continue;
-        if (width(head, slot.points) > room)
-            continue;
-        NameBlock block;
-        block.lead = u"　"_s;
-        block.rows << head << tail + u"　"_s + card.honorific;
-        return block;
+        const auto [head, tail] = splitAt(name, at);
+        const QString second = tail + u"　"_s + card.honorific;
+        const double wider = std::max(width(head, slot.points), width(u"　"_s + second, slot.points));
+        if (wider < bestWidth) {
+            bestWidth = wider;
+            best = NameBlock{{head, second}, u"　"_s, {}};
+        }
     }
-    return whole;
+    return best;
 }
 
 void Typesetter::placeName(const NameBlock& block, const LineSlot& slot, double maxPoints, TypesetCard& out) {

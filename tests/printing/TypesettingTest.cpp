@@ -48,9 +48,10 @@ void checkCard(const printing::TypesetCard& set, const QRect& bounds, const book
                 QVERIFY2(!ink.intersected(inkOf(other)).isValid() || ink.intersected(inkOf(other)).height() < 1,
                          qPrintable(run.text + u" touches "_s + other.text));
     }
-    // The name and each honorific are printed whole.
-    for (const QString& part : book::splitJointName(card.name).givenNames)
-        QVERIFY2(printed.contains(printing::fullWidthKana(part)), qPrintable(part));
+    // The name and each honorific are printed whole, however the name was broken.
+    printed.remove(u'　');
+    for (QString part : book::splitJointName(card.name).givenNames)
+        QVERIFY2(printed.contains(printing::fullWidthKana(part).remove(u'　').remove(u' ')), qPrintable(part));
     const int people = int(std::max<qsizetype>(1, book::splitJointName(card.name).givenNames.size()));
     QCOMPARE(printed.count(book::honorificText(card.honorific)), people);
 }

@@ -150,7 +150,7 @@ NameBlock Typesetter::nameBlock(const HorizontalCardText& card, bool stackAllowe
     const QString honorific = card.honorific.trimmed();
     NameBlock block;
     if (joint.givenNames.size() <= 1) {
-        block.rows << book::jointNameLine(card.name) + u"　"_s + card.honorific;
+        block.rows << book::jointNameLine(card.name) + (card.honorific.isEmpty() ? QString() : u"　"_s + card.honorific);
         return block;
     }
     block.lead = joint.family.isEmpty() ? QString() : joint.family + u"　"_s;

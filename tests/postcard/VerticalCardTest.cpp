@@ -233,8 +233,9 @@ private slots:
         QCOMPARE(senderTexts, 4); // street, building, name, postal code
         QVERIFY(vertical_.calls().contains(u"vertical 梅田ビル"_s));
         QVERIFY(vertical_.calls().contains(u"print 〒５３０－０００１"_s));
-        // The horizontal sender: three small lines in the lower-left.
-        QVERIFY(horizontal.calls().contains(u"print 〒５３０－０００１　大阪府大阪市北区梅田3-1-1"_s));
+        // The horizontal sender: small lines in the lower-left, the long first one broken after the code.
+        QVERIFY(horizontal.calls().contains(u"print 〒５３０－０００１"_s));
+        QVERIFY(horizontal.calls().contains(u"print 大阪府大阪市北区梅田3-1-1"_s));
         QVERIFY(horizontal.calls().contains(u"print 梅田ビル"_s));
         QVERIFY(horizontal.calls().contains(u"print 鈴木　次郎"_s));
     }

@@ -42,7 +42,7 @@ With no command, opens the start window.
 
 Commands:
   list BOOK                      print every card of BOOK, tab-separated
-  labels BOOK [--template "BRAND PART"] [--start N] [--font NAME] [--cards LIST]
+  labels BOOK [--template "BRAND PART"] [--start N] [--font NAME] [--cards LIST] [--no-code]
          (-o OUT.pdf | --printer QUEUE [--copies N])
                                  print BOOK on label sheets into a PDF or on a
                                  printer (the standard A4 sheet of 12, or the
@@ -50,9 +50,12 @@ Commands:
   templates [TEXT] [--all]       list the label sheets whose brand, part, size
                                  or label count hold TEXT; --all also counts
                                  the templates skipped
-  postcards BOOK [--cards LIST] [--zip-font NAME] [--paper postcard|a4] [--vertical] [--sender FILE]
+  postcards BOOK [--cards LIST] [--zip-font NAME] [--paper postcard|a4] [--vertical] [--sender FILE] [--no-code]
             (-o OUT.pdf | --printer QUEUE [--copies N])
-                                 print BOOK on postcards into a PDF or on a printer
+                                 print BOOK on postcards into a PDF or on a printer;
+                                 cards with no name or address are left out, and
+                                 they, odd postal codes and cards set smaller are
+                                 listed on stderr; --no-code leaves the code line out
   printers                       list the printer queues, the default one marked "default"
   split [--no-prefecture] [ADDRESS...]
                                  split one-line addresses into two lines

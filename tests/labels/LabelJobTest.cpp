@@ -204,6 +204,33 @@ private slots:
         QCOMPARE(bench.test.printers.openCount(), 1);
     }
 
+    // Before the sheet question, one message names the cards left out and the
+    // odd codes; Cancel there prints nothing, OK prints the rest.
+    void theJobSaysOnceWhatItCannotPrintRight() {
+        JobBench bench;
+        book::CardList entries = numberedEntries(3);
+        entries << book::AddressCard{u"後藤　聡"_s, {}, {}, {}, u"1000001"_s, {}, u"0"_s}
+                << book::AddressCard{u"木村"_s, u"東京都"_s, {}, {}, u"100-00"_s, {}, u"0"_s};
+        labels::LabelPrintJob job(bench.test.platform, printing::OutputChoice{}, QString());
+        const QString offsets = bench.dir.filePath(u"Tagora.opt"_s);
+
+        bench.test.messages.answer(platform::Answer::Cancel);
+        QCOMPARE(job.run(entries, 1, Face, offsets).outcome, LabelJobResult::Outcome::Cancelled);
+        QCOMPARE(bench.test.printers.openCount(), 0);
+        const QString review = bench.test.messages.lastText();
+        QVERIFY2(review.contains(u"後藤　聡（住所がありません）"_s) && review.contains(u"木村（100-00）"_s),
+                 qPrintable(review));
+
+        QCOMPARE(job.run(entries, 1, Face, offsets).outcome, LabelJobResult::Outcome::Printed);
+        QCOMPARE(bench.test.messages.texts().mid(1), QStringList({review, u"シート数は1枚です。"_s}));
+        QStringList printed;
+        for (const platform::PrintedText& text : bench.test.printers.last()->printed())
+            printed << text.text;
+        QVERIFY(!printed.join(u'|').contains(u"後藤"_s));
+        QVERIFY(printed.contains(u"〒１００－００"_s)); // as typed, nothing guessed
+        QCOMPARE(bench.test.printers.destinations().last().jobTitle, u"Tagora ラベル 4件"_s);
+    }
+
     // A printer that cannot print where the text is: one warning naming the
     // sides, after the sheet question, and the whole job printed unmoved,
     // under the job's title.

@@ -85,6 +85,22 @@ private slots:
         QVERIFY2(qAbs(label5->xMin - 89.75) < 1.0, qPrintable(QString::number(label5->xMin)));
     }
 
+    // --no-code leaves the free code line out; the card with no address is
+    // left out and named on stderr either way.
+    void theCodeLineIsAChoice() {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(u"out.pdf"_s);
+        for (const bool printCode : {true, false}) {
+            QStringList arguments{Sample, u"-o"_s, pdf};
+            if (!printCode)
+                arguments << u"--no-code"_s;
+            const Run run = tagora(dir.path(), arguments);
+            QCOMPARE(run.exitCode, 0);
+            QVERIFY2(run.err.contains(u"印刷しません: 後藤　聡（住所がありません）"_s), qPrintable(run.err));
+            QCOMPARE(pdftext::read(pdf).find(u"取引先"_s).isEmpty(), !printCode);
+        }
+    }
+
     // The sample's 30 cards on the 24-label Hisago sheet: two sheets, every
     // word inside a label, one card a label (one postal line each).
     void printsOnALibrarySheet() {

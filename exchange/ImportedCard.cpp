@@ -4,6 +4,7 @@
 #include "book/FieldLabel.h"
 #include "book/Honorifics.h"
 #include "book/LookAlikes.h"
+#include "book/PostalCode.h"
 
 #include <QRegularExpression>
 
@@ -70,18 +71,8 @@ std::optional<book::AddressCard> storableCard(const book::AddressCard& card, Lef
 }
 
 QString normalisedPostalCode(const QString& text) {
-    QString digits;
-    for (const QChar c : text) {
-        if (c >= u'0' && c <= u'9')
-            digits += c;
-        else if (c >= u'０' && c <= u'９')
-            digits += QChar(u'0' + (c.unicode() - u'０'));
-        else if (c != u'-' && c != u'－' && c != u'ー' && c != u' ' && c != u'　' && c != u'〒')
-            return text;
-    }
-    if (digits.size() != 7)
-        return text;
-    return digits.first(3) + u'-' + digits.sliced(3);
+    const book::PostalCode code = book::postalCodeOf(text);
+    return code.isValid() ? code.written() : text;
 }
 
 std::optional<QString> honorificIndexFor(const QString& text) {

@@ -37,8 +37,7 @@ struct ImportResult {
 // the field and the character (source and place are left to the caller).
 std::optional<book::AddressCard> storableCard(const book::AddressCard& card, LeftOut* leftOut);
 
-// "123-4567" for a postal code of seven digits (half- or full-width, with or
-// without a hyphen, a space or a leading 〒); any other text as given.
+// "123-4567" for a postal code book::postalCodeOf reads; any other text as given.
 QString normalisedPostalCode(const QString& text);
 
 // The honorific index for its text: 様 "0", 殿 "1", 御中 "2", 差出 "3", 行 "4",

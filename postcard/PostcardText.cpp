@@ -28,12 +28,12 @@ PostcardText postcardTextOf(const book::AddressCard& typed, bool printCode) {
     text.address2 = entry.address2;
     text.address3 = entry.address3;
     text.code = printCode ? entry.code : QString();
-    const printing::PostalCode code = printing::postalCodeOf(entry.postalCode);
+    const book::PostalCode code = book::postalCodeOf(entry.postalCode);
     const ZipBoxes boxes = zipBoxesOf(entry.postalCode);
     for (int box = 0; box < ZipBoxCount; ++box)
         text.zipDigits[box] = boxPrintText(boxes[box]);
     if (!code.isValid() && !code.isEmpty())
-        text.typedCode = code.line();
+        text.typedCode = printing::postalLine(code);
     text.horizontal = printing::horizontalTextOf(entry, printCode);
     // The boxes hold the code; only a code they cannot hold is written out.
     text.horizontal.postalLine = text.typedCode;

@@ -27,10 +27,10 @@ ZipBoxes zipBoxSplit(const QString& fullWidthCode) {
 }
 
 ZipBoxes zipBoxesOf(const QString& postalCode) {
-    const printing::PostalCode code = printing::postalCodeOf(postalCode);
+    const book::PostalCode code = book::postalCodeOf(postalCode);
     if (!code.isValid())
         return {};
-    return zipBoxSplit(code.fullWidth());
+    return zipBoxSplit(printing::fullWidthCode(code));
 }
 
 } // namespace postcard

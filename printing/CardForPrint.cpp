@@ -27,9 +27,9 @@ QString undeliverableReason(const book::AddressCard& card) {
 HorizontalCardText horizontalTextOf(const book::AddressCard& card, bool printCode) {
     const book::AddressCard printed = cardForPrint(card);
     HorizontalCardText text;
-    const PostalCode code = postalCodeOf(printed.postalCode);
+    const book::PostalCode code = book::postalCodeOf(printed.postalCode);
     if (!code.isEmpty())
-        text.postalLine = code.line();
+        text.postalLine = postalLine(code);
     text.addresses = {printed.address1, printed.address2, printed.address3};
     text.name = printed.name;
     text.honorific = book::honorificText(printed.honorific);

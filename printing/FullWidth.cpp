@@ -67,20 +67,6 @@ QString fullWidthKana(const QString& text) {
     return result;
 }
 
-bool isHyphenLookAlike(QChar c) {
-    switch (c.unicode()) {
-    case u'-':
-    case u'－':
-    case u'ー':
-    case u'ｰ':
-    case u'−':
-    case u'─':
-        return true;
-    default:
-        return c.unicode() >= 0x2010 && c.unicode() <= 0x2015;
-    }
-}
-
 QString fullWidthPostalCode(const QString& postalCode) {
     QString code = postalCode;
     // Before the width conversion, which would turn ｰ into ー.

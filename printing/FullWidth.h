@@ -1,5 +1,7 @@
 #pragma once
 
+#include "book/PostalCode.h"
+
 #include <QString>
 
 namespace printing {
@@ -15,10 +17,8 @@ QString toFullWidth(const QString& text);
 // full-width forms, a voiced mark joined; everything else as it is.
 QString fullWidthKana(const QString& text);
 
-// True for every character typed or pasted for a hyphen, in a postal code
-// or between an address's numbers: the hyphen-minus and its full-width form, the long vowel marks ー and ｰ, the
-// hyphens and dashes U+2010 to U+2015, the minus sign − and the box line ─.
-bool isHyphenLookAlike(QChar c);
+// Every dash look-alike of a typed code or address: book::isHyphenLookAlike.
+using book::isHyphenLookAlike;
 
 // A postal code in full width with every dash as "－".
 QString fullWidthPostalCode(const QString& postalCode);

@@ -67,7 +67,7 @@ JobReview reviewEntries(const book::CardList& entries) {
             review.leftOut << item(card, reason);
             continue;
         }
-        const PostalCode code = postalCodeOf(card.postalCode);
+        const book::PostalCode code = book::postalCodeOf(card.postalCode);
         if (!code.isValid())
             review.uncleanCodes << item(card, code.isEmpty() ? u"郵便番号がありません"_s : code.typed);
         review.printable.append(card);

@@ -6,53 +6,16 @@ using namespace Qt::StringLiterals;
 
 namespace printing {
 
-namespace {
-
-bool isSpace(QChar c) {
-    return c == u' ' || c == u'　' || c == u'\t';
+QString fullWidthCode(const book::PostalCode& code) {
+    return code.isValid() ? toFullWidth(code.written()) : fullWidthPostalCode(code.typed);
 }
 
-QString withoutPostMark(QString text) {
-    text = text.trimmed();
-    while (!text.isEmpty() && (text.front() == u'〒' || isSpace(text.front())))
-        text.remove(0, 1);
-    while (!text.isEmpty() && isSpace(text.back()))
-        text.chop(1);
-    return text;
-}
-
-} // namespace
-
-QString PostalCode::fullWidth() const {
-    if (isValid())
-        return toFullWidth(digits.left(3) + u'-' + digits.mid(3));
-    return fullWidthPostalCode(typed);
-}
-
-QString PostalCode::line() const {
-    return u"〒"_s + fullWidth();
-}
-
-PostalCode postalCodeOf(const QString& typed) {
-    PostalCode code;
-    code.typed = withoutPostMark(typed);
-    QString digits;
-    for (QChar c : code.typed) {
-        if (isSpace(c) || isHyphenLookAlike(c))
-            continue;
-        if (c >= u'０' && c <= u'９')
-            c = QChar(u'0' + (c.unicode() - u'０'));
-        if (c < u'0' || c > u'9')
-            return code;
-        digits += c;
-    }
-    if (digits.size() == 7)
-        code.digits = digits;
-    return code;
+QString postalLine(const book::PostalCode& code) {
+    return u"〒"_s + fullWidthCode(code);
 }
 
 QString zipLine(const QString& typed) {
-    return postalCodeOf(typed).line();
+    return postalLine(book::postalCodeOf(typed));
 }
 
 } // namespace printing

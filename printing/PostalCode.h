@@ -1,29 +1,19 @@
 #pragma once
 
+#include "book/PostalCode.h"
+
 #include <QString>
 
 namespace printing {
 
-// A postal code as a job prints it, read once from what was typed.
-struct PostalCode {
-    QString digits; // the seven ASCII digits when the typed code has exactly seven, else empty
-    QString typed;  // as stored on the card, without a leading 〒 and the spaces at its ends
+// A code as it is printed beside 〒: "８１２－００１１" for a valid code; the
+// typed text in full width, its dashes as "－", otherwise.
+QString fullWidthCode(const book::PostalCode& code);
 
-    bool isValid() const { return !digits.isEmpty(); }
-    bool isEmpty() const { return typed.isEmpty(); }
-    // "８１２－００１１" for a valid code; the typed text in full width otherwise.
-    QString fullWidth() const;
-    // The postal line of a label: "〒" once, then fullWidth().
-    QString line() const;
-};
+// The postal line of a label: "〒" once, then fullWidthCode().
+QString postalLine(const book::PostalCode& code);
 
-// Reads a typed code: a leading 〒, spaces of either width anywhere, and
-// every dash look-alike are dropped, full-width digits count as digits. It
-// is valid only when exactly seven digits and nothing else remain; nothing
-// is guessed ("100-00" stays invalid).
-PostalCode postalCodeOf(const QString& typed);
-
-// The postal line of a typed code: postalCodeOf(typed).line().
+// The postal line of a typed code.
 QString zipLine(const QString& typed);
 
 } // namespace printing

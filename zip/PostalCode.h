@@ -5,9 +5,7 @@
 namespace zip {
 
 // The 7 ASCII digits of a typed postal code, or an empty text when it is not
-// one. Half-width and full-width digits are both read; one hyphen (any of the
-// dashes an input method gives) may stand after the third digit; spaces and a
-// leading "〒" are ignored.
+// one, as book::postalCodeOf reads it.
 QString normalizedCode(const QString& typed);
 
 // "1000013" as it is written on a card: "100-0013". Other text is returned as it is.

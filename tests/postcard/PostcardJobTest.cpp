@@ -43,12 +43,12 @@ private slots:
         QTest::addColumn<QString>("boxes"); // the seven boxes joined with "|"
         const QString seven = u"１|２|３|４|５|６|７"_s;
         for (const QString& typed : {u"123-4567"_s, u"１２３－４５６７"_s, u"〒123-4567"_s, u"123 4567"_s, u"1234567"_s,
-                                     u"〒 123 - 4567"_s, u"　１２３ー４５６７　"_s, u"12-34567"_s})
+                                     u"〒 123 - 4567"_s, u"　１２３ー４５６７　"_s})
             QTest::newRow(qPrintable(typed)) << typed << seven;
         for (const QString& dash : {u"ー"_s, u"ｰ"_s, u"‐"_s, u"―"_s, u"−"_s, u"─"_s})
             QTest::newRow(qPrintable(u"dash "_s + dash)) << u"123"_s + dash + u"4567"_s << seven;
         // A code that is not seven digits is never guessed at: the boxes stay empty.
-        for (const QString& typed : {u"123"_s, u"123-45678"_s, u"100-00"_s, u"1😀3"_s, u"123-456A"_s})
+        for (const QString& typed : {u"123"_s, u"123-45678"_s, u"100-00"_s, u"1😀3"_s, u"123-456A"_s, u"12-34567"_s})
             QTest::newRow(qPrintable(u"not seven digits "_s + typed)) << typed << u"||||||"_s;
     }
 

@@ -3,6 +3,8 @@
 #include "labels/LabelSheets.h"
 #include "platform/Fonts.h"
 #include "platform/QtPrinter.h"
+#include "labels/SheetLibrary.h"
+#include "support/PdfInk.h"
 #include "support/PdfText.h"
 
 #include <QTemporaryDir>
@@ -15,9 +17,10 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The label job from label 1 in the Mincho into a real PDF file.
-bool printLabels(const book::CardList& entries, const QString& pdf) {
+bool printLabels(const book::CardList& entries, const QString& pdf,
+                 const labels::SheetTemplate& sheet = labels::standardSheet()) {
     platform::QtPrinter printer(platform::PrintDestination::pdf(pdf));
-    labels::LabelSheets sheets(entries, 1, u"ＭＳ 明朝"_s, {});
+    labels::LabelSheets sheets(entries, 1, u"ＭＳ 明朝"_s, {}, sheet);
     return printer.begin(platform::PaperSize::A4) && sheets.drawJob(printer) && printer.endDoc();
 }
 
@@ -51,6 +54,54 @@ private slots:
         QCOMPARE(last.size(), 1);
         QCOMPARE(last[0].page, 3);
         QVERIFY(pdftext::fonts(pdf).contains(u"IPAexMincho"_s));
+    }
+
+    // On paper, on sheets of every size: no ink outside the labels, and every
+    // name and honorific there to be read.
+    void noInkLeavesItsLabel_data() {
+        QTest::addColumn<QString>("sheet");
+        for (const QString& sheet : {u"標準 12面"_s, u"Hisago ELM012"_s, u"Hisago OP3016"_s})
+            QTest::newRow(qPrintable(sheet)) << sheet;
+    }
+
+    void noInkLeavesItsLabel() {
+        QFETCH(QString, sheet);
+        const labels::SheetTemplate* chosen =
+            sheet == u"標準 12面" ? &labels::standardSheet() : labels::sheetLibrary().find(sheet);
+        if (!chosen)
+            QSKIP("the label library is not installed");
+        const QString long40 = u"東京都千代田区霞が関一丁目二番三号中央合同庁舎第五号館別館北側通用口受付前"_s;
+        const book::CardList entries{
+            {u"山田　太郎／花子／一郎"_s, long40, {}, {}, u"〒100-0013"_s, u"得意先"_s, u"0"_s},
+            {u"株式会社　東京高橋国際商事貿易物流事業本部　営業部"_s, long40, long40, u"ＫＳビル2F"_s, u"1000005"_s, {}, u"2"_s},
+            {u"ｶﾌﾞｼｷｶﾞｲｼｬ ﾔﾏﾀﾞ"_s, u"ｵｵｻｶｼ ｷﾀｸ 10ﾁｮｳﾒ"_s, {}, {}, u"530 0001"_s, {}, u"2"_s}};
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(u"labels.pdf"_s);
+        QVERIFY(printLabels(entries, pdf, *chosen));
+
+        const pdfink::Pages pages = pdfink::render(pdf, 144);
+        QVERIFY(!pages.images.isEmpty());
+        const double pointsPerMm = 72.0 / 25.4, pixelsPerPoint = 2;
+        QList<QRectF> labels;
+        for (const QRectF& mm : chosen->labelRects())
+            labels << QRectF(mm.topLeft() * pointsPerMm * pixelsPerPoint, mm.size() * pointsPerMm * pixelsPerPoint)
+                          .adjusted(-1, -1, 1, 1);
+        const QImage& page = pages.images.first();
+        int outside = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                if (page.constScanLine(y)[x] < 128 &&
+                    std::none_of(labels.begin(), labels.end(), [&](const QRectF& r) { return r.contains(x, y); }))
+                    ++outside;
+        QCOMPARE(outside, 0);
+
+        QString text;
+        for (const pdftext::Word& word : pdftext::read(pdf).words)
+            text += word.text;
+        for (const QString& part : {u"太郎"_s, u"花子"_s, u"一郎"_s, u"カブシキガイシャ"_s, u"営業部"_s})
+            QVERIFY2(text.contains(part), qPrintable(part));
+        QCOMPARE(text.count(u"様"_s), 3);
+        QCOMPARE(text.count(u"御中"_s), 2);
     }
 
     // On paper, a long address or name stays on its own label, condensed,

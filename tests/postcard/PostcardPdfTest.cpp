@@ -72,6 +72,9 @@ private slots:
         book::CardList entries = {entry(u"二"_s, u"9876543"_s)};
         for (const QString& dash : dashes)
             entries << entry(u"一"_s, u"123"_s + dash + u"4567"_s);
+        // And the other ways the seven digits are typed.
+        for (const QString& typed : {u"〒123-4567"_s, u"123 4567"_s, u"1234567"_s, u"〒 123 - 4567"_s, u"１２３４５６７"_s})
+            entries << entry(u"一"_s, typed);
         QVERIFY(printPostcards(printer, entries, settings));
 
         const pdftext::Document document = pdftext::read(pdf);

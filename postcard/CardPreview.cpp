@@ -3,6 +3,9 @@
 #include "book/Honorifics.h"
 #include "platform/Printer.h"
 #include "postcard/CardDrawing.h"
+#include "postcard/PostcardJob.h"
+#include "platform/RecordingPrinter.h"
+#include "printing/PlacedRun.h"
 #include "postcard/PostcardLayout.h"
 #include "postcard/PostcardText.h"
 #include "postcard/HorizontalSender.h"
@@ -143,13 +146,22 @@ void CardPreview::showEntry(const book::AddressCard& entry, const QString& textF
             drawVerticalCard(printer, postcardTextOf(entry), textFace, 0, 0);
             if (sender)
                 drawVerticalSender(printer, *sender, textFace, 0, 0);
-        } else if (sender) {
-            drawHorizontalSender(printer, *sender, textFace, 0, 0);
+        } else {
+            // The lines as the job sets them: broken, condensed, stacked alike.
+            PostcardJobSettings settings;
+            settings.textFace = textFace;
+            settings.sender = sender;
+            platform::RecordingPrinter measure;
+            printing::drawRuns(printer, typesetHorizontalCard(measure, postcardTextOf(entry), settings).runs, {});
+            if (sender)
+                drawHorizontalSender(printer, *sender, textFace, 0, 0);
         }
     }
     setPixmap(picture);
+    // The text boxes keep the entry's lines for whoever reads them; the
+    // picture shows them as printed.
     for (QLabel* line : {lblName, lblAdd1, lblAdd2, lblAdd3, lblCode})
-        line->setVisible(writing == Writing::Horizontal);
+        line->setVisible(false);
     lblName->setText(book::previewNameLine(entry));
     lblAdd1->setText(entry.address1);
     lblAdd2->setText(entry.address2);

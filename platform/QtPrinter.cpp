@@ -24,15 +24,11 @@ constexpr int PdfDotsPerInch = 1200;
 } // namespace
 
 QPageSize qtPageSize(PaperSize paper) {
-    if (paper == PaperSize::Postcard)
-        return QPageSize(QSizeF(100, 148), QPageSize::Millimeter, u"Postcard"_s, QPageSize::ExactMatch);
-    if (paper == PaperSize::B5)
-        return QPageSize(QPageSize::B5);
-    if (paper == PaperSize::A5)
-        return QPageSize(QPageSize::A5);
-    if (paper == PaperSize::Letter)
-        return QPageSize(QPageSize::Letter);
-    return QPageSize(QPageSize::A4);
+    // Every paper of ours is one Qt knows, so an exact match gives its
+    // standard name and the printer's own media.
+    const Paper& sheet = paperOf(paper);
+    return QPageSize(QSizeF(sheet.widthMillimetres, sheet.heightMillimetres), QPageSize::Millimeter,
+                     QString(), QPageSize::ExactMatch);
 }
 
 QtPrinter::QtPrinter(const PrintDestination& destination) : m_destination(destination) {}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/DrawnText.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -36,9 +38,14 @@ struct PdfTextRepairResult {
 
 // Rewrites every font's ToUnicode map in pdf so that copying or searching
 // gives the card's text: each glyph's text passes unifiedIdeographText, then
-// each font passes each of rules in turn. Glyphs, positions and every other
-// object stay as they are; a PDF whose maps need nothing is given back byte
-// for byte.
-PdfTextRepairResult repairPdfText(const QByteArray& pdf, const QList<FontTextRule>& rules = {});
+// each font passes each of rules in turn; last, each glyph found in drawn
+// (the text objects of each page matched in order with its runs) is named
+// by the characters typed for it. A text object whose glyphs the maps
+// cannot name as typed (a glyph typed as 黒 here and 黑 there) is given its
+// typed text whole as marked content (/ActualText). Glyphs, positions and
+// every other object stay as they are; a PDF that needs nothing is given
+// back byte for byte.
+PdfTextRepairResult repairPdfText(const QByteArray& pdf, const QList<FontTextRule>& rules = {},
+                                  const DrawnText& drawn = {});
 
 } // namespace platform

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Paper.h"
+
 #include <QMargins>
 #include <QRect>
 #include <QSize>
@@ -17,21 +19,6 @@ namespace platform {
 // corner at 1/6 inch makes a PDF printed at actual size and a direct print
 // land on the same spot. The user's trims move everything from here.
 inline constexpr int PageOriginInsetTwips = 240;
-
-enum class PaperSize {
-    A4,       // 210 x 297 mm portrait: label sheets
-    Postcard, // 100 x 148 mm portrait: a Japanese postcard
-    B5,       // 176 x 250 mm (ISO B5) portrait: label sheets
-    A5,       // 148 x 210 mm portrait: label sheets
-    Letter,   // 8.5 x 11 in portrait: label sheets
-};
-
-// The paper's size in twips, portrait.
-inline QSize paperSizeTwips(PaperSize paper) {
-    if (paper == PaperSize::Postcard)
-        return {5669, 8391}; // 100 x 148 mm
-    return {11906, 16838};   // 210 x 297 mm
-}
 
 // The print service a job draws through: a current font and position, text
 // printed with its top-left corner at that position, pages, and the end.

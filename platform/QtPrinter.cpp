@@ -24,15 +24,11 @@ constexpr int PdfDotsPerInch = 1200;
 } // namespace
 
 QPageSize qtPageSize(PaperSize paper) {
-    if (paper == PaperSize::Postcard)
-        return QPageSize(QSizeF(100, 148), QPageSize::Millimeter, u"Postcard"_s, QPageSize::ExactMatch);
-    if (paper == PaperSize::B5)
-        return QPageSize(QPageSize::B5);
-    if (paper == PaperSize::A5)
-        return QPageSize(QPageSize::A5);
-    if (paper == PaperSize::Letter)
-        return QPageSize(QPageSize::Letter);
-    return QPageSize(QPageSize::A4);
+    // Every paper of ours is one Qt knows, so an exact match gives its
+    // standard name and the printer's own media.
+    const Paper& sheet = paperOf(paper);
+    return QPageSize(QSizeF(sheet.widthMillimetres, sheet.heightMillimetres), QPageSize::Millimeter,
+                     QString(), QPageSize::ExactMatch);
 }
 
 QtPrinter::QtPrinter(const PrintDestination& destination) : m_destination(destination) {}
@@ -164,6 +160,13 @@ void QtPrinter::print(const QString& text) {
     if (!m_painter.isActive())
         return;
     m_painter.drawText(QPointF(m_x, m_y + m_current->ascentTwips), text);
+    if (m_pdf) {
+        QStringList characters;
+        for (const char32_t c : text.toUcs4())
+            characters << QString::fromUcs4(&c, 1);
+        const QRawFont& raw = currentRawFont();
+        m_drawnText.addRun(raw, raw.glyphIndexesForString(text), characters, false);
+    }
 }
 
 const QRawFont& QtPrinter::currentRawFont() const {
@@ -196,6 +199,7 @@ void QtPrinter::printVertical(const QString& text) {
     const double em = m_points * 20;
     m_painter.drawGlyphRun(QPointF(m_x + em / 2, m_y), glyphs);
     if (m_pdf) {
+        m_drawnText.addRun(raw, run.glyphs, run.texts, true);
         const QList<quint32> usual = raw.glyphIndexesForString(text);
         for (qsizetype i = 0; i < run.glyphs.size(); ++i) {
             // A glyph the character map gives already has its text in the PDF.
@@ -216,8 +220,10 @@ double QtPrinter::verticalLength(const QString& text) const {
 }
 
 void QtPrinter::newPage() {
-    if (m_painter.isActive())
-        m_device->newPage();
+    if (!m_painter.isActive())
+        return;
+    m_device->newPage();
+    m_drawnText.newPage();
 }
 
 bool QtPrinter::endDoc() {
@@ -230,12 +236,14 @@ bool QtPrinter::endDoc() {
     if (m_pdf) {
         m_pdf.reset();
         m_pdfBytes.close();
-        // Copying or searching the PDF's text gives the cards' text: the
-        // vertical forms get their characters, and radicals their ideographs.
+        // Copying or searching the PDF's text gives the cards' text as typed:
+        // the vertical forms get their characters, radicals their ideographs,
+        // glyphs that several characters share the one typed, and each
+        // column reads as one line.
         QList<FontTextRule> rules;
         if (!m_verticalText.isEmpty())
             rules << [this](PdfFontText& font) { m_verticalText.addTexts(font); };
-        const PdfTextRepairResult repaired = repairPdfText(m_pdfBytes.data(), rules);
+        const PdfTextRepairResult repaired = repairPdfText(m_pdfBytes.data(), rules, m_drawnText);
         const book::WriteResult written = writeOutputFile(m_destination.pdfPath, repaired.pdf);
         m_pdfBytes.setData(QByteArray());
         if (!written.ok()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/DrawnText.h"
 #include "platform/PrintDestination.h"
 #include "platform/Printer.h"
 #include "platform/VerticalGlyphText.h"
@@ -76,6 +77,7 @@ private:
     mutable QHash<QString, std::shared_ptr<VerticalShaper>> m_shapers; // by family and style
     mutable QHash<QString, ResolvedFont> m_fonts; // by face, size and stretch
     VerticalGlyphText m_verticalText; // for the PDF's text of vertical forms
+    DrawnText m_drawnText;            // for the PDF's text as typed
 
     PrintDestination m_destination;
     std::unique_ptr<QPrinter> m_ownPrinter; // a system printer opened for the job

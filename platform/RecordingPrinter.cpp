@@ -8,8 +8,7 @@ namespace platform {
 
 bool RecordingPrinter::begin(PaperSize paper) {
     m_paper = paper;
-    static const QString names[] = {u"A4"_s, u"postcard"_s, u"B5"_s, u"A5"_s, u"letter"_s};
-    m_calls << u"begin "_s + names[int(paper)];
+    m_calls << u"begin "_s + QString::fromUtf16(paperOf(paper).name);
     if (!m_failBegin.isEmpty()) {
         m_errorText = m_failBegin;
         return false;

@@ -1,4 +1,5 @@
 #include "platform/PdfTextRepair.h"
+#include "platform/PdfTextObjects.h"
 #include "labels/LabelSheets.h"
 #include "platform/Fonts.h"
 #include "platform/QtPrinter.h"
@@ -138,6 +139,86 @@ class PdfTextRepairTest : public QObject {
         out.write(repaired.pdf);
         out.close();
         QCOMPARE(withoutSpaces(textOf(again)), u"山川"_s);
+    }
+
+    // The text as typed, kanji whose glyph the face shares with another code
+    // point among it (黒 黑, 戸 戶, 山 ⼭): each line one a line, in
+    // pdftotext's reading order and in the content's; columns, which read a
+    // character a line, in the content's order.
+    void pdfTextIsTheTypedText_data() {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<bool>("vertical");
+        const QString address = u"東京都千代田区霞が関１－２－３黒戸ビル"_s;
+        QTest::newRow("lines")
+            << QStringList{u"黒"_s, u"戸"_s, u"髙"_s, u"﨑"_s, u"山"_s, address} << false;
+        QTest::newRow("one glyph typed two ways") << QStringList{u"黒田"_s, u"黑田"_s} << false;
+        QTest::newRow("columns") << QStringList{u"黒戸髙﨑山"_s, u"一ノ瀬（ー）"_s} << true;
+    }
+
+    void pdfTextIsTheTypedText() {
+        QFETCH(QStringList, lines);
+        QFETCH(bool, vertical);
+        const QString pdf = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + u".pdf"_s);
+        platform::QtPrinter printer(platform::PrintDestination::pdf(pdf));
+        QVERIFY(printer.begin(platform::PaperSize::A4));
+        printer.setFontName(QString::fromUtf16(platform::MinchoFace));
+        printer.setFontSize(14);
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            // Columns from the right, as on a card; lines well apart.
+            printer.setCurrentX(vertical ? 6000 - int(i) * 1200 : 1000);
+            printer.setCurrentY(vertical ? 1000 : 1000 + int(i) * 1200);
+            vertical ? printer.printVertical(lines[i]) : printer.print(lines[i]);
+        }
+        QVERIFY(printer.endDoc());
+        if (vertical) {
+            QCOMPARE(withoutSpaces(textOf(pdf)), lines.join(QString()));
+            return;
+        }
+        for (const QStringList& order : {QStringList(), QStringList{u"-raw"_s}}) {
+            QProcess process;
+            process.start(u"pdftotext"_s, order + QStringList{u"-enc"_s, u"UTF-8"_s, pdf, u"-"_s});
+            QVERIFY(process.waitForFinished(30000));
+            QStringList got;
+            for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split(u'\n'))
+                if (!line.trimmed().isEmpty())
+                    got << line.trimmed();
+            got.sort();
+            QStringList expected = lines;
+            expected.sort();
+            QCOMPARE(got, expected);
+        }
+    }
+
+    // Each text object's codes as "font:code", objects apart by " | ".
+    void textObjectsShowTheirCodes_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("one string of two codes")
+            << QByteArray("q BT /F1 12 Tf 1 0 0 -1 0 0 Tm 10 -20 Td <00010002> Tj ET Q") << u"F1:1 F1:2"_s;
+        QTest::newRow("kerned array, font set before BT")
+            << QByteArray("/F2 9 Tf BT [<0003> -120 (\\000\\004)] TJ ET BT /F1 9 Tf <0005> Tj ET")
+            << u"F2:3 F2:4 | F1:5"_s;
+        QTest::newRow("an inline image's data is no text")
+            << QByteArray("BI /W 4 /H 1 /BPC 8 /CS /G ID BT ET EI BT /F1 1 Tf <0007> Tj ET") << u"F1:7"_s;
+    }
+
+    void textObjectsShowTheirCodes() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, shown);
+        QStringList objects;
+        for (const platform::PdfTextObject& object : platform::textObjectsOf(content)) {
+            QStringList codes;
+            for (const platform::ShownCode& code : object.shown)
+                codes << QString::fromLatin1(code.font) + u':' + QString::number(code.code);
+            objects << codes.join(u' ');
+        }
+        QCOMPARE(objects.join(u" | "_s), shown);
+        const QList<platform::PdfTextObject> found = platform::textObjectsOf(content);
+        const QByteArray spanned = platform::withActualTexts(content, {{found.back(), u"山"_s}});
+        QCOMPARE(spanned.mid(found.back().begin),
+                 "/Span <</ActualText <FEFF5C71>>> BDC\n" +
+                     content.mid(found.back().begin, found.back().end - found.back().begin) + "\nEMC" +
+                     content.mid(found.back().end));
     }
 
     void notAPdfIsAnErrorAndKept() {

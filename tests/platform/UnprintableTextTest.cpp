@@ -7,10 +7,50 @@
 
 using namespace Qt::StringLiterals;
 
+Q_DECLARE_METATYPE(platform::PaperSize)
+
 class UnprintableTextTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // A 12 pt character (240 twips square) whose top-left corner is at x, y
+    // paper twips, on a printer with 360-twip margins: each paper's own far
+    // edges count. B5 is 9978 x 14173 twips, A5 8391 x 11906, letter
+    // 12240 x 15840.
+    void warningKnowsEachPapersEdges_data() {
+        QTest::addColumn<platform::PaperSize>("paper");
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("y");
+        QTest::addColumn<QString>("warning");
+        const QString text = u"プリンタの印刷できない範囲に文字がかかります"_s;
+        using platform::PaperSize;
+        QTest::newRow("B5 corner inside") << PaperSize::B5 << 9378 << 13573 << QString();
+        QTest::newRow("B5 right") << PaperSize::B5 << 9379 << 1000 << text + u"（右）"_s;
+        QTest::newRow("B5 bottom") << PaperSize::B5 << 1000 << 13574 << text + u"（下）"_s;
+        QTest::newRow("A5 corner inside") << PaperSize::A5 << 7791 << 11306 << QString();
+        QTest::newRow("A5 right") << PaperSize::A5 << 7792 << 1000 << text + u"（右）"_s;
+        QTest::newRow("A5 bottom") << PaperSize::A5 << 1000 << 11307 << text + u"（下）"_s;
+        QTest::newRow("letter corner inside") << PaperSize::Letter << 11640 << 15000 << QString();
+        QTest::newRow("letter right") << PaperSize::Letter << 11641 << 1000 << text + u"（右）"_s;
+        QTest::newRow("letter bottom") << PaperSize::Letter << 1000 << 15241 << text + u"（下）"_s;
+    }
+
+    void warningKnowsEachPapersEdges() {
+        QFETCH(platform::PaperSize, paper);
+        QFETCH(int, x);
+        QFETCH(int, y);
+        QFETCH(QString, warning);
+        platform::RecordingPrinter printer;
+        printer.setUnprintableTwips({360, 360, 360, 360});
+        const auto draw = [x, y](platform::Printer& p) {
+            p.setFontSize(12);
+            p.setCurrentX(x - platform::PageOriginInsetTwips);
+            p.setCurrentY(y - platform::PageOriginInsetTwips);
+            p.printVertical(u"様"_s);
+        };
+        QCOMPARE(platform::unprintableTextWarning(printer, paper, draw), warning);
+    }
+
     // Which sides a text box on A4 reaches into, for 18 pt (360 twips) margins.
     void warningNamesEverySideTheTextReaches_data() {
         QTest::addColumn<QRect>("extent"); // paper twips

@@ -7,7 +7,7 @@
 #include "postcard/PostcardLayout.h"
 #include "postcard/SenderFile.h"
 #include "postcard/VerticalCard.h"
-#include "postcard/VerticalText.h"
+#include "printing/VerticalText.h"
 #include "support/PrintedPostcards.h"
 
 #include <QFile>
@@ -68,9 +68,11 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("column");
         QTest::newRow("block numbers") << u"丸の内1-2-3"_s << u"丸の内一ー二ー三"_s;
-        QTest::newRow("digit by digit") << u"１０番地"_s << u"一〇番地"_s;
+        QTest::newRow("counted out before 番地") << u"１０番地"_s << u"十番地"_s;
+        QTest::newRow("digit by digit in a chain") << u"10-25"_s << u"一〇ー二五"_s;
+        QTest::newRow("three digits before 号") << u"101号室"_s << u"一〇一号室"_s;
         QTest::newRow("full-width hyphen and minus") << u"２－３−４"_s << u"二ー三ー四"_s;
-        QTest::newRow("Latin upright, full width") << u"ABCビル A-101"_s << u"ＡＢＣビル　Ａー一〇一"_s;
+        QTest::newRow("room beside a letter stays readable") << u"ABCビル A-101"_s << u"ＡＢＣビル　Ａー１０１"_s;
         QTest::newRow("long vowel in a word stays") << u"コーポ"_s << u"コーポ"_s;
         QTest::newRow("dash between words stays") << u"東京―大阪"_s << u"東京―大阪"_s;
         QTest::newRow("half-width kana") << u"ﾋﾞﾙ"_s << u"ビル"_s;
@@ -78,7 +80,7 @@ private slots:
     void verticalTextUsesKanjiNumeralsAndUprightLetters() {
         QFETCH(QString, line);
         QFETCH(QString, column);
-        QCOMPARE(postcard::verticalText(line), column);
+        QCOMPARE(printing::verticalText(line), column);
     }
 
     void jointNamesSplitIntoFamilyAndGivenNames_data() {
@@ -142,62 +144,86 @@ private slots:
         QVERIFY2(qAbs(centre - 50) < 0.1, qPrintable(QString::number(centre)));
     }
 
-    // Name and honorific at 28 points while they fit between 30 and 88 mm; one character more and
-    // the name is set smaller, still ending above the sender block.
-    void theNameIsSizedDownToEndAboveTheSender_data() {
+    // The name at 28 points while it fits, its honorific half a character below; a name too long
+    // for one column at 1.4 times the address goes on in a second, a character lower.
+    void theNameIsLargestAndItsHonorificFollowsIt_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("fullSize");
-        // 58 mm hold 5.86 characters of 28 points: name, a space, 様.
-        QTest::newRow("longest at full size") << u"山田太"_s << true;
-        QTest::newRow("one more is sized down") << u"山田太郎"_s << false;
-        QTest::newRow("very long") << u"寿限無寿限無五劫の擦り切れ海砂利水魚"_s << false;
+        QTest::addColumn<int>("nameColumns");
+        QTest::newRow("short") << u"山田太"_s << true << 1;
+        QTest::newRow("longer, sized down") << u"勅使河原　三郎左衛門"_s << false << 1;
+        QTest::newRow("very long, broken") << u"寿限無寿限無五劫の擦り切れ海砂利水魚"_s << false << 2;
     }
-    void theNameIsSizedDownToEndAboveTheSender() {
+    void theNameIsLargestAndItsHonorificFollowsIt() {
         QFETCH(QString, name);
         QFETCH(bool, fullSize);
+        QFETCH(int, nameColumns);
         platform::RecordingPrinter printer;
         const book::AddressCard entry{name, u"東京都"_s, QString(), QString(), u"1000005"_s, QString(), u"0"_s};
-        QVERIFY(printPostcards(printer, {entry}, vertical(Sender)));
-        const PrintedText column = columnOf(printer, postcard::verticalText(name));
-        const PrintedText honorific = columnOf(printer, u"様"_s);
-        QCOMPARE(column.points == postcard::VerticalNamePoints, fullSize);
-        QVERIFY(column.points < postcard::VerticalNamePoints || fullSize);
-        QVERIFY(qAbs(mm(column.yTwips) - postcard::VerticalNameTopMm) < 0.1);
-        // The honorific a full character below the name, ending above the sender block.
-        QCOMPARE(honorific.yTwips, column.yTwips + int(std::lround((name.size() + 1) * column.points * 20)));
-        QVERIFY2(bottomMm(honorific) <= postcard::VerticalNameBottomMm + 0.05, qPrintable(QString::number(bottomMm(honorific))));
-        QVERIFY(!fullSize || bottomMm(honorific) > postcard::VerticalNameBottomMm - 28 * 25.4 / 72);
-        QCOMPARE(column.xTwips, honorific.xTwips);
+        const printing::TypesetCard card =
+            postcard::typesetVerticalCard(printer, postcard::postcardTextOf(entry), &Sender, u"ＭＳ 明朝"_s);
+        QList<printing::PlacedRun> names;
+        QString text;
+        qsizetype lastName = -1;
+        for (qsizetype i = 0; i < card.runs.size(); ++i)
+            if (card.runs[i].role == printing::RunRole::Name) {
+                names << card.runs[i];
+                text += card.runs[i].text;
+                lastName = i;
+            }
+        QCOMPARE(text.remove(u'　'), printing::verticalText(name).remove(u'　'));
+        QCOMPARE(names.size(), nameColumns);
+        QCOMPARE(names.first().points == postcard::VerticalNamePoints, fullSize);
+        QVERIFY(names.first().points >= postcard::VerticalAddressLeastPoints * 1.4);
+        QVERIFY(qAbs(mm(names.first().yTwips) - postcard::VerticalNameTopMm) < 0.1);
+        QCOMPARE(card.compromises.contains(u"宛名を分割"_s), nameColumns > 1);
+        const printing::PlacedRun& last = names.last();
+        const printing::PlacedRun& honorific = card.runs[lastName + 1];
+        QCOMPARE(honorific.text, u"様"_s);
+        QCOMPARE(honorific.xTwips, last.xTwips);
+        QCOMPARE(honorific.yTwips, last.yTwips + int(std::lround((last.text.size() + 0.5) * last.points * 20)));
     }
 
-    void theAddressFillsItsColumnAndIsSizedDownBeyond_data() {
+    // The street fills its column at 14 points and goes on in the next, a character lower, rather than shrink.
+    void theAddressIsBrokenIntoColumnsBeforeItShrinks_data() {
         QTest::addColumn<int>("characters");
-        QTest::addColumn<bool>("fullSize");
+        QTest::addColumn<int>("streetColumns");
         // From 25 to 136 mm: 111 mm hold 22 characters of 14 points (4.94 mm each).
-        QTest::newRow("longest at full size") << 22 << true;
-        QTest::newRow("one more is sized down") << 23 << false;
-        QTest::newRow("twice too long") << 44 << false;
+        QTest::newRow("longest in one column") << 22 << 1;
+        QTest::newRow("one more") << 23 << 2;
+        QTest::newRow("twice too long") << 44 << 3;
     }
-    void theAddressFillsItsColumnAndIsSizedDownBeyond() {
+    void theAddressIsBrokenIntoColumnsBeforeItShrinks() {
         QFETCH(int, characters);
-        QFETCH(bool, fullSize);
+        QFETCH(int, streetColumns);
         const QString street = QString(characters - 5, u'町') + u"1-2-3"_s;
         platform::RecordingPrinter printer;
         const book::AddressCard entry{u"佐藤"_s, street.left(characters / 2), street.mid(characters / 2), u"ビル"_s,
                                       u"1000005"_s, QString(), u"0"_s};
         QVERIFY(printPostcards(printer, {entry}, vertical()));
-        const PrintedText column = columnOf(printer, postcard::verticalText(street));
-        QVERIFY(!column.text.isEmpty());
-        QVERIFY(!column.text.contains(u'1'));
-        QCOMPARE(column.points == postcard::VerticalAddressPoints, fullSize);
-        QVERIFY(bottomMm(column) <= postcard::VerticalAddressBottomMm + 0.05);
-        QVERIFY(qAbs(mm(column.xTwips + column.points * 20) - postcard::VerticalAddressRightMm) < 0.1);
-        QVERIFY(qAbs(mm(column.yTwips) - postcard::VerticalAddressTopMm) < 0.1);
+        QList<PrintedText> address;
+        for (const PrintedText& column : columns(printer))
+            if (column.text.contains(u'町') || column.text.contains(u'三'))
+                address << column;
+        QCOMPARE(address.size(), streetColumns);
+        QString joined;
+        for (const PrintedText& column : address) {
+            joined += column.text;
+            QCOMPARE(column.points, postcard::VerticalAddressPoints);
+            QVERIFY(bottomMm(column) <= postcard::VerticalAddressBottomMm + 0.05);
+        }
+        QCOMPARE(joined, printing::verticalText(street));
+        QVERIFY(qAbs(mm(address[0].xTwips + address[0].points * 20) - postcard::VerticalAddressRightMm) < 0.1);
+        QVERIFY(qAbs(mm(address[0].yTwips) - postcard::VerticalAddressTopMm) < 0.1);
+        for (qsizetype i = 1; i < address.size(); ++i) {
+            QVERIFY(address[i].xTwips + address[i].points * 20 < address[i - 1].xTwips);
+            QCOMPARE(address[i].yTwips, address[0].yTwips + int(address[0].points * 20));
+        }
         // The building in the next column, left of the street and lower; the name left of both.
         const PrintedText building = columnOf(printer, u"ビル"_s);
-        QVERIFY(building.xTwips + building.points * 20 < column.xTwips);
-        QVERIFY(building.yTwips > column.yTwips);
-        QVERIFY(columnOf(printer, u"佐藤"_s).xTwips + 28 * 20 < building.xTwips);
+        QVERIFY(building.xTwips + building.points * 20 < address.last().xTwips);
+        QVERIFY(building.yTwips > address.last().yTwips);
+        QVERIFY(columnOf(printer, u"佐藤"_s).xTwips + columnOf(printer, u"佐藤"_s).points * 20 < building.xTwips);
     }
 
     // The boxes hold the code exactly as on a horizontal card; the sender stays in the lower-left.
@@ -230,7 +256,8 @@ private slots:
             QVERIFY2(mm(text.xTwips + width) <= 45 && mm(text.yTwips) >= 85, qPrintable(text.text));
             QVERIFY(text.vertical ? bottomMm(text) <= 136 : mm(text.yTwips) < 145);
         }
-        QCOMPARE(senderTexts, 4); // street, building, name, postal code
+        QCOMPARE(senderTexts, 5); // street in two columns, building, name, postal code
+        QVERIFY(vertical_.calls().contains(u"vertical 梅田三ー一ー一"_s));
         QVERIFY(vertical_.calls().contains(u"vertical 梅田ビル"_s));
         QVERIFY(vertical_.calls().contains(u"print 〒５３０－０００１"_s));
         // The horizontal sender: small lines in the lower-left, the long first one broken after the code.

@@ -143,9 +143,12 @@ void CardPreview::showEntry(const book::AddressCard& entry, const QString& textF
     {
         PicturePrinter printer(picture);
         if (writing == Writing::Vertical) {
-            drawVerticalCard(printer, postcardTextOf(entry), textFace, 0, 0);
-            if (sender)
-                drawVerticalSender(printer, *sender, textFace, 0, 0);
+            platform::RecordingPrinter measure;
+            printing::drawRuns(printer,
+                               typesetVerticalCard(measure, postcardTextOf(entry), sender ? &*sender : nullptr,
+                                                   textFace)
+                                   .runs,
+                               {});
         } else {
             // The lines as the job sets them: broken, condensed, stacked alike.
             PostcardJobSettings settings;

@@ -71,12 +71,16 @@ printing::TypesetCard typesetHorizontalCard(platform::Printer& measure, const Po
 
 void notePostcardCompromises(platform::Printer& measure, const book::CardList& entries,
                              const PostcardJobSettings& settings, printing::JobReview& review) {
-    if (settings.writing != Writing::Horizontal)
-        return;
     for (const book::AddressCard& entry : entries)
-        review.noteCompromises(entry,
-                               typesetHorizontalCard(measure, postcardTextOf(entry, settings.printCode), settings)
-                                   .compromises);
+        review.noteCompromises(entry, typesetPostcard(measure, postcardTextOf(entry, settings.printCode), settings)
+                                          .compromises);
+}
+
+printing::TypesetCard typesetPostcard(platform::Printer& measure, const PostcardText& card,
+                                      const PostcardJobSettings& settings) {
+    if (settings.writing == Writing::Vertical)
+        return typesetVerticalCard(measure, card, settings.sender ? &*settings.sender : nullptr, settings.textFace);
+    return typesetHorizontalCard(measure, card, settings);
 }
 
 void drawPostcards(platform::Printer& printer, const QList<PostcardText>& postcards,
@@ -102,16 +106,12 @@ void drawPostcards(platform::Printer& printer, const QList<PostcardText>& postca
                                      place.xTwips, place.yTwips, false}},
                                    offsets);
             }
-            drawVerticalCard(printer, card, settings.textFace, dx, dy);
-            if (settings.sender)
-                drawVerticalSender(printer, *settings.sender, settings.textFace, dx, dy);
-        } else {
-            // Measured in the fonts' own metrics, so every device breaks the lines alike.
-            platform::RecordingPrinter measure;
-            printing::drawRuns(printer, typesetHorizontalCard(measure, card, settings).runs, offsets);
-            if (settings.sender)
-                drawHorizontalSender(printer, *settings.sender, settings.textFace, dx, dy);
         }
+        // Measured in the fonts' own metrics, so every device breaks the lines alike.
+        platform::RecordingPrinter measure;
+        printing::drawRuns(printer, typesetPostcard(measure, card, settings).runs, offsets);
+        if (settings.writing == Writing::Horizontal && settings.sender)
+            drawHorizontalSender(printer, *settings.sender, settings.textFace, dx, dy);
         // A break after the last card would leave a blank page at the end.
         if (i + 1 < postcards.size())
             printer.newPage();

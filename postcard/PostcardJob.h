@@ -33,6 +33,11 @@ printing::HorizontalFrame horizontalCardFrame(bool withSender);
 printing::TypesetCard typesetHorizontalCard(platform::Printer& measure, const PostcardText& card,
                                             const PostcardJobSettings& settings);
 
+// The lines of one card, vertical or horizontal as settings choose, the
+// vertical sender included; measured in measure's fonts.
+printing::TypesetCard typesetPostcard(platform::Printer& measure, const PostcardText& card,
+                                      const PostcardJobSettings& settings);
+
 // For each entry the typesetting had to set smaller or cut short, what it gave up.
 void notePostcardCompromises(platform::Printer& measure, const book::CardList& entries,
                              const PostcardJobSettings& settings, printing::JobReview& review);

@@ -77,15 +77,4 @@ printing::TypesetCard typesetVerticalCard(platform::Printer& printer, const Post
     return typeset;
 }
 
-void drawVerticalCard(platform::Printer& printer, const PostcardText& card, const QString& textFace, int dx, int dy) {
-    printing::drawRuns(printer, typesetVerticalCard(printer, card, nullptr, textFace).runs, {dx, dy});
-}
-
-void drawVerticalSender(platform::Printer& printer, const book::AddressCard& sender, const QString& textFace, int dx,
-                        int dy) {
-    const printing::TypesetCard typeset = printing::typesetVerticalSender(printer, sender, textFace, verticalSenderFrame(),
-                                                                          VerticalAddressLeastPoints);
-    printing::drawRuns(printer, typeset.runs, {dx, dy});
-}
-
 } // namespace postcard

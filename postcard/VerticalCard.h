@@ -51,14 +51,4 @@ printing::VerticalSenderFrame verticalSenderFrame();
 printing::TypesetCard typesetVerticalCard(platform::Printer& printer, const PostcardText& card,
                                           const book::AddressCard* sender, const QString& textFace);
 
-// Draws the address side of one vertical card on the current page, every
-// position moved by dx, dy twips: the name centred and largest, the address
-// in columns to its right, the code field small below them.
-void drawVerticalCard(platform::Printer& printer, const PostcardText& card, const QString& textFace, int dx, int dy);
-
-// The sender in small vertical columns in the lower-left corner (left of
-// 34 mm, below 92 mm) and its postal code on one line beneath.
-void drawVerticalSender(platform::Printer& printer, const book::AddressCard& sender, const QString& textFace, int dx,
-                        int dy);
-
 } // namespace postcard

@@ -8,10 +8,11 @@ using namespace Qt::StringLiterals;
 
 namespace printing {
 
-PrintScreenCommands::PrintScreenCommands(ui::AppContext& context, PrintScreenModel& model, QWidget* screen,
-                                         PositionDialogMaker makePositionDialog)
+PrintScreenCommands::PrintScreenCommands(ui::AppContext& context, PrintScreenModel& model,
+                                         QWidget* screen, PositionDialogMaker makePositionDialog)
     : QObject(screen), m_context(context), m_model(model), m_screen(screen),
-      m_makePositionDialog(std::move(makePositionDialog)) {}
+      m_makePositionDialog(std::move(makePositionDialog)) {
+}
 
 void PrintScreenCommands::previousEntry() {
     const PagingStep step = m_model.previous();
@@ -48,7 +49,9 @@ void PrintScreenCommands::openFontChooser() {
 void PrintScreenCommands::openPositionDialog() {
     ui::showToolWindow(m_positionDialog, [this] {
         return m_makePositionDialog(
-            m_context, [this](const QString& xMm, const QString& yMm) { m_model.showTrims(xMm, yMm); }, m_screen);
+            m_context,
+            [this](const QString& xMm, const QString& yMm) { m_model.showTrims(xMm, yMm); },
+            m_screen);
     });
 }
 
@@ -62,8 +65,8 @@ void PrintScreenCommands::openOutputChoice() {
 void PrintScreenCommands::choosePrintCode(bool printCode) {
     const book::WriteResult written = m_model.choosePrintCode(printCode);
     if (!written.ok())
-        m_context.platform.messages.show(u"設定を保存できませんでした。\n"_s + written.error.describe(),
-                                         platform::Buttons::Ok);
+        m_context.platform.messages.show(
+            u"設定を保存できませんでした。\n"_s + written.error.describe(), platform::Buttons::Ok);
     emit entryChanged();
     emit controlsChanged();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/AppContext.h"
 #include "printing/PrintScreenModel.h"
+#include "ui/AppContext.h"
 
 #include <QObject>
 #include <QPointer>
@@ -18,12 +18,12 @@ namespace printing {
 class PrintScreenCommands : public QObject {
     Q_OBJECT
 
-public:
+  public:
     // Builds the medium's position dialog; onSaved receives the X and Y mm
     // texts after OK wrote the offsets file.
     using PositionDialogMaker = std::function<QWidget*(
-        ui::AppContext& context, std::function<void(const QString& xMm, const QString& yMm)> onSaved,
-        QWidget* parent)>;
+        ui::AppContext& context,
+        std::function<void(const QString& xMm, const QString& yMm)> onSaved, QWidget* parent)>;
 
     // screen parents the tool windows, which close with it.
     PrintScreenCommands(ui::AppContext& context, PrintScreenModel& model, QWidget* screen,
@@ -40,7 +40,7 @@ public:
     void endProgram();
     void showHelp();
 
-signals:
+  signals:
     // Another entry is on screen, or it is printed otherwise (code line).
     void entryChanged();
     // The font chooser confirmed a face, now the model's textFace.
@@ -48,7 +48,7 @@ signals:
     // Something the shared controls show may have changed.
     void controlsChanged();
 
-private:
+  private:
     ui::AppContext& m_context;
     PrintScreenModel& m_model;
     QWidget* m_screen;

@@ -38,10 +38,13 @@ PagingStep PrintScreenModel::previous() {
 
 PagingStep PrintScreenModel::next() {
     switch (m_pager.forward()) {
-    case PreviewPager::Step::Moved: return {true, {}};
-    case PreviewPager::Step::AtLast: return {false, u"最後の"_s + itemName(m_medium) + u"です。"_s};
+    case PreviewPager::Step::Moved:
+        return {true, {}};
+    case PreviewPager::Step::AtLast:
+        return {false, u"最後の"_s + itemName(m_medium) + u"です。"_s};
     case PreviewPager::Step::AtFirst:
-    case PreviewPager::Step::Stopped: break;
+    case PreviewPager::Step::Stopped:
+        break;
     }
     // The preview stops at its hundredth entry without a word: the job still prints them all.
     return {false, {}};

@@ -25,18 +25,18 @@ struct PagingStep {
 // The states of a print screen's shared controls, which the window applies
 // in one place after every step.
 struct PrintScreenControls {
-    bool printEnabled = false; // 印刷
-    bool pagingEnabled = false; // ＜ ＞: only when the entries come from the print list
+    bool printEnabled = false;    // 印刷
+    bool pagingEnabled = false;   // ＜ ＞: only when the entries come from the print list
     bool positionVisible = false; // lblPP
-    QString position;           // lblPP's "k/n"
-    bool printCode = true;      // chkPrintCode
+    QString position;             // lblPP's "k/n"
+    bool printCode = true;        // chkPrintCode
 };
 
 // A print screen without its window, shared by the label and postcard
 // screens: the entries and the one on screen, the text face, the trims and
 // their file, whether the code line is printed, and when 印刷 is usable.
 class PrintScreenModel {
-public:
+  public:
     // entries in print order; fromList false means one typed address, of
     // which only the first entry counts. Reads the remembered choices.
     PrintScreenModel(PrintMedium medium, const book::CardList& entries, bool fromList);
@@ -87,7 +87,7 @@ public:
     QString xTrimText;
     QString yTrimText;
 
-private:
+  private:
     PrintMedium m_medium;
     book::CardList m_entries;
     PreviewPager m_pager;

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -26,7 +27,8 @@ const QString Code = u"KODE42"_s;
 book::CardList entries(int count) {
     book::CardList list;
     for (int i = 0; i < count; ++i)
-        list << book::AddressCard{u"宛名%1"_s.arg(i), u"東京都"_s, u"千代田区"_s, {}, u"100-0005"_s, Code, u"1"_s};
+        list << book::AddressCard{u"宛名%1"_s.arg(i), u"東京都"_s, u"千代田区"_s, {},
+                                  u"100-0005"_s,      Code,        u"1"_s};
     return list;
 }
 
@@ -36,13 +38,18 @@ using OpenScreen = std::function<QWidget*(ui::AppContext&, const book::CardList&
 using PrintAll = std::function<void(QWidget*)>;
 
 OpenScreen labelScreen() {
-    return [](ui::AppContext& c, const book::CardList& list) { return new labels::frmPrint(c, list); };
+    return
+        [](ui::AppContext& c, const book::CardList& list) { return new labels::frmPrint(c, list); };
 }
 OpenScreen postcardScreen() {
-    return [](ui::AppContext& c, const book::CardList& list) { return new postcard::frmPrintH(c, list); };
+    return [](ui::AppContext& c, const book::CardList& list) {
+        return new postcard::frmPrintH(c, list);
+    };
 }
 
-void click(QWidget* window, const QString& name) { window->findChild<QAbstractButton*>(name)->click(); }
+void click(QWidget* window, const QString& name) {
+    window->findChild<QAbstractButton*>(name)->click();
+}
 
 PrintAll printLabels() {
     return [](QWidget* window) {
@@ -78,7 +85,7 @@ Q_DECLARE_METATYPE(PrintAll)
 class PrintScreensTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { platform::registerFontSubstitutions(); }
 
     void codeLineIsLeftOutAndRemembered_data() {
@@ -106,6 +113,9 @@ private slots:
 
             printCode->click();
             QCOMPARE(window->findChild<QLabel*>(u"lblCode"_s)->text(), QString());
+            QDir().mkpath(QStringLiteral(TAGORA_SCREENSHOT_DIR));
+            window->grab().save(QStringLiteral(TAGORA_SCREENSHOT_DIR "/") + window->objectName() +
+                                u"-no-code.png"_s);
             const std::unique_ptr<QWidget> again(open(world.context, entries(2)));
             print(again.get());
             QCOMPARE(world.platform.printers.openCount(), 2);

@@ -262,11 +262,6 @@ void frmPrintH::Rezip() {
     m_card->showCode(m_model.hasEntry() ? zipBoxesOf(m_model.entryOnScreen().postalCode) : ZipBoxes{}, Text1);
 }
 
-void frmPrintH::applyTextFont(const QString& face) {
-    m_model.textFace = face;
-    GetPage();
-}
-
 void frmPrintH::showControls() {
     const printing::PrintScreenControls controls = m_model.controls();
     cmdPrint->setEnabled(controls.printEnabled);

@@ -70,9 +70,6 @@ public slots:
     void GetPage();
     // Refills only the seven code boxes (Rezip).
     void Rezip();
-    // The face the font chooser confirmed becomes the text face of the
-    // preview and of the next job.
-    void applyTextFont(const QString& face);
 
 protected:
     // The close box goes back to the start window, as 戻る does.

@@ -107,7 +107,7 @@ void frmPrint::buildWindow() {
     navigation->addWidget(cmdFF);
     left->addLayout(navigation);
     chkPrintCode = ui::named(new QCheckBox(u"コードを印字"_s, central), u"chkPrintCode"_s);
-    chkPrintCode->setToolTip(u"住所録のコード欄をラベルの右下に印字する"_s);
+    chkPrintCode->setToolTip(u"住所録のコード欄も宛名と一緒に印字する"_s);
     left->addWidget(chkPrintCode);
     left->addStretch(1);
 

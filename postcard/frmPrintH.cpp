@@ -123,7 +123,7 @@ void frmPrintH::buildControls() {
     senderLayout->addWidget(cmdSenderEdit);
 
     chkPrintCode = ui::named(new QCheckBox(u"コードを印字"_s, this), u"chkPrintCode"_s);
-    chkPrintCode->setToolTip(u"住所録のコード欄をハガキの宛名の下に印字する"_s);
+    chkPrintCode->setToolTip(u"住所録のコード欄も宛名と一緒に印字する"_s);
 
     auto* navigation = new QHBoxLayout;
     navigation->addWidget(cmdRew);

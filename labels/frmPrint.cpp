@@ -7,12 +7,9 @@
 #include "labels/LabelSheets.h"
 #include "labels/LabelPrintJob.h"
 #include "printing/OffsetsFile.h"
-#include "printing/OutputChoice.h"
 #include "labels/SheetChoice.h"
 #include "labels/SheetLayout.h"
 #include "ui/ToolWindow.h"
-#include "printing/frmFont.h"
-#include "printing/frmOutput.h"
 #include "labels/frmPriloc.h"
 #include "labels/frmSheet.h"
 #include "platform/Fonts.h"
@@ -56,31 +53,19 @@ QFont previewFont(const QString& face, int points) {
 } // namespace
 
 frmPrint::frmPrint(ui::AppContext& context, const book::CardList& entries, QWidget* parent)
-    : QMainWindow(parent), m_context(context), m_printCopy(entries),
-      m_sheet(readSheetChoice(sheetChoicePath(), sheetLibrary())) {
+    : QMainWindow(parent), m_model(printing::PrintMedium::Labels, entries, context.state.PrintFromList),
+      m_context(context), m_sheet(readSheetChoice(sheetChoicePath(), sheetLibrary())) {
     setObjectName(u"frmPrint"_s);
     setWindowTitle(u"印刷フォーマット"_s);
+    m_commands = new printing::PrintScreenCommands(
+        m_context, m_model, this, [](ui::AppContext& context, auto onSaved, QWidget* parent) -> QWidget* {
+            return new frmPriloc(context, std::move(onSaved), parent);
+        });
     buildWindow();
     buildMenuAndToolbar();
     showSheet();
-
-    cmdPrint->setEnabled(false);
-
-    m_preview.EntryCount = int(m_printCopy.size());
-    Text6 = QStringView(platform::MinchoFace).toString();
-    m_preview.CurrentEntry = 0;
-    if (m_context.state.PrintFromList) {
-        GetPage();
-        showPosition();
-    } else {
-        // One typed address: nothing to step through.
-        lblPP->setVisible(false);
-        cmdRew->setEnabled(false);
-        cmdFF->setEnabled(false);
-        m_preview.EntryCount = qMin(m_preview.EntryCount, 1);
-        m_printCopy = m_printCopy.mid(0, 1);
-        GetPage();
-    }
+    GetPage();
+    showControls();
 
     adjustSize();
     if (QScreen* screen = this->screen()) {
@@ -121,6 +106,9 @@ void frmPrint::buildWindow() {
     navigation->addWidget(lblPP, 1);
     navigation->addWidget(cmdFF);
     left->addLayout(navigation);
+    chkPrintCode = ui::named(new QCheckBox(u"コードを印字"_s, central), u"chkPrintCode"_s);
+    chkPrintCode->setToolTip(u"住所録のコード欄も宛名と一緒に印字する"_s);
+    left->addWidget(chkPrintCode);
     left->addStretch(1);
 
     auto* commands = new QHBoxLayout;
@@ -150,15 +138,19 @@ void frmPrint::buildWindow() {
     columns->addLayout(right);
     connect(cmdSheet, &QPushButton::clicked, this, &frmPrint::openSheetChooser);
 
-    connect(cmdRew, &QPushButton::clicked, this, &frmPrint::previousEntry);
-    connect(cmdFF, &QPushButton::clicked, this, &frmPrint::nextEntry);
+    connect(cmdRew, &QPushButton::clicked, m_commands, &printing::PrintScreenCommands::previousEntry);
+    connect(cmdFF, &QPushButton::clicked, m_commands, &printing::PrintScreenCommands::nextEntry);
+    connect(chkPrintCode, &QCheckBox::clicked, m_commands, &printing::PrintScreenCommands::choosePrintCode);
+    connect(m_commands, &printing::PrintScreenCommands::entryChanged, this, &frmPrint::GetPage);
+    connect(m_commands, &printing::PrintScreenCommands::faceChosen, this, &frmPrint::Reget);
+    connect(m_commands, &printing::PrintScreenCommands::controlsChanged, this, &frmPrint::showControls);
     connect(m_startLabels, &StartLabelGrid::proposed, this, &frmPrint::startLabelProposed);
     connect(m_startLabels, &StartLabelGrid::confirmed, this, &frmPrint::startLabelConfirmed);
     connect(m_startLabels, &StartLabelGrid::withdrawn, this, &frmPrint::startLabelWithdrawn);
     connect(cmdPrint, &QPushButton::clicked, this, &frmPrint::printJob);
     connect(cmdPreview, &QPushButton::clicked, this, &frmPrint::showJobPreview);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmPrint::goBack);
-    connect(cmdExit, &QPushButton::clicked, this, &frmPrint::endProgram);
+    connect(cmdCancel, &QPushButton::clicked, m_commands, &printing::PrintScreenCommands::goBack);
+    connect(cmdExit, &QPushButton::clicked, m_commands, &printing::PrintScreenCommands::endProgram);
 }
 
 void frmPrint::buildMenuAndToolbar() {
@@ -178,9 +170,9 @@ void frmPrint::buildMenuAndToolbar() {
     QAction* mnuSheet = mnuSet->addAction(u"用紙"_s);
     mnuSheet->setObjectName(u"mnuSheet"_s);
     connect(mnuSheet, &QAction::triggered, this, &frmPrint::openSheetChooser);
-    connect(mnuFont, &QAction::triggered, this, &frmPrint::openFontChooser);
-    connect(mnuLocate, &QAction::triggered, this, &frmPrint::openPositionDialog);
-    connect(mnuOutput, &QAction::triggered, this, &frmPrint::openOutputChoice);
+    connect(mnuFont, &QAction::triggered, m_commands, &printing::PrintScreenCommands::openFontChooser);
+    connect(mnuLocate, &QAction::triggered, m_commands, &printing::PrintScreenCommands::openPositionDialog);
+    connect(mnuOutput, &QAction::triggered, m_commands, &printing::PrintScreenCommands::openOutputChoice);
 
     QToolBar* toolbar = addToolBar(u"Toolbar"_s);
     toolbar->setObjectName(u"Toolbar1"_s);
@@ -195,17 +187,18 @@ void frmPrint::buildMenuAndToolbar() {
     Command1 = tool("Command1", u"フォント"_s, u"フォント選択"_s);
     Command2 = tool("Command2", u"印字位置"_s, u"印字位置設定"_s);
     Command3 = tool("Command3", u"?"_s, u"ヘルプ"_s);
-    connect(Command1, &QToolButton::clicked, this, &frmPrint::openFontChooser);
-    connect(Command2, &QToolButton::clicked, this, &frmPrint::openPositionDialog);
-    connect(Command3, &QToolButton::clicked, this, &frmPrint::showHelp);
+    connect(Command1, &QToolButton::clicked, m_commands, &printing::PrintScreenCommands::openFontChooser);
+    connect(Command2, &QToolButton::clicked, m_commands, &printing::PrintScreenCommands::openPositionDialog);
+    connect(Command3, &QToolButton::clicked, m_commands, &printing::PrintScreenCommands::showHelp);
 }
 
 void frmPrint::GetPage() {
-    if (m_preview.CurrentEntry < 0 || m_preview.CurrentEntry >= m_printCopy.size())
+    if (!m_model.hasEntry())
         return;
-    book::AddressCard& entry = m_printCopy[m_preview.CurrentEntry];
+    book::AddressCard& kept = m_model.entryOnScreen();
     // The full-width form is kept: the preview and every later print use it.
-    entry.postalCode = printing::toFullWidth(entry.postalCode);
+    kept.postalCode = printing::toFullWidth(kept.postalCode);
+    const book::AddressCard entry = m_model.entryAsPrinted();
     lblName->setText(book::previewNameLine(entry));
     lblAdd1->setText(entry.address1);
     lblAdd2->setText(entry.address2);
@@ -215,9 +208,9 @@ void frmPrint::GetPage() {
 }
 
 void frmPrint::Reget() {
-    if (m_preview.CurrentEntry < 0 || m_preview.CurrentEntry >= m_printCopy.size())
+    if (!m_model.hasEntry())
         return;
-    const book::AddressCard& entry = m_printCopy[m_preview.CurrentEntry];
+    const book::AddressCard entry = m_model.entryAsPrinted();
     lblName->setText(book::nameLine(entry));
     lblAdd1->setText(entry.address1);
     lblAdd2->setText(entry.address2);
@@ -231,41 +224,31 @@ void frmPrint::Reget() {
     }
 }
 
-void frmPrint::showPosition() {
-    lblPP->setText(m_preview.position());
-}
-
-void frmPrint::previousEntry() {
-    if (m_preview.back() == printing::PreviewPager::Step::AtFirst) {
-        m_context.platform.messages.show(u"最初のﾗﾍﾞﾙです。"_s, platform::Buttons::Ok);
-        return;
-    }
-    GetPage();
-    showPosition();
-}
-
-void frmPrint::nextEntry() {
-    const printing::PreviewPager::Step step = m_preview.forward();
-    if (step == printing::PreviewPager::Step::AtLast)
-        m_context.platform.messages.show(u"最後のﾗﾍﾞﾙです。"_s, platform::Buttons::Ok);
-    if (step != printing::PreviewPager::Step::Moved)
-        return;
-    GetPage();
-    showPosition();
+void frmPrint::showControls() {
+    const printing::PrintScreenControls controls = m_model.controls();
+    cmdPrint->setEnabled(controls.printEnabled);
+    cmdRew->setEnabled(controls.pagingEnabled);
+    cmdFF->setEnabled(controls.pagingEnabled);
+    lblPP->setVisible(controls.positionVisible);
+    lblPP->setText(controls.position);
+    chkPrintCode->setChecked(controls.printCode);
 }
 
 void frmPrint::startLabelProposed() {
-    cmdPrint->setEnabled(false);
+    m_model.allowPrint(false);
+    showControls();
 }
 
 void frmPrint::startLabelConfirmed(int label) {
     Text2 = QString::number(label);
-    cmdPrint->setEnabled(true);
+    m_model.allowPrint(true);
+    showControls();
     cmdPrint->setFocus();
 }
 
 void frmPrint::startLabelWithdrawn() {
-    cmdPrint->setEnabled(false);
+    m_model.allowPrint(false);
+    showControls();
 }
 
 int frmPrint::confirmedStartLabel() const {
@@ -277,70 +260,34 @@ int frmPrint::confirmedStartLabel() const {
 
 void frmPrint::printJob() {
     m_startLabels->holdConfirmed();
-    cmdPrint->setEnabled(false);
-    LabelPrintJob job(m_context.platform, printing::outputChoiceForThisRun(), m_context.state.BookPath);
+    m_model.printStarted();
+    showControls();
+    LabelPrintJob job(m_context.platform, m_model.outputChoice(), m_context.state.BookPath);
+    job.setPrintCode(m_model.printCode());
     const LabelJobResult result =
-        job.run(m_printCopy, confirmedStartLabel(), Text6,
-                printing::labelOffsetsPath(), m_sheet);
+        job.run(m_model.entries(), confirmedStartLabel(), m_model.textFace, m_model.offsetsPath(), m_sheet);
     Text1 = QString::number(result.sheetCount);
-    Text4 = printing::millimetreText(result.trims.xMm);
-    Text5 = printing::millimetreText(result.trims.yMm);
+    m_model.showTrims(result.trims);
     if (result.outcome == LabelJobResult::Outcome::Cancelled)
         m_startLabels->proposeLabel(1);
-    cmdPrint->setEnabled(result.printEnabled);
+    m_model.printFinished(result.printEnabled);
+    showControls();
 }
 
 void frmPrint::showJobPreview() {
     // The sheets the job would print now: from the label shown as the
     // proposal or the confirmed one, with the trims of the offsets file.
-    const printing::Trims trims = printing::readTrims(printing::labelOffsetsPath());
-    auto sheets = std::make_shared<LabelSheets>(m_printCopy, m_startLabels->shownLabel(), Text6, trims, m_sheet);
-    printing::openJobPreview(LabelPrintJob::jobTitle(int(m_printCopy.size())), printerPaper(m_sheet.paper),
+    const printing::Trims trims = printing::readTrims(m_model.offsetsPath());
+    auto sheets =
+        std::make_shared<LabelSheets>(m_model.entries(), m_startLabels->shownLabel(), m_model.textFace, trims, m_sheet);
+    sheets->setPrintCode(m_model.printCode());
+    printing::openJobPreview(LabelPrintJob::jobTitle(int(m_model.entries().size())), printerPaper(m_sheet.paper),
                    [sheets](platform::Printer& printer) { sheets->drawJob(printer); }, this);
-}
-
-void frmPrint::goBack() {
-    m_context.state.Reentry = 1;
-    m_context.navigator.showStart();
 }
 
 void frmPrint::closeEvent(QCloseEvent* event) {
     event->accept();
-    goBack();
-}
-
-void frmPrint::endProgram() {
-    m_context.navigator.quit();
-}
-
-void frmPrint::openFontChooser() {
-    ui::showToolWindow(m_fontChooser, [this] {
-        return new printing::frmFont(
-            m_context,
-            [this](const QString& face) {
-                Text6 = face;
-                Reget();
-            },
-            this);
-    });
-}
-
-void frmPrint::openPositionDialog() {
-    ui::showToolWindow(m_positionDialog, [this] {
-        return new frmPriloc(
-            m_context,
-            [this](const QString& xMm, const QString& yMm) {
-                Text4 = xMm;
-                Text5 = yMm;
-            },
-            this);
-    });
-}
-
-void frmPrint::openOutputChoice() {
-    auto* dialog = new printing::frmOutput(m_context, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->show();
+    m_commands->goBack();
 }
 
 void frmPrint::openSheetChooser() {
@@ -364,7 +311,8 @@ void frmPrint::showSheet() {
     // Another grid: the start label is chosen again on it.
     m_startLabels->setSheet(m_sheet);
     Text2.clear();
-    cmdPrint->setEnabled(false);
+    m_model.allowPrint(false);
+    showControls();
     lblSheet->setText(m_sheet.name());
     lblSheet->setToolTip(m_sheet.summary());
     if (m_sheet.standardTextLayout) {
@@ -377,10 +325,6 @@ void frmPrint::showSheet() {
     const QSize cellTwips(int(millimetresAsTwips(m_sheet.labelWidthMm) / scale),
                           int(millimetresAsTwips(m_sheet.labelHeightMm) / scale));
     Shape1->setFixedSize(previewCellPixels(cellTwips));
-}
-
-void frmPrint::showHelp() {
-    m_context.platform.help.showHelp(u"Tagora.hlp"_s, platform::HelpViewer::Command::Context, 8);
 }
 
 } // namespace labels

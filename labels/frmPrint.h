@@ -4,11 +4,12 @@
 // the sheet's start label, and the print job.
 //
 // PrintCopy    the entries to print, in print order (postal codes made full width as shown)
-// m_preview   the entry in the preview (CurrentEntry, from 0) and where ＜ ＞ go
+// m_model      the entry on screen, the face, the trims and 印刷's state (PrintScreenModel.h)
 // Text1        sheet count of the last job
 // Text2        confirmed start label, "1" to the sheet's label count
 // Text4, Text5 X and Y print-position trims in mm (from Tagora.opt at each job)
 // Text6        the label face, "ＭＳ 明朝" at load
+// chkPrintCode コードを印字: the free code line is printed (remembered in TagoraPrint.ini)
 // m_startLabels  the start-label buttons and their OK / Cancel (StartLabelGrid.h)
 // Shape1       outline of the preview label, in the chosen cell's proportions
 // cmdSheet     用紙: the sheet chooser (frmSheet); lblSheet names the chosen sheet
@@ -18,10 +19,12 @@
 
 #include "ui/AppContext.h"
 #include "book/AddressCard.h"
-#include "printing/PreviewPager.h"
+#include "printing/PrintScreenCommands.h"
+#include "printing/PrintScreenModel.h"
 #include "labels/SheetTemplate.h"
 #include "labels/StartLabelGrid.h"
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QMainWindow>
@@ -34,6 +37,9 @@ namespace labels {
 class frmPrint : public QMainWindow {
     Q_OBJECT
 
+    // First, so that the hidden fields below can refer into it.
+    printing::PrintScreenModel m_model;
+
 public:
     // entries in print order; state.PrintFromList false means one typed address.
     frmPrint(ui::AppContext& context, const book::CardList& entries, QWidget* parent = nullptr);
@@ -43,9 +49,13 @@ public:
     // Shows the current entry again in the face of Text6 (after the font chooser).
     void Reget();
 
-    // The hidden fields, for the dialogs this screen opens and for tests.
-    QString Text1, Text2, Text4, Text5, Text6;
-    const book::CardList& PrintCopy() const { return m_printCopy; }
+    // The hidden fields, for the dialogs this screen opens and for tests;
+    // Text4 to Text6 are the model's.
+    QString Text1, Text2;
+    QString& Text4 = m_model.xTrimText;
+    QString& Text5 = m_model.yTrimText;
+    QString& Text6 = m_model.textFace;
+    const book::CardList& PrintCopy() const { return m_model.entries(); }
     const SheetTemplate& sheet() const { return m_sheet; }
 
 protected:
@@ -55,9 +65,8 @@ protected:
 private:
     void buildWindow();
     void buildMenuAndToolbar();
-    void showPosition();
-    void previousEntry();
-    void nextEntry();
+    // Sets the controls the model decides from its state.
+    void showControls();
     void startLabelProposed();
     void startLabelConfirmed(int label);
     void startLabelWithdrawn();
@@ -65,20 +74,13 @@ private:
     int confirmedStartLabel() const;
     void printJob();
     void showJobPreview();
-    void goBack();
-    void endProgram();
-    void openFontChooser();
-    void openPositionDialog();
-    void openOutputChoice();
     void openSheetChooser();
     // Shows the sheet: its start-label grid, its name and the preview's shape.
     void showSheet();
     void sheetChosen(const SheetTemplate& sheet);
-    void showHelp();
 
     ui::AppContext& m_context;
-    book::CardList m_printCopy;
-    printing::PreviewPager m_preview;
+    printing::PrintScreenCommands* m_commands = nullptr;
     SheetTemplate m_sheet;
 
     QFrame* Shape1 = nullptr;
@@ -94,6 +96,7 @@ private:
     StartLabelGrid* m_startLabels = nullptr;
     QPushButton* cmdSheet = nullptr;
     QLabel* lblSheet = nullptr;
+    QCheckBox* chkPrintCode = nullptr;
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdPreview = nullptr;
     QPushButton* cmdCancel = nullptr;
@@ -101,8 +104,6 @@ private:
     QToolButton* Command1 = nullptr;
     QToolButton* Command2 = nullptr;
     QToolButton* Command3 = nullptr;
-    QPointer<QWidget> m_fontChooser;
-    QPointer<QWidget> m_positionDialog;
     QPointer<QWidget> m_sheetChooser;
 };
 

@@ -3,10 +3,6 @@
 #include "ui/Named.h"
 #include "printing/JobPreview.h"
 #include "printing/OffsetsFile.h"
-#include "printing/OutputChoice.h"
-#include "ui/ToolWindow.h"
-#include "printing/frmFont.h"
-#include "printing/frmOutput.h"
 #include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
 #include "postcard/CardPreview.h"
@@ -36,24 +32,18 @@ using namespace Qt::StringLiterals;
 namespace postcard {
 
 frmPrintH::frmPrintH(ui::AppContext& context, const book::CardList& entries, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_context(context) {
+    : QWidget(parent, Qt::Window), m_model(printing::PrintMedium::Postcards, entries, context.state.PrintFromList),
+      m_context(context) {
     setObjectName(u"frmPrintH"_s);
     setWindowTitle(u"印刷フォーマット ハガキ"_s);
+    m_commands = new printing::PrintScreenCommands(
+        m_context, m_model, this, [](ui::AppContext& context, auto onSaved, QWidget* parent) -> QWidget* {
+            return new frmPriloc1(context, std::move(onSaved), parent);
+        });
     buildControls();
 
     Option1->setChecked(true);
-    if (m_context.state.PrintFromList) {
-        m_entries = entries;
-    } else {
-        // One typed address: only its first entry counts, and there is nowhere to go.
-        if (!entries.isEmpty())
-            m_entries = {entries.first()};
-        lblPP->hide();
-        cmdRew->setEnabled(false);
-        cmdFF->setEnabled(false);
-    }
     Text1 = QString::fromUtf16(platform::MinchoFace);
-    Text6 = QString::fromUtf16(platform::MinchoFace);
     m_choices = readPostcardChoices(postcardChoicesPath());
     (m_choices.writing == Writing::Vertical ? optVertical : optHorizontal)->setChecked(true);
     chkSender->setChecked(m_choices.printSender);
@@ -62,10 +52,9 @@ frmPrintH::frmPrintH(ui::AppContext& context, const book::CardList& entries, QWi
     showSender();
     if (!sender.error.isEmpty())
         lblSender->setText(u"差出人ファイルを読み込めません。\n"_s + sender.error);
-    m_preview = {0, int(m_entries.size())};
+    m_model.allowPrint(m_model.hasEntry());
     GetPage();
-    showPosition();
-    cmdPrint->setEnabled(!m_entries.isEmpty());
+    showControls();
 
     adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -88,7 +77,7 @@ void frmPrintH::buildControls() {
     cmdRew = button(u"cmdRew"_s, u"＜"_s);
     cmdRew->setToolTip(u"戻る"_s);
     cmdFF = button(u"cmdFF"_s, u"＞"_s);
-    cmdFF->setToolTip(u"次のラベルへ"_s);
+    cmdFF->setToolTip(u"次のハガキへ"_s);
     cmdPrint = button(u"cmdPrint"_s, u"印刷"_s);
     cmdPreview = button(u"cmdPreview"_s, u"印刷プレビュー"_s);
     cmdPreview->setToolTip(u"印刷されるハガキを画面で確かめる"_s);
@@ -133,6 +122,9 @@ void frmPrintH::buildControls() {
     senderLayout->addWidget(cmdSenderFromEntry);
     senderLayout->addWidget(cmdSenderEdit);
 
+    chkPrintCode = ui::named(new QCheckBox(u"コードを印字"_s, this), u"chkPrintCode"_s);
+    chkPrintCode->setToolTip(u"住所録のコード欄も宛名と一緒に印字する"_s);
+
     auto* navigation = new QHBoxLayout;
     navigation->addWidget(cmdRew);
     navigation->addWidget(lblPP, 1);
@@ -147,6 +139,7 @@ void frmPrintH::buildControls() {
     side->addWidget(fraPaper);
     side->addWidget(fraWriting);
     side->addWidget(fraSender);
+    side->addWidget(chkPrintCode);
     side->addSpacing(8);
     side->addWidget(Command2);
     side->addWidget(Command4);
@@ -164,17 +157,21 @@ void frmPrintH::buildControls() {
     buildMenu(bar);
     layout->setMenuBar(bar);
 
-    connect(cmdFF, &QPushButton::clicked, this, &frmPrintH::nextEntry);
-    connect(cmdRew, &QPushButton::clicked, this, &frmPrintH::previousEntry);
+    connect(cmdFF, &QPushButton::clicked, m_commands, &printing::PrintScreenCommands::nextEntry);
+    connect(cmdRew, &QPushButton::clicked, m_commands, &printing::PrintScreenCommands::previousEntry);
     connect(Option1, &QRadioButton::clicked, this, &frmPrintH::useMinchoCodeFace);
     connect(Option2, &QRadioButton::clicked, this, &frmPrintH::useOcrBCodeFace);
     connect(cmdPrint, &QPushButton::clicked, this, &frmPrintH::printJob);
     connect(cmdPreview, &QPushButton::clicked, this, &frmPrintH::showJobPreview);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmPrintH::backToStart);
-    connect(cmdExit, &QPushButton::clicked, this, &frmPrintH::quitProgram);
-    connect(Command2, &QPushButton::clicked, this, &frmPrintH::openPositionDialog);
-    connect(Command4, &QPushButton::clicked, this, &frmPrintH::openFontChooser);
-    connect(Command3, &QPushButton::clicked, this, &frmPrintH::showHelp);
+    connect(cmdCancel, &QPushButton::clicked, m_commands, &printing::PrintScreenCommands::goBack);
+    connect(cmdExit, &QPushButton::clicked, m_commands, &printing::PrintScreenCommands::endProgram);
+    connect(Command2, &QPushButton::clicked, m_commands, &printing::PrintScreenCommands::openPositionDialog);
+    connect(Command4, &QPushButton::clicked, m_commands, &printing::PrintScreenCommands::openFontChooser);
+    connect(Command3, &QPushButton::clicked, m_commands, &printing::PrintScreenCommands::showHelp);
+    connect(chkPrintCode, &QCheckBox::clicked, m_commands, &printing::PrintScreenCommands::choosePrintCode);
+    connect(m_commands, &printing::PrintScreenCommands::entryChanged, this, &frmPrintH::GetPage);
+    connect(m_commands, &printing::PrintScreenCommands::faceChosen, this, &frmPrintH::GetPage);
+    connect(m_commands, &printing::PrintScreenCommands::controlsChanged, this, &frmPrintH::showControls);
     connect(optHorizontal, &QRadioButton::clicked, this, [this] { chooseWriting(Writing::Horizontal); });
     connect(optVertical, &QRadioButton::clicked, this, [this] { chooseWriting(Writing::Vertical); });
     connect(chkSender, &QCheckBox::clicked, this, &frmPrintH::chooseSenderPrinting);
@@ -210,9 +207,9 @@ void frmPrintH::showSender() {
 }
 
 void frmPrintH::takeEntryAsSender() {
-    if (m_entries.isEmpty())
+    if (!m_model.hasEntry())
         return;
-    const book::AddressCard sender = m_entries[m_preview.CurrentEntry];
+    const book::AddressCard sender = m_model.entryOnScreen();
     if (!saveSender(sender, m_context.platform.messages))
         return;
     m_sender = sender;
@@ -241,8 +238,6 @@ void frmPrintH::buildMenu(QMenuBar* bar) {
     connect(mnuPreview, &QAction::triggered, this, &frmPrintH::showJobPreview);
     mnuSet = bar->addMenu(u"設定"_s);
     mnuSet->setObjectName(u"mnuSet"_s);
-    // The font and position commands belong to the label screen's menu;
-    // here the buttons do that work.
     mnuFont = mnuSet->addAction(u"フォント指定"_s);
     mnuFont->setObjectName(u"mnuFont"_s);
     mnuLocate = mnuSet->addAction(u"印字位置"_s);
@@ -250,55 +245,31 @@ void frmPrintH::buildMenu(QMenuBar* bar) {
     mnuSet->addSeparator();
     mnuOutput = mnuSet->addAction(u"出力先"_s);
     mnuOutput->setObjectName(u"mnuOutput"_s);
-    connect(mnuOutput, &QAction::triggered, this, &frmPrintH::openOutputChoice);
-}
-
-void frmPrintH::openOutputChoice() {
-    // The same choice as on the label screen, kept for the rest of the run.
-    auto* dialog = new printing::frmOutput(m_context, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->show();
+    connect(mnuFont, &QAction::triggered, m_commands, &printing::PrintScreenCommands::openFontChooser);
+    connect(mnuLocate, &QAction::triggered, m_commands, &printing::PrintScreenCommands::openPositionDialog);
+    connect(mnuOutput, &QAction::triggered, m_commands, &printing::PrintScreenCommands::openOutputChoice);
 }
 
 void frmPrintH::GetPage() {
-    if (m_entries.isEmpty())
+    if (!m_model.hasEntry())
         return;
-    m_card->showEntry(m_entries[m_preview.CurrentEntry], Text6, m_choices.writing,
+    m_card->showEntry(m_model.entryAsPrinted(), m_model.textFace, m_choices.writing,
                       m_choices.printSender ? m_sender : std::nullopt);
     Rezip();
 }
 
 void frmPrintH::Rezip() {
-    m_card->showCode(m_entries.isEmpty() ? ZipBoxes{} : zipBoxesOf(m_entries[m_preview.CurrentEntry].postalCode),
-                     Text1);
+    m_card->showCode(m_model.hasEntry() ? zipBoxesOf(m_model.entryOnScreen().postalCode) : ZipBoxes{}, Text1);
 }
 
-void frmPrintH::applyTextFont(const QString& face) {
-    Text6 = face;
-    GetPage();
-}
-
-void frmPrintH::showPosition() {
-    lblPP->setText(m_preview.position());
-}
-
-void frmPrintH::nextEntry() {
-    const printing::PreviewPager::Step step = m_preview.forward();
-    if (step == printing::PreviewPager::Step::AtLast)
-        m_context.platform.messages.show(u"最後のラベルです。"_s, platform::Buttons::Ok);
-    if (step != printing::PreviewPager::Step::Moved)
-        return;
-    GetPage();
-    showPosition();
-}
-
-void frmPrintH::previousEntry() {
-    if (m_preview.back() == printing::PreviewPager::Step::AtFirst) {
-        m_context.platform.messages.show(u"最初のﾗﾍﾞﾙです。"_s, platform::Buttons::Ok);
-        return;
-    }
-    GetPage();
-    showPosition();
+void frmPrintH::showControls() {
+    const printing::PrintScreenControls controls = m_model.controls();
+    cmdPrint->setEnabled(controls.printEnabled);
+    cmdRew->setEnabled(controls.pagingEnabled);
+    cmdFF->setEnabled(controls.pagingEnabled);
+    lblPP->setVisible(controls.positionVisible);
+    lblPP->setText(controls.position);
+    chkPrintCode->setChecked(controls.printCode);
 }
 
 void frmPrintH::useMinchoCodeFace() {
@@ -314,20 +285,21 @@ void frmPrintH::useOcrBCodeFace() {
 PostcardJobSettings frmPrintH::jobSettings() const {
     PostcardJobSettings settings;
     // The trims are read afresh at each job.
-    settings.trims = printing::readTrims(frmPriloc1::offsetsPath());
+    settings.trims = printing::readTrims(m_model.offsetsPath());
     settings.zipFace = Text1;
-    settings.textFace = Text6;
+    settings.textFace = m_model.textFace;
     settings.paper = optA4->isChecked() ? platform::PaperSize::A4 : platform::PaperSize::Postcard;
     settings.writing = m_choices.writing;
     if (m_choices.printSender)
         settings.sender = m_sender;
+    settings.printCode = m_model.printCode();
     return settings;
 }
 
 void frmPrintH::showJobPreview() {
     const PostcardJobSettings settings = jobSettings();
-    const QList<PostcardText> postcards = postcardTexts(m_entries);
-    printing::openJobPreview(postcardJobTitle(int(m_entries.size())), settings.paper,
+    const QList<PostcardText> postcards = postcardTexts(m_model.entries(), settings.printCode);
+    printing::openJobPreview(postcardJobTitle(int(m_model.entries().size())), settings.paper,
                            [postcards, settings](platform::Printer& printer) {
                                drawPostcards(printer, postcards, settings);
                            },
@@ -336,52 +308,20 @@ void frmPrintH::showJobPreview() {
 
 void frmPrintH::printJob() {
     const PostcardJobSettings settings = jobSettings();
-    Text4 = printing::millimetreText(settings.trims.xMm);
-    Text5 = printing::millimetreText(settings.trims.yMm);
+    m_model.showTrims(settings.trims);
+    m_model.printStarted();
+    showControls();
 
-    PostcardPrintJob job(m_context.platform, printing::outputChoiceForThisRun(), m_context.state.BookPath);
-    const PostcardPrintJob::Outcome outcome = job.run(m_entries, settings);
+    PostcardPrintJob job(m_context.platform, m_model.outputChoice(), m_context.state.BookPath);
+    const PostcardPrintJob::Outcome outcome = job.run(m_model.entries(), settings);
     // After a job the screen prints again only when nothing came out.
-    if (outcome != PostcardPrintJob::Outcome::Cancelled)
-        cmdPrint->setEnabled(outcome != PostcardPrintJob::Outcome::Printed);
-}
-
-void frmPrintH::backToStart() {
-    m_context.state.Reentry = 1;
-    m_context.navigator.showStart();
+    m_model.printFinished(outcome != PostcardPrintJob::Outcome::Printed);
+    showControls();
 }
 
 void frmPrintH::closeEvent(QCloseEvent* event) {
     event->accept();
-    backToStart();
-}
-
-void frmPrintH::quitProgram() {
-    m_context.navigator.quit();
-}
-
-void frmPrintH::openPositionDialog() {
-    ui::showToolWindow(m_positionDialog, [this] {
-        return new frmPriloc1(
-            m_context,
-            [this](const QString& xMm, const QString& yMm) {
-                Text4 = xMm;
-                Text5 = yMm;
-            },
-            this);
-    });
-}
-
-void frmPrintH::openFontChooser() {
-    // The chooser is a child of this screen and closes with it.
-    ui::showToolWindow(m_fontChooser, [this] {
-        return new printing::frmFont(
-            m_context, [this](const QString& face) { applyTextFont(face); }, this);
-    });
-}
-
-void frmPrintH::showHelp() {
-    m_context.platform.help.showHelp(u"Tagora.hlp"_s, platform::HelpViewer::Command::Context, 8);
+    m_commands->goBack();
 }
 
 } // namespace postcard

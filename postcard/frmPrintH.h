@@ -12,6 +12,9 @@
 // Option1, Option2  code face "ＭＳ 明朝" / "OCR-B"
 // optPostcard, optA4  the paper the job is set up for
 // Text1         code face; Text6 text face; Text4, Text5 X and Y trims in mm
+// m_model       the entry on screen, the text face, the trims and 印刷's state (PrintScreenModel.h)
+// mnuFont, mnuLocate  設定 menu: the font chooser and the position dialog, as Command4 and Command2
+// chkPrintCode  コードを印字: the free code line is printed (remembered in TagoraPrint.ini)
 // optHorizontal, optVertical  横書き / 縦書き, remembered in TagoraCard.ini
 // chkSender     prints the sender (Sender.dat) on every card, remembered too
 // lblSender     the sender; cmdSenderFromEntry takes the entry on screen,
@@ -19,13 +22,13 @@
 
 #include "ui/AppContext.h"
 #include "book/AddressCard.h"
-#include "printing/PreviewPager.h"
+#include "printing/PrintScreenCommands.h"
+#include "printing/PrintScreenModel.h"
 #include "platform/Printer.h"
 #include "postcard/CardPreview.h"
 #include "postcard/PostcardChoices.h"
 #include "postcard/PostcardJob.h"
 
-#include <QPointer>
 #include <QWidget>
 
 #include <optional>
@@ -44,46 +47,39 @@ namespace postcard {
 class frmPrintH : public QWidget {
     Q_OBJECT
 
+    // First, so that the hidden fields below can refer into it.
+    printing::PrintScreenModel m_model;
+
 public:
     // entries: the print list, or the one typed address when the shared
     // state's PrintFromList is false.
     frmPrintH(ui::AppContext& context, const book::CardList& entries, QWidget* parent = nullptr);
 
+    // The hidden fields; Text4 to Text6 are the model's.
     QString Text1;
-    QString Text4;
-    QString Text5;
-    QString Text6;
+    QString& Text4 = m_model.xTrimText;
+    QString& Text5 = m_model.yTrimText;
+    QString& Text6 = m_model.textFace;
 
     // The index of the entry on screen, from 0.
-    int currentEntry() const { return m_preview.CurrentEntry; }
-    int entryCount() const { return m_preview.EntryCount; }
+    int currentEntry() const { return m_model.currentEntry(); }
+    int entryCount() const { return m_model.entryCount(); }
 
 public slots:
     // Shows the current entry (GetPage).
     void GetPage();
     // Refills only the seven code boxes (Rezip).
     void Rezip();
-    // The face the font chooser confirmed becomes the text face of the
-    // preview and of the next job.
-    void applyTextFont(const QString& face);
 
 protected:
     // The close box goes back to the start window, as 戻る does.
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
-    void nextEntry();
-    void previousEntry();
     void useMinchoCodeFace();
     void useOcrBCodeFace();
     void printJob();
     void showJobPreview();
-    void backToStart();
-    void quitProgram();
-    void openPositionDialog();
-    void openFontChooser();
-    void showHelp();
-    void openOutputChoice();
     void chooseWriting(Writing writing);
     void chooseSenderPrinting();
     void takeEntryAsSender();
@@ -92,7 +88,8 @@ private slots:
 private:
     void buildControls();
     void buildMenu(QMenuBar* bar);
-    void showPosition();
+    // Sets the controls the model decides from its state.
+    void showControls();
     void saveChoices();
     void showSender();
     // What the next job prints with: the faces, paper, writing and sender
@@ -100,10 +97,7 @@ private:
     PostcardJobSettings jobSettings() const;
 
     ui::AppContext& m_context;
-    book::CardList m_entries;
-    printing::PreviewPager m_preview;
-    QPointer<QWidget> m_positionDialog;
-    QPointer<QWidget> m_fontChooser;
+    printing::PrintScreenCommands* m_commands = nullptr;
     PostcardChoices m_choices;
     std::optional<book::AddressCard> m_sender;
 
@@ -122,6 +116,7 @@ private:
     QRadioButton* optVertical = nullptr;
     QGroupBox* fraSender = nullptr;
     QCheckBox* chkSender = nullptr;
+    QCheckBox* chkPrintCode = nullptr;
     QLabel* lblSender = nullptr;
     QPushButton* cmdSenderFromEntry = nullptr;
     QPushButton* cmdSenderEdit = nullptr;

@@ -65,7 +65,7 @@ private slots:
         click(&window, u"cmdFF"_s);
         QCOMPARE(text(&window, u"lblName"_s), u"名前1 御中"_s);
         click(&window, u"cmdFF"_s);
-        QCOMPARE(f.platform.messages.texts(), QStringList({u"最後のﾗﾍﾞﾙです。"_s}));
+        QCOMPARE(f.platform.messages.texts(), QStringList({u"最後のラベルです。"_s}));
     }
 
     // The close box goes back to the start window; it never ends the program.

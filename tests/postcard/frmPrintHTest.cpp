@@ -123,7 +123,7 @@ private slots:
         screen.click(u"cmdFF"_s);
         QCOMPARE(screen.boxes(), u"||||||"_s);
         screen.click(u"cmdFF"_s);
-        QCOMPARE(screen.platform.messages.lastText(), u"最後のラベルです。"_s);
+        QCOMPARE(screen.platform.messages.lastText(), u"最後のハガキです。"_s);
     }
 
     // 縦書き and the sender check box are remembered in a file of their own;

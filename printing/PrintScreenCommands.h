@@ -1,0 +1,60 @@
+#pragma once
+
+#include "printing/PrintScreenModel.h"
+#include "ui/AppContext.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
+namespace printing {
+
+// What the label and postcard print screens do alike, on the screen's model:
+// paging with its messages, the font chooser, the position dialog of the
+// screen's medium, the output choice, the code line choice, 戻る, 終了 and
+// help. The screen connects its controls here and redraws on the signals.
+class PrintScreenCommands : public QObject {
+    Q_OBJECT
+
+  public:
+    // Builds the medium's position dialog; onSaved receives the X and Y mm
+    // texts after OK wrote the offsets file.
+    using PositionDialogMaker = std::function<QWidget*(
+        ui::AppContext& context,
+        std::function<void(const QString& xMm, const QString& yMm)> onSaved, QWidget* parent)>;
+
+    // screen parents the tool windows, which close with it.
+    PrintScreenCommands(ui::AppContext& context, PrintScreenModel& model, QWidget* screen,
+                        PositionDialogMaker makePositionDialog);
+
+    void previousEntry();
+    void nextEntry();
+    void openFontChooser();
+    void openPositionDialog();
+    void openOutputChoice();
+    void choosePrintCode(bool printCode);
+    // 戻る and the close box: the start window again.
+    void goBack();
+    void endProgram();
+    void showHelp();
+
+  signals:
+    // Another entry is on screen, or it is printed otherwise (code line).
+    void entryChanged();
+    // The font chooser confirmed a face, now the model's textFace.
+    void faceChosen();
+    // Something the shared controls show may have changed.
+    void controlsChanged();
+
+  private:
+    ui::AppContext& m_context;
+    PrintScreenModel& m_model;
+    QWidget* m_screen;
+    PositionDialogMaker m_makePositionDialog;
+    QPointer<QWidget> m_fontChooser;
+    QPointer<QWidget> m_positionDialog;
+};
+
+} // namespace printing

@@ -182,6 +182,7 @@ struct FoundObject {
     PdfTextObject object;
     QList<FontCode> codes;
     QStringList texts;
+    bool column = false; // a vertical column: read as one word, top to bottom
 };
 
 // What the drawn runs tell about one page.
@@ -253,7 +254,8 @@ std::map<int, FoundPage> findDrawnRuns(QPDF& document, const std::map<QPDFObjGen
                     break;
                 }
                 const PdfTextObject& object = objects[next++];
-                FoundObject foundObject{object, {}, run.texts.mid(first, object.shown.size())};
+                FoundObject foundObject{
+                    object, {}, run.texts.mid(first, object.shown.size()), run.column};
                 for (qsizetype i = 0; i < object.shown.size(); ++i) {
                     QPDFObjectHandle font =
                         fontResources.getKey("/" + object.shown[i].font.toStdString());
@@ -353,6 +355,12 @@ PdfTextRepairResult repairPdfText(const QByteArray& pdf, const QList<FontTextRul
             // A glyph typed as two characters keeps the first in the map; the
             // text objects that typed the other are given their text whole.
             for (const FoundObject& found : page.objects) {
+                // A reader would give a column's glyphs one a line, as they
+                // stand; as a span it copies and searches as the line typed.
+                if (found.column) {
+                    page.spans.append({found.object, found.texts.join(QString())});
+                    continue;
+                }
                 for (qsizetype i = 0; i < found.texts.size(); ++i) {
                     const auto& texts = fonts[found.codes[i].first].texts.texts;
                     const auto text = texts.find(found.codes[i].second);

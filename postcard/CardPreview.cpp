@@ -1,16 +1,16 @@
 #include "postcard/CardPreview.h"
 
 #include "book/Honorifics.h"
+#include "platform/Fonts.h"
 #include "platform/Printer.h"
-#include "postcard/CardDrawing.h"
-#include "postcard/PostcardJob.h"
 #include "platform/RecordingPrinter.h"
-#include "printing/PlacedRun.h"
+#include "postcard/CardDrawing.h"
+#include "postcard/HorizontalSender.h"
+#include "postcard/PostcardJob.h"
 #include "postcard/PostcardLayout.h"
 #include "postcard/PostcardText.h"
-#include "postcard/HorizontalSender.h"
 #include "postcard/VerticalCard.h"
-#include "platform/Fonts.h"
+#include "printing/PlacedRun.h"
 #include "ui/Named.h"
 
 #include <QFontMetricsF>
@@ -27,7 +27,8 @@ constexpr double PreviewPixelsPerMm = 3.0;
 constexpr double MillimetresPerPoint = 25.4 / 72.0;
 
 int previewPixels(int layoutTwips) {
-    return qRound((layoutTwips + platform::PageOriginInsetTwips) / PaperTwipsPerMillimetre * PreviewPixelsPerMm);
+    return qRound((layoutTwips + platform::PageOriginInsetTwips) / PaperTwipsPerMillimetre *
+                  PreviewPixelsPerMm);
 }
 
 int previewFontPixels(double points) {
@@ -44,7 +45,7 @@ QFont faceAt(const QString& face, double points) {
 // page origin. Columns stand character under character, in the faces'
 // usual forms: the picture shows where things go and how large.
 class PicturePrinter : public platform::Printer {
-public:
+  public:
     explicit PicturePrinter(QPixmap& picture) : m_painter(&picture) {
         const double scale = PreviewPixelsPerMm / PaperTwipsPerMillimetre;
         m_painter.setRenderHint(QPainter::TextAntialiasing);
@@ -66,7 +67,9 @@ public:
         m_font.setStretch(percent);
         m_painter.setFont(m_font);
     }
-    double textWidth(const QString& text) const override { return QFontMetricsF(m_font).horizontalAdvance(text); }
+    double textWidth(const QString& text) const override {
+        return QFontMetricsF(m_font).horizontalAdvance(text);
+    }
     void setCurrentX(int twips) override { m_x = twips; }
     void setCurrentY(int twips) override { m_y = twips; }
     void print(const QString& text) override {
@@ -91,7 +94,7 @@ public:
     QString errorText() const override { return {}; }
     QStringList fontNames() const override { return {}; }
 
-private:
+  private:
     void apply() {
         m_font = QFont(platform::printableFamily(m_face));
         m_font.setPixelSize(qMax(1, qRound(m_points * 20)));
@@ -137,16 +140,16 @@ CardPreview::CardPreview(QWidget* parent) : QLabel(parent) {
     lblCode = line(u"lblCode"_s, CodePlace);
 }
 
-void CardPreview::showEntry(const book::AddressCard& entry, const QString& textFace, Writing writing,
-                            const std::optional<book::AddressCard>& sender) {
+void CardPreview::showEntry(const book::AddressCard& entry, const QString& textFace,
+                            Writing writing, const std::optional<book::AddressCard>& sender) {
     QPixmap picture = blankCardPicture(PreviewPixelsPerMm);
     {
         PicturePrinter printer(picture);
         if (writing == Writing::Vertical) {
             platform::RecordingPrinter measure;
             printing::drawRuns(printer,
-                               typesetVerticalCard(measure, postcardTextOf(entry), sender ? &*sender : nullptr,
-                                                   textFace)
+                               typesetVerticalCard(measure, postcardTextOf(entry),
+                                                   sender ? &*sender : nullptr, textFace)
                                    .runs,
                                {});
         } else {
@@ -155,7 +158,8 @@ void CardPreview::showEntry(const book::AddressCard& entry, const QString& textF
             settings.textFace = textFace;
             settings.sender = sender;
             platform::RecordingPrinter measure;
-            printing::drawRuns(printer, typesetHorizontalCard(measure, postcardTextOf(entry), settings).runs, {});
+            printing::drawRuns(
+                printer, typesetHorizontalCard(measure, postcardTextOf(entry), settings).runs, {});
             if (sender)
                 drawHorizontalSender(printer, *sender, textFace, 0, 0);
         }

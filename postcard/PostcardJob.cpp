@@ -1,8 +1,8 @@
 #include "postcard/PostcardJob.h"
 
 #include "postcard/BoxSpacing.h"
-#include "postcard/PostcardLayout.h"
 #include "postcard/HorizontalSender.h"
+#include "postcard/PostcardLayout.h"
 #include "postcard/VerticalCard.h"
 
 #include "platform/RecordingPrinter.h"
@@ -50,13 +50,17 @@ void drawCodeBoxOutlines(platform::Printer& printer) {
 } // namespace
 
 printing::HorizontalFrame horizontalCardFrame(bool withSender) {
-    auto slot = [](const TextPlace& place) { return printing::LineSlot{place.xTwips, place.yTwips, place.points}; };
+    auto slot = [](const TextPlace& place) {
+        return printing::LineSlot{place.xTwips, place.yTwips, place.points};
+    };
     printing::HorizontalFrame frame;
-    const int bottom = withSender ? cardTwips(HorizontalSenderTopMm - 3) : cardTwips(CardHeightMillimetres - 2);
-    frame.boundsTwips = QRect(QPoint(cardTwips(0), cardTwips(0)), QPoint(CardRightEdgeTwips - 1, bottom));
+    const int bottom =
+        withSender ? cardTwips(HorizontalSenderTopMm - 3) : cardTwips(CardHeightMillimetres - 2);
+    frame.boundsTwips =
+        QRect(QPoint(cardTwips(0), cardTwips(0)), QPoint(CardRightEdgeTwips - 1, bottom));
     // A code the boxes cannot hold is written out just below them.
-    frame.postal = {cardTwips(CardBoxLeftMillimetres[0]), cardTwips(CardBoxTopMillimetres + CardBoxHeightMillimetres + 1),
-                    10};
+    frame.postal = {cardTwips(CardBoxLeftMillimetres[0]),
+                    cardTwips(CardBoxTopMillimetres + CardBoxHeightMillimetres + 1), 10};
     frame.addresses = {slot(Address1Place), slot(Address2Place), slot(Address3Place)};
     frame.name = slot(NameLinePlace);
     frame.code = slot(CodePlace);
@@ -72,14 +76,16 @@ printing::TypesetCard typesetHorizontalCard(platform::Printer& measure, const Po
 void notePostcardCompromises(platform::Printer& measure, const book::CardList& entries,
                              const PostcardJobSettings& settings, printing::JobReview& review) {
     for (const book::AddressCard& entry : entries)
-        review.noteCompromises(entry, typesetPostcard(measure, postcardTextOf(entry, settings.printCode), settings)
-                                          .compromises);
+        review.noteCompromises(
+            entry, typesetPostcard(measure, postcardTextOf(entry, settings.printCode), settings)
+                       .compromises);
 }
 
 printing::TypesetCard typesetPostcard(platform::Printer& measure, const PostcardText& card,
                                       const PostcardJobSettings& settings) {
     if (settings.writing == Writing::Vertical)
-        return typesetVerticalCard(measure, card, settings.sender ? &*settings.sender : nullptr, settings.textFace);
+        return typesetVerticalCard(measure, card, settings.sender ? &*settings.sender : nullptr,
+                                   settings.textFace);
     return typesetHorizontalCard(measure, card, settings);
 }
 
@@ -101,10 +107,11 @@ void drawPostcards(platform::Printer& printer, const QList<PostcardText>& postca
         if (settings.writing == Writing::Vertical) {
             if (!card.typedCode.isEmpty()) {
                 printing::LineSlot place = horizontalCardFrame(false).postal;
-                printing::drawRuns(printer,
-                                   {{printing::RunRole::PostalCode, card.typedCode, settings.textFace, place.points, 100,
-                                     place.xTwips, place.yTwips, false}},
-                                   offsets);
+                printing::drawRuns(
+                    printer,
+                    {{printing::RunRole::PostalCode, card.typedCode, settings.textFace,
+                      place.points, 100, place.xTwips, place.yTwips, false}},
+                    offsets);
             }
         }
         // Measured in the fonts' own metrics, so every device breaks the lines alike.

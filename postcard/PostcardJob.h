@@ -1,11 +1,11 @@
 #pragma once
 
 #include "book/AddressCard.h"
-#include "printing/Trims.h"
 #include "platform/Printer.h"
 #include "postcard/PostcardChoices.h"
 #include "postcard/PostcardText.h"
 #include "printing/JobReview.h"
+#include "printing/Trims.h"
 
 #include <QList>
 #include <QString>
@@ -16,9 +16,9 @@ namespace postcard {
 
 // What a postcard job is drawn with, besides the entries.
 struct PostcardJobSettings {
-    QString zipFace;            // the code boxes' face ("ＭＳ 明朝" or "OCR-B")
-    QString textFace;           // every other line's face
-    printing::Trims trims;        // moves every text, the boxes too
+    QString zipFace;       // the code boxes' face ("ＭＳ 明朝" or "OCR-B")
+    QString textFace;      // every other line's face
+    printing::Trims trims; // moves every text, the boxes too
     platform::PaperSize paper = platform::PaperSize::Postcard;
     Writing writing = Writing::Horizontal;
     std::optional<book::AddressCard> sender; // printed on every card when set

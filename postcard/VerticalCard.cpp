@@ -11,7 +11,8 @@ int lengthTwips(double millimetres) {
 }
 
 QRect cardRect(double leftMm, double topMm, double rightMm, double bottomMm) {
-    return QRect(QPoint(cardTwips(leftMm), cardTwips(topMm)), QPoint(cardTwips(rightMm), cardTwips(bottomMm)));
+    return QRect(QPoint(cardTwips(leftMm), cardTwips(topMm)),
+                 QPoint(cardTwips(rightMm), cardTwips(bottomMm)));
 }
 
 printing::VerticalAddressee addresseeOf(const PostcardText& card) {
@@ -62,9 +63,10 @@ printing::VerticalSenderFrame verticalSenderFrame() {
 }
 
 printing::TypesetCard typesetVerticalCard(platform::Printer& printer, const PostcardText& card,
-                                          const book::AddressCard* sender, const QString& textFace) {
-    printing::TypesetCard typeset =
-        printing::typesetVerticalAddressee(printer, addresseeOf(card), textFace, verticalCardFrame());
+                                          const book::AddressCard* sender,
+                                          const QString& textFace) {
+    printing::TypesetCard typeset = printing::typesetVerticalAddressee(
+        printer, addresseeOf(card), textFace, verticalCardFrame());
     if (!sender)
         return typeset;
     double below = largestPoints(typeset, printing::RunRole::Address);

@@ -14,7 +14,8 @@ namespace postcard {
 // The vertical card, in millimetres from the paper's top-left corner.
 inline constexpr double VerticalNameCentreMm = 50; // the card's middle
 inline constexpr double VerticalNameTopMm = 30;
-inline constexpr double VerticalNameBottomMm = 132; // beside the sender; above it, the clearance decides
+inline constexpr double VerticalNameBottomMm =
+    132; // beside the sender; above it, the clearance decides
 inline constexpr double VerticalNameLeftLimitMm = 30; // right of the stamp
 inline constexpr double VerticalNamePoints = 28;      // at most
 inline constexpr double VerticalAddressRightMm = 90;  // the first column's right edge

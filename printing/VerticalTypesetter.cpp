@@ -24,7 +24,7 @@ namespace {
 constexpr double MeasuringPoints = 20;
 constexpr double SizeStep = 0.5;
 constexpr double LeastPoints = 6;
-constexpr double ColumnGapEm = 0.5;   // between the columns of an address
+constexpr double ColumnGapEm = 0.5;     // between the columns of an address
 constexpr double NameColumnGapEm = 0.3; // joint names stand close
 constexpr double HonorificGapEm = 0.5;
 constexpr double ContinuationIndentEm = 1;
@@ -46,7 +46,7 @@ double flooredPoints(double points) {
 
 // Measures cells in the face, each once.
 class CellMeasure {
-public:
+  public:
     CellMeasure(platform::Printer& printer, const QString& face) : m_printer(printer) {
         m_printer.setFontName(face);
     }
@@ -65,7 +65,7 @@ public:
         return m_printer.textWidth(text);
     }
 
-private:
+  private:
     double lengthEm(const ColumnCell& cell) {
         if (cell.across)
             return 1;
@@ -84,15 +84,17 @@ private:
 
 // Adds the runs of one column: upright stretches as columns, a two-digit
 // number across in its cell, centred.
-void placeColumn(QList<PlacedRun>& runs, CellMeasure& measure, RunRole role, const MeasuredColumn& column,
-                 const QString& face, double points, int leftTwips, int topTwips) {
+void placeColumn(QList<PlacedRun>& runs, CellMeasure& measure, RunRole role,
+                 const MeasuredColumn& column, const QString& face, double points, int leftTwips,
+                 int topTwips) {
     const double em = emTwips(points);
     QString upright;
     double uprightStartEm = 0;
     double downEm = 0;
     auto flush = [&] {
         if (!upright.isEmpty())
-            runs.append({role, upright, face, points, 100, leftTwips, topTwips + rounded(uprightStartEm * em), true});
+            runs.append({role, upright, face, points, 100, leftTwips,
+                         topTwips + rounded(uprightStartEm * em), true});
         upright.clear();
     };
     for (qsizetype i = 0; i < column.cells.size(); ++i) {
@@ -102,8 +104,9 @@ void placeColumn(QList<PlacedRun>& runs, CellMeasure& measure, RunRole role, con
             const double width = measure.acrossWidth(cell.text, points);
             const int stretch = fittingStretch(width, em);
             const double set = width * stretch / 100;
-            runs.append({role, cell.text, face, points, stretch, leftTwips + rounded((em - set) / 2),
-                         topTwips + rounded(downEm * em), false});
+            runs.append({role, cell.text, face, points, stretch,
+                         leftTwips + rounded((em - set) / 2), topTwips + rounded(downEm * em),
+                         false});
         } else {
             if (upright.isEmpty())
                 uprightStartEm = downEm;
@@ -128,26 +131,30 @@ struct AddressLayout {
     QList<BlockColumn> building;
 };
 
-// The street in up to three columns and the building in its own, at the given size; nothing when they do not fit.
-std::optional<AddressLayout> layOutAddress(const MeasuredColumn& street, const QList<BreakPlace>& streetPlaces,
+// The street in up to three columns and the building in its own, at the given size; nothing when
+// they do not fit.
+std::optional<AddressLayout> layOutAddress(const MeasuredColumn& street,
+                                           const QList<BreakPlace>& streetPlaces,
                                            const MeasuredColumn& building,
                                            const QList<BreakPlace>& buildingPlaces, double points,
                                            const VerticalFrame& frame) {
     const double roomEm = (frame.addressBottomTwips - frame.addressTopTwips) / emTwips(points);
     AddressLayout layout{points, {}, {}};
     if (!street.cells.isEmpty()) {
-        const QList<MeasuredColumn> columns = breakColumns(street, streetPlaces, roomEm, roomEm - ContinuationIndentEm,
-                                                           MostStreetColumns, BreakPlace::Anywhere);
+        const QList<MeasuredColumn> columns =
+            breakColumns(street, streetPlaces, roomEm, roomEm - ContinuationIndentEm,
+                         MostStreetColumns, BreakPlace::Anywhere);
         if (columns.isEmpty())
             return std::nullopt;
         for (qsizetype i = 0; i < columns.size(); ++i)
-            layout.street.append({columns[i], i == 0 ? 0 : ContinuationIndentEm, -1, i == 0 ? 0 : ColumnGapEm});
+            layout.street.append(
+                {columns[i], i == 0 ? 0 : ContinuationIndentEm, -1, i == 0 ? 0 : ColumnGapEm});
     }
     if (!building.cells.isEmpty()) {
         const double indent = layout.street.isEmpty() ? 0 : BuildingIndentEm;
-        const QList<MeasuredColumn> columns = breakColumns(building, buildingPlaces, roomEm - indent,
-                                                           roomEm - indent - ContinuationIndentEm,
-                                                           MostBuildingColumns, BreakPlace::Anywhere);
+        const QList<MeasuredColumn> columns = breakColumns(
+            building, buildingPlaces, roomEm - indent, roomEm - indent - ContinuationIndentEm,
+            MostBuildingColumns, BreakPlace::Anywhere);
         if (columns.isEmpty())
             return std::nullopt;
         for (qsizetype i = 0; i < columns.size(); ++i)
@@ -166,8 +173,9 @@ struct NameBlock {
     double heightEm() const {
         double height = 0;
         for (const BlockColumn& c : columns)
-            height = qMax(height, qMax(c.topEm + c.text.lengthEm(),
-                                       c.honorificTopEm < 0 ? 0 : c.honorificTopEm + honorific.lengthEm()));
+            height = qMax(height,
+                          qMax(c.topEm + c.text.lengthEm(),
+                               c.honorificTopEm < 0 ? 0 : c.honorificTopEm + honorific.lengthEm()));
         return height;
     }
     double widthEm() const {
@@ -179,7 +187,8 @@ struct NameBlock {
 };
 
 // Joint names one column each, given names level, the family name once at the head of the first.
-NameBlock jointNameBlock(CellMeasure& measure, const QString& person, const MeasuredColumn& honorific) {
+NameBlock jointNameBlock(CellMeasure& measure, const QString& person,
+                         const MeasuredColumn& honorific) {
     const book::JointName joint = book::splitJointName(person);
     NameBlock block{{}, honorific, false};
     const double honorificGap = honorific.cells.isEmpty() ? 0 : HonorificGapEm;
@@ -188,7 +197,8 @@ NameBlock jointNameBlock(CellMeasure& measure, const QString& person, const Meas
         block.columns.append({name, 0, name.lengthEm() + honorificGap, 0});
         return block;
     }
-    const MeasuredColumn head = measure.measured(joint.family.isEmpty() ? QString() : joint.family + u"　"_s);
+    const MeasuredColumn head =
+        measure.measured(joint.family.isEmpty() ? QString() : joint.family + u"　"_s);
     double longest = 0;
     QList<MeasuredColumn> given;
     for (const QString& name : joint.givenNames) {
@@ -198,7 +208,11 @@ NameBlock jointNameBlock(CellMeasure& measure, const QString& person, const Meas
     const double honorificTop = head.lengthEm() + longest + honorificGap;
     for (qsizetype i = 0; i < given.size(); ++i) {
         if (i == 0)
-            block.columns.append({{head.cells + given[i].cells, head.lengthsEm + given[i].lengthsEm}, 0, honorificTop, 0});
+            block.columns.append(
+                {{head.cells + given[i].cells, head.lengthsEm + given[i].lengthsEm},
+                 0,
+                 honorificTop,
+                 0});
         else
             block.columns.append({given[i], head.lengthEm(), honorificTop, NameColumnGapEm});
     }
@@ -207,18 +221,21 @@ NameBlock jointNameBlock(CellMeasure& measure, const QString& person, const Meas
 
 // A long name in two or three columns, each later one a character lower,
 // the honorific after the last.
-std::optional<NameBlock> brokenNameBlock(const MeasuredColumn& name, const MeasuredColumn& honorific, int count,
+std::optional<NameBlock> brokenNameBlock(const MeasuredColumn& name,
+                                         const MeasuredColumn& honorific, int count,
                                          BreakPlace worst) {
     const double honorificGap = honorific.cells.isEmpty() ? 0 : HonorificGapEm;
-    const QList<MeasuredColumn> columns = breakEvenly(name, nameBreakPlaces(name.cells), count, ContinuationIndentEm,
-                                                      honorificGap + honorific.lengthEm(), worst);
+    const QList<MeasuredColumn> columns =
+        breakEvenly(name, nameBreakPlaces(name.cells), count, ContinuationIndentEm,
+                    honorificGap + honorific.lengthEm(), worst);
     if (columns.isEmpty())
         return std::nullopt;
     NameBlock block{{}, honorific, worst < BreakPlace::AfterPlace};
     for (qsizetype i = 0; i < columns.size(); ++i) {
         const double top = i == 0 ? 0 : ContinuationIndentEm;
         const bool last = i + 1 == columns.size();
-        block.columns.append({columns[i], top, last ? top + columns[i].lengthEm() + honorificGap : -1,
+        block.columns.append({columns[i], top,
+                              last ? top + columns[i].lengthEm() + honorificGap : -1,
                               i == 0 ? 0 : NameColumnGapEm});
     }
     return block;
@@ -234,24 +251,29 @@ struct NamePlace {
 // the stamp: beside the sender (clear of it, down to the frame's bottom) or
 // above it, whichever allows the larger. Centred on the frame's centre while
 // that gives at least `needed` points, else moved off it as far as that helps.
-NamePlace placeName(const NameBlock& block, int rightLimitTwips, const VerticalFrame& frame, double needed) {
+NamePlace placeName(const NameBlock& block, int rightLimitTwips, const VerticalFrame& frame,
+                    double needed) {
     auto option = [&](int leftLimit, int bottom, bool centred) -> NamePlace {
         const double a = frame.nameCentreTwips - leftLimit;
         const double b = rightLimitTwips - frame.nameCentreTwips;
         if (a <= 0 || b <= 0)
             return {};
         const double widest = centred ? 2 * qMin(a, b) : a + b;
-        const double em = std::min({emTwips(frame.namePoints), (bottom - frame.nameTopTwips) / block.heightEm(),
-                                    widest / block.widthEm()});
+        const double em =
+            std::min({emTwips(frame.namePoints), (bottom - frame.nameTopTwips) / block.heightEm(),
+                      widest / block.widthEm()});
         const double points = flooredPoints(em / 20);
         const double width = block.widthEm() * emTwips(points);
-        const double centre = qBound(leftLimit + width / 2, double(frame.nameCentreTwips), rightLimitTwips - width / 2);
+        const double centre = qBound(leftLimit + width / 2, double(frame.nameCentreTwips),
+                                     rightLimitTwips - width / 2);
         return {points, rounded(centre + width / 2)};
     };
     auto best = [&](bool centred) {
-        const NamePlace beside = option(qMax(frame.nameLeftLimitTwips, frame.senderTwips.right() + frame.clearanceTwips),
-                                        frame.nameBottomTwips, centred);
-        const NamePlace above = option(frame.nameLeftLimitTwips, frame.senderTwips.top() - frame.clearanceTwips, centred);
+        const NamePlace beside =
+            option(qMax(frame.nameLeftLimitTwips, frame.senderTwips.right() + frame.clearanceTwips),
+                   frame.nameBottomTwips, centred);
+        const NamePlace above = option(frame.nameLeftLimitTwips,
+                                       frame.senderTwips.top() - frame.clearanceTwips, centred);
         return beside.points >= above.points ? beside : above;
     };
     const NamePlace centred = best(true);
@@ -259,8 +281,9 @@ NamePlace placeName(const NameBlock& block, int rightLimitTwips, const VerticalF
 }
 
 // Places block columns from rightTwips leftwards; returns the last column's left edge.
-int placeBlock(QList<PlacedRun>& runs, CellMeasure& measure, RunRole role, const QList<BlockColumn>& columns,
-               const QString& face, double points, int rightTwips, int topTwips) {
+int placeBlock(QList<PlacedRun>& runs, CellMeasure& measure, RunRole role,
+               const QList<BlockColumn>& columns, const QString& face, double points,
+               int rightTwips, int topTwips) {
     const double em = emTwips(points);
     double right = rightTwips;
     for (const BlockColumn& column : columns) {
@@ -285,7 +308,8 @@ TypesetCard typesetVerticalAddressee(platform::Printer& printer, const VerticalA
 
     const MeasuredColumn street1 = measure.measured(addressee.address1);
     const MeasuredColumn street2 = measure.measured(addressee.address2);
-    const MeasuredColumn street{street1.cells + street2.cells, street1.lengthsEm + street2.lengthsEm};
+    const MeasuredColumn street{street1.cells + street2.cells,
+                                street1.lengthsEm + street2.lengthsEm};
     const QList<BreakPlace> streetPlaces = addressBreakPlaces(street.cells, {street1.cells.size()});
     const MeasuredColumn building = measure.measured(addressee.address3);
     const QList<BreakPlace> buildingPlaces = addressBreakPlaces(building.cells, {});
@@ -301,11 +325,13 @@ TypesetCard typesetVerticalAddressee(platform::Printer& printer, const VerticalA
         const MeasuredColumn name = measure.measured(parts.person);
         for (BreakPlace worst : {BreakPlace::Natural, BreakPlace::AfterPlace, BreakPlace::Anywhere})
             for (int count : {2, 3})
-                if (std::optional<NameBlock> broken = brokenNameBlock(name, honorific, count, worst))
+                if (std::optional<NameBlock> broken =
+                        brokenNameBlock(name, honorific, count, worst))
                     blocks << *broken;
     }
 
-    // The address at the largest size its columns hold; below the least size only when nothing else helps.
+    // The address at the largest size its columns hold; below the least size only when nothing else
+    // helps.
     QList<AddressLayout> addressSizes;
     for (double points = frame.addressPoints; points >= LeastPoints - 1e-6; points -= SizeStep) {
         if (std::optional<AddressLayout> layout =
@@ -315,15 +341,17 @@ TypesetCard typesetVerticalAddressee(platform::Printer& printer, const VerticalA
             break;
     }
     if (addressSizes.isEmpty())
-        addressSizes << AddressLayout{LeastPoints, {{street, 0, -1, 0}}, {{building, BuildingIndentEm, -1, ColumnGapEm}}};
+        addressSizes << AddressLayout{
+            LeastPoints, {{street, 0, -1, 0}}, {{building, BuildingIndentEm, -1, ColumnGapEm}}};
 
     auto companyColumns = [&](double points) {
         const double roomEm = (frame.addressBottomTwips - frame.nameTopTwips) / emTwips(points);
-        return breakColumns(company, nameBreakPlaces(company.cells), roomEm, roomEm - ContinuationIndentEm, 2,
-                            BreakPlace::Anywhere);
+        return breakColumns(company, nameBreakPlaces(company.cells), roomEm,
+                            roomEm - ContinuationIndentEm, 2, BreakPlace::Anywhere);
     };
     // The columns right of the name, at the address's size: their left edge.
-    auto rightColumnsLeft = [&](const AddressLayout& address, double companyPoints, qsizetype companyCount) {
+    auto rightColumnsLeft = [&](const AddressLayout& address, double companyPoints,
+                                qsizetype companyCount) {
         const double em = emTwips(address.points);
         double left = frame.addressRightTwips;
         for (const BlockColumn& c : address.street + address.building)
@@ -355,7 +383,8 @@ TypesetCard typesetVerticalAddressee(platform::Printer& printer, const VerticalA
                 companyText = {company};
             const double left = rightColumnsLeft(address, companyPoints, companyText.size());
             const double needed = qMax(leastName, address.points * frame.nameToAddress);
-            const NamePlace place = placeName(block, rounded(left - emTwips(address.points)), frame, needed);
+            const NamePlace place =
+                placeName(block, rounded(left - emTwips(address.points)), frame, needed);
             const Choice choice{address, block, place, companyPoints, companyText};
             if (place.points >= needed) {
                 chosen = choice;
@@ -368,13 +397,14 @@ TypesetCard typesetVerticalAddressee(platform::Printer& printer, const VerticalA
             break;
     }
     if (!chosen) {
-        // Nothing keeps every size: the name as large as it can be, the address below it in proportion.
+        // Nothing keeps every size: the name as large as it can be, the address below it in
+        // proportion.
         chosen = fallback;
         card.compromises << u"宛名を縮小"_s;
         const double most = flooredPoints(chosen->place.points / frame.nameToAddress);
         if (chosen->address.points > most) {
-            std::optional<AddressLayout> smaller =
-                layOutAddress(street, streetPlaces, building, buildingPlaces, largerOrLeast(most), frame);
+            std::optional<AddressLayout> smaller = layOutAddress(
+                street, streetPlaces, building, buildingPlaces, largerOrLeast(most), frame);
             if (smaller)
                 chosen->address = *smaller;
             chosen->address.points = largerOrLeast(most);
@@ -389,41 +419,46 @@ TypesetCard typesetVerticalAddressee(platform::Printer& printer, const VerticalA
         card.compromises << u"宛名を分割"_s;
 
     const AddressLayout& address = chosen->address;
-    int left = placeBlock(card.runs, measure, RunRole::Address, address.street + address.building, face,
-                          address.points, frame.addressRightTwips, frame.addressTopTwips);
+    int left = placeBlock(card.runs, measure, RunRole::Address, address.street + address.building,
+                          face, address.points, frame.addressRightTwips, frame.addressTopTwips);
     if (!chosen->company.isEmpty()) {
         QList<BlockColumn> columns;
         for (qsizetype i = 0; i < chosen->company.size(); ++i)
-            columns.append({chosen->company[i], i == 0 ? 0 : ContinuationIndentEm, -1, ColumnGapEm});
-        const int right = address.street.isEmpty() && address.building.isEmpty() ? frame.addressRightTwips : left;
-        placeBlock(card.runs, measure, RunRole::Company, columns, face, chosen->companyPoints, right,
-                   frame.nameTopTwips);
+            columns.append(
+                {chosen->company[i], i == 0 ? 0 : ContinuationIndentEm, -1, ColumnGapEm});
+        const int right =
+            address.street.isEmpty() && address.building.isEmpty() ? frame.addressRightTwips : left;
+        placeBlock(card.runs, measure, RunRole::Company, columns, face, chosen->companyPoints,
+                   right, frame.nameTopTwips);
     }
 
     const NameBlock& name = chosen->name;
     const double nameEm = emTwips(chosen->place.points);
-    placeBlock(card.runs, measure, RunRole::Name, name.columns, face, chosen->place.points, chosen->place.rightTwips,
-               frame.nameTopTwips);
+    placeBlock(card.runs, measure, RunRole::Name, name.columns, face, chosen->place.points,
+               chosen->place.rightTwips, frame.nameTopTwips);
     double right = chosen->place.rightTwips;
     for (const BlockColumn& column : name.columns) {
         right -= column.gapBeforeEm * nameEm;
         if (column.honorificTopEm >= 0)
-            placeColumn(card.runs, measure, RunRole::Honorific, name.honorific, face, chosen->place.points,
-                        rounded(right - nameEm), frame.nameTopTwips + rounded(column.honorificTopEm * nameEm));
+            placeColumn(card.runs, measure, RunRole::Honorific, name.honorific, face,
+                        chosen->place.points, rounded(right - nameEm),
+                        frame.nameTopTwips + rounded(column.honorificTopEm * nameEm));
         right -= nameEm;
     }
 
     if (!addressee.code.isEmpty()) {
         const int room = frame.codeRightTwips - EdgeMarginTwips - frame.codeXTwips;
-        const int stretch = fittingStretch(measure.acrossWidth(addressee.code, frame.codePoints), room);
-        card.runs.append({RunRole::Code, addressee.code, face, frame.codePoints, stretch, frame.codeXTwips,
-                          frame.codeYTwips, false});
+        const int stretch =
+            fittingStretch(measure.acrossWidth(addressee.code, frame.codePoints), room);
+        card.runs.append({RunRole::Code, addressee.code, face, frame.codePoints, stretch,
+                          frame.codeXTwips, frame.codeYTwips, false});
     }
     return card;
 }
 
-TypesetCard typesetVerticalSender(platform::Printer& printer, const book::AddressCard& sender, const QString& face,
-                                  const VerticalSenderFrame& frame, double belowPoints) {
+TypesetCard typesetVerticalSender(platform::Printer& printer, const book::AddressCard& sender,
+                                  const QString& face, const VerticalSenderFrame& frame,
+                                  double belowPoints) {
     CellMeasure measure(printer, face);
     TypesetCard card;
     const QRect area = frame.columnsTwips;
@@ -432,9 +467,11 @@ TypesetCard typesetVerticalSender(platform::Printer& printer, const book::Addres
 
     const MeasuredColumn street1 = measure.measured(sender.address1);
     const MeasuredColumn street2 = measure.measured(sender.address2);
-    const MeasuredColumn street{street1.cells + street2.cells, street1.lengthsEm + street2.lengthsEm};
+    const MeasuredColumn street{street1.cells + street2.cells,
+                                street1.lengthsEm + street2.lengthsEm};
     const MeasuredColumn building = measure.measured(sender.address3);
-    const MeasuredColumn name = measure.measured(book::jointNameLine(book::trimmedSpaces(sender.name)));
+    const MeasuredColumn name =
+        measure.measured(book::jointNameLine(book::trimmedSpaces(sender.name)));
 
     // The address shrinks only when two columns and the building's cannot hold it.
     const double fullAddressPoints = addressPoints;
@@ -444,26 +481,29 @@ TypesetCard typesetVerticalSender(platform::Printer& printer, const book::Addres
         const QList<MeasuredColumn> streetColumns =
             breakColumns(street, addressBreakPlaces(street.cells, {street1.cells.size()}), roomEm,
                          roomEm - ContinuationIndentEm, 2, BreakPlace::Anywhere);
-        const QList<MeasuredColumn> buildingColumns =
-            breakColumns(building, addressBreakPlaces(building.cells, {}), roomEm - BuildingIndentEm,
-                         roomEm - BuildingIndentEm, 1, BreakPlace::Anywhere);
+        const QList<MeasuredColumn> buildingColumns = breakColumns(
+            building, addressBreakPlaces(building.cells, {}), roomEm - BuildingIndentEm,
+            roomEm - BuildingIndentEm, 1, BreakPlace::Anywhere);
         const bool fits = (street.cells.isEmpty() || !streetColumns.isEmpty()) &&
                           (building.cells.isEmpty() || !buildingColumns.isEmpty());
         if (!fits && addressPoints - SizeStep >= LeastPoints)
             continue;
         columns.clear();
         for (qsizetype i = 0; i < streetColumns.size(); ++i)
-            columns.append({streetColumns[i], i == 0 ? 0 : ContinuationIndentEm, -1, i == 0 ? 0 : ColumnGapEm});
+            columns.append({streetColumns[i], i == 0 ? 0 : ContinuationIndentEm, -1,
+                            i == 0 ? 0 : ColumnGapEm});
         for (const MeasuredColumn& c : buildingColumns)
-            columns.append({c, columns.isEmpty() ? 0 : BuildingIndentEm, -1, columns.isEmpty() ? 0 : ColumnGapEm});
+            columns.append({c, columns.isEmpty() ? 0 : BuildingIndentEm, -1,
+                            columns.isEmpty() ? 0 : ColumnGapEm});
         break;
     }
     if (addressPoints < fullAddressPoints)
         card.compromises << u"差出人住所を縮小"_s;
-    const int left = placeBlock(card.runs, measure, RunRole::Sender, columns, face, addressPoints, area.right(),
-                                area.top());
+    const int left = placeBlock(card.runs, measure, RunRole::Sender, columns, face, addressPoints,
+                                area.right(), area.top());
 
-    // The name ends level with the foot of the columns, as it is written by hand; a long one is set smaller.
+    // The name ends level with the foot of the columns, as it is written by hand; a long one is set
+    // smaller.
     const double fittingName = flooredPoints(area.height() / qMax(1.0, name.lengthEm()) / 20);
     if (fittingName < namePoints) {
         namePoints = largerOrLeast(fittingName);
@@ -472,14 +512,16 @@ TypesetCard typesetVerticalSender(platform::Printer& printer, const book::Addres
     const double nameEm = emTwips(namePoints);
     const int nameRight = columns.isEmpty() ? area.right() : left - rounded(ColumnGapEm * nameEm);
     const int nameTop = qMax(area.top(), area.bottom() - int(std::ceil(name.lengthEm() * nameEm)));
-    placeColumn(card.runs, measure, RunRole::Sender, name, face, namePoints, nameRight - rounded(nameEm), nameTop);
+    placeColumn(card.runs, measure, RunRole::Sender, name, face, namePoints,
+                nameRight - rounded(nameEm), nameTop);
 
     if (!sender.postalCode.isEmpty()) {
         const QString line = zipLine(sender.postalCode);
         const double points = qMin(frame.codePoints, namePoints - SizeStep);
         const int room = area.right() - frame.codeXTwips;
         const int stretch = fittingStretch(measure.acrossWidth(line, points), room);
-        card.runs.append({RunRole::Sender, line, face, points, stretch, frame.codeXTwips, frame.codeYTwips, false});
+        card.runs.append({RunRole::Sender, line, face, points, stretch, frame.codeXTwips,
+                          frame.codeYTwips, false});
     }
     return card;
 }

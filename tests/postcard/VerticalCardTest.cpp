@@ -1,3 +1,4 @@
+#include "postcard/VerticalCard.h"
 #include "book/AddressFile.h"
 #include "book/Honorifics.h"
 #include "book/JointNames.h"
@@ -6,7 +7,6 @@
 #include "postcard/PostcardJob.h"
 #include "postcard/PostcardLayout.h"
 #include "postcard/SenderFile.h"
-#include "postcard/VerticalCard.h"
 #include "printing/VerticalText.h"
 #include "support/PrintedPostcards.h"
 
@@ -55,15 +55,16 @@ double bottomMm(const PrintedText& column) {
     return mm(column.yTwips + column.text.toUcs4().size() * column.points * 20);
 }
 
-const book::AddressCard Sender{u"鈴木　次郎"_s, u"大阪府大阪市北区"_s, u"梅田3-1-1"_s, u"梅田ビル"_s,
-                               u"530-0001"_s, QString(), u"0"_s};
+const book::AddressCard Sender{u"鈴木　次郎"_s, u"大阪府大阪市北区"_s, u"梅田3-1-1"_s,
+                               u"梅田ビル"_s,   u"530-0001"_s,         QString(),
+                               u"0"_s};
 
 } // namespace
 
 class VerticalCardTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void verticalTextUsesKanjiNumeralsAndUprightLetters_data() {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("column");
@@ -72,7 +73,8 @@ private slots:
         QTest::newRow("digit by digit in a chain") << u"10-25"_s << u"一〇ー二五"_s;
         QTest::newRow("three digits before 号") << u"101号室"_s << u"一〇一号室"_s;
         QTest::newRow("full-width hyphen and minus") << u"２－３−４"_s << u"二ー三ー四"_s;
-        QTest::newRow("room beside a letter stays readable") << u"ABCビル A-101"_s << u"ＡＢＣビル　Ａー１０１"_s;
+        QTest::newRow("room beside a letter stays readable")
+            << u"ABCビル A-101"_s << u"ＡＢＣビル　Ａー１０１"_s;
         QTest::newRow("long vowel in a word stays") << u"コーポ"_s << u"コーポ"_s;
         QTest::newRow("dash between words stays") << u"東京―大阪"_s << u"東京―大阪"_s;
         QTest::newRow("half-width kana") << u"ﾋﾞﾙ"_s << u"ビル"_s;
@@ -88,14 +90,19 @@ private slots:
         QTest::addColumn<QString>("family");
         QTest::addColumn<QString>("given"); // joined with "|"
         QTest::addColumn<QString>("line");
-        QTest::newRow("couple") << u"山田　太郎／花子"_s << u"山田"_s << u"太郎|花子"_s << u"山田　太郎・花子"_s;
-        QTest::newRow("half-width space") << u"山田 太郎／花子"_s << u"山田"_s << u"太郎|花子"_s << u"山田　太郎・花子"_s;
-        QTest::newRow("single name is kept") << u"山田　太郎"_s << u"山田"_s << u"太郎"_s << u"山田　太郎"_s;
-        QTest::newRow("no family name") << u"太郎／花子"_s << QString() << u"太郎|花子"_s << u"太郎・花子"_s;
-        QTest::newRow("empty parts dropped") << u"山田　太郎／／花子／"_s << u"山田"_s << u"太郎|花子"_s
-                                             << u"山田　太郎・花子"_s;
-        QTest::newRow("fifth joins the fourth") << u"山田　一／二／三／四／五"_s << u"山田"_s << u"一|二|三|四・五"_s
-                                                << u"山田　一・二・三・四・五"_s;
+        QTest::newRow("couple") << u"山田　太郎／花子"_s << u"山田"_s << u"太郎|花子"_s
+                                << u"山田　太郎・花子"_s;
+        QTest::newRow("half-width space")
+            << u"山田 太郎／花子"_s << u"山田"_s << u"太郎|花子"_s << u"山田　太郎・花子"_s;
+        QTest::newRow("single name is kept")
+            << u"山田　太郎"_s << u"山田"_s << u"太郎"_s << u"山田　太郎"_s;
+        QTest::newRow("no family name")
+            << u"太郎／花子"_s << QString() << u"太郎|花子"_s << u"太郎・花子"_s;
+        QTest::newRow("empty parts dropped")
+            << u"山田　太郎／／花子／"_s << u"山田"_s << u"太郎|花子"_s << u"山田　太郎・花子"_s;
+        QTest::newRow("fifth joins the fourth")
+            << u"山田　一／二／三／四／五"_s << u"山田"_s << u"一|二|三|四・五"_s
+            << u"山田　一・二・三・四・五"_s;
     }
     void jointNamesSplitIntoFamilyAndGivenNames() {
         QFETCH(QString, name);
@@ -113,7 +120,8 @@ private slots:
         platform::RecordingPrinter printer;
         postcard::PostcardJobSettings settings = vertical();
         settings.writing = postcard::Writing::Horizontal;
-        const book::AddressCard entry{u"山田　太郎／花子"_s, u"東京都"_s, QString(), QString(), u"1000005"_s, QString(), u"0"_s};
+        const book::AddressCard entry{u"山田　太郎／花子"_s, u"東京都"_s, QString(), QString(),
+                                      u"1000005"_s,          QString(),   u"0"_s};
         QVERIFY(printPostcards(printer, {entry}, settings));
         QVERIFY(printer.calls().contains(u"print 山田　太郎"_s));
         QVERIFY(printer.calls().contains(u"print 花子"_s));
@@ -121,24 +129,32 @@ private slots:
         QVERIFY(columns(printer).isEmpty());
     }
 
-    // The couple's names stand in two columns, the family name once, each with its honorific on one level.
+    // The couple's names stand in two columns, the family name once, each with its honorific on one
+    // level.
     void jointNamesGetAColumnAndAnHonorificEach() {
         platform::RecordingPrinter printer;
-        const book::AddressCard entry{u"山田　太郎／花子"_s, u"東京都千代田区"_s, u"丸の内1-2-3"_s, QString(),
-                                      u"1000005"_s, QString(), u"0"_s};
+        const book::AddressCard entry{u"山田　太郎／花子"_s,
+                                      u"東京都千代田区"_s,
+                                      u"丸の内1-2-3"_s,
+                                      QString(),
+                                      u"1000005"_s,
+                                      QString(),
+                                      u"0"_s};
         QVERIFY(printPostcards(printer, {entry}, vertical()));
         const PrintedText first = columnOf(printer, u"山田　太郎"_s);
         const PrintedText second = columnOf(printer, u"花子"_s);
         QVERIFY(!first.text.isEmpty() && !second.text.isEmpty());
         QVERIFY(second.xTwips < first.xTwips); // the next column to the left
-        QCOMPARE(second.yTwips, first.yTwips + 3 * int(first.points * 20)); // under the given name, not the family
+        QCOMPARE(second.yTwips,
+                 first.yTwips + 3 * int(first.points * 20)); // under the given name, not the family
         QList<PrintedText> honorifics;
         for (const PrintedText& c : columns(printer))
             if (c.text == u"様"_s)
                 honorifics << c;
         QCOMPARE(honorifics.size(), 2);
         QCOMPARE(honorifics[0].yTwips, honorifics[1].yTwips);
-        QCOMPARE(QSet<int>({honorifics[0].xTwips, honorifics[1].xTwips}), QSet<int>({first.xTwips, second.xTwips}));
+        QCOMPARE(QSet<int>({honorifics[0].xTwips, honorifics[1].xTwips}),
+                 QSet<int>({first.xTwips, second.xTwips}));
         // The block is centred on the card's middle.
         const double centre = (mm(second.xTwips) + mm(first.xTwips + first.points * 20)) / 2;
         QVERIFY2(qAbs(centre - 50) < 0.1, qPrintable(QString::number(centre)));
@@ -152,16 +168,18 @@ private slots:
         QTest::addColumn<int>("nameColumns");
         QTest::newRow("short") << u"山田太"_s << true << 1;
         QTest::newRow("longer, sized down") << u"勅使河原　三郎左衛門"_s << false << 1;
-        QTest::newRow("very long, broken") << u"寿限無寿限無五劫の擦り切れ海砂利水魚"_s << false << 2;
+        QTest::newRow("very long, broken")
+            << u"寿限無寿限無五劫の擦り切れ海砂利水魚"_s << false << 2;
     }
     void theNameIsLargestAndItsHonorificFollowsIt() {
         QFETCH(QString, name);
         QFETCH(bool, fullSize);
         QFETCH(int, nameColumns);
         platform::RecordingPrinter printer;
-        const book::AddressCard entry{name, u"東京都"_s, QString(), QString(), u"1000005"_s, QString(), u"0"_s};
-        const printing::TypesetCard card =
-            postcard::typesetVerticalCard(printer, postcard::postcardTextOf(entry), &Sender, u"ＭＳ 明朝"_s);
+        const book::AddressCard entry{name,         u"東京都"_s, QString(), QString(),
+                                      u"1000005"_s, QString(),   u"0"_s};
+        const printing::TypesetCard card = postcard::typesetVerticalCard(
+            printer, postcard::postcardTextOf(entry), &Sender, u"ＭＳ 明朝"_s);
         QList<printing::PlacedRun> names;
         QString text;
         qsizetype lastName = -1;
@@ -177,14 +195,25 @@ private slots:
         QVERIFY(names.first().points >= postcard::VerticalAddressLeastPoints * 1.4);
         QVERIFY(qAbs(mm(names.first().yTwips) - postcard::VerticalNameTopMm) < 0.1);
         QCOMPARE(card.compromises.contains(u"宛名を分割"_s), nameColumns > 1);
+        // The job's review before printing names what the vertical card gave up.
+        postcard::PostcardJobSettings settings;
+        settings.writing = postcard::Writing::Vertical;
+        settings.textFace = u"ＭＳ 明朝"_s;
+        settings.sender = Sender;
+        printing::JobReview review;
+        postcard::notePostcardCompromises(printer, {entry}, settings, review);
+        QCOMPARE(review.reduced.join(QString()).contains(u"宛名を分割"_s), nameColumns > 1);
+        QCOMPARE(review.reduced.isEmpty(), card.compromises.isEmpty());
         const printing::PlacedRun& last = names.last();
         const printing::PlacedRun& honorific = card.runs[lastName + 1];
         QCOMPARE(honorific.text, u"様"_s);
         QCOMPARE(honorific.xTwips, last.xTwips);
-        QCOMPARE(honorific.yTwips, last.yTwips + int(std::lround((last.text.size() + 0.5) * last.points * 20)));
+        QCOMPARE(honorific.yTwips,
+                 last.yTwips + int(std::lround((last.text.size() + 0.5) * last.points * 20)));
     }
 
-    // The street fills its column at 14 points and goes on in the next, a character lower, rather than shrink.
+    // The street fills its column at 14 points and goes on in the next, a character lower, rather
+    // than shrink.
     void theAddressIsBrokenIntoColumnsBeforeItShrinks_data() {
         QTest::addColumn<int>("characters");
         QTest::addColumn<int>("streetColumns");
@@ -198,8 +227,13 @@ private slots:
         QFETCH(int, streetColumns);
         const QString street = QString(characters - 5, u'町') + u"1-2-3"_s;
         platform::RecordingPrinter printer;
-        const book::AddressCard entry{u"佐藤"_s, street.left(characters / 2), street.mid(characters / 2), u"ビル"_s,
-                                      u"1000005"_s, QString(), u"0"_s};
+        const book::AddressCard entry{u"佐藤"_s,
+                                      street.left(characters / 2),
+                                      street.mid(characters / 2),
+                                      u"ビル"_s,
+                                      u"1000005"_s,
+                                      QString(),
+                                      u"0"_s};
         QVERIFY(printPostcards(printer, {entry}, vertical()));
         QList<PrintedText> address;
         for (const PrintedText& column : columns(printer))
@@ -213,7 +247,8 @@ private slots:
             QVERIFY(bottomMm(column) <= postcard::VerticalAddressBottomMm + 0.05);
         }
         QCOMPARE(joined, printing::verticalText(street));
-        QVERIFY(qAbs(mm(address[0].xTwips + address[0].points * 20) - postcard::VerticalAddressRightMm) < 0.1);
+        QVERIFY(qAbs(mm(address[0].xTwips + address[0].points * 20) -
+                     postcard::VerticalAddressRightMm) < 0.1);
         QVERIFY(qAbs(mm(address[0].yTwips) - postcard::VerticalAddressTopMm) < 0.1);
         for (qsizetype i = 1; i < address.size(); ++i) {
             QVERIFY(address[i].xTwips + address[i].points * 20 < address[i - 1].xTwips);
@@ -223,13 +258,14 @@ private slots:
         const PrintedText building = columnOf(printer, u"ビル"_s);
         QVERIFY(building.xTwips + building.points * 20 < address.last().xTwips);
         QVERIFY(building.yTwips > address.last().yTwips);
-        QVERIFY(columnOf(printer, u"佐藤"_s).xTwips + columnOf(printer, u"佐藤"_s).points * 20 < building.xTwips);
+        QVERIFY(columnOf(printer, u"佐藤"_s).xTwips + columnOf(printer, u"佐藤"_s).points * 20 <
+                building.xTwips);
     }
 
     // The boxes hold the code exactly as on a horizontal card; the sender stays in the lower-left.
     void theBoxesStayAndTheSenderSitsLowerLeft() {
-        const book::AddressCard entry{u"佐藤　一郎"_s, u"東京都"_s, u"丸の内1"_s, QString(), u"100-0005"_s,
-                                      u"得意先"_s, u"0"_s};
+        const book::AddressCard entry{u"佐藤　一郎"_s, u"東京都"_s, u"丸の内1"_s, QString(),
+                                      u"100-0005"_s,   u"得意先"_s, u"0"_s};
         platform::RecordingPrinter vertical_, horizontal;
         QVERIFY(printPostcards(vertical_, {entry}, vertical(Sender)));
         postcard::PostcardJobSettings across = vertical(Sender);
@@ -252,7 +288,8 @@ private slots:
             if (!isSender)
                 continue;
             ++senderTexts;
-            const double width = text.vertical ? text.points * 20 : text.text.size() * text.points * 20;
+            const double width =
+                text.vertical ? text.points * 20 : text.text.size() * text.points * 20;
             QVERIFY2(mm(text.xTwips + width) <= 45 && mm(text.yTwips) >= 85, qPrintable(text.text));
             QVERIFY(text.vertical ? bottomMm(text) <= 136 : mm(text.yTwips) < 145);
         }
@@ -260,7 +297,8 @@ private slots:
         QVERIFY(vertical_.calls().contains(u"vertical 梅田三ー一ー一"_s));
         QVERIFY(vertical_.calls().contains(u"vertical 梅田ビル"_s));
         QVERIFY(vertical_.calls().contains(u"print 〒５３０－０００１"_s));
-        // The horizontal sender: small lines in the lower-left, the long first one broken after the code.
+        // The horizontal sender: small lines in the lower-left, the long first one broken after the
+        // code.
         QVERIFY(horizontal.calls().contains(u"print 〒５３０－０００１"_s));
         QVERIFY(horizontal.calls().contains(u"print 大阪府大阪市北区梅田3-1-1"_s));
         QVERIFY(horizontal.calls().contains(u"print 梅田ビル"_s));

@@ -197,6 +197,8 @@ class PostcardPdfTest : public QObject {
         const QList<pdftext::Word> street = column(1, u"丸の内一ー二ー三"_s);
         QCOMPARE(street.size(), 1);
         QVERIFY(street[0].xMin > name[0].xMax);
+        auto height = [](const pdftext::Word& w) { return w.yMax - w.yMin; };
+        QVERIFY(height(name[0]) >= 1.4 * height(street[0]) - 0.1);
         QCOMPARE(column(1, u"「ー」、"_s).size(), 1);
         int digitsOutsideBoxes = 0;
         for (const pdftext::Word& word : document.words)
@@ -213,7 +215,8 @@ class PostcardPdfTest : public QObject {
             const QList<pdftext::Word> found = column(1, part);
             QVERIFY2(!found.isEmpty(), qPrintable(part));
             for (const pdftext::Word& word : found)
-                QVERIFY2(word.xMax < 45 * PointsPerMm && word.yMin > 85 * PointsPerMm,
+                QVERIFY2(word.xMax < 45 * PointsPerMm && word.yMin > 85 * PointsPerMm &&
+                             height(word) < height(street[0]),
                          qPrintable(part));
         }
         // The couple: two honorifics on one level, each under its own given name; the family name

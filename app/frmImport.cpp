@@ -59,9 +59,8 @@ void frmImport::buildControls() {
 
     grdPreview = ui::named(new QTableWidget(this), u"grdPreview"_s);
     QStringList headers;
-    for (const CardField field : exchange::cardFieldChoices())
-        if (field != CardField::Unused)
-            headers << exchange::cardFieldCaption(field);
+    for (const CardField field : exchange::cardFields())
+        headers << exchange::cardFieldCaption(field);
     grdPreview->setColumnCount(int(headers.size()));
     grdPreview->setHorizontalHeaderLabels(headers);
     grdPreview->setEditTriggers(QAbstractItemView::NoEditTriggers);

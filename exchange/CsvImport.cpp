@@ -3,46 +3,160 @@
 #include "exchange/CsvColumns.h"
 #include "exchange/CsvText.h"
 
+#include "book/JointNames.h"
+
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace exchange {
 
 namespace {
 
-QString cellAt(const QStringList& cells, int column) {
-    return column >= 0 && column < cells.size() ? cells.at(column) : QString();
+// Appends a cell to what a field has so far, separator between them.
+void append(QString& field, const QString& cell, QStringView separator) {
+    const QString text = book::trimmedSpaces(cell);
+    if (text.isEmpty())
+        return;
+    if (!field.isEmpty())
+        field += separator;
+    field += text;
 }
 
-// Two parts of one field: both, one ideographic space between them.
-QString joined(const QString& first, const QString& second, const QString& separator) {
-    if (first.isEmpty())
-        return second;
-    if (second.isEmpty())
-        return first;
-    return first + separator + second;
+// The parts of one address as a row gives them.
+struct AddressParts {
+    QString address1, prefecture, city, address2, town, street, address3, building, room, careOf,
+        postal, label;
+};
+
+AddressKind kindOfLabel(QString label) {
+    label = label.trimmed().toLower();
+    if (label.startsWith(u'*'))
+        label = label.mid(1).trimmed();
+    if (label == u"home"_s || label == u"自宅"_s)
+        return AddressKind::Home;
+    if (label == u"work"_s || label == u"business"_s || label == u"勤務先"_s || label == u"会社"_s)
+        return AddressKind::Work;
+    return AddressKind::Unlabelled;
 }
 
-// The card a row describes, before it is made storable; the honorific cell
-// is left in the field as typed.
-book::AddressCard cardOfRow(const QStringList& cells, const CsvColumns& columns) {
-    book::AddressCard card;
-    QString person = cellAt(cells, columns.name);
-    if (person.isEmpty())
-        person = joined(cellAt(cells, columns.familyName), cellAt(cells, columns.givenName), u"　"_s);
-    const QString company = cellAt(cells, columns.company);
-    card.name = person.isEmpty() ? company : person;
-    card.code = cellAt(cells, columns.code);
-    // A person's company goes where the book keeps extra text, unless that is taken.
-    if (!person.isEmpty() && card.code.isEmpty())
-        card.code = company;
-    card.address1 = columns.address1 >= 0
-                        ? cellAt(cells, columns.address1)
-                        : cellAt(cells, columns.prefecture) + cellAt(cells, columns.city);
-    card.address2 = columns.address2 >= 0 ? cellAt(cells, columns.address2) : cellAt(cells, columns.street);
-    card.address3 = columns.address3 >= 0 ? cellAt(cells, columns.address3) : cellAt(cells, columns.building);
-    card.postalCode = cellAt(cells, columns.postalCode);
-    card.honorific = cellAt(cells, columns.honorific);
-    return card;
+// What a row says, by the columns.
+Contact contactOfRow(const QStringList& cells, const CsvColumns& columns) {
+    Contact contact;
+    contact.ownExport = columns.ownExport;
+    QList<AddressParts> addresses(std::max<qsizetype>(1, columns.addressKinds.size()));
+    QString family, given;
+    constexpr QStringView Space = u"　";
+    constexpr QStringView Nothing = u"";
+    const qsizetype count = std::min(cells.size(), columns.uses.size());
+    for (qsizetype i = 0; i < count; ++i) {
+        const ColumnUse use = columns.uses.at(i);
+        const QString& cell = cells.at(i);
+        AddressParts& a = addresses[std::clamp<qsizetype>(use.address, 0, addresses.size() - 1)];
+        switch (use.role) {
+        case ColumnRole::Unused:
+            break;
+        case ColumnRole::Name:
+            append(contact.person, cell, Space);
+            break;
+        case ColumnRole::FamilyName:
+            append(family, cell, Space);
+            break;
+        case ColumnRole::GivenName:
+            append(given, cell, Space);
+            break;
+        case ColumnRole::JointName:
+            if (!book::trimmedSpaces(cell).isEmpty())
+                contact.jointNames << cell;
+            break;
+        case ColumnRole::Company:
+            append(contact.company, cell, Space);
+            break;
+        case ColumnRole::Department:
+            append(contact.department, cell, Space);
+            break;
+        case ColumnRole::Title:
+            append(contact.title, cell, Space);
+            break;
+        case ColumnRole::Address1:
+            append(a.address1, cell, Nothing);
+            break;
+        case ColumnRole::Prefecture:
+            append(a.prefecture, cell, Nothing);
+            break;
+        case ColumnRole::City:
+            append(a.city, cell, Nothing);
+            break;
+        case ColumnRole::Address2:
+            append(a.address2, cell, Nothing);
+            break;
+        case ColumnRole::Town:
+            append(a.town, cell, Nothing);
+            break;
+        case ColumnRole::Street:
+            append(a.street, cell, Nothing);
+            break;
+        case ColumnRole::Address3:
+            append(a.address3, cell, Space);
+            break;
+        case ColumnRole::Building:
+            append(a.building, cell, Space);
+            break;
+        case ColumnRole::Room:
+            append(a.room, cell, Space);
+            break;
+        case ColumnRole::CareOf:
+            append(a.careOf, cell, Space);
+            break;
+        case ColumnRole::PostalCode:
+            append(a.postal, cell, Nothing);
+            break;
+        case ColumnRole::AddressLabel:
+            a.label = cell;
+            break;
+        case ColumnRole::Code:
+            append(contact.code, cell, Space);
+            break;
+        case ColumnRole::Honorific:
+            contact.honorific = cell;
+            break;
+        }
+    }
+    if (contact.person.isEmpty()) {
+        contact.person = family;
+        append(contact.person, given, Space);
+    }
+    for (qsizetype k = 0; k < addresses.size(); ++k) {
+        const AddressParts& a = addresses.at(k);
+        ContactAddress address;
+        address.line1 = a.address1.isEmpty() ? a.prefecture + a.city : a.address1;
+        address.line2 = a.address2.isEmpty() ? a.town + a.street : a.address2;
+        address.line3 = a.address3;
+        for (const QString* part : {&a.building, &a.room, &a.careOf})
+            append(address.line3, *part, Space);
+        address.postalCode = a.postal;
+        address.kind = columns.addressKinds.value(k, AddressKind::Unlabelled);
+        if (address.kind == AddressKind::Unlabelled)
+            address.kind = kindOfLabel(a.label);
+        contact.addresses << address;
+    }
+    return contact;
+}
+
+// The file's own fields, for this program's export read back.
+Contact ownContactOfRow(const QStringList& cells) {
+    Contact contact;
+    contact.ownExport = true;
+    ContactAddress address;
+    contact.person = cells.value(0);
+    address.line1 = cells.value(1);
+    address.line2 = cells.value(2);
+    address.line3 = cells.value(3);
+    address.postalCode = cells.value(4);
+    contact.code = cells.value(5);
+    contact.honorific = honorificIndexFor(cells.value(6)).value_or(cells.value(6));
+    contact.addresses << address;
+    return contact;
 }
 
 bool isBlank(const QStringList& cells) {
@@ -90,40 +204,33 @@ ImportResult readCsv(const QByteArray& bytes, const QString& source, const CsvOp
 ImportResult readCsvRows(const QList<CsvRow>& rows, qsizetype first, const CsvColumns& columns,
                          const QString& source) {
     ImportResult result;
+    int width = int(columns.uses.size());
+    QList<bool> holdsText;
     for (qsizetype r = first; r < rows.size(); ++r) {
         const CsvRow& row = rows.at(r);
         if (isBlank(row.cells))
             continue;
+        width = std::max(width, int(row.cells.size()));
+        holdsText.resize(width);
+        for (qsizetype i = 0; i < row.cells.size(); ++i)
+            if (!holdsText.at(i) && !row.cells.at(i).trimmed().isEmpty())
+                holdsText[i] = true;
+        Contact contact =
+            columns.ownExport ? ownContactOfRow(row.cells) : contactOfRow(row.cells, columns);
+        contact.source = source;
+        contact.place = u"%1行目"_s.arg(row.row);
         LeftOut leftOut;
-        leftOut.source = source;
-        leftOut.place = u"row %1"_s.arg(row.row);
-        book::AddressCard card = cardOfRow(row.cells, columns);
-        bool empty = true;
-        for (int field = 1; field < book::AddressCard::FieldCount; ++field)
-            empty = empty && card.field(field).trimmed().isEmpty();
-        if (empty) {
-            leftOut.reason = u"no name, address, postal code or code"_s;
+        if (const std::optional<book::AddressCard> card =
+                cardOfContact(contact, &leftOut, &result.remarks))
+            result.cards << *card;
+        else
             result.leftOut << leftOut;
+    }
+    for (int i = 0; i < holdsText.size(); ++i) {
+        if (!holdsText.at(i) || columns.use(i).role != ColumnRole::Unused)
             continue;
-        }
-        if (columns.honorific < 0) {
-            card.honorific = u"0"_s;
-        } else {
-            const std::optional<QString> index = honorificIndexFor(card.honorific);
-            if (!index) {
-                leftOut.field = 7;
-                leftOut.reason = u"「%1」 is not one of 様, 殿, 御中, 差出, 行 or empty"_s.arg(card.honorific);
-                result.leftOut << leftOut;
-                continue;
-            }
-            card.honorific = *index;
-        }
-        const std::optional<book::AddressCard> stored = storableCard(card, &leftOut);
-        if (!stored) {
-            result.leftOut << leftOut;
-            continue;
-        }
-        result.cards << *stored;
+        const QString caption = first > 0 ? rows.first().cells.value(i).trimmed() : QString();
+        result.unusedColumns << (caption.isEmpty() ? u"列%1"_s.arg(i + 1) : caption);
     }
     return result;
 }

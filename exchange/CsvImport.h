@@ -18,10 +18,13 @@ struct CsvOptions {
 };
 
 // The cards of a CSV file's bytes; source names the file in what is left out.
-// Rows that hold nothing are skipped; a row with nothing but an honorific, with
-// an honorific that is no honorific or with a character a book cannot hold
-// is left out. Without a mapping, a first row that names no field fails.
-ImportResult readCsv(const QByteArray& bytes, const QString& source, const CsvOptions& options = {});
+// Each row is a contact made into a card by cardOfContact, as a vCard's is;
+// rows that hold nothing are skipped. The columns that hold text and feed no
+// field are named in the result. The header this program's export writes
+// gives its fields back as they are. Without a mapping, a first row that
+// names no field fails.
+ImportResult readCsv(const QByteArray& bytes, const QString& source,
+                     const CsvOptions& options = {});
 
 // The cards of parsed rows from index first on (0, or 1 past a header), the
 // columns as given; the rules of readCsv. An import preview re-reads its rows

@@ -16,86 +16,107 @@ namespace exchange {
 namespace {
 
 // How many columns may feed a field: a name of family and given name, an
-// address 1 of prefecture and city.
+// address 1 of prefecture and city, a company with department and title,
+// four joint names.
 int capacityOf(CardField field) {
-    return field == CardField::Name || field == CardField::Address1 ? 2 : 1;
+    switch (field) {
+    case CardField::Name:
+    case CardField::Address1:
+        return 2;
+    case CardField::Company:
+        return 3;
+    case CardField::JointName:
+        return 4;
+    default:
+        return 1;
+    }
 }
 
-// What each column does under columns read from a header; the whole-name and
-// whole-address columns win over their parts, as readCsv has it.
-QList<CardField> usesOf(const CsvColumns& c, int columnCount) {
-    QList<CardField> uses(columnCount, CardField::Unused);
-    auto use = [&uses](int column, CardField field) {
-        if (column >= 0 && column < uses.size() && uses.at(column) == CardField::Unused)
-            uses[column] = field;
-    };
-    const bool person = c.name >= 0 || c.familyName >= 0 || c.givenName >= 0;
-    if (c.name >= 0) {
-        use(c.name, CardField::Name);
-    } else {
-        use(c.familyName, CardField::Name);
-        use(c.givenName, CardField::Name);
+CardField fieldOf(ColumnRole role) {
+    switch (role) {
+    case ColumnRole::Name:
+    case ColumnRole::FamilyName:
+    case ColumnRole::GivenName:
+        return CardField::Name;
+    case ColumnRole::JointName:
+        return CardField::JointName;
+    case ColumnRole::Company:
+    case ColumnRole::Department:
+    case ColumnRole::Title:
+        return CardField::Company;
+    case ColumnRole::Address1:
+    case ColumnRole::Prefecture:
+    case ColumnRole::City:
+        return CardField::Address1;
+    case ColumnRole::Address2:
+    case ColumnRole::Town:
+    case ColumnRole::Street:
+        return CardField::Address2;
+    case ColumnRole::Address3:
+    case ColumnRole::Building:
+    case ColumnRole::Room:
+    case ColumnRole::CareOf:
+        return CardField::Address3;
+    case ColumnRole::PostalCode:
+        return CardField::PostalCode;
+    case ColumnRole::AddressLabel:
+        return CardField::AddressLabel;
+    case ColumnRole::Code:
+        return CardField::Code;
+    case ColumnRole::Honorific:
+        return CardField::Honorific;
+    case ColumnRole::Unused:
+        break;
     }
-    if (c.address1 >= 0) {
-        use(c.address1, CardField::Address1);
-    } else {
-        use(c.prefecture, CardField::Address1);
-        use(c.city, CardField::Address1);
-    }
-    use(c.address2 >= 0 ? c.address2 : c.street, CardField::Address2);
-    use(c.address3 >= 0 ? c.address3 : c.building, CardField::Address3);
-    use(c.postalCode, CardField::PostalCode);
-    use(c.code, CardField::Code);
-    use(c.honorific, CardField::Honorific);
-    // A person's company is kept as the code, unless a column gives one.
-    if (!person)
-        use(c.company, CardField::Name);
-    else if (c.code < 0)
-        use(c.company, CardField::Code);
-    return uses;
+    return CardField::Unused;
 }
 
-// The columns that give what the uses say.
-CsvColumns columnsOf(const QList<CardField>& uses) {
-    auto columnsFor = [&uses](CardField field) {
-        QList<int> found;
-        for (int i = 0; i < uses.size(); ++i)
-            if (uses.at(i) == field)
-                found << i;
-        return found;
-    };
-    CsvColumns c;
-    const QList<int> names = columnsFor(CardField::Name);
-    if (names.size() == 1) {
-        c.name = names.first();
-    } else if (names.size() >= 2) {
-        c.familyName = names.at(0);
-        c.givenName = names.at(1);
+ColumnRole roleOf(CardField field) {
+    switch (field) {
+    case CardField::Name:
+        return ColumnRole::Name;
+    case CardField::Address1:
+        return ColumnRole::Address1;
+    case CardField::Address2:
+        return ColumnRole::Address2;
+    case CardField::Address3:
+        return ColumnRole::Address3;
+    case CardField::PostalCode:
+        return ColumnRole::PostalCode;
+    case CardField::Code:
+        return ColumnRole::Code;
+    case CardField::Honorific:
+        return ColumnRole::Honorific;
+    case CardField::Company:
+        return ColumnRole::Company;
+    case CardField::JointName:
+        return ColumnRole::JointName;
+    case CardField::AddressLabel:
+        return ColumnRole::AddressLabel;
+    case CardField::Unused:
+        break;
     }
-    const QList<int> address1 = columnsFor(CardField::Address1);
-    if (address1.size() == 1) {
-        c.address1 = address1.first();
-    } else if (address1.size() >= 2) {
-        c.prefecture = address1.at(0);
-        c.city = address1.at(1);
-    }
-    auto single = [&columnsFor](CardField field) {
-        const QList<int> found = columnsFor(field);
-        return found.isEmpty() ? -1 : found.first();
-    };
-    c.address2 = single(CardField::Address2);
-    c.address3 = single(CardField::Address3);
-    c.postalCode = single(CardField::PostalCode);
-    c.code = single(CardField::Code);
-    c.honorific = single(CardField::Honorific);
-    return c;
+    return ColumnRole::Unused;
+}
+
+bool isAddressField(CardField field) {
+    return field == CardField::Address1 || field == CardField::Address2 ||
+           field == CardField::Address3 || field == CardField::PostalCode ||
+           field == CardField::AddressLabel;
 }
 
 } // namespace
 
 QList<CardField> cardFieldChoices() {
-    return {CardField::Name,       CardField::Address1, CardField::Address2,  CardField::Address3,
-            CardField::PostalCode, CardField::Code,     CardField::Honorific, CardField::Unused};
+    return {CardField::Name,         CardField::Address1,   CardField::Address2,
+            CardField::Address3,     CardField::PostalCode, CardField::Code,
+            CardField::Honorific,    CardField::Company,    CardField::JointName,
+            CardField::AddressLabel, CardField::Unused};
+}
+
+QList<CardField> cardFields() {
+    return {CardField::Name,       CardField::Address1, CardField::Address2, CardField::Address3,
+            CardField::PostalCode, CardField::Code,     CardField::Honorific};
 }
 
 QString cardFieldCaption(CardField field) {
@@ -114,6 +135,12 @@ QString cardFieldCaption(CardField field) {
         return u"コード"_s;
     case CardField::Honorific:
         return u"敬称"_s;
+    case CardField::Company:
+        return u"会社"_s;
+    case CardField::JointName:
+        return u"連名"_s;
+    case CardField::AddressLabel:
+        return u"自宅/勤務先"_s;
     case CardField::Unused:
         break;
     }
@@ -156,7 +183,9 @@ ImportPreview ImportPreview::fromBytes(const QByteArray& bytes, const QString& p
     preview.m_header = header.has_value();
     // Until the user changes a column, the header's columns as the command line reads them.
     preview.m_columns = header.value_or(CsvColumns());
-    preview.m_uses = usesOf(preview.m_columns, width);
+    preview.m_columns.uses.resize(std::max<qsizetype>(width, preview.m_columns.uses.size()));
+    if (preview.m_columns.addressKinds.isEmpty())
+        preview.m_columns.addressKinds << AddressKind::Unlabelled;
     preview.readRows();
     return preview;
 }
@@ -170,20 +199,46 @@ QString ImportPreview::columnCaption(int column) const {
     return u"列%1"_s.arg(column + 1);
 }
 
+CardField ImportPreview::columnUse(int column) const {
+    return fieldOf(m_columns.use(column).role);
+}
+
 void ImportPreview::setColumnUse(int column, CardField field) {
-    if (column < 0 || column >= m_uses.size())
+    QList<ColumnUse>& uses = m_columns.uses;
+    if (column < 0 || column >= uses.size())
         return;
-    m_uses[column] = field;
+    // An address column stays with its address; a new one joins the first in use.
+    int address = 0;
+    if (isAddressField(fieldOf(uses.at(column).role))) {
+        address = uses.at(column).address;
+    } else {
+        for (const ColumnUse& use : uses)
+            if (isAddressField(fieldOf(use.role))) {
+                address = use.address;
+                break;
+            }
+    }
+    const auto sameField = [&](int i) {
+        return fieldOf(uses.at(i).role) == field &&
+               (!isAddressField(field) || uses.at(i).address == address);
+    };
+    uses[column] = ColumnUse{roleOf(field), isAddressField(field) ? address : 0};
+    m_columns.ownExport = false;
     if (field != CardField::Unused) {
-        int count = int(std::count(m_uses.cbegin(), m_uses.cend(), field));
-        for (int i = 0; i < m_uses.size() && count > capacityOf(field); ++i) {
-            if (i != column && m_uses.at(i) == field) {
-                m_uses[i] = CardField::Unused;
+        int count = 0;
+        for (int i = 0; i < uses.size(); ++i)
+            count += sameField(i);
+        for (int i = 0; i < uses.size() && count > capacityOf(field); ++i) {
+            if (i != column && sameField(i)) {
+                uses[i] = ColumnUse();
                 --count;
             }
         }
+        // The columns of one field are now joined in their order.
+        for (int i = 0; i < uses.size(); ++i)
+            if (sameField(i) && field != CardField::Company)
+                uses[i].role = roleOf(field);
     }
-    m_columns = columnsOf(m_uses);
     readRows();
 }
 
@@ -198,14 +253,22 @@ void ImportPreview::readRows() {
 QString ImportPreview::leftOutReport(int lines) const {
     if (m_csv && !m_columns.namesAnything())
         return u"宛名か住所の列を選んでください。"_s;
+    QStringList report;
     const qsizetype count = m_result.leftOut.size();
     if (count == 0)
-        return u"取り込まないものはありません。"_s;
-    QStringList report{u"取り込まないもの %1件"_s.arg(count)};
+        report << u"取り込まないものはありません。"_s;
+    else
+        report << u"取り込まないもの %1件"_s.arg(count);
     for (qsizetype i = 0; i < count && i < lines; ++i)
         report << m_result.leftOut.at(i).describe();
     if (count > lines)
         report << u"…ほか%1件"_s.arg(count - lines);
+    for (qsizetype i = 0; i < m_result.remarks.size() && i < lines; ++i)
+        report << u"確認: "_s + m_result.remarks.at(i).describe();
+    if (m_result.remarks.size() > lines)
+        report << u"確認…ほか%1件"_s.arg(m_result.remarks.size() - lines);
+    if (!m_result.unusedColumns.isEmpty())
+        report << unusedColumnsLine(m_result.unusedColumns);
     return report.join(u'\n');
 }
 

@@ -13,15 +13,19 @@ using namespace Qt::StringLiterals;
 namespace exchange {
 
 QString LeftOut::describe() const {
-    QString line = source + u": "_s + place;
+    QString line = source + u' ' + place;
     if (field > 0)
-        line += u", "_s + book::fieldLabel(field);
+        line += u' ' + book::fieldLabel(field);
     line += u": "_s;
     if (character != 0)
-        line += book::describeCharacter(character) + u" cannot be stored in a book"_s;
+        line += book::describeCharacter(character) + u"は住所録に保存できない文字です。"_s;
     else
         line += reason;
     return line;
+}
+
+QString unusedColumnsLine(const QStringList& captions) {
+    return captions.isEmpty() ? QString() : u"使わなかった列: "_s + captions.join(u", "_s);
 }
 
 namespace {
@@ -55,7 +59,7 @@ std::optional<book::AddressCard> storableCard(const book::AddressCard& card, Lef
         if (text.contains(QChar(0))) {
             if (leftOut) {
                 leftOut->field = field;
-                leftOut->reason = u"holds a NUL character"_s;
+                leftOut->reason = u"NUL 文字が入っています。"_s;
             }
             return std::nullopt;
         }

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -12,12 +13,12 @@ namespace exchange {
 // A contact or row that did not become a card, and why.
 struct LeftOut {
     QString source;         // the file it came from, as named by the user
-    QString place;          // "row 12" (CSV, the header is row 1) or "card 3" (vCard, 1-based)
+    QString place;          // "12行目" (CSV, the header is line 1) or "3件目" (vCard, 1-based)
     int field = 0;          // 1-based book field that could not be stored, 0 for the whole card
     char32_t character = 0; // the character code page 932 cannot hold, 0 for another reason
-    QString reason;         // English, for the other reasons ("no address")
+    QString reason; // a Japanese sentence, for the other reasons ("住所がありません。")
 
-    // "contacts.vcf: card 3, 住所２: U+20BB7 「𠮷」 cannot be stored in a book".
+    // "contacts.vcf 3件目 住所２: U+20BB7 「𠮷」は住所録に保存できない文字です。"
     QString describe() const;
 };
 
@@ -25,7 +26,9 @@ struct LeftOut {
 struct ImportResult {
     book::CardList cards;
     QList<LeftOut> leftOut;
-    QString error; // not empty when the file as a whole could not be read
+    QList<LeftOut> remarks;    // cards taken in with something to check, in the same words
+    QStringList unusedColumns; // CSV: the captions of columns that hold text but feed no field
+    QString error;             // not empty when the file as a whole could not be read
 
     bool ok() const { return error.isEmpty(); }
 };
@@ -40,9 +43,12 @@ std::optional<book::AddressCard> storableCard(const book::AddressCard& card, Lef
 // "123-4567" for a postal code book::postalCodeOf reads; any other text as given.
 QString normalisedPostalCode(const QString& text);
 
+// "使わなかった列: 電話番号, メール" for the columns, empty for none.
+QString unusedColumnsLine(const QStringList& captions);
+
 // The honorific index for its text: 様 "0", 殿 "1", 御中 "2", 差出 "3", 行 "4",
 // empty or なし "5"; a whole number is kept as it is (an index written by
-// export). nullopt for any other text.
+// export). nullopt for any other text (先生, 各位 …).
 std::optional<QString> honorificIndexFor(const QString& text);
 
 // The text export writes for a stored honorific index: 様 … 行 for "0" to

@@ -56,7 +56,8 @@ std::optional<TextEncoding> parseTextEncoding(const QString& name) {
     const QString lower = name.toLower();
     if (lower == u"utf-8"_s || lower == u"utf8"_s)
         return TextEncoding::Utf8;
-    if (lower == u"cp932"_s || lower == u"windows-31j"_s || lower == u"shift_jis"_s || lower == u"sjis"_s)
+    if (lower == u"cp932"_s || lower == u"windows-31j"_s || lower == u"shift_jis"_s ||
+        lower == u"sjis"_s)
         return TextEncoding::Cp932;
     return std::nullopt;
 }
@@ -66,6 +67,18 @@ bool isUtf8(QByteArrayView bytes) {
 }
 
 std::optional<QString> decodeText(const QByteArray& bytes, TextEncoding encoding, QString* reason) {
+    // A contacts service's older CSV is UTF-16 with its byte-order mark.
+    const bool little = bytes.startsWith("\xFF\xFE");
+    if (encoding == TextEncoding::Detect && (little || bytes.startsWith("\xFE\xFF"))) {
+        QStringDecoder decoder(little ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
+                               QStringConverter::Flag::Stateless);
+        QString text = decoder(QByteArrayView(bytes).sliced(2));
+        if (!decoder.hasError())
+            return text;
+        if (reason)
+            *reason = u"not valid UTF-16 text"_s;
+        return std::nullopt;
+    }
     QByteArrayView body(bytes);
     const bool bom = body.startsWith("\xEF\xBB\xBF");
     if (bom)

@@ -17,7 +17,8 @@ enum class TextEncoding {
 // "utf-8" / "cp932" (and their usual aliases) as typed on the command line.
 std::optional<TextEncoding> parseTextEncoding(const QString& name);
 
-// The text of the bytes, a leading UTF-8 byte-order mark dropped; nullopt
+// The text of the bytes, a leading UTF-8 byte-order mark dropped (with
+// Detect, bytes that start with a UTF-16 byte-order mark are UTF-16); nullopt
 // with an English reason naming the byte offset when they do not decode.
 std::optional<QString> decodeText(const QByteArray& bytes, TextEncoding encoding, QString* reason);
 

@@ -1,9 +1,12 @@
 #include "exchange/VCardImport.h"
 
 #include "book/Cp932.h"
+#include "exchange/Contact.h"
 
 #include <QFileInfo>
 #include <QStringDecoder>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -39,8 +42,7 @@ struct Property {
     }
 
     bool isQuotedPrintable() const {
-        return parameter("ENCODING").toUpper() == "QUOTED-PRINTABLE" ||
-               hasType("quoted-printable");
+        return parameter("ENCODING").toUpper() == "QUOTED-PRINTABLE" || hasType("quoted-printable");
     }
 };
 
@@ -125,13 +127,21 @@ QByteArray decodeQuotedPrintable(QByteArrayView text) {
     return bytes;
 }
 
+// A logical line and the 1-based physical line it starts on.
+struct LogicalLine {
+    QByteArray bytes;
+    int number = 0;
+};
+
 // The physical lines joined into logical ones: a line starting with a space
 // or tab continues the one before (folding), and so does the line after a
-// quoted-printable value that ends in "=" (a soft line break).
-QList<QByteArray> logicalLines(QByteArrayView bytes) {
-    QList<QByteArray> lines;
+// quoted-printable value that ends in "=" (a soft line break). A fold may
+// fall inside a character: the bytes are joined before any is decoded.
+QList<LogicalLine> logicalLines(QByteArrayView bytes) {
+    QList<LogicalLine> lines;
     bool softBreak = false;
     qsizetype i = 0;
+    int number = 0;
     const qsizetype n = bytes.size();
     while (i < n) {
         qsizetype end = i;
@@ -141,15 +151,16 @@ QList<QByteArray> logicalLines(QByteArrayView bytes) {
         if (end < n && bytes[end] == '\r' && end + 1 < n && bytes[end + 1] == '\n')
             ++end;
         i = end + 1;
+        ++number;
         if (softBreak && !lines.isEmpty()) {
-            lines.last().chop(1);
-            lines.last() += line;
+            lines.last().bytes.chop(1);
+            lines.last().bytes += line;
         } else if (!lines.isEmpty() && !line.isEmpty() && (line[0] == ' ' || line[0] == '\t')) {
-            lines.last() += line.sliced(1);
+            lines.last().bytes += line.sliced(1);
         } else {
-            lines << line.toByteArray();
+            lines << LogicalLine{line.toByteArray(), number};
         }
-        const QByteArray& last = lines.last();
+        const QByteArray& last = lines.last().bytes;
         softBreak = false;
         if (last.endsWith('=')) {
             const qsizetype colon = valueColon(last);
@@ -224,72 +235,127 @@ QString joined(const QStringList& parts, const QString& separator) {
     return present.join(separator);
 }
 
-struct Address {
-    QStringList parts; // post office box, extended, street, locality, region, postal code, country
-    bool preferred = false;
-    bool home = false;
+// A property that a card is made of, its value's bytes after
+// quoted-printable, and the line it starts on.
+struct RawProperty {
+    Property property;
+    QByteArray value;
+    int line = 0;
 };
 
-// What one contact said, as far as a book holds it.
-struct Contact {
+// One BEGIN:VCARD … END:VCARD, its properties not yet decoded.
+struct RawContact {
     int number = 0;
+    QList<RawProperty> properties;
+};
+
+bool isWanted(const QByteArray& name) {
+    return name == "N" || name == "FN" || name == "ORG" || name == "TITLE" || name == "ADR" ||
+           name == "KIND" || name == "X-ABSHOWAS" || name == "X-TAGORA-CODE" ||
+           name == "X-TAGORA-HONORIFIC";
+}
+
+// How the values without a CHARSET of a contact read: none outside ASCII,
+// all UTF-8, or some not.
+enum class ValueBytes { Ascii, Utf8, Other };
+
+ValueBytes valueBytesOf(const RawContact& contact) {
+    ValueBytes found = ValueBytes::Ascii;
+    for (const RawProperty& raw : contact.properties) {
+        if (!raw.property.parameter("CHARSET").isEmpty())
+            continue;
+        const bool ascii = std::all_of(raw.value.cbegin(), raw.value.cend(),
+                                       [](char c) { return uchar(c) < 0x80; });
+        if (ascii)
+            continue;
+        if (!isUtf8(raw.value))
+            return ValueBytes::Other;
+        found = ValueBytes::Utf8;
+    }
+    return found;
+}
+
+// A street of several lines (as phones write a building under the street)
+// keeps its first line as the street; the others go before the extended address.
+ContactAddress withBuildingBelowStreet(ContactAddress address) {
+    if (!address.line2.contains(u'\n'))
+        return address;
+    QStringList lines = address.line2.split(u'\n');
+    address.line2 = lines.takeFirst();
+    lines << address.line3;
+    QStringList below;
+    for (const QString& line : lines)
+        if (!line.trimmed().isEmpty())
+            below << line.trimmed();
+    address.line3 = below.join(u'　');
+    return address;
+}
+
+// The contact a card's properties describe, or the reason (a value that
+// does not decode) it cannot be read.
+std::optional<Contact> contactOf(const RawContact& raw, TextEncoding encoding, QString* failure) {
+    Contact contact;
     QStringList n;
     QString fn;
-    QString org;
-    QList<Address> addresses;
-    std::optional<QString> ownCode;
-    std::optional<QString> ownHonorific;
-    QString failure; // a value that could not be decoded
-};
-
-void finishContact(const Contact& contact, const QString& source, ImportResult& result) {
-    LeftOut leftOut;
-    leftOut.source = source;
-    leftOut.place = u"card %1"_s.arg(contact.number);
-    if (!contact.failure.isEmpty()) {
-        leftOut.reason = contact.failure;
-        result.leftOut << leftOut;
-        return;
+    bool own = false;
+    for (const RawProperty& one : raw.properties) {
+        const Property& property = one.property;
+        const QByteArray& name = property.name;
+        const std::optional<QString> value =
+            decodeValue(one.value, property.parameter("CHARSET"), encoding);
+        if (!value) {
+            const QByteArray charset = property.parameter("CHARSET");
+            *failure = u"%1行目の %2 が %3 の文字として読めません。"_s.arg(
+                QString::number(one.line), QString::fromLatin1(name),
+                charset.isEmpty() ? (encoding == TextEncoding::Cp932 ? u"シフトJIS"_s : u"UTF-8"_s)
+                                  : QString::fromLatin1(charset));
+            return std::nullopt;
+        }
+        if (name == "N") {
+            n = components(*value);
+        } else if (name == "FN") {
+            fn = components(*value).join(u';');
+        } else if (name == "ORG") {
+            const QStringList parts = components(*value);
+            contact.company = parts.value(0);
+            contact.department = joined(parts.mid(1), u"　"_s);
+        } else if (name == "TITLE") {
+            contact.title = components(*value).join(u';');
+        } else if (name == "KIND" || name == "X-ABSHOWAS") {
+            const QString kind = value->trimmed().toLower();
+            contact.isCompany = contact.isCompany || kind == u"org"_s || kind == u"company"_s;
+        } else if (name == "X-TAGORA-CODE") {
+            contact.code = components(*value).join(u';');
+        } else if (name == "X-TAGORA-HONORIFIC") {
+            contact.honorific = components(*value).join(u';');
+            own = true;
+        } else if (name == "ADR") {
+            const QStringList parts = components(*value);
+            if (joined(parts.mid(0, 6), QString()).isEmpty())
+                continue;
+            ContactAddress address;
+            address.line1 = component(parts, 4) + component(parts, 3);
+            address.line2 = component(parts, 2);
+            address.line3 = component(parts, 1);
+            address.postalCode = component(parts, 5);
+            address.preferred = property.hasType("pref") || property.parameter("PREF") == "1";
+            address.kind = property.hasType("home")   ? AddressKind::Home
+                           : property.hasType("work") ? AddressKind::Work
+                                                      : AddressKind::Unlabelled;
+            contact.addresses << address;
+        }
     }
-    book::AddressCard card;
-    QString person = joined({component(contact.n, 0), component(contact.n, 1)}, u"　"_s);
-    if (person.isEmpty())
-        person = contact.fn;
-    card.name = person.isEmpty() ? contact.org : person;
-    if (contact.ownCode)
-        card.code = *contact.ownCode;
-    else if (!person.isEmpty())
-        card.code = contact.org;
-
-    const bool own = contact.ownHonorific.has_value();
-    const Address* chosen = nullptr;
-    for (const Address& address : contact.addresses)
-        if (address.preferred && !chosen)
-            chosen = &address;
-    for (const Address& address : contact.addresses)
-        if (address.home && !chosen)
-            chosen = &address;
-    if (!chosen && !contact.addresses.isEmpty())
-        chosen = &contact.addresses.first();
-    if (!chosen && !own) {
-        leftOut.reason = card.name.isEmpty() ? u"no address"_s : u"no address (%1)"_s.arg(card.name);
-        result.leftOut << leftOut;
-        return;
-    }
-    if (chosen) {
-        card.address1 = component(chosen->parts, 4) + component(chosen->parts, 3);
-        card.address2 = component(chosen->parts, 2);
-        card.address3 = component(chosen->parts, 1);
-        const QString postal = component(chosen->parts, 5);
-        card.postalCode = own ? postal : normalisedPostalCode(postal);
-    }
-    card.honorific = own ? *contact.ownHonorific : u"0"_s;
-    const std::optional<book::AddressCard> stored = storableCard(card, &leftOut);
-    if (!stored) {
-        result.leftOut << leftOut;
-        return;
-    }
-    result.cards << *stored;
+    if (!own)
+        for (ContactAddress& address : contact.addresses)
+            address = withBuildingBelowStreet(address);
+    contact.person = joined({component(n, 0), component(n, 1)}, u"　"_s);
+    // An organisation's FN is its own name, a person's the person's.
+    if (contact.isCompany && contact.company.isEmpty())
+        contact.company = fn;
+    else if (contact.person.isEmpty() && !contact.isCompany)
+        contact.person = fn;
+    contact.ownExport = own;
+    return contact;
 }
 
 } // namespace
@@ -298,8 +364,10 @@ bool looksLikeVCard(const QByteArray& bytes) {
     QByteArrayView view(bytes);
     if (view.startsWith("\xEF\xBB\xBF"))
         view = view.sliced(3);
-    return view.trimmed().first(std::min<qsizetype>(11, view.trimmed().size())).toByteArray().toUpper() ==
-           "BEGIN:VCARD";
+    return view.trimmed()
+               .first(std::min<qsizetype>(11, view.trimmed().size()))
+               .toByteArray()
+               .toUpper() == "BEGIN:VCARD";
 }
 
 bool isVCardFile(const QString& path, const QByteArray& bytes) {
@@ -318,71 +386,69 @@ ImportResult readVCards(const QByteArray& bytes, const QString& source, TextEnco
         view = view.sliced(3);
         encoding = TextEncoding::Utf8;
     }
-    if (encoding == TextEncoding::Detect)
-        encoding = isUtf8(view) ? TextEncoding::Utf8 : TextEncoding::Cp932;
 
+    QList<RawContact> contacts;
     int depth = 0;
-    int count = 0;
-    Contact contact;
-    for (const QByteArray& line : logicalLines(view)) {
-        const std::optional<Property> property = parseProperty(line);
+    for (const LogicalLine& line : logicalLines(view)) {
+        std::optional<Property> property = parseProperty(line.bytes);
         if (!property)
             continue;
         if (property->name == "BEGIN" && property->value.trimmed().toUpper() == "VCARD") {
-            if (++depth == 1) {
-                contact = Contact();
-                contact.number = ++count;
-            }
+            if (++depth == 1)
+                contacts << RawContact{int(contacts.size()) + 1, {}};
             continue;
         }
         if (property->name == "END" && property->value.trimmed().toUpper() == "VCARD") {
-            if (depth > 0 && --depth == 0)
-                finishContact(contact, source, result);
+            if (depth > 0)
+                --depth;
             continue;
         }
-        if (depth != 1)
+        if (depth != 1 || !isWanted(property->name))
             continue;
-        const QByteArray& name = property->name;
-        const bool wanted = name == "N" || name == "FN" || name == "ORG" || name == "ADR" ||
-                            name == "X-TAGORA-CODE" || name == "X-TAGORA-HONORIFIC";
-        if (!wanted)
-            continue;
-        const QByteArray raw = property->isQuotedPrintable() ? decodeQuotedPrintable(property->value)
-                                                             : property->value;
-        const std::optional<QString> value = decodeValue(raw, property->parameter("CHARSET"), encoding);
-        if (!value) {
-            if (contact.failure.isEmpty())
-                contact.failure = u"the %1 value is not valid %2 text"_s.arg(
-                    QString::fromLatin1(name),
-                    property->parameter("CHARSET").isEmpty()
-                        ? (encoding == TextEncoding::Cp932 ? u"code page 932"_s : u"UTF-8"_s)
-                        : QString::fromLatin1(property->parameter("CHARSET")));
-            continue;
-        }
-        if (name == "N") {
-            contact.n = components(*value);
-        } else if (name == "FN") {
-            contact.fn = components(*value).join(u';');
-        } else if (name == "ORG") {
-            contact.org = joined(components(*value), u"　"_s);
-        } else if (name == "X-TAGORA-CODE") {
-            contact.ownCode = components(*value).join(u';');
-        } else if (name == "X-TAGORA-HONORIFIC") {
-            contact.ownHonorific = components(*value).join(u';');
-        } else {
-            Address address;
-            address.parts = components(*value);
-            if (joined(address.parts.mid(0, 6), QString()).isEmpty())
-                continue;
-            address.preferred = property->hasType("pref") || property->parameter("PREF") == "1";
-            address.home = property->hasType("home");
-            contact.addresses << address;
-        }
+        RawProperty raw;
+        raw.value = property->isQuotedPrintable() ? decodeQuotedPrintable(property->value)
+                                                  : property->value;
+        raw.property = std::move(*property);
+        raw.line = line.number;
+        contacts.last().properties << raw;
     }
-    if (depth > 0)
-        finishContact(contact, source, result);
-    if (count == 0)
+    if (contacts.isEmpty()) {
         result.error = source + u": no vCard (BEGIN:VCARD) in the file"_s;
+        return result;
+    }
+
+    // Without a named encoding the file is UTF-8 when most of its cards
+    // that hold more than ASCII read as UTF-8, else code page 932; a card
+    // that does not read in it is left out alone.
+    if (encoding == TextEncoding::Detect) {
+        int utf8 = 0;
+        int other = 0;
+        for (const RawContact& contact : contacts) {
+            const ValueBytes kind = valueBytesOf(contact);
+            utf8 += kind == ValueBytes::Utf8;
+            other += kind == ValueBytes::Other;
+        }
+        encoding = utf8 >= other ? TextEncoding::Utf8 : TextEncoding::Cp932;
+    }
+    for (const RawContact& raw : contacts) {
+        LeftOut leftOut;
+        leftOut.source = source;
+        leftOut.place = u"%1件目"_s.arg(raw.number);
+        QString failure;
+        std::optional<Contact> contact = contactOf(raw, encoding, &failure);
+        if (!contact) {
+            leftOut.reason = failure;
+            result.leftOut << leftOut;
+            continue;
+        }
+        contact->source = leftOut.source;
+        contact->place = leftOut.place;
+        if (const std::optional<book::AddressCard> card =
+                cardOfContact(*contact, &leftOut, &result.remarks))
+            result.cards << *card;
+        else
+            result.leftOut << leftOut;
+    }
     return result;
 }
 

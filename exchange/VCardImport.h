@@ -10,19 +10,20 @@ namespace exchange {
 
 // The cards of a vCard file (versions 2.1, 3.0 and 4.0, any number of
 // contacts); source names the file in what is left out. encoding is the
-// text's encoding where a property names no CHARSET (Detect: UTF-8 when the
-// whole file is UTF-8, else code page 932).
+// text's encoding where a property names no CHARSET (Detect: UTF-8 when most
+// cards with more than ASCII read as UTF-8, else code page 932, decided on
+// the unfolded lines); a card whose value does not decode is left out with
+// the line it is on, the others are read.
 //
-// Name: N's family and given names joined by an ideographic space, else FN,
-// else ORG; a contact with both a person and an ORG keeps the ORG as its
-// code. Address: the preferred ADR (TYPE=pref or PREF=1), else the HOME one,
-// else the first: address 1 is region + locality, address 2 the street,
-// address 3 the extended address; a seven-digit postal code becomes
-// 123-4567. Honorific 様. A contact without an address is left out.
+// Name: N's family and given names joined by an ideographic space, else FN;
+// ORG gives company and department, TITLE the title, KIND:org or
+// X-ABShowAs:COMPANY an organisation's own card. Address: ADR, chosen and
+// put in lines by cardOfContact (region + locality, street, extended
+// address; a street's second line before the extended address).
 //
 // The X-TAGORA-CODE and X-TAGORA-HONORIFIC that export writes give the code
-// and honorific back as they were; a contact with them keeps its postal
-// code as written and is kept even without an address.
+// and honorific back as they were; a contact with X-TAGORA-HONORIFIC keeps
+// its fields as written and is kept even without an address.
 ImportResult readVCards(const QByteArray& bytes, const QString& source,
                         TextEncoding encoding = TextEncoding::Detect);
 

@@ -16,7 +16,7 @@ namespace cli {
 namespace {
 
 const QString Usage =
-    u"usage: tagora import FILE... -o BOOK.dat [--encoding utf-8|cp932] [--map name=1,address1=2,...] [--force]"_s;
+    u"usage: tagora import FILE... -o BOOK.dat [--encoding utf-8|cp932] [--map name=1+2,address1=3,...] [--force]"_s;
 
 QString cardCount(qsizetype count) {
     return count == 1 ? u"1 card"_s : u"%1 cards"_s.arg(count);
@@ -25,8 +25,9 @@ QString cardCount(qsizetype count) {
 } // namespace
 
 // tagora import FILE... -o BOOK.dat: the contacts of vCard and CSV files as
-// books of 300 cards, BOOK.dat, BOOK-2.dat …; what was left out, and why,
-// one line each. Exit 0 when a card was imported.
+// books of 300 cards, BOOK.dat, BOOK-2.dat …; what was left out and why,
+// what to check, and the CSV columns not used, one line each. Exit 0 when a
+// card was imported.
 int runImport(const QStringList& args, Io& io) {
     QStringList inputs;
     QString output;
@@ -63,6 +64,8 @@ int runImport(const QStringList& args, Io& io) {
 
     book::CardList cards;
     QList<exchange::LeftOut> leftOut;
+    QList<exchange::LeftOut> remarks;
+    QStringList unused;
     for (const QString& input : inputs) {
         book::ReadError readError;
         const std::optional<QByteArray> bytes = book::readFileBytes(input, &readError);
@@ -75,10 +78,17 @@ int runImport(const QStringList& args, Io& io) {
             return fail(io, result.error);
         cards += result.cards;
         leftOut += result.leftOut;
+        remarks += result.remarks;
+        if (!result.unusedColumns.isEmpty())
+            unused << input + u": "_s + exchange::unusedColumnsLine(result.unusedColumns);
     }
 
     for (const exchange::LeftOut& one : leftOut)
         io.out << u"left out: "_s << one.describe() << '\n';
+    for (const exchange::LeftOut& one : remarks)
+        io.out << u"check: "_s << one.describe() << '\n';
+    for (const QString& line : unused)
+        io.out << line << '\n';
     if (cards.isEmpty()) {
         io.out << u"imported no cards, left out %1"_s.arg(cardCount(leftOut.size())) << '\n';
         io.out.flush();

@@ -23,9 +23,11 @@ QByteArray contactsCsv(int n) {
     return *book::encodeCp932(text);
 }
 
+// The card contact i becomes: its postal code written 2NN-NNNN.
 book::AddressCard contact(int i) {
+    const QString code = u"2%1"_s.arg(i, 6, 10, QLatin1Char('0'));
     return {u"取込%1"_s.arg(i), u"大阪府%1"_s.arg(i), u"梅田%1"_s.arg(i), QString(),
-            u"2%1"_s.arg(i, 6, 10, QLatin1Char('0')), QString(), u"2"_s};
+            code.left(3) + u'-' + code.mid(3), QString(), u"2"_s};
 }
 
 book::CardList contacts(int n) {

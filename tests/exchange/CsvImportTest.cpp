@@ -65,7 +65,8 @@ private slots:
 
     // A spreadsheet's UTF-8 file with a byte-order mark: quoted commas,
     // doubled quotes, a line break inside a cell, an empty line, honorific
-    // texts, and three rows a book cannot hold.
+    // texts (先生 kept with the name, an empty cell as 様), a row with no
+    // address and a row a book cannot hold.
     void readsAJapaneseHeaderedFile() {
         const exchange::ImportResult result = exchange::readCsv(fixture(u"addresses-utf8-bom.csv"_s), u"a.csv"_s);
         QVERIFY(result.ok());
@@ -75,14 +76,16 @@ private slots:
                  u"530-0001"_s, u"取引先"_s, u"2"_s),
             card(u"渡辺 ＂みさき＂ 美咲"_s, u"埼玉県比企郡嵐山町"_s, u"大字菅谷　４５６"_s, QString(), u"355-0221"_s,
                  QString(), u"1"_s),
+            card(u"伊藤　誠　先生"_s, u"愛知県名古屋市中区"_s, u"栄３－１５－２"_s, u"栄ハイツ①棟２０１"_s, u"460-0008"_s,
+                 QString(), u"5"_s),
             card(u"小林　大輔"_s, u"福岡県福岡市博多区"_s, u"博多駅前２－１～３"_s, QString(), u"812-0011"_s, QString(),
-                 u"5"_s),
+                 u"0"_s),
         };
         QCOMPARE(result.cards, expected);
         QCOMPARE(described(result.leftOut),
-                 (QStringList{u"a.csv: row 6, 宛名: U+BBFC 「민」 cannot be stored in a book"_s,
-                              u"a.csv: row 7, 敬称: 「先生」 is not one of 様, 殿, 御中, 差出, 行 or empty"_s,
-                              u"a.csv: row 8, コード: U+1F600 「😀」 cannot be stored in a book"_s}));
+                 (QStringList{u"a.csv 6行目 宛名: U+BBFC 「민」は住所録に保存できない文字です。"_s,
+                              u"a.csv 8行目: 住所がありません（中村　由美）。"_s}));
+        QVERIFY(result.unusedColumns.isEmpty());
     }
 
     void readsCp932WithAMapping() {
@@ -114,10 +117,10 @@ private slots:
             card(u"佐藤　花子"_s, u"東京都世田谷区"_s, u"三軒茶屋１－１１－５"_s, QString(), u"154-0024"_s,
                  u"株式会社サトウ"_s, u"0"_s),
             card(u"株式会社　髙橋商事"_s, u"大阪府大阪市北区"_s, u"梅田２－４－９"_s, QString(), u"530-0001"_s, QString(),
-                 u"0"_s),
-            card(u"Kim Min-su"_s, QString(), QString(), QString(), QString(), QString(), u"0"_s),
+                 u"2"_s),
         };
         QCOMPARE(result.cards, expected);
+        QCOMPARE(described(result.leftOut), QStringList{u"g.csv 5行目: 住所がありません（Kim Min-su）。"_s});
     }
 
     void matchesHeaders_data() {
@@ -154,8 +157,9 @@ private slots:
         QTest::addColumn<QString>("mapping");
         QTest::addColumn<QString>("message");
         QTest::newRow("unknown key") << u"name=1,phone=2"_s << u"unknown mapping key \"phone\""_s;
-        QTest::newRow("column 0") << u"name=0"_s << u"needs a column number from 1"_s;
-        QTest::newRow("not a number") << u"name=x"_s << u"needs a column number from 1"_s;
+        QTest::newRow("column 0") << u"name=0"_s << u"needs column numbers from 1"_s;
+        QTest::newRow("not a number") << u"name=x"_s << u"needs column numbers from 1"_s;
+        QTest::newRow("a join with nothing after +") << u"name=1+"_s << u"needs column numbers from 1"_s;
         QTest::newRow("twice") << u"name=1,name=2"_s << u"given twice"_s;
         QTest::newRow("only a code") << u"code=1"_s << u"names no name"_s;
     }

@@ -7,7 +7,7 @@ namespace app {
 namespace {
 
 // Cards first to last (from 1) appended to `out`; nothing when first > last.
-void appendRange(book::CardList& out, const book::CardList& cards, int first, int last) {
+template <class List> void appendRange(List& out, const List& cards, int first, int last) {
     first = qMax(first, 1);
     last = qMin(last, int(cards.size()));
     for (int i = first; i <= last; ++i)
@@ -18,14 +18,13 @@ QString halfWidth(const QString& text) {
     return text.normalized(QString::NormalizationForm_KC);
 }
 
-} // namespace
-
-book::CardList movedCards(const book::CardList& cards, int source, int destination, int rowCount) {
+// The move of movedCards, on a list of cards or of their numbers.
+template <class List> List moved(const List& cards, int source, int destination, int rowCount) {
     const int count = int(cards.size());
     if (source < 1 || source > count || destination < 1 || destination > count)
         return cards;
-    const book::AddressCard& moving = cards.at(source - 1);
-    book::CardList out;
+    const auto& moving = cards.at(source - 1);
+    List out;
     out.reserve(count);
     if (destination == 1) {
         out.append(moving);
@@ -52,6 +51,18 @@ book::CardList movedCards(const book::CardList& cards, int source, int destinati
         return cards;
     }
     return out;
+}
+
+} // namespace
+
+book::CardList movedCards(const book::CardList& cards, int source, int destination, int rowCount) {
+    return moved(cards, source, destination, rowCount);
+}
+
+season::CardOrigins movedOrigins(int count, int source, int destination, int rowCount) {
+    season::CardOrigins origins = season::CardOrigins::kept(count, count);
+    origins.before = moved(origins.before, source, destination, rowCount);
+    return origins;
 }
 
 bool destinationTypable(const QString& typed) {

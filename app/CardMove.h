@@ -1,6 +1,7 @@
 #pragma once
 
 #include "book/AddressCard.h"
+#include "season/CardOrigins.h"
 
 #include <QString>
 
@@ -14,6 +15,8 @@ namespace app {
 // the card last. Returns the cards unchanged when source or destination is
 // outside 1 to the number of cards.
 book::CardList movedCards(const book::CardList& cards, int source, int destination, int rowCount);
+// Where each card of movedCards came from, for the season's record.
+season::CardOrigins movedOrigins(int count, int source, int destination, int rowCount);
 
 // The check made at each change of the typed destination: only what can
 // never become a position (anything but half- or full-width digits and

@@ -7,9 +7,13 @@
 #include "book/BookRead.h"
 #include "exchange/Export.h"
 #include "exchange/ImportPreview.h"
+#include "exchange/SeasonCsv.h"
+#include "season/CardKey.h"
 #include "platform/SameFile.h"
 #include "session/BookSaver.h"
 #include "session/OpenBook.h"
+#include "session/SeasonKeeping.h"
+#include "session/SessionTexts.h"
 
 #include <QFileInfo>
 
@@ -28,7 +32,8 @@ bool FileCommands::newBook() {
         // A book that never had a file has nowhere to go back to.
         const bool hasFile = !state.BookPath.isEmpty() && state.BookPath != book::NewBookPath;
         if (hasFile) {
-            const session::BookSaver::Result saved = saver().saveOpenBook(state.CardTable);
+            const session::BookSaver::Result saved = saver().saveOpenBook(
+                state.CardTable, season::CardOrigins::kept(state.CardCount(), state.CardCount()));
             if (!saved.written()) {
                 reportWriteFailure(saved);
                 return false;
@@ -89,6 +94,18 @@ void FileCommands::open(From from) {
     m_view.settings.lastBook = path;
     session::adoptBook(state, path, read.stamp, m_context.platform.messages);
     showOpened(read.loaded.cards, from);
+    reportSeasonRecord(path, read.loaded.cards);
+}
+
+void FileCommands::reportSeasonRecord(const QString& path, const book::CardList& cards) {
+    QString error;
+    const int unmatched = session::matchSeasonRecord(path, cards, &error);
+    if (!error.isEmpty())
+        m_context.platform.messages.show(
+            QString::fromUtf16(session::texts::RecordUnreadable).arg(error));
+    else if (unmatched > 0)
+        m_context.platform.messages.show(
+            QString::fromUtf16(session::texts::RecordsUnmatched).arg(unmatched));
 }
 
 bool FileCommands::save(From from) {
@@ -150,7 +167,9 @@ void FileCommands::importContacts() {
     const book::CardList cards = before + imported.mid(0, fitting);
 
     const session::BookSaver::Result saved =
-        state.BookOpen ? saver().saveOpenBook(cards) : saver().saveUnderNewName(cards);
+        state.BookOpen ? saver().saveOpenBook(cards, season::CardOrigins::kept(
+                                                         int(cards.size()), int(before.size())))
+                       : saver().saveUnderNewName(cards);
     if (saved.outcome == session::BookSaver::Outcome::Cancelled)
         return;
     if (!saved.written()) {
@@ -158,6 +177,15 @@ void FileCommands::importContacts() {
         m_context.platform.messages.show(QString::fromUtf16(texts::CannotWrite) +
                                          (detail.isEmpty() ? QString() : u"\n"_s + detail));
         return;
+    }
+    // The season's columns of a CSV export come along with their cards.
+    if (const std::optional<QByteArray> bytes = book::readFileBytes(path, nullptr)) {
+        const QString failure = exchange::applySeasonCsv(
+            exchange::readSeasonCsv(*bytes, season::comingNewYear(QDate::currentDate())),
+            saved.path, cards);
+        if (!failure.isEmpty())
+            m_context.platform.messages.show(
+                QString::fromUtf16(session::texts::RecordUnwritable).arg(failure));
     }
     showImported(cards, saved.path);
 }
@@ -206,7 +234,11 @@ void FileCommands::exportBook() {
         m_context.platform.messages.show(QString::fromUtf16(texts::ExportReplace).arg(path),
                                          platform::Buttons::YesNo) != platform::Answer::Yes)
         return;
-    const QByteArray bytes = csv ? exchange::formatCsv(state.CardTable) : exchange::formatVCards(state.CardTable);
+    const QByteArray bytes =
+        csv ? exchange::formatCsv(state.CardTable,
+                                  exchange::seasonCsvColumns(season::SeasonRecord(state.BookPath),
+                                                             state.CardCount()))
+            : exchange::formatVCards(state.CardTable);
     if (!book::saveFileBytes(path, bytes).ok())
         m_context.platform.messages.show(QString::fromUtf16(texts::CannotWrite));
 }

@@ -48,6 +48,9 @@ private:
     void restore(const Before& before);
     // Shows the cards as the book opened by the command.
     void showOpened(const book::CardList& cards, From from);
+    // Matches the season's record back to the book just opened and says
+    // when some of it fits no card.
+    void reportSeasonRecord(const QString& path, const book::CardList& cards);
     // After an import wrote cards to path: the book is open and shown as after 開く.
     void showImported(const book::CardList& cards, const QString& path);
     // The conversion of an old book: a question that says what will happen,

@@ -1,7 +1,9 @@
 #include "app/StartScreen.h"
 
 #include "app/StartSettings.h"
+#include "app/SeasonChoice.h"
 #include "app/StartTexts.h"
+#include "season/CardKey.h"
 #include "book/AddressFile.h"
 #include "book/LenientNumber.h"
 #include "session/OpenBook.h"
@@ -100,6 +102,20 @@ void StartScreen::addSelected() {
     } else {
         m_view.controls.enable({u"cmdClear"_s});
     }
+}
+
+void StartScreen::addFromRecord(const QString& choice) {
+    const SeasonPick pick =
+        seasonPick(m_context.state, choice, season::comingNewYear(QDate::currentDate()));
+    if (!pick.error.isEmpty() || pick.rows.isEmpty()) {
+        m_context.platform.messages.show(pick.error.isEmpty()
+                                             ? QString::fromUtf16(texts::NoneInRecord).arg(choice)
+                                             : pick.error);
+        return;
+    }
+    m_view.nameSelection = pick.rows;
+    m_view.nameCurrent = pick.rows.first();
+    addSelected();
 }
 
 void StartScreen::nameDoubleClicked() {

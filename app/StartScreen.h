@@ -33,6 +33,9 @@ public:
 
     // 一括選択: appends the selected names' cards to the print list.
     void addSelected();
+    // 記録から選択: selects the names the season's choice takes (one of
+    // seasonChoices) and adds them to the print list as 一括選択 does.
+    void addFromRecord(const QString& choice);
     // Double-click on a name: adds the selection once more.
     void nameDoubleClicked();
     // 削除: removes the selected print-list entries.

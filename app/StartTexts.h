@@ -19,6 +19,9 @@ inline constexpr char16_t CannotRead[] = u"ファイルを読み込めません�
 inline constexpr char16_t CannotWrite[] = u"ファイルを保存できません。";
 inline constexpr char16_t CannotWriteSettings[] = u"設定ファイルを保存できません。";
 
+// %1 the choice of 記録から選択.
+inline constexpr char16_t NoneInRecord[] = u"「%1」に当たるカードはありません。";
+
 inline constexpr char16_t NothingToImport[] = u"取り込める住所がありません。";
 // %1 the cards that did not fit into the book of 300.
 inline constexpr char16_t ImportDidNotFit[] = u"住所録は300件までです。%1件は取り込みません。";

@@ -143,7 +143,8 @@ void frmOrder::performMove() {
     const QString before = m_context.state.BookPath;
     const session::BookSaver::Result written =
         session::BookSaver(m_context.state, m_context.platform)
-            .saveOpenBook(movedCards(m_cards, source, destination.position, rows));
+            .saveOpenBook(movedCards(m_cards, source, destination.position, rows),
+                          movedOrigins(int(m_cards.size()), source, destination.position, rows));
     if (written.outcome == session::BookSaver::Outcome::Cancelled)
         return;
     if (!written.written()) {

@@ -4,6 +4,9 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include "app/SeasonChoice.h"
+#include "app/SeasonFilterButton.h"
+
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -114,6 +117,8 @@ void frmStart::buildControls() {
     middle->addWidget(cmdAdd);
     middle->addWidget(cmdDel);
     middle->addWidget(cmdClear);
+    m_seasonFilter = new SeasonFilterButton([this] { return seasonChoices(m_context.state); }, central);
+    middle->addWidget(m_seasonFilter);
     middle->addStretch();
 
     auto* count = new QHBoxLayout;
@@ -205,6 +210,8 @@ void frmStart::connectCommands() {
             [this] { run([this] { m_screen.printListDoubleClicked(); }); });
 
     onClick(cmdAdd, [&s] { s.addSelected(); });
+    connect(m_seasonFilter, &SeasonFilterButton::chosen, this,
+            [this](const QString& choice) { run([this, choice] { m_screen.addFromRecord(choice); }); });
     onClick(cmdDel, [&s] { s.deleteSelected(); });
     onClick(cmdClear, [&s] { s.clearPrintList(); });
     onClick(cmdNew, [&s] { s.newBook(); });
@@ -248,6 +255,7 @@ void frmStart::showView() {
     showList(lstSet1, view.lstSet1(), view.nameSelection, view.nameCurrent);
     showList(lstSet2, view.lstSet2(), view.printSelection, view.printCurrent);
     lblCount->setText(view.lblCount);
+    m_seasonFilter->setEnabled(view.controls.isEnabled(u"cmdAdd"_s));
     for (auto it = view.controls.all().cbegin(); it != view.controls.all().cend(); ++it) {
         if (QWidget* widget = findChild<QWidget*>(it.key()))
             widget->setEnabled(it.value());

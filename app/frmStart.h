@@ -24,6 +24,8 @@ class QPushButton;
 
 namespace app {
 
+class SeasonFilterButton;
+
 class frmStart : public QMainWindow {
     Q_OBJECT
 
@@ -51,6 +53,7 @@ private:
 
     ui::AppContext& m_context;
     StartScreen m_screen;
+    SeasonFilterButton* m_seasonFilter = nullptr; // 記録から選択, usable with 一括選択
 
     QLabel* lblMain = nullptr;
     QLabel* Label1 = nullptr;

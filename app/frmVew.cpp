@@ -1,6 +1,7 @@
 #include "app/frmVew.h"
 
 #include "ui/Named.h"
+#include "app/SeasonColumns.h"
 #include "app/SheetColumns.h"
 
 #include <QAbstractButton>
@@ -11,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QStyleOptionHeader>
 #include <QStylePainter>
 #include <QTableWidget>
@@ -94,6 +96,8 @@ frmVew::frmVew(ui::AppContext& context, bool fromMenu, QWidget* parent)
     layout->addLayout(buttons);
     layout->addWidget(fg1);
 
+    m_season = new SeasonColumns(m_context, fg1, this);
+    buttons->insertWidget(0, m_season->yearChooser());
     fillGrid();
 
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -145,6 +149,8 @@ void frmVew::fillGrid() {
         numberWidth = qMax(numberWidth, rowMetrics.horizontalAdvance(number));
     fg1->verticalHeader()->setFixedWidth(numberWidth + 4 * CellMarginPixels);
 
+    if (m_season)
+        m_season->append(m_table.columnCount() - 1);
     if (currentRow >= 0)
         fg1->selectRow(currentRow);
     fg1->setUpdatesEnabled(true);

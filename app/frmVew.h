@@ -5,6 +5,7 @@
 //            column (No, the card number) is the grid's row heading
 //   Text1    number of the card last clicked (hidden; read when opening the editor)
 //   cmdHelp  help at the sheet's topic
+//   seasonYear  the New Year whose 送 受 喪 (the season's record, after コード) the grid shows
 
 #include "ui/AppContext.h"
 #include "app/SheetTable.h"
@@ -15,6 +16,8 @@ class QPushButton;
 class QTableWidget;
 
 namespace app {
+
+class SeasonColumns;
 
 class frmVew : public QWidget {
     Q_OBJECT
@@ -48,6 +51,7 @@ private:
     ui::AppContext& m_context;
     SheetTable m_table;
     QTableWidget* fg1 = nullptr;
+    SeasonColumns* m_season = nullptr; // 送 受 喪 after the book's columns, and their year
     QPushButton* cmdHelp = nullptr;
     QWidget* m_corner = nullptr;
     QObject* m_headingArea = nullptr; // the heading row's viewport, whose mouse moves columns

@@ -59,6 +59,8 @@ int runCommand(const cli::ParsedCommandLine& parsed, cli::Io& io) {
         return cli::runPrinters(parsed.arguments, io);
     if (parsed.command == u"templates"_s)
         return cli::runTemplates(parsed.arguments, io);
+    if (parsed.command == u"history"_s)
+        return cli::runHistory(parsed.arguments, io);
     return cli::usageError(io, u"unknown command "_s + parsed.command + u" (see tagora --help)"_s);
 }
 

@@ -7,6 +7,7 @@
 #include "entry/AddressSplit.h"
 #include "entry/CardEditorTexts.h"
 #include "platform/ProgramFolder.h"
+#include "season/SeasonRecord.h"
 #include "session/OpenBook.h"
 
 using namespace Qt::StringLiterals;
@@ -45,6 +46,7 @@ bool CardEditor::open() {
         }
         const book::CardList& loaded = read.loaded.cards;
         m_count = int(loaded.size());
+        m_countOnDisk = m_count;
         for (int i = 0; i < m_count; ++i)
             m_cards[i] = loaded[i];
         m_current = 1;
@@ -289,6 +291,14 @@ void CardEditor::showNew() {
     m_recordLabel = u"%1/"_s.arg(m_current) + NewSuffix;
     m_changed = false;
     emit screenChanged();
+}
+
+QString CardEditor::seasonHistory() const {
+    const book::SharedState& state = m_context.state;
+    if (!state.BookOpen || state.BookPath == book::NewBookPath || m_current > m_countOnDisk)
+        return {};
+    const season::SeasonRecord record(state.BookPath);
+    return season::yearsText(record.recordOf(m_current));
 }
 
 void CardEditor::registerIfNew() {

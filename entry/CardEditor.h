@@ -83,6 +83,9 @@ public:
     bool deleteEnabled() const { return m_deleteEnabled; }           // cmdDel
     bool closed() const { return m_closed; }
     int currentCard() const { return m_current; }
+    // The season's record of the card shown, past years too, as one line;
+    // empty for a card not yet written to the book.
+    QString seasonHistory() const;
     int cardCount() const { return m_count; }
     // The registered cards, 1 to the count.
     book::CardList cards() const { return m_cards.mid(0, m_count); }
@@ -107,7 +110,9 @@ private:
     // Writes the cards to the open book (a book without a file: "Tagora.dat"
     // in the program's folder, after asking when that file exists). False
     // when nothing was written; a failure is shown.
-    bool writeCards(const book::CardList& cards);
+    // Writes the book; cards before the first new one keep their places
+    // unless `removed` (from 1) was taken out.
+    bool writeCards(const book::CardList& cards, int removed = 0);
     void showWriteFailure(const session::BookSaver::Result& failed);
     void closeTo(bool sheet);
 
@@ -122,6 +127,7 @@ private:
     QString m_recordLabel;
     QString m_caption;
     bool m_changed = false;
+    int m_countOnDisk = 0; // cards in the book's file as last read or written
     bool m_entryMode = false;
     bool m_optionInputEnabled = true;
     bool m_deleteEnabled = true;

@@ -27,7 +27,7 @@ void CardEditor::deleteCard() {
     book::CardList kept = cards();
     if (m_current <= m_count)
         kept.removeAt(m_current - 1);
-    if (!writeCards(kept))
+    if (!writeCards(kept, m_current <= m_count ? m_current : 0))
         return;
     m_cards.fill(book::AddressCard());
     for (int i = 0; i < kept.size(); ++i)
@@ -103,11 +103,14 @@ void CardEditor::cancel() {
         closeTo(false);
 }
 
-bool CardEditor::writeCards(const book::CardList& cards) {
+bool CardEditor::writeCards(const book::CardList& cards, int removed) {
     book::SharedState& state = m_context.state;
     const QString before = state.BookOpen ? state.BookPath : QString();
+    const int count = int(cards.size());
     const session::BookSaver::Result saved =
-        session::BookSaver(state, m_context.platform).saveOpenBook(cards);
+        session::BookSaver(state, m_context.platform)
+            .saveOpenBook(cards, removed ? season::CardOrigins::removed(count, removed, m_countOnDisk)
+                                         : season::CardOrigins::kept(count, m_countOnDisk));
     if (!saved.written()) {
         showWriteFailure(saved);
         return false;
@@ -116,6 +119,7 @@ bool CardEditor::writeCards(const book::CardList& cards) {
     // user gave instead): the start window and the next run take that one.
     if (saved.path != before)
         session::rememberBook(state.SettingsValues, saved.path);
+    m_countOnDisk = count;
     return true;
 }
 

@@ -71,6 +71,9 @@ void frmSet::buildControls() {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(navigation);
     layout->addLayout(m_address->grid());
+    seasonHistory = ui::named(new QLabel, u"seasonHistory"_s);
+    seasonHistory->setWordWrap(true);
+    layout->addWidget(seasonHistory);
     layout->addStretch();
     layout->addLayout(commands);
 
@@ -98,6 +101,8 @@ void frmSet::buildControls() {
 void frmSet::refresh() {
     setWindowTitle(m_editor.caption());
     lblRec->setText(m_editor.recordLabel());
+    const QString history = m_editor.seasonHistory();
+    seasonHistory->setText(u"年賀状の記録：　"_s + (history.isEmpty() ? u"なし"_s : history));
     m_address->show();
     Command3->setEnabled(m_editor.optionInputEnabled());
     cmdDel->setEnabled(m_editor.deleteEnabled());

@@ -9,6 +9,7 @@
 //   cmdRR ≪ first, cmdRew ＜ previous, cmdFow ＞ next, cmdFF ≫ last, cmdJump ∥ new card
 //   cmdAdd 登録, cmdDel 削除, cmdList 一覧表示, cmdRtn 戻る, cmdCancel キャンセル
 //   Command3   オプション入力: shows the one-line address panel again
+//   seasonHistory  the card's New Year record, every year, the latest first
 
 #include "ui/AppContext.h"
 #include "entry/AddressControls.h"
@@ -63,6 +64,7 @@ private:
     int m_shownEntryMode = -1; // the mode the window's height was set for; -1 before the first
 
     QLabel* lblRec;
+    QLabel* seasonHistory = nullptr;
     QPushButton* cmdRR;
     QPushButton* cmdRew;
     QPushButton* cmdFow;

@@ -249,7 +249,9 @@ std::optional<CsvColumns> columnsFromHeader(const QStringList& header) {
                 use.role = ColumnRole::Building;
         }
     }
-    columns.ownExport = header.size() == 7 && [&header] {
+    // The export's seven columns first; any after them carry the New Year
+    // record, read on their own.
+    columns.ownExport = header.size() >= 7 && [&header] {
         const QStringList own{u"宛名"_s,     u"住所1"_s,  u"住所2"_s, u"住所3"_s,
                               u"郵便番号"_s, u"コード"_s, u"敬称"_s};
         for (int i = 0; i < 7; ++i)

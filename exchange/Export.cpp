@@ -55,13 +55,19 @@ QByteArray contentLine(const QString& line) {
 
 } // namespace
 
-QByteArray formatCsv(const book::CardList& cards) {
-    QString text = u"\uFEFF宛名,住所1,住所2,住所3,郵便番号,コード,敬称\r\n"_s;
-    for (const book::AddressCard& card : cards) {
+QByteArray formatCsv(const book::CardList& cards, const CsvExtraColumns& extra) {
+    QString text = u"\uFEFF宛名,住所1,住所2,住所3,郵便番号,コード,敬称"_s;
+    for (const QString& heading : extra.header)
+        text += u',' + csvCell(heading);
+    text += u"\r\n"_s;
+    for (qsizetype i = 0; i < cards.size(); ++i) {
+        const book::AddressCard& card = cards.at(i);
         QStringList cells;
         for (int field = 1; field < book::AddressCard::FieldCount; ++field)
             cells << csvCell(card.field(field));
         cells << csvCell(honorificTextForExport(card.honorific));
+        for (const QString& cell : extra.rows.value(i))
+            cells << csvCell(cell);
         text += cells.join(u',') + u"\r\n"_s;
     }
     return text.toUtf8();

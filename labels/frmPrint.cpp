@@ -7,6 +7,7 @@
 #include "labels/LabelSheets.h"
 #include "labels/LabelPrintJob.h"
 #include "printing/OffsetsFile.h"
+#include "session/SeasonKeeping.h"
 #include "labels/SheetChoice.h"
 #include "labels/SheetLayout.h"
 #include "ui/ToolWindow.h"
@@ -270,6 +271,8 @@ void frmPrint::printJob() {
     m_model.showTrims(result.trims);
     if (result.outcome == LabelJobResult::Outcome::Cancelled)
         m_startLabels->proposeLabel(1);
+    if (result.outcome == LabelJobResult::Outcome::Printed)
+        session::markSentAfterJob(m_context.state, m_context.platform.messages, m_model.entries());
     m_model.printFinished(result.printEnabled);
     showControls();
 }

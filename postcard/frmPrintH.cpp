@@ -3,6 +3,7 @@
 #include "ui/Named.h"
 #include "printing/JobPreview.h"
 #include "printing/OffsetsFile.h"
+#include "session/SeasonKeeping.h"
 #include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
 #include "postcard/CardPreview.h"
@@ -314,6 +315,8 @@ void frmPrintH::printJob() {
 
     PostcardPrintJob job(m_context.platform, m_model.outputChoice(), m_context.state.BookPath);
     const PostcardPrintJob::Outcome outcome = job.run(m_model.entries(), settings);
+    if (outcome == PostcardPrintJob::Outcome::Printed)
+        session::markSentAfterJob(m_context.state, m_context.platform.messages, m_model.entries());
     // After a job the screen prints again only when nothing came out.
     m_model.printFinished(outcome != PostcardPrintJob::Outcome::Printed);
     showControls();

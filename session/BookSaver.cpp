@@ -6,6 +6,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/SameFile.h"
 #include "session/OpenBook.h"
+#include "session/SeasonKeeping.h"
 #include "session/SessionTexts.h"
 
 #include <QFileInfo>
@@ -18,7 +19,9 @@ namespace session {
 BookSaver::BookSaver(book::SharedState& state, platform::Platform& platform)
     : m_state(state), m_platform(platform) {}
 
-BookSaver::Result BookSaver::saveOpenBook(const book::CardList& cards) {
+BookSaver::Result BookSaver::saveOpenBook(const book::CardList& cards,
+                                          const season::CardOrigins& origins) {
+    m_origins = origins;
     if (m_state.BookOpen && !m_state.BookPath.isEmpty() && m_state.BookPath != book::NewBookPath)
         return saveTo(m_state.BookPath, cards, true);
     platform::ProgramFolder::ensureExists();
@@ -87,9 +90,19 @@ BookSaver::Result BookSaver::write(const QString& path, const book::CardList& ca
         return result;
     }
     result.outcome = Outcome::Written;
+    const bool wasOpenBook = m_state.BookOpen && platform::sameFile(path, m_state.BookPath);
+    keepRecord(path, cards, wasOpenBook);
     m_state.BookOpen = true;
     adoptBook(m_state, path, book::stampOf(path, *bytes), m_platform.messages);
     return result;
+}
+
+void BookSaver::keepRecord(const QString& path, const book::CardList& cards, bool wasOpenBook) {
+    const QString failure =
+        keepSeasonRecord(wasOpenBook ? QString() : m_state.BookOpen ? m_state.BookPath : QString(),
+                         path, cards, wasOpenBook ? m_origins : season::CardOrigins::unknown());
+    if (!failure.isEmpty())
+        m_platform.messages.show(QString::fromUtf16(texts::RecordUnwritable).arg(failure));
 }
 
 } // namespace session

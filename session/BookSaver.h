@@ -3,6 +3,7 @@
 #include "book/SharedState.h"
 #include "book/WriteError.h"
 #include "platform/Platform.h"
+#include "season/CardOrigins.h"
 
 #include <QString>
 
@@ -28,8 +29,10 @@ public:
     };
 
     // The cards to the open book's file; a book that never had a file goes
-    // to "Tagora.dat" in the program's folder.
-    Result saveOpenBook(const book::CardList& cards);
+    // to "Tagora.dat" in the program's folder. The season's record beside
+    // the book follows each card from its origin (found by matching when unknown).
+    Result saveOpenBook(const book::CardList& cards,
+                        const season::CardOrigins& origins = season::CardOrigins::unknown());
 
     // Asks for a file name with the save dialog (".dat" added when the name
     // has no extension) and writes the cards there.
@@ -44,7 +47,10 @@ private:
     // No for another name, Cancel for no write.
     platform::Answer confirmWrite(const QString& path, bool replaceConfirmed);
     Result write(const QString& path, const book::CardList& cards);
+    // The season's record of the book written to path follows its cards.
+    void keepRecord(const QString& path, const book::CardList& cards, bool wasOpenBook);
 
+    season::CardOrigins m_origins;
     book::SharedState& m_state;
     platform::Platform& m_platform;
 };

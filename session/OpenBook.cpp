@@ -3,6 +3,7 @@
 #include "book/Cp932.h"
 #include "book/FieldLabel.h"
 #include "platform/SameFile.h"
+#include "session/SeasonKeeping.h"
 #include "session/SessionTexts.h"
 
 
@@ -25,8 +26,11 @@ void adoptBook(book::SharedState& state, const QString& path, const book::FileSt
 
 book::BookRead rereadOpenBook(book::SharedState& state) {
     book::BookRead read = book::readBook(state.BookPath);
-    if (read.isBook())
+    if (read.isBook()) {
         state.BookStamp = read.stamp;
+        // Another program may have changed the cards since this run wrote them.
+        matchSeasonRecord(state.BookPath, read.loaded.cards);
+    }
     return read;
 }
 

@@ -32,6 +32,20 @@ inline constexpr char16_t QuoteInField[] =
 inline constexpr char16_t UnencodableInField[] =
     u"%1件目のカード（%2）の「%3」に、保存できない文字 %4 があります。カードを直して下さい。";
 
+// %1 what went wrong, naming the record's file.
+inline constexpr char16_t RecordUnwritable[] =
+    u"住所録は保存しましたが、年賀状の記録を保存できませんでした。\n%1";
+// %1 what went wrong, naming the record's file.
+inline constexpr char16_t RecordUnreadable[] = u"年賀状の記録を読めませんでした。\n%1";
+// %1 what went wrong, naming the record's file.
+inline constexpr char16_t SentNotMarked[] =
+    u"印刷しましたが、年賀状の記録に「送った」を付けられませんでした。\n%1";
+// %1 how many records.
+inline constexpr char16_t RecordsUnmatched[] =
+    u"年賀状の記録のうち %1 件は、住所録のどのカードにも合いません"
+    u"（別のプログラムで宛名や住所が変わったようです）。\n"
+    u"「記録の照合」で、カードに組み合わせるか削除して下さい。";
+
 inline constexpr char16_t SaveAsTitle[] = u"名前をつけて保存";
 inline constexpr char16_t SaveFilter[] =
     u"データ形式ファイル(*.dat)|*.dat|テキストファイル(*.csv)|*.csv";

@@ -41,8 +41,11 @@ QString usageText() {
 With no command, opens the start window.
 
 Commands:
-  list BOOK                      print every card of BOOK, tab-separated
-  labels BOOK [--template "BRAND PART"] [--start N] [--font NAME] [--cards LIST] [--no-code]
+  list BOOK [--filter FILTER [--year Y]]
+                                 print every card of BOOK (or the cards FILTER
+                                 takes), tab-separated
+  labels BOOK [--template "BRAND PART"] [--start N] [--font NAME] [--cards LIST]
+         [--filter FILTER [--year Y]] [--no-code]
          (-o OUT.pdf | --printer QUEUE [--copies N])
                                  print BOOK on label sheets into a PDF or on a
                                  printer (the standard A4 sheet of 12, or the
@@ -50,12 +53,24 @@ Commands:
   templates [TEXT] [--all]       list the label sheets whose brand, part, size
                                  or label count hold TEXT; --all also counts
                                  the templates skipped
-  postcards BOOK [--cards LIST] [--zip-font NAME] [--paper postcard|a4] [--vertical] [--sender FILE] [--no-code]
+  postcards BOOK [--cards LIST] [--filter FILTER [--year Y]] [--zip-font NAME] [--paper postcard|a4]
+            [--vertical] [--sender FILE] [--no-code]
             (-o OUT.pdf | --printer QUEUE [--copies N])
                                  print BOOK on postcards into a PDF or on a printer;
                                  cards with no name or address are left out, and
                                  they, odd postal codes and cards set smaller are
                                  listed on stderr; --no-code leaves the code line out
+  history BOOK [--year Y]        list the New Year card record of BOOK: card
+                                 number, name, the marks of each year (送 sent,
+                                 受 received, 喪 mourning) and the groups
+  history BOOK --card N [--year Y] (--set|--unset) sent|received|mourning|note|group:NAME [--note TEXT]
+                                 change card N's record; --note gives the
+                                 mourning note with mourning, else the year's note.
+                                 FILTER is sent-last-year, received-not-sent,
+                                 no-mourning, mourning or group:NAME; Y is the
+                                 New Year (default the coming one: from October,
+                                 next year's). The record is kept in BOOK.tagora
+                                 beside BOOK; the book itself is never changed.
   printers                       list the printer queues, the default one marked "default"
   split [--no-prefecture] [ADDRESS...]
                                  split one-line addresses into two lines

@@ -23,6 +23,7 @@ int runImport(const QStringList& args, Io& io);
 int runExport(const QStringList& args, Io& io);
 int runPrinters(const QStringList& args, Io& io);
 int runTemplates(const QStringList& args, Io& io);
+int runHistory(const QStringList& args, Io& io);
 
 // Writes "tagora: " + message as one line on err and returns 1.
 int fail(Io& io, const QString& message);

@@ -3,6 +3,7 @@
 #include "book/BookRead.h"
 #include "book/FileBytes.h"
 #include "exchange/Export.h"
+#include "season/SeasonRecord.h"
 
 #include <QFileInfo>
 
@@ -41,7 +42,10 @@ int runExport(const QStringList& args, Io& io) {
     if (!read.loaded.ok())
         return fail(io, read.loaded.error.describe());
     const book::CardList& cards = read.loaded.cards;
-    const QByteArray bytes = csv ? exchange::formatCsv(cards) : exchange::formatVCards(cards);
+    const QByteArray bytes =
+        csv ? exchange::formatCsv(cards, exchange::seasonCsvColumns(season::SeasonRecord(input),
+                                                                    int(cards.size())))
+            : exchange::formatVCards(cards);
     const book::WriteResult written = book::saveFileBytes(output, bytes);
     if (!written.ok())
         return fail(io, written.error.describe());

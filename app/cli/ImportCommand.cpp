@@ -4,8 +4,10 @@
 #include "book/FileBytes.h"
 #include "exchange/BookSplit.h"
 #include "exchange/CsvImport.h"
+#include "exchange/SeasonCsv.h"
 #include "exchange/VCardImport.h"
 #include "platform/SameFile.h"
+#include "season/CardKey.h"
 
 #include <QFileInfo>
 
@@ -66,6 +68,7 @@ int runImport(const QStringList& args, Io& io) {
     QList<exchange::LeftOut> leftOut;
     QList<exchange::LeftOut> remarks;
     QStringList unused;
+    QList<exchange::SeasonCsvRow> seasons;
     for (const QString& input : inputs) {
         book::ReadError readError;
         const std::optional<QByteArray> bytes = book::readFileBytes(input, &readError);
@@ -81,6 +84,8 @@ int runImport(const QStringList& args, Io& io) {
         remarks += result.remarks;
         if (!result.unusedColumns.isEmpty())
             unused << input + u": "_s + exchange::unusedColumnsLine(result.unusedColumns);
+        if (!exchange::isVCardFile(input, *bytes))
+            seasons += exchange::readSeasonCsv(*bytes, season::comingNewYear(QDate::currentDate()));
     }
 
     for (const exchange::LeftOut& one : leftOut)
@@ -125,6 +130,9 @@ int runImport(const QStringList& args, Io& io) {
             return fail(io, written.error.describe() +
                                 (i > 0 ? u" (books before it were written)"_s : QString()));
         }
+        if (const QString failure = exchange::applySeasonCsv(seasons, paths.at(i), books.at(i));
+            !failure.isEmpty())
+            io.err << u"tagora: the New Year record was not kept: "_s << failure << '\n';
         io.out << u"wrote "_s << paths.at(i) << u" ("_s << cardCount(books.at(i).size()) << u")\n"_s;
     }
     io.out << u"imported %1, left out %2"_s.arg(cardCount(cards.size()), cardCount(leftOut.size())) << '\n';

@@ -18,7 +18,7 @@ namespace cli {
 namespace {
 
 const QString Usage =
-    u"usage: tagora labels BOOK [--template \"BRAND PART\"] [--start N] [--font NAME] [--cards LIST] [--no-code] (-o OUT.pdf | --printer QUEUE [--copies N])"_s;
+    u"usage: tagora labels BOOK [--template \"BRAND PART\"] [--start N] [--font NAME] [--cards LIST] [--filter FILTER [--year Y]] [--no-code] (-o OUT.pdf | --printer QUEUE [--copies N])"_s;
 
 } // namespace
 
@@ -28,10 +28,12 @@ int runLabels(const QStringList& args, Io& io) {
     QStringList rest = args;
     const bool printCode = rest.removeAll(u"--no-code"_s) == 0;
     const PrintArguments parsed =
-        readPrintArguments(rest, {u"--start"_s, u"--font"_s, u"--cards"_s, u"--template"_s}, Usage);
+        readPrintArguments(rest, {u"--start"_s, u"--font"_s, u"--cards"_s, u"--template"_s, u"--filter"_s, u"--year"_s}, Usage);
     if (!parsed.error.isEmpty())
         return parsed.usageError ? usageError(io, parsed.error) : fail(io, parsed.error);
 
+    if (!seasonOptionsUsable(parsed.value(u"--filter"_s), parsed.value(u"--year"_s), io))
+        return 2;
     const labels::SheetTemplate* sheet = &labels::standardSheet();
     if (parsed.values.contains(u"--template"_s)) {
         const QString name = parsed.value(u"--template"_s);
@@ -49,7 +51,8 @@ int runLabels(const QStringList& args, Io& io) {
     if (!numeric || start < 1 || start > labelCount)
         return fail(io, u"the start label must be 1 to "_s + QString::number(labelCount) + u", not "_s + startText);
 
-    const std::optional<book::CardList> selected = printEntries(parsed.book, parsed.value(u"--cards"_s), io);
+    const std::optional<book::CardList> selected = printEntries(parsed.book, parsed.value(u"--cards"_s), io, parsed.value(u"--filter"_s),
+                     parsed.value(u"--year"_s));
     if (!selected)
         return 1;
     printing::JobReview review = printing::reviewEntries(*selected);

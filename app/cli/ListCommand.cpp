@@ -1,5 +1,6 @@
 #include "app/cli/Commands.h"
 
+#include "app/cli/SeasonArguments.h"
 #include "book/BookRead.h"
 
 using namespace Qt::StringLiterals;
@@ -32,18 +33,38 @@ QString escapedField(const QString& field) {
 
 } // namespace
 
-// tagora list BOOK: one line per card, its number then the seven fields.
+// tagora list BOOK [--filter FILTER [--year Y]]: one line per card (the
+// cards the filter takes), its number then the seven fields.
 int runList(const QStringList& args, Io& io) {
-    if (args.size() != 1)
-        return usageError(io, u"usage: tagora list BOOK"_s);
-    const QString& path = args.first();
+    const BookOptions options = readBookOptions(
+        args, {u"--filter"_s, u"--year"_s}, u"usage: tagora list BOOK [--filter FILTER [--year Y]]"_s);
+    if (!options.error.isEmpty())
+        return usageError(io, options.error);
+    std::optional<season::PrintFilter> filter;
+    if (options.has(u"--filter"_s) && !(filter = printFilter(options.value(u"--filter"_s), io)))
+        return 2;
+    const std::optional<int> year = seasonYear(options.value(u"--year"_s), io);
+    if (!year)
+        return 2;
+    const QString& path = options.book;
     const book::BookRead read = book::readBook(path);
     if (read.layout == book::FileLayout::SixFields)
         return fail(io, path + u": the book has the old six-field layout; open it in the program to convert it"_s);
     const book::LoadResult& loaded = read.loaded;
     if (!loaded.ok())
         return fail(io, loaded.error.describe());
-    for (int i = 0; i < loaded.cards.size(); ++i) {
+    QList<int> numbers;
+    if (filter) {
+        const std::unique_ptr<season::SeasonRecord> record = bookRecord(path, loaded.cards, io);
+        if (!record)
+            return 1;
+        numbers = season::filterCards(*record, int(loaded.cards.size()), *filter, *year);
+    } else {
+        for (int n = 1; n <= loaded.cards.size(); ++n)
+            numbers << n;
+    }
+    for (int number : numbers) {
+        const int i = number - 1;
         const book::AddressCard& card = loaded.cards[i];
         io.out << (i + 1);
         for (int field = 1; field <= book::AddressCard::FieldCount; ++field)

@@ -18,7 +18,7 @@ namespace cli {
 namespace {
 
 const QString Usage =
-    u"usage: tagora postcards BOOK [--cards LIST] [--zip-font NAME] [--paper postcard|a4] [--vertical] [--sender FILE] [--no-code] (-o OUT.pdf | --printer QUEUE [--copies N])"_s;
+    u"usage: tagora postcards BOOK [--cards LIST] [--filter FILTER [--year Y]] [--zip-font NAME] [--paper postcard|a4] [--vertical] [--sender FILE] [--no-code] (-o OUT.pdf | --printer QUEUE [--copies N])"_s;
 
 } // namespace
 
@@ -31,14 +31,17 @@ int runPostcards(const QStringList& arguments, Io& io) {
     const bool vertical = args.removeAll(u"--vertical"_s) > 0;
     const bool printCode = args.removeAll(u"--no-code"_s) == 0;
     const PrintArguments parsed =
-        readPrintArguments(args, {u"--cards"_s, u"--zip-font"_s, u"--paper"_s, u"--sender"_s}, Usage);
+        readPrintArguments(args, {u"--cards"_s, u"--zip-font"_s, u"--paper"_s, u"--sender"_s, u"--filter"_s, u"--year"_s}, Usage);
     if (!parsed.error.isEmpty())
         return parsed.usageError ? usageError(io, parsed.error) : fail(io, parsed.error);
     const QString paper = parsed.value(u"--paper"_s, u"postcard"_s);
     if (paper != u"postcard"_s && paper.compare(u"a4"_s, Qt::CaseInsensitive) != 0)
         return fail(io, u"--paper takes postcard or a4, not "_s + paper);
+    if (!seasonOptionsUsable(parsed.value(u"--filter"_s), parsed.value(u"--year"_s), io))
+        return 2;
 
-    const std::optional<book::CardList> selected = printEntries(parsed.book, parsed.value(u"--cards"_s), io);
+    const std::optional<book::CardList> selected = printEntries(parsed.book, parsed.value(u"--cards"_s), io, parsed.value(u"--filter"_s),
+                     parsed.value(u"--year"_s));
     if (!selected)
         return 1;
     printing::JobReview review = printing::reviewEntries(*selected);

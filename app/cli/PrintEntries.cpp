@@ -1,13 +1,19 @@
 #include "app/cli/PrintEntries.h"
 
 #include "app/cli/CardListArgument.h"
+#include "app/cli/SeasonArguments.h"
 #include "book/BookRead.h"
 
 using namespace Qt::StringLiterals;
 
 namespace cli {
 
-std::optional<book::CardList> printEntries(const QString& bookPath, const QString& cardsText, Io& io) {
+bool seasonOptionsUsable(const QString& filterText, const QString& yearText, Io& io) {
+    return (filterText.isEmpty() || printFilter(filterText, io)) && seasonYear(yearText, io);
+}
+
+std::optional<book::CardList> printEntries(const QString& bookPath, const QString& cardsText, Io& io,
+                                           const QString& filterText, const QString& yearText) {
     // One read of the file gives its layout and its cards.
     const book::BookRead read = book::readBook(bookPath);
     if (read.layout == book::FileLayout::SixFields) {
@@ -19,10 +25,19 @@ std::optional<book::CardList> printEntries(const QString& bookPath, const QStrin
         fail(io, loaded.error.describe());
         return std::nullopt;
     }
-    const CardSelection selection = parseCardList(cardsText, int(loaded.cards.size()));
+    CardSelection selection = parseCardList(cardsText, int(loaded.cards.size()));
     if (!selection.error.isEmpty()) {
         fail(io, selection.error);
         return std::nullopt;
+    }
+    if (!filterText.isEmpty()) {
+        const std::unique_ptr<season::SeasonRecord> record = bookRecord(bookPath, loaded.cards, io);
+        if (!record)
+            return std::nullopt;
+        const QList<int> taken = season::filterCards(*record, int(loaded.cards.size()),
+                                                     *season::PrintFilter::parse(filterText),
+                                                     *seasonYear(yearText, io));
+        selection.indexes.removeIf([&taken](int index) { return !taken.contains(index + 1); });
     }
     if (selection.indexes.isEmpty()) {
         fail(io, bookPath + u": no cards to print"_s);

@@ -77,10 +77,14 @@ private slots:
         QTest::mousePress(header->viewport(), Qt::LeftButton, {}, centreOf(3));
         QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, centreOf(0));
         QCOMPARE(f.grid->horizontalHeaderItem(0)->text(), u"住所１"_s);
-        for (int c = 0; c < f.grid->columnCount(); ++c) {
+        const int bookColumns = f.sheet->table().columnCount() - 1;
+        for (int c = 0; c < bookColumns; ++c) {
             QCOMPARE(f.grid->horizontalHeaderItem(c)->text(), f.sheet->table().column(c + 1).heading);
             QCOMPARE(f.grid->item(11, c)->text(), f.sheet->table().cell(12, c + 1));
         }
+        // The season's columns stay after the book's.
+        QCOMPARE(f.grid->columnCount(), bookColumns + 3);
+        QCOMPARE(f.grid->horizontalHeaderItem(bookColumns)->text(), u"送"_s);
         f.grid->scrollToItem(f.grid->item(11, 3));
         const QPoint cell = f.grid->visualItemRect(f.grid->item(11, 3)).center();
         QTest::mouseClick(f.grid->viewport(), Qt::LeftButton, {}, cell);

@@ -1,6 +1,7 @@
 #include "EntryHarness.h"
 #include "book/SettingsFile.h"
 #include "entry/CardEditor.h"
+#include "season/SeasonRecord.h"
 
 #include <QDir>
 #include <QFile>
@@ -296,6 +297,35 @@ private slots:
     }
 
     // What code page 932 cannot hold never enters; its NEC and IBM characters do.
+    // The season's record follows its card through the editor's delete,
+    // an edit of name and address, and a new card; the editor shows it.
+    void seasonRecordFollowsEdits() {
+        CardEditor& editor = openBook(4);
+        {
+            season::SeasonRecord record(m_h->bookPath());
+            for (int n : {2, 3, 4})
+                QVERIFY(record.setMarks(n, card(n), 2027, {true, false, false, {}, u"印%1"_s.arg(n)}).ok());
+        }
+        editor.nextCard();
+        editor.deleteCard();
+        editor.nextCard();
+        QCOMPARE(editor.seasonHistory(), u"2027 送 印3"_s);
+        editor.lastCard();
+        editor.setFieldText(Field::Name, u"改名"_s);
+        editor.setFieldText(Field::Address1, u"新住所"_s);
+        editor.nextCard(); // Yes: keep the change; then a new card
+        editor.setFieldText(Field::Name, u"新しい人"_s);
+        editor.returnToStart(); // Yes: register it
+        QCOMPARE(onDisk().size(), 4);
+        QCOMPARE(onDisk().at(2).name, u"改名"_s);
+        const season::SeasonRecord record(m_h->bookPath());
+        QCOMPARE(record.records().size(), 2);
+        QCOMPARE(record.marks(2, 2027).note, u"印3"_s);
+        QCOMPARE(record.marks(3, 2027).note, u"印4"_s);
+        QCOMPARE(record.recordOf(3)->name, u"改名"_s);
+        QVERIFY(!record.recordOf(1) && !record.recordOf(4));
+    }
+
     void returnWritesTheBook() {
         CardEditor& editor = openOnTypedNewCard(u"追\"加😀"_s);
         QCOMPARE(editor.fieldText(Field::Name), u"追加"_s);

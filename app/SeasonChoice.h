@@ -1,0 +1,23 @@
+#pragma once
+
+#include "book/SharedState.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace app {
+
+// The start window's choice of print-list cards from the season's record.
+// The choices: the four filters, then one per group the record holds.
+QStringList seasonChoices(const book::SharedState& state);
+
+struct SeasonPick {
+    QList<int> rows; // address-list rows (from 0), in book order
+    QString error;   // the record could not be read
+};
+
+// The rows the choice (one of seasonChoices) takes for the New Year `year`.
+SeasonPick seasonPick(const book::SharedState& state, const QString& choice, int year);
+
+} // namespace app

@@ -1,0 +1,533 @@
+#include "season/SeasonRecord.h"
+
+#include "season/CardKey.h"
+
+#include <QAtomicInt>
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace season {
+
+namespace {
+
+QAtomicInt connectionCount;
+
+constexpr int SchemaVersion = 1;
+
+QString addressOf(const book::AddressCard& card) {
+    QStringList lines;
+    for (const QString& line : {card.address1, card.address2, card.address3})
+        if (!line.isEmpty())
+            lines << line;
+    return lines.join(u'　');
+}
+
+void describeCard(CardRecord& record, const book::AddressCard& card) {
+    record.name = card.name;
+    record.address = addressOf(card);
+    record.key = cardKey(card);
+}
+
+// A text bound to a NOT NULL column: Qt binds a null QString as NULL.
+QString text(const QString& value) {
+    return value.isNull() ? u""_s : value;
+}
+
+RecordResult failed(const QSqlError& error, const QString& path) {
+    return {path + u": "_s + error.text()};
+}
+
+} // namespace
+
+QString yearsText(const CardRecord* record) {
+    if (!record)
+        return {};
+    QStringList years;
+    for (auto year = record->years.cend(); year != record->years.cbegin();) {
+        --year;
+        QString text = QString::number(year.key());
+        if (year->sent)
+            text += u" 送"_s;
+        if (year->received)
+            text += u" 受"_s;
+        if (year->mourning)
+            text +=
+                year->mourningNote.isEmpty() ? u" 喪"_s : u" 喪（"_s + year->mourningNote + u"）"_s;
+        if (!year->note.isEmpty())
+            text += u" "_s + year->note;
+        years << text;
+    }
+    return years.join(u"　"_s);
+}
+
+SeasonRecord::SeasonRecord(const QString& bookPath)
+    : m_path(pathFor(bookPath)),
+      m_connection(u"season-%1"_s.arg(connectionCount.fetchAndAddRelaxed(1))) {
+    if (QFileInfo::exists(m_path))
+        m_openResult = load();
+}
+
+SeasonRecord::~SeasonRecord() {
+    if (!QSqlDatabase::contains(m_connection))
+        return;
+    QSqlDatabase::database(m_connection, false).close();
+    QSqlDatabase::removeDatabase(m_connection);
+}
+
+QString SeasonRecord::pathFor(const QString& bookPath) {
+    const QFileInfo book(bookPath);
+    return book.dir().filePath(book.completeBaseName() + u".tagora"_s);
+}
+
+RecordResult SeasonRecord::ensureFile() {
+    if (QSqlDatabase::contains(m_connection) && database().isOpen())
+        return {};
+    if (!QSqlDatabase::isDriverAvailable(u"QSQLITE"_s))
+        return {
+            u"the Qt SQLite driver (QSQLITE, Debian package libqt6sql6-sqlite) is not installed"_s};
+    QSqlDatabase db = QSqlDatabase::contains(m_connection)
+                          ? database()
+                          : QSqlDatabase::addDatabase(u"QSQLITE"_s, m_connection);
+    db.setDatabaseName(m_path);
+    if (!db.open())
+        return failed(db.lastError(), m_path);
+    QSqlQuery query(db);
+    // Every commit reaches the disk before the next change starts.
+    query.exec(u"PRAGMA synchronous = FULL"_s);
+    if (!query.exec(u"PRAGMA user_version"_s) || !query.next())
+        return failed(query.lastError(), m_path);
+    const int version = query.value(0).toInt();
+    if (version > SchemaVersion)
+        return {m_path + u": made by a newer Tagora (record version %1)"_s.arg(version)};
+    if (version == SchemaVersion)
+        return {};
+    const QStringList schema = {
+        u"CREATE TABLE IF NOT EXISTS record (id INTEGER PRIMARY KEY, card INTEGER NOT NULL,"
+        " name TEXT NOT NULL, address TEXT NOT NULL, key TEXT NOT NULL)"_s,
+        u"CREATE TABLE IF NOT EXISTS mark (record INTEGER NOT NULL, year INTEGER NOT NULL,"
+        " sent INTEGER NOT NULL, received INTEGER NOT NULL, mourning INTEGER NOT NULL,"
+        " mourning_note TEXT NOT NULL, note TEXT NOT NULL, PRIMARY KEY (record, year))"_s,
+        u"CREATE TABLE IF NOT EXISTS member (record INTEGER NOT NULL, grp TEXT NOT NULL,"
+        " PRIMARY KEY (record, grp))"_s,
+        u"PRAGMA user_version = %1"_s.arg(SchemaVersion),
+    };
+    if (!db.transaction())
+        return failed(db.lastError(), m_path);
+    for (const QString& statement : schema) {
+        if (!query.exec(statement)) {
+            const RecordResult result = failed(query.lastError(), m_path);
+            db.rollback();
+            return result;
+        }
+    }
+    if (!db.commit())
+        return failed(db.lastError(), m_path);
+    return {};
+}
+
+RecordResult SeasonRecord::load() {
+    m_records.clear();
+    m_byCard.clear();
+    if (const RecordResult opened = ensureFile(); !opened.ok())
+        return opened;
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    QHash<qint64, int> byId;
+    if (!query.exec(u"SELECT id, card, name, address, key FROM record ORDER BY id"_s))
+        return failed(query.lastError(), m_path);
+    while (query.next()) {
+        CardRecord record;
+        record.id = query.value(0).toLongLong();
+        record.cardNumber = query.value(1).toInt();
+        record.name = query.value(2).toString();
+        record.address = query.value(3).toString();
+        record.key = query.value(4).toString();
+        byId.insert(record.id, int(m_records.size()));
+        m_nextId = std::max(m_nextId, record.id + 1);
+        m_records.append(record);
+    }
+    if (!query.exec(
+            u"SELECT record, year, sent, received, mourning, mourning_note, note FROM mark"_s))
+        return failed(query.lastError(), m_path);
+    while (query.next()) {
+        const auto found = byId.constFind(query.value(0).toLongLong());
+        if (found == byId.cend())
+            continue;
+        YearMarks marks;
+        marks.sent = query.value(2).toBool();
+        marks.received = query.value(3).toBool();
+        marks.mourning = query.value(4).toBool();
+        marks.mourningNote = query.value(5).toString();
+        marks.note = query.value(6).toString();
+        m_records[*found].years.insert(query.value(1).toInt(), marks);
+    }
+    if (!query.exec(u"SELECT record, grp FROM member ORDER BY grp"_s))
+        return failed(query.lastError(), m_path);
+    while (query.next()) {
+        const auto found = byId.constFind(query.value(0).toLongLong());
+        if (found != byId.cend())
+            m_records[*found].groups << query.value(1).toString();
+    }
+    reindex();
+    return {};
+}
+
+QSqlDatabase SeasonRecord::database() const {
+    return QSqlDatabase::database(m_connection, false);
+}
+
+void SeasonRecord::reindex() {
+    m_byCard.clear();
+    for (int i = 0; i < m_records.size(); ++i)
+        if (m_records.at(i).cardNumber > 0)
+            m_byCard.insert(m_records.at(i).cardNumber, i);
+}
+
+template <class Change> RecordResult SeasonRecord::transact(Change change) {
+    if (const RecordResult opened = ensureFile(); !opened.ok())
+        return opened;
+    QSqlDatabase db = database();
+    if (!db.transaction())
+        return failed(db.lastError(), m_path);
+    RecordResult result = change();
+    if (result.ok() && !db.commit())
+        result = failed(db.lastError(), m_path);
+    if (!result.ok()) {
+        db.rollback();
+        load();
+        return result;
+    }
+    reindex();
+    return result;
+}
+
+RecordResult SeasonRecord::storeRecord(const CardRecord& record) {
+    QSqlQuery query(database());
+    query.prepare(u"INSERT OR REPLACE INTO record (id, card, name, address, key)"
+                  " VALUES (?, ?, ?, ?, ?)"_s);
+    query.addBindValue(record.id);
+    query.addBindValue(record.cardNumber);
+    query.addBindValue(text(record.name));
+    query.addBindValue(text(record.address));
+    query.addBindValue(text(record.key));
+    if (!query.exec())
+        return failed(query.lastError(), m_path);
+    query.prepare(u"DELETE FROM mark WHERE record = ?"_s);
+    query.addBindValue(record.id);
+    if (!query.exec())
+        return failed(query.lastError(), m_path);
+    query.prepare(u"DELETE FROM member WHERE record = ?"_s);
+    query.addBindValue(record.id);
+    if (!query.exec())
+        return failed(query.lastError(), m_path);
+    query.prepare(u"INSERT INTO mark (record, year, sent, received, mourning, mourning_note, note)"
+                  " VALUES (?, ?, ?, ?, ?, ?, ?)"_s);
+    for (auto year = record.years.cbegin(); year != record.years.cend(); ++year) {
+        query.addBindValue(record.id);
+        query.addBindValue(year.key());
+        query.addBindValue(int(year->sent));
+        query.addBindValue(int(year->received));
+        query.addBindValue(int(year->mourning));
+        query.addBindValue(text(year->mourningNote));
+        query.addBindValue(text(year->note));
+        if (!query.exec())
+            return failed(query.lastError(), m_path);
+    }
+    query.prepare(u"INSERT INTO member (record, grp) VALUES (?, ?)"_s);
+    for (const QString& group : record.groups) {
+        query.addBindValue(record.id);
+        query.addBindValue(group);
+        if (!query.exec())
+            return failed(query.lastError(), m_path);
+    }
+    return {};
+}
+
+RecordResult SeasonRecord::removeRecord(qint64 id) {
+    QSqlQuery query(database());
+    for (const QString& statement :
+         {u"DELETE FROM record WHERE id = ?"_s, u"DELETE FROM mark WHERE record = ?"_s,
+          u"DELETE FROM member WHERE record = ?"_s}) {
+        query.prepare(statement);
+        query.addBindValue(id);
+        if (!query.exec())
+            return failed(query.lastError(), m_path);
+    }
+    return {};
+}
+
+YearMarks SeasonRecord::marks(int cardNumber, int year) const {
+    const CardRecord* record = recordOf(cardNumber);
+    return record ? record->years.value(year) : YearMarks();
+}
+
+QStringList SeasonRecord::groups(int cardNumber) const {
+    const CardRecord* record = recordOf(cardNumber);
+    return record ? record->groups : QStringList();
+}
+
+const CardRecord* SeasonRecord::recordOf(int cardNumber) const {
+    const auto found = m_byCard.constFind(cardNumber);
+    return found == m_byCard.cend() ? nullptr : &m_records.at(*found);
+}
+
+QList<const CardRecord*> SeasonRecord::unmatched() const {
+    QList<const CardRecord*> out;
+    for (const CardRecord& record : m_records)
+        if (record.cardNumber == 0)
+            out << &record;
+    return out;
+}
+
+QList<int> SeasonRecord::years() const {
+    QSet<int> years;
+    for (const CardRecord& record : m_records)
+        for (auto year = record.years.cbegin(); year != record.years.cend(); ++year)
+            years.insert(year.key());
+    QList<int> out(years.cbegin(), years.cend());
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+QStringList SeasonRecord::groupNames() const {
+    QSet<QString> names;
+    for (const CardRecord& record : m_records)
+        for (const QString& group : record.groups)
+            names.insert(group);
+    QStringList out(names.cbegin(), names.cend());
+    out.sort();
+    return out;
+}
+
+CardRecord& SeasonRecord::recordFor(int cardNumber, const book::AddressCard& card) {
+    const auto found = m_byCard.constFind(cardNumber);
+    if (found != m_byCard.cend())
+        return m_records[*found];
+    CardRecord record;
+    record.id = m_nextId++;
+    record.cardNumber = cardNumber;
+    describeCard(record, card);
+    m_records.append(record);
+    m_byCard.insert(cardNumber, int(m_records.size() - 1));
+    return m_records.last();
+}
+
+RecordResult SeasonRecord::setMarks(int cardNumber, const book::AddressCard& card, int year,
+                                    const YearMarks& marks) {
+    if (cardNumber < 1)
+        return {u"no card %1"_s.arg(cardNumber)};
+    return transact([&]() -> RecordResult {
+        CardRecord& record = recordFor(cardNumber, card);
+        describeCard(record, card);
+        if (marks.isEmpty())
+            record.years.remove(year);
+        else
+            record.years.insert(year, marks);
+        return storeRecord(record);
+    });
+}
+
+RecordResult SeasonRecord::setSent(const QList<int>& cardNumbers, const book::CardList& cards,
+                                   int year) {
+    return changeMarks(cardNumbers, cards, year, [](YearMarks& marks) { marks.sent = true; });
+}
+
+RecordResult SeasonRecord::changeMarks(const QList<int>& cardNumbers, const book::CardList& cards,
+                                       int year, const std::function<void(YearMarks&)>& change) {
+    return transact([&]() -> RecordResult {
+        for (int number : cardNumbers) {
+            if (number < 1 || number > cards.size())
+                continue;
+            CardRecord& record = recordFor(number, cards.at(number - 1));
+            describeCard(record, cards.at(number - 1));
+            YearMarks marks = record.years.value(year);
+            change(marks);
+            if (marks.isEmpty())
+                record.years.remove(year);
+            else
+                record.years.insert(year, marks);
+            if (const RecordResult stored = storeRecord(record); !stored.ok())
+                return stored;
+        }
+        return {};
+    });
+}
+
+RecordResult SeasonRecord::setGroups(int cardNumber, const book::AddressCard& card,
+                                     const QStringList& groups) {
+    if (cardNumber < 1)
+        return {u"no card %1"_s.arg(cardNumber)};
+    return transact([&]() -> RecordResult {
+        CardRecord& record = recordFor(cardNumber, card);
+        describeCard(record, card);
+        QStringList cleaned;
+        for (const QString& group : groups)
+            if (!group.trimmed().isEmpty() && !cleaned.contains(group.trimmed()))
+                cleaned << group.trimmed();
+        cleaned.sort();
+        record.groups = cleaned;
+        return storeRecord(record);
+    });
+}
+
+RecordResult SeasonRecord::follow(const book::CardList& cards, const CardOrigins& origins) {
+    if (!origins.known || origins.before.size() != cards.size())
+        return matchBack(cards);
+    if (m_records.isEmpty())
+        return {};
+    QHash<int, int> now; // number before → number now
+    for (int i = 0; i < origins.before.size(); ++i)
+        if (origins.before.at(i) > 0)
+            now.insert(origins.before.at(i), i + 1);
+    return transact([&]() -> RecordResult {
+        for (int i = int(m_records.size()) - 1; i >= 0; --i) {
+            CardRecord& record = m_records[i];
+            if (record.cardNumber == 0)
+                continue;
+            const auto moved = now.constFind(record.cardNumber);
+            if (moved == now.cend()) {
+                if (const RecordResult removed = removeRecord(record.id); !removed.ok())
+                    return removed;
+                m_records.removeAt(i);
+                continue;
+            }
+            const CardRecord before = record;
+            record.cardNumber = *moved;
+            describeCard(record, cards.at(*moved - 1));
+            if (record.cardNumber == before.cardNumber && record.key == before.key &&
+                record.name == before.name && record.address == before.address)
+                continue;
+            if (const RecordResult stored = storeRecord(record); !stored.ok())
+                return stored;
+        }
+        return {};
+    });
+}
+
+RecordResult SeasonRecord::matchBack(const book::CardList& cards, int* unmatchedCount) {
+    const int count = int(cards.size());
+    QStringList keys, names, addresses;
+    for (const book::AddressCard& card : cards) {
+        keys << cardKey(card);
+        names << nameKey(card);
+        addresses << addressKey(card);
+    }
+    QList<int> matched(m_records.size(), 0); // record index → card number
+    QList<bool> taken(count + 1, false);
+    // 1. Still at its place with the same key.
+    for (int r = 0; r < m_records.size(); ++r) {
+        const CardRecord& record = m_records.at(r);
+        const int n = record.cardNumber;
+        if (n >= 1 && n <= count && !taken[n] && keys.at(n - 1) == record.key) {
+            matched[r] = n;
+            taken[n] = true;
+        }
+    }
+    // 2. The same key elsewhere: the nearest free card with it.
+    for (int r = 0; r < m_records.size(); ++r) {
+        if (matched[r])
+            continue;
+        const CardRecord& record = m_records.at(r);
+        int best = 0;
+        for (int n = 1; n <= count; ++n)
+            if (!taken[n] && keys.at(n - 1) == record.key &&
+                (best == 0 || qAbs(n - record.cardNumber) < qAbs(best - record.cardNumber)))
+                best = n;
+        if (best) {
+            matched[r] = best;
+            taken[best] = true;
+        }
+    }
+    // 3. A renamed card or one that moved house: the same name or the same
+    //    address, where one free card and one record are left with it.
+    const auto partKey = [](const QString& key, bool name) {
+        const qsizetype tab = key.indexOf(u'\t');
+        return name ? key.left(tab) : key.mid(tab + 1);
+    };
+    for (const bool byName : {false, true}) {
+        const QStringList& parts = byName ? names : addresses;
+        for (int r = 0; r < m_records.size(); ++r) {
+            if (matched[r])
+                continue;
+            const QString part = partKey(m_records.at(r).key, byName);
+            if (part.isEmpty())
+                continue;
+            int found = 0, cardsWith = 0, recordsWith = 0;
+            for (int n = 1; n <= count; ++n)
+                if (!taken[n] && parts.at(n - 1) == part) {
+                    found = n;
+                    ++cardsWith;
+                }
+            for (int other = 0; other < m_records.size(); ++other)
+                if (!matched[other] && partKey(m_records.at(other).key, byName) == part)
+                    ++recordsWith;
+            if (cardsWith == 1 && recordsWith == 1) {
+                matched[r] = found;
+                taken[found] = true;
+            }
+        }
+    }
+    int left = 0;
+    bool changes = false;
+    for (int r = 0; r < m_records.size(); ++r) {
+        const CardRecord& record = m_records.at(r);
+        left += matched[r] == 0;
+        if (matched[r] != record.cardNumber ||
+            (matched[r] && keys.at(matched[r] - 1) != record.key))
+            changes = true;
+    }
+    if (unmatchedCount)
+        *unmatchedCount = left;
+    if (!changes)
+        return {};
+    return transact([&]() -> RecordResult {
+        for (int r = 0; r < m_records.size(); ++r) {
+            CardRecord& record = m_records[r];
+            const CardRecord before = record;
+            record.cardNumber = matched[r];
+            if (matched[r])
+                describeCard(record, cards.at(matched[r] - 1));
+            if (record.cardNumber == before.cardNumber && record.key == before.key)
+                continue;
+            if (const RecordResult stored = storeRecord(record); !stored.ok())
+                return stored;
+        }
+        return {};
+    });
+}
+
+RecordResult SeasonRecord::pair(qint64 recordId, int cardNumber, const book::AddressCard& card) {
+    if (m_byCard.contains(cardNumber))
+        return {u"card %1 already has a record"_s.arg(cardNumber)};
+    const auto record = std::find_if(m_records.begin(), m_records.end(),
+                                     [&](const CardRecord& r) { return r.id == recordId; });
+    if (record == m_records.end() || record->cardNumber != 0)
+        return {u"no unmatched record %1"_s.arg(recordId)};
+    return transact([&]() -> RecordResult {
+        record->cardNumber = cardNumber;
+        describeCard(*record, card);
+        return storeRecord(*record);
+    });
+}
+
+RecordResult SeasonRecord::drop(qint64 recordId) {
+    const auto record = std::find_if(m_records.begin(), m_records.end(),
+                                     [&](const CardRecord& r) { return r.id == recordId; });
+    if (record == m_records.end())
+        return {u"no record %1"_s.arg(recordId)};
+    const qsizetype index = record - m_records.begin();
+    return transact([&]() -> RecordResult {
+        m_records.removeAt(index);
+        return removeRecord(recordId);
+    });
+}
+
+} // namespace season

@@ -220,6 +220,7 @@ std::optional<book::AddressCard> cardOfContact(const Contact& contact, LeftOut* 
 
     book::AddressCard card;
     card.code = contact.code;
+    std::optional<Remark> remark; // said only of a card that is taken in
     if (contact.ownExport) {
         card.name = contact.person;
         card.address1 = address.line1;
@@ -236,13 +237,12 @@ std::optional<book::AddressCard> cardOfContact(const Contact& contact, LeftOut* 
         card.address3 = address.line3;
         const book::PostalCode code = book::postalCodeOf(address.postalCode);
         card.postalCode = code.written();
-        if (!code.isEmpty() && !code.isValid() && remarks) {
-            Remark remark = out;
-            remark.field = 5;
-            remark.reason =
+        if (!code.isEmpty() && !code.isValid()) {
+            remark = out;
+            remark->field = 5;
+            remark->reason =
                 u"「%1」は7桁の郵便番号として読めないので、書かれたとおりに入れました。"_s.arg(
                     code.typed);
-            *remarks << remark;
         }
 
         if (isOrganisation) {
@@ -253,7 +253,10 @@ std::optional<book::AddressCard> cardOfContact(const Contact& contact, LeftOut* 
             card.name = withJointNames(person, contact.jointNames);
             // A letter to the office carries the company and department above
             // the name; one to the home does not, and the code keeps them.
-            if (!organisation.isEmpty()) {
+            // A name that already starts with the company keeps it once.
+            const QString company = book::trimmedSpaces(contact.company);
+            const bool named = !company.isEmpty() && person.startsWith(company);
+            if (!organisation.isEmpty() && !named) {
                 const bool toOffice =
                     address.kind != AddressKind::Home && contact.jointNames.isEmpty();
                 if (toOffice)
@@ -294,6 +297,8 @@ std::optional<book::AddressCard> cardOfContact(const Contact& contact, LeftOut* 
     const std::optional<book::AddressCard> stored = storableCard(card, &out);
     if (!stored && leftOut)
         *leftOut = out;
+    if (stored && remark && remarks)
+        *remarks << *remark;
     return stored;
 }
 

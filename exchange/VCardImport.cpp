@@ -75,6 +75,17 @@ qsizetype valueColon(QByteArrayView line) {
     return -1;
 }
 
+// A line's property name as parseProperty gives it, without parsing the rest.
+QByteArray propertyName(QByteArrayView line) {
+    qsizetype end = 0;
+    while (end < line.size() && line[end] != ':' && line[end] != ';')
+        ++end;
+    QByteArray name = line.first(end).trimmed().toByteArray().toUpper();
+    if (const qsizetype dot = name.lastIndexOf('.'); dot >= 0)
+        name = name.mid(dot + 1);
+    return name;
+}
+
 std::optional<Property> parseProperty(QByteArrayView line) {
     const qsizetype colon = valueColon(line);
     if (colon < 0)
@@ -127,10 +138,19 @@ QByteArray decodeQuotedPrintable(QByteArrayView text) {
     return bytes;
 }
 
-// A logical line and the 1-based physical line it starts on.
+// A logical line and the 1-based physical line it starts on: a view of the
+// file's bytes, or the joined bytes of a folded line.
 struct LogicalLine {
-    QByteArray bytes;
+    QByteArrayView view;
+    QByteArray joined;
     int number = 0;
+
+    QByteArrayView bytes() const { return joined.isNull() ? view : QByteArrayView(joined); }
+    void append(QByteArrayView more) {
+        if (joined.isNull())
+            joined = view.toByteArray();
+        joined += more;
+    }
 };
 
 // The physical lines joined into logical ones: a line starting with a space
@@ -139,6 +159,7 @@ struct LogicalLine {
 // fall inside a character: the bytes are joined before any is decoded.
 QList<LogicalLine> logicalLines(QByteArrayView bytes) {
     QList<LogicalLine> lines;
+    lines.reserve(bytes.size() / 32);
     bool softBreak = false;
     qsizetype i = 0;
     int number = 0;
@@ -153,18 +174,20 @@ QList<LogicalLine> logicalLines(QByteArrayView bytes) {
         i = end + 1;
         ++number;
         if (softBreak && !lines.isEmpty()) {
-            lines.last().bytes.chop(1);
-            lines.last().bytes += line;
+            LogicalLine& last = lines.last();
+            last.append(QByteArrayView());
+            last.joined.chop(1);
+            last.joined += line;
         } else if (!lines.isEmpty() && !line.isEmpty() && (line[0] == ' ' || line[0] == '\t')) {
-            lines.last().bytes += line.sliced(1);
+            lines.last().append(line.sliced(1));
         } else {
-            lines << LogicalLine{line.toByteArray(), number};
+            lines.append(LogicalLine{line, QByteArray(), number});
         }
-        const QByteArray& last = lines.last().bytes;
+        const QByteArrayView last = lines.last().bytes();
         softBreak = false;
         if (last.endsWith('=')) {
             const qsizetype colon = valueColon(last);
-            softBreak = colon >= 0 && last.left(colon).toUpper().contains("QUOTED-PRINTABLE");
+            softBreak = colon >= 0 && last.first(colon).toByteArray().toUpper().contains("QUOTED-PRINTABLE");
         }
     }
     return lines;
@@ -390,7 +413,11 @@ ImportResult readVCards(const QByteArray& bytes, const QString& source, TextEnco
     QList<RawContact> contacts;
     int depth = 0;
     for (const LogicalLine& line : logicalLines(view)) {
-        std::optional<Property> property = parseProperty(line.bytes);
+        // Most lines (TEL, EMAIL, PHOTO …) are passed over by name alone.
+        const QByteArray name = propertyName(line.bytes());
+        if (name != "BEGIN" && name != "END" && (depth != 1 || !isWanted(name)))
+            continue;
+        std::optional<Property> property = parseProperty(line.bytes());
         if (!property)
             continue;
         if (property->name == "BEGIN" && property->value.trimmed().toUpper() == "VCARD") {
@@ -410,7 +437,7 @@ ImportResult readVCards(const QByteArray& bytes, const QString& source, TextEnco
                                                   : property->value;
         raw.property = std::move(*property);
         raw.line = line.number;
-        contacts.last().properties << raw;
+        contacts.last().properties << std::move(raw);
     }
     if (contacts.isEmpty()) {
         result.error = source + u": no vCard (BEGIN:VCARD) in the file"_s;

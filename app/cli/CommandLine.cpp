@@ -76,7 +76,7 @@ Commands:
                                  split one-line addresses into two lines
   zip CODE | zip --address ADDRESS
                                  look up a postal code or an address
-  import FILE... -o BOOK.dat [--encoding utf-8|cp932] [--map name=1,address1=2,...] [--force]
+  import FILE... -o BOOK.dat [--encoding utf-8|cp932] [--map name=1+2,address1=3,...] [--force]
                                  make books of 300 cards (BOOK.dat, BOOK-2.dat ...)
                                  from vCard (.vcf) and CSV files
   export BOOK -o FILE.csv|FILE.vcf

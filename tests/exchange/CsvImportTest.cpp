@@ -135,6 +135,9 @@ private slots:
         QTest::newRow("住所1 wins over 都道府県")
             << u"名前,都道府県,住所1\r\nX,P,A\r\n"_s
             << QStringList{u"X"_s, u"A"_s, QString(), QString(), QString(), QString(), u"0"_s};
+        QTest::newRow("a company already in the name is not doubled")
+            << u"氏名,会社名,住所\r\n株式会社X　山田,株式会社X,A\r\n"_s
+            << QStringList{u"株式会社X　山田"_s, u"A"_s, QString(), QString(), QString(), QString(), u"0"_s};
         QTest::newRow("honorific index kept, なし is none")
             << u"氏名,住所1,敬称\r\nX,A,-1\r\nY,B,なし\r\n"_s
             << QStringList{u"X"_s, u"A"_s, QString(), QString(), QString(), QString(), u"-1"_s,

@@ -182,7 +182,7 @@ void FileCommands::importContacts() {
     if (const std::optional<QByteArray> bytes = book::readFileBytes(path, nullptr)) {
         const QString failure = exchange::applySeasonCsv(
             exchange::readSeasonCsv(*bytes, season::comingNewYear(QDate::currentDate())),
-            saved.path, cards);
+            saved.path, cards, int(before.size()) + 1);
         if (!failure.isEmpty())
             m_context.platform.messages.show(
                 QString::fromUtf16(session::texts::RecordUnwritable).arg(failure));

@@ -15,15 +15,20 @@ class SeasonFilterButton : public QPushButton {
     Q_OBJECT
 
   public:
-    SeasonFilterButton(std::function<QStringList()> choices, QWidget* parent = nullptr);
+    // unmatched gives the number of records no card matches: the menu then
+    // ends in 記録の照合.
+    SeasonFilterButton(std::function<QStringList()> choices, std::function<int()> unmatched,
+                       QWidget* parent = nullptr);
 
   signals:
     void chosen(const QString& choice);
+    void matchingRequested();
 
   private:
     void fillMenu();
 
     std::function<QStringList()> m_choices;
+    std::function<int()> m_unmatched;
     QMenu* m_menu;
 };
 

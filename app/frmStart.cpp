@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include "app/SeasonChoice.h"
 #include "app/SeasonFilterButton.h"
+#include "app/SeasonMatchDialog.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -117,7 +118,10 @@ void frmStart::buildControls() {
     middle->addWidget(cmdAdd);
     middle->addWidget(cmdDel);
     middle->addWidget(cmdClear);
-    m_seasonFilter = new SeasonFilterButton([this] { return seasonChoices(m_context.state); }, central);
+    m_seasonFilter = new SeasonFilterButton(
+        [this] { return seasonChoices(m_context.state); },
+        [this] { return m_context.state.BookOpen ? unmatchedSeasonRecords(m_context.state.BookPath) : 0; },
+        central);
     middle->addWidget(m_seasonFilter);
     middle->addStretch();
 
@@ -212,6 +216,8 @@ void frmStart::connectCommands() {
     onClick(cmdAdd, [&s] { s.addSelected(); });
     connect(m_seasonFilter, &SeasonFilterButton::chosen, this,
             [this](const QString& choice) { run([this, choice] { m_screen.addFromRecord(choice); }); });
+    connect(m_seasonFilter, &SeasonFilterButton::matchingRequested, this,
+            [this] { SeasonMatchDialog(m_context, this).exec(); });
     onClick(cmdDel, [&s] { s.deleteSelected(); });
     onClick(cmdClear, [&s] { s.clearPrintList(); });
     onClick(cmdNew, [&s] { s.newBook(); });

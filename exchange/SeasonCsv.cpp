@@ -6,6 +6,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace exchange {
@@ -134,14 +136,14 @@ QList<SeasonCsvRow> readSeasonCsv(const QByteArray& bytes, int comingYear) {
 }
 
 QString applySeasonCsv(const QList<SeasonCsvRow>& rows, const QString& bookPath,
-                       const book::CardList& cards) {
+                       const book::CardList& cards, int firstCard) {
     if (rows.isEmpty())
         return {};
     season::SeasonRecord record(bookPath);
     if (!record.openResult().ok())
         return record.openResult().error;
     QList<bool> used(rows.size(), false);
-    for (int n = 1; n <= cards.size(); ++n) {
+    for (int n = std::max(firstCard, 1); n <= cards.size(); ++n) {
         const QString key = season::cardKey(cards.at(n - 1));
         for (qsizetype r = 0; r < rows.size(); ++r) {
             if (used[r] || rows.at(r).key != key)

@@ -35,9 +35,10 @@ struct SeasonCsvRow {
 // has none. A mark is set by any cell but empty, "0", "×" and "-".
 QList<SeasonCsvRow> readSeasonCsv(const QByteArray& bytes, int comingYear);
 
-// Gives each card of the book at bookPath the season of the CSV row with its
-// name and address; an error text, empty when the record was kept.
+// Gives each card of the book at bookPath from firstCard on (the cards just
+// imported) the season of the CSV row with its name and address; an error
+// text, empty when the record was kept.
 QString applySeasonCsv(const QList<SeasonCsvRow>& rows, const QString& bookPath,
-                       const book::CardList& cards);
+                       const book::CardList& cards, int firstCard = 1);
 
 } // namespace exchange

@@ -31,7 +31,7 @@ std::optional<PrintFilter> PrintFilter::parse(const QString& text) {
     for (const FilterName& entry : Names)
         if (trimmed == QStringView(entry.name) || trimmed == QStringView(entry.label))
             return PrintFilter{entry.kind, {}};
-    for (const QString prefix :
+    for (const QString& prefix :
          {QString::fromUtf16(GroupPrefix), QString::fromUtf16(GroupLabelPrefix), u"グループ:"_s}) {
         if (trimmed.startsWith(prefix) && trimmed.size() > prefix.size())
             return PrintFilter{Group, trimmed.mid(prefix.size()).trimmed()};

@@ -154,20 +154,30 @@ RecordResult SeasonRecord::load() {
         m_nextId = std::max(m_nextId, record.id + 1);
         m_records.append(record);
     }
-    if (!query.exec(
-            u"SELECT record, year, sent, received, mourning, mourning_note, note FROM mark"_s))
+    // The marks as one number per row, and the notes (below) only where
+    // there are some: fewer values to convert on the way out of SQLite.
+    if (!query.exec(u"SELECT record, year, sent + 2 * received + 4 * mourning FROM mark"_s))
         return failed(query.lastError(), m_path);
     while (query.next()) {
         const auto found = byId.constFind(query.value(0).toLongLong());
         if (found == byId.cend())
             continue;
-        YearMarks marks;
-        marks.sent = query.value(2).toBool();
-        marks.received = query.value(3).toBool();
-        marks.mourning = query.value(4).toBool();
-        marks.mourningNote = query.value(5).toString();
-        marks.note = query.value(6).toString();
-        m_records[*found].years.insert(query.value(1).toInt(), marks);
+        const int flags = query.value(2).toInt();
+        YearMarks& marks = m_records[*found].years[query.value(1).toInt()];
+        marks.sent = flags & 1;
+        marks.received = flags & 2;
+        marks.mourning = flags & 4;
+    }
+    if (!query.exec(u"SELECT record, year, mourning_note, note FROM mark"
+                    " WHERE mourning_note <> '' OR note <> ''"_s))
+        return failed(query.lastError(), m_path);
+    while (query.next()) {
+        const auto found = byId.constFind(query.value(0).toLongLong());
+        if (found == byId.cend())
+            continue;
+        YearMarks& marks = m_records[*found].years[query.value(1).toInt()];
+        marks.mourningNote = query.value(2).toString();
+        marks.note = query.value(3).toString();
     }
     if (!query.exec(u"SELECT record, grp FROM member ORDER BY grp"_s))
         return failed(query.lastError(), m_path);

@@ -19,6 +19,10 @@ QString keepSeasonRecord(const QString& copyFrom, const QString& path, const boo
         const QString source = season::SeasonRecord::pathFor(copyFrom);
         if (!QFileInfo::exists(source))
             return {};
+        // Reading it first lets SQLite roll back a change a crash cut short,
+        // so the copy is a whole record.
+        if (const season::SeasonRecord read(copyFrom); !read.openResult().ok())
+            return read.openResult().error;
         book::ReadError readError;
         const std::optional<QByteArray> bytes = book::readFileBytes(source, &readError);
         if (!bytes)

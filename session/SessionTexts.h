@@ -44,7 +44,7 @@ inline constexpr char16_t SentNotMarked[] =
 inline constexpr char16_t RecordsUnmatched[] =
     u"年賀状の記録のうち %1 件は、住所録のどのカードにも合いません"
     u"（別のプログラムで宛名や住所が変わったようです）。\n"
-    u"「記録の照合」で、カードに組み合わせるか削除して下さい。";
+    u"メイン画面の「記録から選択」→「記録の照合」で、カードに組み合わせるか削除して下さい。";
 
 inline constexpr char16_t SaveAsTitle[] = u"名前をつけて保存";
 inline constexpr char16_t SaveFilter[] =

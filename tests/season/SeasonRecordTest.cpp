@@ -7,6 +7,8 @@
 #include "book/AddressFile.h"
 #include "book/FileBytes.h"
 #include "book/SharedState.h"
+#include "exchange/Export.h"
+#include "exchange/SeasonCsv.h"
 #include "platform/TestPlatform.h"
 #include "season/CardKey.h"
 #include "season/PrintFilter.h"
@@ -185,6 +187,57 @@ class SeasonRecordTest : public QObject {
         sheet.setYear(2026);
         QCOMPARE(sheet.cellText(1, app::SeasonSheet::Received), QString());
         QCOMPARE(*book::readFileBytes(m_book, nullptr), bytes);
+    }
+
+    // A job printed from the print list marks the cards its entries are
+    // copies of; a typed address and a job not from the list mark nothing.
+    void printedJobMarksSent_data() {
+        QTest::addColumn<bool>("fromList");
+        QTest::addColumn<QList<int>>("sent");
+        QTest::newRow("print list") << true << QList<int>{2, 3, 5};
+        QTest::newRow("single address") << false << QList<int>{2};
+    }
+    void printedJobMarksSent() {
+        QFETCH(bool, fromList);
+        QFETCH(QList<int>, sent);
+        makeBook();
+        const QByteArray bytes = *book::readFileBytes(m_book, nullptr);
+        book::SharedState state;
+        state.BookOpen = true;
+        state.BookPath = m_book;
+        state.PrintFromList = fromList;
+        const book::CardList cards = fiveCards();
+        const book::CardList entries{cards[4], cards[2], cards[2], card(u"単票"_s, u"住所"_s)};
+        QCOMPARE(session::markPrinted(state, entries, 2027), QString());
+        const SeasonRecord record(m_book);
+        QList<int> marked;
+        for (int n = 1; n <= 5; ++n)
+            if (record.marks(n, 2027).sent)
+                marked << n;
+        QCOMPARE(marked, sent);
+        QCOMPARE(record.marks(2, 2027).note, u"井上"_s); // other marks stay
+        QCOMPARE(*book::readFileBytes(m_book, nullptr), bytes);
+    }
+
+    // The record's CSV columns, read back, go to the imported cards only.
+    void csvColumnsGoToImportedCards() {
+        makeBook();
+        const book::CardList cards = fiveCards();
+        const QByteArray csv =
+            exchange::formatCsv(cards, exchange::seasonCsvColumns(SeasonRecord(m_book), 5));
+        const QList<exchange::SeasonCsvRow> rows = exchange::readSeasonCsv(csv, 2027);
+        QCOMPARE(rows.size(), 2);
+        const QString copy = m_dir.filePath(u"写し.dat"_s);
+        QFile::remove(SeasonRecord::pathFor(copy));
+        // The open book already holds 江藤; the import appends 井上 and 江藤.
+        const book::CardList merged{cards[3], cards[1], cards[3]};
+        QCOMPARE(exchange::applySeasonCsv(rows, copy, merged, 2), QString());
+        const SeasonRecord record(copy);
+        QVERIFY(!record.recordOf(1));
+        QCOMPARE(record.marks(2, 2027), (YearMarks{true, false, false, {}, u"井上"_s}));
+        QCOMPARE(record.marks(3, 2027),
+                 (YearMarks{false, true, true, u"祖父 2026年"_s, u"江藤"_s}));
+        QCOMPARE(record.groups(3), (QStringList{u"仕事"_s, u"家族"_s}));
     }
 
     void bookWithoutRecordGetsNoFile() {

@@ -90,6 +90,9 @@ public:
     bool endDoc() override { return true; }
     QString errorText() const override { return {}; }
     QStringList fontNames() const override { return {}; }
+    void drawLine(const QPoint& fromTwips, const QPoint& toTwips) override {
+        m_painter.drawLine(fromTwips, toTwips);
+    }
 
 private:
     void apply() {

@@ -2,9 +2,6 @@
 
 #include "labels/SheetSearch.h"
 #include "labels/SheetTestPage.h"
-#include "printing/OffsetsFile.h"
-#include "printing/OutputChoice.h"
-#include "printing/PrinterTrims.h"
 #include "ui/Named.h"
 
 #include <QFormLayout>
@@ -151,22 +148,8 @@ void SheetEditor::showFigures() {
 }
 
 void SheetEditor::printTestPage() {
-    if (!m_result.sheet)
-        return;
-    const SheetTemplate sheet = *m_result.sheet;
-    // The trims a job on this printer and sheet takes, so that the page
-    // shows where the labels will be printed.
-    const printing::OffsetsTwips trims =
-        printing::jobTrims(printing::labelOffsetsPath(),
-                           printing::jobPrinterName(printing::outputChoiceForThisRun(),
-                                                    m_context.platform.printers),
-                           sheet.name())
-            .twips();
-    printing::deliverJob(printing::outputChoiceForThisRun(), m_context.platform, u"test-page.pdf"_s,
-                         m_context.state.BookPath, u"Tagora 試し印刷 "_s + sheet.name(),
-                         printerPaper(sheet.paper), 1, [sheet, trims](platform::Printer& printer) {
-                             drawSheetTestPage(printer, sheet, trims);
-                         });
+    if (m_result.sheet)
+        printSheetTestPage(m_context.platform, m_context.state.BookPath, *m_result.sheet);
 }
 
 void SheetEditor::saveSheet() {

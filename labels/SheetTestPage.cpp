@@ -1,6 +1,8 @@
 #include "labels/SheetTestPage.h"
 
 #include "platform/Fonts.h"
+#include "printing/OffsetsFile.h"
+#include "printing/PrinterTrims.h"
 
 #include <QtMath>
 
@@ -17,6 +19,9 @@ namespace {
 constexpr double RulerInsetMm = 8;
 // Steps a rounded corner is drawn in.
 constexpr int CornerSteps = 6;
+// The crosses stand this far in from the corners; each arm is as long.
+constexpr double CrossInsetMm = 20;
+constexpr double CrossArmMm = 5;
 
 class Page {
   public:
@@ -108,10 +113,31 @@ void drawSheetTestPage(platform::Printer& printer, const SheetTemplate& sheet,
         if (mm % 10 == 0 && mm > first + 5)
             page.text(RulerInsetMm + 2.2, mm + 0.4, 6, QString::number(mm));
     }
+    for (const double x : {CrossInsetMm, paper.width() - CrossInsetMm})
+        for (const double y : {CrossInsetMm, paper.height() - CrossInsetMm}) {
+            page.line(x - CrossArmMm, y, x + CrossArmMm, y);
+            page.line(x, y - CrossArmMm, x, y + CrossArmMm);
+        }
     // What the page is, low on the left.
-    page.text(RulerInsetMm + 6, paper.height() - RulerInsetMm - 6, 8,
+    page.text(RulerInsetMm + 6, paper.height() - RulerInsetMm - 11, 8,
               sheet.name() + u"　試し印刷：普通紙に印刷し、ラベル用紙と重ねて光に透かしてください。"
                              u"目盛りは用紙の端からの mm です。"_s);
+    page.text(
+        RulerInsetMm + 6, paper.height() - RulerInsetMm - 6, 8,
+        u"四隅の十字は用紙の端から 20 mm の位置です。測った距離との差を「印字位置調整」で直してください。"_s);
+}
+
+printing::Delivery printSheetTestPage(platform::Platform& platform, const QString& bookPath,
+                                      const SheetTemplate& sheet) {
+    const printing::OutputChoice& output = printing::outputChoiceForThisRun();
+    const printing::OffsetsTwips trims =
+        printing::jobTrims(printing::labelOffsetsPath(),
+                           printing::jobPrinterName(output, platform.printers), sheet.name())
+            .twips();
+    return printing::deliverJob(
+        output, platform, u"test-page.pdf"_s, bookPath, u"Tagora 試し印刷 "_s + sheet.name(),
+        printerPaper(sheet.paper), 1,
+        [&sheet, trims](platform::Printer& printer) { drawSheetTestPage(printer, sheet, trims); });
 }
 
 } // namespace labels

@@ -2,6 +2,7 @@
 
 #include "labels/SheetEditor.h"
 #include "labels/SheetSearch.h"
+#include "labels/SheetTestPage.h"
 #include "labels/UserSheets.h"
 #include "platform/FileDialogs.h"
 #include "ui/Named.h"
@@ -74,11 +75,13 @@ frmSheet::frmSheet(ui::AppContext& context, SheetLibrary& library, const SheetTe
     deleteSheetButton = ui::named(new QPushButton(u"削除"_s, this), u"deleteSheetButton"_s);
     importButton = ui::named(new QPushButton(u"読み込み…"_s, this), u"importButton"_s);
     exportButton = ui::named(new QPushButton(u"書き出し…"_s, this), u"exportButton"_s);
+    testPageButton = ui::named(new QPushButton(u"試し印刷…"_s, this), u"testPageButton"_s);
     own->addWidget(newSheetButton, 0, 0, 1, 2);
     own->addWidget(editSheetButton, 1, 0);
     own->addWidget(deleteSheetButton, 1, 1);
     own->addWidget(importButton, 2, 0);
     own->addWidget(exportButton, 2, 1);
+    own->addWidget(testPageButton, 3, 0, 1, 2);
     auto* buttons = new QHBoxLayout;
     cmdSheetOk = ui::named(new QPushButton(u"OK"_s, this), u"cmdSheetOk"_s);
     cmdSheetCancel = ui::named(new QPushButton(u"キャンセル"_s, this), u"cmdSheetCancel"_s);
@@ -102,6 +105,10 @@ frmSheet::frmSheet(ui::AppContext& context, SheetLibrary& library, const SheetTe
     connect(deleteSheetButton, &QPushButton::clicked, this, &frmSheet::deleteSheet);
     connect(importButton, &QPushButton::clicked, this, &frmSheet::importSheets);
     connect(exportButton, &QPushButton::clicked, this, &frmSheet::exportSheets);
+    connect(testPageButton, &QPushButton::clicked, this, [this] {
+        if (const SheetTemplate* sheet = highlighted())
+            printSheetTestPage(m_context.platform, m_context.state.BookPath, *sheet);
+    });
     lblLibrary->setText(libraryNote(library));
     showFound();
 }
@@ -191,6 +198,7 @@ void frmSheet::showHighlighted() {
     cmdSheetOk->setEnabled(sheet && sheet->fault.isEmpty());
     editSheetButton->setEnabled(sheet && isUsers(*sheet));
     deleteSheetButton->setEnabled(sheet && isUsers(*sheet));
+    testPageButton->setEnabled(sheet && sheet->fault.isEmpty());
     if (!sheet) {
         lblSheet->clear();
         picSheet->clearSheet();

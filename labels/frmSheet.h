@@ -12,6 +12,7 @@
 // lblSheet    the highlighted sheet told in full, or why it cannot be printed on
 // lblLibrary  what the library holds, or that it is not installed; faults of the user's file
 // cmdSheetOk       hands the highlighted sheet over (not a faulty one); cmdSheetCancel closes
+// testPageButton   試し印刷: the highlighted sheet's outlines, rulers and crosses on plain paper
 // newSheetButton, editSheetButton, deleteSheetButton  the user's own sheets (SheetEditor)
 // importButton, exportButton  the user's sheets file from or to another file
 
@@ -78,6 +79,7 @@ class frmSheet : public QWidget {
     QPushButton* editSheetButton = nullptr;
     QPushButton* deleteSheetButton = nullptr;
     QPushButton* importButton = nullptr;
+    QPushButton* testPageButton = nullptr;
     QPushButton* exportButton = nullptr;
 };
 

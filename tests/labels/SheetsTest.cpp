@@ -417,6 +417,7 @@ private slots:
         QVERIFY(square.calls().contains(lineTo(100, 8, 100, 12)));
         QVERIFY(square.calls().contains(lineTo(55, 8, 55, 10.5)));
         QVERIFY(square.calls().contains(lineTo(8, 100, 12, 100)));
+        QVERIFY(square.calls().contains(lineTo(185, 277, 195, 277))); // the cross at the bottom right
         const printing::OffsetsTwips trims{-550, 605};
         platform::RecordingPrinter moved;
         labels::drawSheetTestPage(moved, sheet, trims);

@@ -226,6 +226,14 @@ private slots:
         QCOMPARE(labels::readSheetChoice(path, library).standardTextLayout, true);
         writeFile(path, "\"Test\",\"GONE\"\r\n");
         QCOMPARE(labels::readSheetChoice(path, library).name(), u"標準 12面"_s);
+        QTemporaryDir mine;
+        const QString userFile = mine.filePath(u"Tagora-sheets.xml"_s);
+        writeFile(userFile, "<Glabels-templates><Template brand=\"Off\" part=\"A4\" size=\"A4\"><Label-rectangle "
+                            "width=\"100mm\" height=\"50mm\"><Layout nx=\"3\" ny=\"1\" dx=\"100mm\"/>"
+                            "</Label-rectangle></Template></Glabels-templates>");
+        labels::SheetLibrary withFaulty(empty.path(), userFile);
+        writeFile(path, "\"Off\",\"A4\"\r\n");
+        QCOMPARE(labels::readSheetChoice(path, withFaulty).name(), u"標準 12面"_s);
     }
 
     // What a package says, typed as an input method gives it, finds the sheet;

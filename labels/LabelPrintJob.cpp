@@ -3,6 +3,7 @@
 #include "labels/LabelSheets.h"
 #include "platform/RecordingPrinter.h"
 #include "printing/OffsetsFile.h"
+#include "printing/PrinterTrims.h"
 
 using namespace Qt::StringLiterals;
 
@@ -22,10 +23,12 @@ QString LabelPrintJob::jobTitle(int cardCount) {
 LabelJobResult LabelPrintJob::run(const book::CardList& entries, int startLabel, const QString& face,
                                   const QString& offsetsPath, const SheetTemplate& sheet) {
     LabelJobResult result;
-    result.trims = printing::readTrims(offsetsPath);
+    result.trims = printing::jobTrims(
+        offsetsPath, printing::jobPrinterName(m_output, m_platform.printers), sheet.name());
     printing::JobReview review = printing::reviewEntries(entries);
     LabelSheets sheets(review.printable, startLabel, face, result.trims, sheet);
     sheets.setPrintCode(m_printCode);
+    sheets.setUsedLabels(m_used);
     platform::RecordingPrinter measure;
     sheets.noteCompromises(measure, review);
     if (review.hasNews()) {

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "book/AddressCard.h"
-#include "printing/OutputChoice.h"
 #include "labels/SheetTemplate.h"
-#include "printing/Trims.h"
 #include "platform/Platform.h"
+#include "printing/OutputChoice.h"
+#include "printing/Trims.h"
 
 #include <QString>
 
@@ -22,16 +22,17 @@ struct LabelJobResult {
     Outcome outcome = Outcome::NothingToPrint;
     bool printEnabled = true; // 印刷 afterwards
     int sheetCount = 1;       // sheets of the job, as the question gave them
-    printing::Trims trims;              // from the offsets file, as the job used them
+    printing::Trims trims;    // from the offsets file, as the job used them
 };
 
 // The job behind 印刷: reads the offsets file afresh, asks to confirm the
 // sheet count, sends the sheets where this run's output choice says, and
 // reports a printer or file failure in a message instead of passing over it.
 class LabelPrintJob {
-public:
+  public:
     // bookPath: the open book's file, never written over (empty or book::NewBookPath: none).
-    LabelPrintJob(platform::Platform& platform, const printing::OutputChoice& output, const QString& bookPath);
+    LabelPrintJob(platform::Platform& platform, const printing::OutputChoice& output,
+                  const QString& bookPath);
 
     // entries in print order; startLabel 1 to the sheet's label count (any
     // other number: the question, then nothing printed); face for every line;
@@ -42,6 +43,8 @@ public:
 
     // Whether the free code line is printed (it is unless switched off).
     void setPrintCode(bool printCode) { m_printCode = printCode; }
+    // Labels of the first sheet already used: left empty (LabelSheets).
+    void setUsedLabels(const QList<int>& used) { m_used = used; }
 
     // "シート数は" n "枚です。"
     static QString sheetCountQuestion(int sheetCount);
@@ -53,6 +56,7 @@ public:
     printing::OutputChoice m_output; // a copy: callers pass temporaries
     QString m_bookPath;
     bool m_printCode = true;
+    QList<int> m_used;
 };
 
 } // namespace labels

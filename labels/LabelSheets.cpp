@@ -14,7 +14,37 @@ LabelSheets::LabelSheets(const book::CardList& entries, int startLabel, const QS
       m_offsets(trims.twips()) {}
 
 int LabelSheets::sheetCount() const {
-    return m_layout.sheetCount(entryCount(), m_startLabel >= 1 ? m_startLabel : 1);
+    if (m_used.isEmpty())
+        return m_layout.sheetCount(entryCount(), m_startLabel >= 1 ? m_startLabel : 1);
+    const int onFirst = int(firstSheetLabels().size());
+    if (entryCount() <= onFirst)
+        return 1;
+    const int perSheet = m_layout.labelCount();
+    return 1 + (entryCount() - onFirst + perSheet - 1) / perSheet;
+}
+
+void LabelSheets::setUsedLabels(const QList<int>& used) {
+    m_used.clear();
+    for (const int label : used)
+        if (label >= 1 && label <= m_layout.labelCount() && !m_used.contains(label))
+            m_used.append(label);
+}
+
+QList<int> LabelSheets::firstSheetLabels() const {
+    QList<int> labels;
+    for (int label = m_startLabel >= 1 ? m_startLabel : 1; label <= m_layout.labelCount(); ++label)
+        if (!m_used.contains(label))
+            labels.append(label);
+    return labels;
+}
+
+int LabelSheets::entryOnLabel(int sheet, int label) const {
+    if (m_used.isEmpty())
+        return m_layout.entryOnLabel(sheet, label, m_startLabel >= 1 ? m_startLabel : 1);
+    const QList<int> first = firstSheetLabels();
+    if (sheet == 1)
+        return int(first.indexOf(label));
+    return int(first.size()) + m_layout.labelCount() * (sheet - 2) + (label - 1);
 }
 
 void LabelSheets::buildLabelTexts() {
@@ -52,8 +82,11 @@ void LabelSheets::noteCompromises(platform::Printer& measure, printing::JobRevie
     if (m_startLabel == 0)
         return;
     buildLabelTexts();
+    const QList<int> first = firstSheetLabels();
     for (int entry = 0; entry < m_texts.size(); ++entry) {
-        const int label = (m_startLabel - 1 + entry) % m_layout.labelCount() + 1;
+        const int label = entry < first.size()
+                              ? first[entry]
+                              : (entry - int(first.size())) % m_layout.labelCount() + 1;
         review.noteCompromises(m_entries[entry], typesetCell(measure, label, entry).compromises);
     }
 }
@@ -77,8 +110,8 @@ void LabelSheets::drawFirstSheet(platform::Printer& printer) {
     if (m_startLabel == 0)
         return;
     drawLabelOutlines(printer);
-    for (int label = m_startLabel; label <= m_layout.labelCount(); ++label)
-        drawCell(printer, label, m_layout.entryOnLabel(1, label, m_startLabel));
+    for (const int label : firstSheetLabels())
+        drawCell(printer, label, entryOnLabel(1, label));
 }
 
 void LabelSheets::drawFullSheets(platform::Printer& printer) {
@@ -89,7 +122,7 @@ void LabelSheets::drawFullSheets(platform::Printer& printer) {
         printer.newPage();
         drawLabelOutlines(printer);
         for (int label = 1; label <= m_layout.labelCount(); ++label)
-            drawCell(printer, label, m_layout.entryOnLabel(sheet, label, m_startLabel));
+            drawCell(printer, label, entryOnLabel(sheet, label));
     }
 }
 

@@ -52,6 +52,15 @@ public:
 
     // Whether the free code line is printed (it is unless switched off).
     void setPrintCode(bool printCode) { m_printCode = printCode; }
+    // Labels of the first sheet already used, besides those before the start
+    // label: the job leaves them empty and fills the others in order.
+    // Numbers outside the sheet are ignored.
+    void setUsedLabels(const QList<int>& used);
+    // The labels of the first sheet the job fills, in order.
+    QList<int> firstSheetLabels() const;
+    // The entry on label L of sheet k (from 1), which may be past the last
+    // entry (an empty label); -1 for a used label of the first sheet.
+    int entryOnLabel(int sheet, int label) const;
 
     // The label's edges and layout table, twips from the page origin before the trims.
     printing::HorizontalFrame frameOf(int label) const;
@@ -71,6 +80,7 @@ private:
     printing::OffsetsTwips m_offsets;
     QList<LabelText> m_texts;
     bool m_printCode = true;
+    QList<int> m_used;
 };
 
 } // namespace labels

@@ -14,7 +14,8 @@ const SheetTemplate& readSheetChoice(const QString& path, SheetLibrary& library)
     if (!fields || fields->size() < 2)
         return standardSheet();
     const SheetTemplate* sheet = library.find(fields->at(0) + u' ' + fields->at(1));
-    return sheet ? *sheet : standardSheet();
+    // A sheet found faulty since it was chosen would print names off the paper.
+    return sheet && sheet->fault.isEmpty() ? *sheet : standardSheet();
 }
 
 book::WriteResult writeSheetChoice(const QString& path, const SheetTemplate& sheet) {

@@ -16,7 +16,7 @@ inline constexpr char16_t SheetChoiceFileName[] = u"Tagora2.opt";
 QString sheetChoicePath();
 
 // The sheet named in the file; the standard sheet when the file is missing,
-// unreadable, or names a sheet the library does not hold.
+// unreadable, or names a sheet the library does not hold or cannot print on.
 const SheetTemplate& readSheetChoice(const QString& path, SheetLibrary& library);
 
 // Replaces the file with the sheet's brand and part, atomically.

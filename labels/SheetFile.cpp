@@ -139,12 +139,20 @@ private:
         if (!size)
             return;
         std::optional<SheetPaper> paper = paperNamed(*size);
+        SkippedSheet skip{*brand + u' ' + *part, SkipReason::OtherPaper, *size};
         if (size->compare(u"Other"_s, Qt::CaseInsensitive) == 0) {
             const std::optional<double> width = length(u"width"_s);
             const std::optional<double> height = width ? length(u"height"_s) : std::nullopt;
             if (!height)
                 return;
             paper = paperOfSize(*width, *height);
+            skip.reason = SkipReason::CustomPaper;
+            skip.detail =
+                millimetreNumber(*width) + u" × "_s + millimetreNumber(*height) + u" mm"_s;
+        } else if (size->compare(u"A3"_s, Qt::CaseInsensitive) == 0 ||
+                   size->compare(u"B4"_s, Qt::CaseInsensitive) == 0 ||
+                   size->compare(u"SRA3"_s, Qt::CaseInsensitive) == 0) {
+            skip.reason = SkipReason::LargePaper;
         }
 
         SheetTemplate sheet;
@@ -165,6 +173,15 @@ private:
             if (element != u"Label-rectangle"_s) {
                 // CD, round, elliptic and other shapes: not for addresses.
                 usable = false;
+                skip.detail.clear();
+                if (element == u"Label-round"_s)
+                    skip.reason = SkipReason::Round;
+                else if (element == u"Label-cd"_s)
+                    skip.reason = SkipReason::Cd;
+                else if (element == u"Label-ellipse"_s)
+                    skip.reason = SkipReason::Ellipse;
+                else
+                    skip.reason = SkipReason::OtherShape;
                 m_xml.skipCurrentElement();
                 continue;
             }
@@ -177,7 +194,7 @@ private:
             return;
         }
         if (!usable) {
-            ++m_contents.skipped;
+            m_contents.skipped.append(skip);
             return;
         }
         sheet.paper = *paper;
@@ -222,6 +239,28 @@ private:
 };
 
 } // namespace
+
+QString skipReasonText(const SkippedSheet& skipped) {
+    switch (skipped.reason) {
+    case SkipReason::Round:
+        return u"round labels"_s;
+    case SkipReason::Cd:
+        return u"CD labels"_s;
+    case SkipReason::Ellipse:
+        return u"elliptic labels"_s;
+    case SkipReason::OtherShape:
+        return u"labels that are not rectangles"_s;
+    case SkipReason::CustomPaper:
+        return u"roll or custom paper "_s + skipped.detail;
+    case SkipReason::LargePaper:
+        return skipped.detail + u" paper, larger than A4"_s;
+    case SkipReason::OtherPaper:
+        return skipped.detail + u" paper"_s;
+    case SkipReason::MissingOriginal:
+        return u"same as "_s + skipped.detail + u", which is not there"_s;
+    }
+    return {};
+}
 
 bool parseLength(const QString& text, double* millimetres) {
     static const QRegularExpression pattern(

@@ -18,13 +18,35 @@ struct SheetEquivalent {
     QString description;
 };
 
+// Why a template of the library is not offered.
+enum class SkipReason {
+    Round,           // round labels
+    Cd,              // CD and DVD labels
+    Ellipse,         // elliptic labels
+    OtherShape,      // any other shape that is not a rectangle
+    CustomPaper,     // a roll or a paper of the template's own size
+    LargePaper,      // A3 or B4, larger than any printer here takes
+    OtherPaper,      // a named paper that is not A4, B5, A5, postcard or Letter
+    MissingOriginal, // borrows its labels from a template that is not there
+};
+
+// One template left out, and why.
+struct SkippedSheet {
+    QString name; // "BRAND PART"
+    SkipReason reason = SkipReason::OtherShape;
+    QString detail; // the paper's name or size, the missing original's part
+};
+
+// "round labels", "roll or custom paper 29 × 90 mm": why it was skipped.
+QString skipReasonText(const SkippedSheet& skipped);
+
 // What one label-template file holds, in the XML form the Debian package
 // glabels-data installs: rectangular and round-cornered labels on A4, B5,
 // A5, postcard and US Letter paper. Other shapes and papers are skipped.
 struct SheetFileContents {
     QList<SheetTemplate> sheets;
     QList<SheetEquivalent> equivalents;
-    int skipped = 0;
+    QList<SkippedSheet> skipped;
     // "FILE: line N: what is wrong" for a file that is not well-formed XML
     // or cannot be read; such a file gives no sheets at all.
     QString error;

@@ -1,8 +1,11 @@
 #include "labels/SheetLibrary.h"
 
+#include "labels/SheetFigures.h"
 #include "labels/SheetFile.h"
+#include "labels/SheetSearch.h"
 #include "platform/ProgramFolder.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QHash>
 
@@ -17,23 +20,6 @@ namespace {
 
 constexpr char16_t UserFileName[] = u"Tagora-sheets.xml";
 constexpr char16_t InstalledLibrary[] = u"/usr/share/libglabels-3.0/templates";
-
-QString searchText(const SheetTemplate& sheet) {
-    // The sizes as the summary shows them, so what is read can be typed.
-    const QString width = millimetreNumber(sheet.labelWidthMm);
-    const QString height = millimetreNumber(sheet.labelHeightMm);
-    return QStringList{sheet.brand,
-                       sheet.part,
-                       sheet.description,
-                       paperName(sheet.paper),
-                       width + u'x' + height,
-                       width + u"mm"_s,
-                       height + u"mm"_s,
-                       QString::number(sheet.labelCount()) + u"面"_s,
-                       QString::number(sheet.labelCount()) + u"labels"_s}
-        .join(u' ')
-        .toLower();
-}
 
 int editDistance(const QString& a, const QString& b) {
     QList<int> previous(b.size() + 1), current(b.size() + 1);
@@ -107,7 +93,8 @@ void SheetLibrary::load() {
         for (const SheetEquivalent& equivalent : file.equivalents) {
             const auto original = byKey.constFind(sheetKey(equivalent.brand + u' ' + equivalent.equivalentPart));
             if (original == byKey.constEnd()) {
-                ++m_skipped;
+                m_skipped.append({equivalent.brand + u' ' + equivalent.part,
+                                  SkipReason::MissingOriginal, equivalent.equivalentPart});
                 continue;
             }
             SheetTemplate sheet = m_sheets[*original];
@@ -119,10 +106,28 @@ void SheetLibrary::load() {
 
     m_keys.reserve(m_sheets.size());
     m_haystack.reserve(m_sheets.size());
-    for (const SheetTemplate& sheet : m_sheets) {
+    for (SheetTemplate& sheet : m_sheets) {
+        if (const std::optional<SheetFigureFault> fault = checkSheetFigures(sheet))
+            sheet.fault = fault->message;
         m_keys.append(sheetKey(sheet.name()));
-        m_haystack.append(searchText(sheet));
+        m_haystack.append(sheetSearchText(sheet));
     }
+    // The library's faults are for whoever keeps it, not for the user: one
+    // log line each, the first time the files are read.
+    if (!m_problemsLogged)
+        for (const QString& problem : std::as_const(m_problems))
+            if (!problem.startsWith(m_userFile))
+                qWarning().noquote() << "tagora:" << problem;
+    m_problemsLogged = true;
+}
+
+void SheetLibrary::reload() {
+    m_loaded = false;
+    m_sheets.clear();
+    m_keys.clear();
+    m_haystack.clear();
+    m_problems.clear();
+    m_skipped.clear();
 }
 
 const QList<SheetTemplate>& SheetLibrary::sheets() {
@@ -137,7 +142,21 @@ bool SheetLibrary::libraryFound() {
 
 int SheetLibrary::skippedCount() {
     load();
+    return int(m_skipped.size());
+}
+
+const QList<SkippedSheet>& SheetLibrary::skippedSheets() {
+    load();
     return m_skipped;
+}
+
+QStringList SheetLibrary::userProblems() {
+    load();
+    QStringList mine;
+    for (const QString& problem : std::as_const(m_problems))
+        if (problem.startsWith(m_userFile))
+            mine.append(problem);
+    return mine;
 }
 
 QStringList SheetLibrary::problems() {
@@ -171,17 +190,28 @@ QStringList SheetLibrary::nearestNames(const QString& name, int count) {
 
 QList<const SheetTemplate*> SheetLibrary::search(const QString& text) {
     load();
-    QString normal = text.toLower();
-    normal.replace(u" × "_s, u"x"_s).replace(u" x "_s, u"x"_s).replace(u"×"_s, u"x"_s);
-    const QStringList words = normal.split(u' ', Qt::SkipEmptyParts);
+    const SheetQuery query(text);
     QList<const SheetTemplate*> found;
-    for (qsizetype i = 0; i < m_sheets.size(); ++i) {
-        const bool all = std::all_of(words.begin(), words.end(),
-                                     [&](const QString& word) { return m_haystack[i].contains(word); });
-        if (all)
+    for (qsizetype i = 0; i < m_sheets.size(); ++i)
+        if (query.matches(m_sheets[i], m_haystack[i]))
             found.append(&m_sheets[i]);
-    }
     return found;
+}
+
+QList<const SheetTemplate*> SheetLibrary::nearest(const QString& text, int count) {
+    load();
+    const SheetQuery query(text);
+    QList<std::pair<double, qsizetype>> ranked;
+    ranked.reserve(m_sheets.size());
+    for (qsizetype i = 0; i < m_sheets.size(); ++i)
+        if (m_sheets[i].fault.isEmpty())
+            ranked.append({query.distance(m_sheets[i], m_haystack[i]), i});
+    const qsizetype kept = std::min<qsizetype>(count, ranked.size());
+    std::partial_sort(ranked.begin(), ranked.begin() + kept, ranked.end());
+    QList<const SheetTemplate*> sheets;
+    for (qsizetype i = 0; i < kept; ++i)
+        sheets.append(&m_sheets[ranked[i].second]);
+    return sheets;
 }
 
 SheetLibrary& sheetLibrary() {

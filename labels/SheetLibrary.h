@@ -1,5 +1,6 @@
 #pragma once
 
+#include "labels/SheetFile.h"
 #include "labels/SheetTemplate.h"
 
 #include <QList>
@@ -24,6 +25,8 @@ public:
     // The user's file in the program folder.
     static QString defaultUserFile();
 
+    // Forgets what was read: the next question reads the files again.
+    void reload();
     // Standard sheet first, then the user's, then the library's in file order.
     const QList<SheetTemplate>& sheets();
     // False when the library's folder holds no template files.
@@ -31,21 +34,29 @@ public:
     QString libraryFolder() const { return m_libraryFolder; }
     QString userFile() const { return m_userFile; }
     // Templates skipped: other shapes (CD, round, elliptic), other papers,
-    // and borrowed templates whose original is missing.
+    // and borrowed templates whose original is missing, each with its reason.
     int skippedCount();
+    const QList<SkippedSheet>& skippedSheets();
     // One "FILE: line N: what (file ignored)" for each file that is not
     // well-formed, and "… (template left out)" for each template with a bad
-    // number or a missing attribute.
+    // number or a missing attribute. Those of the library's files are also
+    // logged once, as they are read; only the user's file's are worth a
+    // message (userProblems()).
     QStringList problems();
+    QStringList userProblems();
 
     // The sheet named "BRAND PART" (case and runs of spaces do not matter),
     // or nullptr.
     const SheetTemplate* find(const QString& name);
     // Up to count sheet names nearest to name, nearest first.
     QStringList nearestNames(const QString& name, int count = 3);
-    // The sheets whose brand, part, description, paper, label size ("66 ×
-    // 33.9", "66x33.9") or label count hold every word of text.
+    // The sheets that answer every word of text (SheetQuery): maker in
+    // either script, part, description, paper ("A4", "はがき"), label size
+    // ("86.4×42.3", "86.4x42.3") or label count ("12面", "12").
     QList<const SheetTemplate*> search(const QString& text);
+    // Up to count sheets nearest to text, nearest first, for a search that
+    // found nothing.
+    QList<const SheetTemplate*> nearest(const QString& text, int count = 3);
 
 private:
     void load();
@@ -54,7 +65,8 @@ private:
     QString m_userFile;
     bool m_loaded = false;
     bool m_libraryFound = false;
-    int m_skipped = 0;
+    bool m_problemsLogged = false;
+    QList<SkippedSheet> m_skipped;
     QList<SheetTemplate> m_sheets;
     QStringList m_keys;     // lookup form of each sheet's name
     QStringList m_haystack; // search text of each sheet

@@ -40,6 +40,9 @@ struct SheetTemplate {
     bool standardTextLayout = false;
     // Where the sheet came from, for messages: a file path, or empty.
     QString source;
+    // Why labels cannot be printed on this sheet (labels off the paper,
+    // labels overlapping): empty for a sound sheet.
+    QString fault;
 
     // "BRAND PART", the name a user types.
     QString name() const;

@@ -45,6 +45,13 @@ StartLabelGrid::StartLabelGrid(QWidget* parent) : QWidget(parent) {
     confirm->addWidget(cmdOk);
     confirm->addWidget(cmdReset);
     column->addLayout(confirm);
+    usedLabelsButton =
+        ui::named(new QPushButton(u"使用済みのラベルを選ぶ"_s, this), u"usedLabelsButton"_s);
+    usedLabelsButton->setCheckable(true);
+    usedLabelsButton->setToolTip(
+        u"押している間、ラベルを押すと使用済み（済）と空きが切り替わります。"
+        u"使用済みのラベルには印刷しません。"_s);
+    column->addWidget(usedLabelsButton);
 
     Timer1 = ui::named(new QTimer(this), u"Timer1"_s);
     Timer1->setInterval(500);
@@ -65,6 +72,7 @@ void StartLabelGrid::setSheet(const SheetTemplate& sheet) {
     lblNo.clear();
     Shape3.clear();
     Label1.clear();
+    m_used = QList<bool>(sheet.labelCount(), false);
     const QList<QPoint> places = sheet.gridPlaces();
     int columns = 1, rows = 1;
     for (const QPoint& place : places) {
@@ -91,7 +99,7 @@ void StartLabelGrid::setSheet(const SheetTemplate& sheet) {
         m_sheetGrid->addWidget(frame, places[index].y(), places[index].x());
         lblNo << button;
         Shape3 << frame;
-        connect(button, &QPushButton::clicked, this, [this, index] { chooseStartLabel(index); });
+        connect(button, &QPushButton::clicked, this, [this, index] { labelPressed(index); });
     }
     proposeFirstLabel();
     cmdOk->setEnabled(true);
@@ -132,6 +140,23 @@ void StartLabelGrid::proposeFirstLabel() {
 void StartLabelGrid::holdConfirmed() {
     lblNo[confirmedIndex()]->setVisible(true);
     Timer1->stop();
+}
+
+QList<int> StartLabelGrid::usedLabels() const {
+    QList<int> used;
+    for (int index = 0; index < m_used.size(); ++index)
+        if (m_used[index])
+            used.append(index + 1);
+    return used;
+}
+
+void StartLabelGrid::labelPressed(int index) {
+    if (!usedLabelsButton->isChecked()) {
+        chooseStartLabel(index);
+        return;
+    }
+    m_used[index] = !m_used[index];
+    lblNo[index]->setText(m_used[index] ? u"済"_s : QString::number(index + 1));
 }
 
 void StartLabelGrid::chooseStartLabel(int index) {

@@ -14,12 +14,15 @@ namespace labels {
 class frmPriloc : public printing::PositionDialog {
     Q_OBJECT
 
-public:
+  public:
     // onAccepted receives the X and Y millimetre texts when OK saved the file.
-    frmPriloc(ui::AppContext& context, std::function<void(const QString& xMm, const QString& yMm)> onAccepted,
-              QWidget* parent = nullptr);
+    // The trims are kept for printer (a queue name, empty: only Tagora.opt)
+    // and sheet (its name).
+    frmPriloc(ui::AppContext& context,
+              std::function<void(const QString& xMm, const QString& yMm)> onAccepted,
+              QWidget* parent = nullptr, const QString& printer = {}, const QString& sheet = {});
 
-private:
+  private:
     printing::MarkerCanvas* Image1 = nullptr;
 };
 

@@ -8,6 +8,8 @@
 #include "labels/LabelPrintJob.h"
 #include "printing/OffsetsFile.h"
 #include "session/SeasonKeeping.h"
+#include "printing/OutputChoice.h"
+#include "printing/PrinterTrims.h"
 #include "labels/SheetChoice.h"
 #include "labels/SheetLayout.h"
 #include "ui/ToolWindow.h"
@@ -59,8 +61,10 @@ frmPrint::frmPrint(ui::AppContext& context, const book::CardList& entries, QWidg
     setObjectName(u"frmPrint"_s);
     setWindowTitle(u"印刷フォーマット"_s);
     m_commands = new printing::PrintScreenCommands(
-        m_context, m_model, this, [](ui::AppContext& context, auto onSaved, QWidget* parent) -> QWidget* {
-            return new frmPriloc(context, std::move(onSaved), parent);
+        m_context, m_model, this, [this](ui::AppContext& context, auto onSaved, QWidget* parent) -> QWidget* {
+            return new frmPriloc(context, std::move(onSaved), parent,
+                                 printing::jobPrinterName(printing::outputChoiceForThisRun(), context.platform.printers),
+                                 m_sheet.name());
         });
     buildWindow();
     buildMenuAndToolbar();
@@ -265,6 +269,7 @@ void frmPrint::printJob() {
     showControls();
     LabelPrintJob job(m_context.platform, m_model.outputChoice(), m_context.state.BookPath);
     job.setPrintCode(m_model.printCode());
+    job.setUsedLabels(m_startLabels->usedLabels());
     const LabelJobResult result =
         job.run(m_model.entries(), confirmedStartLabel(), m_model.textFace, m_model.offsetsPath(), m_sheet);
     Text1 = QString::number(result.sheetCount);
@@ -280,10 +285,13 @@ void frmPrint::printJob() {
 void frmPrint::showJobPreview() {
     // The sheets the job would print now: from the label shown as the
     // proposal or the confirmed one, with the trims of the offsets file.
-    const printing::Trims trims = printing::readTrims(m_model.offsetsPath());
+    const printing::Trims trims = printing::jobTrims(
+        m_model.offsetsPath(), printing::jobPrinterName(printing::outputChoiceForThisRun(), m_context.platform.printers),
+        m_sheet.name());
     auto sheets =
         std::make_shared<LabelSheets>(m_model.entries(), m_startLabels->shownLabel(), m_model.textFace, trims, m_sheet);
     sheets->setPrintCode(m_model.printCode());
+    sheets->setUsedLabels(m_startLabels->usedLabels());
     printing::openJobPreview(LabelPrintJob::jobTitle(int(m_model.entries().size())), printerPaper(m_sheet.paper),
                    [sheets](platform::Printer& printer) { sheets->drawJob(printer); }, this);
 }
@@ -296,7 +304,7 @@ void frmPrint::closeEvent(QCloseEvent* event) {
 void frmPrint::openSheetChooser() {
     ui::showToolWindow(m_sheetChooser, [this] {
         return new frmSheet(
-            sheetLibrary(), m_sheet, [this](const SheetTemplate& sheet) { sheetChosen(sheet); }, this);
+            m_context, sheetLibrary(), m_sheet, [this](const SheetTemplate& sheet) { sheetChosen(sheet); }, this);
     });
 }
 

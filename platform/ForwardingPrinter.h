@@ -25,6 +25,9 @@ public:
     bool endDoc() override { return m_target.endDoc(); }
     QString errorText() const override { return m_target.errorText(); }
     QStringList fontNames() const override { return m_target.fontNames(); }
+    void drawLine(const QPoint& fromTwips, const QPoint& toTwips) override {
+        m_target.drawLine(fromTwips, toTwips);
+    }
     void drawGuide(const QRect& twips, int cornerRadiusTwips) override {
         m_target.drawGuide(twips, cornerRadiusTwips);
     }

@@ -42,6 +42,11 @@ void PageRangePrinter::drawGuide(const QRect& twips, int cornerRadiusTwips) {
         ForwardingPrinter::drawGuide(twips, cornerRadiusTwips);
 }
 
+void PageRangePrinter::drawLine(const QPoint& fromTwips, const QPoint& toTwips) {
+    if (onChosenPage())
+        ForwardingPrinter::drawLine(fromTwips, toTwips);
+}
+
 void PageRangePrinter::newPage() {
     ++m_page;
 }

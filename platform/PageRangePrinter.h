@@ -21,6 +21,7 @@ public:
     void printVertical(const QString& text) override;
     void newPage() override;
     void drawGuide(const QRect& twips, int cornerRadiusTwips) override;
+    void drawLine(const QPoint& fromTwips, const QPoint& toTwips) override;
 
     // Pages of the job passed on so far.
     int pagesPassed() const { return m_pagesPassed; }

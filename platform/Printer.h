@@ -3,6 +3,7 @@
 #include "platform/Paper.h"
 
 #include <QMargins>
+#include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -60,6 +61,9 @@ public:
     virtual QString errorText() const = 0;
     // Font faces the printer offers, in the order it lists them.
     virtual QStringList fontNames() const = 0;
+    // A straight hairline in ink, on paper as on screen, from one point to
+    // another in twips from the page origin (a test page's outlines, a ruler).
+    virtual void drawLine(const QPoint& fromTwips, const QPoint& toTwips) = 0;
     // Outlines what the paper already has at this place, twips from the page
     // origin (a label's edge, a postcard's code box), with rounded corners
     // of the given radius. Only a preview on screen draws it: on paper and in

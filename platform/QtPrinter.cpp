@@ -169,6 +169,16 @@ void QtPrinter::print(const QString& text) {
     }
 }
 
+void QtPrinter::drawLine(const QPoint& fromTwips, const QPoint& toTwips) {
+    if (!m_painter.isActive())
+        return;
+    m_painter.save();
+    // A tenth of a millimetre: thin enough to read a millimetre against.
+    m_painter.setPen(QPen(Qt::black, 6));
+    m_painter.drawLine(fromTwips, toTwips);
+    m_painter.restore();
+}
+
 const QRawFont& QtPrinter::currentRawFont() const {
     if (!m_current->rawFont) {
         // Columns are never condensed: they are set in the face as designed.

@@ -54,6 +54,7 @@ public:
     bool endDoc() override;
     QString errorText() const override { return m_errorText; }
     QStringList fontNames() const override;
+    void drawLine(const QPoint& fromTwips, const QPoint& toTwips) override;
 
 protected:
     // Draws on a QPrinter someone else owns and set up (a preview's), in

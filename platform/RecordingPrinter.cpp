@@ -64,6 +64,11 @@ void RecordingPrinter::drawGuide(const QRect& twips, int cornerRadiusTwips) {
     m_guides.append({m_page, twips, cornerRadiusTwips});
 }
 
+void RecordingPrinter::drawLine(const QPoint& fromTwips, const QPoint& toTwips) {
+    m_calls << u"line "_s + QString::number(fromTwips.x()) + u',' + QString::number(fromTwips.y()) +
+                   u' ' + QString::number(toTwips.x()) + u',' + QString::number(toTwips.y());
+}
+
 void RecordingPrinter::newPage() {
     ++m_page;
     m_calls << u"page"_s;

@@ -51,9 +51,11 @@ public:
     QString errorText() const override { return m_errorText; }
     QStringList fontNames() const override { return m_fontNames; }
     void drawGuide(const QRect& twips, int cornerRadiusTwips) override;
+    void drawLine(const QPoint& fromTwips, const QPoint& toTwips) override;
 
     // Calls in order, one line each: "begin A4", "font ＭＳ 明朝", "size 11", "stretch 80",
-    // "x 1500", "y 1200", "print 〒１２３", "vertical 東京都", "page", "end".
+    // "x 1500", "y 1200", "print 〒１２３", "vertical 東京都", "line 0,0 1440,0",
+    // "page", "end".
     const QStringList& calls() const { return m_calls; }
     const QList<PrintedText>& printed() const { return m_printed; }
     // The outlines, kept apart from calls(): nothing on paper shows them.

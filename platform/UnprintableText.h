@@ -27,6 +27,8 @@ class TextExtentPrinter : public Printer {
     void print(const QString& text) override;
     void printVertical(const QString& text) override;
     double verticalLength(const QString& text) const override { return m_measuring.verticalLength(text); }
+    // Lines are not text: they never stand where text would be cut.
+    void drawLine(const QPoint&, const QPoint&) override {}
     void newPage() override {}
     bool endDoc() override { return true; }
     QString errorText() const override { return {}; }

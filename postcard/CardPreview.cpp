@@ -93,6 +93,9 @@ class PicturePrinter : public platform::Printer {
     bool endDoc() override { return true; }
     QString errorText() const override { return {}; }
     QStringList fontNames() const override { return {}; }
+    void drawLine(const QPoint& fromTwips, const QPoint& toTwips) override {
+        m_painter.drawLine(fromTwips, toTwips);
+    }
 
   private:
     void apply() {

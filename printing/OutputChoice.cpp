@@ -14,6 +14,14 @@ OutputChoice& outputChoiceForThisRun() {
     return choice;
 }
 
+QString jobPrinterName(const OutputChoice& choice, platform::PrinterProvider& printers) {
+    if (choice.mode == OutputChoice::Mode::Printer)
+        return choice.printerName;
+    if (choice.mode == OutputChoice::Mode::Automatic)
+        return printers.defaultPrinterName();
+    return {};
+}
+
 std::optional<platform::PrintDestination> nextDestination(const OutputChoice& choice,
                                                           platform::Platform& platform,
                                                           const QString& proposedName,

@@ -37,6 +37,10 @@ std::optional<platform::PrintDestination> nextDestination(const OutputChoice& ch
                                                           const QString& proposedName,
                                                           const QString& bookPath);
 
+// The printer queue the next job goes to without asking: the one chosen, or
+// the system's default; empty when it goes into a PDF file.
+QString jobPrinterName(const OutputChoice& choice, platform::PrinterProvider& printers);
+
 // Shown when the PDF chosen is the open book: printing would destroy it.
 inline constexpr char16_t BookAsOutputText[] =
     u"住所録ファイルには印刷できません。別のファイル名を指定してください。";

@@ -1,6 +1,7 @@
 #include "printing/PositionDialog.h"
 
 #include "ui/Named.h"
+#include "printing/PrinterTrims.h"
 #include "book/LenientNumber.h"
 #include "printing/OffsetsFile.h"
 #include "platform/ProgramFolder.h"
@@ -76,7 +77,7 @@ PositionDialog::PositionDialog(ui::AppContext& context, const QString& offsetsPa
 void PositionDialog::showDrawing(QWidget* drawing, std::function<void(const QPoint& markerTwips)> placeMarker) {
     m_placeMarker = std::move(placeMarker);
     m_layout->insertWidget(0, drawing);
-    SetOpt(readOffsets(m_path));
+    SetOpt(markerFor(printerTrimsPathBeside(m_path), m_path, m_printer, m_medium));
     showMarker();
 
     adjustSize();
@@ -84,6 +85,11 @@ void PositionDialog::showDrawing(QWidget* drawing, std::function<void(const QPoi
         const QRect area = screen->geometry();
         move((area.width() - width()) / 2, (area.height() - height()) / 2);
     }
+}
+
+void PositionDialog::keepPerPrinter(const QString& printer, const QString& medium) {
+    m_printer = printer;
+    m_medium = medium;
 }
 
 void PositionDialog::SetOpt(const MarkerPosition& position) {
@@ -110,7 +116,11 @@ void PositionDialog::step(MarkerDirection direction) {
 
 void PositionDialog::accept() {
     platform::ProgramFolder::ensureExists();
-    const book::WriteResult written = writeOffsets(m_path, GetOpt());
+    book::WriteResult written = writeOffsets(m_path, GetOpt());
+    // The offsets file keeps the latest trims for printers with none of their own.
+    if (written.ok() && !m_printer.isEmpty())
+        written =
+            writePrinterTrims(printerTrimsPathBeside(m_path), {m_printer, m_medium, GetOpt()});
     if (!written.ok()) {
         // The trims are not handed over unsaved: every job reads the file.
         m_context.platform.messages.show(u"印字位置を保存できませんでした。\n"_s + written.error.describe(),

@@ -40,6 +40,10 @@ protected:
     // shows the marker; placeMarker moves the marker picture to a stored
     // position (twips). Called once, by the dialog of each medium.
     void showDrawing(QWidget* drawing, std::function<void(const QPoint& markerTwips)> placeMarker);
+    // Before showDrawing(): the trims are read and kept for this printer
+    // queue and medium as well (in the trims file beside the offsets file),
+    // so that each printer keeps its own. An empty printer keeps only the file.
+    void keepPerPrinter(const QString& printer, const QString& medium);
 
 private:
     void SetOpt(const MarkerPosition& position);
@@ -50,6 +54,8 @@ private:
 
     ui::AppContext& m_context;
     QString m_path;
+    QString m_printer;
+    QString m_medium;
     std::function<void(const QString&, const QString&)> m_onAccepted;
     std::function<void(const QPoint&)> m_placeMarker;
     QHBoxLayout* m_layout = nullptr;

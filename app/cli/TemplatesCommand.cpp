@@ -7,8 +7,9 @@ using namespace Qt::StringLiterals;
 namespace cli {
 
 // tagora templates [TEXT] [--all]: the sheets the label job can use, one
-// summary line each, filtered by TEXT; --all also says how many templates of
-// the library were skipped and which were faulty.
+// summary line each, filtered by TEXT; a sheet that cannot be printed on says
+// why. --all also lists each template of the library that was skipped, with
+// its reason.
 int runTemplates(const QStringList& args, Io& io) {
     bool all = false;
     QStringList words;
@@ -22,20 +23,25 @@ int runTemplates(const QStringList& args, Io& io) {
     }
     labels::SheetLibrary& library = labels::sheetLibrary();
     // The user's own file is always worth a word; the faults of the
-    // installed library only with --all.
-    for (const QString& problem : library.problems())
-        if (all || problem.startsWith(library.userFile()))
-            io.err << "tagora: " << problem << Qt::endl;
+    // installed library are logged as it is read.
+    for (const QString& problem : library.userProblems())
+        io.err << "tagora: " << problem << Qt::endl;
     if (!library.libraryFound())
         io.err << "tagora: no label-template library in " << library.libraryFolder()
                << " (install glabels-data): only the standard sheet and Tagora-sheets.xml" << Qt::endl;
 
     const QList<const labels::SheetTemplate*> found = library.search(words.join(u' '));
-    for (const labels::SheetTemplate* sheet : found)
-        io.out << sheet->summary() << '\n';
-    if (all)
-        io.out << found.size() << " sheets; " << library.skippedCount()
-               << " templates skipped (CD, round and other shapes, other papers)\n";
+    for (const labels::SheetTemplate* sheet : found) {
+        io.out << sheet->summary();
+        if (!sheet->fault.isEmpty())
+            io.out << " — cannot be printed on: " << sheet->fault;
+        io.out << '\n';
+    }
+    if (all) {
+        for (const labels::SkippedSheet& skipped : library.skippedSheets())
+            io.out << "skipped " << skipped.name << ": " << labels::skipReasonText(skipped) << '\n';
+        io.out << found.size() << " sheets; " << library.skippedCount() << " templates skipped\n";
+    }
     io.out.flush();
     return 0;
 }

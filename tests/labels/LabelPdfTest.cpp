@@ -1,9 +1,10 @@
 #include "printing/FullWidth.h"
 #include "printing/PostalCode.h"
 #include "labels/LabelSheets.h"
+#include "labels/SheetLibrary.h"
+#include "labels/SheetTestPage.h"
 #include "platform/Fonts.h"
 #include "platform/QtPrinter.h"
-#include "labels/SheetLibrary.h"
 #include "support/PdfInk.h"
 #include "support/PdfText.h"
 
@@ -31,6 +32,32 @@ class LabelPdfTest : public QObject {
 
 private slots:
     void initTestCase() { platform::registerFontSubstitutions(); }
+
+    // The test page on paper: outlines where the labels are and the ruler's
+    // ticks at their millimetres from the paper's edges.
+    void testPageRulesThePaper() {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(u"test-page.pdf"_s);
+        labels::SheetTemplate sheet = labels::standardSheet();
+        {
+            platform::QtPrinter printer(platform::PrintDestination::pdf(pdf));
+            QVERIFY(printer.begin(platform::PaperSize::A4));
+            labels::drawSheetTestPage(printer, sheet);
+            QVERIFY(printer.endDoc());
+        }
+        const pdfink::Pages pages = pdfink::render(pdf);
+        constexpr double Pt = 72 / 25.4;
+        // Label 1's left edge at 18.6 mm, looked for between 15 and 22 mm half-way down the label.
+        const QRectF edge = pages.inkBox(1, QRectF(15 * Pt, 40 * Pt, 7 * Pt, 2 * Pt));
+        QVERIFY2(qAbs(edge.center().x() - 18.6 * Pt) < 0.5,
+                 qPrintable(QString::number(edge.center().x() / Pt)));
+        // The ruler across: the 100 mm tick, 4 mm long under the line at 8 mm.
+        const QRectF tick = pages.inkBox(1, QRectF(99.5 * Pt, 9 * Pt, 1 * Pt, 2.5 * Pt));
+        QVERIFY2(qAbs(tick.center().x() - 100 * Pt) < 0.5,
+                 qPrintable(QString::number(tick.center().x() / Pt)));
+        if (qEnvironmentVariableIsSet("TAGORA_KEEP_TEST_PAGE"))
+            QFile::copy(pdf, qEnvironmentVariable("TAGORA_KEEP_TEST_PAGE"));
+    }
 
     // A real PDF: label 5's postal line at 1500 + 240 and 5980 + 240 twips from
     // the paper's corner, one page per sheet.

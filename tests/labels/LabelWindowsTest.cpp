@@ -1,15 +1,17 @@
 #include "printing/OffsetsFile.h"
 #include "printing/OutputChoice.h"
 #include "printing/frmFont.h"
+#include "labels/SheetEditor.h"
+#include "labels/SheetLayout.h"
 #include "labels/frmPriloc.h"
 #include "labels/frmPrint.h"
 #include "labels/frmSheet.h"
-#include "labels/SheetLayout.h"
 #include "platform/Fonts.h"
 #include "support/PdfWindowWorld.h"
 #include "support/WindowWorld.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QLabel>
@@ -49,6 +51,14 @@ QString text(QObject* window, const QString& name) { return child<QLabel>(window
 bool enabled(QObject* window, const QString& name) { return child<QPushButton>(window, name)->isEnabled(); }
 
 } // namespace
+
+// Keeps a picture of a window in TAGORA_SCREENSHOT_DIR for people to look at.
+void keepPicture(QWidget* window, const QString& name) {
+    window->show();
+    QApplication::processEvents();
+    QDir().mkpath(QStringLiteral(TAGORA_SCREENSHOT_DIR));
+    window->grab().save(QStringLiteral(TAGORA_SCREENSHOT_DIR "/") + name + u".png"_s);
+}
 
 class LabelWindowsTest : public QObject {
     Q_OBJECT
@@ -170,15 +180,76 @@ private slots:
         QVERIFY(text(chooser, u"lblLibrary"_s).contains(u"glabels-data"_s));
         auto* list = child<QListWidget>(chooser, u"lstSheets"_s);
         QCOMPARE(list->count(), 2);
-        QCOMPARE(list->currentItem()->text(), u"Mine M24 — A4, 24 labels of 66 × 33.9 mm"_s);
-        child<QLineEdit>(chooser, u"txtSearch"_s)->setText(u"12面"_s);
+        QCOMPARE(list->currentItem()->text(), u"Mine M24　A4　24面　66 × 33.9 mm"_s);
+        QVERIFY(enabled(chooser, u"editSheetButton"_s)); // the user's own
+        child<QLineEdit>(chooser, u"txtSearch"_s)->setText(u"１２面"_s);
         QCOMPARE(list->count(), 1);
+        QVERIFY(!enabled(chooser, u"editSheetButton"_s));
         click(chooser, u"cmdSheetOk"_s);
         QVERIFY(child<QPushButton>(&window, u"lblNo_11"_s) && !child<QPushButton>(&window, u"lblNo_12"_s));
         QVERIFY(!enabled(&window, u"cmdPrint"_s)); // the start label is chosen again on the new grid
         QVERIFY(chosen.open(QIODevice::ReadOnly));
         QCOMPARE(chosen.readAll(), QByteArray("\"\x95\x57\x8f\x80\",\"12\x96\xca\"\r\n")); // "標準","12面"
         qunsetenv("TAGORA_TEMPLATE_DIR");
+    }
+
+    // A sheet typed in from its package: a figure past the paper keeps 保存
+    // off and names the field; mended, it is saved, listed and highlighted.
+    void sheetEditorSavesIntoTheChooser() {
+        Fixture f;
+        labels::frmPrint window(f.context, entries(2));
+        click(&window, u"cmdSheet"_s);
+        auto* chooser = window.findChild<labels::frmSheet*>();
+        chooser->show();
+        auto* search = child<QLineEdit>(chooser, u"txtSearch"_s);
+        auto* list = child<QListWidget>(chooser, u"lstSheets"_s);
+        search->setText(u"エーワン"_s);
+        QVERIFY(text(chooser, u"lblFound"_s).contains(u"合う用紙はありません"_s));
+        QVERIFY(list->count() >= 1); // the nearest
+        search->setText(u"ヒサゴ 12面"_s);
+        keepPicture(chooser, u"sheet-chooser"_s);
+        click(chooser, u"newSheetButton"_s);
+        auto* editor = chooser->findChild<labels::SheetEditor*>();
+        QVERIFY(editor);
+        child<QLineEdit>(editor, u"makerEdit"_s)->setText(u"エーワン"_s);
+        child<QLineEdit>(editor, u"partEdit"_s)->setText(u"28315"_s);
+        child<QLineEdit>(editor, u"rowsEdit"_s)->setText(u"８"_s);
+        QVERIFY(!enabled(editor, u"saveButton"_s));
+        QVERIFY2(text(editor, u"faultLabel"_s).startsWith(u"行数: 16 面のうち 4 面"_s),
+                 qPrintable(text(editor, u"faultLabel"_s)));
+        keepPicture(editor, u"sheet-editor-refused"_s);
+        child<QLineEdit>(editor, u"rowsEdit"_s)->setText(u"6"_s);
+        child<QLineEdit>(editor, u"heightEdit"_s)->setText(u"42"_s);
+        keepPicture(editor, u"sheet-editor"_s);
+        click(editor, u"saveButton"_s);
+        QVERIFY(QFile::exists(f.dir.filePath(u"Tagora-sheets.xml"_s)));
+        QCOMPARE(list->currentItem()->text(), u"エーワン 28315　A4　12面　86.4 × 42 mm"_s);
+        QVERIFY(enabled(chooser, u"deleteSheetButton"_s));
+    }
+
+    // Labels marked used on the grid stay empty; the entries fill the rest in order.
+    void usedLabelsMarkedOnTheGridStayEmpty() {
+        Fixture f;
+        labels::frmPrint window(f.context, entries(3));
+        click(&window, u"usedLabelsButton"_s);
+        click(&window, u"lblNo_0"_s);
+        click(&window, u"lblNo_2"_s);
+        click(&window, u"lblNo_3"_s);
+        click(&window, u"lblNo_3"_s); // free again
+        QCOMPARE(child<QPushButton>(&window, u"lblNo_0"_s)->text(), u"済"_s);
+        click(&window, u"usedLabelsButton"_s);
+        click(&window, u"lblNo_0"_s);
+        click(&window, u"cmdOk"_s);
+        click(&window, u"cmdPrint"_s);
+        const labels::SheetLayout layout(window.sheet());
+        const QList<platform::PrintedText>& printed = f.platform.printers.last()->printed();
+        for (const auto& [entry, label] : {std::pair{0, 2}, {1, 4}, {2, 5}}) {
+            const auto name = std::find_if(printed.begin(), printed.end(), [entry](const auto& line) {
+                return line.text.startsWith(u"名前"_s + QString::number(entry));
+            });
+            QVERIFY(name != printed.end());
+            QVERIFY2(layout.cellTwips(label).contains(name->xTwips, name->yTwips), qPrintable(name->text));
+        }
     }
 
     void pdfDialogRefusesTheBook_data() {

@@ -158,7 +158,7 @@ private slots:
         QCOMPARE(listed.exitCode, 0);
         QCOMPARE(listed.out, u"標準 12面 — A4, 12 labels of 86.4 × 42.3 mm\n"
                              u"Mine M18 — A4, 18 labels of 70 × 42 mm\n"
-                             u"2 sheets; 0 templates skipped (CD, round and other shapes, other papers)\n"_s);
+                             u"2 sheets; 0 templates skipped\n"_s);
         QVERIFY2(listed.err.contains(u"install glabels-data"_s), qPrintable(listed.err));
 
         const Run printed = tagoraWithLibrary(dir.path(), empty.path(),
@@ -166,12 +166,48 @@ private slots:
         QCOMPARE(printed.out, u"2\n"_s);
     }
 
+    // --all says why each skipped template was left out; a sheet whose
+    // labels lie off its paper is listed with the reason and refused.
+    void skippedAndFaultySheetsSayWhy() {
+        if (!QFile::exists(Hisago))
+            QSKIP("glabels-data is not installed");
+        QTemporaryDir dir;
+        QTemporaryDir library;
+        QVERIFY(QFile::copy(Hisago, library.filePath(u"hisago-templates.xml"_s)));
+        QVERIFY(QFile::copy(QStringLiteral(TAGORA_SOURCE_DIR "/tests/data/sheets-faulty.xml"),
+                            library.filePath(u"test-templates.xml"_s)));
+        const Run listed =
+            tagoraWithLibrary(dir.path(), library.path(), {u"templates"_s, u"--all"_s});
+        QCOMPARE(listed.exitCode, 0);
+        for (const QString& line :
+             {u"skipped Test CD: CD labels\n"_s, u"skipped Test A3: A3 paper, larger than A4\n"_s,
+              u"Hisago ELM024 — A4, 8 labels of 63 × 120 mm — cannot be printed on: 縦の間隔"_s})
+            QVERIFY2(listed.out.contains(line), qPrintable(line));
+        // The library's faulty templates: one log line each, on stderr.
+        QCOMPARE(listed.err.count(u"(template left out)"_s), 2);
+
+        const QString pdf = dir.filePath(u"out.pdf"_s);
+        const Run refused = tagoraWithLibrary(
+            dir.path(), library.path(),
+            {u"labels"_s, Sample, u"--template"_s, u"Hisago ELM024"_s, u"-o"_s, pdf});
+        QCOMPARE(refused.exitCode, 1);
+        QVERIFY2(refused.err.contains(u"8 面のうち 4 面が A4 の用紙からはみ出します"_s),
+                 qPrintable(refused.err));
+        QVERIFY(!QFile::exists(pdf));
+    }
+
     void refusesWhatCannotBePrinted_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("message");
         QTest::newRow("start 13") << QStringList{Sample, u"--start"_s, u"13"_s} << u"start label"_s;
-        QTest::newRow("more than 300") << QStringList{Sample, u"--cards"_s, QStringList(11, u"1-30"_s).join(u',')}
-                                       << u"at most 300"_s;
+        QTest::newRow("skip past the sheet")
+            << QStringList{Sample, u"--skip"_s, u"2,13"_s} << u"--skip takes labels 1 to 12"_s;
+        QTest::newRow("every label skipped")
+            << QStringList{Sample, u"--start"_s, u"3"_s, u"--skip"_s, u"1-12"_s}
+            << u"every label of the first sheet"_s;
+        QTest::newRow("more than 300")
+            << QStringList{Sample, u"--cards"_s, QStringList(11, u"1-30"_s).join(u',')}
+            << u"at most 300"_s;
     }
 
     void refusesWhatCannotBePrinted() {

@@ -1,18 +1,39 @@
 #include "labels/LabelSheets.h"
 #include "labels/SheetChoice.h"
+#include "labels/SheetDraft.h"
 #include "labels/SheetFile.h"
 #include "labels/SheetLibrary.h"
+#include "labels/SheetSearch.h"
+#include "labels/SheetTestPage.h"
+#include "labels/UserSheets.h"
 #include "platform/RecordingPrinter.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
 
 const QString Faulty = QStringLiteral(TAGORA_SOURCE_DIR "/tests/data/sheets-faulty.xml");
+const QString HisagoFile =
+    QStringLiteral("/usr/share/libglabels-3.0/templates/hisago-templates.xml");
+
+// The figures of the standard sheet as its package gives them.
+labels::SheetDraft standardDraft() {
+    return {u"ヒサゴ"_s, u"FSCGB861"_s, labels::SheetPaper::A4,
+            u"2"_s,      u"6"_s,        u"86.4"_s,
+            u"42.3"_s,   u"21.6"_s,     u"18.6"_s,
+            u"86.4"_s,   u"42.3"_s,     u"0"_s};
+}
+
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // The standard sheet's table of positions, written out independently of LabelLayout.
 labels::LinePlacement standardPlacement(int label, int line, int shift, printing::OffsetsTwips offsets) {
@@ -112,7 +133,11 @@ private slots:
         QVERIFY2(contents.faultyTemplates[1].startsWith(Faulty + u": line 16: "_s) &&
                      contents.faultyTemplates[1].contains(u"no width"_s),
                  qPrintable(contents.faultyTemplates[1]));
-        QCOMPARE(contents.skipped, 3); // hexagon, CD, A3
+        QCOMPARE(contents.skipped.size(), 3);
+        QCOMPARE(labels::skipReasonText(contents.skipped[0]), u"labels that are not rectangles"_s);
+        QCOMPARE(labels::skipReasonText(contents.skipped[1]), u"CD labels"_s);
+        QCOMPARE(contents.skipped[2].name, u"Test A3"_s);
+        QCOMPARE(labels::skipReasonText(contents.skipped[2]), u"A3 paper, larger than A4"_s);
         QCOMPARE(contents.sheets.size(), 2);
         const labels::SheetTemplate& card = contents.sheets[1];
         QCOMPARE(card.paper, labels::SheetPaper::Postcard);
@@ -143,6 +168,8 @@ private slots:
         QCOMPARE(sheets.size(), 4); // standard, GOOD24, CARD, SAME24
         QCOMPARE(sheets.first().name(), u"標準 12面"_s);
         QCOMPARE(library.skippedCount(), 4); // three shapes or papers, one orphan
+        QCOMPARE(labels::skipReasonText(library.skippedSheets().last()),
+                 u"same as MISSING, which is not there"_s);
         QCOMPARE(library.problems().size(), 2);
         const labels::SheetTemplate* same = library.find(u"test   same24"_s);
         QVERIFY(same);
@@ -199,6 +226,270 @@ private slots:
         QCOMPARE(labels::readSheetChoice(path, library).standardTextLayout, true);
         writeFile(path, "\"Test\",\"GONE\"\r\n");
         QCOMPARE(labels::readSheetChoice(path, library).name(), u"標準 12面"_s);
+        QTemporaryDir mine;
+        const QString userFile = mine.filePath(u"Tagora-sheets.xml"_s);
+        writeFile(userFile, "<Glabels-templates><Template brand=\"Off\" part=\"A4\" size=\"A4\"><Label-rectangle "
+                            "width=\"100mm\" height=\"50mm\"><Layout nx=\"3\" ny=\"1\" dx=\"100mm\"/>"
+                            "</Label-rectangle></Template></Glabels-templates>");
+        labels::SheetLibrary withFaulty(empty.path(), userFile);
+        writeFile(path, "\"Off\",\"A4\"\r\n");
+        QCOMPARE(labels::readSheetChoice(path, withFaulty).name(), u"標準 12面"_s);
+    }
+
+    // What a package says, typed as an input method gives it, finds the sheet;
+    // every sheet found answers every word.
+    void searchReadsThePackage_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("part"); // among those found
+        QTest::addColumn<int>("labels");   // of every sheet found, 0: any
+        QTest::addColumn<bool>("hisagoOnly");
+        QTest::newRow("maker in katakana, count")
+            << u"ヒサゴ 12面"_s << u"FSCGB861"_s << 12 << true;
+        QTest::newRow("in hiragana, spaced count")
+            << u"ひさご 12 面"_s << u"FSCGB861"_s << 12 << true;
+        QTest::newRow("half-width katakana") << u"ﾋｻｺﾞ ＥＬＭ０１２"_s << u"ELM012"_s << 24 << true;
+        QTest::newRow("full-width everything")
+            << u"ＨＩＳＡＧＯ　Ａ４　２４面"_s << u"ELM012"_s << 24 << true;
+        QTest::newRow("size with ×") << u"86.4×42.3"_s << u"12面"_s << 12 << false;
+        QTest::newRow("size with x and mm") << u"86.4 x 42.3mm"_s << u"12面"_s << 12 << false;
+        QTest::newRow("bare count") << u"ヒサゴ 44"_s << QString() << 44 << true;
+        QTest::newRow("postcard paper") << u"ヒサゴ はがき"_s << QString() << 0 << true;
+        QTest::newRow("product number") << u"elm012"_s << u"ELM012"_s << 24 << true;
+    }
+
+    void searchReadsThePackage() {
+        QFETCH(QString, typed);
+        QFETCH(QString, part);
+        QFETCH(int, labels);
+        QFETCH(bool, hisagoOnly);
+        if (!QFile::exists(HisagoFile))
+            QSKIP("glabels-data is not installed");
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(HisagoFile, dir.filePath(u"hisago-templates.xml"_s)));
+        labels::SheetLibrary library(dir.path(), dir.filePath(u"none.xml"_s));
+        const QList<const labels::SheetTemplate*> found = library.search(typed);
+        QVERIFY2(!found.isEmpty(), qPrintable(typed));
+        bool hasPart = part.isEmpty();
+        for (const labels::SheetTemplate* sheet : found) {
+            hasPart = hasPart || sheet->part == part;
+            if (labels)
+                QCOMPARE(sheet->labelCount(), labels);
+            if (hisagoOnly)
+                QCOMPARE(sheet->brand, u"Hisago"_s);
+            if (typed.contains(u"はがき"_s))
+                QCOMPARE(sheet->paper, labels::SheetPaper::Postcard);
+        }
+        QVERIFY2(hasPart, qPrintable(part));
+    }
+
+    // Nothing found: the nearest sheets are offered, nearest first; sheets
+    // with labels off the paper are faulty and say which figure and how many.
+    void nearestAndFaultySheets() {
+        if (!QFile::exists(HisagoFile))
+            QSKIP("glabels-data is not installed");
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(HisagoFile, dir.filePath(u"hisago-templates.xml"_s)));
+        labels::SheetLibrary library(dir.path(), dir.filePath(u"none.xml"_s));
+        QVERIFY(library.search(u"ヒサゴ 86.4x42.5"_s).isEmpty());
+        const QList<const labels::SheetTemplate*> near = library.nearest(u"ヒサゴ 86.4x42.5"_s, 3);
+        QCOMPARE(near.size(), 3);
+        QCOMPARE(near.first()->labelWidthMm, 86.4);
+        QVERIFY(qAbs(near.first()->labelHeightMm - 42.3) < 0.01);
+        QCOMPARE(library.find(u"Hisago ELM024"_s)->fault,
+                 u"縦の間隔: 8 面のうち 4 面が A4 の用紙からはみ出します"_s);
+        QCOMPARE(library.find(u"Hisago OP3005"_s)->fault,
+                 u"上余白: 14 面のうち 2 面が A4 の用紙からはみ出します"_s);
+        QVERIFY(library.find(u"Hisago ELM012"_s)->fault.isEmpty());
+        QVERIFY(library.sheets().first().fault.isEmpty());
+    }
+
+    // Figures that make no sheet are refused, naming the field to mend.
+    void impossibleFiguresNameTheField_data() {
+        QTest::addColumn<int>("field"); // index into the draft's texts below
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("refused"); // labels::SheetField, -1: accepted
+        const int none = -1;
+        using F = labels::SheetField;
+        QTest::newRow("full-width figures") << 5 << u"８６．４ｍｍ"_s << none;
+        QTest::newRow("no name") << 1 << u" "_s << int(F::Part);
+        QTest::newRow("zero width") << 5 << u"0"_s << int(F::LabelWidth);
+        QTest::newRow("negative height") << 6 << u"-3"_s << int(F::LabelHeight);
+        QTest::newRow("no columns") << 3 << u"0"_s << int(F::Columns);
+        QTest::newRow("rows not a number") << 4 << u"六"_s << int(F::Rows);
+        QTest::newRow("three columns of 86.4") << 3 << u"3"_s << int(F::Columns);
+        QTest::newRow("left margin past the edge") << 8 << u"40"_s << int(F::LeftMargin);
+        QTest::newRow("top margin past the edge") << 7 << u"60"_s << int(F::TopMargin);
+        QTest::newRow("overlapping columns") << 9 << u"80"_s << int(F::ColumnPitch);
+        QTest::newRow("rows spread past the paper") << 10 << u"55"_s << int(F::RowPitch);
+        QTest::newRow("round past half") << 11 << u"30"_s << int(F::CornerRadius);
+        QTest::newRow("negative margin") << 7 << u"-1"_s << int(F::TopMargin);
+        QTest::newRow("empty pitch: touching") << 9 << QString() << none;
+    }
+
+    void impossibleFiguresNameTheField() {
+        QFETCH(int, field);
+        QFETCH(QString, typed);
+        QFETCH(int, refused);
+        labels::SheetDraft draft = standardDraft();
+        QString* texts[] = {&draft.maker,       &draft.part,      nullptr,
+                            &draft.columns,     &draft.rows,      &draft.labelWidth,
+                            &draft.labelHeight, &draft.topMargin, &draft.leftMargin,
+                            &draft.columnPitch, &draft.rowPitch,  &draft.cornerRadius};
+        *texts[field] = typed;
+        const labels::SheetDraftResult result = labels::sheetFromDraft(draft);
+        if (refused < 0) {
+            QVERIFY2(result.ok(), qPrintable(result.fault ? result.fault->message : QString()));
+            QCOMPARE(result.sheet->labelRects(), labels::standardSheet().labelRects());
+            return;
+        }
+        QVERIFY(result.fault);
+        QCOMPARE(int(result.fault->field), refused);
+        const QString name = labels::sheetFieldName(labels::SheetField(refused));
+        QVERIFY2(result.fault->message.startsWith(name + u": "_s),
+                 qPrintable(result.fault->message));
+    }
+
+    // The user's file: a sheet saved from its figures is read back with the
+    // same figures and found by the library; saved again the bytes are the
+    // same; changed, deleted, exported and imported; a file that cannot be
+    // read is never written over.
+    void usersSheetsFileRoundTrips() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Tagora-sheets.xml"_s);
+        labels::SheetDraft typed = standardDraft();
+        typed.labelWidth = u"86.36"_s;
+        typed.cornerRadius = u"1.5"_s;
+        labels::UserSheets sheets(path);
+        QVERIFY(sheets.load().ok());
+        QVERIFY(sheets.save(*labels::sheetFromDraft(typed).sheet).ok());
+        const QByteArray first = bytesOf(path);
+
+        labels::SheetLibrary library(dir.filePath(u"no-library"_s), path);
+        const labels::SheetTemplate* mine = library.find(u"ヒサゴ FSCGB861"_s);
+        QVERIFY(mine);
+        QCOMPARE(labels::draftOfSheet(*mine).labelWidth, u"86.36"_s);
+        QCOMPARE(labels::draftOfSheet(*mine).cornerRadius, u"1.5"_s);
+        QCOMPARE(library.search(u"ヒサゴ 86.36x42.3"_s).size(), 1);
+
+        labels::UserSheets again(path);
+        QVERIFY(again.load().ok());
+        QVERIFY(again.save(again.sheets().first()).ok());
+        QCOMPARE(bytesOf(path), first);
+
+        // Another name in the place of the first; a second sheet; one deleted.
+        labels::SheetDraft renamed = typed;
+        renamed.part = u"Mine"_s;
+        QVERIFY(again.save(*labels::sheetFromDraft(renamed).sheet, u"ヒサゴ FSCGB861"_s).ok());
+        QVERIFY(again.save(*labels::sheetFromDraft(typed).sheet).ok());
+        QVERIFY(
+            !again.save(*labels::sheetFromDraft(typed).sheet, u"ヒサゴ Mine"_s).ok()); // name taken
+        QCOMPARE(again.sheets().size(), 2);
+        QCOMPARE(again.sheets().first().part, u"Mine"_s);
+        const QString shared = dir.filePath(u"shared.xml"_s);
+        QVERIFY(again.exportTo(shared).ok());
+        QVERIFY(again.remove(u"ヒサゴ mine"_s).ok());
+        QCOMPARE(again.sheets().size(), 1);
+        const labels::SheetFileResult imported = again.importFrom(shared);
+        QVERIFY(imported.ok());
+        QCOMPARE(imported.count, 2);
+        QCOMPARE(again.sheets().size(), 2);
+
+        const QByteArray broken = "<Glabels-templates><Template";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(broken);
+        file.close();
+        labels::UserSheets unreadable(path);
+        QVERIFY(!unreadable.load().ok());
+        QVERIFY(!unreadable.save(*labels::sheetFromDraft(typed).sheet).ok());
+        QCOMPARE(bytesOf(path), broken);
+    }
+
+    // The test page outlines every label where the job takes it to be,
+    // rounded corners included, and rules millimetres from the paper's edges;
+    // the trims move it all.
+    void testPageOutlinesAndRules() {
+        labels::SheetTemplate sheet = labels::standardSheet();
+        const auto lineTo = [](double x1, double y1, double x2, double y2,
+                               printing::OffsetsTwips by = {}) {
+            return u"line %1,%2 %3,%4"_s.arg(labels::pagePositionTwips(x1) + by.xTwips)
+                .arg(labels::pagePositionTwips(y1) + by.yTwips)
+                .arg(labels::pagePositionTwips(x2) + by.xTwips)
+                .arg(labels::pagePositionTwips(y2) + by.yTwips);
+        };
+        platform::RecordingPrinter square;
+        labels::drawSheetTestPage(square, sheet);
+        // Label 12's bottom edge, the 100 mm tick of the ruler across (4 mm), the 55 mm one (2.5
+        // mm).
+        QVERIFY(square.calls().contains(lineTo(191.4, 275.4, 105, 275.4)));
+        QVERIFY(square.calls().contains(lineTo(100, 8, 100, 12)));
+        QVERIFY(square.calls().contains(lineTo(55, 8, 55, 10.5)));
+        QVERIFY(square.calls().contains(lineTo(8, 100, 12, 100)));
+        QVERIFY(square.calls().contains(lineTo(185, 277, 195, 277))); // the cross at the bottom right
+        const printing::OffsetsTwips trims{-550, 605};
+        platform::RecordingPrinter moved;
+        labels::drawSheetTestPage(moved, sheet, trims);
+        QVERIFY(moved.calls().contains(lineTo(191.4, 275.4, 105, 275.4, trims)));
+        QCOMPARE(moved.printed().first().text, u"1"_s);
+
+        sheet.cornerRadiusMm = 3;
+        platform::RecordingPrinter round;
+        labels::drawSheetTestPage(round, sheet);
+        // Each corner in six steps: 28 strokes a label instead of 4.
+        const auto strokes = [](const platform::RecordingPrinter& printer) {
+            return std::count_if(printer.calls().begin(), printer.calls().end(),
+                                 [](const QString& call) { return call.startsWith(u"line "_s); });
+        };
+        QCOMPARE(strokes(round) - strokes(square), 12 * (28 - 4));
+    }
+
+    // Used labels anywhere on the first sheet stay empty; the entries fill
+    // the other labels in order, then whole sheets.
+    void usedLabelsStayEmpty_data() {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<QList<int>>("used");
+        QTest::addColumn<int>("entries");
+        QTest::addColumn<QList<int>>("filled"); // labels of sheet 1 with entries 0, 1, …
+        QTest::addColumn<int>("sheets");
+        QTest::newRow("scattered")
+            << 1 << QList<int>{1, 2, 5} << 5 << QList<int>{3, 4, 6, 7, 8} << 1;
+        QTest::newRow("with a start label")
+            << 4 << QList<int>{2, 6, 12, 99} << 3 << QList<int>{4, 5, 7} << 1;
+        QTest::newRow("onto a second sheet")
+            << 1 << QList<int>{2} << 13 << QList<int>{1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12} << 2;
+        QTest::newRow("none used, as before") << 11 << QList<int>{} << 3 << QList<int>{11, 12} << 2;
+    }
+
+    void usedLabelsStayEmpty() {
+        QFETCH(int, start);
+        QFETCH(QList<int>, used);
+        QFETCH(int, entries);
+        QFETCH(QList<int>, filled);
+        QFETCH(int, sheets);
+        book::CardList cards;
+        for (int i = 0; i < entries; ++i)
+            cards << book::AddressCard{
+                u"名前"_s + QString::number(i), u"東京都"_s, {}, {}, u"1000001"_s, {}, u"0"_s};
+        labels::LabelSheets job(cards, start, u"IPAexMincho"_s, {});
+        job.setUsedLabels(used);
+        QCOMPARE(job.sheetCount(), sheets);
+        platform::RecordingPrinter printer;
+        QVERIFY(printer.begin(platform::PaperSize::A4));
+        QVERIFY(job.drawJob(printer));
+        QCOMPARE(printer.pageCount(), sheets);
+        const labels::SheetLayout& layout = job.layout();
+        for (qsizetype entry = 0; entry < cards.size(); ++entry) {
+            const auto name = std::find_if(
+                printer.printed().begin(), printer.printed().end(),
+                [&](const auto& text) { return text.text.startsWith(cards[entry].name); });
+            QVERIFY(name != printer.printed().end());
+            const int page = entry < filled.size() ? 1 : 2;
+            const int label =
+                entry < filled.size() ? filled[entry] : int(entry - filled.size()) + 1;
+            QCOMPARE(name->page, page);
+            QVERIFY2(layout.cellTwips(label).contains(name->xTwips, name->yTwips),
+                     qPrintable(cards[entry].name));
+        }
     }
 
     // On a 24-label sheet the block is scaled by the width ratio (66 / 86.4),

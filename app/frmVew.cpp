@@ -85,7 +85,11 @@ frmVew::frmVew(ui::AppContext& context, bool fromMenu, QWidget* parent)
         m_corner->installEventFilter(this);
 
     connect(fg1, &QTableWidget::cellClicked, this, [this](int row, int) { selectCard(row + 1); });
-    connect(fg1, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { openCard(row + 1); });
+    // The season's 送 受 喪 cells switch on a click; only the book's open the card.
+    connect(fg1, &QTableWidget::cellDoubleClicked, this, [this](int row, int column) {
+        if (column < m_table.columnCount() - 1)
+            openCard(row + 1);
+    });
     connect(rows, &QHeaderView::sectionClicked, this, [this](int row) { selectCard(row + 1); });
     connect(rows, &QHeaderView::sectionDoubleClicked, this, [this](int row) { openCard(row + 1); });
 

@@ -1,6 +1,7 @@
 #include "app/frmOrder.h"
 #include "book/AddressFile.h"
 #include "book/BookFiles.h"
+#include "season/SeasonRecord.h"
 #include "support/WindowWorld.h"
 
 #include <QLineEdit>
@@ -63,6 +64,20 @@ private slots:
         book::CardList expected = bookfiles::numberedCards(14);
         expected.move(0, 11);
         QCOMPARE(f.bytes(), *book::formatBook(expected));
+    }
+
+    // The season's record beside the book follows the card moved.
+    void recordFollowsTheMove() {
+        OrderFixture f;
+        const book::CardList cards = bookfiles::numberedCards(8);
+        QVERIFY(season::SeasonRecord(f.state.BookPath)
+                    .setMarks(2, cards[1], 2027, {false, false, true, u"祖母"_s, {}})
+                    .ok());
+        f.move(2, u"6"_s);
+        const season::SeasonRecord record(f.state.BookPath);
+        QCOMPARE(record.recordOf(6)->name, cards[1].name);
+        QCOMPARE(record.marks(6, 2027).mourningNote, u"祖母"_s);
+        QVERIFY(!record.recordOf(2));
     }
 
     void unreadableBookIsNotRewritten() {

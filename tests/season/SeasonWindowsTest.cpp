@@ -7,6 +7,7 @@
 #include "app/frmVew.h"
 #include "book/AddressFile.h"
 #include "book/FileBytes.h"
+#include "entry/frmSet.h"
 #include "platform/Fonts.h"
 #include "season/CardKey.h"
 #include "season/SeasonRecord.h"
@@ -125,6 +126,18 @@ class SeasonWindowsTest : public QObject {
         QCOMPARE(app::unmatchedSeasonRecords(m_book), 0);
     }
 
+    // The card editor shows the card's years, the latest first.
+    void editorShowsTheYears() {
+        m_world->state.BookOpen = true;
+        m_world->state.BookPath = m_book;
+        entry::frmSet editor(m_world->context, 2);
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        QCOMPARE(editor.findChild<QLabel*>(u"seasonHistory"_s)->text(),
+                 u"年賀状の記録：　%1 喪（祖父）　%2 送"_s.arg(m_year).arg(m_year - 1));
+        screenshot(u"season-editor"_s, editor.frameGeometry());
+    }
+
     void sheetSwitchesMarks() {
         m_world->state.BookOpen = true;
         m_world->state.BookPath = m_book;
@@ -148,6 +161,10 @@ class SeasonWindowsTest : public QObject {
         QVERIFY(record.marks(7, m_year).sent);
         QCOMPARE(grid->item(6, sent)->text(), u"○"_s);
         screenshot(u"season-sheet"_s, sheet->frameGeometry());
+        // A double click on a mark does not open the card editor.
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {},
+                           grid->visualItemRect(grid->item(2, sent)).center());
+        QVERIFY(m_world->navigator.calls().isEmpty());
         // The year chooser shows last year's: every one of 1 to 6 sent.
         sheet->findChild<QSpinBox*>(u"seasonYear"_s)->setValue(m_year - 1);
         QCOMPARE(grid->item(5, sent)->text(), u"○"_s);

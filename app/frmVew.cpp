@@ -1,7 +1,8 @@
 #include "app/frmVew.h"
 
-#include "ui/Named.h"
 #include "app/SheetColumns.h"
+#include "ui/CloseOnEscape.h"
+#include "ui/Named.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -47,6 +48,7 @@ frmVew* frmVew::open(ui::AppContext& context, bool fromMenu) {
 frmVew::frmVew(ui::AppContext& context, bool fromMenu, QWidget* parent)
     : QWidget(parent), m_context(context), m_table(context.state.CardTable, fromMenu) {
     setObjectName(u"frmVew"_s);
+    ui::closeOnEscape(this);
     setWindowTitle(sheetTitle(m_context.state.BookPath));
 
     cmdHelp = ui::named(new QPushButton(u"ヘルプ"_s, this), u"cmdHelp"_s);

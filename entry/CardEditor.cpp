@@ -47,6 +47,7 @@ bool CardEditor::open() {
         m_count = int(loaded.size());
         for (int i = 0; i < m_count; ++i)
             m_cards[i] = loaded[i];
+        m_written = loaded;
         m_current = 1;
         if (m_count == 0)
             showNew();
@@ -275,6 +276,10 @@ void CardEditor::savePrompt() {
 
 bool CardEditor::askYes(const QString& text, const QString& title) {
     return m_context.platform.messages.show(text, Buttons::YesNo, title) == Answer::Yes;
+}
+
+platform::Answer CardEditor::askYesNoCancel(const QString& text) {
+    return m_context.platform.messages.show(text, Buttons::YesNoCancel);
 }
 
 void CardEditor::showRegistered() {

@@ -11,6 +11,7 @@
 #include "postcard/SenderFile.h"
 #include "postcard/frmPriloc1.h"
 #include "postcard/frmSender.h"
+#include "ui/CloseOnEscape.h"
 #include "book/JointNames.h"
 
 #include <QCloseEvent>
@@ -35,6 +36,7 @@ frmPrintH::frmPrintH(ui::AppContext& context, const book::CardList& entries, QWi
     : QWidget(parent, Qt::Window), m_model(printing::PrintMedium::Postcards, entries, context.state.PrintFromList),
       m_context(context) {
     setObjectName(u"frmPrintH"_s);
+    ui::closeOnEscape(this);
     setWindowTitle(u"印刷フォーマット ハガキ"_s);
     m_commands = new printing::PrintScreenCommands(
         m_context, m_model, this, [](ui::AppContext& context, auto onSaved, QWidget* parent) -> QWidget* {
@@ -149,6 +151,9 @@ void frmPrintH::buildControls() {
     side->addWidget(cmdCancel);
     side->addWidget(cmdExit);
     side->addWidget(Command3);
+    printedLine = ui::named(new QLabel(this), u"printedLine"_s);
+    printedLine->setWordWrap(true);
+    side->addWidget(printedLine);
 
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(m_card, 0, Qt::AlignTop);
@@ -210,6 +215,13 @@ void frmPrintH::takeEntryAsSender() {
     if (!m_model.hasEntry())
         return;
     const book::AddressCard sender = m_model.entryOnScreen();
+    // The sender typed before is not replaced without asking.
+    if (m_sender && *m_sender != sender &&
+        m_context.platform.messages.show(
+            u"差出人を「%1」から「%2」に置き換えます。よろしいですか？"_s.arg(m_sender->name,
+                                                                              sender.name),
+            platform::Buttons::OkCancel) == platform::Answer::Cancel)
+        return;
     if (!saveSender(sender, m_context.platform.messages))
         return;
     m_sender = sender;
@@ -314,8 +326,9 @@ void frmPrintH::printJob() {
 
     PostcardPrintJob job(m_context.platform, m_model.outputChoice(), m_context.state.BookPath);
     const PostcardPrintJob::Outcome outcome = job.run(m_model.entries(), settings);
-    // After a job the screen prints again only when nothing came out.
-    m_model.printFinished(outcome != PostcardPrintJob::Outcome::Printed);
+    // The same cards may be printed again (a spoilt card, a second set).
+    m_model.printFinished(true);
+    printedLine->setText(outcome == PostcardPrintJob::Outcome::Printed ? job.summary() : QString());
     showControls();
 }
 

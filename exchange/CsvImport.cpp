@@ -96,13 +96,13 @@ ImportResult readCsvRows(const QList<CsvRow>& rows, qsizetype first, const CsvCo
             continue;
         LeftOut leftOut;
         leftOut.source = source;
-        leftOut.place = u"row %1"_s.arg(row.row);
+        leftOut.place = u"%1行目"_s.arg(row.row);
         book::AddressCard card = cardOfRow(row.cells, columns);
         bool empty = true;
         for (int field = 1; field < book::AddressCard::FieldCount; ++field)
             empty = empty && card.field(field).trimmed().isEmpty();
         if (empty) {
-            leftOut.reason = u"no name, address, postal code or code"_s;
+            leftOut.reason = u"名前・住所・郵便番号・コードがどれもありません"_s;
             result.leftOut << leftOut;
             continue;
         }
@@ -112,7 +112,9 @@ ImportResult readCsvRows(const QList<CsvRow>& rows, qsizetype first, const CsvCo
             const std::optional<QString> index = honorificIndexFor(card.honorific);
             if (!index) {
                 leftOut.field = 7;
-                leftOut.reason = u"「%1」 is not one of 様, 殿, 御中, 差出, 行 or empty"_s.arg(card.honorific);
+                leftOut.reason =
+                    u"「%1」は敬称（様・殿・御中・差出・行・なし）のどれでもありません"_s.arg(
+                        card.honorific);
                 result.leftOut << leftOut;
                 continue;
             }

@@ -15,10 +15,10 @@ namespace exchange {
 QString LeftOut::describe() const {
     QString line = source + u": "_s + place;
     if (field > 0)
-        line += u", "_s + book::fieldLabel(field);
+        line += u"、"_s + book::fieldLabel(field);
     line += u": "_s;
     if (character != 0)
-        line += book::describeCharacter(character) + u" cannot be stored in a book"_s;
+        line += book::describeCharacter(character) + u" は住所録に保存できません"_s;
     else
         line += reason;
     return line;
@@ -55,7 +55,7 @@ std::optional<book::AddressCard> storableCard(const book::AddressCard& card, Lef
         if (text.contains(QChar(0))) {
             if (leftOut) {
                 leftOut->field = field;
-                leftOut->reason = u"holds a NUL character"_s;
+                leftOut->reason = u"NUL 文字を含んでいます"_s;
             }
             return std::nullopt;
         }

@@ -15,7 +15,7 @@ struct LeftOut {
     QString place;          // "row 12" (CSV, the header is row 1) or "card 3" (vCard, 1-based)
     int field = 0;          // 1-based book field that could not be stored, 0 for the whole card
     char32_t character = 0; // the character code page 932 cannot hold, 0 for another reason
-    QString reason;         // English, for the other reasons ("no address")
+    QString reason;         // the other reasons, in Japanese ("住所がありません")
 
     // "contacts.vcf: card 3, 住所２: U+20BB7 「𠮷」 cannot be stored in a book".
     QString describe() const;

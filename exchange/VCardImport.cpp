@@ -245,7 +245,7 @@ struct Contact {
 void finishContact(const Contact& contact, const QString& source, ImportResult& result) {
     LeftOut leftOut;
     leftOut.source = source;
-    leftOut.place = u"card %1"_s.arg(contact.number);
+    leftOut.place = u"%1件目"_s.arg(contact.number);
     if (!contact.failure.isEmpty()) {
         leftOut.reason = contact.failure;
         result.leftOut << leftOut;
@@ -272,7 +272,8 @@ void finishContact(const Contact& contact, const QString& source, ImportResult& 
     if (!chosen && !contact.addresses.isEmpty())
         chosen = &contact.addresses.first();
     if (!chosen && !own) {
-        leftOut.reason = card.name.isEmpty() ? u"no address"_s : u"no address (%1)"_s.arg(card.name);
+        leftOut.reason = card.name.isEmpty() ? u"住所がありません"_s
+                                             : u"住所がありません（%1）"_s.arg(card.name);
         result.leftOut << leftOut;
         return;
     }
@@ -352,7 +353,7 @@ ImportResult readVCards(const QByteArray& bytes, const QString& source, TextEnco
         const std::optional<QString> value = decodeValue(raw, property->parameter("CHARSET"), encoding);
         if (!value) {
             if (contact.failure.isEmpty())
-                contact.failure = u"the %1 value is not valid %2 text"_s.arg(
+                contact.failure = u"%1 の値が %2 の文字として読めません"_s.arg(
                     QString::fromLatin1(name),
                     property->parameter("CHARSET").isEmpty()
                         ? (encoding == TextEncoding::Cp932 ? u"code page 932"_s : u"UTF-8"_s)

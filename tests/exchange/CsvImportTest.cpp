@@ -79,10 +79,12 @@ private slots:
                  u"5"_s),
         };
         QCOMPARE(result.cards, expected);
-        QCOMPARE(described(result.leftOut),
-                 (QStringList{u"a.csv: row 6, 宛名: U+BBFC 「민」 cannot be stored in a book"_s,
-                              u"a.csv: row 7, 敬称: 「先生」 is not one of 様, 殿, 御中, 差出, 行 or empty"_s,
-                              u"a.csv: row 8, コード: U+1F600 「😀」 cannot be stored in a book"_s}));
+        QCOMPARE(
+            described(result.leftOut),
+            (QStringList{
+                u"a.csv: 6行目、宛名: U+BBFC 「민」 は住所録に保存できません"_s,
+                u"a.csv: 7行目、敬称: 「先生」は敬称（様・殿・御中・差出・行・なし）のどれでもありません"_s,
+                u"a.csv: 8行目、コード: U+1F600 「😀」 は住所録に保存できません"_s}));
     }
 
     void readsCp932WithAMapping() {

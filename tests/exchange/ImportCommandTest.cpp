@@ -50,17 +50,19 @@ private slots:
         const Run run = tagora(dir.path(), {u"import"_s, vcf, csv, u"-o"_s, out});
         QCOMPARE(run.exitCode, 0);
         const QString leftOut = u"left out: "_s;
-        QCOMPARE(run.out.split(u'\n'),
-                 (QStringList{
-                     leftOut + vcf + u": card 2: no address (佐藤　花子)"_s,
-                     leftOut + vcf + u": card 4, 宛名: U+20BB7 「𠮷」 cannot be stored in a book"_s,
-                     leftOut + csv + u": row 6, 宛名: U+BBFC 「민」 cannot be stored in a book"_s,
-                     leftOut + csv + u": row 7, 敬称: 「先生」 is not one of 様, 殿, 御中, 差出, 行 or empty"_s,
-                     leftOut + csv + u": row 8, コード: U+1F600 「😀」 cannot be stored in a book"_s,
-                     u"wrote "_s + out + u" (7 cards)"_s,
-                     u"imported 7 cards, left out 5 cards"_s,
-                     QString(),
-                 }));
+        QCOMPARE(
+            run.out.split(u'\n'),
+            (QStringList{
+                leftOut + vcf + u": 2件目: 住所がありません（佐藤　花子）"_s,
+                leftOut + vcf + u": 4件目、宛名: U+20BB7 「𠮷」 は住所録に保存できません"_s,
+                leftOut + csv + u": 6行目、宛名: U+BBFC 「민」 は住所録に保存できません"_s,
+                leftOut + csv +
+                    u": 7行目、敬称: 「先生」は敬称（様・殿・御中・差出・行・なし）のどれでもありません"_s,
+                leftOut + csv + u": 8行目、コード: U+1F600 「😀」 は住所録に保存できません"_s,
+                u"wrote "_s + out + u" (7 cards)"_s,
+                u"imported 7 cards, left out 5 cards"_s,
+                QString(),
+            }));
         const book::LoadResult loaded = book::loadBook(out);
         QVERIFY(loaded.ok());
         QCOMPARE(loaded.cards.size(), 7);
@@ -161,7 +163,7 @@ private slots:
         const QString out = dir.filePath(u"book.dat"_s);
         const Run run = tagora(dir.path(), {u"import"_s, vcf, u"-o"_s, out});
         QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.out.contains(u"card 1: no address (X)"_s), qPrintable(run.out));
+        QVERIFY2(run.out.contains(u"1件目: 住所がありません（X）"_s), qPrintable(run.out));
         QVERIFY(!QFile::exists(out));
     }
 

@@ -93,8 +93,9 @@ private slots:
         const QStringList lines = preview.leftOutReport().split(u'\n');
         QCOMPARE(lines.size(), 3);
         QCOMPARE(lines.at(0), u"取り込まないもの 2件"_s);
-        QVERIFY2(lines.at(1).contains(u"row 4"_s) && lines.at(1).contains(u"先生"_s), qPrintable(lines.at(1)));
-        QVERIFY2(lines.at(2).contains(u"row 5"_s), qPrintable(lines.at(2)));
+        QVERIFY2(lines.at(1).contains(u"4行目"_s) && lines.at(1).contains(u"先生"_s),
+                 qPrintable(lines.at(1)));
+        QVERIFY2(lines.at(2).contains(u"5行目"_s), qPrintable(lines.at(2)));
         const QStringList shortened = preview.leftOutReport(1).split(u'\n');
         QCOMPARE(shortened.size(), 3);
         QCOMPARE(shortened.last(), u"…ほか1件"_s);

@@ -44,9 +44,10 @@ private slots:
             card(u"鈴木　一郎"_s, u"埼玉県比企郡嵐山町"_s, u"大字菅谷４５６"_s, QString(), u"355-0221"_s, QString()),
         };
         QCOMPARE(result.cards, expected);
-        QCOMPARE(described(result.leftOut),
-                 (QStringList{u"phone.vcf: card 2: no address (佐藤　花子)"_s,
-                              u"phone.vcf: card 4, 宛名: U+20BB7 「𠮷」 cannot be stored in a book"_s}));
+        QCOMPARE(
+            described(result.leftOut),
+            (QStringList{u"phone.vcf: 2件目: 住所がありません（佐藤　花子）"_s,
+                         u"phone.vcf: 4件目、宛名: U+20BB7 「𠮷」 は住所録に保存できません"_s}));
     }
 
     // A feature phone's 2.1: quoted-printable Shift-JIS with soft line
@@ -59,7 +60,8 @@ private slots:
             card(u"伊藤　誠"_s, u"愛知県名古屋市中区"_s, u"栄ハイツ①棟"_s, QString(), u"460-0008"_s, QString()),
         };
         QCOMPARE(result.cards, expected);
-        QCOMPARE(described(result.leftOut), QStringList{u"old.vcf: card 3: no address (中村　由美)"_s});
+        QCOMPARE(described(result.leftOut),
+                 QStringList{u"old.vcf: 3件目: 住所がありません（中村　由美）"_s});
     }
 
     void choosesTheAddress_data() {
@@ -125,7 +127,8 @@ private slots:
         const QByteArray bytes = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN;CHARSET=UTF-8:\xff\xfe\r\nADR:;;x;;;;\r\nEND:VCARD\r\n";
         const exchange::ImportResult result = exchange::readVCards(bytes, u"x.vcf"_s);
         QVERIFY(result.cards.isEmpty());
-        QCOMPARE(described(result.leftOut), QStringList{u"x.vcf: card 1: the FN value is not valid UTF-8 text"_s});
+        QCOMPARE(described(result.leftOut),
+                 QStringList{u"x.vcf: 1件目: FN の値が UTF-8 の文字として読めません"_s});
     }
 };
 

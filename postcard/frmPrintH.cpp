@@ -28,6 +28,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace postcard {
@@ -115,7 +117,7 @@ void frmPrintH::buildControls() {
     fraSender = ui::named(new QGroupBox(u"差出人"_s, this), u"fraSender"_s);
     chkSender = ui::named(new QCheckBox(u"差出人を印刷する"_s, fraSender), u"chkSender"_s);
     lblSender = ui::named(new QLabel(fraSender), u"lblSender"_s);
-    lblSender->setWordWrap(true);
+    lblSender->setWordWrap(false);
     cmdSenderFromEntry = ui::named(new QPushButton(u"表示中の宛先を差出人に"_s, fraSender), u"cmdSenderFromEntry"_s);
     cmdSenderEdit = ui::named(new QPushButton(u"差出人の入力・修正"_s, fraSender), u"cmdSenderEdit"_s);
     auto* senderLayout = new QVBoxLayout(fraSender);
@@ -208,7 +210,16 @@ void frmPrintH::showSender() {
         lblSender->setText(u"（差出人がありません）"_s);
         return;
     }
-    lblSender->setText(book::jointNameLine(m_sender->name) + u"\n"_s + m_sender->address1 + m_sender->address2);
+    // One line each for the name, the code and the address lines, cut with
+    // "…" where the column is narrow; the tool tip holds every line whole.
+    QStringList lines{book::jointNameLine(m_sender->name), u"〒"_s + m_sender->postalCode,
+                      m_sender->address1 + m_sender->address2, m_sender->address3};
+    lines.removeAll(QString());
+    lblSender->setToolTip(lines.join(u'\n'));
+    const int room = fraSender->contentsRect().width() - 24;
+    for (QString& line : lines)
+        line = lblSender->fontMetrics().elidedText(line, Qt::ElideRight, std::max(room, 200));
+    lblSender->setText(lines.join(u'\n'));
 }
 
 void frmPrintH::takeEntryAsSender() {

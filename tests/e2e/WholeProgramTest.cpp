@@ -438,6 +438,11 @@ private slots:
         QVERIFY(look(program.windowNamed(u"frmStart"_s), u"10-first-start"_s));
         QWidget* start = program.openSample();
         QVERIFY(start && addToPrintList(start, {0, 1, 2}) && look(start, u"11-start-with-book"_s));
+        // A sender with a long address, as the postcard screen sums it up.
+        QVERIFY(book::writeBook(program.path(u"Sender.dat"_s),
+                                {{u"差出　太郎"_s, u"神奈川県足柄上郡中井町"_s, u"井ノ口１２３４－５６７８"_s,
+                                  u"グランドメゾン中井１０１号室"_s, u"259-0151"_s, QString(), u"0"_s}})
+                    .ok());
         for (const auto& [button, window] : {std::pair{u"cmdCard"_s, u"frmSet"_s},
                                              {u"cmdOrder"_s, u"frmOrder"_s},
                                              {u"cmdView"_s, u"frmVew"_s},

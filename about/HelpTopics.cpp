@@ -21,10 +21,12 @@ QString helpPage(platform::HelpViewer::Command command, int context) {
 }
 
 QStringList helpPages() {
-    return {u"qrc:/help/index.html"_s,  u"qrc:/help/start.html"_s, u"qrc:/help/editor.html"_s,
-            u"qrc:/help/sheet.html"_s,  u"qrc:/help/order.html"_s, u"qrc:/help/single.html"_s,
-            u"qrc:/help/print.html"_s,  u"qrc:/help/font.html"_s,  u"qrc:/help/position.html"_s,
-            u"qrc:/help/jobs.html"_s};
+    return {
+        u"qrc:/help/index.html"_s,    u"qrc:/help/start.html"_s,    u"qrc:/help/editor.html"_s,
+        u"qrc:/help/sheet.html"_s,    u"qrc:/help/order.html"_s,    u"qrc:/help/single.html"_s,
+        u"qrc:/help/print.html"_s,    u"qrc:/help/font.html"_s,     u"qrc:/help/position.html"_s,
+        u"qrc:/help/jobs.html"_s,     u"qrc:/help/exchange.html"_s, u"qrc:/help/labelsheets.html"_s,
+        u"qrc:/help/vertical.html"_s, u"qrc:/help/warnings.html"_s};
 }
 
 } // namespace about

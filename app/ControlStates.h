@@ -15,6 +15,7 @@ public:
 
     void enable(const QStringList& names);
     void disable(const QStringList& names);
+    void set(const QString& name, bool enabled) { m_enabled.insert(name, enabled); }
     // False for a name never given.
     bool isEnabled(const QString& name) const { return m_enabled.value(name, false); }
     // Every name with its state.

@@ -46,9 +46,6 @@ bool FileCommands::newBook() {
     state.CardTable.clear();
     // A new book has no name yet: the save dialog proposes none.
     state.SaveName.clear();
-    m_view.controls.enable({u"mnuSave"_s, u"mnuExport"_s, u"mnuSet"_s, u"mnuSheet"_s, u"mnuOrder"_s, u"lstSet1"_s,
-                            u"lstSet2"_s, u"cmdAdd"_s, u"cmdDel"_s, u"cmdClear"_s, u"cmdPrint"_s,
-                            u"cmdOrder"_s});
     state.ExistingBook = false;
     m_view.settings.setBookState(book::BookState::NewBook);
     keepStartSettings(state, m_view);
@@ -59,23 +56,19 @@ bool FileCommands::newBook() {
 
 void FileCommands::open(From from) {
     book::SharedState& state = m_context.state;
-    const Before before = remember();
-
-    m_view.controls.enable({u"lstSet1"_s, u"lstSet2"_s, u"cmdAdd"_s, u"cmdDel"_s, u"cmdClear"_s,
-                            u"cmdPrint"_s, u"cmdOrder"_s});
-    if (from == From::Button)
-        m_view.controls.enable({u"cmdHagaki"_s});
-    m_view.clearLists();
-
     platform::FileDialogRequest request;
     request.title = u"ファイルを開く"_s;
     request.filter = QString::fromUtf16(texts::OpenFilter);
     request.initialFolder = platform::dialogStartFolder(state.BookOpen ? state.BookPath : QString());
     const QString path = m_context.platform.dialogs.openFile(request);
-    if (path.isEmpty()) {
-        restore(before);
-        return;
-    }
+    if (!path.isEmpty())
+        openPath(path, from);
+}
+
+void FileCommands::openPath(const QString& path, From from) {
+    book::SharedState& state = m_context.state;
+    const Before before = remember();
+    m_view.clearLists();
 
     // Opening reads the file once and never writes it, except for the
     // conversion of an old book that the user agrees to.
@@ -85,6 +78,17 @@ void FileCommands::open(From from) {
         return;
     }
     if (!read.isBook()) {
+        // A contacts file is not a book, but what the user wants from it is its addresses.
+        const QString suffix = QFileInfo(path).suffix().toLower();
+        const bool contacts = suffix == u"csv"_s || suffix == u"vcf"_s || suffix == u"vcard"_s;
+        if (contacts && read.loaded.error.kind != book::ReadError::TooManyCards) {
+            restore(before);
+            if (m_context.platform.messages.show(
+                    QString::fromUtf16(texts::OfferImport).arg(QFileInfo(path).fileName()),
+                    platform::Buttons::OkCancel) == platform::Answer::Ok)
+                importFile(path);
+            return;
+        }
         fail(texts::readFailure(read.loaded.error), before);
         return;
     }
@@ -93,7 +97,7 @@ void FileCommands::open(From from) {
         state.SaveName = path;
     m_view.settings.lastBook = path;
     session::adoptBook(state, path, read.stamp, m_context.platform.messages);
-    showOpened(read.loaded.cards, from);
+    showOpened(read.loaded.cards);
     reportSeasonRecord(path, read.loaded.cards);
 }
 
@@ -119,15 +123,10 @@ bool FileCommands::save(From from) {
         reportWriteFailure(saved);
         return false;
     }
-    // The book now lives in the file saved: later writes go there.
+    // The book now lives in the file saved: later writes go there. The
+    // lists stay as they are, so the user goes on where they were.
     session::rememberBook(m_view.settings, saved.path);
-
-    // The book is put away: only the names go, the other columns stay.
-    m_view.addressList.clearField(1);
-    m_view.nameSelection.clear();
-    m_view.nameCurrent = -1;
-    m_view.controls.enable({u"mnuAt"_s, u"cmdAt"_s});
-    m_view.controls.disable({u"cmdSave"_s, u"cmdCard"_s, u"cmdView"_s, u"cmdOrder"_s});
+    state.SaveName = saved.path;
     return true;
 }
 
@@ -138,9 +137,12 @@ void FileCommands::importContacts() {
     request.filter = QString::fromUtf16(texts::ImportFilter);
     request.initialFolder = platform::dialogStartFolder(state.BookOpen ? state.BookPath : QString());
     const QString path = m_context.platform.dialogs.openFile(request);
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        importFile(path);
+}
 
+void FileCommands::importFile(const QString& path) {
+    book::SharedState& state = m_context.state;
     // The file is read once, here; the preview only re-reads its rows.
     exchange::ImportPreview preview = exchange::ImportPreview::read(path);
     if (!preview.ok()) {
@@ -197,9 +199,7 @@ void FileCommands::showImported(const book::CardList& cards, const QString& path
     state.SaveName = path;
     state.ExistingBook = true;
     m_view.clearLists();
-    m_view.controls.enable({u"lstSet1"_s, u"lstSet2"_s, u"cmdAdd"_s, u"cmdDel"_s, u"cmdClear"_s,
-                            u"cmdPrint"_s, u"cmdOrder"_s});
-    showOpened(cards, From::Menu);
+    showOpened(cards);
 }
 
 void FileCommands::exportBook() {
@@ -277,7 +277,7 @@ void FileCommands::restore(const Before& before) {
     state.CardTable = before.cardTable;
 }
 
-void FileCommands::showOpened(const book::CardList& cards, From from) {
+void FileCommands::showOpened(const book::CardList& cards) {
     book::SharedState& state = m_context.state;
     state.CardTable = cards;
     m_view.addressList.appendAll(cards);
@@ -287,10 +287,6 @@ void FileCommands::showOpened(const book::CardList& cards, From from) {
         m_view.nameSelection = {0};
         m_view.nameCurrent = 0;
     }
-    m_view.controls.enable({u"mnuSave"_s, u"mnuExport"_s, u"mnuSet"_s, u"mnuSheet"_s, u"mnuOrder"_s, u"cmdSave"_s,
-                            u"cmdCard"_s, u"cmdView"_s, u"cmdOrder"_s});
-    if (from == From::Button)
-        m_view.controls.disable({u"cmdAt"_s, u"mnuAt"_s});
 }
 
 void FileCommands::convert(const QString& path, From from, const Before& before) {
@@ -321,7 +317,7 @@ void FileCommands::convert(const QString& path, From from, const Before& before)
     m_view.settings.lastBook = path;
     m_context.state.Reentry = 0;
     session::adoptBook(state, path, book::readBook(path).stamp, m_context.platform.messages);
-    showOpened(converted.cards, from);
+    showOpened(converted.cards);
 }
 
 void FileCommands::fail(const QString& message, const Before& before) {

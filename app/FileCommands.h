@@ -21,6 +21,9 @@ public:
     // Asks for a file and shows its book. A cancelled dialog, or a file that
     // cannot be read, leaves the book shown before (with a message for the latter).
     void open(From from);
+    // Opens the file at path as 開く does after its dialog. A contacts file
+    // that is not in the book's own layout is offered to the import instead.
+    void openPath(const QString& path, From from);
     // Asks for a file name and writes the book to it, then puts the book away
     // from the window. False when the write failed (with a message).
     bool save(From from);
@@ -29,6 +32,8 @@ public:
     // or, with no book open, saves them as a new book under a name the user
     // gives, which becomes the open book. A cancel anywhere changes nothing.
     void importContacts();
+    // The import of the file at path, from its preview on.
+    void importFile(const QString& path);
     // ファイル → エクスポート: the open book's cards as CSV or vCard (by the
     // name's extension; .csv when it has none) in a file the user names,
     // never the open book's own file.
@@ -47,7 +52,7 @@ private:
     Before remember() const;
     void restore(const Before& before);
     // Shows the cards as the book opened by the command.
-    void showOpened(const book::CardList& cards, From from);
+    void showOpened(const book::CardList& cards);
     // Matches the season's record back to the book just opened and says
     // when some of it fits no card.
     void reportSeasonRecord(const QString& path, const book::CardList& cards);

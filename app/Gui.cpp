@@ -2,6 +2,7 @@
 
 #include "about/QtHelpViewer.h"
 #include "app/WindowNavigator.h"
+#include "app/frmStart.h"
 #include "book/SharedState.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtMessages.h"
@@ -28,7 +29,7 @@ QIcon programIcon() {
 
 } // namespace
 
-int runGui(bool quitWhenShown) {
+int runGui(bool quitWhenShown, const QString& bookPath) {
     QApplication::setWindowIcon(programIcon());
     // Matches the desktop file, so the task bar finds its name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("jp.example.tagora"));
@@ -42,6 +43,10 @@ int runGui(bool quitWhenShown) {
     book::SharedState state;
     WindowNavigator navigator(state, services);
     navigator.showStart();
+    if (!bookPath.isEmpty()) {
+        if (auto* start = qobject_cast<frmStart*>(navigator.current()))
+            start->openBook(bookPath);
+    }
     if (quitWhenShown) {
         // Queued behind the expose and paint events of the first frame.
         QTimer::singleShot(0, [&navigator] {

@@ -62,6 +62,9 @@ QList<SheetColumn> parseSheetFormat(const QString& format) {
 QString sheetHonorific(const QString& storedIndex) {
     static const QStringList indexes{u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s};
     const qsizetype at = indexes.indexOf(storedIndex);
+    // "-1" is the editor's record of no honorific chosen: nothing to show.
+    if (storedIndex.trimmed().startsWith(u'-'))
+        return {};
     return at < 0 ? storedIndex : book::honorifics().at(at);
 }
 

@@ -9,7 +9,10 @@
 #include "session/OpenBook.h"
 #include "session/SessionTexts.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
+#include <utility>
 
 namespace app {
 
@@ -18,10 +21,11 @@ namespace texts = starttexts;
 
 namespace {
 
-const QStringList BookCommands = {u"mnuSave"_s, u"mnuSet"_s, u"mnuSheet"_s, u"mnuOrder"_s,
-                                  u"lstSet1"_s, u"lstSet2"_s, u"cmdAdd"_s,   u"cmdDel"_s,
-                                  u"cmdClear"_s, u"cmdPrint"_s, u"cmdHagaki"_s, u"cmdSave"_s,
-                                  u"cmdCard"_s, u"cmdView"_s, u"cmdOrder"_s, u"mnuExport"_s};
+// The commands that work on the open book.
+const QStringList BookCommands = {u"mnuSave"_s,  u"mnuSet"_s,  u"mnuSheet"_s, u"mnuOrder"_s,
+                                  u"lstSet1"_s,  u"lstSet2"_s, u"cmdAdd"_s,   u"cmdSave"_s,
+                                  u"cmdCard"_s,  u"cmdView"_s, u"cmdOrder"_s, u"mnuExport"_s,
+                                  u"cmdHagaki"_s};
 
 } // namespace
 
@@ -37,9 +41,15 @@ void StartScreen::load() {
         session::closeBook(state);
         state.ExistingBook = true;
         state.PrintFromList = true;
+        // The user goes on with the book of the last run, when it is still there.
+        const QString last = m_view.settings.lastBook;
+        if (m_view.settings.bookState == u"3"_s && !last.isEmpty() && QFileInfo(last).isFile())
+            m_files.openPath(last, FileCommands::From::Button);
+        settleControls();
         return;
     }
     state.Reentry = 0;
+    const book::CardList kept = std::exchange(state.PrintList, {});
     // The text boxes come back as they were when the window made way, or as
     // another window left them (the editor's save under a name): the
     // settings file may name a book of an earlier run.
@@ -47,12 +57,46 @@ void StartScreen::load() {
     if (!state.BookOpen) {
         state.ExistingBook = true;
         state.PrintFromList = true;
+        settleControls();
         return;
     }
-    m_view.controls.enable(BookCommands);
-    m_view.controls.disable({u"cmdAt"_s, u"mnuAt"_s});
     if (state.BookPath != book::NewBookPath)
         reloadBook();
+    // The print list comes back as the user left it, but for entries whose
+    // card was changed or deleted meanwhile: those would print old text.
+    for (const book::AddressCard& entry : kept) {
+        if (state.BookOpen && state.CardTable.contains(entry))
+            m_view.printList.append(entry);
+    }
+    m_view.countPrintList();
+    settleControls();
+}
+
+void StartScreen::settleControls() {
+    const book::SharedState& state = m_context.state;
+    const bool open = state.BookOpen;
+    const int entries = m_view.printList.rows();
+    ControlStates& controls = m_view.controls;
+    for (const QString& name : BookCommands)
+        controls.set(name, open);
+    controls.set(u"cmdDel"_s, open && entries > 0 &&
+                                  (m_view.printCurrent >= 0 || !m_view.printSelection.isEmpty()));
+    controls.set(u"cmdClear"_s, open && entries > 0);
+    // 300 entries fill the list: label printing waits until one is removed.
+    controls.set(u"cmdPrint"_s, open && entries < book::BookCapacity);
+    // The single-address form needs no book and changes none.
+    controls.set(u"cmdAt"_s, true);
+    controls.set(u"mnuAt"_s, true);
+}
+
+QString StartScreen::title() const {
+    const book::SharedState& state = m_context.state;
+    if (!state.BookOpen)
+        return u"Tagora"_s;
+    // A book that has no file yet is only kept by saving it under a name.
+    if (state.BookPath == book::NewBookPath)
+        return u"Tagora — ＊"_s + QString::fromUtf16(book::NewBookPath);
+    return u"Tagora — "_s + QFileInfo(state.BookPath).fileName();
 }
 
 void StartScreen::reloadBook() {
@@ -85,6 +129,7 @@ void StartScreen::setPrintSelection(const QList<int>& rows, int current) {
     m_view.printSelection = rows;
     std::sort(m_view.printSelection.begin(), m_view.printSelection.end());
     m_view.printCurrent = current;
+    settleControls();
 }
 
 void StartScreen::addSelected() {
@@ -98,10 +143,8 @@ void StartScreen::addSelected() {
         if (m_showView)
             m_showView();
         m_context.platform.messages.show(QString::fromUtf16(texts::ListLimit));
-        m_view.controls.disable({u"cmdPrint"_s});
-    } else {
-        m_view.controls.enable({u"cmdClear"_s});
     }
+    settleControls();
 }
 
 void StartScreen::addFromRecord(const QString& choice) {
@@ -120,7 +163,6 @@ void StartScreen::addFromRecord(const QString& choice) {
 
 void StartScreen::nameDoubleClicked() {
     addSelected();
-    m_view.controls.enable({u"cmdClear"_s});
 }
 
 void StartScreen::deleteSelected() {
@@ -139,27 +181,25 @@ void StartScreen::deleteSelected() {
     }
     m_view.printSelection.clear();
     m_view.countPrintList();
-    m_view.controls.disable({u"cmdDel"_s});
-    if (m_view.printCurrent >= 0)
-        m_view.controls.enable({u"cmdDel"_s});
-    if (m_view.printList.rows() < book::BookCapacity)
-        m_view.controls.enable({u"cmdPrint"_s});
+    settleControls();
 }
 
 void StartScreen::clearPrintList() {
+    // The list may hold a long selection: it goes only when the user agrees.
+    if (m_view.printList.rows() > 1 &&
+        m_context.platform.messages.show(
+            QString::fromUtf16(texts::ClearListQuestion).arg(m_view.printList.rows()),
+            platform::Buttons::OkCancel) == platform::Answer::Cancel)
+        return;
     m_view.printList.clear();
     m_view.printSelection.clear();
     m_view.printCurrent = -1;
-    m_view.controls.disable({u"cmdDel"_s, u"cmdClear"_s});
     m_view.lblCount = u"0"_s;
-    m_view.controls.enable({u"cmdPrint"_s});
+    settleControls();
 }
 
 void StartScreen::printListClicked() {
-    if (m_view.printCurrent >= 0)
-        m_view.controls.enable({u"cmdDel"_s});
-    else
-        m_view.controls.disable({u"cmdDel"_s});
+    settleControls();
 }
 
 void StartScreen::printListDoubleClicked() {
@@ -168,22 +208,32 @@ void StartScreen::printListDoubleClicked() {
 
 void StartScreen::newBook() {
     m_files.newBook();
+    settleControls();
 }
 
 void StartScreen::open(FileCommands::From from) {
     m_files.open(from);
+    settleControls();
+}
+
+void StartScreen::openPath(const QString& path) {
+    m_files.openPath(path, FileCommands::From::Button);
+    settleControls();
 }
 
 void StartScreen::save(FileCommands::From from) {
     m_files.save(from);
+    settleControls();
 }
 
 void StartScreen::importContacts() {
     m_files.importContacts();
+    settleControls();
 }
 
 void StartScreen::exportBook() {
     m_files.exportBook();
+    settleControls();
 }
 
 bool StartScreen::printListReady() {
@@ -232,6 +282,7 @@ void StartScreen::single(FileCommands::From from) {
 
 void StartScreen::handOver() {
     keepStartSettings(m_context.state, m_view);
+    m_context.state.PrintList = m_view.printList.cards();
     m_context.state.Reentry = 1;
 }
 

@@ -24,7 +24,8 @@ public:
 
     // Rows the user selected in lstSet1, and its current row.
     void setNameSelection(const QList<int>& rows, int current);
-    // Rows the user selected in lstSet2, and its current row (-1: none).
+    // Rows the user selected in lstSet2, and its current row (-1: none);
+    // 削除 is usable while there is one.
     void setPrintSelection(const QList<int>& rows, int current);
 
     // Shows the view on the window at once; called before a message that
@@ -50,6 +51,8 @@ public:
     // The file commands.
     void newBook();
     void open(FileCommands::From from);
+    // Opens the book at path, as 開く does once its dialog gave the path.
+    void openPath(const QString& path);
     void save(FileCommands::From from);
     void importContacts();
     void exportBook();
@@ -76,9 +79,13 @@ public:
     void closeBox();
 
     const StartView& view() const { return m_view; }
+    // "Tagora — 山田家.dat"; a book without a file yet is marked ＊.
+    QString title() const;
 
 private:
     std::function<void()> m_showView;
+    // Every control's state from the book and the lists, after each command.
+    void settleControls();
     // Hands the print list to a print screen (false: the list is empty).
     bool printListReady();
     // Before another window takes over: the text boxes are kept in the

@@ -9,6 +9,12 @@ namespace app::starttexts {
 
 inline constexpr char16_t ListLimit[] = u"選択は300件までです。";
 inline constexpr char16_t NoList[] = u"リストが選択されていません。";
+// %1 the number of entries.
+inline constexpr char16_t ClearListQuestion[] =
+    u"選択リストの%1件をすべて消します。よろしいですか？";
+// %1 the file's name.
+inline constexpr char16_t OfferImport[] =
+    u"「%1」は住所録の形式ではありません。住所を取り込んで（インポートして）住所録にしますか？";
 inline constexpr char16_t CopyHint[] = u"データの複写をします。枚数の指定をして下さい。";
 inline constexpr char16_t Converting[] = u"データーをTAGORA V2.* 形式にコンバートします。";
 // %1 the copy of the original file.

@@ -7,6 +7,7 @@
 #include "book/SharedState.h"
 #include "session/BookSaver.h"
 #include "session/OpenBook.h"
+#include "ui/CloseOnEscape.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -19,6 +20,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -49,16 +52,21 @@ frmOrder::frmOrder(ui::AppContext& context, QWidget* parent) : QWidget(parent), 
     Label3 = ui::named(new QLabel(u"番に挿入します。"_s, this), u"Label3"_s);
     Command1 = ui::named(new QPushButton(u"実行"_s, this), u"Command1"_s);
     Command2 = ui::named(new QPushButton(u"戻る"_s, this), u"Command2"_s);
+    undoButton = ui::named(new QPushButton(u"元に戻す"_s, this), u"undoButton"_s);
+    undoButton->setToolTip(u"直前の入替を取り消して、元の順に戻します"_s);
     // The sentence around the destination appears once a card is chosen.
     showDestination(false);
 
+    // The card to move is the highlighted one, however it got highlighted
+    // (a click, the arrow keys): the sentence always names what 実行 moves.
+    connect(lstName, &QListWidget::currentRowChanged, this, &frmOrder::chooseCard);
     connect(lstName, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { chooseCard(lstName->row(item)); });
-    connect(lstName, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { chooseCard(lstName->row(item)); });
     connect(Text2, &QLineEdit::textChanged, this, &frmOrder::checkDestination);
     connect(Command1, &QPushButton::clicked, this, &frmOrder::performMove);
     connect(Command2, &QPushButton::clicked, this, &QWidget::close);
+    connect(undoButton, &QPushButton::clicked, this, &frmOrder::undoMove);
+    ui::closeOnEscape(this);
 
     auto* target = new QHBoxLayout;
     target->addWidget(Text1, 1);
@@ -66,6 +74,7 @@ frmOrder::frmOrder(ui::AppContext& context, QWidget* parent) : QWidget(parent), 
     target->addWidget(Text2);
     target->addWidget(Label3);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(undoButton);
     buttons->addStretch();
     buttons->addWidget(Command1);
     buttons->addWidget(Command2);
@@ -77,6 +86,7 @@ frmOrder::frmOrder(ui::AppContext& context, QWidget* parent) : QWidget(parent), 
     resize(460, 420);
 
     centre();
+    showControls();
     const QString& path = m_context.state.BookPath;
     if (path.isEmpty() || path == QStringView(book::NewBookPath) || !QFileInfo(path).isFile()) {
         m_context.platform.messages.show(MissingFile, platform::Buttons::Ok);
@@ -102,10 +112,16 @@ void frmOrder::loadList() {
     for (int i = 1; i <= m_cards.size(); ++i)
         lstName->addItem(QString::number(i) + u"  "_s + m_cards.at(i - 1).name);
     Text4 = QString::number(lstName->count());
+    showControls();
+}
+
+void frmOrder::showControls() {
+    Command1->setEnabled(!m_cards.isEmpty());
+    undoButton->setEnabled(!m_undo.isEmpty());
 }
 
 void frmOrder::chooseCard(int row) {
-    if (row < 0)
+    if (row < 0 || row >= lstName->count())
         return;
     Text3 = QString::number(row + 1);
     Text1->setText(lstName->item(row)->text());
@@ -126,6 +142,9 @@ void frmOrder::checkDestination() {
 
 void frmOrder::performMove() {
     const int rows = book::leadingInteger(Text4);
+    // The highlighted row is the card to move.
+    if (lstName->currentRow() >= 0)
+        chooseCard(lstName->currentRow());
     const int source = book::leadingInteger(Text3);
     if (Text3.isEmpty() || source < 1 || source > m_cards.size()) {
         m_context.platform.messages.show(BadDestination, platform::Buttons::Ok);
@@ -140,24 +159,48 @@ void frmOrder::performMove() {
         m_context.platform.messages.show(message, platform::Buttons::Ok);
         return;
     }
-    const QString before = m_context.state.BookPath;
-    const session::BookSaver::Result written =
-        session::BookSaver(m_context.state, m_context.platform)
-            .saveOpenBook(movedCards(m_cards, source, destination.position, rows),
-                          movedOrigins(int(m_cards.size()), source, destination.position, rows));
-    if (written.outcome == session::BookSaver::Outcome::Cancelled)
+    const book::CardList previous = m_cards;
+    const season::CardOrigins origins = movedOrigins(int(m_cards.size()), source, destination.position, rows);
+    if (!writeCards(movedCards(m_cards, source, destination.position, rows), origins))
         return;
-    if (!written.written()) {
-        m_context.platform.messages.show(Unwritable, platform::Buttons::Ok);
-        return;
-    }
-    if (written.path != before)
-        session::rememberBook(m_context.state.SettingsValues, written.path);
+    m_undo = previous;
+    // Undoing puts each card back where it came from: the move's inverse.
+    m_undoOrigins = season::CardOrigins::kept(int(previous.size()), int(previous.size()));
+    for (int now = 0; now < origins.before.size(); ++now)
+        m_undoOrigins.before[origins.before[now] - 1] = now + 1;
     loadList();
+    // The moved card stays highlighted at its new place.
+    lstName->blockSignals(true);
+    lstName->setCurrentRow(std::min(destination.position, int(lstName->count())) - 1);
+    lstName->blockSignals(false);
     Text1->clear();
     Text2->blockSignals(true);
     Text2->clear();
     Text2->blockSignals(false);
+    showDestination(false);
+}
+
+bool frmOrder::writeCards(const book::CardList& cards, const season::CardOrigins& origins) {
+    const QString before = m_context.state.BookPath;
+    const session::BookSaver::Result written =
+        session::BookSaver(m_context.state, m_context.platform).saveOpenBook(cards, origins);
+    if (written.outcome == session::BookSaver::Outcome::Cancelled)
+        return false;
+    if (!written.written()) {
+        m_context.platform.messages.show(Unwritable, platform::Buttons::Ok);
+        return false;
+    }
+    if (written.path != before)
+        session::rememberBook(m_context.state.SettingsValues, written.path);
+    return true;
+}
+
+void frmOrder::undoMove() {
+    if (m_undo.isEmpty() || !writeCards(m_undo, m_undoOrigins))
+        return;
+    m_undo.clear();
+    loadList();
+    Text1->clear();
     showDestination(false);
 }
 

@@ -9,9 +9,11 @@
 //   Text4     the number of rows in lstName (hidden)
 //   Command1  実行: rewrite the file with the card moved
 //   Command2  戻る: back to the start window
+//   undoButton  元に戻す: writes the order before the last move back
 
 #include "ui/AppContext.h"
 #include "book/AddressCard.h"
+#include "season/CardOrigins.h"
 
 #include <QWidget>
 
@@ -39,12 +41,18 @@ private:
     void chooseCard(int row);
     void checkDestination();
     void performMove();
+    void undoMove();
+    // The book's file rewritten with cards; a failure is shown. False when nothing was written.
+    bool writeCards(const book::CardList& cards, const season::CardOrigins& origins);
+    void showControls();
     // The sentence "CARD を N 番に挿入します。", shown once a card is chosen.
     void showDestination(bool shown);
     void centre();
 
     ui::AppContext& m_context;
     book::CardList m_cards; // the window's own copy of the book, as read from the file
+    book::CardList m_undo;  // the order before the last move; empty when there is none
+    season::CardOrigins m_undoOrigins; // where undoing takes each card from
     QListWidget* lstName = nullptr;
     QLabel* Label1 = nullptr;
     QLineEdit* Text1 = nullptr;
@@ -53,6 +61,7 @@ private:
     QLabel* Label3 = nullptr;
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
+    QPushButton* undoButton = nullptr;
 };
 
 } // namespace app

@@ -8,6 +8,7 @@
 #include "app/SeasonFilterButton.h"
 #include "app/SeasonMatchDialog.h"
 
+#include <QFrame>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -59,7 +60,6 @@ void showList(QListWidget* list, const QStringList& rows, const QList<int>& sele
 frmStart::frmStart(ui::AppContext& context, QWidget* parent)
     : QMainWindow(parent), m_context(context), m_screen(context) {
     setObjectName(u"frmStart"_s);
-    setWindowTitle(u"Zerezavovi  Print"_s);
     buildControls();
     buildMenus();
     connectCommands();
@@ -160,8 +160,22 @@ void frmStart::buildControls() {
     lists->addSpacing(12);
     lists->addLayout(commands);
 
+    // With no book open, the three ways to begin, where the user looks first.
+    firstSteps = ui::named(new QFrame(central), u"firstSteps"_s);
+    firstSteps->setFrameShape(QFrame::StyledPanel);
+    auto* hint =
+        new QLabel(u"住所録が開かれていません。次のどれかから始めてください。"_s, firstSteps);
+    auto* steps = new QHBoxLayout(firstSteps);
+    steps->addWidget(hint, 1);
+    newBookButton = ui::named(new QPushButton(u"新しい住所録"_s, firstSteps), u"newBookButton"_s);
+    openBookButton = ui::named(new QPushButton(u"住所録を開く"_s, firstSteps), u"openBookButton"_s);
+    importButton = ui::named(new QPushButton(u"インポート"_s, firstSteps), u"importButton"_s);
+    for (QPushButton* step : {newBookButton, openBookButton, importButton})
+        steps->addWidget(step);
+
     auto* page = new QVBoxLayout(central);
     page->addWidget(lblMain);
+    page->addWidget(firstSteps);
     page->addLayout(lists);
 }
 
@@ -232,6 +246,10 @@ void frmStart::connectCommands() {
     onClick(cmdHagaki, [&s] { s.postcardPrint(); });
     onClick(cmdHlp, [&s] { s.help(); });
 
+    onClick(newBookButton, [&s] { s.newBook(); });
+    onClick(openBookButton, [&s] { s.open(From::Button); });
+    onClick(importButton, [&s] { s.importContacts(); });
+
     onTrigger(mnuNewfile, [&s] { s.newBook(); });
     onTrigger(mnuOpen, [&s] { s.open(From::Menu); });
     onTrigger(mnuSave, [&s] { s.save(From::Menu); });
@@ -252,6 +270,7 @@ void frmStart::takeNameSelection() {
 
 void frmStart::takePrintSelection() {
     m_screen.setPrintSelection(selectedRows(lstSet2), lstSet2->currentRow());
+    showControls();
 }
 
 void frmStart::showView() {
@@ -261,6 +280,13 @@ void frmStart::showView() {
     showList(lstSet1, view.lstSet1(), view.nameSelection, view.nameCurrent);
     showList(lstSet2, view.lstSet2(), view.printSelection, view.printCurrent);
     lblCount->setText(view.lblCount);
+    setWindowTitle(m_screen.title());
+    firstSteps->setVisible(!m_context.state.BookOpen);
+    showControls();
+}
+
+void frmStart::showControls() {
+    const StartView& view = m_screen.view();
     m_seasonFilter->setEnabled(view.controls.isEnabled(u"cmdAdd"_s));
     for (auto it = view.controls.all().cbegin(); it != view.controls.all().cend(); ++it) {
         if (QWidget* widget = findChild<QWidget*>(it.key()))
@@ -268,6 +294,10 @@ void frmStart::showView() {
         else if (QAction* action = findChild<QAction*>(it.key()))
             action->setEnabled(it.value());
     }
+}
+
+void frmStart::openBook(const QString& path) {
+    run([this, path] { m_screen.openPath(path); });
 }
 
 void frmStart::centreOnScreen() {

@@ -8,7 +8,9 @@
 //   lblMain   heading; Label1, Label2 the captions of the two lists
 //   menFile, mnuEdit, mnuHelp  the menus; mnu* their commands (mnuImport,
 //             mnuExport: contacts files in and out)
-//   Text1, Text2, Text3  the settings values (book path, book state, reserved), kept by StartView::settings
+//   firstSteps  shown while no book is open: newBookButton, openBookButton, importButton
+//   Text1, Text2, Text3  the settings values (book path, book state, reserved), kept by
+//   StartView::settings
 
 #include "ui/AppContext.h"
 #include "app/StartScreen.h"
@@ -17,6 +19,7 @@
 
 class QAction;
 class QCloseEvent;
+class QFrame;
 class QLabel;
 class QListWidget;
 class QMenu;
@@ -35,6 +38,8 @@ public:
 
     // The behaviour behind the window, for tests that look at the hidden columns.
     const StartScreen& screen() const { return m_screen; }
+    // Opens the book at path (the command line's book, a file manager's double-click).
+    void openBook(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -48,6 +53,8 @@ private:
     template <typename Command> void run(Command command);
     // Puts the screen's lists, selections, count and enabling on the widgets.
     void showView();
+    // Puts the screen's enabling on the buttons and menu commands.
+    void showControls();
     void takeNameSelection();
     void takePrintSelection();
 
@@ -56,6 +63,10 @@ private:
     SeasonFilterButton* m_seasonFilter = nullptr; // 記録から選択, usable with 一括選択
 
     QLabel* lblMain = nullptr;
+    QFrame* firstSteps = nullptr;
+    QPushButton* newBookButton = nullptr;
+    QPushButton* openBookButton = nullptr;
+    QPushButton* importButton = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QListWidget* lstSet1 = nullptr;

@@ -3,6 +3,8 @@
 #include "ui/Named.h"
 #include "app/SeasonColumns.h"
 #include "app/SheetColumns.h"
+#include "ui/CloseOnEscape.h"
+#include "ui/Named.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -49,6 +51,7 @@ frmVew* frmVew::open(ui::AppContext& context, bool fromMenu) {
 frmVew::frmVew(ui::AppContext& context, bool fromMenu, QWidget* parent)
     : QWidget(parent), m_context(context), m_table(context.state.CardTable, fromMenu) {
     setObjectName(u"frmVew"_s);
+    ui::closeOnEscape(this);
     setWindowTitle(sheetTitle(m_context.state.BookPath));
 
     cmdHelp = ui::named(new QPushButton(u"ヘルプ"_s, this), u"cmdHelp"_s);

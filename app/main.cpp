@@ -6,7 +6,9 @@
 #include "platform/QtTranslations.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QStringConverter>
 
 #include <csignal>
@@ -30,6 +32,14 @@ void quietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
     if (type <= QtWarningMsg && message.contains(u"XDG_RUNTIME_DIR"_s))
         return;
     std::fputs(qPrintable(qFormatLogMessage(type, context, message) + u'\n'), stderr);
+}
+
+// A word that names a file rather than a command: a book's or contacts
+// file's extension, or a file that is there.
+bool isBookName(const QString& word) {
+    const QString suffix = QFileInfo(word).suffix().toLower();
+    return suffix == u"dat"_s || suffix == u"csv"_s || suffix == u"vcf"_s ||
+           QFileInfo(word).isFile();
 }
 
 int runCommand(const cli::ParsedCommandLine& parsed, cli::Io& io) {
@@ -90,11 +100,18 @@ int main(int argc, char** argv) {
     // program half-way; the old file then stays as it was.
     std::signal(SIGXFSZ, SIG_IGN);
 
-    if (parsed.command.isEmpty()) {
+    // "tagora BOOK.dat" (a file manager's double-click) opens the start window on the book.
+    const bool bookGiven = !parsed.command.isEmpty() &&
+                           cli::commandHelp(parsed.command).isEmpty() &&
+                           parsed.arguments.isEmpty() && isBookName(parsed.command);
+    if (parsed.command.isEmpty() || bookGiven) {
         QApplication application(argc, argv);
-        platform::installQtTranslations(application);
+        // Every text of the program is Japanese, so Qt's own buttons and
+        // dialogs are too, whatever the desktop's language.
+        platform::installQtTranslations(application, QLocale(QLocale::Japanese, QLocale::Japan));
         platform::registerFontSubstitutions();
-        return app::runGui(parsed.benchmarkStartup);
+        return app::runGui(parsed.benchmarkStartup,
+                           bookGiven ? QFileInfo(parsed.command).absoluteFilePath() : QString());
     }
     // Commands draw into PDFs and need fonts but no screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -29,7 +29,8 @@ struct SharedState {
     bool ExitOnClose = true;    // closing the start window writes the settings and ends the program
     int Reentry = 0;            // 1 while the start window is unloaded for another window
 
-    CardList CardTable;         // the book in memory, cards 1 to CardCount in order
+    CardList CardTable; // the book in memory, cards 1 to CardCount in order
+    CardList PrintList; // the start window's print list while another window is open
     int CardCount() const { return int(CardTable.size()); }
 
     // The settings file's three fields as the start window last held them:

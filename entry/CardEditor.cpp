@@ -1,5 +1,6 @@
 #include "entry/CardEditor.h"
 
+#include "book/FieldLabel.h"
 #include "book/SettingsFile.h"
 #include "book/LenientNumber.h"
 #include "book/LookAlikes.h"
@@ -49,6 +50,7 @@ bool CardEditor::open() {
         m_countOnDisk = m_count;
         for (int i = 0; i < m_count; ++i)
             m_cards[i] = loaded[i];
+        m_written = loaded;
         m_current = 1;
         if (m_count == 0)
             showNew();
@@ -113,10 +115,16 @@ QString CardEditor::setFieldText(Field field, const QString& text) {
     if (kept == value)
         return value;
     value = kept;
-    if (characterCount(kept) <= fieldLimit(field))
-        m_changed = true;
-    else
-        m_context.platform.messages.show(QString::fromUtf16(TooLongText), Buttons::Ok);
+    // Text over the limit is kept and counts as a change, so that leaving
+    // the card still asks to save it; the message says which field and by how much.
+    m_changed = true;
+    if (characterCount(kept) > fieldLimit(field))
+        m_context.platform.messages.show(QString::fromUtf16(TooLongText) + u"\n"_s +
+                                             QString::fromUtf16(TooLongDetailText)
+                                                 .arg(book::fieldLabel(int(field)))
+                                                 .arg(fieldLimit(field))
+                                                 .arg(characterCount(kept)),
+                                         Buttons::Ok);
     emit screenChanged();
     return value;
 }
@@ -277,6 +285,10 @@ void CardEditor::savePrompt() {
 
 bool CardEditor::askYes(const QString& text, const QString& title) {
     return m_context.platform.messages.show(text, Buttons::YesNo, title) == Answer::Yes;
+}
+
+platform::Answer CardEditor::askYesNoCancel(const QString& text) {
+    return m_context.platform.messages.show(text, Buttons::YesNoCancel);
 }
 
 void CardEditor::showRegistered() {

@@ -63,8 +63,9 @@ public:
     void registerCard();  // 登録 cmdAdd
     void deleteCard();    // 削除 cmdDel
     void showList();      // 一覧表示 cmdList
-    void returnToStart(); // 戻る cmdRtn
-    void cancel();        // キャンセル cmdCancel and the close box
+    void returnToStart(); // 戻る cmdRtn, the close box and Escape
+    void cancel(); // キャンセル cmdCancel: leaves without writing, after asking when there is work
+                   // to lose
     void useEntryPanel(); // オプション入力 Command3
     void useAddressLines() override;
     void splitNewAddress() override;
@@ -102,6 +103,7 @@ private:
     bool discardPrompt();
     void savePrompt();
     bool askYes(const QString& text, const QString& title = {});
+    platform::Answer askYesNoCancel(const QString& text);
     void showRegistered();
     void showNew();
     void registerIfNew();
@@ -133,6 +135,7 @@ private:
     bool m_deleteEnabled = true;
     bool m_closed = false;
     book::SettingsValues m_info;
+    book::CardList m_written; // the cards as the book's file last held them
 };
 
 } // namespace entry

@@ -17,6 +17,8 @@ inline const QString SaveChangesText = QStringLiteral("変更した内容を保�
 inline const QString RegisterNewText = QStringLiteral("新規カードを登録しますか？");
 inline const QString SaveAsPromptText = QStringLiteral("ファイル名をつけて保存しますか…?");
 inline const QString UnreadableBookText = QStringLiteral("住所録ファイルを読み込めません。");
+inline const QString DiscardChangesText =
+    QStringLiteral("保存していない変更があります。保存せずに戻りますか？");
 inline const QString WriteFailedText = QStringLiteral("住所録ファイルに保存できませんでした。");
 
 } // namespace entry::editortexts

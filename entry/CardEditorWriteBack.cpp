@@ -57,18 +57,26 @@ void CardEditor::showList() {
 
 void CardEditor::returnToStart() {
     book::SharedState& state = m_context.state;
+    // Every question on the way out offers キャンセル: the editor stays as it is.
     if (isNewCard()) {
-        const bool keep = askYes(RegisterNewText);
+        const Answer keep = askYesNoCancel(RegisterNewText);
+        if (keep == Answer::Cancel)
+            return;
         m_changed = false;
-        if (keep) {
+        if (keep == Answer::Yes) {
             storeScreenInCard();
             registerIfNew();
         }
     }
     if (state.BookOpen && state.BookPath != book::NewBookPath) {
-        if (m_changed && askYes(SaveChangesText)) {
-            storeScreenInCard();
-            registerIfNew();
+        if (m_changed) {
+            const Answer save = askYesNoCancel(SaveChangesText);
+            if (save == Answer::Cancel)
+                return;
+            if (save == Answer::Yes) {
+                storeScreenInCard();
+                registerIfNew();
+            }
         }
         if (!writeCards(cards()))
             return;
@@ -84,7 +92,10 @@ void CardEditor::returnToStart() {
         closeTo(false);
         return;
     }
-    if (!askYes(SaveAsPromptText)) {
+    const Answer saveAs = askYesNoCancel(SaveAsPromptText);
+    if (saveAs == Answer::Cancel)
+        return;
+    if (saveAs == Answer::No) {
         closeTo(false);
         return;
     }
@@ -99,8 +110,14 @@ void CardEditor::returnToStart() {
 }
 
 void CardEditor::cancel() {
-    if (!m_closed)
-        closeTo(false);
+    if (m_closed)
+        return;
+    // Cards registered or typed since the last write go only when the user agrees.
+    const bool unsaved = m_changed || cards() != m_written;
+    if (unsaved &&
+        m_context.platform.messages.show(DiscardChangesText, Buttons::OkCancel) == Answer::Cancel)
+        return;
+    closeTo(false);
 }
 
 bool CardEditor::writeCards(const book::CardList& cards, int removed) {
@@ -120,6 +137,7 @@ bool CardEditor::writeCards(const book::CardList& cards, int removed) {
     if (saved.path != before)
         session::rememberBook(state.SettingsValues, saved.path);
     m_countOnDisk = count;
+    m_written = cards;
     return true;
 }
 

@@ -16,6 +16,9 @@ enum class Field {
 
 // The message shown on every change that leaves a field over its limit.
 inline constexpr char16_t TooLongText[] = u"文字数が範囲を超えています。";
+// %1 the field's label, %2 its limit, %3 the characters typed.
+inline constexpr char16_t TooLongDetailText[] =
+    u"「%1」は%2文字までです（いま%3文字）。このまま登録できます。印刷では行を分けるか文字を小さくして収めます。";
 
 // The message shown when a typed character could not be stored in the book.
 inline constexpr char16_t RefusedCharacterText[] =

@@ -1,7 +1,8 @@
 #include "entry/frmSet.h"
 
-#include "ui/Named.h"
 #include "entry/CentreWindow.h"
+#include "ui/CloseOnEscape.h"
+#include "ui/Named.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -96,6 +97,7 @@ void frmSet::buildControls() {
     connect(cmdRtn, &QPushButton::clicked, &m_editor, &CardEditor::returnToStart);
     connect(cmdCancel, &QPushButton::clicked, &m_editor, &CardEditor::cancel);
     connect(Command3, &QPushButton::clicked, &m_editor, &CardEditor::useEntryPanel);
+    ui::closeOnEscape(this);
 }
 
 void frmSet::refresh() {
@@ -121,8 +123,13 @@ void frmSet::moveFocus(const QString& control) {
 }
 
 void frmSet::closeEvent(QCloseEvent* event) {
-    m_editor.cancel();
-    event->accept();
+    // The close box asks what 戻る asks; a キャンセル there keeps the window.
+    if (!m_editor.closed())
+        m_editor.returnToStart();
+    if (m_editor.closed())
+        event->accept();
+    else
+        event->ignore();
 }
 
 } // namespace entry

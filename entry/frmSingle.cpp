@@ -1,7 +1,8 @@
 #include "entry/frmSingle.h"
 
-#include "ui/Named.h"
 #include "entry/CentreWindow.h"
+#include "ui/CloseOnEscape.h"
+#include "ui/Named.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -16,6 +17,7 @@ namespace entry {
 frmSingle::frmSingle(ui::AppContext& context, QWidget* parent, zip::TownPicker* townPicker)
     : QWidget(parent), m_entry(context) {
     setObjectName(u"frmSingle"_s);
+    ui::closeOnEscape(this);
     setWindowTitle(u"単票-住所設定"_s);
     m_address = std::make_unique<AddressControls>(this, m_entry, u"住所入力オプション"_s,
                                                   context.platform.messages, townPicker);

@@ -53,10 +53,12 @@ LabelJobResult LabelPrintJob::run(const book::CardList& entries, int startLabel,
     if (sheets.startLabel() == 0)
         return result;
 
-    const printing::Delivery delivery =
-        printing::deliverJob(m_output, m_platform, u"labels.pdf"_s, m_bookPath, jobTitle(int(review.printable.size())),
-                   printerPaper(sheet.paper), result.sheetCount,
-                   [&sheets](platform::Printer& printer) { sheets.drawJob(printer); });
+    platform::PrintDestination sentTo;
+    const printing::Delivery delivery = printing::deliverJob(
+        m_output, m_platform,
+        printing::proposedPdfName(m_bookPath, u"ラベル"_s, QDate::currentDate()), m_bookPath,
+        jobTitle(int(review.printable.size())), printerPaper(sheet.paper), result.sheetCount,
+        [&sheets](platform::Printer& printer) { sheets.drawJob(printer); }, &sentTo);
     if (delivery == printing::Delivery::NoDestination) {
         result.outcome = LabelJobResult::Outcome::NoDestination;
         return result;
@@ -66,6 +68,8 @@ LabelJobResult LabelPrintJob::run(const book::CardList& entries, int startLabel,
         return result;
     }
     result.outcome = LabelJobResult::Outcome::Printed;
+    result.summary =
+        printing::printedSummary(int(review.printable.size()), result.sheetCount, sentTo);
     // After a one-sheet job from label 2 to 12 印刷 stays disabled; the
     // other jobs can be printed again as they are.
     result.printEnabled = sheets.startLabel() == 1 || result.sheetCount > 1;

@@ -23,6 +23,7 @@ struct LabelJobResult {
     bool printEnabled = true; // 印刷 afterwards
     int sheetCount = 1;       // sheets of the job, as the question gave them
     printing::Trims trims;    // from the offsets file, as the job used them
+    QString summary;          // when printed: what went where, in one line
 };
 
 // The job behind 印刷: reads the offsets file afresh, asks to confirm the

@@ -16,6 +16,8 @@
 #include "labels/frmPriloc.h"
 #include "labels/frmSheet.h"
 #include "platform/Fonts.h"
+#include "printing/PostalCode.h"
+#include "ui/CloseOnEscape.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -59,6 +61,7 @@ frmPrint::frmPrint(ui::AppContext& context, const book::CardList& entries, QWidg
     : QMainWindow(parent), m_model(printing::PrintMedium::Labels, entries, context.state.PrintFromList),
       m_context(context), m_sheet(readSheetChoice(sheetChoicePath(), sheetLibrary())) {
     setObjectName(u"frmPrint"_s);
+    ui::closeOnEscape(this);
     setWindowTitle(u"印刷フォーマット"_s);
     m_commands = new printing::PrintScreenCommands(
         m_context, m_model, this, [this](ui::AppContext& context, auto onSaved, QWidget* parent) -> QWidget* {
@@ -127,6 +130,9 @@ void frmPrint::buildWindow() {
     commands->addWidget(cmdCancel);
     commands->addWidget(cmdExit);
     left->addLayout(commands);
+    printedLine = ui::named(new QLabel(central), u"printedLine"_s);
+    printedLine->setWordWrap(true);
+    left->addWidget(printedLine);
     columns->addLayout(left);
 
     auto* right = new QVBoxLayout;
@@ -179,7 +185,7 @@ void frmPrint::buildMenuAndToolbar() {
     connect(mnuLocate, &QAction::triggered, m_commands, &printing::PrintScreenCommands::openPositionDialog);
     connect(mnuOutput, &QAction::triggered, m_commands, &printing::PrintScreenCommands::openOutputChoice);
 
-    QToolBar* toolbar = addToolBar(u"Toolbar"_s);
+    QToolBar* toolbar = addToolBar(u"ツールバー"_s);
     toolbar->setObjectName(u"Toolbar1"_s);
     toolbar->setMovable(false);
     auto tool = [&](const char* name, const QString& text, const QString& tip) {
@@ -207,7 +213,8 @@ void frmPrint::GetPage() {
     lblName->setText(book::previewNameLine(entry));
     lblAdd1->setText(entry.address1);
     lblAdd2->setText(entry.address2);
-    lblZip->setText(u"〒"_s + entry.postalCode);
+    // The code as the label prints it: "〒１２３－４５６７" however it was typed.
+    lblZip->setText(printing::zipLine(entry.postalCode));
     lblCode->setText(entry.code);
     lblAdd3->setText(entry.address3);
 }
@@ -221,7 +228,7 @@ void frmPrint::Reget() {
     lblAdd2->setText(entry.address2);
     lblAdd3->setText(entry.address3);
     lblCode->setText(entry.code);
-    lblZip->setText(entry.postalCode);
+    lblZip->setText(printing::fullWidthCode(book::postalCodeOf(entry.postalCode)));
     for (QLabel* line : {lblName, lblAdd1, lblAdd2, lblAdd3, lblZip, lblCode}) {
         QFont font = line->font();
         font.setFamily(Text6);
@@ -279,6 +286,7 @@ void frmPrint::printJob() {
     if (result.outcome == LabelJobResult::Outcome::Printed)
         session::markSentAfterJob(m_context.state, m_context.platform.messages, m_model.entries());
     m_model.printFinished(result.printEnabled);
+    printedLine->setText(result.summary);
     showControls();
 }
 
@@ -325,7 +333,10 @@ void frmPrint::showSheet() {
     m_model.allowPrint(false);
     showControls();
     lblSheet->setText(m_sheet.name());
-    lblSheet->setToolTip(m_sheet.summary());
+    lblSheet->setToolTip(
+        u"%1用紙、%2面（1面 %3 × %4 mm）"_s.arg(paperName(m_sheet.paper))
+            .arg(m_sheet.labelCount())
+            .arg(millimetreNumber(m_sheet.labelWidthMm), millimetreNumber(m_sheet.labelHeightMm)));
     if (m_sheet.standardTextLayout) {
         Shape1->setFixedSize(previewCellPixels(StandardCellTwips));
         return;

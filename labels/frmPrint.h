@@ -96,6 +96,7 @@ private:
     StartLabelGrid* m_startLabels = nullptr;
     QPushButton* cmdSheet = nullptr;
     QLabel* lblSheet = nullptr;
+    QLabel* printedLine = nullptr; // after a job: what went where
     QCheckBox* chkPrintCode = nullptr;
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdPreview = nullptr;

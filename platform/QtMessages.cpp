@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 namespace platform {
@@ -27,12 +29,18 @@ Answer QtMessages::show(const QString& text, Buttons buttons, const QString& tit
     case Buttons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Cancel);
-        // The question names its three answers by these captions.
-        box.button(QMessageBox::Yes)->setText(u"はい"_s);
-        box.button(QMessageBox::No)->setText(u"いいえ"_s);
-        box.button(QMessageBox::Cancel)->setText(u"キャンセル"_s);
         box.setIcon(QMessageBox::Warning);
         break;
+    }
+    // The questions name their answers by these captions, on any desktop.
+    const std::pair<QMessageBox::StandardButton, QString> captions[] = {
+        {QMessageBox::Ok, u"OK"_s},
+        {QMessageBox::Cancel, u"キャンセル"_s},
+        {QMessageBox::Yes, u"はい"_s},
+        {QMessageBox::No, u"いいえ"_s}};
+    for (const auto& [button, caption] : captions) {
+        if (QAbstractButton* shown = box.button(button))
+            shown->setText(caption);
     }
     switch (box.exec()) {
     case QMessageBox::Cancel: return Answer::Cancel;

@@ -3,6 +3,7 @@
 #include "platform/Fonts.h"
 #include "platform/QtPrinter.h"
 
+#include <QFontDatabase>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -31,7 +32,17 @@ QString QtPrinterProvider::defaultPrinterName() const {
 }
 
 QStringList QtPrinterProvider::fontNames() const {
-    return availableFaces();
+    // The chooser offers faces that can write a Japanese address: the
+    // layout's own names, then no Latin-only or symbol fonts.
+    const QStringList japanese = QFontDatabase::families(QFontDatabase::Japanese);
+    const QStringList layoutFaces{QString::fromUtf16(MinchoFace), QStringLiteral("ＭＳ ゴシック"),
+                                  QString::fromUtf16(OcrBFace)};
+    QStringList faces;
+    for (const QString& face : availableFaces()) {
+        if (layoutFaces.contains(face) || japanese.contains(face))
+            faces << face;
+    }
+    return faces;
 }
 
 } // namespace platform

@@ -29,14 +29,20 @@ PostcardPrintJob::Outcome PostcardPrintJob::run(const book::CardList& listed,
     if (answer != platform::Answer::Ok)
         return Outcome::Cancelled;
     const QList<PostcardText> postcards = postcardTexts(entries, settings.printCode);
+    platform::PrintDestination sentTo;
     const printing::Delivery delivery = printing::deliverJob(
-        m_output, m_platform, u"ハガキ.pdf"_s, m_bookPath, postcardJobTitle(int(entries.size())),
-        settings.paper, int(postcards.size()),
-        [&](platform::Printer& printer) { drawPostcards(printer, postcards, settings); });
+        m_output, m_platform,
+        printing::proposedPdfName(m_bookPath, u"はがき"_s, QDate::currentDate()), m_bookPath,
+        postcardJobTitle(int(entries.size())), settings.paper, int(postcards.size()),
+        [&](platform::Printer& printer) { drawPostcards(printer, postcards, settings); }, &sentTo);
     switch (delivery) {
-    case printing::Delivery::Printed: return Outcome::Printed;
-    case printing::Delivery::NoDestination: return Outcome::NoDestination;
-    case printing::Delivery::Failed: break;
+    case printing::Delivery::Printed:
+        m_summary = printing::printedSummary(int(entries.size()), int(postcards.size()), sentTo);
+        return Outcome::Printed;
+    case printing::Delivery::NoDestination:
+        return Outcome::NoDestination;
+    case printing::Delivery::Failed:
+        break;
     }
     return Outcome::Failed;
 }

@@ -23,11 +23,14 @@ public:
     PostcardPrintJob(platform::Platform& platform, const printing::OutputChoice& output, const QString& bookPath);
 
     Outcome run(const book::CardList& entries, const PostcardJobSettings& settings);
+    // After a printed job: what went where, in one line.
+    const QString& summary() const { return m_summary; }
 
 private:
     platform::Platform& m_platform;
     printing::OutputChoice m_output;
     QString m_bookPath;
+    QString m_summary;
 };
 
 } // namespace postcard

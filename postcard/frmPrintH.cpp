@@ -12,6 +12,7 @@
 #include "postcard/SenderFile.h"
 #include "postcard/frmPriloc1.h"
 #include "postcard/frmSender.h"
+#include "ui/CloseOnEscape.h"
 #include "book/JointNames.h"
 
 #include <QCloseEvent>
@@ -28,6 +29,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace postcard {
@@ -36,6 +39,7 @@ frmPrintH::frmPrintH(ui::AppContext& context, const book::CardList& entries, QWi
     : QWidget(parent, Qt::Window), m_model(printing::PrintMedium::Postcards, entries, context.state.PrintFromList),
       m_context(context) {
     setObjectName(u"frmPrintH"_s);
+    ui::closeOnEscape(this);
     setWindowTitle(u"印刷フォーマット ハガキ"_s);
     m_commands = new printing::PrintScreenCommands(
         m_context, m_model, this, [](ui::AppContext& context, auto onSaved, QWidget* parent) -> QWidget* {
@@ -114,7 +118,7 @@ void frmPrintH::buildControls() {
     fraSender = ui::named(new QGroupBox(u"差出人"_s, this), u"fraSender"_s);
     chkSender = ui::named(new QCheckBox(u"差出人を印刷する"_s, fraSender), u"chkSender"_s);
     lblSender = ui::named(new QLabel(fraSender), u"lblSender"_s);
-    lblSender->setWordWrap(true);
+    lblSender->setWordWrap(false);
     cmdSenderFromEntry = ui::named(new QPushButton(u"表示中の宛先を差出人に"_s, fraSender), u"cmdSenderFromEntry"_s);
     cmdSenderEdit = ui::named(new QPushButton(u"差出人の入力・修正"_s, fraSender), u"cmdSenderEdit"_s);
     auto* senderLayout = new QVBoxLayout(fraSender);
@@ -150,6 +154,9 @@ void frmPrintH::buildControls() {
     side->addWidget(cmdCancel);
     side->addWidget(cmdExit);
     side->addWidget(Command3);
+    printedLine = ui::named(new QLabel(this), u"printedLine"_s);
+    printedLine->setWordWrap(true);
+    side->addWidget(printedLine);
 
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(m_card, 0, Qt::AlignTop);
@@ -204,13 +211,29 @@ void frmPrintH::showSender() {
         lblSender->setText(u"（差出人がありません）"_s);
         return;
     }
-    lblSender->setText(book::jointNameLine(m_sender->name) + u"\n"_s + m_sender->address1 + m_sender->address2);
+    // One line each for the name, the code and the address lines, cut with
+    // "…" where the column is narrow; the tool tip holds every line whole.
+    QStringList lines{book::jointNameLine(m_sender->name), u"〒"_s + m_sender->postalCode,
+                      m_sender->address1 + m_sender->address2, m_sender->address3};
+    lines.removeAll(QString());
+    lblSender->setToolTip(lines.join(u'\n'));
+    const int room = fraSender->contentsRect().width() - 24;
+    for (QString& line : lines)
+        line = lblSender->fontMetrics().elidedText(line, Qt::ElideRight, std::max(room, 200));
+    lblSender->setText(lines.join(u'\n'));
 }
 
 void frmPrintH::takeEntryAsSender() {
     if (!m_model.hasEntry())
         return;
     const book::AddressCard sender = m_model.entryOnScreen();
+    // The sender typed before is not replaced without asking.
+    if (m_sender && *m_sender != sender &&
+        m_context.platform.messages.show(
+            u"差出人を「%1」から「%2」に置き換えます。よろしいですか？"_s.arg(m_sender->name,
+                                                                              sender.name),
+            platform::Buttons::OkCancel) == platform::Answer::Cancel)
+        return;
     if (!saveSender(sender, m_context.platform.messages))
         return;
     m_sender = sender;
@@ -317,8 +340,9 @@ void frmPrintH::printJob() {
     const PostcardPrintJob::Outcome outcome = job.run(m_model.entries(), settings);
     if (outcome == PostcardPrintJob::Outcome::Printed)
         session::markSentAfterJob(m_context.state, m_context.platform.messages, m_model.entries());
-    // After a job the screen prints again only when nothing came out.
-    m_model.printFinished(outcome != PostcardPrintJob::Outcome::Printed);
+    // The same cards may be printed again (a spoilt card, a second set).
+    m_model.printFinished(true);
+    printedLine->setText(outcome == PostcardPrintJob::Outcome::Printed ? job.summary() : QString());
     showControls();
 }
 

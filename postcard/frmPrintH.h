@@ -118,6 +118,7 @@ private:
     QCheckBox* chkSender = nullptr;
     QCheckBox* chkPrintCode = nullptr;
     QLabel* lblSender = nullptr;
+    QLabel* printedLine = nullptr; // after a job: what went where
     QPushButton* cmdSenderFromEntry = nullptr;
     QPushButton* cmdSenderEdit = nullptr;
     QPushButton* cmdRew = nullptr;

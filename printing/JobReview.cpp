@@ -47,6 +47,8 @@ QStringList JobReview::lines() const {
         all << u"郵便番号が7桁ではありません: "_s + line;
     for (const QString& line : reduced)
         all << u"縮小して印刷します: "_s + line;
+    for (const QString& line : repeated)
+        all << u"複数回印刷します: "_s + line;
     return all;
 }
 
@@ -55,6 +57,8 @@ QString JobReview::message() const {
     addSection(text, u"次のカードは宛名か住所がないため印刷しません。"_s, leftOut);
     addSection(text, u"次のカードは郵便番号が7桁ではないため、枠に入れず書かれたとおりに印刷します。"_s, uncleanCodes);
     addSection(text, u"次のカードは枠に収めるため文字を小さくして印刷します。"_s, reduced);
+    addSection(text, u"次のカードは印刷リストに複数回入っているため、その回数だけ印刷します。"_s,
+               repeated);
     text += printable.isEmpty() ? u"印刷できるカードがありません。"_s : u"このまま印刷しますか？"_s;
     return text;
 }
@@ -71,6 +75,14 @@ JobReview reviewEntries(const book::CardList& entries) {
         if (!code.isValid())
             review.uncleanCodes << item(card, code.isEmpty() ? u"郵便番号がありません"_s : code.typed);
         review.printable.append(card);
+    }
+    QList<book::AddressCard> noted;
+    for (const book::AddressCard& card : review.printable) {
+        const qsizetype times = review.printable.count(card);
+        if (times > 1 && !noted.contains(card)) {
+            noted.append(card);
+            review.repeated << item(card, u"%1回"_s.arg(times));
+        }
     }
     return review;
 }

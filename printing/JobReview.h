@@ -15,8 +15,12 @@ struct JobReview {
     QStringList leftOut;      // "後藤　聡（住所がありません）"
     QStringList uncleanCodes; // "山田　太郎（100-00）"
     QStringList reduced;      // "株式会社…（宛名を縮小）"
+    QStringList repeated;     // "山田　太郎（2回）": printed as often as listed
 
-    bool hasNews() const { return !leftOut.isEmpty() || !uncleanCodes.isEmpty() || !reduced.isEmpty(); }
+    bool hasNews() const {
+        return !leftOut.isEmpty() || !uncleanCodes.isEmpty() || !reduced.isEmpty() ||
+               !repeated.isEmpty();
+    }
     // Notes a card the typesetting had to set smaller or cut short.
     void noteCompromises(const book::AddressCard& card, const QStringList& compromises);
     // Every finding as one line each, for the command line's stderr.
@@ -28,7 +32,8 @@ struct JobReview {
 
 // Leaves out the cards a post office could not deliver (no name, or
 // neither address line 1 nor 2) and notes the postal codes that are not
-// seven digits; they are printed as typed, outside the code boxes.
+// seven digits; they are printed as typed, outside the code boxes. A card
+// listed more than once is noted: it is printed each time, as copies.
 JobReview reviewEntries(const book::CardList& entries);
 
 } // namespace printing

@@ -5,6 +5,8 @@
 #include "platform/SameFile.h"
 #include "platform/PrintJob.h"
 
+#include <QFileInfo>
+
 using namespace Qt::StringLiterals;
 
 namespace printing {
@@ -56,8 +58,8 @@ std::optional<platform::PrintDestination> nextDestination(const OutputChoice& ch
 
 Delivery deliverJob(const OutputChoice& choice, platform::Platform& platform,
                     const QString& proposedName, const QString& bookPath, const QString& jobTitle,
-                    platform::PaperSize paper, int pageCount,
-                    const platform::JobDrawing& draw) {
+                    platform::PaperSize paper, int pageCount, const platform::JobDrawing& draw,
+                    platform::PrintDestination* sentTo) {
     std::optional<platform::PrintDestination> destination =
         nextDestination(choice, platform, proposedName, bookPath);
     if (!destination)
@@ -84,7 +86,25 @@ Delivery deliverJob(const OutputChoice& choice, platform::Platform& platform,
         platform.messages.show(printFailureMessage(printer ? printer->errorText() : QString()));
         return Delivery::Failed;
     }
+    if (sentTo)
+        *sentTo = *destination;
     return Delivery::Printed;
+}
+
+QString proposedPdfName(const QString& bookPath, const QString& what, const QDate& day) {
+    const bool hasFile = !bookPath.isEmpty() && bookPath != QStringView(book::NewBookPath);
+    const QString book = hasFile ? QFileInfo(bookPath).completeBaseName() : u"住所録"_s;
+    return book + u'_' + what + u'_' + day.toString(u"yyyy-MM-dd"_s) + u".pdf"_s;
+}
+
+QString printedSummary(int entries, int sheets, const platform::PrintDestination& sentTo) {
+    QString where;
+    if (sentTo.kind == platform::PrintDestination::Kind::PdfFile)
+        where = u"PDF: "_s + QFileInfo(sentTo.pdfPath).fileName();
+    else
+        where = u"プリンタ: "_s +
+                (sentTo.printerName.isEmpty() ? u"既定のプリンタ"_s : sentTo.printerName);
+    return u"%1件を %2枚に印刷しました（%3）"_s.arg(entries).arg(sheets).arg(where);
 }
 
 QString printFailureMessage(const QString& printerError) {

@@ -4,6 +4,7 @@
 #include "platform/PrintDestination.h"
 #include "platform/PrintJob.h"
 
+#include <QDate>
 #include <QString>
 
 #include <functional>
@@ -59,10 +60,19 @@ enum class Delivery {
 // printed all the same), lets draw put the pages on it, passing on only the
 // chosen pages, and ends the document. A printer or file that fails is shown
 // with printFailureMessage().
+// When the job was printed and sentTo is given, it receives where it went.
 Delivery deliverJob(const OutputChoice& choice, platform::Platform& platform,
                     const QString& proposedName, const QString& bookPath, const QString& jobTitle,
-                    platform::PaperSize paper, int pageCount,
-                    const platform::JobDrawing& draw);
+                    platform::PaperSize paper, int pageCount, const platform::JobDrawing& draw,
+                    platform::PrintDestination* sentTo = nullptr);
+
+// The PDF name a job proposes: the book's name, what is printed and the
+// day, "山田家_ラベル_2026-12-10.pdf" ("住所録" for a book without a file).
+QString proposedPdfName(const QString& bookPath, const QString& what, const QDate& day);
+
+// The line a print screen shows after a job:
+// "12件を 2枚に印刷しました（プリンタ: name）" or "（PDF: path）".
+QString printedSummary(int entries, int sheets, const platform::PrintDestination& sentTo);
 
 // The message shown when a job could not be printed: "印刷できませんでした。"
 // and, on a line of its own, what the printer reported.

@@ -61,6 +61,9 @@ frmFont::frmFont(ui::AppContext& context, std::function<void(const QString& face
     Timer1->setSingleShot(true);
 
     connect(Timer1, &QTimer::timeout, this, &frmFont::SetFont);
+    // A click (or the arrow keys) picks a face and shows its sample at once.
+    connect(List1, &QListWidget::currentItemChanged, this,
+            [this](QListWidgetItem* item) { pickFont(item); });
     connect(List1, &QListWidget::itemDoubleClicked, this, &frmFont::pickFont);
     connect(List1->verticalScrollBar(), &QScrollBar::valueChanged, lblDemo, &QLabel::clear);
     connect(cmdApl, &QPushButton::clicked, this, &frmFont::showSample);
@@ -103,10 +106,8 @@ void frmFont::pickFont(QListWidgetItem* item) {
     if (!item)
         return;
     lblNameF->setText(item->text());
-    if (cmdApl->isEnabled())
-        lblDemo->clear();
-    else
-        cmdApl->setEnabled(true);
+    cmdApl->setEnabled(true);
+    showSample();
 }
 
 void frmFont::showSample() {

@@ -36,9 +36,9 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
 }
 
 QString usageText() {
-    return uR"(Usage: tagora [--home DIR] [COMMAND ARGS...]
+    return uR"(Usage: tagora [--home DIR] [COMMAND ARGS... | BOOK.dat]
 
-With no command, opens the start window.
+With no command, opens the start window; with a book, opens it there.
 
 Commands:
   list BOOK [--filter FILTER [--year Y]]

@@ -1,7 +1,9 @@
+#include "about/About.h"
 #include "app/frmOrder.h"
 #include "app/frmStart.h"
 #include "app/frmVew.h"
 #include "book/BookFiles.h"
+#include "entry/frmSet.h"
 #include "entry/frmSingle.h"
 #include "printing/frmFont.h"
 #include "printing/JobPreview.h"
@@ -10,6 +12,9 @@
 #include "platform/Fonts.h"
 #include "postcard/frmPriloc1.h"
 #include "postcard/frmPrintH.h"
+#include "postcard/frmSender.h"
+#include "printing/frmOutput.h"
+#include "support/JapaneseText.h"
 #include "support/WindowWorld.h"
 
 #include <QAbstractButton>
@@ -104,6 +109,40 @@ private slots:
                 missing << button->objectName() + u" \""_s + text + u'"';
         }
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u", "_s)));
+    }
+
+    // Every window, with and without a book, reads in Japanese.
+    void everyTextIsJapanese_data() {
+        everyButtonIsInItsHelpPage_data();
+        using Open = OpenWindow;
+        QTest::newRow("start with a book") << QString() << Open([](ui::AppContext& c) {
+            c.state.BookOpen = true;
+            c.state.Reentry = 1;
+            c.state.BookPath = u"新規作成"_s;
+            return new app::frmStart(c);
+        });
+        QTest::newRow("editor") << QString()
+                                << Open([](ui::AppContext& c) { return new entry::frmSet(c); });
+        QTest::newRow("sender") << QString() << Open([](ui::AppContext& c) {
+            return new postcard::frmSender(c.platform.messages, {},
+                                           [](const book::AddressCard&) {});
+        });
+        QTest::newRow("output") << QString() << Open([](ui::AppContext& c) {
+            return new printing::frmOutput(c);
+        });
+        QTest::newRow("about") << QString() << Open([](ui::AppContext&) {
+            return about::About::filled(nullptr);
+        });
+    }
+    void everyTextIsJapanese() {
+        QFETCH(OpenWindow, open);
+        WindowWorld world;
+        const std::unique_ptr<QWidget> window(open(world.context));
+        QVERIFY(window);
+        const QStringList texts = japanesetext::visibleTexts(window.get());
+        QVERIFY(texts.size() > 2);
+        const QStringList english = japanesetext::englishIn(texts);
+        QVERIFY2(english.isEmpty(), qPrintable(english.join(u"\n"_s)));
     }
 };
 

@@ -91,14 +91,20 @@ private slots:
         QTest::newRow("five fields") << QByteArray("\"a\",\"b\",\"c\",\"d\",\"0\"\r\n");
     }
 
-    // Anything that is neither a book nor an old book is left byte for byte.
+    // Anything that is neither a book nor an old book is left byte for byte;
+    // a CSV file not in the book's layout is offered to the import (declined here).
     void foreignFileIsRefusedUntouched() {
         QFETCH(QByteArray, content);
         Opened o(2);
         const QString file = o.h.path(u"export.csv"_s);
         writeBytes(file, content);
+        o.h.platform.messages.answer(platform::Answer::Cancel);
         o.h.open(o.screen, file);
-        QCOMPARE(o.h.platform.messages.texts(), QStringList{shown(texts::CannotRead)});
+        const QStringList either{shown(texts::CannotRead),
+                                 shown(texts::OfferImport).arg(u"export.csv"_s)};
+        QCOMPARE(o.h.platform.messages.texts().size(), 1);
+        QVERIFY(either.contains(o.h.platform.messages.lastText()));
+        QVERIFY(o.h.navigator.calls().isEmpty());
         QCOMPARE(readBytes(file), content);
         QVERIFY(!QFile::exists(file + u".bak"_s));
         QCOMPARE(o.h.state.BookPath, o.file);

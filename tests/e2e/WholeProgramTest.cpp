@@ -9,11 +9,15 @@
 #include "printing/OutputChoice.h"
 #include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
+#include "platform/QtFileDialogs.h"
+#include "platform/QtMessages.h"
 #include "platform/QtPrinterProvider.h"
+#include "platform/QtTranslations.h"
 #include "platform/RecordingHelp.h"
 #include "platform/ScriptedFileDialogs.h"
 #include "platform/ScriptedMessages.h"
 #include "platform/ScriptedPrintDialog.h"
+#include "support/JapaneseText.h"
 #include "support/PdfText.h"
 
 #include <QApplication>
@@ -26,6 +30,7 @@
 #include <QTemporaryDir>
 #include <QPointer>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -250,6 +255,10 @@ private slots:
         QCOMPARE(bookfiles::readBytes(program.samplePath()), bookfiles::readBytes(SampleBook));
 
         start = program.clickTo(labelsWindow, u"cmdCancel"_s, u"frmStart"_s);
+        // The print list came back; クリアー empties it after asking.
+        QCOMPARE(control<QLabel>(start, u"lblCount"_s)->text(), QString::number(rows.size()));
+        program.messages.answer(platform::Answer::Ok);
+        QVERIFY(click(start, u"cmdClear"_s));
         const QList<int> cardRows = {0, 3, 6};
         QVERIFY(start && addToPrintList(start, cardRows));
         QWidget* postcards = program.clickTo(start, u"cmdHagaki"_s, u"frmPrintH"_s);
@@ -412,6 +421,62 @@ private slots:
         QVERIFY(program.clickTo(postcards, u"cmdCancel"_s, u"frmStart"_s));
         // The typed address was written nowhere.
         QVERIFY(!QFile::exists(program.path(u"Tagora.dat"_s)));
+    }
+
+    // Every window and Qt's own dialogs, as a Japanese user sees them: kept as
+    // screenshots, and no English outside the few words the windows keep.
+    void everyWindowAndDialogSpeaksJapanese() {
+        QVERIFY(platform::installQtTranslations(*qApp, QLocale(QLocale::Japanese, QLocale::Japan)));
+        Program program;
+        QStringList english;
+        const auto look = [&](QWidget* window, const QString& name) {
+            if (!window)
+                return false;
+            english << japanesetext::englishIn(japanesetext::visibleTexts(window));
+            return screenshot(window, name);
+        };
+        QVERIFY(look(program.windowNamed(u"frmStart"_s), u"10-first-start"_s));
+        QWidget* start = program.openSample();
+        QVERIFY(start && addToPrintList(start, {0, 1, 2}) && look(start, u"11-start-with-book"_s));
+        // A sender with a long address, as the postcard screen sums it up.
+        QVERIFY(book::writeBook(program.path(u"Sender.dat"_s),
+                                {{u"差出　太郎"_s, u"神奈川県足柄上郡中井町"_s, u"井ノ口１２３４－５６７８"_s,
+                                  u"グランドメゾン中井１０１号室"_s, u"259-0151"_s, QString(), u"0"_s}})
+                    .ok());
+        for (const auto& [button, window] : {std::pair{u"cmdCard"_s, u"frmSet"_s},
+                                             {u"cmdOrder"_s, u"frmOrder"_s},
+                                             {u"cmdView"_s, u"frmVew"_s},
+                                             {u"cmdAt"_s, u"frmSingle"_s},
+                                             {u"cmdPrint"_s, u"frmPrint"_s},
+                                             {u"cmdHagaki"_s, u"frmPrintH"_s}}) {
+            QWidget* shown = program.clickTo(program.windowNamed(u"frmStart"_s), button, window);
+            QVERIFY2(look(shown, u"12-"_s + window), qPrintable(window));
+            shown->close();
+            QVERIFY(program.windowNamed(u"frmStart"_s));
+        }
+
+        // Qt's own message box and file dialog, grabbed while they wait for the user.
+        QWidget* dialogShown = nullptr;
+        const auto grabThenClose = [&](const QString& name) {
+            QTimer::singleShot(300, [&, name] {
+                dialogShown = QApplication::activeModalWidget();
+                if (look(dialogShown, name))
+                    dialogShown->close();
+            });
+        };
+        platform::QtMessages messages;
+        grabThenClose(u"13-question"_s);
+        messages.show(u"内容が変更されています、保存しますか…?"_s, platform::Buttons::YesNoCancel,
+                      {});
+        QVERIFY(dialogShown);
+        platform::QtFileDialogs dialogs;
+        platform::FileDialogRequest request{u"ファイルを開く"_s, u"データファイル(*.dat)|*.dat"_s,
+                                            program.home.path()};
+        dialogShown = nullptr;
+        grabThenClose(u"14-open-dialog"_s);
+        dialogs.openFile(request);
+        QVERIFY(dialogShown);
+        QVERIFY2(english.isEmpty(), qPrintable(english.join(u'\n')));
     }
 };
 

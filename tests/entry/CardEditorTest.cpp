@@ -144,7 +144,8 @@ private slots:
         QTest::newRow("name 14") << 14 << true;
     }
 
-    // Over the limit the text is kept with a warning, at every further change.
+    // Over the limit the text is kept with a warning, at every further change,
+    // and counts as a change: leaving the card still asks to save it.
     void lengthLimits() {
         const Field field = Field::Name;
         QFETCH(int, length);
@@ -152,7 +153,7 @@ private slots:
         CardEditor& editor = openBook(1);
         const QString text(length, u'字');
         QCOMPARE(editor.setFieldText(field, text), text);
-        QCOMPARE(editor.changed(), !warns);
+        QVERIFY(editor.changed());
         QCOMPARE(shownCount(), warns ? 1 : 0);
         editor.setFieldText(field, text + u'あ');
         QCOMPARE(shownCount(), warns ? 2 : 1);

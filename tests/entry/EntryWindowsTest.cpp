@@ -67,7 +67,8 @@ private slots:
         type(window, "txtZip", u"1506290"_s);
         click(window, "cmdAddSearch"); // the script agrees to replace the lines
         QCOMPARE(m_h->messages().size(), 3);
-        QCOMPARE(m_h->messages().last(), u"文字数が範囲を超えています。"_s);
+        QCOMPARE(m_h->messages().last(), u"文字数が範囲を超えています。\n「住所２」は22文字までです（いま32文字）。"
+                                          u"このまま登録できます。印刷では行を分けるか文字を小さくして収めます。"_s);
         QCOMPARE(window.editor().fieldText(Field::Address2), text(window, "txtAdd2"));
         QCOMPARE(window.focusWidget()->objectName(), u"txtAdd2"_s);
         click(window, "cmdAdd");

@@ -9,11 +9,11 @@
 #include "support/WindowWorld.h"
 
 #include <QCheckBox>
-#include <QRadioButton>
+#include <QDate>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QAction>
-#include <QDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMap>
@@ -25,6 +25,7 @@
 #include <memory>
 
 #include <sys/resource.h>
+#include <QRadioButton>
 
 using namespace Qt::StringLiterals;
 using platform::Answer;
@@ -228,7 +229,7 @@ private slots:
         QCOMPARE(printer->printed().first().yTwips, postcard::ZipBoxYTwips - 110);
         QCOMPARE(screen.window->Text4, u"1"_s);
         QCOMPARE(screen.window->Text5, u"-2"_s);
-        QVERIFY(!screen.printEnabled());
+        QVERIFY(screen.printEnabled());
     }
 
     // The open book is refused as the PDF; a PDF that does not fit under the
@@ -270,7 +271,13 @@ private slots:
         print->click();
         QVERIFY(world.bytesOf(u"ハガキ.pdf"_s).startsWith("%PDF-"));
         QVERIFY(world.bytesOf(u"ハガキ.pdf"_s) != oldBytes);
-        QVERIFY(!print->isEnabled());
+        // The PDF is offered under the book's name and the day.
+        QCOMPARE(world.platform.dialogs.requests().last().request.proposedName,
+                 u"book_はがき_%1.pdf"_s.arg(QDate::currentDate().toString(u"yyyy-MM-dd"_s)));
+        // The same cards can be printed again; the screen says what went where.
+        QVERIFY(print->isEnabled());
+        QCOMPARE(window.findChild<QLabel*>(u"printedLine"_s)->text(),
+                 u"3件を 3枚に印刷しました（PDF: ハガキ.pdf）"_s);
     }
 
     // Nothing is written before OK; a failed save says so and keeps the dialog open;

@@ -9,8 +9,9 @@ namespace exchange {
 
 namespace {
 
+// The cell as the card takes it: a formula escape from an export undone.
 QString cellAt(const QStringList& cells, int column) {
-    return column >= 0 && column < cells.size() ? cells.at(column) : QString();
+    return column >= 0 && column < cells.size() ? formulaUnescaped(cells.at(column)) : QString();
 }
 
 // Two parts of one field: both, one ideographic space between them.
@@ -62,7 +63,12 @@ ImportResult readCsv(const QByteArray& bytes, const QString& source, const CsvOp
         result.error = source + u": "_s + reason;
         return result;
     }
-    const QList<CsvRow> rows = parseCsv(*text);
+    const CsvRecords records = parseCsv(*text);
+    if (!records.error.isEmpty()) {
+        result.error = source + u": "_s + records.error;
+        return result;
+    }
+    const QList<CsvRow>& rows = records.rows;
     std::optional<CsvColumns> columns;
     qsizetype first = 0;
     if (!options.mapping.isEmpty()) {

@@ -60,7 +60,7 @@ QByteArray formatCsv(const book::CardList& cards) {
     for (const book::AddressCard& card : cards) {
         QStringList cells;
         for (int field = 1; field < book::AddressCard::FieldCount; ++field)
-            cells << csvCell(card.field(field));
+            cells << csvCell(formulaEscaped(card.field(field)));
         cells << csvCell(honorificTextForExport(card.honorific));
         text += cells.join(u',') + u"\r\n"_s;
     }

@@ -296,6 +296,9 @@ class SideFiles {
                 ::close(copy);
             return false;
         }
+        // The copy shares its position with the folder's descriptor, which
+        // an earlier file of the same save has read to the end.
+        ::rewinddir(listing);
         const QByteArray backup = backupName();
         bool backupFound = false;
         while (const dirent* entry = ::readdir(listing)) {

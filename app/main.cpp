@@ -1,6 +1,7 @@
 #include "app/Gui.h"
 #include "app/cli/CommandLine.h"
 #include "app/cli/Commands.h"
+#include "book/FileName.h"
 #include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtTranslations.h"
@@ -19,10 +20,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// The arguments as UTF-8; the bytes of a file name that is not UTF-8 are
+// kept, so the file is read and written under its own name.
 QStringList argumentsOf(int argc, char** argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments << QString::fromUtf8(argv[i]);
+        arguments << book::fileNameText(QByteArray(argv[i]));
     return arguments;
 }
 
@@ -88,12 +91,12 @@ int main(int argc, char** argv) {
     if (!parsed.error.isEmpty())
         return cli::usageError(io, parsed.error);
     if (parsed.showVersion) {
-        out << "tagora " << TAGORA_VERSION << Qt::endl;
-        return 0;
+        out << "tagora " << TAGORA_VERSION << '\n';
+        return cli::checkStandardOutput(io, 0);
     }
     if (parsed.showHelp) {
         out << cli::usageText();
-        return 0;
+        return cli::checkStandardOutput(io, 0);
     }
     platform::ProgramFolder::choose(parsed.home);
     // A file-size limit must make a save fail with a message, not kill the
@@ -119,5 +122,5 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(quietMessages);
     QGuiApplication application(argc, argv);
     platform::registerFontSubstitutions();
-    return runCommand(parsed, io);
+    return cli::checkStandardOutput(io, runCommand(parsed, io));
 }

@@ -1,7 +1,10 @@
 // The helper of bench/kill-save.sh, which kills it at random moments:
 //   tagora_kill_save make DIR          DIR/old.dat and DIR/new.dat, two different 300-card books
-//   tagora_kill_save loop BOOK A B     saves A's bytes, then B's, then A's... over BOOK until
-//   killed tagora_kill_save save BOOK A       saves A's bytes over BOOK once
+//   tagora_kill_save loop BOOK A B     saves A's bytes, then B's, then A's... over BOOK until killed
+//   tagora_kill_save save BOOK A       saves A's bytes over BOOK once
+//   tagora_kill_save loopset BOOK A B  as loop, over the pair BOOK and BOOK-2 (as a 600-card
+//                                      import writes them), both with the same bytes
+//   tagora_kill_save saveset BOOK A    as save, over the pair
 #include "book/AddressFile.h"
 #include "book/FileBytes.h"
 
@@ -39,7 +42,7 @@ int make(const QString& dir) {
     return 0;
 }
 
-int save(const QString& target, const QStringList& sources, bool repeat) {
+int save(const QString& target, const QStringList& sources, bool repeat, bool set) {
     QList<QByteArray> contents;
     for (const QString& source : sources) {
         book::ReadError error;
@@ -49,8 +52,12 @@ int save(const QString& target, const QStringList& sources, bool repeat) {
         contents.append(*bytes);
     }
     for (qsizetype i = 0;; ++i) {
+        const QByteArray& bytes = contents.at(i % contents.size());
         const book::WriteResult written =
-            book::saveFileBytes(target, contents.at(i % contents.size()));
+            set ? book::saveFileSet(
+                      {{target, bytes}, {QString(target).replace(u".dat"_s, u"-2.dat"_s), bytes}},
+                      book::SaveMode::Replace)
+                : book::saveFileBytes(target, bytes);
         if (!written.ok())
             return failWith(written.error.describe());
         if (!repeat)
@@ -65,9 +72,10 @@ int main(int argc, char** argv) {
     const QStringList args = application.arguments().mid(1);
     if (args.size() == 2 && args.at(0) == u"make"_s)
         return make(args.at(1));
-    if (args.size() == 4 && args.at(0) == u"loop"_s)
-        return save(args.at(1), args.mid(2), true);
-    if (args.size() == 3 && args.at(0) == u"save"_s)
-        return save(args.at(1), args.mid(2), false);
-    return failWith(u"usage: make DIR | loop BOOK A B | save BOOK A"_s);
+    const bool set = args.value(0).endsWith(u"set"_s);
+    if (args.size() == 4 && (args.at(0) == u"loop"_s || args.at(0) == u"loopset"_s))
+        return save(args.at(1), args.mid(2), true, set);
+    if (args.size() == 3 && (args.at(0) == u"save"_s || args.at(0) == u"saveset"_s))
+        return save(args.at(1), args.mid(2), false, set);
+    return failWith(u"usage: make DIR | loop[set] BOOK A B | save[set] BOOK A"_s);
 }

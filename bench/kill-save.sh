@@ -5,7 +5,9 @@
 # the path must hold the old or the new bytes (for a hard-linked book,
 # "linked", the backup beside it may hold them instead while the book is cut
 # off), and after the next save nothing but the book (and its second name)
-# may be left in its folder. Builds into build-bench/ like bench/run.sh.
+# may be left in its folder. With "set" the helper saves the pair BOOK and
+# BOOK-2 as a 600-card import does, and after each kill both must come from
+# the same save. Builds into build-bench/ like bench/run.sh.
 set -eu
 cd "$(dirname "$0")/.."
 KILLS="${1:-200}"
@@ -25,6 +27,15 @@ NEW="$WORK/new.dat"
 BOOK="$BOOKS/book.dat"
 cp "$OLD" "$BOOK"
 NAMES=1
+SECOND="$BOOKS/book-2.dat"
+LOOP=loop
+SAVE=save
+if [ "$MODE" = set ]; then
+    cp "$OLD" "$SECOND"
+    NAMES=2
+    LOOP=loopset
+    SAVE=saveset
+fi
 if [ "$MODE" = linked ]; then
     ln "$BOOK" "$BOOKS/link.dat"
     NAMES=2
@@ -37,11 +48,12 @@ whole() {
 
 kills=0
 torn=0
+mixed=0
 recovered=0
 left_by_kill=0
 left_after_save=0
 while [ "$kills" -lt "$KILLS" ]; do
-    "$HELPER" loop "$BOOK" "$NEW" "$OLD" &
+    "$HELPER" "$LOOP" "$BOOK" "$NEW" "$OLD" &
     pid=$!
     # 0 to 255 ms: start-up, then several saves, each ending in an fsync.
     delay=$(od -An -N1 -tu1 /dev/urandom | tr -d ' ')
@@ -58,8 +70,12 @@ while [ "$kills" -lt "$KILLS" ]; do
             echo "kill $kills: $BOOK holds neither the old nor the new bytes" >&2
         fi
     fi
+    if [ "$MODE" = set ] && ! cmp -s "$BOOK" "$SECOND"; then
+        mixed=$((mixed + 1))
+        echo "kill $kills: $BOOK and $SECOND come from different saves" >&2
+    fi
     [ "$(ls -A "$BOOKS" | wc -l)" -eq "$NAMES" ] || left_by_kill=$((left_by_kill + 1))
-    "$HELPER" save "$BOOK" "$OLD"
+    "$HELPER" "$SAVE" "$BOOK" "$OLD"
     if [ "$(ls -A "$BOOKS" | wc -l)" -ne "$NAMES" ] || ! cmp -s "$BOOK" "$OLD" ||
         { [ "$MODE" = linked ] && ! cmp -s "$BOOKS/link.dat" "$OLD"; }; then
         left_after_save=$((left_after_save + 1))
@@ -67,7 +83,7 @@ while [ "$kills" -lt "$KILLS" ]; do
         find "$BOOKS" -name '.*' -delete
     fi
 done
-echo "kill-save${MODE:+ ($MODE)}: $kills kills; torn books: $torn; kills that left a temporary" \
+echo "kill-save${MODE:+ ($MODE)}: $kills kills; torn books: $torn; mixed sets: $mixed; kills that left a temporary" \
     "or backup: $left_by_kill${MODE:+ (cut-off books put back from the backup: $recovered)};" \
     "left after the next save: $left_after_save"
-[ "$torn" -eq 0 ] && [ "$left_after_save" -eq 0 ]
+[ "$torn" -eq 0 ] && [ "$mixed" -eq 0 ] && [ "$left_after_save" -eq 0 ]

@@ -12,6 +12,7 @@ struct WriteError {
         Unencodable,  // a field holds a character code page 932 cannot hold (or NUL)
         TooManyCards, // more cards than a book holds: the file could not be opened again
         Io,           // the file could not be created, written or renamed into place
+        Exists,       // a file that was to be new is already there
     };
 
     Kind kind = None;

@@ -176,7 +176,12 @@ ImportResult readCsv(const QByteArray& bytes, const QString& source, const CsvOp
         result.error = source + u": "_s + reason;
         return result;
     }
-    const QList<CsvRow> rows = parseCsv(*text);
+    const CsvRecords records = parseCsv(*text);
+    if (!records.error.isEmpty()) {
+        result.error = source + u": "_s + records.error;
+        return result;
+    }
+    const QList<CsvRow>& rows = records.rows;
     std::optional<CsvColumns> columns;
     qsizetype first = 0;
     if (!options.mapping.isEmpty()) {
@@ -215,8 +220,11 @@ ImportResult readCsvRows(const QList<CsvRow>& rows, qsizetype first, const CsvCo
         for (qsizetype i = 0; i < row.cells.size(); ++i)
             if (!holdsText.at(i) && !row.cells.at(i).trimmed().isEmpty())
                 holdsText[i] = true;
-        Contact contact =
-            columns.ownExport ? ownContactOfRow(row.cells) : contactOfRow(row.cells, columns);
+        // A cell an export escaped as a formula ('=…) comes back as it was.
+        QStringList cells;
+        for (const QString& cell : row.cells)
+            cells << formulaUnescaped(cell);
+        Contact contact = columns.ownExport ? ownContactOfRow(cells) : contactOfRow(cells, columns);
         contact.source = source;
         contact.place = u"%1行目"_s.arg(row.row);
         LeftOut leftOut;

@@ -4,8 +4,33 @@ using namespace Qt::StringLiterals;
 
 namespace exchange {
 
-QList<CsvRow> parseCsv(QStringView text) {
-    QList<CsvRow> rows;
+namespace {
+
+// Whether a field, past its leading apostrophes, starts the way a formula does.
+bool looksLikeFormula(QStringView field) {
+    qsizetype i = 0;
+    while (i < field.size() && field[i] == u'\'')
+        ++i;
+    if (i == field.size())
+        return false;
+    switch (field[i].unicode()) {
+    case u'=':
+    case u'+':
+    case u'-':
+    case u'@':
+    case u'\t':
+    case u'\r':
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+CsvRecords parseCsv(QStringView text) {
+    CsvRecords records;
+    QList<CsvRow>& rows = records.rows;
     const qsizetype n = text.size();
     qsizetype i = 0;
     int row = 0;
@@ -19,6 +44,7 @@ QList<CsvRow> parseCsv(QStringView text) {
             cell.clear();
             if (i < n && text[i] == u'"') {
                 ++i;
+                bool closed = false;
                 while (i < n) {
                     if (text[i] == u'"') {
                         if (i + 1 < n && text[i + 1] == u'"') {
@@ -27,9 +53,17 @@ QList<CsvRow> parseCsv(QStringView text) {
                             continue;
                         }
                         ++i;
+                        closed = true;
                         break;
                     }
                     cell += text[i++];
+                }
+                if (!closed) {
+                    records.rows.clear();
+                    records.error =
+                        u"row %1: a quoted field opens here and is never closed; the rows after it would run into it"_s
+                            .arg(row);
+                    return records;
                 }
                 // Anything between the closing quote and the next separator is kept.
                 while (i < n && text[i] != u',' && text[i] != u'\n' && text[i] != u'\r')
@@ -56,7 +90,7 @@ QList<CsvRow> parseCsv(QStringView text) {
             continue;
         rows << record;
     }
-    return rows;
+    return records;
 }
 
 QString csvCell(const QString& text) {
@@ -67,6 +101,14 @@ QString csvCell(const QString& text) {
     QString inner = text;
     inner.replace(u"\""_s, u"\"\""_s);
     return u'"' + inner + u'"';
+}
+
+QString formulaEscaped(const QString& field) {
+    return looksLikeFormula(field) ? u'\'' + field : field;
+}
+
+QString formulaUnescaped(const QString& field) {
+    return field.startsWith(u'\'') && looksLikeFormula(field) ? field.mid(1) : field;
 }
 
 } // namespace exchange

@@ -64,10 +64,10 @@ QByteArray formatCsv(const book::CardList& cards, const CsvExtraColumns& extra) 
         const book::AddressCard& card = cards.at(i);
         QStringList cells;
         for (int field = 1; field < book::AddressCard::FieldCount; ++field)
-            cells << csvCell(card.field(field));
+            cells << csvCell(formulaEscaped(card.field(field)));
         cells << csvCell(honorificTextForExport(card.honorific));
         for (const QString& cell : extra.rows.value(i))
-            cells << csvCell(cell);
+            cells << csvCell(formulaEscaped(cell));
         text += cells.join(u',') + u"\r\n"_s;
     }
     return text.toUtf8();

@@ -174,7 +174,12 @@ ImportPreview ImportPreview::fromBytes(const QByteArray& bytes, const QString& p
         preview.m_error = preview.m_source + u": "_s + reason;
         return preview;
     }
-    preview.m_rows = parseCsv(*text);
+    CsvRecords records = parseCsv(*text);
+    if (!records.error.isEmpty()) {
+        preview.m_error = preview.m_source + u": "_s + records.error;
+        return preview;
+    }
+    preview.m_rows = std::move(records.rows);
     int width = 0;
     for (const CsvRow& row : preview.m_rows)
         width = std::max(width, int(row.cells.size()));

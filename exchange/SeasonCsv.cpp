@@ -62,7 +62,7 @@ QList<SeasonCsvRow> readSeasonCsv(const QByteArray& bytes, int comingYear) {
     const std::optional<QString> text = decodeText(bytes, TextEncoding::Detect, &reason);
     if (!text)
         return {};
-    const QList<CsvRow> rows = parseCsv(*text);
+    const QList<CsvRow> rows = parseCsv(*text).rows;
     if (rows.isEmpty())
         return {};
     const QStringList header = rows.first().cells;
@@ -96,7 +96,7 @@ QList<SeasonCsvRow> readSeasonCsv(const QByteArray& bytes, int comingYear) {
     for (qsizetype r = 1; r < rows.size(); ++r) {
         const QStringList& cells = rows.at(r).cells;
         const auto cell = [&cells](int c) {
-            return c >= 0 && c < cells.size() ? cells.at(c) : QString();
+            return c >= 0 && c < cells.size() ? formulaUnescaped(cells.at(c)) : QString();
         };
         book::AddressCard card;
         card.name = cell(name);

@@ -1,6 +1,7 @@
 #include "labels/SheetFile.h"
 
 #include "book/FileBytes.h"
+#include "labels/SheetBounds.h"
 
 #include <QRegularExpression>
 #include <QXmlStreamReader>
@@ -198,6 +199,11 @@ private:
             return;
         }
         sheet.paper = *paper;
+        const QString figures = sheetFiguresFault(sheet);
+        if (!figures.isEmpty()) {
+            m_fault = atLine(templateLine, u"Template "_s + sheet.name() + u": "_s + figures);
+            return;
+        }
         m_contents.sheets.append(sheet);
     }
 

@@ -73,6 +73,11 @@ private:
     QStringList m_problems;
 };
 
+// The longest sheet name looked up, in characters; the library's longest
+// are under 60. A longer one is refused before any search, which compares
+// it with every name.
+constexpr qsizetype MaxSheetNameLength = 200;
+
 // The library of this run, over the default folder and the program folder.
 SheetLibrary& sheetLibrary();
 

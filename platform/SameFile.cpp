@@ -1,5 +1,7 @@
 #include "platform/SameFile.h"
 
+#include "book/FileName.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,8 +29,8 @@ bool sameFile(const QString& first, const QString& second) {
         return false;
     struct stat a {};
     struct stat b {};
-    const bool firstExists = ::stat(QFile::encodeName(first).constData(), &a) == 0;
-    const bool secondExists = ::stat(QFile::encodeName(second).constData(), &b) == 0;
+    const bool firstExists = ::stat(book::fileNameBytes(first).constData(), &a) == 0;
+    const bool secondExists = ::stat(book::fileNameBytes(second).constData(), &b) == 0;
     if (firstExists && secondExists)
         return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
     if (firstExists != secondExists)

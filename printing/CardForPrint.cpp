@@ -1,5 +1,6 @@
 #include "printing/CardForPrint.h"
 
+#include "book/FieldLabel.h"
 #include "book/Honorifics.h"
 #include "book/JointNames.h"
 #include "printing/FullWidth.h"
@@ -17,6 +18,14 @@ book::AddressCard cardForPrint(const book::AddressCard& card) {
 }
 
 QString undeliverableReason(const book::AddressCard& card) {
+    // First, before anything walks through a field of millions of characters.
+    for (int field = 1; field <= book::AddressCard::FieldCount; ++field) {
+        const qsizetype length = card.field(field).size();
+        if (length > MaxPrintedFieldLength)
+            return u"%1が%2文字あり、%3文字を超えています"_s.arg(book::fieldLabel(field))
+                .arg(length)
+                .arg(MaxPrintedFieldLength);
+    }
     if (book::trimmedSpaces(card.name).isEmpty())
         return u"宛名がありません"_s;
     if (book::trimmedSpaces(card.address1).isEmpty() && book::trimmedSpaces(card.address2).isEmpty())

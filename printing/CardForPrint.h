@@ -11,8 +11,14 @@ namespace printing {
 // spaces at the ends dropped. The stored card is never changed.
 book::AddressCard cardForPrint(const book::AddressCard& card);
 
-// Why a card cannot be delivered and is left out of a job: it has no name,
-// or neither address line 1 nor 2; empty when it can.
+// The longest field a job lays out, in characters: a label line holds about
+// 30 and a postcard's about 60, so a longer field is a mistake, and laying
+// it out (millions of characters) would hold the job up for seconds.
+constexpr qsizetype MaxPrintedFieldLength = 200;
+
+// Why a card is left out of a job: it has no name, or neither address line
+// 1 nor 2, or a field longer than MaxPrintedFieldLength (named); empty when
+// it can be printed.
 QString undeliverableReason(const book::AddressCard& card);
 
 // The texts of a label or horizontal card: the postal line "〒" once and the

@@ -10,13 +10,16 @@ namespace printing {
 
 namespace {
 
-// How a card is named in a list: its name, or its first address line when it has none.
+// How a card is named in a list: its name, or its first address line when it
+// has none, cut to a line's length.
 QString cardTitle(const book::AddressCard& card) {
-    const QString name = book::trimmedSpaces(card.name);
-    if (!name.isEmpty())
-        return name;
-    const QString address = book::trimmedSpaces(card.address1 + card.address2);
-    return address.isEmpty() ? u"（名前も住所もないカード）"_s : address;
+    constexpr qsizetype MaxTitleLength = 30;
+    QString title = book::trimmedSpaces(card.name);
+    if (title.isEmpty())
+        title = book::trimmedSpaces(card.address1 + card.address2);
+    if (title.isEmpty())
+        return u"（名前も住所もないカード）"_s;
+    return title.size() > MaxTitleLength ? title.left(MaxTitleLength) + u"…"_s : title;
 }
 
 QString item(const book::AddressCard& card, const QString& why) {
@@ -54,7 +57,7 @@ QStringList JobReview::lines() const {
 
 QString JobReview::message() const {
     QString text;
-    addSection(text, u"次のカードは宛名か住所がないため印刷しません。"_s, leftOut);
+    addSection(text, u"次のカードは印刷しません。"_s, leftOut);
     addSection(text, u"次のカードは郵便番号が7桁ではないため、枠に入れず書かれたとおりに印刷します。"_s, uncleanCodes);
     addSection(text, u"次のカードは枠に収めるため文字を小さくして印刷します。"_s, reduced);
     addSection(text, u"次のカードは印刷リストに複数回入っているため、その回数だけ印刷します。"_s,

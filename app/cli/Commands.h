@@ -27,6 +27,9 @@ int runHistory(const QStringList& args, Io& io);
 
 // Writes "tagora: " + message as one line on err and returns 1.
 int fail(Io& io, const QString& message);
+// Flushes out at the end of a run: when any write to it failed (a full disk,
+// a closed pipe) the message says so and a successful exitCode becomes 1.
+int checkStandardOutput(Io& io, int exitCode);
 // The same for a command line that is not used as the command expects: exit code 2.
 int usageError(Io& io, const QString& message);
 

@@ -4,6 +4,7 @@
 #include "book/FileBytes.h"
 #include "exchange/Export.h"
 #include "season/SeasonRecord.h"
+#include "platform/SameFile.h"
 
 #include <QFileInfo>
 
@@ -35,6 +36,9 @@ int runExport(const QStringList& args, Io& io) {
     const bool csv = suffix == u"csv"_s;
     if (!csv && suffix != u"vcf"_s && suffix != u"vcard"_s)
         return fail(io, output + u": the output must end in .csv or .vcf"_s);
+    // A book may carry any name, .csv too; the export must not replace it.
+    if (platform::sameFile(output, input))
+        return fail(io, output + u" is the book being exported; choose another output file"_s);
 
     const book::BookRead read = book::readBook(input);
     if (read.layout == book::FileLayout::SixFields)

@@ -116,20 +116,28 @@ int runImport(const QStringList& args, Io& io) {
                 return fail(io, path + u" already exists; give --force to replace it"_s);
             }
     }
+    QList<book::FileToSave> files;
     for (qsizetype i = 0; i < books.size(); ++i) {
         book::WriteError formatError;
         const std::optional<QByteArray> bytes = book::formatBook(books.at(i), &formatError);
-        book::WriteResult written;
-        if (bytes)
-            written = book::saveFileBytes(paths.at(i), *bytes);
-        else
-            written.error = formatError;
-        if (!written.ok()) {
-            written.error.path = paths.at(i);
+        if (!bytes) {
+            formatError.path = paths.at(i);
             io.out.flush();
-            return fail(io, written.error.describe() +
-                                (i > 0 ? u" (books before it were written)"_s : QString()));
+            return fail(io, formatError.describe());
         }
+        files.append({paths.at(i), *bytes});
+    }
+    // All the books or none: another import creating the same books at the
+    // same moment finds them there and is told so.
+    const book::WriteResult written =
+        book::saveFileSet(files, force ? book::SaveMode::Replace : book::SaveMode::CreateNew);
+    if (!written.ok()) {
+        io.out.flush();
+        if (written.error.kind == book::WriteError::Exists)
+            return fail(io, written.error.path + u" already exists; give --force to replace it"_s);
+        return fail(io, written.error.describe());
+    }
+    for (qsizetype i = 0; i < books.size(); ++i) {
         if (const QString failure = exchange::applySeasonCsv(seasons, paths.at(i), books.at(i));
             !failure.isEmpty())
             io.err << u"tagora: the New Year record was not kept: "_s << failure << '\n';

@@ -55,6 +55,10 @@ int runLabels(const QStringList& args, Io& io) {
     const labels::SheetTemplate* sheet = &labels::standardSheet();
     if (parsed.values.contains(u"--template"_s)) {
         const QString name = parsed.value(u"--template"_s);
+        if (name.size() > labels::MaxSheetNameLength)
+            return usageError(io, u"the label sheet name is %1 characters long; sheet names have at most %2"_s
+                                      .arg(name.size())
+                                      .arg(labels::MaxSheetNameLength));
         labels::SheetLibrary& library = labels::sheetLibrary();
         sheet = library.find(name);
         if (!sheet)
@@ -69,7 +73,7 @@ int runLabels(const QStringList& args, Io& io) {
     const int start = startText.toInt(&numeric);
     const int labelCount = sheet->labelCount();
     if (!numeric || start < 1 || start > labelCount)
-        return fail(io, u"the start label must be 1 to "_s + QString::number(labelCount) + u", not "_s + startText);
+        return usageError(io, u"the start label must be 1 to "_s + QString::number(labelCount) + u", not "_s + startText);
 
     const std::optional<QList<int>> used = usedLabels(parsed.value(u"--skip"_s), labelCount);
     if (!used)

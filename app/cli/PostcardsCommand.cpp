@@ -6,6 +6,7 @@
 #include "printing/OffsetsFile.h"
 #include "platform/Fonts.h"
 #include "platform/RecordingPrinter.h"
+#include "platform/SameFile.h"
 #include "printing/JobReview.h"
 #include "platform/ProgramFolder.h"
 #include "postcard/PostcardJob.h"
@@ -34,6 +35,9 @@ int runPostcards(const QStringList& arguments, Io& io) {
         readPrintArguments(args, {u"--cards"_s, u"--zip-font"_s, u"--paper"_s, u"--sender"_s, u"--filter"_s, u"--year"_s}, Usage);
     if (!parsed.error.isEmpty())
         return parsed.usageError ? usageError(io, parsed.error) : fail(io, parsed.error);
+    const QString output = parsed.value(u"--output"_s);
+    if (!output.isEmpty() && platform::sameFile(output, parsed.value(u"--sender"_s)))
+        return fail(io, output + u" is the sender book; choose another output file"_s);
     const QString paper = parsed.value(u"--paper"_s, u"postcard"_s);
     if (paper != u"postcard"_s && paper.compare(u"a4"_s, Qt::CaseInsensitive) != 0)
         return fail(io, u"--paper takes postcard or a4, not "_s + paper);

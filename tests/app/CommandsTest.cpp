@@ -1,8 +1,14 @@
 #include "book/AddressFile.h"
 #include "support/RunTagora.h"
 
+#include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -11,6 +17,11 @@ namespace {
 using Run = TagoraRun;
 
 Run tagora(const QString& home, const QStringList& arguments) { return runTagora(home, arguments); }
+
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 } // namespace
 
@@ -48,6 +59,9 @@ private slots:
             << u"tagora: no such folder: /no/such/folder"_s;
         QTest::newRow("printers --help") << QStringList{u"printers"_s, u"--help"_s} << 0
                                          << u"Usage: tagora printers"_s;
+        QTest::newRow("a sheet name of 100,000 characters")
+            << QStringList{u"labels"_s, sample, u"--template"_s, QString(100000, u'x'), u"-o"_s, u"x.pdf"_s} << 2
+            << u"the label sheet name is 100000 characters long; sheet names have at most 200"_s;
     }
 
     void helpAndExitCodes() {
@@ -57,6 +71,115 @@ private slots:
         const Run run = tagora(m_home.path(), arguments);
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2((exitCode == 0 ? run.out : run.err).contains(says), qPrintable(run.out + run.err));
+    }
+
+    void noOutputIsAnInput_data() {
+        QTest::addColumn<QStringList>("arguments"); // D/ is the test's folder
+        QTest::addColumn<QString>("input");         // the file that must stay as it was
+        QTest::addColumn<QString>("says");
+        QTest::newRow("the sender book")
+            << QStringList{u"postcards"_s,    u"D/book.dat"_s, u"--sender"_s,
+                           u"D/sender.dat"_s, u"-o"_s,         u"D/sender.dat"_s}
+            << u"sender.dat"_s << u"D/sender.dat is the sender book; choose another output file"_s;
+        QTest::newRow("the sender book by a hard link")
+            << QStringList{u"postcards"_s,    u"D/book.dat"_s, u"--sender"_s,
+                           u"D/sender.dat"_s, u"-o"_s,         u"D/sender.pdf"_s}
+            << u"sender.dat"_s << u"D/sender.pdf is the sender book; choose another output file"_s;
+        QTest::newRow("export onto a book named .csv")
+            << QStringList{u"export"_s, u"D/book.csv"_s, u"-o"_s, u"D/book.csv"_s} << u"book.csv"_s
+            << u"D/book.csv is the book being exported; choose another output file"_s;
+        QTest::newRow("export onto a link to its book")
+            << QStringList{u"export"_s, u"D/book.csv"_s, u"-o"_s, u"D/link.csv"_s} << u"book.csv"_s
+            << u"D/link.csv is the book being exported; choose another output file"_s;
+        QTest::newRow("import over its CSV, even with --force")
+            << QStringList{u"import"_s, u"D/in.csv"_s, u"-o"_s, u"D/in.dat"_s, u"--force"_s}
+            << u"in.csv"_s << u"D/in.dat is a file being imported; choose another book name"_s;
+    }
+
+    // An output that is one of the command's inputs under any name is refused
+    // before anything is written: the input keeps its bytes.
+    void noOutputIsAnInput() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, input);
+        QFETCH(QString, says);
+        QTemporaryDir dir;
+        const QString d = dir.path() + u'/';
+        const QString sample = QStringLiteral(TAGORA_SOURCE_DIR "/examples/sample.dat");
+        for (const QString& copy : {u"book.dat"_s, u"sender.dat"_s, u"book.csv"_s})
+            QVERIFY(QFile::copy(sample, d + copy));
+        QFile csv(d + u"in.csv"_s);
+        QVERIFY(csv.open(QIODevice::WriteOnly));
+        csv.write(u"氏名,住所1\r\n山田,東京都\r\n"_s.toUtf8());
+        csv.close();
+        QVERIFY(::link(QFile::encodeName(d + u"sender.dat"_s),
+                       QFile::encodeName(d + u"sender.pdf"_s)) == 0);
+        QVERIFY(QFile::link(d + u"book.csv"_s, d + u"link.csv"_s));
+        QVERIFY(QFile::link(d + u"in.csv"_s, d + u"in.dat"_s));
+        const QByteArray before = bytesOf(d + input);
+
+        arguments.replaceInStrings(u"D/"_s, d);
+        const Run run = tagora(m_home.path(), arguments);
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err, u"tagora: "_s + says.replace(u"D/"_s, d) + u'\n');
+        QCOMPARE(bytesOf(d + input), before);
+    }
+
+    void aFailedStandardOutputFails_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("list") << QStringList{
+            u"list"_s, QStringLiteral(TAGORA_SOURCE_DIR "/examples/sample.dat")};
+        QTest::newRow("templates") << QStringList{u"templates"_s};
+        QTest::newRow("split") << QStringList{u"split"_s, u"東京都千代田区霞が関１－２－３"_s};
+        QTest::newRow("--version") << QStringList{u"--version"_s};
+    }
+
+    // Standard output on a full disk: the command says so and exits 1, so a
+    // script never takes an empty file for the answer.
+    void aFailedStandardOutputFails() {
+        QFETCH(QStringList, arguments);
+        QProcess process;
+        process.setStandardOutputFile(u"/dev/full"_s);
+        process.start(QStringLiteral(TAGORA_BINARY),
+                      QStringList{u"--home"_s, m_home.path()} + arguments);
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 1);
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        QVERIFY2(
+            err.endsWith(u"tagora: cannot write to standard output: No space left on device\n"_s),
+            qPrintable(err));
+    }
+
+    // A name that is not UTF-8 is read and written under its own bytes: a
+    // book exported to a CSV and imported from it, all three so named.
+    void namesThatAreNotUtf8PassThrough() {
+        QTemporaryDir dir;
+        const QByteArray d = QFile::encodeName(dir.path()) + '/';
+        const QByteArray book = d + "b\xff.dat", csv = d + "c\xfe.csv", again = d + "d\x8a.dat";
+        QVERIFY(QFile::copy(QStringLiteral(TAGORA_SOURCE_DIR "/examples/sample.dat"),
+                            dir.filePath(u"sample.dat"_s)));
+        QCOMPARE(
+            ::link(QFile::encodeName(dir.filePath(u"sample.dat"_s)).constData(), book.constData()),
+            0);
+        // Raw bytes reach the program through the shell, as a user's would.
+        const QString script =
+            u"set -e; b=$(printf 'b\\377.dat'); c=$(printf 'c\\376.csv'); d=$(printf 'd\\212.dat');"
+            u"\"$0\" --home \"$1\" export \"$b\" -o \"$c\";"
+            u"\"$0\" --home \"$1\" import \"$c\" -o \"$d\""_s;
+        QProcess process;
+        process.setWorkingDirectory(dir.path());
+        process.start(u"sh"_s, {u"-c"_s, script, QStringLiteral(TAGORA_BINARY), m_home.path()});
+        QVERIFY(process.waitForFinished(60000));
+        QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
+        struct stat info {};
+        QCOMPARE(::stat(csv.constData(), &info), 0);
+        QByteArray back;
+        if (FILE* file = std::fopen(again.constData(), "rb")) {
+            char buffer[65536];
+            for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
+                back.append(buffer, qsizetype(n));
+            std::fclose(file);
+        }
+        QCOMPARE(back, bytesOf(dir.filePath(u"sample.dat"_s)));
     }
 
     // Control characters in a field are escaped: one card is one line, and nothing reaches the terminal raw.

@@ -3,11 +3,13 @@
 #include "book/AddressFile.h"
 #include "book/FileBytes.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <acl/libacl.h>
+#include <algorithm>
 #include <csignal>
 #include <sys/acl.h>
 #include <sys/resource.h>
@@ -76,20 +78,41 @@ QString metadata(const QString& file) {
     return text + u" xattr "_s + attributes.join(u',');
 }
 
-// Runs a save in a child process that the file-size limit kills with SIGXFSZ
+// Runs a save of files in a child process that the file-size limit kills with SIGXFSZ
 // part way through writing, as kill -9 would; true when it died that way.
-bool killedSave(const QString& file, const QByteArray& bytes) {
+bool killedSave(const QList<book::FileToSave>& files) {
     const pid_t child = ::fork();
     if (child == 0) {
         rlimit small{4096, 4096};
         ::setrlimit(RLIMIT_FSIZE, &small);
         std::signal(SIGXFSZ, SIG_DFL);
-        book::saveFileBytes(file, bytes);
+        book::saveFileSet(files, book::SaveMode::Replace);
         ::_exit(0);
     }
     int status = 0;
     return child > 0 && ::waitpid(child, &status, 0) == child && WIFSIGNALED(status) &&
            WTERMSIG(status) == SIGXFSZ;
+}
+
+// Runs body in a child process that an alarm ends after ten seconds; its
+// exit code, or -1 when it blocked or died.
+template <typename Body> int inChild(Body body) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::alarm(10);
+        ::_exit(body());
+    }
+    int status = 0;
+    if (child <= 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
+}
+
+// A save's exit code in a child: 0 saved, 3 the file was there, 1 another failure.
+int exitCodeOf(const book::WriteResult& written) {
+    if (written.ok())
+        return 0;
+    return written.error.kind == WriteError::Exists ? 3 : 1;
 }
 
 } // namespace
@@ -273,6 +296,8 @@ class FileBytesTest : public QObject {
         QTest::newRow("one name") << int(Plain) << u"book.dat"_s << 0;
         QTest::newRow("hard link") << int(HardLink) << u"book.dat"_s << 0;
         QTest::newRow("another book's save") << int(Plain) << u"other.dat"_s << 1;
+        // A set of a small book and this one: the kill comes while this one's temporary is written.
+        QTest::newRow("the second book of a set") << int(Plain) << u"SET"_s << 0;
     }
 
     void killedSaveIsClearedByTheNextSave() {
@@ -284,17 +309,126 @@ class FileBytesTest : public QObject {
         QVERIFY(prepare(file, setup, &skip));
         QVERIFY(writeBytes(path(u"other.dat"_s), oldBytes()));
         const QStringList entriesBefore = entries();
-        QVERIFY(killedSave(path(killed), newBytes()));
+        const bool set = killed == u"SET"_s;
+        const QList<book::FileToSave> files{{path(u"small.dat"_s), oldBytes()}, {file, newBytes()}};
+        QVERIFY(killedSave(set ? files : QList<book::FileToSave>{{path(killed), newBytes()}}));
         QVERIFY(entries().size() > entriesBefore.size());
 
         const QByteArray bytes = newBytes().left(5000);
-        const book::WriteResult written = book::saveFileBytes(file, bytes);
+        const book::WriteResult written =
+            set ? book::saveFileSet({{path(u"small.dat"_s), oldBytes()}, {file, bytes}}, book::SaveMode::Replace)
+                : book::saveFileBytes(file, bytes);
         QVERIFY2(written.ok(), qPrintable(written.error.describe()));
         QCOMPARE(readBytes(file), bytes);
         if (setup == HardLink)
             QCOMPARE(readBytes(path(u"link.dat"_s)), bytes);
         QCOMPARE(readBytes(path(u"other.dat"_s)), oldBytes());
-        QCOMPARE(entries().size(), entriesBefore.size() + leftAfter);
+        QCOMPARE(entries().size(), entriesBefore.size() + leftAfter + (set ? 1 : 0)); // small.dat
+    }
+
+    void aPlantedBackupIsNeverFollowed_data() {
+        QTest::addColumn<int>("setup");
+        QTest::addColumn<QString>("planted");
+        for (int setup : {int(Plain), int(HardLink)})
+            for (const QString& planted : {u"named pipe"_s, u"link"_s, u"another's file"_s})
+                QTest::addRow("%s, %s", setup == Plain ? "one name" : "hard link",
+                              qPrintable(planted))
+                    << setup << planted;
+    }
+
+    // The backup's name can be foretold, so anyone who may write the folder
+    // can put something there: a pipe must not block the save, a link or a
+    // file not written by a save must not be taken for the book's old bytes.
+    void aPlantedBackupIsNeverFollowed() {
+        QFETCH(int, setup);
+        QFETCH(QString, planted);
+        const QString file = path(u"book.dat"_s);
+        QString skip;
+        QVERIFY(prepare(file, setup, &skip));
+        const QString backup = path(
+            u".book.dat~"_s +
+            QString::fromLatin1(
+                QCryptographicHash::hash("book.dat", QCryptographicHash::Sha256).toHex().left(8)) +
+            u".tagora-old"_s);
+        const QByteArray backupName = QFile::encodeName(backup);
+        const QByteArray foreign = cp932(u"他人のデータ"_s);
+        QVERIFY(writeBytes(path(u"secret.txt"_s), foreign));
+        if (planted == u"named pipe"_s)
+            QCOMPARE(::mkfifo(backupName.constData(), 0666), 0);
+        else if (planted == u"link"_s)
+            QVERIFY(QFile::link(path(u"secret.txt"_s), backup));
+        else
+            QVERIFY(writeBytes(backup, foreign) &&
+                    ::link(backupName.constData(), QFile::encodeName(path(u"2nd"_s)).constData()) ==
+                        0);
+
+        QCOMPARE(inChild([&] { return exitCodeOf(book::saveFileBytes(file, newBytes())); }), 0);
+        QCOMPARE(readBytes(file), newBytes());
+        QCOMPARE(readBytes(path(u"secret.txt"_s)), foreign);
+    }
+
+    void twoProgramsAtOnce_data() {
+        QTest::addColumn<bool>("createNew");
+        QTest::newRow("both create one new book") << true;
+        QTest::newRow("both save one book") << false;
+    }
+
+    // Two programs write one book at the same moment, 40 times: of two that
+    // create it one wins and the other is told it is there; two that save it
+    // take turns, both succeed and the book is one of the two whole.
+    void twoProgramsAtOnce() {
+        QFETCH(bool, createNew);
+        const QString file = path(u"book.dat"_s);
+        const QByteArray bytes[] = {oldBytes(), newBytes()};
+        for (int round = 0; round < 40; ++round) {
+            QFile::remove(file);
+            if (!createNew)
+                QVERIFY(writeBytes(file, oldBytes()));
+            pid_t children[2];
+            for (int i : {0, 1}) {
+                children[i] = ::fork();
+                if (children[i] == 0) {
+                    ::alarm(20);
+                    int code = 0;
+                    for (int save = 0; save < (createNew ? 1 : 10) && code == 0; ++save)
+                        code = exitCodeOf(createNew
+                                              ? book::createFileBytes(file, bytes[i])
+                                              : book::saveFileBytes(file, bytes[(i + save) % 2]));
+                    ::_exit(code);
+                }
+            }
+            QList<int> codes;
+            for (pid_t child : children) {
+                int status = 0;
+                QCOMPARE(::waitpid(child, &status, 0), child);
+                QVERIFY(WIFEXITED(status));
+                codes << WEXITSTATUS(status);
+            }
+            std::sort(codes.begin(), codes.end());
+            const QList<int> expected{0, createNew ? 3 : 0};
+            QCOMPARE(codes, expected);
+            const QByteArray now = readBytes(file);
+            QVERIFY(now == bytes[0] || now == bytes[1]);
+            QCOMPARE(entries(), QStringList{u"book.dat"_s});
+        }
+    }
+
+    // A set is looked over before a byte is written: one name taken and no book is created.
+    void aSetIsCheckedFirst() {
+        QVERIFY(writeBytes(path(u"b-2.dat"_s), oldBytes()));
+        const book::WriteResult refused =
+            book::saveFileSet({{path(u"b.dat"_s), newBytes()}, {path(u"b-2.dat"_s), newBytes()}},
+                              book::SaveMode::CreateNew);
+        QCOMPARE(int(refused.error.kind), int(WriteError::Exists));
+        QCOMPARE(refused.error.path, path(u"b-2.dat"_s));
+        QCOMPARE(entries(), QStringList{u"b-2.dat"_s});
+        const book::WriteResult written =
+            book::saveFileSet({{path(u"b.dat"_s), newBytes()}, {path(u"b-2.dat"_s), newBytes()}},
+                              book::SaveMode::Replace);
+        QVERIFY2(written.ok(), qPrintable(written.error.describe()));
+        QCOMPARE(readBytes(path(u"b.dat"_s)) + readBytes(path(u"b-2.dat"_s)),
+                 newBytes() + newBytes());
+        QCOMPARE(entries(), QStringList({u"b-2.dat"_s, u"b.dat"_s}));
     }
 
     // Reading refuses what is not a plain file of a sensible size before

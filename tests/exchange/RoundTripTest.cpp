@@ -21,6 +21,9 @@ book::CardList awkwardCards() {
          u"梅田２－４－９①ｶﾞ"_s, u"梅田第一ビル８階"_s, u"530-0001"_s, u""_s, u"3"_s},
         {u"差出人"_s, u"a"_s, u"b"_s, u"c"_s, u"〒１２３－４５６７"_s, u""_s, u"4"_s},
         {u"殿"_s, u"a"_s, u""_s, u""_s, u""_s, u""_s, u"1"_s},
+        // What a spreadsheet would run: escaped with an apostrophe on the way out, and back.
+        {u"=cmd|' /C calc'!A0"_s, u"@SUM(A1)"_s, u"+81 3"_s, u"'-1"_s, u"-"_s, u"''=x"_s, u"0"_s},
+        {u"'quoted"_s, u"a"_s, u"''"_s, u""_s, u""_s, u""_s, u"0"_s},
     };
 }
 
@@ -68,6 +71,14 @@ private slots:
                                                u"\"A, B; C\\D\",\" 先頭の空白\",\"末尾の空白 \",＂引用＂,1234567,\"x;y,z\",\r\n"
                                                u"株式会社　髙橋商事　とても長い名前の会社でございます本当に長い,大阪府大阪市北区,"
                                                u"梅田２－４－９①ｶﾞ,梅田第一ビル８階,530-0001,,差出\r\n"_s.toUtf8());
+    }
+
+    // A field a spreadsheet would take for a formula starts with an apostrophe; others do not.
+    void csvExportEscapesFormulas() {
+        const QList<QByteArray> lines = exchange::formatCsv(awkwardCards()).split('\n');
+        QCOMPARE(lines.at(7),
+                 u"'=cmd|' /C calc'!A0,'@SUM(A1),'+81 3,''-1,'-,'''=x,様\r"_s.toUtf8());
+        QCOMPARE(lines.at(8), u"'quoted,a,'',,,,様\r"_s.toUtf8());
     }
 
     // No vCard line is longer than 75 bytes, and folds fall between characters.

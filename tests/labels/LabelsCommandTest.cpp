@@ -132,7 +132,7 @@ private slots:
         QCOMPARE(pdftext::read(pdf).pages, 2);
         const Run past = tagora(dir.path(), {Sample, u"--template"_s, u"Hisago ELM012"_s, u"--start"_s, u"25"_s,
                                              u"-o"_s, pdf});
-        QCOMPARE(past.exitCode, 1);
+        QCOMPARE(past.exitCode, 2);
         QVERIFY2(past.err.contains(u"1 to 24"_s), qPrintable(past.err));
     }
 
@@ -199,24 +199,27 @@ private slots:
     void refusesWhatCannotBePrinted_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("message");
-        QTest::newRow("start 13") << QStringList{Sample, u"--start"_s, u"13"_s} << u"start label"_s;
+        QTest::addColumn<int>("exitCode"); // 2 for a command line out of range
+        QTest::newRow("start 13") << QStringList{Sample, u"--start"_s, u"13"_s} << u"start label"_s << 2;
+        QTest::newRow("start 99999") << QStringList{Sample, u"--start"_s, u"99999"_s}
+                                     << u"the start label must be 1 to 12, not 99999"_s << 2;
         QTest::newRow("skip past the sheet")
-            << QStringList{Sample, u"--skip"_s, u"2,13"_s} << u"--skip takes labels 1 to 12"_s;
+            << QStringList{Sample, u"--skip"_s, u"2,13"_s} << u"--skip takes labels 1 to 12"_s << 1;
         QTest::newRow("every label skipped")
             << QStringList{Sample, u"--start"_s, u"3"_s, u"--skip"_s, u"1-12"_s}
-            << u"every label of the first sheet"_s;
-        QTest::newRow("more than 300")
-            << QStringList{Sample, u"--cards"_s, QStringList(11, u"1-30"_s).join(u',')}
-            << u"at most 300"_s;
+            << u"every label of the first sheet"_s << 1;
+        QTest::newRow("more than 300") << QStringList{Sample, u"--cards"_s, QStringList(11, u"1-30"_s).join(u',')}
+                                       << u"at most 300"_s << 1;
     }
 
     void refusesWhatCannotBePrinted() {
         QFETCH(QStringList, arguments);
         QFETCH(QString, message);
+        QFETCH(int, exitCode);
         QTemporaryDir dir;
         const QString pdf = dir.filePath(u"out.pdf"_s);
         const Run run = tagora(dir.path(), arguments + QStringList{u"-o"_s, pdf});
-        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(run.err.startsWith(u"tagora: "_s) && run.err.contains(message), qPrintable(run.err));
         QVERIFY(run.out.isEmpty());
         QVERIFY(!QFile::exists(pdf));

@@ -147,6 +147,46 @@ private slots:
         QCOMPARE(contents.equivalents.size(), 2);
     }
 
+    void impossibleFiguresAreNamed_data() {
+        QTest::addColumn<QString>("rectangle"); // attributes of Label-rectangle
+        QTest::addColumn<QString>("layout");    // attributes of Layout
+        QTest::addColumn<QString>("fault");
+        const QString grid = u"nx=\"2\" ny=\"2\" x0=\"5mm\" y0=\"5mm\" dx=\"70mm\" dy=\"40mm\""_s;
+        QTest::newRow("1e308 mm wide")
+            << u"width=\"1e308mm\" height=\"30mm\""_s << grid
+            << u"Label-rectangle width=\"1e+308 mm\" is larger than the A4 paper (210 mm)"_s;
+        QTest::newRow("no height") << u"width=\"60mm\" height=\"0\""_s << grid
+                                   << u"Label-rectangle height=\"0 mm\" must be more than 0"_s;
+        QTest::newRow("no spacing")
+            << u"width=\"60mm\" height=\"30mm\""_s
+            << u"nx=\"2\" ny=\"2\" x0=\"5mm\" y0=\"5mm\" dx=\"0\" dy=\"40mm\""_s
+            << u"Layout dx=\"0 mm\" must be more than 0 when nx=\"2\""_s;
+        QTest::newRow("off the paper")
+            << u"width=\"60mm\" height=\"30mm\""_s
+            << u"nx=\"2\" ny=\"8\" x0=\"5mm\" y0=\"5mm\" dx=\"70mm\" dy=\"1e5mm\""_s
+            << u"Layout y0 and dy put labels 700035 mm from the edge, far off the A4 paper (297 mm)"_s;
+        QTest::newRow("1,200 labels")
+            << u"width=\"1mm\" height=\"1mm\""_s
+            << u"nx=\"40\" ny=\"30\" x0=\"5mm\" y0=\"5mm\" dx=\"2mm\" dy=\"2mm\""_s
+            << u"Layout nx and ny give 1200 labels, more than 1000 on one sheet"_s;
+    }
+
+    // A sheet no paper can hold is left out, its figure named, not printed on 13 sheets.
+    void impossibleFiguresAreNamed() {
+        QFETCH(QString, rectangle);
+        QFETCH(QString, layout);
+        QFETCH(QString, fault);
+        const QString xml =
+            u"<Glabels-templates>\n<Template brand=\"T\" part=\"P\" size=\"A4\">\n"
+            u"<Label-rectangle id=\"0\" %1>\n<Layout %2/>\n</Label-rectangle>\n</Template>\n"
+            u"</Glabels-templates>\n"_s.arg(rectangle, layout);
+        const labels::SheetFileContents contents =
+            labels::parseSheetFile(xml.toUtf8(), u"mine.xml"_s);
+        QVERIFY(contents.sheets.isEmpty());
+        QCOMPARE(contents.faultyTemplates,
+                 QStringList{u"mine.xml: line 2: Template T P: "_s + fault});
+    }
+
     // XML that is not well-formed: the whole file is ignored, with its line.
     void brokenXmlIgnoresTheFile() {
         const labels::SheetFileContents contents = labels::parseSheetFile(

@@ -171,10 +171,15 @@ private slots:
         const book::CardList entries{hard(u"forty characters"_s),
                                      {u"後藤　聡"_s, {}, {}, u"ビル"_s, u"1000001"_s, {}, u"0"_s},
                                      {{}, u"東京都"_s, {}, {}, u"1000001"_s, {}, u"0"_s},
-                                     {u"木村"_s, u"東京都"_s, {}, {}, u"100-00"_s, {}, u"0"_s}};
+                                     {u"木村"_s, u"東京都"_s, {}, {}, u"100-00"_s, {}, u"0"_s},
+                                     // Past what any label or card can print: out before any layout.
+                                     {u"長井"_s, u"東京都"_s, QString(201, u'ア'), {}, {}, {}, u"0"_s},
+                                     {QString(1000000, u'名'), u"東京都"_s, {}, {}, {}, {}, u"0"_s}};
         const printing::JobReview review = printing::reviewEntries(entries);
         QCOMPARE(review.printable.size(), 2);
-        QCOMPARE(review.leftOut, QStringList({u"後藤　聡（住所がありません）"_s, u"東京都（宛名がありません）"_s}));
+        QCOMPARE(review.leftOut, QStringList({u"後藤　聡（住所がありません）"_s, u"東京都（宛名がありません）"_s,
+                                              u"長井（住所２が201文字あり、200文字を超えています）"_s,
+                                              QString(30, u'名') + u"…（宛名が1000000文字あり、200文字を超えています）"_s}));
         QCOMPARE(review.uncleanCodes, QStringList{u"木村（100-00）"_s});
         QVERIFY(review.message().endsWith(u"このまま印刷しますか？"_s));
     }

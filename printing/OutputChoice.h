@@ -57,7 +57,7 @@ enum class Delivery {
 // with printFailureMessage().
 Delivery deliverJob(const OutputChoice& choice, platform::Platform& platform,
                     const QString& proposedName, const QString& bookPath, const QString& jobTitle,
-                    platform::PaperSize paper, int pageCount,
+                    const platform::PageFormat& paper, int pageCount,
                     const platform::JobDrawing& draw);
 
 // The message shown when a job could not be printed: "印刷できませんでした。"

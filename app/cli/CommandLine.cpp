@@ -56,6 +56,13 @@ Commands:
                                  cards with no name or address are left out, and
                                  they, odd postal codes and cards set smaller are
                                  listed on stderr; --no-code leaves the code line out
+  envelopes BOOK --size naga3|naga4|kaku2|you2|younaga3|WxH [--cards LIST] [--vertical] [--back]
+            [--sender FILE] [--no-code] (-o OUT.pdf | --printer QUEUE [--copies N])
+                                 print BOOK on envelopes (also 長3, 長4, 角2, 洋2, 洋長3,
+                                 or W x H mm) into a PDF or on a printer; the code
+                                 goes in the boxes of 長3 and 長4; --back adds a page
+                                 with the sender (--sender FILE, else the saved one)
+                                 for the back of each envelope
   printers                       list the printer queues, the default one marked "default"
   split [--no-prefecture] [ADDRESS...]
                                  split one-line addresses into two lines

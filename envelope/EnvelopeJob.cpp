@@ -98,12 +98,15 @@ printing::TypesetCard typesetEnvelopeBack(platform::Printer& measure,
     printing::TypesetCard card;
     if (settings.writing == Writing::Horizontal) {
         printing::HorizontalCardText text;
-        QString first = sender.address1 + sender.address2;
-        if (!sender.postalCode.isEmpty())
-            first = printing::zipLine(sender.postalCode) + u"　"_s + first;
-        text.addresses = {first, sender.address3, QString()};
+        text.addresses = {sender.postalCode.isEmpty() ? QString()
+                                                      : printing::zipLine(sender.postalCode),
+                          sender.address1 + sender.address2, sender.address3};
         text.name = sender.name;
-        card = printing::typesetHorizontal(measure, settings.textFace, text, frames.flap);
+        printing::HorizontalFrame flap = frames.flap;
+        // Without a building the name follows the address directly.
+        if (sender.address3.isEmpty())
+            flap.name.yTwips = flap.addresses[2].yTwips;
+        card = printing::typesetHorizontal(measure, settings.textFace, text, flap);
         markSender(card);
         return card;
     }

@@ -153,17 +153,17 @@ BackLayoutFrames backLayout(const EnvelopeSize& envelope, Writing writing, BackL
         return frames;
     }
 
-    // On the flap, which folds 28 mm down from the top edge: the postal code
-    // and address, the building, the name, one under another.
+    // On the flap, which folds 28 mm down from the top edge: the postal code,
+    // the address, the building and the name, one under another.
     const double flapDepth = 28;
     const double left = qMax(10.0, width / 2 - 40);
-    const double lineTop = 6;
-    const double pitch = 4.8;
+    const double lineTop = 5;
+    const double pitch = 4.6;
     printing::HorizontalFrame& flap = frames.flap;
     flap.boundsTwips = pageRect(left, lineTop - 1, width - left, flapDepth - 2);
     flap.addresses = {slot(left, lineTop, codePoints), slot(left, lineTop + pitch, codePoints),
-                      slot(left, lineTop + 2 * pitch, codePoints)};
-    flap.name = slot(left, lineTop + 2 * pitch, 10);
+                      slot(left + 3, lineTop + 2 * pitch, codePoints)};
+    flap.name = slot(left + 6, lineTop + 3 * pitch + 0.5, 10.5);
     return frames;
 }
 

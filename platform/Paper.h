@@ -79,10 +79,12 @@ struct PageFormat {
     double heightMillimetres = 297;
     bool landscape = false;
 
-    // One of Papers, portrait.
+    // One of Papers, portrait. Custom is in no table: it gives A4 until
+    // custom() is used instead.
     PageFormat(PaperSize paper = PaperSize::A4)
-        : size(paper), widthMillimetres(paperOf(paper).widthMillimetres),
-          heightMillimetres(paperOf(paper).heightMillimetres) {}
+        : size(paper == PaperSize::Custom ? PaperSize::A4 : paper),
+          widthMillimetres(paperOf(size).widthMillimetres),
+          heightMillimetres(paperOf(size).heightMillimetres) {}
     PageFormat(PaperSize paper, bool landscapePage) : PageFormat(paper) {
         landscape = landscapePage;
     }

@@ -255,6 +255,11 @@ void StartScreen::postcardPrint() {
         m_context.navigator.openPostcardPrint(m_view.printList.cards());
 }
 
+void StartScreen::envelopePrint() {
+    if (printListReady())
+        m_context.navigator.openEnvelopePrint(m_view.printList.cards());
+}
+
 void StartScreen::cardEditor() {
     // The editor is handed the open book in memory: a settings file that
     // cannot be written is reported, and the editor opens all the same.

@@ -60,6 +60,8 @@ public:
     // Hand-over to the print screens with the print list.
     void labelPrint();
     void postcardPrint();
+    // 封筒印刷へ: the envelope screen with the print list.
+    void envelopePrint();
     // The card editor, after the settings were written.
     void cardEditor();
     // The address list sheet; fromMenu gives the wider code column.

@@ -9,6 +9,7 @@
 #include "entry/frmSingle.h"
 #include "labels/frmPrint.h"
 #include "postcard/frmPrintH.h"
+#include "envelope/EnvelopeScreen.h"
 
 #include <QApplication>
 
@@ -68,6 +69,10 @@ void WindowNavigator::openLabelPrint(const book::CardList& entries) {
 
 void WindowNavigator::openPostcardPrint(const book::CardList& entries) {
     handOver(new postcard::frmPrintH(m_context, entries));
+}
+
+void WindowNavigator::openEnvelopePrint(const book::CardList& entries) {
+    handOver(new envelope::EnvelopeScreen(m_context, entries));
 }
 
 void WindowNavigator::openSheet(bool fromMenu) {

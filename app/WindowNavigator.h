@@ -18,6 +18,7 @@ public:
     void openCardEditor(int jumpToCard) override;
     void openLabelPrint(const book::CardList& entries) override;
     void openPostcardPrint(const book::CardList& entries) override;
+    void openEnvelopePrint(const book::CardList& entries) override;
     void openSheet(bool fromMenu) override;
     void openOrder() override;
     void openSingle() override;

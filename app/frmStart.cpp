@@ -107,6 +107,7 @@ void frmStart::buildControls() {
     cmdAt = button(u"単票印刷"_s, u"cmdAt"_s);
     cmdPrint = button(u"ラベル印刷へ"_s, u"cmdPrint"_s);
     cmdHagaki = button(u"はがき印刷へ"_s, u"cmdHagaki"_s);
+    envelopeButton = button(u"封筒印刷へ"_s, u"envelopeButton"_s);
     cmdHlp = button(u"ヘルプ"_s, u"cmdHlp"_s);
 
     auto* names = new QVBoxLayout;
@@ -148,7 +149,7 @@ void frmStart::buildControls() {
     for (QPushButton* command : {cmdCard, cmdView, cmdOrder, cmdAt})
         commands->addWidget(command);
     commands->addSpacing(12);
-    for (QPushButton* command : {cmdPrint, cmdHagaki})
+    for (QPushButton* command : {cmdPrint, cmdHagaki, envelopeButton})
         commands->addWidget(command);
     commands->addStretch();
     commands->addWidget(cmdHlp);
@@ -194,6 +195,7 @@ void frmStart::buildMenus() {
     mnuSheet = ui::named(mnuEdit->addAction(u"住所録一覧(&V)"_s), u"mnuSheet"_s);
     mnuOrder = ui::named(mnuEdit->addAction(u"リスト入替"_s), u"mnuOrder"_s);
     mnuAt = ui::named(mnuEdit->addAction(u"単票印刷"_s), u"mnuAt"_s);
+    envelopeAction = ui::named(mnuEdit->addAction(u"封筒印刷"_s), u"envelopeAction"_s);
 
     mnuHelp = ui::named(menuBar()->addMenu(u"ﾍﾙﾌﾟ(&H)"_s), u"mnuHelp"_s);
     mnuVer = ui::named(mnuHelp->addAction(u"ﾊﾞｰｼﾞｮﾝ情報"_s), u"mnuVer"_s);
@@ -244,6 +246,7 @@ void frmStart::connectCommands() {
     onClick(cmdAt, [&s] { s.single(From::Button); });
     onClick(cmdPrint, [&s] { s.labelPrint(); });
     onClick(cmdHagaki, [&s] { s.postcardPrint(); });
+    onClick(envelopeButton, [&s] { s.envelopePrint(); });
     onClick(cmdHlp, [&s] { s.help(); });
 
     onClick(newBookButton, [&s] { s.newBook(); });
@@ -260,6 +263,7 @@ void frmStart::connectCommands() {
     onTrigger(mnuSheet, [&s] { s.sheet(true); });
     onTrigger(mnuOrder, [&s] { s.reorder(); });
     onTrigger(mnuAt, [&s] { s.single(From::Menu); });
+    onTrigger(envelopeAction, [&s] { s.envelopePrint(); });
     onTrigger(mnuVer, [&s] { s.about(); });
     onTrigger(mnuUrl, [&s] { s.homePage(); });
 }
@@ -294,6 +298,9 @@ void frmStart::showControls() {
         else if (QAction* action = findChild<QAction*>(it.key()))
             action->setEnabled(it.value());
     }
+    // Envelopes print the print list as postcards do.
+    envelopeButton->setEnabled(cmdHagaki->isEnabled());
+    envelopeAction->setEnabled(cmdHagaki->isEnabled());
 }
 
 void frmStart::openBook(const QString& path) {

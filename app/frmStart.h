@@ -86,6 +86,7 @@ private:
     QPushButton* cmdAt = nullptr;
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdHagaki = nullptr;
+    QPushButton* envelopeButton = nullptr; // 封筒印刷へ, usable with cmdHagaki
     QPushButton* cmdHlp = nullptr;
 
     QMenu* menFile = nullptr;
@@ -101,6 +102,7 @@ private:
     QAction* mnuSheet = nullptr;
     QAction* mnuOrder = nullptr;
     QAction* mnuAt = nullptr;
+    QAction* envelopeAction = nullptr; // 封筒印刷, as envelopeButton
     QAction* mnuVer = nullptr;
     QAction* mnuUrl = nullptr;
 };

@@ -60,6 +60,8 @@ int runCommand(const cli::ParsedCommandLine& parsed, cli::Io& io) {
         return cli::runLabels(parsed.arguments, io);
     if (parsed.command == u"postcards"_s)
         return cli::runPostcards(parsed.arguments, io);
+    if (parsed.command == u"envelopes"_s)
+        return cli::runEnvelopes(parsed.arguments, io);
     if (parsed.command == u"split"_s)
         return cli::runSplit(parsed.arguments, io);
     if (parsed.command == u"zip"_s)

@@ -10,7 +10,7 @@ class ForwardingPrinter : public Printer {
 public:
     explicit ForwardingPrinter(Printer& target) : m_target(target) {}
 
-    bool begin(PaperSize paper) override { return m_target.begin(paper); }
+    bool begin(const PageFormat& paper) override { return m_target.begin(paper); }
     QMargins unprintableTwips() const override { return m_target.unprintableTwips(); }
     void setFontName(const QString& face) override { m_target.setFontName(face); }
     void setFontSize(double points) override { m_target.setFontSize(points); }

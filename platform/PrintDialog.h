@@ -13,7 +13,7 @@ namespace platform {
 struct PrintDialogRequest {
     QString printerName; // the printer preselected: the job's destination
     QString jobTitle;
-    PaperSize paper = PaperSize::A4; // fixed by the job; the dialog cannot change it
+    PageFormat paper; // fixed by the job; the dialog cannot change it
     int pageCount = 1;               // pages of the whole job
     bool choosePages = true;         // the user may print some of the pages
 };

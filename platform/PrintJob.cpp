@@ -4,7 +4,7 @@
 
 namespace platform {
 
-bool runPrintJob(Printer& printer, PaperSize paper, const JobDrawing& draw,
+bool runPrintJob(Printer& printer, const PageFormat& paper, const JobDrawing& draw,
                  const std::function<void(const QString& warning)>& warn) {
     if (!printer.begin(paper))
         return false;

@@ -12,7 +12,7 @@ namespace platform {
 // the warning when text falls where the printer cannot print (it is printed
 // all the same), lets draw put the pages on it and ends the document. False
 // when the printer could not begin or end; its errorText() says why.
-bool runPrintJob(Printer& printer, PaperSize paper, const JobDrawing& draw,
+bool runPrintJob(Printer& printer, const PageFormat& paper, const JobDrawing& draw,
                  const std::function<void(const QString& warning)>& warn);
 
 } // namespace platform

@@ -30,7 +30,7 @@ public:
     // Starts the document on portrait paper of the given size, with the page
     // origin PageOriginInsetTwips inside the paper's top-left corner whatever
     // the device's margins; false on failure.
-    virtual bool begin(PaperSize paper) = 0;
+    virtual bool begin(const PageFormat& paper) = 0;
     // Twips along each edge of the paper that the device cannot print on,
     // once begun: zero for a PDF, the hardware margins of a printer.
     virtual QMargins unprintableTwips() const = 0;

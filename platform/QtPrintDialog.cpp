@@ -16,8 +16,7 @@ void prepareDialog(QPrinter& printer, QPrintDialog& dialog, const PrintDialogReq
         printer.setPrinterName(request.printerName);
     printer.setOutputFormat(QPrinter::NativeFormat);
     printer.setDocName(request.jobTitle);
-    printer.setPageLayout(QPageLayout(qtPageSize(request.paper), QPageLayout::Portrait, QMarginsF(),
-                                      QPageLayout::Millimeter));
+    printer.setPageLayout(qtPageLayout(request.paper));
     printer.setFullPage(true);
     printer.setFromTo(0, 0);
     dialog.setWindowTitle(u"印刷"_s);

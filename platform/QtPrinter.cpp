@@ -23,12 +23,13 @@ constexpr int PdfDotsPerInch = 1200;
 
 } // namespace
 
-QPageSize qtPageSize(PaperSize paper) {
-    // Every paper of ours is one Qt knows, so an exact match gives its
-    // standard name and the printer's own media.
-    const Paper& sheet = paperOf(paper);
-    return QPageSize(QSizeF(sheet.widthMillimetres, sheet.heightMillimetres), QPageSize::Millimeter,
-                     QString(), QPageSize::ExactMatch);
+QPageLayout qtPageLayout(const PageFormat& paper) {
+    // An exact match gives a paper Qt knows (A4, 長形3号...) its standard
+    // name and the printer's own media; a user's size stays custom.
+    const QPageSize size(QSizeF(paper.widthMillimetres, paper.heightMillimetres), QPageSize::Millimeter,
+                         QString(), QPageSize::ExactMatch);
+    return QPageLayout(size, paper.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
 
 QtPrinter::QtPrinter(const PrintDestination& destination) : m_destination(destination) {}
@@ -44,9 +45,8 @@ QtPrinter::~QtPrinter() {
         m_painter.end();
 }
 
-bool QtPrinter::begin(PaperSize paper) {
-    const QPageLayout layout(qtPageSize(paper), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
-                             QPageLayout::Millimeter);
+bool QtPrinter::begin(const PageFormat& paper) {
+    const QPageLayout layout = qtPageLayout(paper);
     double dotsPerInch = 0;
     m_unprintableTwips = QMargins();
     if (m_destination.kind == PrintDestination::Kind::PdfFile) {
@@ -86,7 +86,7 @@ bool QtPrinter::begin(PaperSize paper) {
         // The layout first: a layout set after full-page mode would bring the
         // printer's margins back and move the origin to its printable corner.
         m_printer->setPageLayout(layout);
-        m_printer->setPageOrientation(QPageLayout::Portrait);
+        m_printer->setPageOrientation(layout.orientation());
         m_printer->setFullPage(true);
         m_device = m_printer;
         dotsPerInch = m_printer->resolution();

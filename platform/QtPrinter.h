@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QHash>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -20,8 +21,9 @@
 
 namespace platform {
 
-// The paper as Qt names it, portrait.
-QPageSize qtPageSize(PaperSize paper);
+// The page layout of a job on paper: the paper as Qt names it, no margins,
+// turned to landscape when the page is drawn that way.
+QPageLayout qtPageLayout(const PageFormat& paper);
 
 // The printer on Qt: a system printer (CUPS) through QPrinter, or a PDF file.
 // A PDF is drawn into memory and written only at the end, through a
@@ -39,7 +41,7 @@ public:
     QtPrinter(const PrintDestination& destination, std::unique_ptr<QPrinter> configured);
     ~QtPrinter() override;
 
-    bool begin(PaperSize paper) override;
+    bool begin(const PageFormat& paper) override;
     QMargins unprintableTwips() const override { return m_unprintableTwips; }
     void setFontName(const QString& face) override;
     void setFontSize(double points) override;

@@ -6,9 +6,9 @@ using namespace Qt::StringLiterals;
 
 namespace platform {
 
-bool RecordingPrinter::begin(PaperSize paper) {
+bool RecordingPrinter::begin(const PageFormat& paper) {
     m_paper = paper;
-    m_calls << u"begin "_s + QString::fromUtf16(paperOf(paper).name);
+    m_calls << u"begin "_s + paper.name();
     if (!m_failBegin.isEmpty()) {
         m_errorText = m_failBegin;
         return false;

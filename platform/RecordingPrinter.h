@@ -33,7 +33,7 @@ struct DrawnGuide {
 // font, size and position in force, for tests to compare.
 class RecordingPrinter : public Printer {
 public:
-    bool begin(PaperSize paper) override;
+    bool begin(const PageFormat& paper) override;
     QMargins unprintableTwips() const override { return m_unprintable; }
     void setFontName(const QString& face) override;
     void setFontSize(double points) override;
@@ -62,7 +62,7 @@ public:
     const QList<DrawnGuide>& guides() const { return m_guides; }
     int pageCount() const { return m_page; }
     bool ended() const { return m_ended; }
-    PaperSize paper() const { return m_paper; }
+    const PageFormat& paper() const { return m_paper; }
 
     // Makes begin() or endDoc() fail with the given text.
     void failBegin(const QString& text) { m_failBegin = text; }
@@ -86,7 +86,7 @@ public:
     int m_y = 0;
     int m_page = 0;
     bool m_ended = false;
-    PaperSize m_paper = PaperSize::A4;
+    PageFormat m_paper;
     QMargins m_unprintable;
 };
 

@@ -57,7 +57,7 @@ QString unprintableTextWarning(const QMargins& unprintableTwips, const QSize& pa
     return u"プリンタの印刷できない範囲に文字がかかります（"_s + sides.join(u'・') + u"）"_s;
 }
 
-QString unprintableTextWarning(Printer& printer, PaperSize paper, const JobDrawing& draw) {
+QString unprintableTextWarning(Printer& printer, const PageFormat& paper, const JobDrawing& draw) {
     const QMargins margins = printer.unprintableTwips();
     if (margins.isNull())
         return {};

@@ -16,7 +16,7 @@ class TextExtentPrinter : public Printer {
   public:
     explicit TextExtentPrinter(Printer& measuring) : m_measuring(measuring) {}
 
-    bool begin(PaperSize) override { return true; }
+    bool begin(const PageFormat&) override { return true; }
     QMargins unprintableTwips() const override { return m_measuring.unprintableTwips(); }
     void setFontName(const QString& face) override { m_measuring.setFontName(face); }
     void setFontSize(double points) override;
@@ -57,6 +57,6 @@ QString unprintableTextWarning(const QMargins& unprintableTwips, const QSize& pa
 
 // The warning for a job drawn by draw on a begun printer, found by drawing it
 // once on a TextExtentPrinter; empty when the printer prints all of it.
-QString unprintableTextWarning(Printer& printer, PaperSize paper, const JobDrawing& draw);
+QString unprintableTextWarning(Printer& printer, const PageFormat& paper, const JobDrawing& draw);
 
 } // namespace platform

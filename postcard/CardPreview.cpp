@@ -53,7 +53,7 @@ class PicturePrinter : public platform::Printer {
         m_painter.translate(platform::PageOriginInsetTwips, platform::PageOriginInsetTwips);
         m_painter.setPen(QColor(30, 30, 30));
     }
-    bool begin(platform::PaperSize) override { return true; }
+    bool begin(const platform::PageFormat&) override { return true; }
     QMargins unprintableTwips() const override { return {}; }
     void setFontName(const QString& face) override {
         m_face = face;

@@ -19,14 +19,13 @@ using namespace Qt::StringLiterals;
 
 namespace printing {
 
-JobPreview::JobPreview(const QString& title, platform::PaperSize paper, platform::JobDrawing drawJob, QWidget* parent)
+JobPreview::JobPreview(const QString& title, const platform::PageFormat& paper, platform::JobDrawing drawJob, QWidget* parent)
     : QDialog(parent), m_paper(paper), m_drawJob(std::move(drawJob)),
       m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     setObjectName(u"JobPreview"_s);
     setWindowTitle(u"印刷プレビュー - "_s + title);
     // The pages are laid out on the job's paper from the paper's corner.
-    m_printer->setPageLayout(QPageLayout(platform::qtPageSize(paper), QPageLayout::Portrait, QMarginsF(),
-                                         QPageLayout::Millimeter));
+    m_printer->setPageLayout(platform::qtPageLayout(paper));
     m_printer->setFullPage(true);
 
     previewPages = ui::named(new QPrintPreviewWidget(m_printer.get(), this), u"previewPages"_s);
@@ -116,7 +115,7 @@ void JobPreview::showPageNumber() {
     cmdNextPage->setEnabled(page < pageCount());
 }
 
-JobPreview* openJobPreview(const QString& title, platform::PaperSize paper, platform::JobDrawing drawJob,
+JobPreview* openJobPreview(const QString& title, const platform::PageFormat& paper, platform::JobDrawing drawJob,
                            QWidget* parent) {
     auto* preview = new JobPreview(title, paper, std::move(drawJob), parent);
     preview->setAttribute(Qt::WA_DeleteOnClose);

@@ -29,7 +29,7 @@ class JobPreview : public QDialog {
 public:
     // title names the job in the window's title; paper is the job's paper;
     // drawJob is called whenever the preview is drawn afresh.
-    JobPreview(const QString& title, platform::PaperSize paper, platform::JobDrawing drawJob,
+    JobPreview(const QString& title, const platform::PageFormat& paper, platform::JobDrawing drawJob,
                QWidget* parent = nullptr);
     ~JobPreview() override;
 
@@ -41,7 +41,7 @@ private:
     void drawPages(QPrinter* printer);
     void showPageNumber();
 
-    platform::PaperSize m_paper;
+    platform::PageFormat m_paper;
     platform::JobDrawing m_drawJob;
     std::unique_ptr<QPrinter> m_printer;
     QPrintPreviewWidget* previewPages = nullptr;
@@ -56,7 +56,7 @@ private:
 
 // Opens the preview of a job over parent, closed by the user; it deletes
 // itself when closed.
-JobPreview* openJobPreview(const QString& title, platform::PaperSize paper, platform::JobDrawing drawJob,
+JobPreview* openJobPreview(const QString& title, const platform::PageFormat& paper, platform::JobDrawing drawJob,
                            QWidget* parent);
 
 } // namespace printing

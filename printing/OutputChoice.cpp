@@ -58,7 +58,7 @@ std::optional<platform::PrintDestination> nextDestination(const OutputChoice& ch
 
 Delivery deliverJob(const OutputChoice& choice, platform::Platform& platform,
                     const QString& proposedName, const QString& bookPath, const QString& jobTitle,
-                    platform::PaperSize paper, int pageCount, const platform::JobDrawing& draw,
+                    const platform::PageFormat& paper, int pageCount, const platform::JobDrawing& draw,
                     platform::PrintDestination* sentTo) {
     std::optional<platform::PrintDestination> destination =
         nextDestination(choice, platform, proposedName, bookPath);

@@ -63,7 +63,7 @@ enum class Delivery {
 // When the job was printed and sentTo is given, it receives where it went.
 Delivery deliverJob(const OutputChoice& choice, platform::Platform& platform,
                     const QString& proposedName, const QString& bookPath, const QString& jobTitle,
-                    platform::PaperSize paper, int pageCount, const platform::JobDrawing& draw,
+                    const platform::PageFormat& paper, int pageCount, const platform::JobDrawing& draw,
                     platform::PrintDestination* sentTo = nullptr);
 
 // The PDF name a job proposes: the book's name, what is printed and the

@@ -11,7 +11,12 @@ namespace printing {
 namespace {
 
 QString itemName(PrintMedium medium) {
-    return medium == PrintMedium::Labels ? u"ラベル"_s : u"ハガキ"_s;
+    switch (medium) {
+    case PrintMedium::Labels: return u"ラベル"_s;
+    case PrintMedium::Postcards: return u"ハガキ"_s;
+    case PrintMedium::Envelopes: break;
+    }
+    return u"封筒"_s;
 }
 
 } // namespace

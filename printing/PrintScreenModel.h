@@ -12,8 +12,9 @@
 namespace printing {
 
 // What a print screen prints on: it names the offsets file and the item
-// the paging messages speak of.
-enum class PrintMedium { Labels, Postcards };
+// the paging messages speak of. Envelopes go through the postcards' feed
+// and share their trims.
+enum class PrintMedium { Labels, Postcards, Envelopes };
 
 // What ＜ or ＞ did: whether another entry is on screen, and the message
 // to show when the step stopped at an end (empty when there is none).

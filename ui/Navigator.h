@@ -23,6 +23,8 @@ public:
     virtual void openLabelPrint(const book::CardList& entries) = 0;
     // The postcard print screen, likewise.
     virtual void openPostcardPrint(const book::CardList& entries) = 0;
+    // The envelope print screen, likewise.
+    virtual void openEnvelopePrint(const book::CardList& entries) = 0;
     // The address list sheet; fromMenu gives the wider code column.
     virtual void openSheet(bool fromMenu) = 0;
     virtual void openOrder() = 0;

@@ -26,6 +26,10 @@ public:
         m_entries = entries;
         m_calls << QStringLiteral("postcards %1").arg(entries.size());
     }
+    void openEnvelopePrint(const book::CardList& entries) override {
+        m_entries = entries;
+        m_calls << QStringLiteral("envelopes %1").arg(entries.size());
+    }
     void openSheet(bool fromMenu) override {
         m_calls << (fromMenu ? QStringLiteral("sheet menu") : QStringLiteral("sheet button"));
     }

@@ -17,6 +17,7 @@ struct Io {
 int runList(const QStringList& args, Io& io);
 int runLabels(const QStringList& args, Io& io);
 int runPostcards(const QStringList& args, Io& io);
+int runEnvelopes(const QStringList& args, Io& io);
 int runSplit(const QStringList& args, Io& io);
 int runZip(const QStringList& args, Io& io);
 int runImport(const QStringList& args, Io& io);

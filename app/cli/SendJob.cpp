@@ -9,7 +9,7 @@
 
 namespace cli {
 
-int sendJob(Io& io, const platform::PrintDestination& destination, platform::PaperSize paper,
+int sendJob(Io& io, const platform::PrintDestination& destination, const platform::PageFormat& paper,
             const platform::JobDrawing& draw) {
     // The command line speaks English; the printer's own texts are for the windows.
     if (destination.kind == platform::PrintDestination::Kind::PdfFile) {

@@ -5,6 +5,7 @@
 #include "book/BookFiles.h"
 #include "entry/frmSet.h"
 #include "entry/frmSingle.h"
+#include "envelope/EnvelopeScreen.h"
 #include "printing/frmFont.h"
 #include "printing/JobPreview.h"
 #include "labels/frmPrint.h"
@@ -78,6 +79,9 @@ private slots:
                                 << Open([cards](ui::AppContext& c) { return new labels::frmPrint(c, cards); });
         QTest::newRow("postcards") << u"print.html"_s
                                    << Open([cards](ui::AppContext& c) { return new postcard::frmPrintH(c, cards); });
+        QTest::newRow("envelopes") << u"print.html"_s << Open([cards](ui::AppContext& c) {
+            return new envelope::EnvelopeScreen(c, cards);
+        });
         QTest::newRow("preview") << u"print.html"_s << Open([](ui::AppContext&) {
             return new printing::JobPreview(u"Tagora ラベル 1件"_s, platform::PaperSize::A4, [](platform::Printer&) {});
         });

@@ -109,7 +109,7 @@ private slots:
         const platform::PrintDialogRequest& request = f.platform.printDialog.requests().first();
         QCOMPARE(request.printerName, u"Office"_s);
         QCOMPARE(request.pageCount, 3);
-        QCOMPARE(request.paper, platform::PaperSize::A4);
+        QCOMPARE(request.paper.size, platform::PaperSize::A4);
         QCOMPARE(request.jobTitle, u"Tagora ラベル 30件"_s);
         const platform::PrintDestination sent = f.platform.printers.destinations().last();
         QCOMPARE(sent.printerName, u"Lab"_s);
@@ -141,7 +141,7 @@ private slots:
         settings.textFace = Face;
         QCOMPARE(job.run(entries(5), settings), postcard::PostcardPrintJob::Outcome::Printed);
         QCOMPARE(f.platform.printDialog.requests().first().pageCount, 5);
-        QCOMPARE(f.platform.printDialog.requests().first().paper, platform::PaperSize::Postcard);
+        QCOMPARE(f.platform.printDialog.requests().first().paper.size, platform::PaperSize::Postcard);
         const platform::RecordingPrinter& printed = *f.platform.printers.last();
         QCOMPARE(printed.pageCount(), 3);
         QStringList names;

@@ -80,7 +80,7 @@ private slots:
             printedLine(1, face, 10, 2500, 4500, u"甲コード"_s),
         });
         QCOMPARE(printedPages(printer), expected);
-        QCOMPARE(printer.paper(), platform::PaperSize::Postcard);
+        QCOMPARE(printer.paper().size, platform::PaperSize::Postcard);
         QCOMPARE(printer.pageCount(), 1);
         QVERIFY(printer.ended());
     }

@@ -188,6 +188,10 @@ class PrinterQueueTest : public QObject {
         QTest::newRow("postcards on A4")
             << QStringList{u"postcards"_s, Sample, u"--cards"_s, u"2"_s, u"--paper"_s, u"a4"_s}
             << u"はがき 1件"_s << QString();
+        QTest::newRow("長3 envelopes with their backs")
+            << QStringList{u"envelopes"_s, Sample, u"--size"_s, u"長3"_s, u"--vertical"_s, u"--back"_s,
+                           u"--sender"_s, Sample, u"--cards"_s, u"3,4"_s}
+            << u"封筒 2件"_s << QString();
     }
 
     void jobsLandWhereTheDirectPdfPutsThem() {
@@ -207,6 +211,45 @@ class PrinterQueueTest : public QObject {
         QVERIFY2(!printed.isEmpty(), qPrintable(u"no PDF from cups-pdf; its log:\n"_s + cupsLog()));
         QCOMPARE(titleOfPrintedFile(QFileInfo(printed).fileName()), u"Tagora "_s + title);
         compareWords(printed, direct);
+    }
+
+    // A 洋2 envelope written across is drawn sideways; the queue gets it on
+    // the envelope fed short edge first (114 by 162 mm, upright), turned a
+    // quarter counter-clockwise: every word's ink where the direct PDF's
+    // lands once turned, within 1 pt.
+    void aSidewaysEnvelopeIsTurnedForTheShortEdgeFeed() {
+        const QStringList job{u"envelopes"_s, Sample, u"--size"_s, u"you2"_s, u"--cards"_s, u"4"_s};
+        const QString direct = m_dir.filePath(u"sideways.pdf"_s);
+        QCOMPARE(runTagora(m_dir.path(), job + QStringList{u"-o"_s, direct}).exitCode, 0);
+        const QStringList before = printedNames();
+        QCOMPARE(runTagora(m_dir.path(), job + QStringList{u"--printer"_s, m_queue}).exitCode, 0);
+        const QString printed = waitForPrintedPdf(before);
+        QVERIFY2(!printed.isEmpty(), qPrintable(cupsLog()));
+
+        const pdftext::Document drawn = pdftext::read(direct);
+        const pdftext::Document fed = pdftext::read(printed);
+        QCOMPARE(qRound(drawn.pageWidth), 459);
+        QCOMPARE(qRound(drawn.pageHeight), 323);
+        QCOMPARE(qRound(fed.pageWidth), 323);
+        QCOMPARE(qRound(fed.pageHeight), 459);
+        const pdfink::Pages drawnInk = pdfink::render(direct, 288);
+        const pdfink::Pages fedInk = pdfink::render(printed, 288);
+        QVERIFY(!drawn.words.isEmpty());
+        for (const pdftext::Word& word : drawn.words) {
+            const QRectF region = QRectF(QPointF(word.xMin, word.yMin), QPointF(word.xMax, word.yMax))
+                                      .adjusted(-3, -3, 3, 3);
+            // (x, y) across the sideways page is (y, width - x) on the upright one.
+            auto turned = [&](const QRectF& r) {
+                return QRectF(QPointF(r.top(), drawn.pageWidth - r.right()),
+                              QPointF(r.bottom(), drawn.pageWidth - r.left()));
+            };
+            const QRectF expected = turned(drawnInk.inkBox(1, region));
+            const QRectF found = fedInk.inkBox(1, turned(region));
+            QVERIFY2(!found.isNull() && qAbs(found.left() - expected.left()) <= 1 &&
+                         qAbs(found.top() - expected.top()) <= 1 && qAbs(found.right() - expected.right()) <= 1 &&
+                         qAbs(found.bottom() - expected.bottom()) <= 1,
+                     qPrintable(word.text));
+        }
     }
 
     void copiesPrintTheWholeJobAgain() {

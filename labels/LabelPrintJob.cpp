@@ -26,6 +26,7 @@ LabelJobResult LabelPrintJob::run(const book::CardList& entries, int startLabel,
     printing::JobReview review = printing::reviewEntries(entries);
     LabelSheets sheets(review.printable, startLabel, face, result.trims, sheet);
     sheets.setPrintCode(m_printCode);
+    sheets.setBarcodes(m_barcodes);
     platform::RecordingPrinter measure;
     sheets.noteCompromises(measure, review);
     if (review.hasNews()) {

@@ -42,6 +42,8 @@ public:
 
     // Whether the free code line is printed (it is unless switched off).
     void setPrintCode(bool printCode) { m_printCode = printCode; }
+    // Whether each label gets its customer barcode (off unless switched on).
+    void setBarcodes(bool barcodes) { m_barcodes = barcodes; }
 
     // "シート数は" n "枚です。"
     static QString sheetCountQuestion(int sheetCount);
@@ -53,6 +55,7 @@ public:
     printing::OutputChoice m_output; // a copy: callers pass temporaries
     QString m_bookPath;
     bool m_printCode = true;
+    bool m_barcodes = false;
 };
 
 } // namespace labels

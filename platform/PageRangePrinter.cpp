@@ -42,6 +42,11 @@ void PageRangePrinter::drawGuide(const QRect& twips, int cornerRadiusTwips) {
         ForwardingPrinter::drawGuide(twips, cornerRadiusTwips);
 }
 
+void PageRangePrinter::fillRect(const QRect& twips) {
+    if (onChosenPage())
+        ForwardingPrinter::fillRect(twips);
+}
+
 void PageRangePrinter::newPage() {
     ++m_page;
 }

@@ -64,6 +64,10 @@ void RecordingPrinter::drawGuide(const QRect& twips, int cornerRadiusTwips) {
     m_guides.append({m_page, twips, cornerRadiusTwips});
 }
 
+void RecordingPrinter::fillRect(const QRect& twips) {
+    m_filled.append({m_page, twips});
+}
+
 void RecordingPrinter::newPage() {
     ++m_page;
     m_calls << u"page"_s;

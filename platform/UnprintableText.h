@@ -29,6 +29,7 @@ class TextExtentPrinter : public Printer {
     double verticalLength(const QString& text) const override { return m_measuring.verticalLength(text); }
     void newPage() override {}
     bool endDoc() override { return true; }
+    void fillRect(const QRect& twips) override;
     QString errorText() const override { return {}; }
     QStringList fontNames() const override { return m_measuring.fontNames(); }
 

@@ -39,6 +39,10 @@ void JobReview::noteCompromises(const book::AddressCard& card, const QStringList
         reduced << item(card, compromises.join(u"、"_s));
 }
 
+void JobReview::noteWithoutBarcode(const book::AddressCard& card, const QString& why) {
+    withoutBarcode << item(card, why);
+}
+
 QStringList JobReview::lines() const {
     QStringList all;
     for (const QString& line : leftOut)
@@ -47,6 +51,8 @@ QStringList JobReview::lines() const {
         all << u"郵便番号が7桁ではありません: "_s + line;
     for (const QString& line : reduced)
         all << u"縮小して印刷します: "_s + line;
+    for (const QString& line : withoutBarcode)
+        all << u"バーコードを印刷しません: "_s + line;
     return all;
 }
 
@@ -55,6 +61,7 @@ QString JobReview::message() const {
     addSection(text, u"次のカードは宛名か住所がないため印刷しません。"_s, leftOut);
     addSection(text, u"次のカードは郵便番号が7桁ではないため、枠に入れず書かれたとおりに印刷します。"_s, uncleanCodes);
     addSection(text, u"次のカードは枠に収めるため文字を小さくして印刷します。"_s, reduced);
+    addSection(text, u"次のカードにはカスタマバーコードを印刷しません。"_s, withoutBarcode);
     text += printable.isEmpty() ? u"印刷できるカードがありません。"_s : u"このまま印刷しますか？"_s;
     return text;
 }

@@ -15,10 +15,17 @@ struct JobReview {
     QStringList leftOut;      // "後藤　聡（住所がありません）"
     QStringList uncleanCodes; // "山田　太郎（100-00）"
     QStringList reduced;      // "株式会社…（宛名を縮小）"
+    // "鈴木　一郎（住所に番地がありません）", when the job prints barcodes
+    QStringList withoutBarcode;
 
-    bool hasNews() const { return !leftOut.isEmpty() || !uncleanCodes.isEmpty() || !reduced.isEmpty(); }
+    bool hasNews() const {
+        return !leftOut.isEmpty() || !uncleanCodes.isEmpty() || !reduced.isEmpty() ||
+               !withoutBarcode.isEmpty();
+    }
     // Notes a card the typesetting had to set smaller or cut short.
     void noteCompromises(const book::AddressCard& card, const QStringList& compromises);
+    // Notes a card printed without its customer barcode, and why.
+    void noteWithoutBarcode(const book::AddressCard& card, const QString& why);
     // Every finding as one line each, for the command line's stderr.
     QStringList lines() const;
     // The findings as one message for a window, ending in the question

@@ -18,7 +18,7 @@ namespace cli {
 namespace {
 
 const QString Usage =
-    u"usage: tagora labels BOOK [--template \"BRAND PART\"] [--start N] [--font NAME] [--cards LIST] [--no-code] (-o OUT.pdf | --printer QUEUE [--copies N])"_s;
+    u"usage: tagora labels BOOK [--template \"BRAND PART\"] [--start N] [--font NAME] [--cards LIST] [--no-code] [--barcode] (-o OUT.pdf | --printer QUEUE [--copies N])"_s;
 
 } // namespace
 
@@ -27,6 +27,7 @@ const QString Usage =
 int runLabels(const QStringList& args, Io& io) {
     QStringList rest = args;
     const bool printCode = rest.removeAll(u"--no-code"_s) == 0;
+    const bool barcodes = rest.removeAll(u"--barcode"_s) > 0;
     const PrintArguments parsed =
         readPrintArguments(rest, {u"--start"_s, u"--font"_s, u"--cards"_s, u"--template"_s}, Usage);
     if (!parsed.error.isEmpty())
@@ -60,6 +61,7 @@ int runLabels(const QStringList& args, Io& io) {
     labels::LabelSheets sheets(entries, start, parsed.value(u"--font"_s, QString::fromUtf16(platform::MinchoFace)),
                                trims, *sheet);
     sheets.setPrintCode(printCode);
+    sheets.setBarcodes(barcodes);
     platform::RecordingPrinter measure;
     sheets.noteCompromises(measure, review);
     for (const QString& line : review.lines())

@@ -36,8 +36,10 @@ std::optional<int> nameBottomTwips(platform::Printer& measure,
         if (run.text.isEmpty() ||
             (run.role != printing::RunRole::Name && run.role != printing::RunRole::Honorific))
             continue;
-        const QRect box = runBoxTwips(measure, run);
-        bottom = std::max(bottom.value_or(box.bottom() + 1), box.bottom() + 1);
+        // A line is one em high: only a column needs measuring.
+        const int end = run.vertical ? runBoxTwips(measure, run).bottom() + 1
+                                     : run.yTwips + int(std::ceil(run.points * 20));
+        bottom = std::max(bottom.value_or(end), end);
     }
     return bottom;
 }
@@ -59,7 +61,15 @@ std::optional<BarcodePlace> placeBarcode(platform::Printer& measure, printing::T
         bool blocked = false;
         for (qsizetype i = 0; i < runs.size() && !blocked; ++i) {
             printing::PlacedRun& run = runs[i];
-            if (run.text.isEmpty() || !runBoxTwips(measure, run).intersects(zone))
+            // Widths are measured only for the lines level with the barcode.
+            const int em = int(std::ceil(run.points * 20));
+            const bool level =
+                run.vertical || (run.yTwips <= zone.bottom() && run.yTwips + em > zone.top());
+            if (run.text.isEmpty() || !level)
+                continue;
+            // A line that starts inside the clear space meets it whatever its width.
+            const bool startsInside = run.xTwips >= zone.left() && run.xTwips <= zone.right();
+            if (!startsInside && !runBoxTwips(measure, run).intersects(zone))
                 continue;
             if (run.role != printing::RunRole::Code || run.vertical) {
                 blocked = true;

@@ -25,9 +25,9 @@ void LabelSheets::buildLabelTexts() {
     m_texts.reserve(filled);
     for (int i = 0; i < filled; ++i)
         m_texts.append(LabelText::forEntry(m_entries[i], m_printCode));
-    m_barcodeOf.clear();
-    if (m_barcodes)
-        for (int i = 0; i < filled; ++i)
+    // The entries do not change: the review and the drawing share one reading.
+    if (m_barcodes && m_barcodeOf.size() != filled)
+        for (int i = int(m_barcodeOf.size()); i < filled; ++i)
             m_barcodeOf.append(barcode::barcodeOfCard(m_entries[i]));
 }
 

@@ -5,6 +5,8 @@
 
 #include <QList>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace barcode {
@@ -182,21 +184,28 @@ QString addressAfterTown(const QStringList& lines, const zip::ZipAddressList& pl
             origin << i;
         }
     }
-    auto after = [&](const QString& name) -> qsizetype {
+    // Where a name ends in the address, searched from a compared position on;
+    // -1 when it is not there. The result is a position in the address.
+    auto after = [&](const QString& name, qsizetype from) -> qsizetype {
         const QString key = zip::comparableAddress(name);
-        if (key.isEmpty())
-            return -1;
-        const qsizetype at = compact.indexOf(key);
+        const qsizetype at = key.isEmpty() ? -1 : compact.indexOf(key, from);
         return at < 0 ? -1 : origin[at + key.size() - 1] + 1;
     };
 
+    qsizetype municipalityEnd = -1;
+    for (const zip::ZipAddress& place : places)
+        municipalityEnd = std::max(municipalityEnd, after(place.municipality, 0));
+    // The town is looked for after the municipality, so that the 中央 of
+    // 中央区 is not taken for a town 中央; the longest found wins: 西三番町
+    // over 三番町.
+    const qsizetype searchFrom =
+        municipalityEnd < 0
+            ? 0
+            : std::lower_bound(origin.begin(), origin.end(), municipalityEnd) - origin.begin();
     qsizetype townEnd = -1;
     qsizetype longest = 0;
-    qsizetype municipalityEnd = -1;
     for (const zip::ZipAddress& place : places) {
-        municipalityEnd = std::max(municipalityEnd, after(place.municipality));
-        // The longest town found wins: 西三番町 over 三番町.
-        const qsizetype end = after(place.town);
+        const qsizetype end = after(place.town, searchFrom);
         if (end >= 0 && place.town.size() > longest) {
             longest = place.town.size();
             townEnd = end;

@@ -66,6 +66,8 @@ int runCommand(const cli::ParsedCommandLine& parsed, cli::Io& io) {
         return cli::runSplit(parsed.arguments, io);
     if (parsed.command == u"zip"_s)
         return cli::runZip(parsed.arguments, io);
+    if (parsed.command == u"barcode"_s)
+        return cli::runBarcode(parsed.arguments, io);
     if (parsed.command == u"import"_s)
         return cli::runImport(parsed.arguments, io);
     if (parsed.command == u"export"_s)

@@ -149,7 +149,7 @@ echo "Postal lookups after the first read (target: well under 1 ms each):"
 echo "$ZIP_DETAIL"
 
 # Benchmarks that the modules keep beside this script.
-for extra in bench/labels.sh bench/postcards.sh bench/sheets.sh bench/preview.sh bench/split.sh bench/import.sh bench/season.sh; do
+for extra in bench/labels.sh bench/barcodes.sh bench/postcards.sh bench/sheets.sh bench/preview.sh bench/split.sh bench/import.sh bench/season.sh; do
     if [ -f "$extra" ]; then
         echo
         echo "== $extra"

@@ -29,6 +29,7 @@ LabelJobResult LabelPrintJob::run(const book::CardList& entries, int startLabel,
     LabelSheets sheets(review.printable, startLabel, face, result.trims, sheet);
     sheets.setPrintCode(m_printCode);
     sheets.setUsedLabels(m_used);
+    sheets.setBarcodes(m_barcodes);
     platform::RecordingPrinter measure;
     sheets.noteCompromises(measure, review);
     if (review.hasNews()) {

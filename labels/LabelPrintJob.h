@@ -46,6 +46,8 @@ class LabelPrintJob {
     void setPrintCode(bool printCode) { m_printCode = printCode; }
     // Labels of the first sheet already used: left empty (LabelSheets).
     void setUsedLabels(const QList<int>& used) { m_used = used; }
+    // Whether each label gets its customer barcode (off unless switched on).
+    void setBarcodes(bool barcodes) { m_barcodes = barcodes; }
 
     // "シート数は" n "枚です。"
     static QString sheetCountQuestion(int sheetCount);
@@ -58,6 +60,7 @@ class LabelPrintJob {
     QString m_bookPath;
     bool m_printCode = true;
     QList<int> m_used;
+    bool m_barcodes = false;
 };
 
 } // namespace labels

@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 namespace labels {
 
 LabelSheets::LabelSheets(const book::CardList& entries, int startLabel, const QString& face, printing::Trims trims,
@@ -53,6 +55,10 @@ void LabelSheets::buildLabelTexts() {
     m_texts.reserve(filled);
     for (int i = 0; i < filled; ++i)
         m_texts.append(LabelText::forEntry(m_entries[i], m_printCode));
+    // The entries do not change: the review and the drawing share one reading.
+    if (m_barcodes && m_barcodeOf.size() != filled)
+        for (int i = int(m_barcodeOf.size()); i < filled; ++i)
+            m_barcodeOf.append(barcode::barcodeOfCard(m_entries[i]));
 }
 
 printing::HorizontalFrame LabelSheets::frameOf(int label) const {
@@ -78,6 +84,25 @@ printing::TypesetCard LabelSheets::typesetCell(platform::Printer& measure, int l
     return printing::typesetHorizontal(measure, m_face, m_texts[slot].card, frameOf(label));
 }
 
+std::optional<barcode::BarcodePlace> LabelSheets::placeBarcode(platform::Printer& measure,
+                                                               int label, int slot,
+                                                               printing::TypesetCard& card) const {
+    if (slot < 0 || slot >= m_barcodeOf.size() || !m_barcodeOf[slot].data)
+        return std::nullopt;
+    const std::optional<int> nameBottom = barcode::nameBottomTwips(measure, card.runs);
+    if (!nameBottom)
+        return std::nullopt;
+    // Japan Post asks for the barcode alone, right under the addressee's
+    // name, with its clear space inside the label.
+    const int clear = barcode::clearSpaceTwips();
+    const printing::HorizontalFrame frame = frameOf(label);
+    barcode::BarcodeRoom room;
+    room.barsAreaTwips = frame.boundsTwips.adjusted(clear, clear, -clear, -clear);
+    room.topTwips = *nameBottom + clear;
+    room.preferredLeftTwips = frame.name.xTwips;
+    return barcode::placeBarcode(measure, card, room);
+}
+
 void LabelSheets::noteCompromises(platform::Printer& measure, printing::JobReview& review) {
     if (m_startLabel == 0)
         return;
@@ -87,7 +112,14 @@ void LabelSheets::noteCompromises(platform::Printer& measure, printing::JobRevie
         const int label = entry < first.size()
                               ? first[entry]
                               : (entry - int(first.size())) % m_layout.labelCount() + 1;
-        review.noteCompromises(m_entries[entry], typesetCell(measure, label, entry).compromises);
+        printing::TypesetCard card = typesetCell(measure, label, entry);
+        if (m_barcodes) {
+            if (!m_barcodeOf[entry].data)
+                review.noteWithoutBarcode(m_entries[entry], m_barcodeOf[entry].whyNone);
+            else if (!placeBarcode(measure, label, entry, card))
+                review.noteWithoutBarcode(m_entries[entry], u"ラベルに余白が足りません"_s);
+        }
+        review.noteCompromises(m_entries[entry], card.compromises);
     }
 }
 
@@ -97,7 +129,13 @@ void LabelSheets::drawCell(platform::Printer& printer, int label, int slot) {
     // Measured in the fonts' own metrics, not the device's, so that a label
     // breaks its lines alike on every printer, in a PDF and in the preview.
     platform::RecordingPrinter measure;
-    printing::drawRuns(printer, typesetCell(measure, label, slot).runs, m_offsets);
+    printing::TypesetCard card = typesetCell(measure, label, slot);
+    const std::optional<barcode::BarcodePlace> place = placeBarcode(measure, label, slot, card);
+    printing::drawRuns(printer, card.runs, m_offsets);
+    if (place)
+        barcode::drawCustomerBarcode(
+            printer, *m_barcodeOf[slot].data,
+            place->topLeftTwips + QPoint(m_offsets.xTwips, m_offsets.yTwips), place->points);
 }
 
 void LabelSheets::drawLabelOutlines(platform::Printer& printer) const {

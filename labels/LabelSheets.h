@@ -1,5 +1,7 @@
 #pragma once
 
+#include "barcode/BarcodePlacement.h"
+#include "barcode/CardBarcode.h"
 #include "book/AddressCard.h"
 #include "labels/LabelLayout.h"
 #include "labels/SheetLayout.h"
@@ -61,6 +63,8 @@ public:
     // The entry on label L of sheet k (from 1), which may be past the last
     // entry (an empty label); -1 for a used label of the first sheet.
     int entryOnLabel(int sheet, int label) const;
+    // Whether each label gets its customer barcode below the name (off unless switched on).
+    void setBarcodes(bool barcodes) { m_barcodes = barcodes; }
 
     // The label's edges and layout table, twips from the page origin before the trims.
     printing::HorizontalFrame frameOf(int label) const;
@@ -69,6 +73,11 @@ public:
     // For each entry the typesetting had to set smaller or cut short, what it
     // gave up, measured in measure's fonts as the job will set it.
     void noteCompromises(platform::Printer& measure, printing::JobReview& review);
+    // Where the barcode of the entry in slot goes on label L, the card's code
+    // line moved or left out to make room; nothing when barcodes are off, the
+    // entry has none, or the label has no room for it with its clear space.
+    std::optional<barcode::BarcodePlace> placeBarcode(platform::Printer& measure, int label,
+                                                      int slot, printing::TypesetCard& card) const;
     // One label cell as it is typeset. An empty slot draws nothing.
     void drawCell(platform::Printer& printer, int label, int slot);
 
@@ -79,8 +88,10 @@ private:
     int m_startLabel = 0;
     printing::OffsetsTwips m_offsets;
     QList<LabelText> m_texts;
+    QList<barcode::CardBarcode> m_barcodeOf; // per slot, when barcodes are on
     bool m_printCode = true;
     QList<int> m_used;
+    bool m_barcodes = false;
 };
 
 } // namespace labels

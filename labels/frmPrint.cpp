@@ -117,6 +117,10 @@ void frmPrint::buildWindow() {
     chkPrintCode = ui::named(new QCheckBox(u"コードを印字"_s, central), u"chkPrintCode"_s);
     chkPrintCode->setToolTip(u"住所録のコード欄も宛名と一緒に印字する"_s);
     left->addWidget(chkPrintCode);
+    chkBarcode = ui::named(new QCheckBox(u"カスタマバーコード"_s, central), u"chkBarcode"_s);
+    chkBarcode->setToolTip(
+        u"郵便番号と住所の番地から日本郵便のカスタマバーコードを宛名の下に印字する"_s);
+    left->addWidget(chkBarcode);
     left->addStretch(1);
 
     auto* commands = new QHBoxLayout;
@@ -152,6 +156,8 @@ void frmPrint::buildWindow() {
     connect(cmdRew, &QPushButton::clicked, m_commands, &printing::PrintScreenCommands::previousEntry);
     connect(cmdFF, &QPushButton::clicked, m_commands, &printing::PrintScreenCommands::nextEntry);
     connect(chkPrintCode, &QCheckBox::clicked, m_commands, &printing::PrintScreenCommands::choosePrintCode);
+    connect(chkBarcode, &QCheckBox::clicked, m_commands,
+            &printing::PrintScreenCommands::chooseBarcodes);
     connect(m_commands, &printing::PrintScreenCommands::entryChanged, this, &frmPrint::GetPage);
     connect(m_commands, &printing::PrintScreenCommands::faceChosen, this, &frmPrint::Reget);
     connect(m_commands, &printing::PrintScreenCommands::controlsChanged, this, &frmPrint::showControls);
@@ -244,6 +250,7 @@ void frmPrint::showControls() {
     lblPP->setVisible(controls.positionVisible);
     lblPP->setText(controls.position);
     chkPrintCode->setChecked(controls.printCode);
+    chkBarcode->setChecked(controls.barcodes);
 }
 
 void frmPrint::startLabelProposed() {
@@ -277,6 +284,7 @@ void frmPrint::printJob() {
     LabelPrintJob job(m_context.platform, m_model.outputChoice(), m_context.state.BookPath);
     job.setPrintCode(m_model.printCode());
     job.setUsedLabels(m_startLabels->usedLabels());
+    job.setBarcodes(m_model.barcodes());
     const LabelJobResult result =
         job.run(m_model.entries(), confirmedStartLabel(), m_model.textFace, m_model.offsetsPath(), m_sheet);
     Text1 = QString::number(result.sheetCount);
@@ -300,6 +308,7 @@ void frmPrint::showJobPreview() {
         std::make_shared<LabelSheets>(m_model.entries(), m_startLabels->shownLabel(), m_model.textFace, trims, m_sheet);
     sheets->setPrintCode(m_model.printCode());
     sheets->setUsedLabels(m_startLabels->usedLabels());
+    sheets->setBarcodes(m_model.barcodes());
     printing::openJobPreview(LabelPrintJob::jobTitle(int(m_model.entries().size())), printerPaper(m_sheet.paper),
                    [sheets](platform::Printer& printer) { sheets->drawJob(printer); }, this);
 }

@@ -10,6 +10,7 @@
 // Text4, Text5 X and Y print-position trims in mm (from Tagora.opt at each job)
 // Text6        the label face, "ＭＳ 明朝" at load
 // chkPrintCode コードを印字: the free code line is printed (remembered in TagoraPrint.ini)
+// chkBarcode   カスタマバーコード: each label gets its customer barcode (this opening only)
 // m_startLabels  the start-label buttons and their OK / Cancel (StartLabelGrid.h)
 // Shape1       outline of the preview label, in the chosen cell's proportions
 // cmdSheet     用紙: the sheet chooser (frmSheet); lblSheet names the chosen sheet
@@ -98,6 +99,7 @@ private:
     QLabel* lblSheet = nullptr;
     QLabel* printedLine = nullptr; // after a job: what went where
     QCheckBox* chkPrintCode = nullptr;
+    QCheckBox* chkBarcode = nullptr;
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdPreview = nullptr;
     QPushButton* cmdCancel = nullptr;

@@ -23,6 +23,7 @@ public:
     double verticalLength(const QString& text) const override { return m_target.verticalLength(text); }
     void newPage() override { m_target.newPage(); }
     bool endDoc() override { return m_target.endDoc(); }
+    void fillRect(const QRect& twips) override { m_target.fillRect(twips); }
     QString errorText() const override { return m_target.errorText(); }
     QStringList fontNames() const override { return m_target.fontNames(); }
     void drawLine(const QPoint& fromTwips, const QPoint& toTwips) override {

@@ -47,6 +47,11 @@ void PageRangePrinter::drawLine(const QPoint& fromTwips, const QPoint& toTwips) 
         ForwardingPrinter::drawLine(fromTwips, toTwips);
 }
 
+void PageRangePrinter::fillRect(const QRect& twips) {
+    if (onChosenPage())
+        ForwardingPrinter::fillRect(twips);
+}
+
 void PageRangePrinter::newPage() {
     ++m_page;
 }

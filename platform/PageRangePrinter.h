@@ -19,6 +19,7 @@ public:
 
     void print(const QString& text) override;
     void printVertical(const QString& text) override;
+    void fillRect(const QRect& twips) override;
     void newPage() override;
     void drawGuide(const QRect& twips, int cornerRadiusTwips) override;
     void drawLine(const QPoint& fromTwips, const QPoint& toTwips) override;

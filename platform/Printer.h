@@ -54,6 +54,9 @@ public:
     virtual void printVertical(const QString& text) = 0;
     // Length in twips the column of printVertical(text) takes downward.
     virtual double verticalLength(const QString& text) const = 0;
+    // Fills a rectangle in solid black, twips from the page origin: the bars
+    // of a barcode. Paper, a PDF and a preview all get it.
+    virtual void fillRect(const QRect& twips) = 0;
     virtual void newPage() = 0;
     // Ends the document and sends it; false when it could not be completed.
     virtual bool endDoc() = 0;

@@ -229,6 +229,11 @@ double QtPrinter::verticalLength(const QString& text) const {
     return shaperOf(raw).shape(text, raw.pixelSize()).length;
 }
 
+void QtPrinter::fillRect(const QRect& twips) {
+    if (m_painter.isActive())
+        m_painter.fillRect(twips, Qt::black);
+}
+
 void QtPrinter::newPage() {
     if (!m_painter.isActive())
         return;

@@ -52,6 +52,7 @@ public:
     void print(const QString& text) override;
     void printVertical(const QString& text) override;
     double verticalLength(const QString& text) const override;
+    void fillRect(const QRect& twips) override;
     void newPage() override;
     bool endDoc() override;
     QString errorText() const override { return m_errorText; }

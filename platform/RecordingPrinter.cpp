@@ -69,6 +69,10 @@ void RecordingPrinter::drawLine(const QPoint& fromTwips, const QPoint& toTwips) 
                    u' ' + QString::number(toTwips.x()) + u',' + QString::number(toTwips.y());
 }
 
+void RecordingPrinter::fillRect(const QRect& twips) {
+    m_filled.append({m_page, twips});
+}
+
 void RecordingPrinter::newPage() {
     ++m_page;
     m_calls << u"page"_s;

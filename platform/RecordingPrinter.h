@@ -29,6 +29,14 @@ struct DrawnGuide {
     bool operator==(const DrawnGuide&) const = default;
 };
 
+// One filled rectangle, on its page.
+struct FilledRect {
+    int page = 1;
+    QRect twips;
+
+    bool operator==(const FilledRect&) const = default;
+};
+
 // Test double: keeps every call in order, and every printed text with the
 // font, size and position in force, for tests to compare.
 class RecordingPrinter : public Printer {
@@ -46,6 +54,7 @@ public:
     // One em of the current size per character, as the Japanese faces set
     // full-width characters in a column.
     double verticalLength(const QString& text) const override;
+    void fillRect(const QRect& twips) override;
     void newPage() override;
     bool endDoc() override;
     QString errorText() const override { return m_errorText; }
@@ -60,6 +69,9 @@ public:
     const QList<PrintedText>& printed() const { return m_printed; }
     // The outlines, kept apart from calls(): nothing on paper shows them.
     const QList<DrawnGuide>& guides() const { return m_guides; }
+    // The filled rectangles (a barcode's bars), kept apart from calls(): a
+    // barcode has 67 of them.
+    const QList<FilledRect>& filled() const { return m_filled; }
     int pageCount() const { return m_page; }
     bool ended() const { return m_ended; }
     const PageFormat& paper() const { return m_paper; }
@@ -75,6 +87,7 @@ public:
     QStringList m_calls;
     QList<PrintedText> m_printed;
     QList<DrawnGuide> m_guides;
+    QList<FilledRect> m_filled;
     QStringList m_fontNames;
     QString m_face;
     QString m_errorText;

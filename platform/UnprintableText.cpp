@@ -31,6 +31,12 @@ void TextExtentPrinter::printVertical(const QString& text) {
     cover(int(std::ceil(m_points * 20)), int(std::ceil(m_measuring.verticalLength(text))));
 }
 
+void TextExtentPrinter::fillRect(const QRect& twips) {
+    m_x = twips.x();
+    m_y = twips.y();
+    cover(twips.width(), twips.height());
+}
+
 void TextExtentPrinter::cover(int width, int height) {
     const QRect box(m_x + PageOriginInsetTwips, m_y + PageOriginInsetTwips, qMax(1, width), qMax(1, height));
     m_extent = m_extent.isNull() ? box : m_extent.united(box);

@@ -31,6 +31,7 @@ class TextExtentPrinter : public Printer {
     void drawLine(const QPoint&, const QPoint&) override {}
     void newPage() override {}
     bool endDoc() override { return true; }
+    void fillRect(const QRect& twips) override;
     QString errorText() const override { return {}; }
     QStringList fontNames() const override { return m_measuring.fontNames(); }
 

@@ -89,6 +89,7 @@ class PicturePrinter : public platform::Printer {
     double verticalLength(const QString& text) const override {
         return double(text.toUcs4().size()) * m_points * 20;
     }
+    void fillRect(const QRect& twips) override { m_painter.fillRect(twips, QColor(30, 30, 30)); }
     void newPage() override {}
     bool endDoc() override { return true; }
     QString errorText() const override { return {}; }

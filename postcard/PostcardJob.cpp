@@ -73,12 +73,52 @@ printing::TypesetCard typesetHorizontalCard(platform::Printer& measure, const Po
                                        horizontalCardFrame(settings.sender.has_value()));
 }
 
+std::optional<barcode::BarcodePlace> placePostcardBarcode(platform::Printer& measure,
+                                                          const PostcardText& card,
+                                                          const PostcardJobSettings& settings,
+                                                          printing::TypesetCard& typeset) {
+    if (!settings.barcodes || !card.barcode.data)
+        return std::nullopt;
+    // Japan Post lets the bars stand 10 mm inside the card's edges, below
+    // the cancellation area at the top left, which the address is below too.
+    const double margin = 10;
+    barcode::BarcodeRoom room;
+    room.barsAreaTwips = QRect(QPoint(cardTwips(margin), cardTwips(35)),
+                               QPoint(cardTwips(CardWidthMillimetres - margin) - 1,
+                                      cardTwips(CardHeightMillimetres - margin) - 1));
+    const int width = barcode::barcodeSizeTwips(barcode::StandardBarcodePoints).width();
+    room.preferredLeftTwips = room.barsAreaTwips.center().x() - width / 2;
+    if (settings.writing == Writing::Vertical) {
+        // A vertical address has its barcode at the foot of the card.
+        room.topTwips = room.barsAreaTwips.bottom() + 1 -
+                        barcode::barcodeSizeTwips(barcode::StandardBarcodePoints).height();
+        return barcode::placeBarcode(measure, typeset, room);
+    }
+    const std::optional<int> nameBottom = barcode::nameBottomTwips(measure, typeset.runs);
+    if (!nameBottom)
+        return std::nullopt;
+    // A horizontal one has it alone right under the name, above the sender.
+    const QRect frame = horizontalCardFrame(settings.sender.has_value()).boundsTwips;
+    room.barsAreaTwips.setBottom(
+        std::min(room.barsAreaTwips.bottom(), frame.bottom() - barcode::clearSpaceTwips()));
+    room.topTwips = *nameBottom + barcode::clearSpaceTwips();
+    room.preferredLeftTwips = NameLinePlace.xTwips;
+    return barcode::placeBarcode(measure, typeset, room);
+}
+
 void notePostcardCompromises(platform::Printer& measure, const book::CardList& entries,
                              const PostcardJobSettings& settings, printing::JobReview& review) {
-    for (const book::AddressCard& entry : entries)
-        review.noteCompromises(
-            entry, typesetPostcard(measure, postcardTextOf(entry, settings.printCode), settings)
-                       .compromises);
+    for (const book::AddressCard& entry : entries) {
+        const PostcardText card = postcardTextOf(entry, settings.printCode, settings.barcodes);
+        printing::TypesetCard typeset = typesetPostcard(measure, card, settings);
+        if (settings.barcodes) {
+            if (!card.barcode.data)
+                review.noteWithoutBarcode(entry, card.barcode.whyNone);
+            else if (!placePostcardBarcode(measure, card, settings, typeset))
+                review.noteWithoutBarcode(entry, u"はがきに余白が足りません"_s);
+        }
+        review.noteCompromises(entry, typeset.compromises);
+    }
 }
 
 printing::TypesetCard typesetPostcard(platform::Printer& measure, const PostcardText& card,
@@ -116,7 +156,13 @@ void drawPostcards(platform::Printer& printer, const QList<PostcardText>& postca
         }
         // Measured in the fonts' own metrics, so every device breaks the lines alike.
         platform::RecordingPrinter measure;
-        printing::drawRuns(printer, typesetPostcard(measure, card, settings).runs, offsets);
+        printing::TypesetCard typeset = typesetPostcard(measure, card, settings);
+        const std::optional<barcode::BarcodePlace> place =
+            placePostcardBarcode(measure, card, settings, typeset);
+        printing::drawRuns(printer, typeset.runs, offsets);
+        if (place)
+            barcode::drawCustomerBarcode(printer, *card.barcode.data,
+                                         place->topLeftTwips + QPoint(dx, dy), place->points);
         if (settings.writing == Writing::Horizontal && settings.sender)
             drawHorizontalSender(printer, *settings.sender, settings.textFace, dx, dy);
         // A break after the last card would leave a blank page at the end.

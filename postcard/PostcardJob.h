@@ -1,5 +1,6 @@
 #pragma once
 
+#include "barcode/BarcodePlacement.h"
 #include "book/AddressCard.h"
 #include "platform/Printer.h"
 #include "postcard/PostcardChoices.h"
@@ -23,6 +24,7 @@ struct PostcardJobSettings {
     Writing writing = Writing::Horizontal;
     std::optional<book::AddressCard> sender; // printed on every card when set
     bool printCode = true;                   // the free code line
+    bool barcodes = false;                   // the customer barcode where Japan Post allows it
 };
 
 // The card's edges and layout table for horizontal writing, twips from the
@@ -38,7 +40,18 @@ printing::TypesetCard typesetHorizontalCard(platform::Printer& measure, const Po
 printing::TypesetCard typesetPostcard(platform::Printer& measure, const PostcardText& card,
                                       const PostcardJobSettings& settings);
 
-// For each entry the typesetting had to set smaller or cut short, what it gave up.
+// Where a card's customer barcode goes, the code line moved or left out to
+// make room: right under the name on a horizontal card, at the foot of a
+// vertical one, inside the region Japan Post lets barcodes stand (10 mm from
+// the edges); nothing when barcodes are off, the card has none, or it has no
+// room for one.
+std::optional<barcode::BarcodePlace> placePostcardBarcode(platform::Printer& measure,
+                                                          const PostcardText& card,
+                                                          const PostcardJobSettings& settings,
+                                                          printing::TypesetCard& typeset);
+
+// For each entry the typesetting had to set smaller or cut short, what it
+// gave up; with barcodes, the cards printed without one and why.
 void notePostcardCompromises(platform::Printer& measure, const book::CardList& entries,
                              const PostcardJobSettings& settings, printing::JobReview& review);
 

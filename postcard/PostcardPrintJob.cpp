@@ -28,7 +28,8 @@ PostcardPrintJob::Outcome PostcardPrintJob::run(const book::CardList& listed,
         postcardCountQuestion(int(entries.size())), platform::Buttons::OkCancel);
     if (answer != platform::Answer::Ok)
         return Outcome::Cancelled;
-    const QList<PostcardText> postcards = postcardTexts(entries, settings.printCode);
+    const QList<PostcardText> postcards =
+        postcardTexts(entries, settings.printCode, settings.barcodes);
     platform::PrintDestination sentTo;
     const printing::Delivery delivery = printing::deliverJob(
         m_output, m_platform,

@@ -18,7 +18,7 @@ QString boxPrintText(const QString& boxCharacter) {
     return u" "_s + shown + u" "_s;
 }
 
-PostcardText postcardTextOf(const book::AddressCard& typed, bool printCode) {
+PostcardText postcardTextOf(const book::AddressCard& typed, bool printCode, bool barcodes) {
     const book::AddressCard entry = printing::cardForPrint(typed);
     PostcardText text;
     text.nameLine = book::nameLine(entry);
@@ -37,14 +37,16 @@ PostcardText postcardTextOf(const book::AddressCard& typed, bool printCode) {
     text.horizontal = printing::horizontalTextOf(entry, printCode);
     // The boxes hold the code; only a code they cannot hold is written out.
     text.horizontal.postalLine = text.typedCode;
+    if (barcodes)
+        text.barcode = barcode::barcodeOfCard(typed);
     return text;
 }
 
-QList<PostcardText> postcardTexts(const book::CardList& entries, bool printCode) {
+QList<PostcardText> postcardTexts(const book::CardList& entries, bool printCode, bool barcodes) {
     QList<PostcardText> texts;
     texts.reserve(entries.size());
     for (const book::AddressCard& entry : entries)
-        texts.append(postcardTextOf(entry, printCode));
+        texts.append(postcardTextOf(entry, printCode, barcodes));
     return texts;
 }
 

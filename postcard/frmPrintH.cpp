@@ -129,6 +129,9 @@ void frmPrintH::buildControls() {
 
     chkPrintCode = ui::named(new QCheckBox(u"コードを印字"_s, this), u"chkPrintCode"_s);
     chkPrintCode->setToolTip(u"住所録のコード欄も宛名と一緒に印字する"_s);
+    chkBarcode = ui::named(new QCheckBox(u"カスタマバーコード"_s, this), u"chkBarcode"_s);
+    chkBarcode->setToolTip(
+        u"郵便番号と住所の番地から日本郵便のカスタマバーコードを宛名の下に印字する"_s);
 
     auto* navigation = new QHBoxLayout;
     navigation->addWidget(cmdRew);
@@ -145,6 +148,7 @@ void frmPrintH::buildControls() {
     side->addWidget(fraWriting);
     side->addWidget(fraSender);
     side->addWidget(chkPrintCode);
+    side->addWidget(chkBarcode);
     side->addSpacing(8);
     side->addWidget(Command2);
     side->addWidget(Command4);
@@ -177,6 +181,8 @@ void frmPrintH::buildControls() {
     connect(Command4, &QPushButton::clicked, m_commands, &printing::PrintScreenCommands::openFontChooser);
     connect(Command3, &QPushButton::clicked, m_commands, &printing::PrintScreenCommands::showHelp);
     connect(chkPrintCode, &QCheckBox::clicked, m_commands, &printing::PrintScreenCommands::choosePrintCode);
+    connect(chkBarcode, &QCheckBox::clicked, m_commands,
+            &printing::PrintScreenCommands::chooseBarcodes);
     connect(m_commands, &printing::PrintScreenCommands::entryChanged, this, &frmPrintH::GetPage);
     connect(m_commands, &printing::PrintScreenCommands::faceChosen, this, &frmPrintH::GetPage);
     connect(m_commands, &printing::PrintScreenCommands::controlsChanged, this, &frmPrintH::showControls);
@@ -294,6 +300,7 @@ void frmPrintH::showControls() {
     lblPP->setVisible(controls.positionVisible);
     lblPP->setText(controls.position);
     chkPrintCode->setChecked(controls.printCode);
+    chkBarcode->setChecked(controls.barcodes);
 }
 
 void frmPrintH::useMinchoCodeFace() {
@@ -317,12 +324,14 @@ PostcardJobSettings frmPrintH::jobSettings() const {
     if (m_choices.printSender)
         settings.sender = m_sender;
     settings.printCode = m_model.printCode();
+    settings.barcodes = m_model.barcodes();
     return settings;
 }
 
 void frmPrintH::showJobPreview() {
     const PostcardJobSettings settings = jobSettings();
-    const QList<PostcardText> postcards = postcardTexts(m_model.entries(), settings.printCode);
+    const QList<PostcardText> postcards =
+        postcardTexts(m_model.entries(), settings.printCode, settings.barcodes);
     printing::openJobPreview(postcardJobTitle(int(m_model.entries().size())), settings.paper,
                            [postcards, settings](platform::Printer& printer) {
                                drawPostcards(printer, postcards, settings);

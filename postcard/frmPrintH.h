@@ -15,6 +15,7 @@
 // m_model       the entry on screen, the text face, the trims and 印刷's state (PrintScreenModel.h)
 // mnuFont, mnuLocate  設定 menu: the font chooser and the position dialog, as Command4 and Command2
 // chkPrintCode  コードを印字: the free code line is printed (remembered in TagoraPrint.ini)
+// chkBarcode    カスタマバーコード: each card gets its customer barcode (this opening only)
 // optHorizontal, optVertical  横書き / 縦書き, remembered in TagoraCard.ini
 // chkSender     prints the sender (Sender.dat) on every card, remembered too
 // lblSender     the sender; cmdSenderFromEntry takes the entry on screen,
@@ -117,6 +118,7 @@ private:
     QGroupBox* fraSender = nullptr;
     QCheckBox* chkSender = nullptr;
     QCheckBox* chkPrintCode = nullptr;
+    QCheckBox* chkBarcode = nullptr;
     QLabel* lblSender = nullptr;
     QLabel* printedLine = nullptr; // after a job: what went where
     QPushButton* cmdSenderFromEntry = nullptr;

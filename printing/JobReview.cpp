@@ -42,6 +42,10 @@ void JobReview::noteCompromises(const book::AddressCard& card, const QStringList
         reduced << item(card, compromises.join(u"、"_s));
 }
 
+void JobReview::noteWithoutBarcode(const book::AddressCard& card, const QString& why) {
+    withoutBarcode << item(card, why);
+}
+
 QStringList JobReview::lines() const {
     QStringList all;
     for (const QString& line : leftOut)
@@ -52,6 +56,8 @@ QStringList JobReview::lines() const {
         all << u"縮小して印刷します: "_s + line;
     for (const QString& line : repeated)
         all << u"複数回印刷します: "_s + line;
+    for (const QString& line : withoutBarcode)
+        all << u"バーコードを印刷しません: "_s + line;
     return all;
 }
 
@@ -62,6 +68,7 @@ QString JobReview::message() const {
     addSection(text, u"次のカードは枠に収めるため文字を小さくして印刷します。"_s, reduced);
     addSection(text, u"次のカードは印刷リストに複数回入っているため、その回数だけ印刷します。"_s,
                repeated);
+    addSection(text, u"次のカードにはカスタマバーコードを印刷しません。"_s, withoutBarcode);
     text += printable.isEmpty() ? u"印刷できるカードがありません。"_s : u"このまま印刷しますか？"_s;
     return text;
 }

@@ -16,13 +16,17 @@ struct JobReview {
     QStringList uncleanCodes; // "山田　太郎（100-00）"
     QStringList reduced;      // "株式会社…（宛名を縮小）"
     QStringList repeated;     // "山田　太郎（2回）": printed as often as listed
+    // "鈴木　一郎（住所に番地がありません）", when the job prints barcodes
+    QStringList withoutBarcode;
 
     bool hasNews() const {
         return !leftOut.isEmpty() || !uncleanCodes.isEmpty() || !reduced.isEmpty() ||
-               !repeated.isEmpty();
+               !repeated.isEmpty() || !withoutBarcode.isEmpty();
     }
     // Notes a card the typesetting had to set smaller or cut short.
     void noteCompromises(const book::AddressCard& card, const QStringList& compromises);
+    // Notes a card printed without its customer barcode, and why.
+    void noteWithoutBarcode(const book::AddressCard& card, const QString& why);
     // Every finding as one line each, for the command line's stderr.
     QStringList lines() const;
     // The findings as one message for a window, ending in the question

@@ -71,6 +71,11 @@ void PrintScreenCommands::choosePrintCode(bool printCode) {
     emit controlsChanged();
 }
 
+void PrintScreenCommands::chooseBarcodes(bool barcodes) {
+    m_model.chooseBarcodes(barcodes);
+    emit controlsChanged();
+}
+
 void PrintScreenCommands::goBack() {
     m_context.state.Reentry = 1;
     m_context.navigator.showStart();

@@ -35,6 +35,7 @@ class PrintScreenCommands : public QObject {
     void openPositionDialog();
     void openOutputChoice();
     void choosePrintCode(bool printCode);
+    void chooseBarcodes(bool barcodes);
     // 戻る and the close box: the start window again.
     void goBack();
     void endProgram();

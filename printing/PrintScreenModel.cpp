@@ -88,6 +88,7 @@ PrintScreenControls PrintScreenModel::controls() const {
     controls.positionVisible = m_fromList;
     controls.position = m_pager.position();
     controls.printCode = m_choices.printCode;
+    controls.barcodes = m_barcodes;
     return controls;
 }
 

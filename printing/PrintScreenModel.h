@@ -31,6 +31,7 @@ struct PrintScreenControls {
     bool positionVisible = false; // lblPP
     QString position;             // lblPP's "k/n"
     bool printCode = true;        // chkPrintCode
+    bool barcodes = false;        // chkBarcode
 };
 
 // A print screen without its window, shared by the label and postcard
@@ -72,6 +73,10 @@ class PrintScreenModel {
     // the error when the file could not be written.
     book::WriteResult choosePrintCode(bool printCode);
 
+    // Whether the job prints customer barcodes: chosen for each opening of a
+    // screen, off at first, since few jobs are mailed in bulk.
+    bool barcodes() const { return m_barcodes; }
+    void chooseBarcodes(bool barcodes) { m_barcodes = barcodes; }
     // 印刷 becomes usable or not before a job (the label screen's start label).
     void allowPrint(bool allowed) { m_printAllowed = allowed; }
     // A job is running: 印刷 stays off until printFinished().
@@ -94,6 +99,7 @@ class PrintScreenModel {
     PreviewPager m_pager;
     bool m_fromList = true;
     bool m_printAllowed = false;
+    bool m_barcodes = false;
     PrintChoices m_choices;
 };
 

@@ -45,21 +45,23 @@ Commands:
                                  print every card of BOOK (or the cards FILTER
                                  takes), tab-separated
   labels BOOK [--template "BRAND PART"] [--start N] [--font NAME] [--cards LIST]
-         [--filter FILTER [--year Y]] [--no-code]
+         [--filter FILTER [--year Y]] [--no-code] [--barcode]
          (-o OUT.pdf | --printer QUEUE [--copies N])
                                  print BOOK on label sheets into a PDF or on a
                                  printer (the standard A4 sheet of 12, or the
-                                 sheet named)
+                                 sheet named); --barcode adds Japan Post's
+                                 customer barcode below each name
   templates [TEXT] [--all]       list the label sheets whose brand, part, size
                                  or label count hold TEXT; --all also counts
                                  the templates skipped
   postcards BOOK [--cards LIST] [--filter FILTER [--year Y]] [--zip-font NAME] [--paper postcard|a4]
-            [--vertical] [--sender FILE] [--no-code]
+            [--vertical] [--sender FILE] [--no-code] [--barcode]
             (-o OUT.pdf | --printer QUEUE [--copies N])
                                  print BOOK on postcards into a PDF or on a printer;
                                  cards with no name or address are left out, and
                                  they, odd postal codes and cards set smaller are
-                                 listed on stderr; --no-code leaves the code line out
+                                 listed on stderr; --no-code leaves the code line out;
+                                 --barcode adds the customer barcode where it fits
   history BOOK [--year Y]        list the New Year card record of BOOK: card
                                  number, name, the marks of each year (送 sent,
                                  受 received, 喪 mourning) and the groups
@@ -83,6 +85,8 @@ Commands:
                                  split one-line addresses into two lines
   zip CODE | zip --address ADDRESS
                                  look up a postal code or an address
+  barcode CODE ADDRESS           print the characters of the customer barcode of
+                                 an address, start to stop
   import FILE... -o BOOK.dat [--encoding utf-8|cp932] [--map name=1+2,address1=3,...] [--force]
                                  make books of 300 cards (BOOK.dat, BOOK-2.dat ...)
                                  from vCard (.vcf) and CSV files

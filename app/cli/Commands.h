@@ -20,6 +20,7 @@ int runPostcards(const QStringList& args, Io& io);
 int runEnvelopes(const QStringList& args, Io& io);
 int runSplit(const QStringList& args, Io& io);
 int runZip(const QStringList& args, Io& io);
+int runBarcode(const QStringList& args, Io& io);
 int runImport(const QStringList& args, Io& io);
 int runExport(const QStringList& args, Io& io);
 int runPrinters(const QStringList& args, Io& io);

@@ -19,7 +19,7 @@ namespace cli {
 namespace {
 
 const QString Usage =
-    u"usage: tagora labels BOOK [--template \"BRAND PART\"] [--start N] [--skip LABELS] [--font NAME] [--cards LIST] [--filter FILTER [--year Y]] [--no-code] (-o OUT.pdf | --printer QUEUE [--copies N])"_s;
+    u"usage: tagora labels BOOK [--template \"BRAND PART\"] [--start N] [--skip LABELS] [--font NAME] [--cards LIST] [--filter FILTER [--year Y]] [--no-code] [--barcode] (-o OUT.pdf | --printer QUEUE [--copies N])"_s;
 
 // "1,2,5" or "1-3,7": the labels of the first sheet already used; nullopt
 // when a number is not a label of the sheet.
@@ -45,6 +45,7 @@ std::optional<QList<int>> usedLabels(const QString& text, int labelCount) {
 int runLabels(const QStringList& args, Io& io) {
     QStringList rest = args;
     const bool printCode = rest.removeAll(u"--no-code"_s) == 0;
+    const bool barcodes = rest.removeAll(u"--barcode"_s) > 0;
     const PrintArguments parsed =
         readPrintArguments(rest, {u"--start"_s, u"--skip"_s, u"--font"_s, u"--cards"_s, u"--template"_s, u"--filter"_s, u"--year"_s}, Usage);
     if (!parsed.error.isEmpty())
@@ -96,6 +97,7 @@ int runLabels(const QStringList& args, Io& io) {
     sheets.setUsedLabels(*used);
     if (sheets.firstSheetLabels().isEmpty())
         return fail(io, u"every label of the first sheet is used or skipped: nothing to print on it"_s);
+    sheets.setBarcodes(barcodes);
     platform::RecordingPrinter measure;
     sheets.noteCompromises(measure, review);
     for (const QString& line : review.lines())

@@ -19,7 +19,7 @@ namespace cli {
 namespace {
 
 const QString Usage =
-    u"usage: tagora postcards BOOK [--cards LIST] [--filter FILTER [--year Y]] [--zip-font NAME] [--paper postcard|a4] [--vertical] [--sender FILE] [--no-code] (-o OUT.pdf | --printer QUEUE [--copies N])"_s;
+    u"usage: tagora postcards BOOK [--cards LIST] [--filter FILTER [--year Y]] [--zip-font NAME] [--paper postcard|a4] [--vertical] [--sender FILE] [--no-code] [--barcode] (-o OUT.pdf | --printer QUEUE [--copies N])"_s;
 
 } // namespace
 
@@ -31,6 +31,7 @@ int runPostcards(const QStringList& arguments, Io& io) {
     QStringList args = arguments;
     const bool vertical = args.removeAll(u"--vertical"_s) > 0;
     const bool printCode = args.removeAll(u"--no-code"_s) == 0;
+    const bool barcodes = args.removeAll(u"--barcode"_s) > 0;
     const PrintArguments parsed =
         readPrintArguments(args, {u"--cards"_s, u"--zip-font"_s, u"--paper"_s, u"--sender"_s, u"--filter"_s, u"--year"_s}, Usage);
     if (!parsed.error.isEmpty())
@@ -68,6 +69,7 @@ int runPostcards(const QStringList& arguments, Io& io) {
         printing::readTrims(platform::ProgramFolder::file(QString::fromUtf16(printing::PostcardOffsetsFileName)));
     settings.paper = paper == u"postcard"_s ? platform::PaperSize::Postcard : platform::PaperSize::A4;
     settings.printCode = printCode;
+    settings.barcodes = barcodes;
     platform::RecordingPrinter measure;
     postcard::notePostcardCompromises(measure, entries, settings, review);
     for (const QString& line : review.lines())
@@ -83,7 +85,8 @@ int runPostcards(const QStringList& arguments, Io& io) {
                          postcard::postcardJobTitle(int(entries.size())), error, usage);
     if (!destination)
         return usage ? usageError(io, error) : fail(io, error);
-    const QList<postcard::PostcardText> postcards = postcard::postcardTexts(entries, printCode);
+    const QList<postcard::PostcardText> postcards =
+        postcard::postcardTexts(entries, printCode, barcodes);
     if (sendJob(io, *destination, settings.paper, [&](platform::Printer& printer) {
             postcard::drawPostcards(printer, postcards, settings);
         }) != 0)

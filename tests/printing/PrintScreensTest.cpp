@@ -130,6 +130,32 @@ class PrintScreensTest : public QObject {
         }
     }
 
+    // カスタマバーコード is off at each opening; on, the job prints 67 bars
+    // for each card.
+    void barcodeCheckBoxPrintsBars_data() {
+        QTest::addColumn<OpenScreen>("open");
+        QTest::addColumn<PrintAll>("print");
+        QTest::newRow("labels") << labelScreen() << printLabels();
+        QTest::newRow("postcards") << postcardScreen() << printPostcards();
+    }
+
+    void barcodeCheckBoxPrintsBars() {
+        QFETCH(OpenScreen, open);
+        QFETCH(PrintAll, print);
+        World world;
+        const book::CardList cards(
+            2, {u"宛名"_s, u"東京都千代田区"_s, u"丸の内1-9-1"_s, {}, u"100-0005"_s, {}, u"0"_s});
+        for (const bool checked : {false, true}) {
+            const std::unique_ptr<QWidget> window(open(world.context, cards));
+            auto* barcode = window->findChild<QCheckBox*>(u"chkBarcode"_s);
+            QVERIFY(!barcode->isChecked());
+            if (checked)
+                barcode->click();
+            print(window.get());
+            QCOMPARE(world.platform.printers.last()->filled().size(), checked ? 2 * 67 : 0);
+        }
+    }
+
     // The postcard 設定 menu opens the font chooser and the postcard position
     // dialog, and their OK reaches the screen as Command4's and Command2's does.
     void postcardSettingsMenuOpensFontAndPosition() {

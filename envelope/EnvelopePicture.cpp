@@ -63,6 +63,7 @@ class PainterPrinter : public platform::Printer {
     void drawLine(const QPoint& fromTwips, const QPoint& toTwips) override {
         m_painter.drawLine(fromTwips, toTwips);
     }
+    void fillRect(const QRect& twips) override { m_painter.fillRect(twips, Qt::black); }
     void newPage() override {}
     bool endDoc() override { return true; }
     QString errorText() const override { return {}; }

@@ -1,5 +1,7 @@
 #include "envelope/EnvelopeJob.h"
 
+#include "barcode/BarcodeDrawing.h"
+#include "barcode/CardBarcode.h"
 #include "book/Honorifics.h"
 #include "book/PostalCode.h"
 #include "platform/RecordingPrinter.h"
@@ -155,8 +157,12 @@ printing::TypesetCard typesetEnvelopeBack(platform::Printer& measure,
 
 void noteEnvelopeCompromises(platform::Printer& measure, const book::CardList& entries,
                              const EnvelopeJobSettings& settings, printing::JobReview& review) {
-    for (const book::AddressCard& entry : entries)
+    for (const book::AddressCard& entry : entries) {
         review.noteCompromises(entry, typesetEnvelopeFront(measure, entry, settings).compromises);
+        if (settings.barcodes)
+            if (const barcode::CardBarcode bars = barcode::barcodeOfCard(entry); !bars.data)
+                review.noteWithoutBarcode(entry, bars.whyNone);
+    }
 }
 
 int envelopePageCount(int count, const EnvelopeJobSettings& settings) {
@@ -185,6 +191,15 @@ void drawEnvelopes(platform::Printer& printer, const book::CardList& entries,
             printer.drawGuide(box, 0);
         printing::drawRuns(printer, typesetEnvelopeFront(measure, entries[i], settings).runs,
                            offsets);
+        // The band below the address is kept free of text for the bars and their clear space.
+        if (settings.barcodes)
+            if (const barcode::CardBarcode bars = barcode::barcodeOfCard(entries[i]); bars.data) {
+                const int clear = barcode::clearSpaceTwips();
+                barcode::drawCustomerBarcode(
+                    printer, *bars.data,
+                    layout.barcodeTwips.topLeft() +
+                        QPoint(clear + offsets.xTwips, clear + offsets.yTwips));
+            }
         if (back) {
             printer.newPage();
             printing::drawRuns(printer, backSet.runs, offsets);

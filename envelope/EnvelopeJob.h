@@ -25,6 +25,7 @@ struct EnvelopeJobSettings {
     bool printBack = false;
     std::optional<book::AddressCard> sender;
     BackLayout backLayout = BackLayout::Seam; // vertical writing only
+    bool barcodes = false; // the customer barcode in its band below the address
 };
 
 // The page the job is begun on.
@@ -46,7 +47,8 @@ printing::TypesetCard typesetEnvelopeBack(platform::Printer& measure,
                                           const book::AddressCard& sender,
                                           const EnvelopeJobSettings& settings);
 
-// For each entry the typesetting had to set smaller or cut short, what it gave up.
+// For each entry the typesetting had to set smaller or cut short, what it
+// gave up; with barcodes, the entries that get none and why.
 void noteEnvelopeCompromises(platform::Printer& measure, const book::CardList& entries,
                              const EnvelopeJobSettings& settings, printing::JobReview& review);
 

@@ -149,6 +149,9 @@ void EnvelopeScreen::buildControls() {
 
     codeCheck = ui::named(new QCheckBox(u"コードを印字"_s, this), u"codeCheck"_s);
     codeCheck->setToolTip(u"住所録のコード欄も宛名と一緒に印字する"_s);
+    barcodeCheck = ui::named(new QCheckBox(u"カスタマバーコード"_s, this), u"barcodeCheck"_s);
+    barcodeCheck->setToolTip(
+        u"郵便番号と住所の番地から日本郵便のカスタマバーコードを住所の下に印字する"_s);
 
     auto* navigation = new QHBoxLayout;
     navigation->addWidget(previousButton);
@@ -161,6 +164,7 @@ void EnvelopeScreen::buildControls() {
     side->addWidget(writingGroup);
     side->addWidget(backGroup);
     side->addWidget(codeCheck);
+    side->addWidget(barcodeCheck);
     side->addSpacing(8);
     side->addWidget(trimButton);
     side->addWidget(fontButton);
@@ -186,6 +190,7 @@ void EnvelopeScreen::buildControls() {
     connect(outputButton, &QPushButton::clicked, m_commands, &Commands::openOutputChoice);
     connect(helpButton, &QPushButton::clicked, m_commands, &Commands::showHelp);
     connect(codeCheck, &QCheckBox::clicked, m_commands, &Commands::choosePrintCode);
+    connect(barcodeCheck, &QCheckBox::clicked, m_commands, &Commands::chooseBarcodes);
     connect(m_commands, &Commands::entryChanged, this, &EnvelopeScreen::showEntry);
     connect(m_commands, &Commands::faceChosen, this, &EnvelopeScreen::showEntry);
     connect(m_commands, &Commands::controlsChanged, this, &EnvelopeScreen::showControls);
@@ -291,6 +296,7 @@ void EnvelopeScreen::showControls() {
     positionLabel->setVisible(controls.positionVisible);
     positionLabel->setText(controls.position);
     codeCheck->setChecked(controls.printCode);
+    barcodeCheck->setChecked(controls.barcodes);
     const bool userSize = sizeBox->currentIndex() == standardEnvelopes().size();
     widthBox->setEnabled(userSize);
     heightBox->setEnabled(userSize);
@@ -311,6 +317,7 @@ EnvelopeJobSettings EnvelopeScreen::jobSettings() const {
     settings.printBack = m_choices.printBack;
     settings.sender = m_sender;
     settings.backLayout = m_choices.backLayout;
+    settings.barcodes = m_model.barcodes();
     return settings;
 }
 

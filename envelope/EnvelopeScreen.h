@@ -13,6 +13,7 @@
 // senderLabel      the sender; senderFromEntryButton takes the entry on screen,
 //                  senderEditButton types or corrects it
 // codeCheck        コードを印字: the free code line (shared with the other screens)
+// barcodeCheck     カスタマバーコード: the customer barcode below the address
 // positionLabel    entry number / count ("3/12"); hidden for one typed address
 // previousButton, nextButton  previous / next entry
 // printButton, previewButton, backButton, endButton  the job, its preview, 戻る, 終了
@@ -93,6 +94,7 @@ class EnvelopeScreen : public QWidget {
     QPushButton* senderFromEntryButton = nullptr;
     QPushButton* senderEditButton = nullptr;
     QCheckBox* codeCheck = nullptr;
+    QCheckBox* barcodeCheck = nullptr;
     QLabel* positionLabel = nullptr;
     QPushButton* previousButton = nullptr;
     QPushButton* nextButton = nullptr;

@@ -73,8 +73,9 @@ Commands:
                                  New Year (default the coming one: from October,
                                  next year's). The record is kept in BOOK.tagora
                                  beside BOOK; the book itself is never changed.
-  envelopes BOOK --size naga3|naga4|kaku2|you2|younaga3|WxH [--cards LIST] [--vertical] [--back]
-            [--sender FILE] [--no-code] (-o OUT.pdf | --printer QUEUE [--copies N])
+  envelopes BOOK --size naga3|naga4|kaku2|you2|younaga3|WxH [--cards LIST] [--filter FILTER [--year Y]]
+            [--vertical] [--back] [--sender FILE] [--no-code] [--barcode]
+            (-o OUT.pdf | --printer QUEUE [--copies N])
                                  print BOOK on envelopes (also 長3, 長4, 角2, 洋2, 洋長3,
                                  or W x H mm) into a PDF or on a printer; the code
                                  goes in the boxes of 長3 and 長4; --back adds a page

@@ -18,7 +18,7 @@ namespace cli {
 namespace {
 
 const QString Usage =
-    u"usage: tagora envelopes BOOK --size naga3|naga4|kaku2|you2|younaga3|WxH [--cards LIST] [--vertical] [--sender FILE] [--back] [--no-code] (-o OUT.pdf | --printer QUEUE [--copies N])"_s;
+    u"usage: tagora envelopes BOOK --size naga3|naga4|kaku2|you2|younaga3|WxH [--cards LIST] [--filter FILTER [--year Y]] [--vertical] [--sender FILE] [--back] [--no-code] [--barcode] (-o OUT.pdf | --printer QUEUE [--copies N])"_s;
 
 } // namespace
 
@@ -32,10 +32,13 @@ int runEnvelopes(const QStringList& arguments, Io& io) {
     const bool vertical = args.removeAll(u"--vertical"_s) > 0;
     const bool printCode = args.removeAll(u"--no-code"_s) == 0;
     const bool printBack = args.removeAll(u"--back"_s) > 0;
-    const PrintArguments parsed =
-        readPrintArguments(args, {u"--cards"_s, u"--size"_s, u"--sender"_s}, Usage);
+    const bool barcodes = args.removeAll(u"--barcode"_s) > 0;
+    const PrintArguments parsed = readPrintArguments(
+        args, {u"--cards"_s, u"--size"_s, u"--sender"_s, u"--filter"_s, u"--year"_s}, Usage);
     if (!parsed.error.isEmpty())
         return parsed.usageError ? usageError(io, parsed.error) : fail(io, parsed.error);
+    if (!seasonOptionsUsable(parsed.value(u"--filter"_s), parsed.value(u"--year"_s), io))
+        return 2;
     if (!parsed.values.contains(u"--size"_s))
         return usageError(io, Usage);
     const std::optional<envelope::EnvelopeSize> size =
@@ -54,6 +57,7 @@ int runEnvelopes(const QStringList& arguments, Io& io) {
     settings.textFace = QString::fromUtf16(platform::MinchoFace);
     settings.printCode = printCode;
     settings.printBack = printBack;
+    settings.barcodes = barcodes;
     // 洋 envelopes have no centre seam to write either side of.
     settings.backLayout = size->opening == envelope::Opening::LongSide ? envelope::BackLayout::Left
                                                                        : envelope::BackLayout::Seam;
@@ -70,7 +74,8 @@ int runEnvelopes(const QStringList& arguments, Io& io) {
         platform::ProgramFolder::file(QString::fromUtf16(printing::PostcardOffsetsFileName)));
 
     const std::optional<book::CardList> selected =
-        printEntries(parsed.book, parsed.value(u"--cards"_s), io);
+        printEntries(parsed.book, parsed.value(u"--cards"_s), io, parsed.value(u"--filter"_s),
+                     parsed.value(u"--year"_s));
     if (!selected)
         return 1;
     printing::JobReview review = printing::reviewEntries(*selected);

@@ -2,6 +2,7 @@
 // large as the bars and their clear space, and no text of the front in it,
 // for every size and writing, with long and short addresses.
 
+#include "barcode/BarcodeData.h"
 #include "envelope/EnvelopeJob.h"
 #include "platform/Fonts.h"
 #include "platform/RecordingPrinter.h"
@@ -82,6 +83,14 @@ class EnvelopeLayoutTest : public QObject {
                                         .arg(box.width())
                                         .arg(box.height())));
             }
+
+        // With barcodes on, the first card's bars stand inside that band, a filled rectangle each.
+        settings.barcodes = true;
+        platform::RecordingPrinter printer;
+        envelope::drawEnvelopes(printer, {cards[0]}, settings);
+        QCOMPARE(printer.filled().size(), barcode::SymbolBars);
+        for (const platform::FilledRect& bar : printer.filled())
+            QVERIFY(layout.barcodeTwips.contains(bar.twips));
     }
 };
 

@@ -136,8 +136,8 @@ void FileCommands::importContacts() {
     request.title = u"インポート"_s;
     request.filter = QString::fromUtf16(texts::ImportFilter);
     request.initialFolder = platform::dialogStartFolder(state.BookOpen ? state.BookPath : QString());
-    const QString path = m_context.platform.dialogs.openFile(request);
-    if (!path.isEmpty())
+    // Several files chosen at once come in one after another, each through its preview.
+    for (const QString& path : m_context.platform.dialogs.openFiles(request))
         importFile(path);
 }
 

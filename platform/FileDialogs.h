@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace platform {
 
@@ -18,10 +19,12 @@ struct FileDialogRequest {
 // The platform's open and save dialogs. Each returns the chosen path, or an
 // empty text when the user cancelled.
 class FileDialogs {
-public:
+  public:
     virtual ~FileDialogs() = default;
 
     virtual QString openFile(const FileDialogRequest& request) = 0;
+    // An open dialog that takes several files at once; empty when cancelled.
+    virtual QStringList openFiles(const FileDialogRequest& request) = 0;
     virtual QString saveFile(const FileDialogRequest& request) = 0;
 };
 

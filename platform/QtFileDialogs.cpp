@@ -19,15 +19,21 @@ QString startPath(const FileDialogRequest& request) {
 } // namespace
 
 QString QtFileDialogs::openFile(const FileDialogRequest& request) {
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), request.title, startPath(request),
-                                        qtFilter(request.filter));
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), request.title,
+                                        startPath(request), qtFilter(request.filter));
+}
+
+QStringList QtFileDialogs::openFiles(const FileDialogRequest& request) {
+    return QFileDialog::getOpenFileNames(QApplication::activeWindow(), request.title,
+                                         startPath(request), qtFilter(request.filter));
 }
 
 QString QtFileDialogs::saveFile(const FileDialogRequest& request) {
     const QFileDialog::Options options =
         request.overwritePrompt ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title, startPath(request),
-                                        qtFilter(request.filter), nullptr, options);
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title,
+                                        startPath(request), qtFilter(request.filter), nullptr,
+                                        options);
 }
 
 } // namespace platform

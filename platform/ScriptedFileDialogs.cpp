@@ -6,6 +6,10 @@ QString ScriptedFileDialogs::openFile(const FileDialogRequest& request) {
     return next(Kind::Open, request);
 }
 
+QStringList ScriptedFileDialogs::openFiles(const FileDialogRequest& request) {
+    return next(Kind::Open, request).split(u'\n', Qt::SkipEmptyParts);
+}
+
 QString ScriptedFileDialogs::saveFile(const FileDialogRequest& request) {
     return next(Kind::Save, request);
 }

@@ -10,7 +10,7 @@ namespace platform {
 // Test double: returns scripted paths (an empty one is a cancel) and keeps
 // every request. With the script used up it cancels.
 class ScriptedFileDialogs : public FileDialogs {
-public:
+  public:
     enum class Kind { Open, Save };
     struct Request {
         Kind kind;
@@ -18,12 +18,14 @@ public:
     };
 
     QString openFile(const FileDialogRequest& request) override;
+    // One scripted answer: its paths parted by new lines.
+    QStringList openFiles(const FileDialogRequest& request) override;
     QString saveFile(const FileDialogRequest& request) override;
 
     void answer(const QString& path) { m_script << path; }
     const QList<Request>& requests() const { return m_requests; }
 
-private:
+  private:
     QString next(Kind kind, const FileDialogRequest& request);
 
     QStringList m_script;

@@ -112,6 +112,18 @@ private slots:
     }
 
     // A full book is not written at all.
+
+    // Several files chosen at once are imported one after another into the book.
+    void severalFilesComeInTogether() {
+        Screen s;
+        s.openBook(2);
+        const QString first = s.h.path(u"first.csv"_s), second = s.h.path(u"second.csv"_s);
+        writeBytes(first, contactsCsv(1));
+        writeBytes(second, contactsCsv(2));
+        s.h.platform.dialogs.answer(first + u'\n' + second);
+        s.screen.importContacts();
+        QCOMPARE(cardsOnDisk(s.book), StartHarness::cards(2) + contacts(1) + contacts(2));
+    }
     void fullBookIsLeftAlone() {
         Screen s;
         s.openBook(300);

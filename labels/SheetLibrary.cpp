@@ -21,21 +21,6 @@ namespace {
 constexpr char16_t UserFileName[] = u"Tagora-sheets.xml";
 constexpr char16_t InstalledLibrary[] = u"/usr/share/libglabels-3.0/templates";
 
-int editDistance(const QString& a, const QString& b) {
-    QList<int> previous(b.size() + 1), current(b.size() + 1);
-    for (qsizetype j = 0; j <= b.size(); ++j)
-        previous[j] = int(j);
-    for (qsizetype i = 1; i <= a.size(); ++i) {
-        current[0] = int(i);
-        for (qsizetype j = 1; j <= b.size(); ++j) {
-            const int replace = previous[j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1);
-            current[j] = std::min({previous[j] + 1, current[j - 1] + 1, replace});
-        }
-        std::swap(previous, current);
-    }
-    return previous[b.size()];
-}
-
 } // namespace
 
 QString sheetKey(const QString& name) {

@@ -38,21 +38,6 @@ QString hiraganaAsKatakana(QString text) {
     return text;
 }
 
-int editDistance(const QString& a, const QString& b) {
-    QList<int> previous(b.size() + 1), current(b.size() + 1);
-    for (qsizetype j = 0; j <= b.size(); ++j)
-        previous[j] = int(j);
-    for (qsizetype i = 1; i <= a.size(); ++i) {
-        current[0] = int(i);
-        for (qsizetype j = 1; j <= b.size(); ++j) {
-            const int replace = previous[j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1);
-            current[j] = std::min({previous[j] + 1, current[j - 1] + 1, replace});
-        }
-        std::swap(previous, current);
-    }
-    return previous[b.size()];
-}
-
 std::optional<SheetPaper> paperWord(const QString& word) {
     static const QHash<QString, SheetPaper> papers{
         {u"a4"_s, SheetPaper::A4},         {u"b5"_s, SheetPaper::B5},
@@ -182,6 +167,21 @@ double SheetQuery::distance(const SheetTemplate& sheet, const QString& haystack)
     for (const Term& term : m_terms)
         sum += termDistance(term, sheet, haystack);
     return sum;
+}
+
+int editDistance(const QString& a, const QString& b) {
+    QList<int> previous(b.size() + 1), current(b.size() + 1);
+    for (qsizetype j = 0; j <= b.size(); ++j)
+        previous[j] = int(j);
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        current[0] = int(i);
+        for (qsizetype j = 1; j <= b.size(); ++j) {
+            const int replace = previous[j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1);
+            current[j] = std::min({previous[j] + 1, current[j - 1] + 1, replace});
+        }
+        std::swap(previous, current);
+    }
+    return previous[b.size()];
 }
 
 } // namespace labels

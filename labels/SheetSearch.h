@@ -55,4 +55,8 @@ class SheetQuery {
 // part, description, papers, in search form.
 QString sheetSearchText(const SheetTemplate& sheet);
 
+// How many characters must change to turn a into b: the nearest sheets to
+// a search that found nothing.
+int editDistance(const QString& a, const QString& b);
+
 } // namespace labels

@@ -177,6 +177,21 @@ QString envelopeJobTitle(int count) {
     return u"Tagora 封筒 "_s + QString::number(count) + u"件"_s;
 }
 
+void drawEnvelopeBarcode(platform::Printer& printer, const book::AddressCard& entry,
+                         const EnvelopeJobSettings& settings, printing::OffsetsTwips offsets) {
+    if (!settings.barcodes)
+        return;
+    const barcode::CardBarcode bars = barcode::barcodeOfCard(entry);
+    if (!bars.data)
+        return;
+    // The band below the address is kept free of text for the bars and their clear space.
+    const QRect band = frontLayout(settings.envelope, settings.writing).barcodeTwips;
+    const int clear = barcode::clearSpaceTwips();
+    barcode::drawCustomerBarcode(printer, *bars.data,
+                                 band.topLeft() +
+                                     QPoint(clear + offsets.xTwips, clear + offsets.yTwips));
+}
+
 void drawEnvelopes(platform::Printer& printer, const book::CardList& entries,
                    const EnvelopeJobSettings& settings) {
     const printing::OffsetsTwips offsets = settings.trims.twips();
@@ -191,15 +206,7 @@ void drawEnvelopes(platform::Printer& printer, const book::CardList& entries,
             printer.drawGuide(box, 0);
         printing::drawRuns(printer, typesetEnvelopeFront(measure, entries[i], settings).runs,
                            offsets);
-        // The band below the address is kept free of text for the bars and their clear space.
-        if (settings.barcodes)
-            if (const barcode::CardBarcode bars = barcode::barcodeOfCard(entries[i]); bars.data) {
-                const int clear = barcode::clearSpaceTwips();
-                barcode::drawCustomerBarcode(
-                    printer, *bars.data,
-                    layout.barcodeTwips.topLeft() +
-                        QPoint(clear + offsets.xTwips, clear + offsets.yTwips));
-            }
+        drawEnvelopeBarcode(printer, entries[i], settings, offsets);
         if (back) {
             printer.newPage();
             printing::drawRuns(printer, backSet.runs, offsets);

@@ -25,7 +25,7 @@ struct EnvelopeJobSettings {
     bool printBack = false;
     std::optional<book::AddressCard> sender;
     BackLayout backLayout = BackLayout::Seam; // vertical writing only
-    bool barcodes = false; // the customer barcode in its band below the address
+    bool barcodes = false;                    // the customer barcode in its band below the address
 };
 
 // The page the job is begun on.
@@ -46,6 +46,11 @@ printing::TypesetCard typesetEnvelopeFront(platform::Printer& measure,
 printing::TypesetCard typesetEnvelopeBack(platform::Printer& measure,
                                           const book::AddressCard& sender,
                                           const EnvelopeJobSettings& settings);
+
+// Draws the entry's customer barcode in the front's band below the address,
+// moved by offsets, when the settings ask for barcodes and the card has one.
+void drawEnvelopeBarcode(platform::Printer& printer, const book::AddressCard& entry,
+                         const EnvelopeJobSettings& settings, printing::OffsetsTwips offsets);
 
 // For each entry the typesetting had to set smaller or cut short, what it
 // gave up; with barcodes, the entries that get none and why.

@@ -98,9 +98,11 @@ QSize EnvelopePicture::sizeHint() const {
 
 void EnvelopePicture::showEnvelope(const QSizeF& pageMm, const QList<QRect>& boxesTwips,
                                    const QList<printing::PlacedRun>& front,
-                                   const std::optional<QList<printing::PlacedRun>>& back) {
+                                   const std::optional<QList<printing::PlacedRun>>& back,
+                                   const QList<QRect>& barsTwips) {
     m_pageMm = pageMm;
     m_boxes = boxesTwips;
+    m_bars = barsTwips;
     m_front = front;
     m_back = back;
     setMinimumSize(sizeHint());
@@ -128,6 +130,8 @@ void EnvelopePicture::paintEvent(QPaintEvent*) {
             painter.setBrush(Qt::NoBrush);
             for (const QRect& box : m_boxes)
                 painter.drawRect(box);
+            for (const QRect& bar : m_bars)
+                painter.fillRect(bar, QColor(30, 30, 30));
         }
         painter.setPen(QColor(30, 30, 30));
         PainterPrinter printer(painter);

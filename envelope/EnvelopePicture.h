@@ -22,9 +22,11 @@ class EnvelopePicture : public QWidget {
     explicit EnvelopePicture(QWidget* parent = nullptr);
 
     // pageMm: the page as drawn; boxesTwips: the code boxes the envelope has.
+    // barsTwips: the customer barcode's bars on the front, if any.
     void showEnvelope(const QSizeF& pageMm, const QList<QRect>& boxesTwips,
                       const QList<printing::PlacedRun>& front,
-                      const std::optional<QList<printing::PlacedRun>>& back);
+                      const std::optional<QList<printing::PlacedRun>>& back,
+                      const QList<QRect>& barsTwips = {});
 
     QSize sizeHint() const override;
 
@@ -34,6 +36,7 @@ class EnvelopePicture : public QWidget {
   private:
     QSizeF m_pageMm{120, 235};
     QList<QRect> m_boxes;
+    QList<QRect> m_bars;
     QList<printing::PlacedRun> m_front;
     std::optional<QList<printing::PlacedRun>> m_back;
 };

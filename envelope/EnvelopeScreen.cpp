@@ -284,7 +284,14 @@ void EnvelopeScreen::showEntry() {
     if (settings.printBack)
         back = settings.sender ? typesetEnvelopeBack(measure, *settings.sender, settings).runs
                                : QList<printing::PlacedRun>();
-    picEnvelope->showEnvelope(layout.pageMm, layout.boxesTwips, front, back);
+    // The bars as the job draws them.
+    platform::RecordingPrinter bars;
+    if (m_model.hasEntry())
+        drawEnvelopeBarcode(bars, m_model.entryAsPrinted(), settings, {});
+    QList<QRect> barRects;
+    for (const platform::FilledRect& bar : bars.filled())
+        barRects << bar.twips;
+    picEnvelope->showEnvelope(layout.pageMm, layout.boxesTwips, front, back, barRects);
 }
 
 void EnvelopeScreen::showControls() {

@@ -1,6 +1,7 @@
 #include "envelope/EnvelopePicture.h"
 
 #include "platform/Fonts.h"
+#include "platform/PainterPrinter.h"
 #include "platform/Printer.h"
 
 #include <QFontMetricsF>
@@ -16,72 +17,6 @@ constexpr double TwipsPerMm = 1440.0 / 25.4;
 // The picture's pages fit this many pixels down.
 constexpr int PictureHeight = 520;
 constexpr int Gap = 16;
-
-// Draws what a job prints on a painter scaled to twips from the page origin.
-// Columns stand character under character in the faces' usual forms: the
-// picture shows where things go and how large.
-class PainterPrinter : public platform::Printer {
-  public:
-    explicit PainterPrinter(QPainter& painter) : m_painter(painter) {}
-    bool begin(const platform::PageFormat&) override { return true; }
-    QMargins unprintableTwips() const override { return {}; }
-    void setFontName(const QString& face) override {
-        m_face = face;
-        apply();
-    }
-    void setFontSize(double points) override {
-        m_points = points;
-        apply();
-    }
-    void setFontStretch(int percent) override {
-        m_font.setStretch(percent);
-        m_painter.setFont(m_font);
-    }
-    double textWidth(const QString& text) const override {
-        return QFontMetricsF(m_font).horizontalAdvance(text);
-    }
-    void setCurrentX(int twips) override { m_x = twips; }
-    void setCurrentY(int twips) override { m_y = twips; }
-    void print(const QString& text) override {
-        m_painter.drawText(QPointF(m_x, m_y + QFontMetricsF(m_font).ascent()), text);
-    }
-    void printVertical(const QString& text) override {
-        const double em = m_points * 20;
-        const QFontMetricsF metrics(m_font);
-        double y = m_y;
-        for (const char32_t c : text.toUcs4()) {
-            const QString character = QString::fromUcs4(&c, 1);
-            m_painter.drawText(QPointF(m_x + (em - metrics.horizontalAdvance(character)) / 2,
-                                       y + metrics.ascent()),
-                               character);
-            y += em;
-        }
-    }
-    double verticalLength(const QString& text) const override {
-        return double(text.toUcs4().size()) * m_points * 20;
-    }
-    void drawLine(const QPoint& fromTwips, const QPoint& toTwips) override {
-        m_painter.drawLine(fromTwips, toTwips);
-    }
-    void fillRect(const QRect& twips) override { m_painter.fillRect(twips, Qt::black); }
-    void newPage() override {}
-    bool endDoc() override { return true; }
-    QString errorText() const override { return {}; }
-    QStringList fontNames() const override { return {}; }
-
-  private:
-    void apply() {
-        m_font = QFont(platform::printableFamily(m_face));
-        m_font.setPixelSize(qMax(1, qRound(m_points * 20)));
-        m_painter.setFont(m_font);
-    }
-    QPainter& m_painter;
-    QFont m_font;
-    QString m_face;
-    double m_points = 10;
-    int m_x = 0;
-    int m_y = 0;
-};
 
 } // namespace
 
@@ -134,7 +69,7 @@ void EnvelopePicture::paintEvent(QPaintEvent*) {
                 painter.fillRect(bar, QColor(30, 30, 30));
         }
         painter.setPen(QColor(30, 30, 30));
-        PainterPrinter printer(painter);
+        platform::PainterPrinter printer(painter);
         printing::drawRuns(printer, runs, {});
         painter.restore();
     };

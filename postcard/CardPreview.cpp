@@ -2,6 +2,7 @@
 
 #include "book/Honorifics.h"
 #include "platform/Fonts.h"
+#include "platform/PainterPrinter.h"
 #include "platform/Printer.h"
 #include "platform/RecordingPrinter.h"
 #include "postcard/CardDrawing.h"
@@ -41,76 +42,14 @@ QFont faceAt(const QString& face, double points) {
     return font;
 }
 
-// Draws what a job prints onto the card's picture, one twip a unit from the
-// page origin. Columns stand character under character, in the faces'
-// usual forms: the picture shows where things go and how large.
-class PicturePrinter : public platform::Printer {
-  public:
-    explicit PicturePrinter(QPixmap& picture) : m_painter(&picture) {
-        const double scale = PreviewPixelsPerMm / PaperTwipsPerMillimetre;
-        m_painter.setRenderHint(QPainter::TextAntialiasing);
-        m_painter.scale(scale, scale);
-        m_painter.translate(platform::PageOriginInsetTwips, platform::PageOriginInsetTwips);
-        m_painter.setPen(QColor(30, 30, 30));
-    }
-    bool begin(const platform::PageFormat&) override { return true; }
-    QMargins unprintableTwips() const override { return {}; }
-    void setFontName(const QString& face) override {
-        m_face = face;
-        apply();
-    }
-    void setFontSize(double points) override {
-        m_points = points;
-        apply();
-    }
-    void setFontStretch(int percent) override {
-        m_font.setStretch(percent);
-        m_painter.setFont(m_font);
-    }
-    double textWidth(const QString& text) const override {
-        return QFontMetricsF(m_font).horizontalAdvance(text);
-    }
-    void setCurrentX(int twips) override { m_x = twips; }
-    void setCurrentY(int twips) override { m_y = twips; }
-    void print(const QString& text) override {
-        m_painter.drawText(QPointF(m_x, m_y + QFontMetricsF(m_font).ascent()), text);
-    }
-    void printVertical(const QString& text) override {
-        const double em = m_points * 20;
-        const QFontMetricsF metrics(m_font);
-        double y = m_y;
-        for (const uint c : text.toUcs4()) {
-            const QString character = QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1);
-            const double width = metrics.horizontalAdvance(character);
-            m_painter.drawText(QPointF(m_x + (em - width) / 2, y + metrics.ascent()), character);
-            y += em;
-        }
-    }
-    double verticalLength(const QString& text) const override {
-        return double(text.toUcs4().size()) * m_points * 20;
-    }
-    void fillRect(const QRect& twips) override { m_painter.fillRect(twips, QColor(30, 30, 30)); }
-    void newPage() override {}
-    bool endDoc() override { return true; }
-    QString errorText() const override { return {}; }
-    QStringList fontNames() const override { return {}; }
-    void drawLine(const QPoint& fromTwips, const QPoint& toTwips) override {
-        m_painter.drawLine(fromTwips, toTwips);
-    }
-
-  private:
-    void apply() {
-        m_font = QFont(platform::printableFamily(m_face));
-        m_font.setPixelSize(qMax(1, qRound(m_points * 20)));
-        m_painter.setFont(m_font);
-    }
-    QPainter m_painter;
-    QFont m_font;
-    QString m_face;
-    double m_points = 10;
-    int m_x = 0;
-    int m_y = 0;
-};
+// The card's picture as a painter one twip a unit from the page origin.
+void scaleToTwips(QPainter& painter) {
+    const double scale = PreviewPixelsPerMm / PaperTwipsPerMillimetre;
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.scale(scale, scale);
+    painter.translate(platform::PageOriginInsetTwips, platform::PageOriginInsetTwips);
+    painter.setPen(QColor(30, 30, 30));
+}
 
 } // namespace
 
@@ -148,7 +87,9 @@ void CardPreview::showEntry(const book::AddressCard& entry, const QString& textF
                             Writing writing, const std::optional<book::AddressCard>& sender) {
     QPixmap picture = blankCardPicture(PreviewPixelsPerMm);
     {
-        PicturePrinter printer(picture);
+        QPainter painter(&picture);
+        scaleToTwips(painter);
+        platform::PainterPrinter printer(painter);
         if (writing == Writing::Vertical) {
             platform::RecordingPrinter measure;
             printing::drawRuns(printer,

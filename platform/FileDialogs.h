@@ -13,12 +13,14 @@ struct FileDialogRequest {
     QString proposedName;
     // Save dialogs: ask before replacing an existing file.
     bool overwritePrompt = true;
+    // When set, receives the 0-based file type the user chose (0 if unknown).
+    int* chosenFilter = nullptr;
 };
 
 // The platform's open and save dialogs. Each returns the chosen path, or an
 // empty text when the user cancelled.
 class FileDialogs {
-public:
+  public:
     virtual ~FileDialogs() = default;
 
     virtual QString openFile(const FileDialogRequest& request) = 0;

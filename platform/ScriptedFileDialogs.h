@@ -10,7 +10,7 @@ namespace platform {
 // Test double: returns scripted paths (an empty one is a cancel) and keeps
 // every request. With the script used up it cancels.
 class ScriptedFileDialogs : public FileDialogs {
-public:
+  public:
     enum class Kind { Open, Save };
     struct Request {
         Kind kind;
@@ -20,13 +20,18 @@ public:
     QString openFile(const FileDialogRequest& request) override;
     QString saveFile(const FileDialogRequest& request) override;
 
-    void answer(const QString& path) { m_script << path; }
+    // filter: the file type the user is said to choose in a save dialog.
+    void answer(const QString& path, int filter = 0) {
+        m_script << path;
+        m_filters << filter;
+    }
     const QList<Request>& requests() const { return m_requests; }
 
-private:
+  private:
     QString next(Kind kind, const FileDialogRequest& request);
 
     QStringList m_script;
+    QList<int> m_filters;
     QList<Request> m_requests;
 };
 

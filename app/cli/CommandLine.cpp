@@ -95,6 +95,8 @@ Commands:
                                  write BOOK's cards as CSV (UTF-8) or vCard 4.0,
                                  as the suffix says; --format vcard3 for phones,
                                  postcard for postcard programs (Shift-JIS CSV)
+  check BOOK                     list the cards whose postal code is not their
+                                 address's, with the code the directory gives
 
 Options:
   --home DIR     the folder of Tagora.ini, Tagora.opt, Tagora1.opt, Tagora2.opt

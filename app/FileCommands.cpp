@@ -2,14 +2,14 @@
 
 #include "app/StartSettings.h"
 #include "app/StartTexts.h"
-#include "book/FileBytes.h"
 #include "book/AddressFile.h"
 #include "book/BookRead.h"
+#include "book/FileBytes.h"
 #include "exchange/Export.h"
 #include "exchange/ImportPreview.h"
 #include "exchange/SeasonCsv.h"
-#include "season/CardKey.h"
 #include "platform/SameFile.h"
+#include "season/CardKey.h"
 #include "session/BookSaver.h"
 #include "session/OpenBook.h"
 #include "session/SeasonKeeping.h"
@@ -24,7 +24,9 @@ namespace app {
 using namespace Qt::StringLiterals;
 namespace texts = starttexts;
 
-FileCommands::FileCommands(ui::AppContext& context, StartView& view) : m_context(context), m_view(view) {}
+FileCommands::FileCommands(ui::AppContext& context, StartView& view)
+    : m_context(context), m_view(view) {
+}
 
 bool FileCommands::newBook() {
     book::SharedState& state = m_context.state;
@@ -59,7 +61,8 @@ void FileCommands::open(From from) {
     platform::FileDialogRequest request;
     request.title = u"ファイルを開く"_s;
     request.filter = QString::fromUtf16(texts::OpenFilter);
-    request.initialFolder = platform::dialogStartFolder(state.BookOpen ? state.BookPath : QString());
+    request.initialFolder =
+        platform::dialogStartFolder(state.BookOpen ? state.BookPath : QString());
     const QString path = m_context.platform.dialogs.openFile(request);
     if (!path.isEmpty())
         openPath(path, from);
@@ -146,7 +149,8 @@ void FileCommands::importFile(const QString& path) {
     // The file is read once, here; the preview only re-reads its rows.
     exchange::ImportPreview preview = exchange::ImportPreview::read(path);
     if (!preview.ok()) {
-        m_context.platform.messages.show(QString::fromUtf16(texts::CannotRead) + u"\n"_s + preview.error());
+        m_context.platform.messages.show(QString::fromUtf16(texts::CannotRead) + u"\n"_s +
+                                         preview.error());
         return;
     }
     if (!m_context.navigator.previewImport(preview))
@@ -169,8 +173,8 @@ void FileCommands::importFile(const QString& path) {
     const book::CardList cards = before + imported.mid(0, fitting);
 
     const session::BookSaver::Result saved =
-        state.BookOpen ? saver().saveOpenBook(cards, season::CardOrigins::kept(
-                                                         int(cards.size()), int(before.size())))
+        state.BookOpen ? saver().saveOpenBook(cards, season::CardOrigins::kept(int(cards.size()),
+                                                                               int(before.size())))
                        : saver().saveUnderNewName(cards);
     if (saved.outcome == session::BookSaver::Outcome::Cancelled)
         return;
@@ -211,6 +215,8 @@ void FileCommands::exportBook() {
     request.filter = QString::fromUtf16(texts::ExportFilter);
     request.initialFolder = platform::dialogStartFolder(state.BookPath);
     request.overwritePrompt = true;
+    int chosen = 0;
+    request.chosenFilter = &chosen;
     QString path = m_context.platform.dialogs.saveFile(request);
     if (path.isEmpty())
         return;
@@ -220,9 +226,12 @@ void FileCommands::exportBook() {
         path += u".csv"_s;
         confirmed = false;
     }
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    const bool csv = suffix == u"csv"_s;
-    if (!csv && suffix != u"vcf"_s && suffix != u"vcard"_s) {
+    // The vCard 3.0 and postcard types name their format; the first two go by the suffix.
+    const std::optional<exchange::ExportFormat> format =
+        chosen >= 2 ? std::optional(chosen == 2 ? exchange::ExportFormat::VCard3
+                                                : exchange::ExportFormat::PostcardCsv)
+                    : exchange::exportFormatOfPath(path);
+    if (!format) {
         m_context.platform.messages.show(QString::fromUtf16(texts::ExportNeedsType));
         return;
     }
@@ -234,12 +243,12 @@ void FileCommands::exportBook() {
         m_context.platform.messages.show(QString::fromUtf16(texts::ExportReplace).arg(path),
                                          platform::Buttons::YesNo) != platform::Answer::Yes)
         return;
-    const QByteArray bytes =
-        csv ? exchange::formatCsv(state.CardTable,
-                                  exchange::seasonCsvColumns(season::SeasonRecord(state.BookPath),
-                                                             state.CardCount()))
-            : exchange::formatVCards(state.CardTable);
-    if (!book::saveFileBytes(path, bytes).ok())
+    const std::optional<QByteArray> bytes = exchange::formatExport(
+        *format, state.CardTable,
+        *format == exchange::ExportFormat::Csv
+            ? exchange::seasonCsvColumns(season::SeasonRecord(state.BookPath), state.CardCount())
+            : exchange::CsvExtraColumns());
+    if (!bytes || !book::saveFileBytes(path, *bytes).ok())
         m_context.platform.messages.show(QString::fromUtf16(texts::CannotWrite));
 }
 
@@ -294,8 +303,9 @@ void FileCommands::convert(const QString& path, From from, const Before& before)
         fail(QString::fromUtf16(texts::CannotRead), before);
         return;
     }
-    const QString question = QString::fromUtf16(texts::Converting) + u"\n"_s +
-                             QString::fromUtf16(texts::ConvertingKeeps).arg(book::backupPathFor(path));
+    const QString question =
+        QString::fromUtf16(texts::Converting) + u"\n"_s +
+        QString::fromUtf16(texts::ConvertingKeeps).arg(book::backupPathFor(path));
     if (m_context.platform.messages.show(question, platform::Buttons::OkCancel) ==
         platform::Answer::Cancel) {
         restore(before);

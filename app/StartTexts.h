@@ -31,20 +31,28 @@ inline constexpr char16_t NoneInRecord[] = u"「%1」に当たるカードはあ
 inline constexpr char16_t NothingToImport[] = u"取り込める住所がありません。";
 // %1 the cards that did not fit into the book of 300.
 inline constexpr char16_t ImportDidNotFit[] = u"住所録は300件までです。%1件は取り込みません。";
-inline constexpr char16_t ExportIsBook[] = u"開いている住所録そのものには書き出せません。別の名前を指定してください。";
+inline constexpr char16_t ExportIsBook[] =
+    u"開いている住所録そのものには書き出せません。別の名前を指定してください。";
 // %1 the file's path.
 inline constexpr char16_t ExportReplace[] = u"ファイル「%1」は既にあります。上書きしますか？";
-inline constexpr char16_t ExportNeedsType[] = u"書き出すファイルの名前は .csv か .vcf で終えてください。";
+inline constexpr char16_t ExportNeedsType[] =
+    u"書き出すファイルの名前は .csv か .vcf で終えてください。";
 
 inline constexpr char16_t OpenFilter[] = u"データファイル(*.dat)|*.dat|CSVファイル(*.csv)|*.csv";
-inline constexpr char16_t SaveFilter[] = u"データ形式ファイル(*.dat)|*.dat|テキストファイル(*.csv)|*.csv";
-inline constexpr char16_t ImportFilter[] = u"連絡先ファイル(*.vcf *.csv)|*.vcf *.csv|すべてのファイル(*)|*";
-inline constexpr char16_t ExportFilter[] = u"CSVファイル(*.csv)|*.csv|vCardファイル(*.vcf)|*.vcf";
+inline constexpr char16_t SaveFilter[] =
+    u"データ形式ファイル(*.dat)|*.dat|テキストファイル(*.csv)|*.csv";
+inline constexpr char16_t ImportFilter[] =
+    u"連絡先ファイル(*.vcf *.csv)|*.vcf *.csv|すべてのファイル(*)|*";
+// The order is ExportFormat's: CSV, vCard 4.0, vCard 3.0, postcard programs' CSV.
+inline constexpr char16_t ExportFilter[] =
+    u"CSVファイル(*.csv)|*.csv|vCardファイル(*.vcf)|*.vcf|vCard 3.0 携帯電話用(*.vcf)|*.vcf|"
+    u"はがきソフト用CSV シフトJIS(*.csv)|*.csv";
 
 // The message for a book that could not be read: the capacity for a book
 // that is too large, otherwise that the file cannot be read.
 inline QString readFailure(const book::ReadError& error) {
-    return QString::fromUtf16(error.kind == book::ReadError::TooManyCards ? BookTooLarge : CannotRead);
+    return QString::fromUtf16(error.kind == book::ReadError::TooManyCards ? BookTooLarge
+                                                                          : CannotRead);
 }
 
 } // namespace app::starttexts

@@ -48,7 +48,8 @@ bool isBookName(const QString& word) {
 int runCommand(const cli::ParsedCommandLine& parsed, cli::Io& io) {
     const QString help = cli::commandHelp(parsed.command);
     if (help.isEmpty())
-        return cli::usageError(io, u"unknown command "_s + parsed.command + u" (see tagora --help)"_s);
+        return cli::usageError(io,
+                               u"unknown command "_s + parsed.command + u" (see tagora --help)"_s);
     if (parsed.arguments.contains(u"--help"_s) || parsed.arguments.contains(u"-h"_s)) {
         io.out << help;
         io.out.flush();
@@ -72,6 +73,8 @@ int runCommand(const cli::ParsedCommandLine& parsed, cli::Io& io) {
         return cli::runImport(parsed.arguments, io);
     if (parsed.command == u"export"_s)
         return cli::runExport(parsed.arguments, io);
+    if (parsed.command == u"check"_s)
+        return cli::runCheck(parsed.arguments, io);
     if (parsed.command == u"printers"_s)
         return cli::runPrinters(parsed.arguments, io);
     if (parsed.command == u"templates"_s)

@@ -187,7 +187,8 @@ QList<LogicalLine> logicalLines(QByteArrayView bytes) {
         softBreak = false;
         if (last.endsWith('=')) {
             const qsizetype colon = valueColon(last);
-            softBreak = colon >= 0 && last.first(colon).toByteArray().toUpper().contains("QUOTED-PRINTABLE");
+            softBreak = colon >= 0 &&
+                        last.first(colon).toByteArray().toUpper().contains("QUOTED-PRINTABLE");
         }
     }
     return lines;
@@ -372,6 +373,9 @@ std::optional<Contact> contactOf(const RawContact& raw, TextEncoding encoding, Q
         for (ContactAddress& address : contact.addresses)
             address = withBuildingBelowStreet(address);
     contact.person = joined({component(n, 0), component(n, 1)}, u"　"_s);
+    // N's honorific suffix (先生, 殿, なし) where the file has no own honorific.
+    if (!own && !component(n, 4).trimmed().isEmpty())
+        contact.honorific = component(n, 4);
     // An organisation's FN is its own name, a person's the person's.
     if (contact.isCompany && contact.company.isEmpty())
         contact.company = fn;

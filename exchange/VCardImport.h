@@ -17,7 +17,8 @@ namespace exchange {
 //
 // Name: N's family and given names joined by an ideographic space, else FN;
 // ORG gives company and department, TITLE the title, KIND:org or
-// X-ABShowAs:COMPANY an organisation's own card. Address: ADR, chosen and
+// X-ABShowAs:COMPANY an organisation's own card; N's honorific suffix the
+// honorific. Address: ADR, chosen and
 // put in lines by cardOfContact (region + locality, street, extended
 // address; a street's second line before the extended address).
 //

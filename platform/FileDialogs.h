@@ -14,6 +14,8 @@ struct FileDialogRequest {
     QString proposedName;
     // Save dialogs: ask before replacing an existing file.
     bool overwritePrompt = true;
+    // When set, receives the 0-based file type the user chose (0 if unknown).
+    int* chosenFilter = nullptr;
 };
 
 // The platform's open and save dialogs. Each returns the chosen path, or an

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileDialog>
 
+#include <algorithm>
+
 namespace platform {
 
 namespace {
@@ -31,9 +33,15 @@ QStringList QtFileDialogs::openFiles(const FileDialogRequest& request) {
 QString QtFileDialogs::saveFile(const FileDialogRequest& request) {
     const QFileDialog::Options options =
         request.overwritePrompt ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title,
-                                        startPath(request), qtFilter(request.filter), nullptr,
-                                        options);
+    const QString filters = qtFilter(request.filter);
+    QString selected;
+    const QString path =
+        QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title,
+                                     startPath(request), filters, &selected, options);
+    if (request.chosenFilter)
+        *request.chosenFilter =
+            std::max<int>(0, int(filters.split(QStringLiteral(";;")).indexOf(selected)));
+    return path;
 }
 
 } // namespace platform

@@ -16,7 +16,12 @@ QString ScriptedFileDialogs::saveFile(const FileDialogRequest& request) {
 
 QString ScriptedFileDialogs::next(Kind kind, const FileDialogRequest& request) {
     m_requests.append({kind, request});
-    return m_script.isEmpty() ? QString() : m_script.takeFirst();
+    if (m_script.isEmpty())
+        return QString();
+    const int filter = m_filters.takeFirst();
+    if (request.chosenFilter)
+        *request.chosenFilter = filter;
+    return m_script.takeFirst();
 }
 
 } // namespace platform

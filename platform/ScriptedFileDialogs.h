@@ -22,13 +22,18 @@ class ScriptedFileDialogs : public FileDialogs {
     QStringList openFiles(const FileDialogRequest& request) override;
     QString saveFile(const FileDialogRequest& request) override;
 
-    void answer(const QString& path) { m_script << path; }
+    // filter: the file type the user is said to choose in a save dialog.
+    void answer(const QString& path, int filter = 0) {
+        m_script << path;
+        m_filters << filter;
+    }
     const QList<Request>& requests() const { return m_requests; }
 
   private:
     QString next(Kind kind, const FileDialogRequest& request);
 
     QStringList m_script;
+    QList<int> m_filters;
     QList<Request> m_requests;
 };
 

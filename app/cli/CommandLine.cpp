@@ -91,8 +91,12 @@ Commands:
   import FILE... -o BOOK.dat [--encoding utf-8|cp932] [--map name=1+2,address1=3,...] [--force]
                                  make books of 300 cards (BOOK.dat, BOOK-2.dat ...)
                                  from vCard (.vcf) and CSV files
-  export BOOK -o FILE.csv|FILE.vcf
-                                 write BOOK's cards as CSV (UTF-8) or vCard 4.0
+  export BOOK -o FILE.csv|FILE.vcf [--format csv|vcard|vcard3|postcard]
+                                 write BOOK's cards as CSV (UTF-8) or vCard 4.0,
+                                 as the suffix says; --format vcard3 for phones,
+                                 postcard for postcard programs (Shift-JIS CSV)
+  check BOOK                     list the cards whose postal code is not their
+                                 address's, with the code the directory gives
 
 Options:
   --home DIR     the folder of Tagora.ini, Tagora.opt, Tagora1.opt, Tagora2.opt

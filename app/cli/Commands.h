@@ -23,6 +23,7 @@ int runZip(const QStringList& args, Io& io);
 int runBarcode(const QStringList& args, Io& io);
 int runImport(const QStringList& args, Io& io);
 int runExport(const QStringList& args, Io& io);
+int runCheck(const QStringList& args, Io& io);
 int runPrinters(const QStringList& args, Io& io);
 int runTemplates(const QStringList& args, Io& io);
 int runHistory(const QStringList& args, Io& io);

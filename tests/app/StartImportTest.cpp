@@ -26,8 +26,13 @@ QByteArray contactsCsv(int n) {
 // The card contact i becomes: its postal code written 2NN-NNNN.
 book::AddressCard contact(int i) {
     const QString code = u"2%1"_s.arg(i, 6, 10, QLatin1Char('0'));
-    return {u"取込%1"_s.arg(i), u"大阪府%1"_s.arg(i), u"梅田%1"_s.arg(i), QString(),
-            code.left(3) + u'-' + code.mid(3), QString(), u"2"_s};
+    return {u"取込%1"_s.arg(i),
+            u"大阪府%1"_s.arg(i),
+            u"梅田%1"_s.arg(i),
+            QString(),
+            code.left(3) + u'-' + code.mid(3),
+            QString(),
+            u"2"_s};
 }
 
 book::CardList contacts(int n) {
@@ -45,7 +50,9 @@ QMap<QString, QByteArray> folderBytes(const QString& folder) {
     return files;
 }
 
-book::CardList cardsOnDisk(const QString& path) { return book::readBook(path).loaded.cards; }
+book::CardList cardsOnDisk(const QString& path) {
+    return book::readBook(path).loaded.cards;
+}
 
 // A loaded start screen; the import preview is answered OK unless told otherwise.
 struct Screen {
@@ -77,7 +84,7 @@ struct Screen {
 
 class StartImportTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     // Appended to the open book on disk up to 300 in all; what does not fit is said and left out.
     void appendsToOpenBookUpToItsCapacity_data() {
         QTest::addColumn<int>("inBook");
@@ -211,22 +218,27 @@ private slots:
     void exportWritesTheChosenType_data() {
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("written");
-        QTest::addColumn<bool>("csv");
-        QTest::newRow("csv") << u"out.csv"_s << u"out.csv"_s << true;
-        QTest::newRow("vcf") << u"out.vcf"_s << u"out.vcf"_s << false;
-        QTest::newRow("no extension") << u"out"_s << u"out.csv"_s << true;
+        QTest::addColumn<int>("type");
+        QTest::addColumn<exchange::ExportFormat>("format");
+        using enum exchange::ExportFormat;
+        QTest::newRow("csv") << u"out.csv"_s << u"out.csv"_s << 0 << Csv;
+        QTest::newRow("vcf") << u"out.vcf"_s << u"out.vcf"_s << 1 << VCard4;
+        QTest::newRow("no extension") << u"out"_s << u"out.csv"_s << 0 << Csv;
+        QTest::newRow("vCard 3.0") << u"phone.vcf"_s << u"phone.vcf"_s << 2 << VCard3;
+        QTest::newRow("postcard CSV") << u"hagaki.csv"_s << u"hagaki.csv"_s << 3 << PostcardCsv;
     }
     void exportWritesTheChosenType() {
         QFETCH(QString, answer);
         QFETCH(QString, written);
-        QFETCH(bool, csv);
+        QFETCH(int, type);
+        QFETCH(exchange::ExportFormat, format);
         Screen s;
         s.openBook(3);
         const QByteArray book = readBytes(s.book);
-        s.h.platform.dialogs.answer(s.h.path(answer));
+        s.h.platform.dialogs.answer(s.h.path(answer), type);
         s.screen.exportBook();
         const book::CardList cards = StartHarness::cards(3);
-        QCOMPARE(readBytes(s.h.path(written)), csv ? exchange::formatCsv(cards) : exchange::formatVCards(cards));
+        QCOMPARE(readBytes(s.h.path(written)), exchange::formatExport(format, cards).value());
         QCOMPARE(readBytes(s.book), book);
         QVERIFY(s.h.platform.messages.texts().isEmpty());
     }

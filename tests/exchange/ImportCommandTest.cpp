@@ -1,4 +1,5 @@
 #include "book/AddressFile.h"
+#include "exchange/Export.h"
 #include "support/RunTagora.h"
 
 #include <QDir>
@@ -12,7 +13,9 @@ namespace {
 
 using Run = TagoraRun;
 
-Run tagora(const QString& home, const QStringList& arguments) { return runTagora(home, arguments); }
+Run tagora(const QString& home, const QStringList& arguments) {
+    return runTagora(home, arguments);
+}
 
 QString fixture(const QString& name) {
     return QStringLiteral(TAGORA_TEST_DATA) + u'/' + name;
@@ -40,7 +43,7 @@ QString writeRows(const QTemporaryDir& dir, int count) {
 class ImportCommandTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     // Three files at once; every left-out card and every CSV's unused
     // columns on a line of their own.
     void importsAndReportsWhatWasLeftOut() {
@@ -52,17 +55,18 @@ private slots:
         const Run run = tagora(dir.path(), {u"import"_s, vcf, csv, postcards, u"-o"_s, out});
         QCOMPARE(run.exitCode, 0);
         const QString leftOut = u"left out: "_s;
-        QCOMPARE(run.out.split(u'\n'),
-                 (QStringList{
-                     leftOut + vcf + u" 2件目: 住所がありません（佐藤　花子）。"_s,
-                     leftOut + vcf + u" 4件目 宛名: U+20BB7 「𠮷」は住所録に保存できない文字です。"_s,
-                     leftOut + csv + u" 6行目 宛名: U+BBFC 「민」は住所録に保存できない文字です。"_s,
-                     leftOut + csv + u" 8行目: 住所がありません（中村　由美）。"_s,
-                     postcards + u": 使わなかった列: グループ"_s,
-                     u"wrote "_s + out + u" (10 cards)"_s,
-                     u"imported 10 cards, left out 4 cards"_s,
-                     QString(),
-                 }));
+        QCOMPARE(
+            run.out.split(u'\n'),
+            (QStringList{
+                leftOut + vcf + u" 2件目: 住所がありません（佐藤　花子）。"_s,
+                leftOut + vcf + u" 4件目 宛名: U+20BB7 「𠮷」は住所録に保存できない文字です。"_s,
+                leftOut + csv + u" 6行目 宛名: U+BBFC 「민」は住所録に保存できない文字です。"_s,
+                leftOut + csv + u" 8行目: 住所がありません（中村　由美）。"_s,
+                postcards + u": 使わなかった列: グループ"_s,
+                u"wrote "_s + out + u" (10 cards)"_s,
+                u"imported 10 cards, left out 4 cards"_s,
+                QString(),
+            }));
         const book::LoadResult loaded = book::loadBook(out);
         QVERIFY(loaded.ok());
         QCOMPARE(loaded.cards.size(), 10);
@@ -84,7 +88,8 @@ private slots:
         QVERIFY(!csv.isEmpty());
         const Run run = tagora(dir.path(), {u"import"_s, csv, u"-o"_s, dir.filePath(u"big.dat"_s)});
         QCOMPARE(run.exitCode, 0);
-        QVERIFY2(run.out.endsWith(u"imported %1 cards, left out 0 cards\n"_s.arg(rows)), qPrintable(run.out));
+        QVERIFY2(run.out.endsWith(u"imported %1 cards, left out 0 cards\n"_s.arg(rows)),
+                 qPrintable(run.out));
         int total = 0;
         for (int i = 1; i <= books; ++i) {
             const QString path = dir.filePath(i == 1 ? u"big.dat"_s : u"big-%1.dat"_s.arg(i));
@@ -109,11 +114,13 @@ private slots:
         second.close();
         Run run = tagora(dir.path(), {u"import"_s, csv, u"-o"_s, out});
         QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.err.contains(u"book-2.dat already exists; give --force"_s), qPrintable(run.err));
+        QVERIFY2(run.err.contains(u"book-2.dat already exists; give --force"_s),
+                 qPrintable(run.err));
         QVERIFY(!QFile::exists(out));
         run = tagora(dir.path(), {u"import"_s, csv, u"-o"_s, out, u"--force"_s});
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(book::loadBook(dir.filePath(u"book-2.dat"_s)).cards.first().name, u"山田　太郎301"_s);
+        QCOMPARE(book::loadBook(dir.filePath(u"book-2.dat"_s)).cards.first().name,
+                 u"山田　太郎301"_s);
 
         // Not even --force writes over a file being imported.
         QFile input(csv);
@@ -130,11 +137,13 @@ private slots:
     void refusesWhatItCannotImport_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no output") << QStringList{fixture(u"contacts-service.csv"_s)} << u"usage: tagora import"_s;
-        QTest::newRow("bad encoding") << QStringList{fixture(u"contacts-service.csv"_s), u"--encoding"_s, u"latin1"_s}
-                                      << u"--encoding is utf-8 or cp932"_s;
-        QTest::newRow("no header, no map") << QStringList{fixture(u"legacy-cp932-noheader.csv"_s)}
-                                           << u"give a column mapping"_s;
+        QTest::newRow("no output")
+            << QStringList{fixture(u"contacts-service.csv"_s)} << u"usage: tagora import"_s;
+        QTest::newRow("bad encoding")
+            << QStringList{fixture(u"contacts-service.csv"_s), u"--encoding"_s, u"latin1"_s}
+            << u"--encoding is utf-8 or cp932"_s;
+        QTest::newRow("no header, no map")
+            << QStringList{fixture(u"legacy-cp932-noheader.csv"_s)} << u"give a column mapping"_s;
         QTest::newRow("missing file") << QStringList{fixture(u"no-such.csv"_s)} << u"no-such.csv"_s;
     }
 
@@ -149,7 +158,8 @@ private slots:
         const Run run = tagora(dir.path(), all);
         // A command line the command cannot use is exit code 2, a file it cannot use 1.
         QCOMPARE(run.exitCode, message.startsWith(u"usage"_s) ? 2 : 1);
-        QVERIFY2(run.err.startsWith(u"tagora: "_s) && run.err.contains(message), qPrintable(run.err));
+        QVERIFY2(run.err.startsWith(u"tagora: "_s) && run.err.contains(message),
+                 qPrintable(run.err));
         QVERIFY(!QFile::exists(out));
     }
 
@@ -186,6 +196,33 @@ private slots:
         run = tagora(dir.path(), {u"import"_s, file, u"-o"_s, back});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(bytesOf(back), bytesOf(sample));
+    }
+
+    // --format writes what it names whatever the suffix, and leaves the book as it was.
+    void exportWritesTheNamedFormat_data() {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<exchange::ExportFormat>("expected");
+        QTest::newRow("vcard3") << u"vcard3"_s << exchange::ExportFormat::VCard3;
+        QTest::newRow("postcard") << u"postcard"_s << exchange::ExportFormat::PostcardCsv;
+        QTest::newRow("csv in a .vcf") << u"csv"_s << exchange::ExportFormat::Csv;
+    }
+
+    void exportWritesTheNamedFormat() {
+        QFETCH(QString, format);
+        QFETCH(exchange::ExportFormat, expected);
+        QTemporaryDir dir;
+        const QString book = dir.filePath(u"book.dat"_s);
+        QVERIFY(QFile::copy(QStringLiteral(TAGORA_SOURCE_DIR "/examples/sample.dat"), book));
+        const QByteArray before = bytesOf(book);
+        const QString file = dir.filePath(u"out.vcf"_s);
+        const Run run =
+            tagora(dir.path(), {u"export"_s, book, u"-o"_s, file, u"--format"_s, format});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(bytesOf(file),
+                 exchange::formatExport(expected, book::loadBook(book).cards).value());
+        QCOMPARE(bytesOf(book), before);
+        QVERIFY(tagora(dir.path(), {u"export"_s, book, u"-o"_s, file, u"--format"_s, u"pdf"_s})
+                    .exitCode != 0);
     }
 
     void listsTheCommandsInHelp() {

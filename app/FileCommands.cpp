@@ -1,4 +1,5 @@
 #include "app/FileCommands.h"
+#include "app/CodeCheckReport.h"
 
 #include "app/StartSettings.h"
 #include "app/StartTexts.h"
@@ -138,7 +139,8 @@ void FileCommands::importContacts() {
     platform::FileDialogRequest request;
     request.title = u"インポート"_s;
     request.filter = QString::fromUtf16(texts::ImportFilter);
-    request.initialFolder = platform::dialogStartFolder(state.BookOpen ? state.BookPath : QString());
+    request.initialFolder =
+        platform::dialogStartFolder(state.BookOpen ? state.BookPath : QString());
     // Several files chosen at once come in one after another, each through its preview.
     for (const QString& path : m_context.platform.dialogs.openFiles(request))
         importFile(path);
@@ -194,6 +196,20 @@ void FileCommands::importFile(const QString& path) {
                 QString::fromUtf16(session::texts::RecordUnwritable).arg(failure));
     }
     showImported(cards, saved.path);
+    reportCodeMismatches(imported.mid(0, fitting), int(before.size()) + 1, false);
+}
+
+void FileCommands::reportCodeMismatches(const book::CardList& cards, int firstNumber,
+                                        bool sayWhenAllAgree) {
+    const zip::ZipDirectory& directory = zip::ZipDirectory::shipped();
+    if (!directory.ensureLoaded())
+        return;
+    const QStringList lines = codeMismatchLines(cards, directory, firstNumber);
+    if (!lines.isEmpty())
+        m_context.platform.messages.show(QString::fromUtf16(texts::CodesDisagree) + u"\n"_s +
+                                         lines.join(u'\n'));
+    else if (sayWhenAllAgree)
+        m_context.platform.messages.show(QString::fromUtf16(texts::CodesAgree));
 }
 
 void FileCommands::showImported(const book::CardList& cards, const QString& path) {

@@ -32,6 +32,10 @@ public:
     // or, with no book open, saves them as a new book under a name the user
     // gives, which becomes the open book. A cancel anywhere changes nothing.
     void importContacts();
+    // Lists the cards whose postal code the directory places elsewhere than
+    // their address (numbered from firstNumber); with none, says so only
+    // when asked. Nothing is changed.
+    void reportCodeMismatches(const book::CardList& cards, int firstNumber, bool sayWhenAllAgree);
     // The import of the file at path, from its preview on.
     void importFile(const QString& path);
     // ファイル → エクスポート: the open book's cards as CSV or vCard (by the

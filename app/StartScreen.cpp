@@ -1,11 +1,11 @@
 #include "app/StartScreen.h"
 
-#include "app/StartSettings.h"
 #include "app/SeasonChoice.h"
+#include "app/StartSettings.h"
 #include "app/StartTexts.h"
-#include "season/CardKey.h"
 #include "book/AddressFile.h"
 #include "book/LenientNumber.h"
+#include "season/CardKey.h"
 #include "session/OpenBook.h"
 #include "session/SessionTexts.h"
 
@@ -29,8 +29,8 @@ const QStringList BookCommands = {u"mnuSave"_s,  u"mnuSet"_s,  u"mnuSheet"_s, u"
 
 } // namespace
 
-StartScreen::StartScreen(ui::AppContext& context)
-    : m_context(context), m_files(context, m_view) {}
+StartScreen::StartScreen(ui::AppContext& context) : m_context(context), m_files(context, m_view) {
+}
 
 void StartScreen::load() {
     book::SharedState& state = m_context.state;
@@ -229,6 +229,11 @@ void StartScreen::save(FileCommands::From from) {
 void StartScreen::importContacts() {
     m_files.importContacts();
     settleControls();
+}
+
+void StartScreen::checkCodes() {
+    if (m_context.state.BookOpen)
+        m_files.reportCodeMismatches(m_context.state.CardTable, 1, true);
 }
 
 void StartScreen::exportBook() {

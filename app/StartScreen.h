@@ -55,6 +55,8 @@ public:
     void openPath(const QString& path);
     void save(FileCommands::From from);
     void importContacts();
+    // 郵便番号の確認: the open book's codes against the postal-code directory.
+    void checkCodes();
     void exportBook();
 
     // Hand-over to the print screens with the print list.

@@ -196,6 +196,7 @@ void frmStart::buildMenus() {
     mnuOrder = ui::named(mnuEdit->addAction(u"リスト入替"_s), u"mnuOrder"_s);
     mnuAt = ui::named(mnuEdit->addAction(u"単票印刷"_s), u"mnuAt"_s);
     envelopeAction = ui::named(mnuEdit->addAction(u"封筒印刷"_s), u"envelopeAction"_s);
+    codeCheckAction = ui::named(mnuEdit->addAction(u"郵便番号の確認"_s), u"codeCheckAction"_s);
 
     mnuHelp = ui::named(menuBar()->addMenu(u"ﾍﾙﾌﾟ(&H)"_s), u"mnuHelp"_s);
     mnuVer = ui::named(mnuHelp->addAction(u"ﾊﾞｰｼﾞｮﾝ情報"_s), u"mnuVer"_s);
@@ -264,6 +265,7 @@ void frmStart::connectCommands() {
     onTrigger(mnuOrder, [&s] { s.reorder(); });
     onTrigger(mnuAt, [&s] { s.single(From::Menu); });
     onTrigger(envelopeAction, [&s] { s.envelopePrint(); });
+    onTrigger(codeCheckAction, [&s] { s.checkCodes(); });
     onTrigger(mnuVer, [&s] { s.about(); });
     onTrigger(mnuUrl, [&s] { s.homePage(); });
 }
@@ -301,6 +303,7 @@ void frmStart::showControls() {
     // Envelopes print the print list as postcards do.
     envelopeButton->setEnabled(cmdHagaki->isEnabled());
     envelopeAction->setEnabled(cmdHagaki->isEnabled());
+    codeCheckAction->setEnabled(m_context.state.BookOpen);
 }
 
 void frmStart::openBook(const QString& path) {

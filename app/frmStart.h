@@ -103,6 +103,7 @@ private:
     QAction* mnuOrder = nullptr;
     QAction* mnuAt = nullptr;
     QAction* envelopeAction = nullptr; // 封筒印刷, as envelopeButton
+    QAction* codeCheckAction = nullptr; // 郵便番号の確認: the book's codes against the directory
     QAction* mnuVer = nullptr;
     QAction* mnuUrl = nullptr;
 };

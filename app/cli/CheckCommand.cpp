@@ -1,3 +1,4 @@
+#include "app/CodeCheckReport.h"
 #include "app/cli/Commands.h"
 
 #include "book/BookRead.h"
@@ -19,19 +20,11 @@ int runCheck(const QStringList& args, Io& io) {
     const zip::ZipDirectory& directory = zip::ZipDirectory::shipped();
     if (!directory.ensureLoaded())
         return fail(io, directory.error());
-    int mismatches = 0;
-    const book::CardList& cards = read.loaded.cards;
-    for (qsizetype i = 0; i < cards.size(); ++i) {
-        const book::AddressCard& card = cards.at(i);
-        const zip::CodeCheck check =
-            zip::checkCode(card.postalCode, card.address1 + card.address2, directory);
-        if (check.outcome != zip::CodeCheck::Outcome::Mismatch)
-            continue;
-        ++mismatches;
-        io.out << u"%1 %2: %3"_s.arg(QString::number(i + 1), card.name, check.message) << '\n';
-    }
+    const QStringList mismatches = app::codeMismatchLines(read.loaded.cards, directory);
+    for (const QString& line : mismatches)
+        io.out << line << '\n';
     io.out.flush();
-    return mismatches == 0 ? 0 : 1;
+    return mismatches.isEmpty() ? 0 : 1;
 }
 
 } // namespace cli

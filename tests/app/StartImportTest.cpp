@@ -120,6 +120,30 @@ class StartImportTest : public QObject {
 
     // A full book is not written at all.
 
+    // 郵便番号の確認 lists the card whose code is another town's, says when all agree, changes
+    // nothing.
+    void theCodeCheckNamesMismatchesOnly() {
+        Screen s;
+        s.book = s.h.path(u"codes.dat"_s);
+        const book::AddressCard right{
+            u"山田　一郎"_s, u"東京都千代田区"_s, u"丸の内１－１"_s, {}, u"100-0005"_s, {}, u"0"_s};
+        book::AddressCard wrong = right;
+        wrong.name = u"佐藤　花子"_s;
+        wrong.postalCode = u"100-0001"_s;
+        for (const book::CardList& cards : {book::CardList{right, wrong}, book::CardList{right}}) {
+            book::writeBook(s.book, cards);
+            const QByteArray before = readBytes(s.book);
+            s.h.open(s.screen, s.book);
+            s.h.platform.messages.clear();
+            s.screen.checkCodes();
+            const QString said = s.h.platform.messages.texts().join(u'|');
+            QCOMPARE(said.contains(u"2 佐藤　花子: 100-0001 は 千代田区千代田"_s),
+                     cards.size() == 2);
+            QCOMPARE(said == shown(texts::CodesAgree), cards.size() == 1);
+            QCOMPARE(readBytes(s.book), before);
+        }
+    }
+
     // Several files chosen at once are imported one after another into the book.
     void severalFilesComeInTogether() {
         Screen s;

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs what is missing on a Debian 12 machine, builds, and then either
 # prints the sample book on label sheets into out/sample-labels.pdf
-# (./setup.sh run) or runs every test (./setup.sh test).
+# (./setup.sh run) or runs every test (./setup.sh test). TAGORA_WERROR=ON
+# makes the project's warnings errors, as CI builds it.
 set -eu
 cd "$(dirname "$0")"
 MODE="${1:-run}"
@@ -19,7 +20,7 @@ if [ -n "$MISSING" ]; then
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $MISSING
 fi
 
-cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAGORA_WERROR="${TAGORA_WERROR:-OFF}" >/dev/null
 cmake --build "$BUILD" -j"$(nproc)"
 
 case "$MODE" in

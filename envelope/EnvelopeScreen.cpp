@@ -6,7 +6,7 @@
 #include "platform/RecordingPrinter.h"
 #include "postcard/SenderFile.h"
 #include "postcard/frmPriloc1.h"
-#include "postcard/frmSender.h"
+#include "postcard/SenderDialog.h"
 #include "printing/JobPreview.h"
 #include "printing/OffsetsFile.h"
 #include "ui/Named.h"
@@ -260,7 +260,7 @@ void EnvelopeScreen::takeEntryAsSender() {
 }
 
 void EnvelopeScreen::editSender() {
-    auto* dialog = new postcard::frmSender(
+    auto* dialog = new postcard::SenderDialog(
         m_context.platform.messages, m_sender.value_or(book::AddressCard{}),
         [this](const book::AddressCard& sender) {
             m_sender = sender;

@@ -14,7 +14,7 @@
 #include "labels/SheetLayout.h"
 #include "ui/ToolWindow.h"
 #include "labels/frmPriloc.h"
-#include "labels/frmSheet.h"
+#include "labels/SheetChooser.h"
 #include "platform/Fonts.h"
 #include "printing/PostalCode.h"
 #include "ui/CloseOnEscape.h"
@@ -320,7 +320,7 @@ void frmPrint::closeEvent(QCloseEvent* event) {
 
 void frmPrint::openSheetChooser() {
     ui::showToolWindow(m_sheetChooser, [this] {
-        return new frmSheet(
+        return new SheetChooser(
             m_context, sheetLibrary(), m_sheet, [this](const SheetTemplate& sheet) { sheetChosen(sheet); }, this);
     });
 }

@@ -11,7 +11,7 @@
 #include "postcard/PostcardPrintJob.h"
 #include "postcard/SenderFile.h"
 #include "postcard/frmPriloc1.h"
-#include "postcard/frmSender.h"
+#include "postcard/SenderDialog.h"
 #include "ui/CloseOnEscape.h"
 #include "book/JointNames.h"
 
@@ -248,7 +248,7 @@ void frmPrintH::takeEntryAsSender() {
 }
 
 void frmPrintH::editSender() {
-    auto* dialog = new frmSender(
+    auto* dialog = new SenderDialog(
         m_context.platform.messages, m_sender.value_or(book::AddressCard{}),
         [this](const book::AddressCard& sender) {
             m_sender = sender;

@@ -9,6 +9,7 @@
 #include "postcard/SenderDialog.h"
 #include "printing/JobPreview.h"
 #include "printing/OffsetsFile.h"
+#include "ui/CentreOnScreen.h"
 #include "ui/Named.h"
 
 #include <QCheckBox>
@@ -16,12 +17,10 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -63,10 +62,7 @@ EnvelopeScreen::EnvelopeScreen(ui::AppContext& context, const book::CardList& en
     showControls();
 
     adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move((area.width() - width()) / 2, (area.height() - height()) / 2);
-    }
+    ui::centreOnScreen(this);
 }
 
 void EnvelopeScreen::buildControls() {

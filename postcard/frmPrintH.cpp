@@ -1,5 +1,6 @@
 #include "postcard/frmPrintH.h"
 
+#include "ui/CentreOnScreen.h"
 #include "ui/Named.h"
 #include "printing/JobPreview.h"
 #include "printing/OffsetsFile.h"
@@ -19,14 +20,12 @@
 #include <QCheckBox>
 #include <QApplication>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -62,10 +61,7 @@ frmPrintH::frmPrintH(ui::AppContext& context, const book::CardList& entries, QWi
     showControls();
 
     adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move((area.width() - width()) / 2, (area.height() - height()) / 2);
-    }
+    ui::centreOnScreen(this);
 }
 
 void frmPrintH::buildControls() {

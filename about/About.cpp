@@ -1,14 +1,13 @@
 #include "about/About.h"
 
 #include "about/VersionInfo.h"
+#include "ui/CentreOnScreen.h"
 #include "ui/Named.h"
 
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -49,7 +48,7 @@ About::About(QWidget* parent) : QDialog(parent) {
     lblHeading->setText(u"- Heading -"_s);
     lblCopyright->setText(u"- Copyright -"_s);
     resize(420, 240);
-    centre();
+    ui::centreOnScreen(this);
 }
 
 void About::setApplication(const QString& text) { lblApplication->setText(text); }
@@ -77,11 +76,6 @@ void About::showVersion(QWidget* owner) {
     QPointer<About> box = filled(owner);
     box->Display();
     delete box;
-}
-
-void About::centre() {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
 }
 
 } // namespace about

@@ -37,8 +37,6 @@ public:
     static About* filled(QWidget* owner);
 
 private:
-    void centre();
-
     QLabel* lblApplication = nullptr;
     QLabel* lblHeading = nullptr;
     QLabel* lblVer = nullptr;

@@ -1,12 +1,11 @@
 #include "about/HelpWindow.h"
 
 #include "about/HelpTopics.h"
+#include "ui/CentreOnScreen.h"
 #include "ui/Named.h"
 
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -41,8 +40,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent) {
     layout->addWidget(txtHelp);
 
     resize(640, 600);
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+    ui::centreOnScreen(this);
 }
 
 void HelpWindow::showPage(const QString& page) {

@@ -1,7 +1,7 @@
 #include "app/WindowNavigator.h"
 
 #include "about/About.h"
-#include "app/frmImport.h"
+#include "app/ImportDialog.h"
 #include "app/frmOrder.h"
 #include "app/frmStart.h"
 #include "app/frmVew.h"
@@ -96,7 +96,7 @@ void WindowNavigator::openAbout() {
 
 bool WindowNavigator::previewImport(exchange::ImportPreview& preview) {
     // Modal over the window in use, which stays the one in use.
-    frmImport dialog(preview, m_current);
+    ImportDialog dialog(preview, m_current);
     return dialog.exec() == QDialog::Accepted;
 }
 

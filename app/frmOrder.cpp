@@ -1,6 +1,7 @@
 #include "app/frmOrder.h"
 
 #include "app/CardMove.h"
+#include "ui/CentreOnScreen.h"
 #include "ui/Named.h"
 #include "book/AddressFile.h"
 #include "book/LenientNumber.h"
@@ -12,13 +13,11 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -85,7 +84,7 @@ frmOrder::frmOrder(ui::AppContext& context, QWidget* parent) : QWidget(parent), 
     layout->addLayout(buttons);
     resize(460, 420);
 
-    centre();
+    ui::centreOnScreen(this);
     showControls();
     const QString& path = m_context.state.BookPath;
     if (path.isEmpty() || path == QStringView(book::NewBookPath) || !QFileInfo(path).isFile()) {
@@ -202,11 +201,6 @@ void frmOrder::undoMove() {
     loadList();
     Text1->clear();
     showDestination(false);
-}
-
-void frmOrder::centre() {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
 }
 
 void frmOrder::closeEvent(QCloseEvent* event) {

@@ -47,7 +47,6 @@ private:
     void showControls();
     // The sentence "CARD を N 番に挿入します。", shown once a card is chosen.
     void showDestination(bool shown);
-    void centre();
 
     ui::AppContext& m_context;
     book::CardList m_cards; // the window's own copy of the book, as read from the file

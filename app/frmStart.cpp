@@ -1,5 +1,6 @@
 #include "app/frmStart.h"
 
+#include "ui/CentreOnScreen.h"
 #include "ui/Named.h"
 
 #include <QAction>
@@ -10,14 +11,12 @@
 
 #include <QFrame>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -66,7 +65,8 @@ frmStart::frmStart(ui::AppContext& context, QWidget* parent)
     m_screen.setViewShower([this] { showView(); });
     m_screen.load();
     showView();
-    centreOnScreen();
+    adjustSize();
+    ui::centreOnScreen(this);
 }
 
 void frmStart::buildControls() {
@@ -308,15 +308,6 @@ void frmStart::showControls() {
 
 void frmStart::openBook(const QString& path) {
     run([this, path] { m_screen.openPath(path); });
-}
-
-void frmStart::centreOnScreen() {
-    adjustSize();
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->geometry();
-    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
 }
 
 void frmStart::closeEvent(QCloseEvent* event) {

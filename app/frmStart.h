@@ -48,7 +48,6 @@ private:
     void buildControls();
     void buildMenus();
     void connectCommands();
-    void centreOnScreen();
     // Runs a command of the screen, then shows its result.
     template <typename Command> void run(Command command);
     // Puts the screen's lists, selections, count and enabling on the widgets.

@@ -1,5 +1,6 @@
 #include "app/frmVew.h"
 
+#include "ui/CentreOnScreen.h"
 #include "ui/Named.h"
 #include "app/SeasonColumns.h"
 #include "app/SheetColumns.h"
@@ -114,7 +115,7 @@ frmVew::frmVew(ui::AppContext& context, bool fromMenu, QWidget* parent)
     const int gridHeight = headings->sizeHint().height() + (m_table.cardRows() + 1) * rowPixels;
     resize(qMin(gridWidth + 24, screen.width()),
            qBound(300, gridHeight + cmdHelp->sizeHint().height() + 48, screen.height() * 3 / 4));
-    centre();
+    ui::centreOnScreen(this);
 }
 
 void frmVew::fillGrid() {
@@ -196,11 +197,6 @@ void frmVew::openCard(int row) {
 
 void frmVew::showHelp() {
     m_context.platform.help.showHelp(u"Tagora.hlp"_s, platform::HelpViewer::Command::Context, 12);
-}
-
-void frmVew::centre() {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
 }
 
 void frmVew::closeEvent(QCloseEvent* event) {

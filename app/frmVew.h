@@ -46,7 +46,6 @@ private:
     void selectCard(int row);
     void openCard(int row);
     void showHelp();
-    void centre();
 
     ui::AppContext& m_context;
     SheetTable m_table;

@@ -88,15 +88,6 @@ LoadResult parseBytes(const QByteArray& bytes, int fieldsPerCard) {
     return result;
 }
 
-LoadResult readCards(const QString& path, int fieldsPerCard) {
-    LoadResult result;
-    const std::optional<QByteArray> bytes = readFileBytes(path, &result.error);
-    if (bytes)
-        result = parseBytes(*bytes, fieldsPerCard);
-    result.error.path = path;
-    return result;
-}
-
 bool isNumber(const QString& text) {
     static const QRegularExpression number(u"^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"_s);
     return number.match(text.trimmed()).hasMatch();
@@ -105,15 +96,16 @@ bool isNumber(const QString& text) {
 } // namespace
 
 LoadResult loadBook(const QString& path) {
-    return readCards(path, AddressCard::FieldCount);
+    LoadResult result;
+    const std::optional<QByteArray> bytes = readFileBytes(path, &result.error);
+    if (bytes)
+        result = parseBytes(*bytes, AddressCard::FieldCount);
+    result.error.path = path;
+    return result;
 }
 
 LoadResult parseBook(const QByteArray& bytes) {
     return parseBytes(bytes, AddressCard::FieldCount);
-}
-
-LoadResult readLegacyBook(const QString& path) {
-    return readCards(path, LegacyFieldCount);
 }
 
 FileLayout detectLayout(const QByteArray& bytes) {

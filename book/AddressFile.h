@@ -29,10 +29,6 @@ LoadResult loadBook(const QString& path);
 // error's path is left empty.
 LoadResult parseBook(const QByteArray& bytes);
 
-// Reads a book in the old layout, six fields per card (name, address1,
-// address2, postalCode, code, honorific); address3 is left empty.
-LoadResult readLegacyBook(const QString& path);
-
 enum class FileLayout {
     Empty,       // no line holds anything
     SixFields,   // every non-empty line holds six fields: the old layout

@@ -1,6 +1,6 @@
 #include "entry/frmSet.h"
 
-#include "entry/CentreWindow.h"
+#include "ui/CentreOnScreen.h"
 #include "ui/CloseOnEscape.h"
 #include "ui/Named.h"
 
@@ -38,7 +38,8 @@ frmSet::frmSet(ui::AppContext& context, int jumpToCard, QWidget* parent, zip::To
     if (m_opened && jumpToCard > 0)
         m_editor.showCard(jumpToCard);
     refresh();
-    centreWindow(this);
+    adjustSize();
+    ui::centreOnScreen(this);
 }
 
 void frmSet::buildControls() {

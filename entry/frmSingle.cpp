@@ -1,6 +1,6 @@
 #include "entry/frmSingle.h"
 
-#include "entry/CentreWindow.h"
+#include "ui/CentreOnScreen.h"
 #include "ui/CloseOnEscape.h"
 #include "ui/Named.h"
 
@@ -25,7 +25,8 @@ frmSingle::frmSingle(ui::AppContext& context, QWidget* parent, zip::TownPicker* 
     connect(&m_entry, &SingleEntry::screenChanged, this, &frmSingle::refresh);
     connect(&m_entry, &SingleEntry::focusRequested, this, &frmSingle::moveFocus);
     refresh();
-    centreWindow(this);
+    adjustSize();
+    ui::centreOnScreen(this);
 }
 
 void frmSingle::buildControls() {

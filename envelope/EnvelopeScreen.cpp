@@ -6,9 +6,10 @@
 #include "platform/RecordingPrinter.h"
 #include "postcard/SenderFile.h"
 #include "postcard/frmPriloc1.h"
-#include "postcard/frmSender.h"
+#include "postcard/SenderDialog.h"
 #include "printing/JobPreview.h"
 #include "printing/OffsetsFile.h"
+#include "ui/CentreOnScreen.h"
 #include "ui/Named.h"
 
 #include <QCheckBox>
@@ -16,12 +17,10 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -63,10 +62,7 @@ EnvelopeScreen::EnvelopeScreen(ui::AppContext& context, const book::CardList& en
     showControls();
 
     adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move((area.width() - width()) / 2, (area.height() - height()) / 2);
-    }
+    ui::centreOnScreen(this);
 }
 
 void EnvelopeScreen::buildControls() {
@@ -260,7 +256,7 @@ void EnvelopeScreen::takeEntryAsSender() {
 }
 
 void EnvelopeScreen::editSender() {
-    auto* dialog = new postcard::frmSender(
+    auto* dialog = new postcard::SenderDialog(
         m_context.platform.messages, m_sender.value_or(book::AddressCard{}),
         [this](const book::AddressCard& sender) {
             m_sender = sender;

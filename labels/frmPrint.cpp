@@ -1,5 +1,6 @@
 #include "labels/frmPrint.h"
 
+#include "ui/CentreOnScreen.h"
 #include "ui/Named.h"
 #include "book/Honorifics.h"
 #include "printing/FullWidth.h"
@@ -14,7 +15,7 @@
 #include "labels/SheetLayout.h"
 #include "ui/ToolWindow.h"
 #include "labels/frmPriloc.h"
-#include "labels/frmSheet.h"
+#include "labels/SheetChooser.h"
 #include "platform/Fonts.h"
 #include "printing/PostalCode.h"
 #include "ui/CloseOnEscape.h"
@@ -22,7 +23,6 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QMenuBar>
-#include <QScreen>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -76,10 +76,7 @@ frmPrint::frmPrint(ui::AppContext& context, const book::CardList& entries, QWidg
     showControls();
 
     adjustSize();
-    if (QScreen* screen = this->screen()) {
-        const QRect area = screen->geometry();
-        move((area.width() - width()) / 2, (area.height() - height()) / 2);
-    }
+    ui::centreOnScreen(this);
 }
 
 void frmPrint::buildWindow() {
@@ -320,7 +317,7 @@ void frmPrint::closeEvent(QCloseEvent* event) {
 
 void frmPrint::openSheetChooser() {
     ui::showToolWindow(m_sheetChooser, [this] {
-        return new frmSheet(
+        return new SheetChooser(
             m_context, sheetLibrary(), m_sheet, [this](const SheetTemplate& sheet) { sheetChosen(sheet); }, this);
     });
 }

@@ -13,7 +13,7 @@
 // chkBarcode   カスタマバーコード: each label gets its customer barcode (this opening only)
 // m_startLabels  the start-label buttons and their OK / Cancel (StartLabelGrid.h)
 // Shape1       outline of the preview label, in the chosen cell's proportions
-// cmdSheet     用紙: the sheet chooser (frmSheet); lblSheet names the chosen sheet
+// cmdSheet     用紙: the sheet chooser (SheetChooser); lblSheet names the chosen sheet
 // m_sheet      the chosen sheet (Tagora2.opt), standard 12 labels when none
 // cmdPreview   印刷プレビュー: every sheet of the job on screen (also in the 印刷 menu)
 // Command1..3  toolbar: font chooser, print position, help

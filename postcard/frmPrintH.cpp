@@ -1,5 +1,6 @@
 #include "postcard/frmPrintH.h"
 
+#include "ui/CentreOnScreen.h"
 #include "ui/Named.h"
 #include "printing/JobPreview.h"
 #include "printing/OffsetsFile.h"
@@ -11,7 +12,7 @@
 #include "postcard/PostcardPrintJob.h"
 #include "postcard/SenderFile.h"
 #include "postcard/frmPriloc1.h"
-#include "postcard/frmSender.h"
+#include "postcard/SenderDialog.h"
 #include "ui/CloseOnEscape.h"
 #include "book/JointNames.h"
 
@@ -19,14 +20,12 @@
 #include <QCheckBox>
 #include <QApplication>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -62,10 +61,7 @@ frmPrintH::frmPrintH(ui::AppContext& context, const book::CardList& entries, QWi
     showControls();
 
     adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move((area.width() - width()) / 2, (area.height() - height()) / 2);
-    }
+    ui::centreOnScreen(this);
 }
 
 void frmPrintH::buildControls() {
@@ -248,7 +244,7 @@ void frmPrintH::takeEntryAsSender() {
 }
 
 void frmPrintH::editSender() {
-    auto* dialog = new frmSender(
+    auto* dialog = new SenderDialog(
         m_context.platform.messages, m_sender.value_or(book::AddressCard{}),
         [this](const book::AddressCard& sender) {
             m_sender = sender;

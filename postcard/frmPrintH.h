@@ -19,7 +19,7 @@
 // optHorizontal, optVertical  横書き / 縦書き, remembered in TagoraCard.ini
 // chkSender     prints the sender (Sender.dat) on every card, remembered too
 // lblSender     the sender; cmdSenderFromEntry takes the entry on screen,
-//               cmdSenderEdit types or corrects it (frmSender)
+//               cmdSenderEdit types or corrects it (SenderDialog)
 
 #include "ui/AppContext.h"
 #include "book/AddressCard.h"

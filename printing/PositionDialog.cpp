@@ -1,5 +1,6 @@
 #include "printing/PositionDialog.h"
 
+#include "ui/CentreOnScreen.h"
 #include "ui/Named.h"
 #include "printing/PrinterTrims.h"
 #include "book/LenientNumber.h"
@@ -10,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -81,10 +81,7 @@ void PositionDialog::showDrawing(QWidget* drawing, std::function<void(const QPoi
     showMarker();
 
     adjustSize();
-    if (QScreen* screen = this->screen()) {
-        const QRect area = screen->geometry();
-        move((area.width() - width()) / 2, (area.height() - height()) / 2);
-    }
+    ui::centreOnScreen(this);
 }
 
 void PositionDialog::keepPerPrinter(const QString& printer, const QString& medium) {

@@ -1,7 +1,7 @@
 #include "printing/PrintScreenCommands.h"
 
 #include "printing/frmFont.h"
-#include "printing/frmOutput.h"
+#include "printing/OutputDialog.h"
 #include "ui/ToolWindow.h"
 
 using namespace Qt::StringLiterals;
@@ -57,7 +57,7 @@ void PrintScreenCommands::openPositionDialog() {
 
 void PrintScreenCommands::openOutputChoice() {
     // One choice for both screens, kept for the rest of the run.
-    auto* dialog = new frmOutput(m_context, m_screen);
+    auto* dialog = new OutputDialog(m_context, m_screen);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
 }

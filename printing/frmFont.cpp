@@ -1,11 +1,11 @@
 #include "printing/frmFont.h"
 
+#include "ui/CentreOnScreen.h"
 #include "ui/Named.h"
 
 #include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -72,10 +72,7 @@ frmFont::frmFont(ui::AppContext& context, std::function<void(const QString& face
     connect(Command2, &QPushButton::clicked, this, &QWidget::close);
 
     adjustSize();
-    if (QScreen* screen = this->screen()) {
-        const QRect area = screen->geometry();
-        move((area.width() - width()) / 2, (area.height() - height()) / 2);
-    }
+    ui::centreOnScreen(this);
 }
 
 void frmFont::showEvent(QShowEvent* event) {

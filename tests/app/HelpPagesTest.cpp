@@ -13,8 +13,8 @@
 #include "platform/Fonts.h"
 #include "postcard/frmPriloc1.h"
 #include "postcard/frmPrintH.h"
-#include "postcard/frmSender.h"
-#include "printing/frmOutput.h"
+#include "postcard/SenderDialog.h"
+#include "printing/OutputDialog.h"
 #include "support/JapaneseText.h"
 #include "support/WindowWorld.h"
 
@@ -128,11 +128,11 @@ private slots:
         QTest::newRow("editor") << QString()
                                 << Open([](ui::AppContext& c) { return new entry::frmSet(c); });
         QTest::newRow("sender") << QString() << Open([](ui::AppContext& c) {
-            return new postcard::frmSender(c.platform.messages, {},
-                                           [](const book::AddressCard&) {});
+            return new postcard::SenderDialog(c.platform.messages, {},
+                                              [](const book::AddressCard&) {});
         });
         QTest::newRow("output") << QString() << Open([](ui::AppContext& c) {
-            return new printing::frmOutput(c);
+            return new printing::OutputDialog(c);
         });
         QTest::newRow("about") << QString() << Open([](ui::AppContext&) {
             return about::About::filled(nullptr);

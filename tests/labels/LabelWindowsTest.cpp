@@ -5,7 +5,7 @@
 #include "labels/SheetLayout.h"
 #include "labels/frmPriloc.h"
 #include "labels/frmPrint.h"
-#include "labels/frmSheet.h"
+#include "labels/SheetChooser.h"
 #include "platform/Fonts.h"
 #include "support/PdfWindowWorld.h"
 #include "support/WindowWorld.h"
@@ -175,7 +175,7 @@ private slots:
         QCOMPARE(window.Text1, u"2"_s);
 
         click(&window, u"cmdSheet"_s);
-        auto* chooser = window.findChild<labels::frmSheet*>();
+        auto* chooser = window.findChild<labels::SheetChooser*>();
         QVERIFY(chooser);
         QVERIFY(text(chooser, u"lblLibrary"_s).contains(u"glabels-data"_s));
         auto* list = child<QListWidget>(chooser, u"lstSheets"_s);
@@ -199,7 +199,7 @@ private slots:
         Fixture f;
         labels::frmPrint window(f.context, entries(2));
         click(&window, u"cmdSheet"_s);
-        auto* chooser = window.findChild<labels::frmSheet*>();
+        auto* chooser = window.findChild<labels::SheetChooser*>();
         chooser->show();
         auto* search = child<QLineEdit>(chooser, u"txtSearch"_s);
         auto* list = child<QListWidget>(chooser, u"lstSheets"_s);

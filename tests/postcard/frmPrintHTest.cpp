@@ -106,7 +106,7 @@ private slots:
         auto* output = s.window->findChild<QAction*>(u"mnuOutput"_s);
         QVERIFY(output && !output->menu());
         output->trigger();
-        auto* dialog = s.window->findChild<QDialog*>(u"frmOutput"_s);
+        auto* dialog = s.window->findChild<QDialog*>(u"OutputDialog"_s);
         QVERIFY(dialog && dialog->isVisible());
         auto* list = dialog->findChild<QListWidget*>(u"lstOutput"_s);
         QCOMPARE(list->count(), 2); // the printer, then the PDF file

@@ -1,4 +1,4 @@
-#include "app/frmImport.h"
+#include "app/ImportDialog.h"
 
 #include "ui/Named.h"
 
@@ -18,15 +18,15 @@ namespace app {
 using namespace Qt::StringLiterals;
 using exchange::CardField;
 
-frmImport::frmImport(exchange::ImportPreview& preview, QWidget* parent)
+ImportDialog::ImportDialog(exchange::ImportPreview& preview, QWidget* parent)
     : QDialog(parent), m_preview(preview) {
-    setObjectName(u"frmImport"_s);
+    setObjectName(u"ImportDialog"_s);
     setWindowTitle(u"インポート"_s);
     buildControls();
     showPreview();
 }
 
-void frmImport::buildControls() {
+void ImportDialog::buildControls() {
     auto* page = new QVBoxLayout(this);
 
     if (m_preview.isCsv() && m_preview.columnCount() > 0) {
@@ -57,42 +57,42 @@ void frmImport::buildControls() {
         page->addWidget(scroll);
     }
 
-    grdPreview = ui::named(new QTableWidget(this), u"grdPreview"_s);
+    previewTable = ui::named(new QTableWidget(this), u"grdPreview"_s);
     QStringList headers;
     for (const CardField field : exchange::cardFields())
         headers << exchange::cardFieldCaption(field);
-    grdPreview->setColumnCount(int(headers.size()));
-    grdPreview->setHorizontalHeaderLabels(headers);
-    grdPreview->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdPreview->setSelectionMode(QAbstractItemView::NoSelection);
-    grdPreview->horizontalHeader()->setStretchLastSection(true);
-    grdPreview->setMinimumSize(720, 260);
-    page->addWidget(grdPreview, 1);
+    previewTable->setColumnCount(int(headers.size()));
+    previewTable->setHorizontalHeaderLabels(headers);
+    previewTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    previewTable->setSelectionMode(QAbstractItemView::NoSelection);
+    previewTable->horizontalHeader()->setStretchLastSection(true);
+    previewTable->setMinimumSize(720, 260);
+    page->addWidget(previewTable, 1);
 
-    lblLeftOut = ui::named(new QLabel(this), u"lblLeftOut"_s);
-    lblLeftOut->setWordWrap(true);
-    lblLeftOut->setTextFormat(Qt::PlainText);
-    page->addWidget(lblLeftOut);
+    leftOutLabel = ui::named(new QLabel(this), u"lblLeftOut"_s);
+    leftOutLabel->setWordWrap(true);
+    leftOutLabel->setTextFormat(Qt::PlainText);
+    page->addWidget(leftOutLabel);
 
-    cmdOk = ui::named(new QPushButton(u"OK"_s, this), u"cmdOk"_s);
-    cmdCancel = ui::named(new QPushButton(u"キャンセル"_s, this), u"cmdCancel"_s);
-    cmdOk->setDefault(true);
+    okButton = ui::named(new QPushButton(u"OK"_s, this), u"cmdOk"_s);
+    cancelButton = ui::named(new QPushButton(u"キャンセル"_s, this), u"cmdCancel"_s);
+    okButton->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmdOk);
-    buttons->addWidget(cmdCancel);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
     page->addLayout(buttons);
-    connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void frmImport::changeColumn(int column) {
+void ImportDialog::changeColumn(int column) {
     const auto field = CardField(m_columns.at(column)->currentData().toInt());
     m_preview.setColumnUse(column, field);
     showPreview();
 }
 
-void frmImport::showPreview() {
+void ImportDialog::showPreview() {
     for (int column = 0; column < m_columns.size(); ++column) {
         QComboBox* choice = m_columns.at(column);
         const QSignalBlocker block(choice);
@@ -100,20 +100,20 @@ void frmImport::showPreview() {
     }
     const book::CardList& cards = m_preview.cards();
     const int rows = int(std::min<qsizetype>(cards.size(), PreviewRows));
-    grdPreview->setRowCount(rows);
+    previewTable->setRowCount(rows);
     for (int row = 0; row < rows; ++row) {
         const book::AddressCard& card = cards.at(row);
         for (int field = 1; field <= book::AddressCard::FieldCount; ++field) {
             const QString text = field == 7 ? exchange::honorificTextForExport(card.honorific) : card.field(field);
-            grdPreview->setItem(row, field - 1, new QTableWidgetItem(text));
+            previewTable->setItem(row, field - 1, new QTableWidgetItem(text));
         }
     }
-    grdPreview->resizeColumnsToContents();
+    previewTable->resizeColumnsToContents();
     QString count = u"取り込む住所 %1件"_s.arg(cards.size());
     if (cards.size() > rows)
         count += u"（初めの%1件を表示）"_s.arg(rows);
-    lblLeftOut->setText(count + u"\n"_s + m_preview.leftOutReport());
-    cmdOk->setEnabled(!cards.isEmpty());
+    leftOutLabel->setText(count + u"\n"_s + m_preview.leftOutReport());
+    okButton->setEnabled(!cards.isEmpty());
 }
 
 } // namespace app

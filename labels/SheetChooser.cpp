@@ -1,4 +1,4 @@
-#include "labels/frmSheet.h"
+#include "labels/SheetChooser.h"
 
 #include "labels/SheetEditor.h"
 #include "labels/SheetSearch.h"
@@ -37,38 +37,40 @@ bool worthShowing(const QString& description) {
 
 } // namespace
 
-frmSheet::frmSheet(ui::AppContext& context, SheetLibrary& library, const SheetTemplate& current,
-                   std::function<void(const SheetTemplate& sheet)> onChosen, QWidget* parent)
+SheetChooser::SheetChooser(ui::AppContext& context, SheetLibrary& library,
+                           const SheetTemplate& current,
+                           std::function<void(const SheetTemplate& sheet)> onChosen,
+                           QWidget* parent)
     : QWidget(parent, Qt::Window), m_context(context), m_library(library),
       m_onChosen(std::move(onChosen)), m_currentName(current.name()) {
-    setObjectName(u"frmSheet"_s);
+    setObjectName(u"SheetChooser"_s);
     setWindowTitle(u"用紙"_s);
     auto* columns = new QHBoxLayout(this);
 
     auto* left = new QVBoxLayout;
-    txtSearch = ui::named(new QLineEdit(this), u"txtSearch"_s);
-    txtSearch->setPlaceholderText(u"メーカー・品番・面数 (12面)・大きさ (86.4×42.3)・用紙 (A4)"_s);
-    txtSearch->setClearButtonEnabled(true);
-    lblFound = ui::named(new QLabel(this), u"lblFound"_s);
-    lblFound->setWordWrap(true);
-    lstSheets = ui::named(new QListWidget(this), u"lstSheets"_s);
-    lstSheets->setMinimumSize(440, 360);
-    lstSheets->setIconSize(IconSize);
-    lstSheets->setUniformItemSizes(true);
-    lblLibrary = ui::named(new QLabel(this), u"lblLibrary"_s);
-    lblLibrary->setWordWrap(true);
-    left->addWidget(txtSearch);
-    left->addWidget(lblFound);
-    left->addWidget(lstSheets, 1);
-    left->addWidget(lblLibrary);
+    searchEdit = ui::named(new QLineEdit(this), u"txtSearch"_s);
+    searchEdit->setPlaceholderText(u"メーカー・品番・面数 (12面)・大きさ (86.4×42.3)・用紙 (A4)"_s);
+    searchEdit->setClearButtonEnabled(true);
+    foundLabel = ui::named(new QLabel(this), u"lblFound"_s);
+    foundLabel->setWordWrap(true);
+    sheetList = ui::named(new QListWidget(this), u"lstSheets"_s);
+    sheetList->setMinimumSize(440, 360);
+    sheetList->setIconSize(IconSize);
+    sheetList->setUniformItemSizes(true);
+    libraryLabel = ui::named(new QLabel(this), u"lblLibrary"_s);
+    libraryLabel->setWordWrap(true);
+    left->addWidget(searchEdit);
+    left->addWidget(foundLabel);
+    left->addWidget(sheetList, 1);
+    left->addWidget(libraryLabel);
     columns->addLayout(left, 1);
 
     auto* right = new QVBoxLayout;
-    picSheet = ui::named(new SheetPicture(this), u"picSheet"_s);
-    picSheet->setMinimumSize(220, 300);
-    lblSheet = ui::named(new QLabel(this), u"lblSheet"_s);
-    lblSheet->setWordWrap(true);
-    lblSheet->setMaximumWidth(260);
+    sheetPicture = ui::named(new SheetPicture(this), u"picSheet"_s);
+    sheetPicture->setMinimumSize(220, 300);
+    detailsLabel = ui::named(new QLabel(this), u"lblSheet"_s);
+    detailsLabel->setWordWrap(true);
+    detailsLabel->setMaximumWidth(260);
     auto* own = new QGridLayout;
     newSheetButton = ui::named(new QPushButton(u"自分の用紙を作る…"_s, this), u"newSheetButton"_s);
     editSheetButton = ui::named(new QPushButton(u"変更…"_s, this), u"editSheetButton"_s);
@@ -83,37 +85,37 @@ frmSheet::frmSheet(ui::AppContext& context, SheetLibrary& library, const SheetTe
     own->addWidget(exportButton, 2, 1);
     own->addWidget(testPageButton, 3, 0, 1, 2);
     auto* buttons = new QHBoxLayout;
-    cmdSheetOk = ui::named(new QPushButton(u"OK"_s, this), u"cmdSheetOk"_s);
-    cmdSheetCancel = ui::named(new QPushButton(u"キャンセル"_s, this), u"cmdSheetCancel"_s);
-    buttons->addWidget(cmdSheetOk);
-    buttons->addWidget(cmdSheetCancel);
-    right->addWidget(picSheet);
-    right->addWidget(lblSheet);
+    okButton = ui::named(new QPushButton(u"OK"_s, this), u"cmdSheetOk"_s);
+    cancelButton = ui::named(new QPushButton(u"キャンセル"_s, this), u"cmdSheetCancel"_s);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+    right->addWidget(sheetPicture);
+    right->addWidget(detailsLabel);
     right->addStretch(1);
     right->addLayout(own);
     right->addSpacing(12);
     right->addLayout(buttons);
     columns->addLayout(right);
 
-    connect(txtSearch, &QLineEdit::textChanged, this, &frmSheet::showFound);
-    connect(lstSheets, &QListWidget::currentRowChanged, this, &frmSheet::showHighlighted);
-    connect(lstSheets, &QListWidget::itemDoubleClicked, this, &frmSheet::takeSheet);
-    connect(cmdSheetOk, &QPushButton::clicked, this, &frmSheet::takeSheet);
-    connect(cmdSheetCancel, &QPushButton::clicked, this, &QWidget::close);
+    connect(searchEdit, &QLineEdit::textChanged, this, &SheetChooser::showFound);
+    connect(sheetList, &QListWidget::currentRowChanged, this, &SheetChooser::showHighlighted);
+    connect(sheetList, &QListWidget::itemDoubleClicked, this, &SheetChooser::takeSheet);
+    connect(okButton, &QPushButton::clicked, this, &SheetChooser::takeSheet);
+    connect(cancelButton, &QPushButton::clicked, this, &QWidget::close);
     connect(newSheetButton, &QPushButton::clicked, this, [this] { openEditor(false); });
     connect(editSheetButton, &QPushButton::clicked, this, [this] { openEditor(true); });
-    connect(deleteSheetButton, &QPushButton::clicked, this, &frmSheet::deleteSheet);
-    connect(importButton, &QPushButton::clicked, this, &frmSheet::importSheets);
-    connect(exportButton, &QPushButton::clicked, this, &frmSheet::exportSheets);
+    connect(deleteSheetButton, &QPushButton::clicked, this, &SheetChooser::deleteSheet);
+    connect(importButton, &QPushButton::clicked, this, &SheetChooser::importSheets);
+    connect(exportButton, &QPushButton::clicked, this, &SheetChooser::exportSheets);
     connect(testPageButton, &QPushButton::clicked, this, [this] {
         if (const SheetTemplate* sheet = highlighted())
             printSheetTestPage(m_context.platform, m_context.state.BookPath, *sheet);
     });
-    lblLibrary->setText(libraryNote(library));
+    libraryLabel->setText(libraryNote(library));
     showFound();
 }
 
-QString frmSheet::libraryNote(SheetLibrary& library) {
+QString SheetChooser::libraryNote(SheetLibrary& library) {
     QString note;
     if (!library.libraryFound())
         note = u"ラベル用紙ライブラリ (glabels-data) がインストールされていません。標準の用紙と "
@@ -125,7 +127,7 @@ QString frmSheet::libraryNote(SheetLibrary& library) {
     return note;
 }
 
-QString frmSheet::sheetDetails(const SheetTemplate& sheet) {
+QString SheetChooser::sheetDetails(const SheetTemplate& sheet) {
     const QList<QPoint> places = sheet.gridPlaces();
     int columns = 0, rows = 0;
     for (const QPoint& place : places) {
@@ -146,18 +148,18 @@ QString frmSheet::sheetDetails(const SheetTemplate& sheet) {
     return text;
 }
 
-bool frmSheet::isUsers(const SheetTemplate& sheet) const {
+bool SheetChooser::isUsers(const SheetTemplate& sheet) const {
     return !sheet.source.isEmpty() && sheet.source == m_library.userFile();
 }
 
-const SheetTemplate* frmSheet::highlighted() const {
-    const QListWidgetItem* item = lstSheets->currentItem();
+const SheetTemplate* SheetChooser::highlighted() const {
+    const QListWidgetItem* item = sheetList->currentItem();
     if (!item)
         return nullptr;
     return &m_library.sheets()[item->data(SheetIndexRole).toInt()];
 }
 
-QIcon frmSheet::iconOf(int index) {
+QIcon SheetChooser::iconOf(int index) {
     auto found = m_icons.constFind(index);
     if (found == m_icons.constEnd())
         found = m_icons.insert(index,
@@ -165,50 +167,50 @@ QIcon frmSheet::iconOf(int index) {
     return *found;
 }
 
-void frmSheet::showFound() {
+void SheetChooser::showFound() {
     const QList<SheetTemplate>& all = m_library.sheets();
-    const QString typed = txtSearch->text();
+    const QString typed = searchEdit->text();
     QList<const SheetTemplate*> found = m_library.search(typed);
     if (found.isEmpty()) {
         found = m_library.nearest(typed, NearestShown);
-        lblFound->setText(u"「"_s + typed.trimmed() + u"」に合う用紙はありません。近い用紙:"_s);
+        foundLabel->setText(u"「"_s + typed.trimmed() + u"」に合う用紙はありません。近い用紙:"_s);
     } else {
-        lblFound->setText(QString::number(found.size()) + u" 種類"_s);
+        foundLabel->setText(QString::number(found.size()) + u" 種類"_s);
     }
-    lstSheets->clear();
+    sheetList->clear();
     int currentRow = 0;
     for (const SheetTemplate* sheet : found) {
         const int index = int(sheet - all.data());
         QString line = sheetListLine(*sheet);
         if (!sheet->fault.isEmpty())
             line += u"　（印刷できません）"_s;
-        auto* item = new QListWidgetItem(iconOf(index), line, lstSheets);
+        auto* item = new QListWidgetItem(iconOf(index), line, sheetList);
         item->setData(SheetIndexRole, index);
         if (!sheet->fault.isEmpty())
             item->setForeground(Qt::gray);
         if (sheet->name() == m_currentName)
-            currentRow = lstSheets->count() - 1;
+            currentRow = sheetList->count() - 1;
     }
-    lstSheets->setCurrentRow(lstSheets->count() > 0 ? currentRow : -1);
+    sheetList->setCurrentRow(sheetList->count() > 0 ? currentRow : -1);
     showHighlighted();
 }
 
-void frmSheet::showHighlighted() {
+void SheetChooser::showHighlighted() {
     const SheetTemplate* sheet = highlighted();
-    cmdSheetOk->setEnabled(sheet && sheet->fault.isEmpty());
+    okButton->setEnabled(sheet && sheet->fault.isEmpty());
     editSheetButton->setEnabled(sheet && isUsers(*sheet));
     deleteSheetButton->setEnabled(sheet && isUsers(*sheet));
     testPageButton->setEnabled(sheet && sheet->fault.isEmpty());
     if (!sheet) {
-        lblSheet->clear();
-        picSheet->clearSheet();
+        detailsLabel->clear();
+        sheetPicture->clearSheet();
         return;
     }
-    picSheet->setSheet(*sheet);
-    lblSheet->setText(sheetDetails(*sheet));
+    sheetPicture->setSheet(*sheet);
+    detailsLabel->setText(sheetDetails(*sheet));
 }
 
-void frmSheet::takeSheet() {
+void SheetChooser::takeSheet() {
     const SheetTemplate* sheet = highlighted();
     if (!sheet || !sheet->fault.isEmpty())
         return;
@@ -218,15 +220,15 @@ void frmSheet::takeSheet() {
     m_onChosen(chosen);
 }
 
-void frmSheet::reloadLibrary(const QString& nameToShow) {
+void SheetChooser::reloadLibrary(const QString& nameToShow) {
     m_library.reload();
     m_icons.clear();
     m_currentName = nameToShow;
-    lblLibrary->setText(libraryNote(m_library));
+    libraryLabel->setText(libraryNote(m_library));
     showFound();
 }
 
-void frmSheet::openEditor(bool editHighlighted) {
+void SheetChooser::openEditor(bool editHighlighted) {
     const SheetTemplate* sheet = editHighlighted ? highlighted() : nullptr;
     if (editHighlighted && !(sheet && isUsers(*sheet)))
         return;
@@ -234,14 +236,14 @@ void frmSheet::openEditor(bool editHighlighted) {
         return new SheetEditor(
             m_context, m_library.userFile(), sheet,
             [this](const SheetTemplate& saved) {
-                txtSearch->clear();
+                searchEdit->clear();
                 reloadLibrary(saved.name());
             },
             this);
     });
 }
 
-void frmSheet::deleteSheet() {
+void SheetChooser::deleteSheet() {
     const SheetTemplate* sheet = highlighted();
     if (!sheet || !isUsers(*sheet))
         return;
@@ -261,7 +263,7 @@ void frmSheet::deleteSheet() {
     reloadLibrary(m_currentName);
 }
 
-void frmSheet::importSheets() {
+void SheetChooser::importSheets() {
     const QString path = m_context.platform.dialogs.openFile({u"用紙の読み込み"_s,
                                                               QString::fromUtf16(SheetsFileFilter),
                                                               platform::dialogStartFolder({}),
@@ -283,7 +285,7 @@ void frmSheet::importSheets() {
     reloadLibrary(m_currentName);
 }
 
-void frmSheet::exportSheets() {
+void SheetChooser::exportSheets() {
     UserSheets sheets(m_library.userFile());
     SheetFileResult result = sheets.load();
     if (result.ok() && sheets.sheets().isEmpty()) {

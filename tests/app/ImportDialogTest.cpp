@@ -1,4 +1,4 @@
-#include "app/frmImport.h"
+#include "app/ImportDialog.h"
 #include "book/Cp932.h"
 #include "platform/Fonts.h"
 
@@ -27,7 +27,7 @@ const QString Sample = u"氏名,郵便番号,住所1,住所2,敬称,電話番号
 struct Dialog {
     exchange::ImportPreview preview =
         exchange::ImportPreview::fromBytes(*book::encodeCp932(Sample), u"住所.csv"_s);
-    std::unique_ptr<app::frmImport> form = std::make_unique<app::frmImport>(preview);
+    std::unique_ptr<app::ImportDialog> form = std::make_unique<app::ImportDialog>(preview);
 
     template <typename T> T* control(const QString& name) const {
         T* found = form->findChild<T*>(name);
@@ -46,7 +46,7 @@ struct Dialog {
 
 } // namespace
 
-class FrmImportTest : public QObject {
+class ImportDialogTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { platform::registerFontSubstitutions(); }
@@ -80,7 +80,7 @@ private slots:
 
         QDir().mkpath(QStringLiteral(TAGORA_SCREENSHOT_DIR));
         d.form->adjustSize();
-        QVERIFY(d.form->grab().save(QStringLiteral(TAGORA_SCREENSHOT_DIR) + u"/frmImport.png"_s));
+        QVERIFY(d.form->grab().save(QStringLiteral(TAGORA_SCREENSHOT_DIR) + u"/ImportDialog.png"_s));
     }
 
     // A change of a column re-reads the preview; the combo boxes show what moved.
@@ -111,5 +111,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(FrmImportTest)
-#include "FrmImportTest.moc"
+QTEST_MAIN(ImportDialogTest)
+#include "ImportDialogTest.moc"

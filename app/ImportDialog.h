@@ -4,9 +4,10 @@
 //   cboColumn1, cboColumn2 …  what each CSV column is used for (a card field
 //             or 使わない), with lblColumn1 … its header caption above it;
 //             none for a vCard file
-//   grdPreview the first cards: 宛名, 住所1, 住所2, 住所3, 郵便番号, コード, 敬称
-//   lblLeftOut how many rows or contacts are left out, and the first reasons
-//   cmdOk      imports the cards; cmdCancel closes without a change
+//   previewTable  the first cards: 宛名, 住所1, 住所2, 住所3, 郵便番号, コード, 敬称
+//   leftOutLabel  how many rows or contacts are left out, and the first reasons
+//   okButton      imports the cards; cancelButton closes without a change
+// Tests find the controls by their objectNames: grdPreview, lblLeftOut, cmdOk, cmdCancel.
 
 #include "exchange/ImportPreview.h"
 
@@ -20,15 +21,15 @@ class QTableWidget;
 
 namespace app {
 
-class frmImport : public QDialog {
+class ImportDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // The cards shown in grdPreview at most.
+    // The cards shown in previewTable at most.
     static constexpr int PreviewRows = 50;
 
     // Shows preview; a change of a column's use goes to it and is shown.
-    explicit frmImport(exchange::ImportPreview& preview, QWidget* parent = nullptr);
+    explicit ImportDialog(exchange::ImportPreview& preview, QWidget* parent = nullptr);
 
 private:
     void buildControls();
@@ -38,10 +39,10 @@ private:
 
     exchange::ImportPreview& m_preview;
     QList<QComboBox*> m_columns;
-    QTableWidget* grdPreview = nullptr;
-    QLabel* lblLeftOut = nullptr;
-    QPushButton* cmdOk = nullptr;
-    QPushButton* cmdCancel = nullptr;
+    QTableWidget* previewTable = nullptr;
+    QLabel* leftOutLabel = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
 };
 
 } // namespace app

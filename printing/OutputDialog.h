@@ -3,8 +3,9 @@
 // Where this run's label and postcard jobs go: one of the system's printers
 // or a PDF file chosen at each job.
 //
-// lstOutput  the printers, then "PDFファイル"
-// cmdOk      keeps the choice for the rest of the run; cmdCancel leaves it
+// outputList  the printers, then "PDFファイル"
+// okButton    keeps the choice for the rest of the run; cancelButton leaves it
+// Their objectNames: lstOutput, cmdOk, cmdCancel.
 
 #include "ui/AppContext.h"
 
@@ -13,17 +14,17 @@
 
 namespace printing {
 
-class frmOutput : public QDialog {
+class OutputDialog : public QDialog {
     Q_OBJECT
 
 public:
-    frmOutput(ui::AppContext& context, QWidget* parent = nullptr);
+    OutputDialog(ui::AppContext& context, QWidget* parent = nullptr);
 
 private:
     void accept() override;
 
     ui::AppContext& m_context;
-    QListWidget* lstOutput = nullptr;
+    QListWidget* outputList = nullptr;
     QStringList m_printers;
 };
 

@@ -4,17 +4,19 @@
 // sheet the program knows, the list found, and a drawing of the sheet; the
 // user's own sheets are made, changed, deleted, imported and exported here.
 //
-// txtSearch   words to look for, as on the package: maker (ヒサゴ, HISAGO), product
-//             number, labels per sheet ("12面", "12"), size ("86.4×42.3"), paper (A4, はがき)
-// lblFound    how many sheets were found, or that none was and the nearest are shown
-// lstSheets   the sheets found: a small picture, maker, part, paper, count and size
-// picSheet    the highlighted sheet, drawn to scale
-// lblSheet    the highlighted sheet told in full, or why it cannot be printed on
-// lblLibrary  what the library holds, or that it is not installed; faults of the user's file
-// cmdSheetOk       hands the highlighted sheet over (not a faulty one); cmdSheetCancel closes
+// searchEdit    words to look for, as on the package: maker (ヒサゴ, HISAGO), product
+//               number, labels per sheet ("12面", "12"), size ("86.4×42.3"), paper (A4, はがき)
+// foundLabel    how many sheets were found, or that none was and the nearest are shown
+// sheetList     the sheets found: a small picture, maker, part, paper, count and size
+// sheetPicture  the highlighted sheet, drawn to scale
+// detailsLabel  the highlighted sheet told in full, or why it cannot be printed on
+// libraryLabel  what the library holds, or that it is not installed; faults of the user's file
+// okButton      hands the highlighted sheet over (not a faulty one); cancelButton closes
 // testPageButton   試し印刷: the highlighted sheet's outlines, rulers and crosses on plain paper
 // newSheetButton, editSheetButton, deleteSheetButton  the user's own sheets (SheetEditor)
 // importButton, exportButton  the user's sheets file from or to another file
+// The first eight keep the objectNames tests find them by: txtSearch, lblFound, lstSheets,
+// picSheet, lblSheet, lblLibrary, cmdSheetOk, cmdSheetCancel.
 
 #include "labels/SheetLibrary.h"
 #include "labels/SheetPicture.h"
@@ -33,17 +35,18 @@
 
 namespace labels {
 
-class frmSheet : public QWidget {
+class SheetChooser : public QWidget {
     Q_OBJECT
 
   public:
     // current is highlighted first; onChosen receives the sheet taken with OK.
-    frmSheet(ui::AppContext& context, SheetLibrary& library, const SheetTemplate& current,
-             std::function<void(const SheetTemplate& sheet)> onChosen, QWidget* parent = nullptr);
+    SheetChooser(ui::AppContext& context, SheetLibrary& library, const SheetTemplate& current,
+                 std::function<void(const SheetTemplate& sheet)> onChosen,
+                 QWidget* parent = nullptr);
 
-    // What the library told about itself, as lblLibrary shows it.
+    // What the library told about itself, as libraryLabel shows it.
     static QString libraryNote(SheetLibrary& library);
-    // The highlighted sheet told in full, as lblSheet shows it.
+    // The highlighted sheet told in full, as detailsLabel shows it.
     static QString sheetDetails(const SheetTemplate& sheet);
 
   private:
@@ -67,14 +70,14 @@ class frmSheet : public QWidget {
     QHash<int, QIcon> m_icons;
     QPointer<QWidget> m_editor;
 
-    QLineEdit* txtSearch = nullptr;
-    QLabel* lblFound = nullptr;
-    QListWidget* lstSheets = nullptr;
-    SheetPicture* picSheet = nullptr;
-    QLabel* lblSheet = nullptr;
-    QLabel* lblLibrary = nullptr;
-    QPushButton* cmdSheetOk = nullptr;
-    QPushButton* cmdSheetCancel = nullptr;
+    QLineEdit* searchEdit = nullptr;
+    QLabel* foundLabel = nullptr;
+    QListWidget* sheetList = nullptr;
+    SheetPicture* sheetPicture = nullptr;
+    QLabel* detailsLabel = nullptr;
+    QLabel* libraryLabel = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
     QPushButton* newSheetButton = nullptr;
     QPushButton* editSheetButton = nullptr;
     QPushButton* deleteSheetButton = nullptr;

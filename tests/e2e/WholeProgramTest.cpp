@@ -13,7 +13,6 @@
 #include "platform/QtMessages.h"
 #include "platform/QtPrinterProvider.h"
 #include "platform/QtTranslations.h"
-#include "platform/Units.h"
 #include "platform/RecordingHelp.h"
 #include "platform/ScriptedFileDialogs.h"
 #include "platform/ScriptedMessages.h"
@@ -42,8 +41,7 @@ namespace {
 // The sheet as a ruler measures it, in points from the paper's corner: the postal line of the
 // top-left label starts 1500 twips right of and 1200 below the page origin, 240 twips inside
 // the corner; the right column starts 6450 twips in and the rows are 2390 apart.
-constexpr double LeftPt = platform::pointsOfTwips(1740), RightPt = platform::pointsOfTwips(6690),
-                 TopPt = platform::pointsOfTwips(1440), PitchPt = platform::pointsOfTwips(2390);
+constexpr double LeftPt = 1740 / 20.0, RightPt = 6690 / 20.0, TopPt = 1440 / 20.0, PitchPt = 2390 / 20.0;
 constexpr double PointsPerMm = 72.0 / 25.4;
 const QString SampleBook = QStringLiteral(TAGORA_SOURCE_DIR "/examples/sample.dat");
 const QRectF WholePage(0, 0, 1000, 1000);

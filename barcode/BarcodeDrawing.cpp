@@ -27,7 +27,8 @@ void drawCustomerBarcode(platform::Printer& printer, const BarcodeData& data, QP
     const int height = platform::paperTwipsOf(measure.longBarMm);
     // The timing band sits in the middle; semi-long bars reach from it to the top or the bottom.
     const int timingTop = top + platform::paperTwipsOf((measure.longBarMm - measure.timingMm) / 2);
-    const int timingBottom = top + platform::paperTwipsOf((measure.longBarMm + measure.timingMm) / 2);
+    const int timingBottom =
+        top + platform::paperTwipsOf((measure.longBarMm + measure.timingMm) / 2);
     const QList<Bar> bars = data.bars();
     for (qsizetype i = 0; i < bars.size(); ++i) {
         const int x = topLeftTwips.x() + platform::paperTwipsOf(measure.pitchMm * double(i));

@@ -39,8 +39,9 @@ std::optional<int> nameBottomTwips(platform::Printer& measure,
             (run.role != printing::RunRole::Name && run.role != printing::RunRole::Honorific))
             continue;
         // A line is one em high: only a column needs measuring.
-        const int end = run.vertical ? runBoxTwips(measure, run).bottom() + 1
-                                     : run.yTwips + int(std::ceil(platform::twipsOfPoints(run.points)));
+        const int end = run.vertical
+                            ? runBoxTwips(measure, run).bottom() + 1
+                            : run.yTwips + int(std::ceil(platform::twipsOfPoints(run.points)));
         bottom = std::max(bottom.value_or(end), end);
     }
     return bottom;

@@ -35,8 +35,7 @@ bool SideFiles::isTemporary(const char* entry) const {
 }
 
 int SideFiles::createTemporary(mode_t mode, QByteArray* name) const {
-    static const char letters[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     for (int attempt = 0; attempt < 100; ++attempt) {
         QByteArray candidate = m_prefix + "new-";
         for (int i = 0; i < 6; ++i)

@@ -73,7 +73,9 @@ double textWidthTwips(const QString& face, double points, const QString& text) {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         double width = 0;
         for (const QChar c : text)
-            width += (c.unicode() < 0x2000 || (c.unicode() >= 0xFF61 && c.unicode() <= 0xFF9F)) ? TwipsPerPoint / 2 : TwipsPerPoint;
+            width += (c.unicode() < 0x2000 || (c.unicode() >= 0xFF61 && c.unicode() <= 0xFF9F))
+                         ? TwipsPerPoint / 2
+                         : TwipsPerPoint;
         return width * points;
     }
     QFont font(printableFamily(face));

@@ -249,9 +249,12 @@ void Typesetter::placeName(const NameBlock& block, const LineSlot& slot, double 
 bool Typesetter::crowded(const QList<Line>& lines, double nameRows) const {
     QList<std::pair<int, int>> spans; // top and bottom of every line
     for (const Line& line : lines)
-        spans.append({line.slot.yTwips, line.slot.yTwips + int(std::lround(twipsOfPoints(line.slot.points)))});
+        spans.append({line.slot.yTwips,
+                      line.slot.yTwips + int(std::lround(twipsOfPoints(line.slot.points)))});
     const LineSlot& name = m_frame.name;
-    spans.append({name.yTwips, name.yTwips + int(std::lround(twipsOfPoints(name.points) * (NameRowPitchEm * (nameRows - 1) + 1)))});
+    spans.append(
+        {name.yTwips, name.yTwips + int(std::lround(twipsOfPoints(name.points) *
+                                                    (NameRowPitchEm * (nameRows - 1) + 1)))});
     std::sort(spans.begin(), spans.end());
     const QRect& bounds = m_frame.boundsTwips;
     if (spans.front().first < bounds.top() || spans.back().second > bounds.bottom() + 1)
@@ -264,10 +267,13 @@ bool Typesetter::crowded(const QList<Line>& lines, double nameRows) const {
 
 QList<Line> Typesetter::withCodeBelowName(QList<Line> lines, double nameRows) const {
     const LineSlot& name = m_frame.name;
-    const int nameBottom = name.yTwips + int(std::lround(twipsOfPoints(name.points) * (NameRowPitchEm * (nameRows - 1) + 1)));
+    const int nameBottom =
+        name.yTwips +
+        int(std::lround(twipsOfPoints(name.points) * (NameRowPitchEm * (nameRows - 1) + 1)));
     for (Line& line : lines)
         if (line.role == RunRole::Code && line.slot.yTwips > name.yTwips)
-            line.slot.yTwips = std::max(line.slot.yTwips, nameBottom + int(twipsOfPoints(line.slot.points) * 0.6));
+            line.slot.yTwips =
+                std::max(line.slot.yTwips, nameBottom + int(twipsOfPoints(line.slot.points) * 0.6));
     return lines;
 }
 

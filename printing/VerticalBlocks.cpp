@@ -48,7 +48,8 @@ std::optional<AddressLayout> layOutAddress(const MeasuredColumn& street,
                                            const MeasuredColumn& building,
                                            const QList<BreakPlace>& buildingPlaces, double points,
                                            const VerticalFrame& frame) {
-    const double roomEm = (frame.addressBottomTwips - frame.addressTopTwips) / twipsOfPoints(points);
+    const double roomEm =
+        (frame.addressBottomTwips - frame.addressTopTwips) / twipsOfPoints(points);
     AddressLayout layout{points, {}, {}};
     if (!street.cells.isEmpty()) {
         const QList<MeasuredColumn> columns =

@@ -69,7 +69,8 @@ class CellMeasure {
         if (found != m_lengths.constEnd())
             return *found;
         m_printer.setFontSize(MeasuringPoints);
-        const double length = m_printer.verticalLength(cell.text) / platform::twipsOfPoints(MeasuringPoints);
+        const double length =
+            m_printer.verticalLength(cell.text) / platform::twipsOfPoints(MeasuringPoints);
         m_lengths.insert(cell.text, length);
         return length;
     }

@@ -42,8 +42,8 @@ NamePlace placeName(const NameBlock& block, int rightLimitTwips, const VerticalF
             return {};
         const double widest = centred ? 2 * qMin(a, b) : a + b;
         const double em =
-            std::min({twipsOfPoints(frame.namePoints), (bottom - frame.nameTopTwips) / block.heightEm(),
-                      widest / block.widthEm()});
+            std::min({twipsOfPoints(frame.namePoints),
+                      (bottom - frame.nameTopTwips) / block.heightEm(), widest / block.widthEm()});
         const double points = flooredPoints(platform::pointsOfTwips(em));
         const double width = block.widthEm() * twipsOfPoints(points);
         const double centre = qBound(leftLimit + width / 2, double(frame.nameCentreTwips),
@@ -108,7 +108,8 @@ TypesetCard typesetVerticalAddressee(platform::Printer& printer, const VerticalA
             LeastPoints, {{street, 0, -1, 0}}, {{building, BuildingIndentEm, -1, ColumnGapEm}}};
 
     auto companyColumns = [&](double points) {
-        const double roomEm = (frame.addressBottomTwips - frame.nameTopTwips) / twipsOfPoints(points);
+        const double roomEm =
+            (frame.addressBottomTwips - frame.nameTopTwips) / twipsOfPoints(points);
         return breakColumns(company, nameBreakPlaces(company.cells), roomEm,
                             roomEm - ContinuationIndentEm, 2, BreakPlace::Anywhere);
     };
@@ -267,7 +268,8 @@ TypesetCard typesetVerticalSender(platform::Printer& printer, const book::Addres
 
     // The name ends level with the foot of the columns, as it is written by hand; a long one is set
     // smaller.
-    const double fittingName = flooredPoints(platform::pointsOfTwips(area.height() / qMax(1.0, name.lengthEm())));
+    const double fittingName =
+        flooredPoints(platform::pointsOfTwips(area.height() / qMax(1.0, name.lengthEm())));
     if (fittingName < namePoints) {
         namePoints = largerOrLeast(fittingName);
         card.compromises << u"差出人名を縮小"_s;

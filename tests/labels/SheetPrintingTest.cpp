@@ -15,7 +15,7 @@ using namespace sheetfiles;
 class SheetPrintingTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     // The test page outlines every label where the job takes it to be,
     // rounded corners included, and rules millimetres from the paper's edges;
     // the trims move it all.
@@ -36,7 +36,8 @@ private slots:
         QVERIFY(square.calls().contains(lineTo(100, 8, 100, 12)));
         QVERIFY(square.calls().contains(lineTo(55, 8, 55, 10.5)));
         QVERIFY(square.calls().contains(lineTo(8, 100, 12, 100)));
-        QVERIFY(square.calls().contains(lineTo(185, 277, 195, 277))); // the cross at the bottom right
+        QVERIFY(
+            square.calls().contains(lineTo(185, 277, 195, 277))); // the cross at the bottom right
         const printing::OffsetsTwips trims{-550, 605};
         platform::RecordingPrinter moved;
         labels::drawSheetTestPage(moved, sheet, trims);
@@ -120,7 +121,8 @@ private slots:
         QVERIFY(cell5.contains(postal.xTwips, postal.yTwips));
         QCOMPARE(code.yTwips - postal.yTwips, qRound(1850 * 66 / 86.4));
         QCOMPARE(code.points, 7.6);
-        const labels::LinePlacement moved = layout.linePlacement(5, labels::PostalLine, 0, {-550, 605});
+        const labels::LinePlacement moved =
+            layout.linePlacement(5, labels::PostalLine, 0, {-550, 605});
         QCOMPARE(moved.xTwips, postal.xTwips - 550);
         QCOMPARE(moved.yTwips, postal.yTwips + 605);
 
@@ -131,7 +133,8 @@ private slots:
 
         book::CardList entries;
         for (int i = 0; i < 30; ++i)
-            entries << book::AddressCard{u"名前"_s + QString::number(i), u"東京都"_s, {}, {}, u"1"_s, {}, u"0"_s};
+            entries << book::AddressCard{
+                u"名前"_s + QString::number(i), u"東京都"_s, {}, {}, u"1"_s, {}, u"0"_s};
         QCOMPARE(labels::LabelSheets(entries, 1, u"IPAexMincho"_s, {}, sheet).sheetCount(), 2);
         QCOMPARE(labels::LabelSheets(entries, 20, u"IPAexMincho"_s, {}, sheet).sheetCount(), 3);
         QCOMPARE(labels::LabelSheets(entries, 25, u"IPAexMincho"_s, {}, sheet).startLabel(), 0);

@@ -345,7 +345,6 @@ private slots:
         QVERIFY2(result.fault->message.startsWith(name + u": "_s),
                  qPrintable(result.fault->message));
     }
-
 };
 
 QTEST_GUILESS_MAIN(SheetsTest)

@@ -13,7 +13,7 @@ using namespace sheetfiles;
 class UserSheetsTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     // Tagora2.opt: brand and part as quoted fields, cp932, CR LF; a sheet the
     // library no longer holds, or no file, gives the standard sheet.
     void sheetChoiceFile() {
@@ -33,9 +33,11 @@ private slots:
         QCOMPARE(labels::readSheetChoice(path, library).name(), u"標準 12面"_s);
         QTemporaryDir mine;
         const QString userFile = mine.filePath(u"Tagora-sheets.xml"_s);
-        writeFile(userFile, "<Glabels-templates><Template brand=\"Off\" part=\"A4\" size=\"A4\"><Label-rectangle "
-                            "width=\"100mm\" height=\"50mm\"><Layout nx=\"3\" ny=\"1\" dx=\"100mm\"/>"
-                            "</Label-rectangle></Template></Glabels-templates>");
+        writeFile(
+            userFile,
+            "<Glabels-templates><Template brand=\"Off\" part=\"A4\" size=\"A4\"><Label-rectangle "
+            "width=\"100mm\" height=\"50mm\"><Layout nx=\"3\" ny=\"1\" dx=\"100mm\"/>"
+            "</Label-rectangle></Template></Glabels-templates>");
         labels::SheetLibrary withFaulty(empty.path(), userFile);
         writeFile(path, "\"Off\",\"A4\"\r\n");
         QCOMPARE(labels::readSheetChoice(path, withFaulty).name(), u"標準 12面"_s);

@@ -1,6 +1,7 @@
 #include "app/SheetColumns.h"
 
 #include "book/Honorifics.h"
+#include "platform/Units.h"
 
 #include <cmath>
 
@@ -74,7 +75,7 @@ int faIndex(int& position, int column, int columnCount) {
 }
 
 int twipsToPixels(int twips, double dotsPerInch) {
-    return int(std::lround(twips * dotsPerInch / 1440.0));
+    return int(std::lround(twips * dotsPerInch / platform::TwipsPerInch));
 }
 
 QString sheetTitle(const QString& bookPath) {

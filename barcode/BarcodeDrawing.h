@@ -28,8 +28,6 @@ struct BarcodeMeasure {
     static BarcodeMeasure at(double points);
 };
 
-// A length on paper in millimetres as twips (1440 to the inch), rounded.
-int paperTwips(double millimetres);
 // The bars' box at a size: 66 pitches and one bar wide, one long bar high.
 QSize barcodeSizeTwips(double points);
 // The clear space around the bars, twips.

@@ -1,5 +1,7 @@
 #include "barcode/BarcodePlacement.h"
 
+#include "platform/Units.h"
+
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -22,7 +24,7 @@ QRect withClearSpace(const QRect& bars) {
 QRect runBoxTwips(platform::Printer& measure, const printing::PlacedRun& run) {
     measure.setFontName(run.face);
     measure.setFontSize(run.points);
-    const int em = int(std::ceil(run.points * 20));
+    const int em = int(std::ceil(platform::twipsOfPoints(run.points)));
     if (run.vertical)
         return QRect(run.xTwips, run.yTwips, em, int(std::ceil(measure.verticalLength(run.text))));
     const int width = int(std::ceil(measure.textWidth(run.text) * run.stretchPercent / 100.0));
@@ -37,8 +39,9 @@ std::optional<int> nameBottomTwips(platform::Printer& measure,
             (run.role != printing::RunRole::Name && run.role != printing::RunRole::Honorific))
             continue;
         // A line is one em high: only a column needs measuring.
-        const int end = run.vertical ? runBoxTwips(measure, run).bottom() + 1
-                                     : run.yTwips + int(std::ceil(run.points * 20));
+        const int end = run.vertical
+                            ? runBoxTwips(measure, run).bottom() + 1
+                            : run.yTwips + int(std::ceil(platform::twipsOfPoints(run.points)));
         bottom = std::max(bottom.value_or(end), end);
     }
     return bottom;
@@ -62,7 +65,7 @@ std::optional<BarcodePlace> placeBarcode(platform::Printer& measure, printing::T
         for (qsizetype i = 0; i < runs.size() && !blocked; ++i) {
             printing::PlacedRun& run = runs[i];
             // Widths are measured only for the lines level with the barcode.
-            const int em = int(std::ceil(run.points * 20));
+            const int em = int(std::ceil(platform::twipsOfPoints(run.points)));
             const bool level =
                 run.vertical || (run.yTwips <= zone.bottom() && run.yTwips + em > zone.top());
             if (run.text.isEmpty() || !level)

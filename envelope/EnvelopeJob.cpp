@@ -5,6 +5,7 @@
 #include "book/Honorifics.h"
 #include "book/PostalCode.h"
 #include "platform/RecordingPrinter.h"
+#include "platform/Units.h"
 #include "printing/CardForPrint.h"
 #include "printing/PostalCode.h"
 
@@ -27,7 +28,7 @@ void placeBoxDigits(printing::TypesetCard& card, platform::Printer& measure, con
                     const FrontLayout& layout, const QString& face) {
     measure.setFontName(face);
     measure.setFontSize(CodeBoxPoints);
-    const int lineTwips = int(std::lround(CodeBoxPoints * 20));
+    const int lineTwips = int(std::lround(platform::twipsOfPoints(CodeBoxPoints)));
     for (qsizetype i = 0; i < digits.size() && i < layout.boxesTwips.size(); ++i) {
         const QRect& box = layout.boxesTwips[i];
         const QString digit(digits[i]);
@@ -148,7 +149,7 @@ printing::TypesetCard typesetEnvelopeBack(platform::Printer& measure,
     int right = frames.name.columnsTwips.left();
     for (const printing::PlacedRun& run : std::as_const(nameSet.runs))
         if (!run.text.isEmpty())
-            right = qMax(right, run.xTwips + int(std::lround(run.points * 20)));
+            right = qMax(right, run.xTwips + int(std::lround(platform::twipsOfPoints(run.points))));
     moveAcross(nameSet, frames.name.columnsTwips.right() - right);
     card.runs += nameSet.runs;
     card.compromises += nameSet.compromises;

@@ -1,8 +1,7 @@
 #include "envelope/EnvelopeLayout.h"
 
 #include "platform/Printer.h"
-
-#include <cmath>
+#include "platform/Units.h"
 
 namespace envelope {
 
@@ -11,10 +10,6 @@ namespace {
 // The height of a line of this size, in millimetres.
 double lineMm(double points) {
     return points * 25.4 / 72;
-}
-
-int lengthTwips(double millimetres) {
-    return platform::paperTwipsOf(millimetres);
 }
 
 QRect pageRect(double leftMm, double topMm, double rightMm, double bottomMm) {
@@ -36,7 +31,7 @@ printing::LineSlot slot(double xMm, double yMm, double points) {
 } // namespace
 
 int pageTwips(double millimetres) {
-    return lengthTwips(millimetres) - platform::PageOriginInsetTwips;
+    return platform::paperTwipsOf(millimetres) - platform::PageOriginInsetTwips;
 }
 
 FrontLayout frontLayout(const EnvelopeSize& envelope, Writing writing) {

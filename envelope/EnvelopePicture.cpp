@@ -3,6 +3,7 @@
 #include "platform/Fonts.h"
 #include "platform/PainterPrinter.h"
 #include "platform/Printer.h"
+#include "platform/Units.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -13,7 +14,6 @@ namespace envelope {
 
 namespace {
 
-constexpr double TwipsPerMm = 1440.0 / 25.4;
 // The picture's pages fit this many pixels down.
 constexpr int PictureHeight = 520;
 constexpr int Gap = 16;
@@ -57,11 +57,11 @@ void EnvelopePicture::paintEvent(QPaintEvent*) {
         painter.setPen(QColor(150, 150, 150));
         painter.setBrush(QColor(252, 250, 244));
         painter.drawRect(QRectF(QPointF(0, 0), page));
-        const double scale = pixelsPerMm / TwipsPerMm;
+        const double scale = pixelsPerMm / platform::PaperTwipsPerMillimetre;
         painter.scale(scale, scale);
         painter.translate(platform::PageOriginInsetTwips, platform::PageOriginInsetTwips);
         if (front) {
-            painter.setPen(QPen(QColor(220, 60, 40), 0.4 * TwipsPerMm));
+            painter.setPen(QPen(QColor(220, 60, 40), platform::paperTwipsUnrounded(0.4)));
             painter.setBrush(Qt::NoBrush);
             for (const QRect& box : m_boxes)
                 painter.drawRect(box);

@@ -21,8 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     printing::millimetreText(x);
     printing::millimetreText(y);
     if (std::isfinite(x) && std::abs(x) < 1e6) {
-        const int twips = printing::millimetresToTwips(x);
-        FUZZ_CHECK(std::abs(twips - x * printing::TwipsPerMillimetre) <= 0.5);
+        const int twips = platform::trimTwipsOf(x);
+        FUZZ_CHECK(std::abs(twips - x * platform::TrimTwipsPerMillimetre) <= 0.5);
     }
     book::leadingInteger(position.xPoint);
     book::leadingInteger(position.extra);

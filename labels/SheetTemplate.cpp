@@ -1,5 +1,7 @@
 #include "labels/SheetTemplate.h"
 
+#include "platform/Units.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -130,7 +132,7 @@ platform::PaperSize printerPaper(SheetPaper paper) {
 }
 
 double millimetresAsTwips(double millimetres) {
-    return millimetres * 1440.0 / 25.4;
+    return platform::paperTwipsUnrounded(millimetres);
 }
 
 int pagePositionTwips(double millimetres) {

@@ -1,5 +1,7 @@
 #include "platform/Fonts.h"
 
+#include "platform/Units.h"
+
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -71,11 +73,13 @@ double textWidthTwips(const QString& face, double points, const QString& text) {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         double width = 0;
         for (const QChar c : text)
-            width += (c.unicode() < 0x2000 || (c.unicode() >= 0xFF61 && c.unicode() <= 0xFF9F)) ? 10 : 20;
+            width += (c.unicode() < 0x2000 || (c.unicode() >= 0xFF61 && c.unicode() <= 0xFF9F))
+                         ? TwipsPerPoint / 2
+                         : TwipsPerPoint;
         return width * points;
     }
     QFont font(printableFamily(face));
-    font.setPixelSize(qMax(1, qRound(points * 20)));
+    font.setPixelSize(qMax(1, qRound(twipsOfPoints(points))));
     font.setStyleStrategy(QFont::PreferOutline);
     return QFontMetricsF(font).horizontalAdvance(text);
 }

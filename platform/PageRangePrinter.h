@@ -24,9 +24,6 @@ public:
     void drawGuide(const QRect& twips, int cornerRadiusTwips) override;
     void drawLine(const QPoint& fromTwips, const QPoint& toTwips) override;
 
-    // Pages of the job passed on so far.
-    int pagesPassed() const { return m_pagesPassed; }
-
 private:
     bool chosen(int page) const;
     // True when the job's current page is chosen; opens its printer page.

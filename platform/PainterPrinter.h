@@ -2,6 +2,7 @@
 
 #include "platform/Fonts.h"
 #include "platform/Printer.h"
+#include "platform/Units.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -38,7 +39,7 @@ class PainterPrinter : public Printer {
         m_painter.drawText(QPointF(m_x, m_y + QFontMetricsF(m_font).ascent()), text);
     }
     void printVertical(const QString& text) override {
-        const double em = m_points * 20;
+        const double em = twipsOfPoints(m_points);
         const QFontMetricsF metrics(m_font);
         double y = m_y;
         for (const char32_t c : text.toUcs4()) {
@@ -50,7 +51,7 @@ class PainterPrinter : public Printer {
         }
     }
     double verticalLength(const QString& text) const override {
-        return double(text.toUcs4().size()) * m_points * 20;
+        return twipsOfPoints(double(text.toUcs4().size()) * m_points);
     }
     void drawLine(const QPoint& fromTwips, const QPoint& toTwips) override {
         m_painter.drawLine(fromTwips, toTwips);
@@ -64,7 +65,7 @@ class PainterPrinter : public Printer {
   private:
     void apply() {
         m_font = QFont(printableFamily(m_face));
-        m_font.setPixelSize(qMax(1, qRound(m_points * 20)));
+        m_font.setPixelSize(qMax(1, qRound(twipsOfPoints(m_points))));
         m_painter.setFont(m_font);
     }
     QPainter& m_painter;

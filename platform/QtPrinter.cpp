@@ -3,6 +3,7 @@
 #include "platform/Fonts.h"
 #include "platform/OutputFile.h"
 #include "platform/PdfTextRepair.h"
+#include "platform/Units.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -92,7 +93,7 @@ bool QtPrinter::begin(const PageFormat& paper) {
         dotsPerInch = m_printer->resolution();
         QPageLayout inPoints = m_printer->pageLayout();
         inPoints.setUnits(QPageLayout::Point);
-        const QMarginsF margins = inPoints.minimumMargins() * 20.0;
+        const QMarginsF margins = inPoints.minimumMargins() * double(TwipsPerPoint);
         m_unprintableTwips = QMargins(qRound(margins.left()), qRound(margins.top()),
                                       qRound(margins.right()), qRound(margins.bottom()));
     }
@@ -102,7 +103,7 @@ bool QtPrinter::begin(const PageFormat& paper) {
                           : u"印刷を開始できません。"_s;
         return false;
     }
-    const double scale = dotsPerInch / 1440.0;
+    const double scale = dotsPerInch / TwipsPerInch;
     // Device coordinates start at the printable corner unless the device
     // draws on the whole paper; either way the paper's corner is the origin.
     if (m_printer) {
@@ -144,7 +145,7 @@ void QtPrinter::applyFont() {
     auto found = m_fonts.find(key);
     if (found == m_fonts.end()) {
         QFont font(printableFamily(m_face));
-        font.setPixelSize(qMax(1, qRound(m_points * 20)));
+        font.setPixelSize(qMax(1, qRound(twipsOfPoints(m_points))));
         font.setStyleStrategy(QFont::PreferOutline);
         const QFontMetricsF unstretched(font, m_device);
         if (m_stretch != 100)
@@ -206,7 +207,7 @@ void QtPrinter::printVertical(const QString& text) {
     glyphs.setRawFont(raw);
     glyphs.setGlyphIndexes(run.glyphs);
     glyphs.setPositions(run.positions);
-    const double em = m_points * 20;
+    const double em = twipsOfPoints(m_points);
     m_painter.drawGlyphRun(QPointF(m_x + em / 2, m_y), glyphs);
     if (m_pdf) {
         m_drawnText.addRun(raw, run.glyphs, run.texts, true);
@@ -224,7 +225,7 @@ void QtPrinter::printVertical(const QString& text) {
 
 double QtPrinter::verticalLength(const QString& text) const {
     if (!m_current)
-        return double(text.toUcs4().size()) * m_points * 20;
+        return twipsOfPoints(double(text.toUcs4().size()) * m_points);
     const QRawFont& raw = currentRawFont();
     return shaperOf(raw).shape(text, raw.pixelSize()).length;
 }

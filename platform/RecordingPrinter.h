@@ -76,9 +76,8 @@ public:
     bool ended() const { return m_ended; }
     const PageFormat& paper() const { return m_paper; }
 
-    // Makes begin() or endDoc() fail with the given text.
+    // Makes begin() fail with the given text.
     void failBegin(const QString& text) { m_failBegin = text; }
-    void failEnd(const QString& text) { m_failEnd = text; }
     void setFontNames(const QStringList& names) { m_fontNames = names; }
     // Acts as a printer that cannot print this close to the paper's edges.
     void setUnprintableTwips(const QMargins& margins) { m_unprintable = margins; }
@@ -92,7 +91,6 @@ public:
     QString m_face;
     QString m_errorText;
     QString m_failBegin;
-    QString m_failEnd;
     double m_points = 0;
     int m_stretch = 100;
     int m_x = 0;

@@ -15,8 +15,6 @@ std::unique_ptr<Printer> RecordingPrinterProvider::open(const PrintDestination& 
         printer->setUnprintableTwips(m_printerMargins);
     if (!m_failBegin.isEmpty())
         printer->failBegin(std::exchange(m_failBegin, {}));
-    if (!m_failEnd.isEmpty())
-        printer->failEnd(std::exchange(m_failEnd, {}));
     m_printers << printer;
     m_destinations << destination;
     // The job's handle forwards to the recording kept here, for the test to read.

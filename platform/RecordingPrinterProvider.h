@@ -29,9 +29,8 @@ public:
     void setFontNames(const QStringList& names) { m_fontNames = names; }
     // Every system printer it opens from now on cannot print this close to the paper's edges.
     void setPrinterMargins(const QMargins& twips) { m_printerMargins = twips; }
-    // The next printer opened fails to begin (or to end) with this text.
+    // The next printer opened fails to begin with this text.
     void failNextBegin(const QString& text) { m_failBegin = text; }
-    void failNextEnd(const QString& text) { m_failEnd = text; }
 
     ~RecordingPrinterProvider() override;
 
@@ -42,7 +41,6 @@ private:
     QStringList m_fontNames;
     QString m_defaultPrinter;
     QString m_failBegin;
-    QString m_failEnd;
     QMargins m_printerMargins;
 };
 

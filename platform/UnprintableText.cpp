@@ -1,5 +1,7 @@
 #include "platform/UnprintableText.h"
 
+#include "platform/Units.h"
+
 #include <QStringList>
 
 #include <cmath>
@@ -21,14 +23,16 @@ void TextExtentPrinter::setFontStretch(int percent) {
 void TextExtentPrinter::print(const QString& text) {
     if (text.trimmed().isEmpty())
         return;
-    cover(int(std::ceil(m_measuring.textWidth(text) * m_stretch / 100.0)), int(std::ceil(m_points * 20)));
+    cover(int(std::ceil(m_measuring.textWidth(text) * m_stretch / 100.0)),
+          int(std::ceil(twipsOfPoints(m_points))));
 }
 
 void TextExtentPrinter::printVertical(const QString& text) {
     if (text.trimmed().isEmpty())
         return;
     // A column is one em wide.
-    cover(int(std::ceil(m_points * 20)), int(std::ceil(m_measuring.verticalLength(text))));
+    cover(int(std::ceil(twipsOfPoints(m_points))),
+          int(std::ceil(m_measuring.verticalLength(text))));
 }
 
 void TextExtentPrinter::fillRect(const QRect& twips) {

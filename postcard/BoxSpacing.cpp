@@ -2,6 +2,7 @@
 
 #include "platform/Fonts.h"
 #include "platform/Printer.h"
+#include "platform/Units.h"
 #include "postcard/PostcardLayout.h"
 
 #include <QFont>
@@ -23,7 +24,7 @@ double inkCentreTwips(const QString& face, double points, const QString& text) {
     if (found != measured.constEnd())
         return *found;
     QFont font(platform::printableFamily(face));
-    font.setPixelSize(qMax(1, qRound(points * 20)));
+    font.setPixelSize(qMax(1, qRound(platform::twipsOfPoints(points))));
     font.setStyleStrategy(QFont::PreferOutline);
     font.setHintingPreference(QFont::PreferNoHinting);
     const QFontMetricsF metrics(font);

@@ -1,6 +1,7 @@
 #include "postcard/CardDrawing.h"
 
 #include "platform/Printer.h"
+#include "platform/Units.h"
 #include "postcard/PostcardLayout.h"
 
 #include <QPainter>
@@ -10,7 +11,7 @@ namespace postcard {
 namespace {
 
 double toPixels(int twips, double pixelsPerMm) {
-    return twips / PaperTwipsPerMillimetre * pixelsPerMm;
+    return platform::paperMillimetresOf(twips) * pixelsPerMm;
 }
 
 } // namespace
@@ -48,7 +49,7 @@ QPixmap printedBlockPicture(double pixelsPerMm) {
         int characters;
     } lines[] = {{Address1Place, 14}, {Address2Place, 10}, {Address3Place, 8}, {NameLinePlace, 8}, {CodePlace, 5}};
     for (const auto& line : lines) {
-        const double em = line.place.points * 20;
+        const double em = platform::twipsOfPoints(line.place.points);
         painter.drawRect(QRectF(toPixels(line.place.xTwips, pixelsPerMm), toPixels(line.place.yTwips, pixelsPerMm),
                                 toPixels(int(em * line.characters), pixelsPerMm), qMax(1.0, toPixels(int(em * 0.6), pixelsPerMm))));
     }

@@ -5,6 +5,7 @@
 #include "platform/PainterPrinter.h"
 #include "platform/Printer.h"
 #include "platform/RecordingPrinter.h"
+#include "platform/Units.h"
 #include "postcard/CardDrawing.h"
 #include "postcard/HorizontalSender.h"
 #include "postcard/PostcardJob.h"
@@ -28,7 +29,7 @@ constexpr double PreviewPixelsPerMm = 3.0;
 constexpr double MillimetresPerPoint = 25.4 / 72.0;
 
 int previewPixels(int layoutTwips) {
-    return qRound((layoutTwips + platform::PageOriginInsetTwips) / PaperTwipsPerMillimetre *
+    return qRound(platform::paperMillimetresOf(layoutTwips + platform::PageOriginInsetTwips) *
                   PreviewPixelsPerMm);
 }
 
@@ -44,7 +45,7 @@ QFont faceAt(const QString& face, double points) {
 
 // The card's picture as a painter one twip a unit from the page origin.
 void scaleToTwips(QPainter& painter) {
-    const double scale = PreviewPixelsPerMm / PaperTwipsPerMillimetre;
+    const double scale = PreviewPixelsPerMm / platform::PaperTwipsPerMillimetre;
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.scale(scale, scale);
     painter.translate(platform::PageOriginInsetTwips, platform::PageOriginInsetTwips);

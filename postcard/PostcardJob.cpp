@@ -1,5 +1,6 @@
 #include "postcard/PostcardJob.h"
 
+#include "platform/Units.h"
 #include "postcard/BoxSpacing.h"
 #include "postcard/HorizontalSender.h"
 #include "postcard/PostcardLayout.h"
@@ -41,8 +42,8 @@ void useFont(platform::Printer& printer, const QString& face, double points) {
 // The seven code boxes the card has, for a preview; never moved by the trims.
 void drawCodeBoxOutlines(platform::Printer& printer) {
     const int top = cardTwips(CardBoxTopMillimetres);
-    const int width = int(std::lround(CardBoxWidthMillimetres * PaperTwipsPerMillimetre));
-    const int height = int(std::lround(CardBoxHeightMillimetres * PaperTwipsPerMillimetre));
+    const int width = platform::paperTwipsOf(CardBoxWidthMillimetres);
+    const int height = platform::paperTwipsOf(CardBoxHeightMillimetres);
     for (double left : CardBoxLeftMillimetres)
         printer.drawGuide(QRect(cardTwips(left), top, width, height), 0);
 }

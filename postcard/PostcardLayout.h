@@ -1,10 +1,10 @@
 #pragma once
 
 #include "platform/Printer.h"
+#include "platform/Units.h"
 #include "postcard/ZipBoxSplit.h"
 
 #include <array>
-#include <cmath>
 
 namespace postcard {
 
@@ -38,14 +38,10 @@ inline constexpr double CardBoxHeightMillimetres = 8.0;
 inline constexpr double CardWidthMillimetres = 100.0;
 inline constexpr double CardHeightMillimetres = 148.0;
 
-// Twips in a millimetre on paper, 1440 to the inch. (The user's trims count
-// a rounder 55 to the millimetre: printing::TwipsPerMillimetre.)
-inline constexpr double PaperTwipsPerMillimetre = 1440.0 / 25.4;
-
 // Page position in twips (from the page origin) of a point this many
 // millimetres from the paper's top or left edge, to the nearest twip.
 inline int cardTwips(double millimetres) {
-    return int(std::lround(millimetres * PaperTwipsPerMillimetre)) - platform::PageOriginInsetTwips;
+    return platform::paperTwipsOf(millimetres) - platform::PageOriginInsetTwips;
 }
 
 } // namespace postcard

@@ -1,14 +1,10 @@
 #include "postcard/VerticalCard.h"
 
-#include <cmath>
+#include "platform/Units.h"
 
 namespace postcard {
 
 namespace {
-
-int lengthTwips(double millimetres) {
-    return int(std::lround(millimetres * PaperTwipsPerMillimetre));
-}
 
 QRect cardRect(double leftMm, double topMm, double rightMm, double bottomMm) {
     return QRect(QPoint(cardTwips(leftMm), cardTwips(topMm)),
@@ -43,7 +39,7 @@ printing::VerticalFrame verticalCardFrame() {
     frame.nameLeftLimitTwips = cardTwips(VerticalNameLeftLimitMm);
     frame.namePoints = VerticalNamePoints;
     frame.senderTwips = cardRect(SenderLeftMm, SenderTopMm, SenderRightMm, SenderCodeBottomMm);
-    frame.clearanceTwips = lengthTwips(SenderClearanceMm);
+    frame.clearanceTwips = platform::paperTwipsOf(SenderClearanceMm);
     frame.codeXTwips = cardTwips(VerticalCodeLeftMm);
     frame.codeYTwips = cardTwips(VerticalCodeTopMm);
     frame.codeRightTwips = cardTwips(CardWidthMillimetres);

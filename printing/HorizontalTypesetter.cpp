@@ -1,6 +1,7 @@
 #include "printing/HorizontalTypesetter.h"
 
 #include "book/JointNames.h"
+#include "platform/Units.h"
 #include "printing/AddressBreaks.h"
 
 #include <algorithm>
@@ -29,9 +30,7 @@ constexpr double NameRowPitchEm = 1.3;
 constexpr int RightMarginTwips = 113;
 constexpr int EdgeMarginTwips = 57;
 
-double em(double points) {
-    return points * 20;
-}
+using platform::twipsOfPoints;
 
 struct Fit {
     double points;
@@ -227,7 +226,7 @@ void Typesetter::placeName(const NameBlock& block, const LineSlot& slot, double 
     if (fit.points < maxPoints)
         out.compromises << u"宛名を縮小"_s;
 
-    const double pitch = em(fit.points) * NameRowPitchEm;
+    const double pitch = twipsOfPoints(fit.points) * NameRowPitchEm;
     const double indent = width(block.lead, fit.points) * fit.stretch / 100.0;
     double widestGiven = 0;
     for (qsizetype k = 0; k < block.rows.size(); ++k)
@@ -250,9 +249,12 @@ void Typesetter::placeName(const NameBlock& block, const LineSlot& slot, double 
 bool Typesetter::crowded(const QList<Line>& lines, double nameRows) const {
     QList<std::pair<int, int>> spans; // top and bottom of every line
     for (const Line& line : lines)
-        spans.append({line.slot.yTwips, line.slot.yTwips + int(std::lround(em(line.slot.points)))});
+        spans.append({line.slot.yTwips,
+                      line.slot.yTwips + int(std::lround(twipsOfPoints(line.slot.points)))});
     const LineSlot& name = m_frame.name;
-    spans.append({name.yTwips, name.yTwips + int(std::lround(em(name.points) * (NameRowPitchEm * (nameRows - 1) + 1)))});
+    spans.append(
+        {name.yTwips, name.yTwips + int(std::lround(twipsOfPoints(name.points) *
+                                                    (NameRowPitchEm * (nameRows - 1) + 1)))});
     std::sort(spans.begin(), spans.end());
     const QRect& bounds = m_frame.boundsTwips;
     if (spans.front().first < bounds.top() || spans.back().second > bounds.bottom() + 1)
@@ -265,10 +267,13 @@ bool Typesetter::crowded(const QList<Line>& lines, double nameRows) const {
 
 QList<Line> Typesetter::withCodeBelowName(QList<Line> lines, double nameRows) const {
     const LineSlot& name = m_frame.name;
-    const int nameBottom = name.yTwips + int(std::lround(em(name.points) * (NameRowPitchEm * (nameRows - 1) + 1)));
+    const int nameBottom =
+        name.yTwips +
+        int(std::lround(twipsOfPoints(name.points) * (NameRowPitchEm * (nameRows - 1) + 1)));
     for (Line& line : lines)
         if (line.role == RunRole::Code && line.slot.yTwips > name.yTwips)
-            line.slot.yTwips = std::max(line.slot.yTwips, nameBottom + int(em(line.slot.points) * 0.6));
+            line.slot.yTwips =
+                std::max(line.slot.yTwips, nameBottom + int(twipsOfPoints(line.slot.points) * 0.6));
     return lines;
 }
 
@@ -295,10 +300,10 @@ TypesetCard Typesetter::set(const HorizontalCardText& card) {
     if (crowded(lines, double(block.rows.size()))) {
         // A small label: the lines stacked from the top, the least needed left out.
         const QRect& bounds = m_frame.boundsTwips;
-        const int pad = std::min(EdgeMarginTwips, bounds.height() / 20);
+        const int pad = std::min(EdgeMarginTwips, bounds.height() / platform::TwipsPerPoint);
         const double room = bounds.height() - 2 * pad;
-        auto height = [](double points) { return em(points) * LinePitchEm; };
-        nameSlot.points = std::min(nameSlot.points, room / LinePitchEm / 20);
+        auto height = [](double points) { return twipsOfPoints(points) * LinePitchEm; };
+        nameSlot.points = std::min(nameSlot.points, platform::pointsOfTwips(room / LinePitchEm));
         double used = height(nameSlot.points);
         QList<Line> byPriority = lines;
         std::stable_sort(byPriority.begin(), byPriority.end(),

@@ -1,5 +1,7 @@
 #include "printing/LineFit.h"
 
+#include <QtGlobal>
+
 #include <cmath>
 
 namespace printing {
@@ -12,18 +14,6 @@ int fittingStretch(double naturalTwips, double roomTwips) {
     // Rounded down, so the condensed line is never a fraction too long.
     const int percent = int(std::floor(100.0 * roomTwips / naturalTwips));
     return qMax(NarrowestStretchPercent, percent);
-}
-
-void printFitted(platform::Printer& printer, const QString& text, int xTwips, int rightEdgeTwips) {
-    const int room = rightEdgeTwips - EdgeMarginTwips - xTwips;
-    const int stretch = text.isEmpty() ? 100 : fittingStretch(printer.textWidth(text), room);
-    if (stretch == 100) {
-        printer.print(text);
-        return;
-    }
-    printer.setFontStretch(stretch);
-    printer.print(text);
-    printer.setFontStretch(100);
 }
 
 } // namespace printing

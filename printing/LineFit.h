@@ -1,9 +1,5 @@
 #pragma once
 
-#include "platform/Printer.h"
-
-#include <QString>
-
 namespace printing {
 
 // Text never stops short of its edge: a line that would pass the right edge
@@ -16,10 +12,5 @@ inline constexpr int NarrowestStretchPercent = 50;
 // The stretch, in percent, that fits a line of naturalTwips into roomTwips:
 // 100 when it fits as it is, else just narrow enough, never below 50.
 int fittingStretch(double naturalTwips, double roomTwips);
-
-// Prints text at the printer's current position and font, condensed when it
-// would pass rightEdgeTwips (a page position) less the edge margin; the
-// x position is where the text starts on the page, before any trims.
-void printFitted(platform::Printer& printer, const QString& text, int xTwips, int rightEdgeTwips);
 
 } // namespace printing

@@ -1,8 +1,8 @@
 #pragma once
 
-namespace printing {
+#include "platform/Units.h"
 
-inline constexpr int TwipsPerMillimetre = 55;
+namespace printing {
 
 // The X and Y trims of a job in whole twips; positive moves right and down.
 struct OffsetsTwips {
@@ -10,18 +10,14 @@ struct OffsetsTwips {
     int yTwips = 0;
 };
 
-// Millimetres on paper as twips: 55 per millimetre, rounded to whole twips
-// (halves away from zero).
-int millimetresToTwips(double millimetres);
-
 // The print-position trims of a job, millimetres on paper; positive moves
 // right and down; the offsets files hold them as marker positions.
 struct Trims {
     double xMm = 0;
     double yMm = 0;
 
-    // Both trims in twips, 55 per millimetre.
-    OffsetsTwips twips() const { return {millimetresToTwips(xMm), millimetresToTwips(yMm)}; }
+    // Both trims in trim twips, 55 per millimetre.
+    OffsetsTwips twips() const { return {platform::trimTwipsOf(xMm), platform::trimTwipsOf(yMm)}; }
 
     bool operator==(const Trims&) const = default;
 };

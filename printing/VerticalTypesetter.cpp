@@ -1,14 +1,14 @@
 #include "printing/VerticalTypesetter.h"
 
 #include "book/JointNames.h"
+#include "platform/Units.h"
 #include "printing/ColumnBreak.h"
 #include "printing/CompanyName.h"
 #include "printing/FullWidth.h"
 #include "printing/LineFit.h"
 #include "printing/PostalCode.h"
+#include "printing/VerticalBlocks.h"
 #include "printing/VerticalText.h"
-
-#include <QHash>
 
 #include <algorithm>
 #include <cmath>
@@ -20,226 +20,8 @@ namespace printing {
 
 namespace {
 
-// Lengths are measured once at this size and scale with it.
-constexpr double MeasuringPoints = 20;
-constexpr double SizeStep = 0.5;
-constexpr double LeastPoints = 6;
-constexpr double ColumnGapEm = 0.5;     // between the columns of an address
-constexpr double NameColumnGapEm = 0.3; // joint names stand close
-constexpr double HonorificGapEm = 0.5;
-constexpr double ContinuationIndentEm = 1;
-constexpr double BuildingIndentEm = 2;
-constexpr int MostStreetColumns = 3;
-constexpr int MostBuildingColumns = 2;
-
-double emTwips(double points) {
-    return points * 20;
-}
-
-int rounded(double twips) {
-    return int(std::lround(twips));
-}
-
-double flooredPoints(double points) {
-    return std::floor(points * 10 + 1e-6) / 10;
-}
-
-// Measures cells in the face, each once.
-class CellMeasure {
-  public:
-    CellMeasure(platform::Printer& printer, const QString& face) : m_printer(printer) {
-        m_printer.setFontName(face);
-    }
-
-    MeasuredColumn measured(const ColumnText& cells) {
-        MeasuredColumn column{cells, {}};
-        for (const ColumnCell& cell : cells)
-            column.lengthsEm << lengthEm(cell);
-        return column;
-    }
-    MeasuredColumn measured(const QString& line) { return measured(verticalColumn(line)); }
-
-    // Width in twips of text set across at this size.
-    double acrossWidth(const QString& text, double points) {
-        m_printer.setFontSize(points);
-        return m_printer.textWidth(text);
-    }
-
-  private:
-    double lengthEm(const ColumnCell& cell) {
-        if (cell.across)
-            return 1;
-        auto found = m_lengths.constFind(cell.text);
-        if (found != m_lengths.constEnd())
-            return *found;
-        m_printer.setFontSize(MeasuringPoints);
-        const double length = m_printer.verticalLength(cell.text) / emTwips(MeasuringPoints);
-        m_lengths.insert(cell.text, length);
-        return length;
-    }
-
-    platform::Printer& m_printer;
-    QHash<QString, double> m_lengths;
-};
-
-// Adds the runs of one column: upright stretches as columns, a two-digit
-// number across in its cell, centred.
-void placeColumn(QList<PlacedRun>& runs, CellMeasure& measure, RunRole role,
-                 const MeasuredColumn& column, const QString& face, double points, int leftTwips,
-                 int topTwips) {
-    const double em = emTwips(points);
-    QString upright;
-    double uprightStartEm = 0;
-    double downEm = 0;
-    auto flush = [&] {
-        if (!upright.isEmpty())
-            runs.append({role, upright, face, points, 100, leftTwips,
-                         topTwips + rounded(uprightStartEm * em), true});
-        upright.clear();
-    };
-    for (qsizetype i = 0; i < column.cells.size(); ++i) {
-        const ColumnCell& cell = column.cells[i];
-        if (cell.across) {
-            flush();
-            const double width = measure.acrossWidth(cell.text, points);
-            const int stretch = fittingStretch(width, em);
-            const double set = width * stretch / 100;
-            runs.append({role, cell.text, face, points, stretch,
-                         leftTwips + rounded((em - set) / 2), topTwips + rounded(downEm * em),
-                         false});
-        } else {
-            if (upright.isEmpty())
-                uprightStartEm = downEm;
-            upright += cell.text;
-        }
-        downEm += column.lengthsEm[i];
-    }
-    flush();
-}
-
-// One column of a block, its top in ems below the block's top.
-struct BlockColumn {
-    MeasuredColumn text;
-    double topEm = 0;
-    double honorificTopEm = -1; // none when negative
-    double gapBeforeEm = 0;     // from the column to its right
-};
-
-struct AddressLayout {
-    double points = 0;
-    QList<BlockColumn> street;
-    QList<BlockColumn> building;
-};
-
-// The street in up to three columns and the building in its own, at the given size; nothing when
-// they do not fit.
-std::optional<AddressLayout> layOutAddress(const MeasuredColumn& street,
-                                           const QList<BreakPlace>& streetPlaces,
-                                           const MeasuredColumn& building,
-                                           const QList<BreakPlace>& buildingPlaces, double points,
-                                           const VerticalFrame& frame) {
-    const double roomEm = (frame.addressBottomTwips - frame.addressTopTwips) / emTwips(points);
-    AddressLayout layout{points, {}, {}};
-    if (!street.cells.isEmpty()) {
-        const QList<MeasuredColumn> columns =
-            breakColumns(street, streetPlaces, roomEm, roomEm - ContinuationIndentEm,
-                         MostStreetColumns, BreakPlace::Anywhere);
-        if (columns.isEmpty())
-            return std::nullopt;
-        for (qsizetype i = 0; i < columns.size(); ++i)
-            layout.street.append(
-                {columns[i], i == 0 ? 0 : ContinuationIndentEm, -1, i == 0 ? 0 : ColumnGapEm});
-    }
-    if (!building.cells.isEmpty()) {
-        const double indent = layout.street.isEmpty() ? 0 : BuildingIndentEm;
-        const QList<MeasuredColumn> columns = breakColumns(
-            building, buildingPlaces, roomEm - indent, roomEm - indent - ContinuationIndentEm,
-            MostBuildingColumns, BreakPlace::Anywhere);
-        if (columns.isEmpty())
-            return std::nullopt;
-        for (qsizetype i = 0; i < columns.size(); ++i)
-            layout.building.append({columns[i], indent + (i == 0 ? 0 : ContinuationIndentEm), -1,
-                                    layout.street.isEmpty() && i == 0 ? 0 : ColumnGapEm});
-    }
-    return layout;
-}
-
-// The name block in ems of its size: columns from the right.
-struct NameBlock {
-    QList<BlockColumn> columns;
-    MeasuredColumn honorific;
-    bool brokenInsideAWord = false;
-
-    double heightEm() const {
-        double height = 0;
-        for (const BlockColumn& c : columns)
-            height = qMax(height,
-                          qMax(c.topEm + c.text.lengthEm(),
-                               c.honorificTopEm < 0 ? 0 : c.honorificTopEm + honorific.lengthEm()));
-        return height;
-    }
-    double widthEm() const {
-        double width = 0;
-        for (const BlockColumn& c : columns)
-            width += 1 + c.gapBeforeEm;
-        return width;
-    }
-};
-
-// Joint names one column each, given names level, the family name once at the head of the first.
-NameBlock jointNameBlock(CellMeasure& measure, const QString& person,
-                         const MeasuredColumn& honorific) {
-    const book::JointName joint = book::splitJointName(person);
-    NameBlock block{{}, honorific, false};
-    const double honorificGap = honorific.cells.isEmpty() ? 0 : HonorificGapEm;
-    if (joint.givenNames.size() <= 1) {
-        const MeasuredColumn name = measure.measured(book::trimmedSpaces(person));
-        block.columns.append({name, 0, name.lengthEm() + honorificGap, 0});
-        return block;
-    }
-    const MeasuredColumn head =
-        measure.measured(joint.family.isEmpty() ? QString() : joint.family + u"　"_s);
-    double longest = 0;
-    QList<MeasuredColumn> given;
-    for (const QString& name : joint.givenNames) {
-        given << measure.measured(name);
-        longest = qMax(longest, given.last().lengthEm());
-    }
-    const double honorificTop = head.lengthEm() + longest + honorificGap;
-    for (qsizetype i = 0; i < given.size(); ++i) {
-        if (i == 0)
-            block.columns.append(
-                {{head.cells + given[i].cells, head.lengthsEm + given[i].lengthsEm},
-                 0,
-                 honorificTop,
-                 0});
-        else
-            block.columns.append({given[i], head.lengthEm(), honorificTop, NameColumnGapEm});
-    }
-    return block;
-}
-
-// A long name in two or three columns, each later one a character lower,
-// the honorific after the last.
-std::optional<NameBlock> brokenNameBlock(const MeasuredColumn& name,
-                                         const MeasuredColumn& honorific, int count,
-                                         BreakPlace worst) {
-    const double honorificGap = honorific.cells.isEmpty() ? 0 : HonorificGapEm;
-    const QList<MeasuredColumn> columns =
-        breakEvenly(name, nameBreakPlaces(name.cells), count, ContinuationIndentEm,
-                    honorificGap + honorific.lengthEm(), worst);
-    if (columns.isEmpty())
-        return std::nullopt;
-    NameBlock block{{}, honorific, worst < BreakPlace::AfterPlace};
-    for (qsizetype i = 0; i < columns.size(); ++i) {
-        const double top = i == 0 ? 0 : ContinuationIndentEm;
-        const bool last = i + 1 == columns.size();
-        block.columns.append({columns[i], top,
-                              last ? top + columns[i].lengthEm() + honorificGap : -1,
-                              i == 0 ? 0 : NameColumnGapEm});
-    }
-    return block;
-}
+using namespace vertical;
+using platform::twipsOfPoints;
 
 // Where the name block stands and at what size.
 struct NamePlace {
@@ -260,10 +42,10 @@ NamePlace placeName(const NameBlock& block, int rightLimitTwips, const VerticalF
             return {};
         const double widest = centred ? 2 * qMin(a, b) : a + b;
         const double em =
-            std::min({emTwips(frame.namePoints), (bottom - frame.nameTopTwips) / block.heightEm(),
-                      widest / block.widthEm()});
-        const double points = flooredPoints(em / 20);
-        const double width = block.widthEm() * emTwips(points);
+            std::min({twipsOfPoints(frame.namePoints),
+                      (bottom - frame.nameTopTwips) / block.heightEm(), widest / block.widthEm()});
+        const double points = flooredPoints(platform::pointsOfTwips(em));
+        const double width = block.widthEm() * twipsOfPoints(points);
         const double centre = qBound(leftLimit + width / 2, double(frame.nameCentreTwips),
                                      rightLimitTwips - width / 2);
         return {points, rounded(centre + width / 2)};
@@ -278,25 +60,6 @@ NamePlace placeName(const NameBlock& block, int rightLimitTwips, const VerticalF
     };
     const NamePlace centred = best(true);
     return centred.points >= needed ? centred : best(false);
-}
-
-// Places block columns from rightTwips leftwards; returns the last column's left edge.
-int placeBlock(QList<PlacedRun>& runs, CellMeasure& measure, RunRole role,
-               const QList<BlockColumn>& columns, const QString& face, double points,
-               int rightTwips, int topTwips) {
-    const double em = emTwips(points);
-    double right = rightTwips;
-    for (const BlockColumn& column : columns) {
-        right -= column.gapBeforeEm * em;
-        placeColumn(runs, measure, role, column.text, face, points, rounded(right - em),
-                    topTwips + rounded(column.topEm * em));
-        right -= em;
-    }
-    return rounded(right);
-}
-
-double largerOrLeast(double points) {
-    return qMax(LeastPoints, points);
 }
 
 } // namespace
@@ -345,20 +108,21 @@ TypesetCard typesetVerticalAddressee(platform::Printer& printer, const VerticalA
             LeastPoints, {{street, 0, -1, 0}}, {{building, BuildingIndentEm, -1, ColumnGapEm}}};
 
     auto companyColumns = [&](double points) {
-        const double roomEm = (frame.addressBottomTwips - frame.nameTopTwips) / emTwips(points);
+        const double roomEm =
+            (frame.addressBottomTwips - frame.nameTopTwips) / twipsOfPoints(points);
         return breakColumns(company, nameBreakPlaces(company.cells), roomEm,
                             roomEm - ContinuationIndentEm, 2, BreakPlace::Anywhere);
     };
     // The columns right of the name, at the address's size: their left edge.
     auto rightColumnsLeft = [&](const AddressLayout& address, double companyPoints,
                                 qsizetype companyCount) {
-        const double em = emTwips(address.points);
+        const double em = twipsOfPoints(address.points);
         double left = frame.addressRightTwips;
         for (const BlockColumn& c : address.street + address.building)
             left -= (c.gapBeforeEm + 1) * em;
         if (companyCount > 0)
-            left -= ColumnGapEm * em + companyCount * emTwips(companyPoints) +
-                    (companyCount - 1) * ColumnGapEm * emTwips(companyPoints);
+            left -= ColumnGapEm * em + companyCount * twipsOfPoints(companyPoints) +
+                    (companyCount - 1) * ColumnGapEm * twipsOfPoints(companyPoints);
         return left;
     };
 
@@ -384,7 +148,7 @@ TypesetCard typesetVerticalAddressee(platform::Printer& printer, const VerticalA
             const double left = rightColumnsLeft(address, companyPoints, companyText.size());
             const double needed = qMax(leastName, address.points * frame.nameToAddress);
             const NamePlace place =
-                placeName(block, rounded(left - emTwips(address.points)), frame, needed);
+                placeName(block, rounded(left - twipsOfPoints(address.points)), frame, needed);
             const Choice choice{address, block, place, companyPoints, companyText};
             if (place.points >= needed) {
                 chosen = choice;
@@ -433,7 +197,7 @@ TypesetCard typesetVerticalAddressee(platform::Printer& printer, const VerticalA
     }
 
     const NameBlock& name = chosen->name;
-    const double nameEm = emTwips(chosen->place.points);
+    const double nameEm = twipsOfPoints(chosen->place.points);
     placeBlock(card.runs, measure, RunRole::Name, name.columns, face, chosen->place.points,
                chosen->place.rightTwips, frame.nameTopTwips);
     double right = chosen->place.rightTwips;
@@ -477,7 +241,7 @@ TypesetCard typesetVerticalSender(platform::Printer& printer, const book::Addres
     const double fullAddressPoints = addressPoints;
     QList<BlockColumn> columns;
     for (;; addressPoints -= SizeStep) {
-        const double roomEm = area.height() / emTwips(addressPoints);
+        const double roomEm = area.height() / twipsOfPoints(addressPoints);
         const QList<MeasuredColumn> streetColumns =
             breakColumns(street, addressBreakPlaces(street.cells, {street1.cells.size()}), roomEm,
                          roomEm - ContinuationIndentEm, 2, BreakPlace::Anywhere);
@@ -504,12 +268,13 @@ TypesetCard typesetVerticalSender(platform::Printer& printer, const book::Addres
 
     // The name ends level with the foot of the columns, as it is written by hand; a long one is set
     // smaller.
-    const double fittingName = flooredPoints(area.height() / qMax(1.0, name.lengthEm()) / 20);
+    const double fittingName =
+        flooredPoints(platform::pointsOfTwips(area.height() / qMax(1.0, name.lengthEm())));
     if (fittingName < namePoints) {
         namePoints = largerOrLeast(fittingName);
         card.compromises << u"差出人名を縮小"_s;
     }
-    const double nameEm = emTwips(namePoints);
+    const double nameEm = twipsOfPoints(namePoints);
     const int nameRight = columns.isEmpty() ? area.right() : left - rounded(ColumnGapEm * nameEm);
     const int nameTop = qMax(area.top(), area.bottom() - int(std::ceil(name.lengthEm() * nameEm)));
     placeColumn(card.runs, measure, RunRole::Sender, name, face, namePoints,

@@ -41,6 +41,9 @@ struct CardRecord {
     QStringList groups;
 };
 
+// Fills a record's name, address and key from the card it is matched to.
+void describeCard(CardRecord& record, const book::AddressCard& card);
+
 // A card's years as one line, the latest first: "2027 送 受　2026 送 喪（祖父）";
 // empty when it has none.
 QString yearsText(const CardRecord* record);
@@ -107,7 +110,7 @@ class SeasonRecord {
     RecordResult load();
     RecordResult ensureFile();
     // Runs change inside one transaction; on failure the memory is read back.
-    template <class Change> RecordResult transact(Change change);
+    RecordResult transact(const std::function<RecordResult()>& change);
     RecordResult storeRecord(const CardRecord& record);
     RecordResult removeRecord(qint64 id);
     CardRecord& recordFor(int cardNumber, const book::AddressCard& card);

@@ -3,6 +3,7 @@
 #include "platform/Fonts.h"
 #include "platform/QtPrinter.h"
 #include "platform/RecordingPrinter.h"
+#include "platform/Units.h"
 #include "postcard/PostcardJob.h"
 #include "support/BarcodeReading.h"
 #include "support/PdfInk.h"
@@ -35,7 +36,7 @@ const book::CardList Cards{{u"山田　太郎"_s, u"東京都千代田区"_s, u"
 constexpr int Dpi = 600;
 
 QRect pixelsOf(const QRect& pageTwips) {
-    const double scale = Dpi / 1440.0;
+    const double scale = Dpi / platform::TwipsPerInch;
     return QRect(qRound((pageTwips.x() + platform::PageOriginInsetTwips) * scale),
                  qRound((pageTwips.y() + platform::PageOriginInsetTwips) * scale),
                  qRound(pageTwips.width() * scale), qRound(pageTwips.height() * scale));

@@ -6,6 +6,7 @@
 #include "envelope/EnvelopeJob.h"
 #include "platform/Fonts.h"
 #include "platform/RecordingPrinter.h"
+#include "platform/Units.h"
 
 #include <QGuiApplication>
 #include <QTest>
@@ -20,7 +21,7 @@ namespace {
 QRect runBox(platform::Printer& measure, const printing::PlacedRun& run) {
     measure.setFontName(run.face);
     measure.setFontSize(run.points);
-    const int em = int(std::ceil(run.points * 20));
+    const int em = int(std::ceil(platform::twipsOfPoints(run.points)));
     if (run.vertical)
         return QRect(run.xTwips, run.yTwips, em, int(std::ceil(measure.verticalLength(run.text))));
     return QRect(run.xTwips, run.yTwips,

@@ -1,3 +1,5 @@
+#include "SheetFiles.h"
+
 #include "labels/LabelSheets.h"
 #include "labels/SheetChoice.h"
 #include "labels/SheetDraft.h"
@@ -7,6 +9,7 @@
 #include "labels/SheetTestPage.h"
 #include "labels/UserSheets.h"
 #include "platform/RecordingPrinter.h"
+#include "platform/Units.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -15,25 +18,12 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
+using namespace sheetfiles;
 
 namespace {
 
-const QString Faulty = QStringLiteral(TAGORA_SOURCE_DIR "/tests/data/sheets-faulty.xml");
 const QString HisagoFile =
     QStringLiteral("/usr/share/libglabels-3.0/templates/hisago-templates.xml");
-
-// The figures of the standard sheet as its package gives them.
-labels::SheetDraft standardDraft() {
-    return {u"ヒサゴ"_s, u"FSCGB861"_s, labels::SheetPaper::A4,
-            u"2"_s,      u"6"_s,        u"86.4"_s,
-            u"42.3"_s,   u"21.6"_s,     u"18.6"_s,
-            u"86.4"_s,   u"42.3"_s,     u"0"_s};
-}
-
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The standard sheet's table of positions, written out independently of LabelLayout.
 labels::LinePlacement standardPlacement(int label, int line, int shift, printing::OffsetsTwips offsets) {
@@ -50,12 +40,6 @@ labels::LinePlacement standardPlacement(int label, int line, int shift, printing
     return placement;
 }
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 const labels::SheetTemplate* named(const QList<labels::SheetTemplate>& sheets, const QString& part) {
     for (const labels::SheetTemplate& sheet : sheets)
         if (sheet.part == part)
@@ -68,7 +52,7 @@ const labels::SheetTemplate* named(const QList<labels::SheetTemplate>& sheets, c
 // one at 191.4 mm.
 int standardRightEdgeTwips(int label) {
     const double edgeMillimetres = label % 2 == 0 ? 191.4 : 105.0;
-    return int(edgeMillimetres * 1440.0 / 25.4) - platform::PageOriginInsetTwips;
+    return int(platform::paperTwipsUnrounded(edgeMillimetres)) - platform::PageOriginInsetTwips;
 }
 
 } // namespace
@@ -249,33 +233,6 @@ private slots:
         QCOMPARE(library.search(u"70x33.3"_s), QList<const labels::SheetTemplate*>{inch});
     }
 
-    // Tagora2.opt: brand and part as quoted fields, cp932, CR LF; a sheet the
-    // library no longer holds, or no file, gives the standard sheet.
-    void sheetChoiceFile() {
-        QTemporaryDir dir;
-        QTemporaryDir empty;
-        labels::SheetLibrary library(empty.path(), Faulty);
-        const QString path = dir.filePath(u"Tagora2.opt"_s);
-        QCOMPARE(labels::readSheetChoice(path, library).name(), u"標準 12面"_s);
-        QVERIFY(labels::writeSheetChoice(path, *library.find(u"Test CARD"_s)).ok());
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("\"Test\",\"CARD\"\r\n"));
-        QCOMPARE(labels::readSheetChoice(path, library).name(), u"Test CARD"_s);
-        QVERIFY(labels::writeSheetChoice(path, labels::standardSheet()).ok());
-        QCOMPARE(labels::readSheetChoice(path, library).standardTextLayout, true);
-        writeFile(path, "\"Test\",\"GONE\"\r\n");
-        QCOMPARE(labels::readSheetChoice(path, library).name(), u"標準 12面"_s);
-        QTemporaryDir mine;
-        const QString userFile = mine.filePath(u"Tagora-sheets.xml"_s);
-        writeFile(userFile, "<Glabels-templates><Template brand=\"Off\" part=\"A4\" size=\"A4\"><Label-rectangle "
-                            "width=\"100mm\" height=\"50mm\"><Layout nx=\"3\" ny=\"1\" dx=\"100mm\"/>"
-                            "</Label-rectangle></Template></Glabels-templates>");
-        labels::SheetLibrary withFaulty(empty.path(), userFile);
-        writeFile(path, "\"Off\",\"A4\"\r\n");
-        QCOMPARE(labels::readSheetChoice(path, withFaulty).name(), u"標準 12面"_s);
-    }
-
     // What a package says, typed as an input method gives it, finds the sheet;
     // every sheet found answers every word.
     void searchReadsThePackage_data() {
@@ -387,183 +344,6 @@ private slots:
         const QString name = labels::sheetFieldName(labels::SheetField(refused));
         QVERIFY2(result.fault->message.startsWith(name + u": "_s),
                  qPrintable(result.fault->message));
-    }
-
-    // The user's file: a sheet saved from its figures is read back with the
-    // same figures and found by the library; saved again the bytes are the
-    // same; changed, deleted, exported and imported; a file that cannot be
-    // read is never written over.
-    void usersSheetsFileRoundTrips() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"Tagora-sheets.xml"_s);
-        labels::SheetDraft typed = standardDraft();
-        typed.labelWidth = u"86.36"_s;
-        typed.cornerRadius = u"1.5"_s;
-        labels::UserSheets sheets(path);
-        QVERIFY(sheets.load().ok());
-        QVERIFY(sheets.save(*labels::sheetFromDraft(typed).sheet).ok());
-        const QByteArray first = bytesOf(path);
-
-        labels::SheetLibrary library(dir.filePath(u"no-library"_s), path);
-        const labels::SheetTemplate* mine = library.find(u"ヒサゴ FSCGB861"_s);
-        QVERIFY(mine);
-        QCOMPARE(labels::draftOfSheet(*mine).labelWidth, u"86.36"_s);
-        QCOMPARE(labels::draftOfSheet(*mine).cornerRadius, u"1.5"_s);
-        QCOMPARE(library.search(u"ヒサゴ 86.36x42.3"_s).size(), 1);
-
-        labels::UserSheets again(path);
-        QVERIFY(again.load().ok());
-        QVERIFY(again.save(again.sheets().first()).ok());
-        QCOMPARE(bytesOf(path), first);
-
-        // Another name in the place of the first; a second sheet; one deleted.
-        labels::SheetDraft renamed = typed;
-        renamed.part = u"Mine"_s;
-        QVERIFY(again.save(*labels::sheetFromDraft(renamed).sheet, u"ヒサゴ FSCGB861"_s).ok());
-        QVERIFY(again.save(*labels::sheetFromDraft(typed).sheet).ok());
-        QVERIFY(
-            !again.save(*labels::sheetFromDraft(typed).sheet, u"ヒサゴ Mine"_s).ok()); // name taken
-        QCOMPARE(again.sheets().size(), 2);
-        QCOMPARE(again.sheets().first().part, u"Mine"_s);
-        const QString shared = dir.filePath(u"shared.xml"_s);
-        QVERIFY(again.exportTo(shared).ok());
-        QVERIFY(again.remove(u"ヒサゴ mine"_s).ok());
-        QCOMPARE(again.sheets().size(), 1);
-        const labels::SheetFileResult imported = again.importFrom(shared);
-        QVERIFY(imported.ok());
-        QCOMPARE(imported.count, 2);
-        QCOMPARE(again.sheets().size(), 2);
-
-        const QByteArray broken = "<Glabels-templates><Template";
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(broken);
-        file.close();
-        labels::UserSheets unreadable(path);
-        QVERIFY(!unreadable.load().ok());
-        QVERIFY(!unreadable.save(*labels::sheetFromDraft(typed).sheet).ok());
-        QCOMPARE(bytesOf(path), broken);
-    }
-
-    // The test page outlines every label where the job takes it to be,
-    // rounded corners included, and rules millimetres from the paper's edges;
-    // the trims move it all.
-    void testPageOutlinesAndRules() {
-        labels::SheetTemplate sheet = labels::standardSheet();
-        const auto lineTo = [](double x1, double y1, double x2, double y2,
-                               printing::OffsetsTwips by = {}) {
-            return u"line %1,%2 %3,%4"_s.arg(labels::pagePositionTwips(x1) + by.xTwips)
-                .arg(labels::pagePositionTwips(y1) + by.yTwips)
-                .arg(labels::pagePositionTwips(x2) + by.xTwips)
-                .arg(labels::pagePositionTwips(y2) + by.yTwips);
-        };
-        platform::RecordingPrinter square;
-        labels::drawSheetTestPage(square, sheet);
-        // Label 12's bottom edge, the 100 mm tick of the ruler across (4 mm), the 55 mm one (2.5
-        // mm).
-        QVERIFY(square.calls().contains(lineTo(191.4, 275.4, 105, 275.4)));
-        QVERIFY(square.calls().contains(lineTo(100, 8, 100, 12)));
-        QVERIFY(square.calls().contains(lineTo(55, 8, 55, 10.5)));
-        QVERIFY(square.calls().contains(lineTo(8, 100, 12, 100)));
-        QVERIFY(square.calls().contains(lineTo(185, 277, 195, 277))); // the cross at the bottom right
-        const printing::OffsetsTwips trims{-550, 605};
-        platform::RecordingPrinter moved;
-        labels::drawSheetTestPage(moved, sheet, trims);
-        QVERIFY(moved.calls().contains(lineTo(191.4, 275.4, 105, 275.4, trims)));
-        QCOMPARE(moved.printed().first().text, u"1"_s);
-
-        sheet.cornerRadiusMm = 3;
-        platform::RecordingPrinter round;
-        labels::drawSheetTestPage(round, sheet);
-        // Each corner in six steps: 28 strokes a label instead of 4.
-        const auto strokes = [](const platform::RecordingPrinter& printer) {
-            return std::count_if(printer.calls().begin(), printer.calls().end(),
-                                 [](const QString& call) { return call.startsWith(u"line "_s); });
-        };
-        QCOMPARE(strokes(round) - strokes(square), 12 * (28 - 4));
-    }
-
-    // Used labels anywhere on the first sheet stay empty; the entries fill
-    // the other labels in order, then whole sheets.
-    void usedLabelsStayEmpty_data() {
-        QTest::addColumn<int>("start");
-        QTest::addColumn<QList<int>>("used");
-        QTest::addColumn<int>("entries");
-        QTest::addColumn<QList<int>>("filled"); // labels of sheet 1 with entries 0, 1, …
-        QTest::addColumn<int>("sheets");
-        QTest::newRow("scattered")
-            << 1 << QList<int>{1, 2, 5} << 5 << QList<int>{3, 4, 6, 7, 8} << 1;
-        QTest::newRow("with a start label")
-            << 4 << QList<int>{2, 6, 12, 99} << 3 << QList<int>{4, 5, 7} << 1;
-        QTest::newRow("onto a second sheet")
-            << 1 << QList<int>{2} << 13 << QList<int>{1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12} << 2;
-        QTest::newRow("none used, as before") << 11 << QList<int>{} << 3 << QList<int>{11, 12} << 2;
-    }
-
-    void usedLabelsStayEmpty() {
-        QFETCH(int, start);
-        QFETCH(QList<int>, used);
-        QFETCH(int, entries);
-        QFETCH(QList<int>, filled);
-        QFETCH(int, sheets);
-        book::CardList cards;
-        for (int i = 0; i < entries; ++i)
-            cards << book::AddressCard{
-                u"名前"_s + QString::number(i), u"東京都"_s, {}, {}, u"1000001"_s, {}, u"0"_s};
-        labels::LabelSheets job(cards, start, u"IPAexMincho"_s, {});
-        job.setUsedLabels(used);
-        QCOMPARE(job.sheetCount(), sheets);
-        platform::RecordingPrinter printer;
-        QVERIFY(printer.begin(platform::PaperSize::A4));
-        QVERIFY(job.drawJob(printer));
-        QCOMPARE(printer.pageCount(), sheets);
-        const labels::SheetLayout& layout = job.layout();
-        for (qsizetype entry = 0; entry < cards.size(); ++entry) {
-            const auto name = std::find_if(
-                printer.printed().begin(), printer.printed().end(),
-                [&](const auto& text) { return text.text.startsWith(cards[entry].name); });
-            QVERIFY(name != printer.printed().end());
-            const int page = entry < filled.size() ? 1 : 2;
-            const int label =
-                entry < filled.size() ? filled[entry] : int(entry - filled.size()) + 1;
-            QCOMPARE(name->page, page);
-            QVERIFY2(layout.cellTwips(label).contains(name->xTwips, name->yTwips),
-                     qPrintable(cards[entry].name));
-        }
-    }
-
-    // On a 24-label sheet the block is scaled by the width ratio (66 / 86.4),
-    // sizes too, never below 6 pt; the trims move it unscaled; 30 entries from
-    // label 20 take three sheets.
-    void otherSheetsScaleTheBlock() {
-        QTemporaryDir empty;
-        labels::SheetLibrary library(empty.path(), Faulty);
-        const labels::SheetTemplate& sheet = *library.find(u"Test GOOD24"_s);
-        const labels::SheetLayout layout(sheet);
-        QVERIFY(qAbs(layout.textScale() - 66 / 86.4) < 1e-9);
-        const QRect cell5 = layout.cellTwips(5); // second row, middle
-        QCOMPARE(cell5.left(), labels::pagePositionTwips(72));
-        QCOMPARE(cell5.top(), labels::pagePositionTwips(46.8));
-        const labels::LinePlacement postal = layout.linePlacement(5, labels::PostalLine, 0, {});
-        const labels::LinePlacement code = layout.linePlacement(5, labels::CodeLine, 0, {});
-        QVERIFY(cell5.contains(postal.xTwips, postal.yTwips));
-        QCOMPARE(code.yTwips - postal.yTwips, qRound(1850 * 66 / 86.4));
-        QCOMPARE(code.points, 7.6);
-        const labels::LinePlacement moved = layout.linePlacement(5, labels::PostalLine, 0, {-550, 605});
-        QCOMPARE(moved.xTwips, postal.xTwips - 550);
-        QCOMPARE(moved.yTwips, postal.yTwips + 605);
-
-        labels::SheetTemplate tiny = sheet;
-        tiny.labelWidthMm = 20;
-        tiny.labelHeightMm = 10;
-        QCOMPARE(labels::SheetLayout(tiny).linePlacement(1, labels::CodeLine, 0, {}).points, 6.0);
-
-        book::CardList entries;
-        for (int i = 0; i < 30; ++i)
-            entries << book::AddressCard{u"名前"_s + QString::number(i), u"東京都"_s, {}, {}, u"1"_s, {}, u"0"_s};
-        QCOMPARE(labels::LabelSheets(entries, 1, u"IPAexMincho"_s, {}, sheet).sheetCount(), 2);
-        QCOMPARE(labels::LabelSheets(entries, 20, u"IPAexMincho"_s, {}, sheet).sheetCount(), 3);
-        QCOMPARE(labels::LabelSheets(entries, 25, u"IPAexMincho"_s, {}, sheet).startLabel(), 0);
     }
 };
 

@@ -1,5 +1,6 @@
 #include "platform/QtPrinter.h"
 #include "platform/Fonts.h"
+#include "platform/Units.h"
 #include "support/PdfText.h"
 
 #include <QFontInfo>
@@ -71,8 +72,8 @@ class QtPrinterTest : public QObject {
         QVERIFY(qAbs(document.pageHeight - paper.height()) < 1.0);
         const auto words = document.find(text);
         QCOMPARE(words.size(), 1);
-        const double x = (xTwips + platform::PageOriginInsetTwips) / 20.0;
-        const double y = (yTwips + platform::PageOriginInsetTwips) / 20.0;
+        const double x = platform::pointsOfTwips(xTwips + platform::PageOriginInsetTwips);
+        const double y = platform::pointsOfTwips(yTwips + platform::PageOriginInsetTwips);
         QVERIFY2(qAbs(words[0].xMin - x) < 1.0, qPrintable(QString::number(words[0].xMin)));
         QVERIFY2(qAbs(words[0].yMin - y) < 1.0, qPrintable(QString::number(words[0].yMin)));
         // The glyphs are as tall as the size asked for: 3 em wide for 3 full-width digits.

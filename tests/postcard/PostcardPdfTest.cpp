@@ -1,6 +1,7 @@
 #include "book/AddressFile.h"
 #include "platform/Fonts.h"
 #include "platform/QtPrinter.h"
+#include "platform/Units.h"
 #include "platform/VerticalShaper.h"
 #include "postcard/PostcardJob.h"
 #include "postcard/PostcardLayout.h"
@@ -30,7 +31,7 @@ book::AddressCard entry(const QString& name, const QString& zip) {
 
 // Layout twips to points on the paper: the page origin lies 240 twips inside.
 double toPoints(int layoutTwips) {
-    return (layoutTwips + platform::PageOriginInsetTwips) / 20.0;
+    return platform::pointsOfTwips(layoutTwips + platform::PageOriginInsetTwips);
 }
 
 QList<pdftext::Word> digitsOnPage(const pdftext::Document& document, int page) {

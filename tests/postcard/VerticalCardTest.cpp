@@ -3,6 +3,7 @@
 #include "book/Honorifics.h"
 #include "book/JointNames.h"
 #include "platform/RecordingPrinter.h"
+#include "platform/Units.h"
 #include "postcard/PostcardChoices.h"
 #include "postcard/PostcardJob.h"
 #include "postcard/PostcardLayout.h"
@@ -19,11 +20,9 @@ using platform::PrintedText;
 
 namespace {
 
-constexpr double TwipsPerMm = 1440.0 / 25.4;
-
 // Millimetres from the paper's edge of a page position in twips.
 double mm(double layoutTwips) {
-    return (layoutTwips + platform::PageOriginInsetTwips) / TwipsPerMm;
+    return platform::paperMillimetresOf(layoutTwips + platform::PageOriginInsetTwips);
 }
 
 postcard::PostcardJobSettings vertical(std::optional<book::AddressCard> sender = std::nullopt) {
@@ -52,7 +51,7 @@ PrintedText columnOf(const platform::RecordingPrinter& printer, const QString& t
 
 // Where a column ends, millimetres from the paper's top edge.
 double bottomMm(const PrintedText& column) {
-    return mm(column.yTwips + column.text.toUcs4().size() * column.points * 20);
+    return mm(column.yTwips + platform::twipsOfPoints(column.text.toUcs4().size() * column.points));
 }
 
 const book::AddressCard Sender{u"鈴木　次郎"_s, u"大阪府大阪市北区"_s, u"梅田3-1-1"_s,
@@ -146,7 +145,8 @@ class VerticalCardTest : public QObject {
         QVERIFY(!first.text.isEmpty() && !second.text.isEmpty());
         QVERIFY(second.xTwips < first.xTwips); // the next column to the left
         QCOMPARE(second.yTwips,
-                 first.yTwips + 3 * int(first.points * 20)); // under the given name, not the family
+                 first.yTwips + 3 * int(platform::twipsOfPoints(
+                                        first.points))); // under the given name, not the family
         QList<PrintedText> honorifics;
         for (const PrintedText& c : columns(printer))
             if (c.text == u"様"_s)
@@ -156,7 +156,8 @@ class VerticalCardTest : public QObject {
         QCOMPARE(QSet<int>({honorifics[0].xTwips, honorifics[1].xTwips}),
                  QSet<int>({first.xTwips, second.xTwips}));
         // The block is centred on the card's middle.
-        const double centre = (mm(second.xTwips) + mm(first.xTwips + first.points * 20)) / 2;
+        const double centre =
+            (mm(second.xTwips) + mm(first.xTwips + platform::twipsOfPoints(first.points))) / 2;
         QVERIFY2(qAbs(centre - 50) < 0.1, qPrintable(QString::number(centre)));
     }
 
@@ -208,8 +209,8 @@ class VerticalCardTest : public QObject {
         const printing::PlacedRun& honorific = card.runs[lastName + 1];
         QCOMPARE(honorific.text, u"様"_s);
         QCOMPARE(honorific.xTwips, last.xTwips);
-        QCOMPARE(honorific.yTwips,
-                 last.yTwips + int(std::lround((last.text.size() + 0.5) * last.points * 20)));
+        QCOMPARE(honorific.yTwips, last.yTwips + int(std::lround(platform::twipsOfPoints(
+                                                     (last.text.size() + 0.5) * last.points))));
     }
 
     // The street fills its column at 14 points and goes on in the next, a character lower, rather
@@ -247,18 +248,21 @@ class VerticalCardTest : public QObject {
             QVERIFY(bottomMm(column) <= postcard::VerticalAddressBottomMm + 0.05);
         }
         QCOMPARE(joined, printing::verticalText(street));
-        QVERIFY(qAbs(mm(address[0].xTwips + address[0].points * 20) -
+        QVERIFY(qAbs(mm(address[0].xTwips + platform::twipsOfPoints(address[0].points)) -
                      postcard::VerticalAddressRightMm) < 0.1);
         QVERIFY(qAbs(mm(address[0].yTwips) - postcard::VerticalAddressTopMm) < 0.1);
         for (qsizetype i = 1; i < address.size(); ++i) {
-            QVERIFY(address[i].xTwips + address[i].points * 20 < address[i - 1].xTwips);
-            QCOMPARE(address[i].yTwips, address[0].yTwips + int(address[0].points * 20));
+            QVERIFY(address[i].xTwips + platform::twipsOfPoints(address[i].points) <
+                    address[i - 1].xTwips);
+            QCOMPARE(address[i].yTwips,
+                     address[0].yTwips + int(platform::twipsOfPoints(address[0].points)));
         }
         // The building in the next column, left of the street and lower; the name left of both.
         const PrintedText building = columnOf(printer, u"ビル"_s);
-        QVERIFY(building.xTwips + building.points * 20 < address.last().xTwips);
+        QVERIFY(building.xTwips + platform::twipsOfPoints(building.points) < address.last().xTwips);
         QVERIFY(building.yTwips > address.last().yTwips);
-        QVERIFY(columnOf(printer, u"佐藤"_s).xTwips + columnOf(printer, u"佐藤"_s).points * 20 <
+        QVERIFY(columnOf(printer, u"佐藤"_s).xTwips +
+                    platform::twipsOfPoints(columnOf(printer, u"佐藤"_s).points) <
                 building.xTwips);
     }
 
@@ -288,8 +292,8 @@ class VerticalCardTest : public QObject {
             if (!isSender)
                 continue;
             ++senderTexts;
-            const double width =
-                text.vertical ? text.points * 20 : text.text.size() * text.points * 20;
+            const double width = platform::twipsOfPoints(
+                text.vertical ? text.points : text.text.size() * text.points);
             QVERIFY2(mm(text.xTwips + width) <= 45 && mm(text.yTwips) >= 85, qPrintable(text.text));
             QVERIFY(text.vertical ? bottomMm(text) <= 136 : mm(text.yTwips) < 145);
         }

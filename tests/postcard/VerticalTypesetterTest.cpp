@@ -1,5 +1,6 @@
 #include "platform/Fonts.h"
 #include "platform/RecordingPrinter.h"
+#include "platform/Units.h"
 #include "postcard/VerticalCard.h"
 
 #include <QRectF>
@@ -19,10 +20,10 @@ const book::AddressCard Sender{u"鈴木　次郎"_s, u"大阪府大阪市北区"
 // column one em wide and one em a character long (as the recording printer
 // measures it), a line across as wide as the face sets it.
 QRectF extentMm(const PlacedRun& run) {
-    const double em = run.points * 20;
+    const double em = platform::twipsOfPoints(run.points);
     const double width = run.vertical ? em : platform::textWidthTwips(run.face, run.points, run.text) * run.stretchPercent / 100;
     const double height = run.vertical ? em * run.text.toUcs4().size() : em;
-    const double perMm = postcard::PaperTwipsPerMillimetre;
+    const double perMm = platform::PaperTwipsPerMillimetre;
     return {(run.xTwips + platform::PageOriginInsetTwips) / perMm, (run.yTwips + platform::PageOriginInsetTwips) / perMm,
             width / perMm, height / perMm};
 }

@@ -5,6 +5,7 @@
 #include "labels/SheetLibrary.h"
 #include "platform/Fonts.h"
 #include "platform/RecordingPrinter.h"
+#include "platform/Units.h"
 #include "postcard/PostcardJob.h"
 #include "printing/AddressBreaks.h"
 #include "printing/CardForPrint.h"
@@ -25,7 +26,7 @@ const QString LongCompany = u"株式会社　東京高橋国際商事貿易物�
 // The rectangle a horizontal run covers, twips from the page origin.
 QRectF inkOf(const printing::PlacedRun& run) {
     const double width = platform::textWidthTwips(run.face, run.points, run.text) * run.stretchPercent / 100.0;
-    return QRectF(run.xTwips, run.yTwips, width, run.points * 20);
+    return QRectF(run.xTwips, run.yTwips, width, platform::twipsOfPoints(run.points));
 }
 
 // Every rule a careful hand keeps, checked on one typeset card.

@@ -138,9 +138,10 @@ QString SheetChooser::sheetDetails(const SheetTemplate& sheet) {
                    japanesePaperName(sheet.paper) + u"　"_s + QString::number(sheet.labelCount()) +
                    u"面 ("_s + QString::number(columns) + u" 列 × "_s + QString::number(rows) +
                    u" 行)\nラベル "_s + millimetreNumber(sheet.labelWidthMm) + u" × "_s +
-                   millimetreNumber(sheet.labelHeightMm) + u" mm"_s;
+                   millimetreNumber(sheet.labelHeightMm) + u"\u00a0mm"_s;
+    // No-break spaces keep a figure and its unit on one line of the narrow panel.
     if (sheet.cornerRadiusMm > 0)
-        text += u"、角の丸み "_s + millimetreNumber(sheet.cornerRadiusMm) + u" mm"_s;
+        text += u"、角の丸み\u00a0"_s + millimetreNumber(sheet.cornerRadiusMm) + u"\u00a0mm"_s;
     if (worthShowing(sheet.description))
         text += u'\n' + sheet.description;
     if (!sheet.fault.isEmpty())

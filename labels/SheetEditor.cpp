@@ -32,10 +32,12 @@ SheetEditor::SheetEditor(ui::AppContext& context, const QString& sheetsFile,
 
     auto* columns = new QHBoxLayout(this);
     auto* form = new QFormLayout;
+    // A length's row names its unit, which stays in sight once the field is filled.
     const auto edit = [&](const char16_t* name, SheetField field, const QString& hint = {}) {
         auto* line = ui::named(new QLineEdit(this), QString::fromUtf16(name));
         line->setPlaceholderText(hint);
-        form->addRow(sheetFieldName(field), line);
+        const bool length = hint.contains(u"mm"_s);
+        form->addRow(sheetFieldName(field) + (length ? u" (mm)"_s : QString()), line);
         m_fields.insert(field, line);
         connect(line, &QLineEdit::textChanged, this, &SheetEditor::showFigures);
         return line;

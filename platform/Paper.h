@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Units.h"
+
 #include <QSize>
 #include <QSizeF>
 #include <QString>
@@ -64,11 +66,6 @@ static_assert(paperOf(PaperSize::A4).size == PaperSize::A4 &&
                   paperOf(PaperSize::YouNaga3).size == PaperSize::YouNaga3 &&
                   std::size(Papers) == std::size_t(PaperSize::Custom),
               "Papers is in the order of PaperSize");
-
-// A length on paper in millimetres as whole twips, 1440 to the inch.
-inline int paperTwipsOf(double millimetres) {
-    return int(std::lround(millimetres * 1440.0 / 25.4));
-}
 
 // The paper a job is begun on and which way up its pages are drawn. The
 // paper is always fed portrait, short edge first; a landscape page is drawn

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "platform/Paper.h"
-
 #include <cmath>
 
 // Three scales meet on a page, and each has one name here. Page positions
@@ -27,10 +25,14 @@ constexpr double pointsOfTwips(double twips) {
     return twips / TwipsPerPoint;
 }
 
-// A length on paper in millimetres as true twips, unrounded; paperTwipsOf
-// (Paper.h) gives whole twips.
+// A length on paper in millimetres as true twips, unrounded.
 constexpr double paperTwipsUnrounded(double millimetres) {
     return millimetres * TwipsPerInch / MillimetresPerInch;
+}
+
+// A length on paper in millimetres as whole true twips.
+inline int paperTwipsOf(double millimetres) {
+    return int(std::lround(paperTwipsUnrounded(millimetres)));
 }
 
 // A length in true twips as millimetres on paper, unrounded.

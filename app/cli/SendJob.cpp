@@ -1,7 +1,6 @@
 #include "app/cli/SendJob.h"
 
 #include "platform/QtPrinter.h"
-#include "platform/QtPrinterProvider.h"
 #include "platform/PrintJob.h"
 
 #include <QDir>
@@ -22,12 +21,6 @@ int sendJob(Io& io, const platform::PrintDestination& destination, const platfor
         io.err << "tagora: " << warning << Qt::endl;
     });
     return sent ? 0 : fail(io, printer.errorText());
-}
-
-QStringList systemPrinterNames(const PrintArguments& parsed) {
-    if (parsed.value(QStringLiteral("--printer")).isEmpty())
-        return {};
-    return platform::QtPrinterProvider().printerNames();
 }
 
 } // namespace cli

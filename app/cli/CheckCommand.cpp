@@ -32,7 +32,8 @@ int runCheck(const CommandArguments& arguments, Io& io) {
 const CommandSpec CheckCommand{
     u"check"_s,
     u"check BOOK"_s,
-    u"list the cards whose postal code is not their address's, with the code the directory gives; exit 1 when there are some"_s,
+    u"list the cards whose postal code is not their address's, with the code the directory "
+    u"gives; exit 1 when there are some"_s,
     {},
     {u"BOOK"_s, u"the address book to check"_s, 1, 1},
     runCheck};

@@ -14,9 +14,10 @@ void addProgramOptions(QCommandLineParser& parser) {
                       u"Tagora-sheets.xml (default $TAGORA_HOME, else $XDG_DATA_HOME/tagora)"_s,
                       u"DIR"_s});
     parser.addOption({{u"V"_s, u"version"_s}, u"print the version"_s});
-    parser.addOption({u"benchmark-startup"_s, u"open the start window and quit once it is on screen"_s});
+    parser.addOption(
+        {u"benchmark-startup"_s, u"open the start window and quit once it is on screen"_s});
     parser.addOption({{u"h"_s, u"help"_s}, u"print this text"_s});
-    parser.addPositionalArgument(u"COMMAND"_s, u"one of the commands below, or a book to open"_s);
+    parser.addPositionalArgument(u"COMMAND"_s, u"one of the commands above, or a book to open"_s);
 }
 
 namespace {
@@ -54,10 +55,10 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     addProgramOptions(parser);
     if (!parser.parse(QStringList{u"tagora"_s} + rest)) {
         const QStringList unknown = parser.unknownOptionNames();
-        parsed.error = unknown.isEmpty()
-                           ? parser.errorText()
-                           : u"unknown option "_s + (unknown.first().size() == 1 ? u"-"_s : u"--"_s) +
-                                 unknown.first() + u" (see tagora --help)"_s;
+        parsed.error = unknown.isEmpty() ? parser.errorText()
+                                         : u"unknown option "_s +
+                                               (unknown.first().size() == 1 ? u"-"_s : u"--"_s) +
+                                               unknown.first() + u" (see tagora --help)"_s;
         return parsed;
     }
     parsed.showVersion = parser.isSet(u"version"_s);

@@ -10,12 +10,12 @@ namespace cli {
 // word, and the rest in order.
 struct ParsedCommandLine {
     QString home;
-    QString command;      // empty: open the start window
+    QString command; // empty: open the start window
     QStringList arguments;
     bool showVersion = false;
     bool showHelp = false;
     bool benchmarkStartup = false; // show the start window, quit after its first frame
-    QString error;        // not empty when the line could not be read
+    QString error;                 // not empty when the line could not be read
 };
 
 // Adds the options that stand before the command word: --home, --version,

@@ -21,7 +21,8 @@ const OptionSpec* CommandArguments::lastValueOption(const QStringList& args) con
         return nullptr;
     for (const OptionSpec& option : m_spec.options)
         for (const QString& name : option.names)
-            if (!option.valueName.isEmpty() && (args.last() == dashed(name) || args.last() == u"-"_s + name))
+            if (!option.valueName.isEmpty() &&
+                (args.last() == dashed(name) || args.last() == u"-"_s + name))
                 return &option;
     return nullptr;
 }
@@ -59,7 +60,7 @@ bool CommandArguments::parse(const QStringList& args) {
     } else if (m_spec.arguments.max >= 0 && count > m_spec.arguments.max) {
         const QString extra = positional().at(m_spec.arguments.max);
         m_error = (extra.startsWith(u'-') && extra.size() > 1 ? u"unknown option "_s
-                                                               : u"unexpected argument "_s) +
+                                                              : u"unexpected argument "_s) +
                   extra + u"; "_s + usageLine(m_spec);
     }
     return m_error.isEmpty();
@@ -69,8 +70,9 @@ QString CommandArguments::helpText() const {
     const QString text = m_parser.helpText();
     const qsizetype options = text.indexOf(u"\n\n"_s);
     const QString indent(7 + m_spec.name.size(), u' ');
-    return u"Usage: tagora "_s + wrappedLines(m_spec.synopsis, 79 - 14, 79 - indent.size()).join(u'\n' + indent) +
-           u'\n' + wrappedLines(m_spec.description, 79, 79).join(u'\n') + text.mid(options);
+    return u"Usage: tagora "_s +
+           wrappedLines(m_spec.synopsis, 79 - 14, 79 - indent.size()).join(u'\n' + indent) + u'\n' +
+           wrappedLines(m_spec.description, 79, 79).join(u'\n') + text.mid(options);
 }
 
 QString CommandArguments::value(const QString& name, const QString& fallback) const {
@@ -86,7 +88,8 @@ QStringList wrappedLines(const QString& text, qsizetype firstWidth, qsizetype wi
     QStringList lines{QString()};
     for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
         QString& line = lines.last();
-        if (!line.isEmpty() && line.size() + 1 + word.size() > (lines.size() == 1 ? firstWidth : width))
+        if (!line.isEmpty() &&
+            line.size() + 1 + word.size() > (lines.size() == 1 ? firstWidth : width))
             lines << word;
         else
             line += (line.isEmpty() ? QString() : u" "_s) + word;

@@ -31,9 +31,9 @@ QString helpEntry(const CommandSpec& spec) {
 } // namespace
 
 QList<const CommandSpec*> commandSpecs() {
-    return {&ListCommand,      &LabelsCommand,    &TemplatesCommand, &PostcardsCommand,
-            &HistoryCommand,   &EnvelopesCommand, &PrintersCommand,  &SplitCommand,
-            &ZipCommand,       &BarcodeCommand,   &ImportCommand,    &ExportCommand,
+    return {&ListCommand,    &LabelsCommand,    &TemplatesCommand, &PostcardsCommand,
+            &HistoryCommand, &EnvelopesCommand, &PrintersCommand,  &SplitCommand,
+            &ZipCommand,     &BarcodeCommand,   &ImportCommand,    &ExportCommand,
             &CheckCommand};
 }
 

@@ -42,9 +42,15 @@ const CommandSpec* commandNamed(const QString& word);
 // and the parser's error for a line it cannot use.
 int runCommand(const CommandSpec& spec, const QStringList& args, Io& io);
 
-inline int runSplit(const QStringList& args, Io& io) { return runCommand(SplitCommand, args, io); }
-inline int runZip(const QStringList& args, Io& io) { return runCommand(ZipCommand, args, io); }
-inline int runCheck(const QStringList& args, Io& io) { return runCommand(CheckCommand, args, io); }
+inline int runSplit(const QStringList& args, Io& io) {
+    return runCommand(SplitCommand, args, io);
+}
+inline int runZip(const QStringList& args, Io& io) {
+    return runCommand(ZipCommand, args, io);
+}
+inline int runCheck(const QStringList& args, Io& io) {
+    return runCommand(CheckCommand, args, io);
+}
 
 // Writes "tagora: " + message as one line on err and returns 1.
 int fail(Io& io, const QString& message);

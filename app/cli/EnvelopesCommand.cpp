@@ -85,12 +85,14 @@ const CommandSpec EnvelopesCommand{
     u"print BOOK on envelopes (also 長3, 長4, 角2, 洋2, 洋長3, or W x H mm) into a PDF or on a "
     u"printer; the code goes in the boxes of 長3 and 長4; prints the number of envelopes"_s,
     printOptionSpecs({
-        {{u"size"_s}, u"SIZE"_s,
+        {{u"size"_s},
+         u"SIZE"_s,
          u"naga3, naga4, kaku2, you2, younaga3 (長3, 長4, 角2, 洋2, 洋長3) or WxH in "
          u"millimetres from 50 to 500"_s},
         {{u"vertical"_s}, {}, u"write the envelopes vertically"_s},
         {{u"back"_s}, {}, u"add a page with the sender for the back of each envelope"_s},
-        {{u"sender"_s}, u"FILE"_s,
+        {{u"sender"_s},
+         u"FILE"_s,
          u"with --back, the first card of this book as the sender (default the saved one)"_s},
     }),
     {u"BOOK"_s, u"the address book to print"_s, 1, 1},

@@ -111,7 +111,7 @@ int runHistory(const CommandArguments& parsed, Io& io) {
         const int number = parsed.value(u"card"_s).toInt(&numeric);
         if (!numeric || number < 1 || number > cards.size())
             return usageError(io, u"--card: the card must be 1 to %1, not %2"_s.arg(cards.size())
-                                .arg(parsed.value(u"card"_s)));
+                                      .arg(parsed.value(u"card"_s)));
         const season::RecordResult changed =
             change(*record, number, cards.at(number - 1), year, what, setting,
                    parsed.value(u"note"_s), parsed.isSet(u"note"_s));

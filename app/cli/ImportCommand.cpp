@@ -53,7 +53,8 @@ int runImport(const CommandArguments& arguments, Io& io) {
         const std::optional<exchange::TextEncoding> encoding =
             exchange::parseTextEncoding(arguments.value(u"encoding"_s));
         if (!encoding)
-            return usageError(io, u"--encoding is utf-8 or cp932, not "_s + arguments.value(u"encoding"_s));
+            return usageError(io, u"--encoding is utf-8 or cp932, not "_s +
+                                      arguments.value(u"encoding"_s));
         options.encoding = *encoding;
     }
     options.mapping = arguments.value(u"map"_s);
@@ -68,9 +69,10 @@ int runImport(const CommandArguments& arguments, Io& io) {
         const std::optional<QByteArray> bytes = book::readFileBytes(input, &readError);
         if (!bytes)
             return fail(io, readError.describe());
-        const exchange::ImportResult result = exchange::isVCardFile(input, *bytes)
-                                                  ? exchange::readVCards(*bytes, input, options.encoding)
-                                                  : exchange::readCsv(*bytes, input, options);
+        const exchange::ImportResult result =
+            exchange::isVCardFile(input, *bytes)
+                ? exchange::readVCards(*bytes, input, options.encoding)
+                : exchange::readCsv(*bytes, input, options);
         if (!result.ok())
             return fail(io, result.error);
         cards += result.cards;
@@ -135,9 +137,11 @@ int runImport(const CommandArguments& arguments, Io& io) {
         if (const QString failure = exchange::applySeasonCsv(seasons, paths.at(i), books.at(i));
             !failure.isEmpty())
             io.err << u"tagora: the New Year record was not kept: "_s << failure << '\n';
-        io.out << u"wrote "_s << paths.at(i) << u" ("_s << cardCount(books.at(i).size()) << u")\n"_s;
+        io.out << u"wrote "_s << paths.at(i) << u" ("_s << cardCount(books.at(i).size())
+               << u")\n"_s;
     }
-    io.out << u"imported %1, left out %2"_s.arg(cardCount(cards.size()), cardCount(leftOut.size())) << '\n';
+    io.out << u"imported %1, left out %2"_s.arg(cardCount(cards.size()), cardCount(leftOut.size()))
+           << '\n';
     io.out.flush();
     reportCodeMismatches(books, paths, io);
     return 0;

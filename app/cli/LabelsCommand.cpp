@@ -32,7 +32,8 @@ std::optional<QList<int>> usedLabels(const QString& text, int labelCount) {
         bool firstOk = false, lastOk = ends.size() == 1;
         const int first = ends.first().toInt(&firstOk);
         const int last = ends.size() == 2 ? ends.last().toInt(&lastOk) : first;
-        if (!firstOk || !lastOk || ends.size() > 2 || first < 1 || last > labelCount || first > last)
+        if (!firstOk || !lastOk || ends.size() > 2 || first < 1 || last > labelCount ||
+            first > last)
             return std::nullopt;
         for (int label = first; label <= last; ++label)
             labels.append(label);
@@ -54,9 +55,9 @@ int readLabelOptions(const CommandArguments& arguments, Io& io, LabelOptions& op
         labels::SheetLibrary& library = labels::sheetLibrary();
         options.sheet = library.find(name);
         if (!options.sheet)
-            return usageError(io, u"--template: no label sheet named \""_s + name +
-                                      u"\"; nearest: "_s + library.nearestNames(name).join(u", "_s) +
-                                      u" (see tagora templates)"_s);
+            return usageError(
+                io, u"--template: no label sheet named \""_s + name + u"\"; nearest: "_s +
+                        library.nearestNames(name).join(u", "_s) + u" (see tagora templates)"_s);
         if (!options.sheet->fault.isEmpty())
             return fail(io, u"the label sheet "_s + options.sheet->name() +
                                 u" cannot be printed on: "_s + options.sheet->fault);
@@ -66,13 +67,14 @@ int readLabelOptions(const CommandArguments& arguments, Io& io, LabelOptions& op
     const QString startText = arguments.value(u"start"_s, u"1"_s);
     options.start = startText.toInt(&numeric);
     if (!numeric || options.start < 1 || options.start > labelCount)
-        return usageError(io, u"--start: the start label must be 1 to %1, not %2"_s.arg(labelCount)
-                                  .arg(startText));
+        return usageError(
+            io,
+            u"--start: the start label must be 1 to %1, not %2"_s.arg(labelCount).arg(startText));
     const std::optional<QList<int>> used = usedLabels(arguments.value(u"skip"_s), labelCount);
     if (!used)
-        return usageError(io, u"--skip takes labels 1 to %1 (\"1,2,5\", \"1-3\"), not %2"_s
-                                  .arg(labelCount)
-                                  .arg(arguments.value(u"skip"_s)));
+        return usageError(
+            io, u"--skip takes labels 1 to %1 (\"1,2,5\", \"1-3\"), not %2"_s.arg(labelCount)
+                    .arg(arguments.value(u"skip"_s)));
     options.used = *used;
     options.font = arguments.value(u"font"_s, QString::fromUtf16(platform::MinchoFace));
     return 0;
@@ -96,19 +98,20 @@ int runLabels(const CommandArguments& arguments, Io& io) {
     // A queue keeps its own trims for each sheet; a PDF takes those of Tagora.opt.
     const printing::Trims trims =
         printing::jobTrims(printing::labelOffsetsPath(), print.printer, options.sheet->name());
-    labels::LabelSheets sheets(review.printable, options.start, options.font, trims, *options.sheet);
+    labels::LabelSheets sheets(review.printable, options.start, options.font, trims,
+                               *options.sheet);
     sheets.setPrintCode(print.printCode);
     sheets.setUsedLabels(options.used);
     if (sheets.firstSheetLabels().isEmpty())
-        return fail(io, u"every label of the first sheet is used or skipped: nothing to print on it"_s);
+        return fail(io,
+                    u"every label of the first sheet is used or skipped: nothing to print on it"_s);
     sheets.setBarcodes(print.barcodes);
     platform::RecordingPrinter measure;
     sheets.noteCompromises(measure, review);
-    return sendPrintJob(io, print, review,
-                        labels::LabelPrintJob::jobTitle(int(review.printable.size())),
-                        labels::printerPaper(options.sheet->paper),
-                        [&sheets](platform::Printer& printer) { sheets.drawJob(printer); },
-                        sheets.sheetCount());
+    return sendPrintJob(
+        io, print, review, labels::LabelPrintJob::jobTitle(int(review.printable.size())),
+        labels::printerPaper(options.sheet->paper),
+        [&sheets](platform::Printer& printer) { sheets.drawJob(printer); }, sheets.sheetCount());
 }
 
 } // namespace

@@ -17,10 +17,12 @@ QString escapedField(const QString& field) {
     out.reserve(field.size());
     for (QChar c : field) {
         switch (c.unicode()) {
+        // clang-format off
         case u'\\': out += u"\\\\"_s; break;
         case u'\t': out += u"\\t"_s; break;
         case u'\r': out += u"\\r"_s; break;
         case u'\n': out += u"\\n"_s; break;
+        // clang-format on
         default:
             if (c.unicode() < 0x20 || c.unicode() == 0x7f)
                 out += u"\\x%1"_s.arg(c.unicode(), 2, 16, QChar(u'0'));
@@ -41,7 +43,10 @@ int runList(const CommandArguments& arguments, Io& io) {
     const QString path = arguments.first();
     const book::BookRead read = book::readBook(path);
     if (read.layout == book::FileLayout::SixFields)
-        return fail(io, path + u": the book has the old six-field layout; open it in the program to convert it"_s);
+        return fail(
+            io,
+            path +
+                u": the book has the old six-field layout; open it in the program to convert it"_s);
     const book::LoadResult& loaded = read.loaded;
     if (!loaded.ok())
         return fail(io, loaded.error.describe());

@@ -51,7 +51,8 @@ int runPostcards(const CommandArguments& arguments, Io& io) {
     settings.textFace = QString::fromUtf16(platform::MinchoFace);
     settings.trims = printing::readTrims(
         platform::ProgramFolder::file(QString::fromUtf16(printing::PostcardOffsetsFileName)));
-    settings.paper = paper == u"postcard"_s ? platform::PaperSize::Postcard : platform::PaperSize::A4;
+    settings.paper =
+        paper == u"postcard"_s ? platform::PaperSize::Postcard : platform::PaperSize::A4;
     settings.printCode = print.printCode;
     settings.barcodes = print.barcodes;
     platform::RecordingPrinter measure;

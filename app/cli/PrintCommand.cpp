@@ -12,15 +12,17 @@ namespace cli {
 
 QList<OptionSpec> printOptionSpecs(const QList<OptionSpec>& own) {
     return own + QList<OptionSpec>{
-        {{u"cards"_s}, u"LIST"_s, u"the cards to print, in that order: 3,1,5-9 (default every card)"_s},
-        filterOption(),
-        yearOption(),
-        {{u"no-code"_s}, {}, u"leave the postal code out"_s},
-        {{u"barcode"_s}, {}, u"add Japan Post's customer barcode where it fits"_s},
-        {{u"o"_s, u"output"_s}, u"OUT.pdf"_s, u"write the job into this PDF file"_s},
-        {{u"printer"_s}, u"QUEUE"_s, u"print on this queue (see tagora printers)"_s},
-        {{u"copies"_s}, u"N"_s, u"copies on the printer, 1 to 999 (default 1)"_s},
-    };
+                     {{u"cards"_s},
+                      u"LIST"_s,
+                      u"the cards to print, in that order: 3,1,5-9 (default every card)"_s},
+                     filterOption(),
+                     yearOption(),
+                     {{u"no-code"_s}, {}, u"leave the postal code out"_s},
+                     {{u"barcode"_s}, {}, u"add Japan Post's customer barcode where it fits"_s},
+                     {{u"o"_s, u"output"_s}, u"OUT.pdf"_s, u"write the job into this PDF file"_s},
+                     {{u"printer"_s}, u"QUEUE"_s, u"print on this queue (see tagora printers)"_s},
+                     {{u"copies"_s}, u"N"_s, u"copies on the printer, 1 to 999 (default 1)"_s},
+                 };
 }
 
 int readPrintOptions(const CommandArguments& arguments, Io& io, PrintOptions& options) {
@@ -41,11 +43,13 @@ int readPrintOptions(const CommandArguments& arguments, Io& io, PrintOptions& op
         const QString text = arguments.value(u"copies"_s);
         options.copies = text.toInt(&numeric);
         if (!numeric || options.copies < 1 || options.copies > 999)
-            return usageError(io, u"--copies: the number of copies must be 1 to 999, not "_s + text);
+            return usageError(io,
+                              u"--copies: the number of copies must be 1 to 999, not "_s + text);
     }
     // The PDF would replace the book, under whatever name or link it is given.
     if (!options.output.isEmpty() && platform::sameFile(options.output, options.book))
-        return fail(io, options.output + u" is the book being printed; choose another output file"_s);
+        return fail(io,
+                    options.output + u" is the book being printed; choose another output file"_s);
     return 0;
 }
 

@@ -8,14 +8,17 @@ using namespace Qt::StringLiterals;
 
 namespace cli {
 
-std::optional<book::CardList> printEntries(const QString& bookPath, const QString& cardsText, Io& io,
-                                           const std::optional<season::PrintFilter>& filter,
+std::optional<book::CardList> printEntries(const QString& bookPath, const QString& cardsText,
+                                           Io& io, const std::optional<season::PrintFilter>& filter,
                                            int year, int& exitCode) {
     exitCode = 1;
     // One read of the file gives its layout and its cards.
     const book::BookRead read = book::readBook(bookPath);
     if (read.layout == book::FileLayout::SixFields) {
-        fail(io, bookPath + u": the book has the old six-field layout; open it in the program to convert it"_s);
+        fail(
+            io,
+            bookPath +
+                u": the book has the old six-field layout; open it in the program to convert it"_s);
         return std::nullopt;
     }
     const book::LoadResult& loaded = read.loaded;
@@ -32,8 +35,8 @@ std::optional<book::CardList> printEntries(const QString& bookPath, const QStrin
         const std::unique_ptr<season::SeasonRecord> record = bookRecord(bookPath, loaded.cards, io);
         if (!record)
             return std::nullopt;
-        const QList<int> taken = season::filterCards(*record, int(loaded.cards.size()),
-                                                     *filter, year);
+        const QList<int> taken =
+            season::filterCards(*record, int(loaded.cards.size()), *filter, year);
         selection.indexes.removeIf([&taken](int index) { return !taken.contains(index + 1); });
     }
     if (selection.indexes.isEmpty()) {

@@ -15,8 +15,8 @@ namespace cli {
 // or 2 (a card list that is not numbers of the book).
 // With a filter, only the cards it takes for the New Year year are printed,
 // in book order or in the order of cardsText.
-std::optional<book::CardList> printEntries(const QString& bookPath, const QString& cardsText, Io& io,
-                                           const std::optional<season::PrintFilter>& filter,
+std::optional<book::CardList> printEntries(const QString& bookPath, const QString& cardsText,
+                                           Io& io, const std::optional<season::PrintFilter>& filter,
                                            int year, int& exitCode);
 
 } // namespace cli

@@ -26,12 +26,11 @@ int runPrinters(const CommandArguments&, Io& io) {
 
 } // namespace
 
-const CommandSpec PrintersCommand{
-    u"printers"_s,
-    u"printers"_s,
-    u"list the printer queues, the default one marked \"default\""_s,
-    {},
-    {},
-    runPrinters};
+const CommandSpec PrintersCommand{u"printers"_s,
+                                  u"printers"_s,
+                                  u"list the printer queues, the default one marked \"default\""_s,
+                                  {},
+                                  {},
+                                  runPrinters};
 
 } // namespace cli

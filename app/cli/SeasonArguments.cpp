@@ -9,13 +9,15 @@ using namespace Qt::StringLiterals;
 namespace cli {
 
 OptionSpec filterOption() {
-    return {{u"filter"_s}, u"FILTER"_s,
+    return {{u"filter"_s},
+            u"FILTER"_s,
             u"only the cards the New Year record's filter takes: sent-last-year, "
             u"received-not-sent, no-mourning, mourning or group:NAME"_s};
 }
 
 OptionSpec yearOption() {
-    return {{u"year"_s}, u"Y"_s,
+    return {{u"year"_s},
+            u"Y"_s,
             u"the New Year, 1900 to 2999 (default the coming one: from October, next year's)"_s};
 }
 

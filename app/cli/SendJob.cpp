@@ -1,15 +1,15 @@
 #include "app/cli/SendJob.h"
 
-#include "platform/QtPrinter.h"
 #include "platform/PrintJob.h"
+#include "platform/QtPrinter.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 namespace cli {
 
-int sendJob(Io& io, const platform::PrintDestination& destination, const platform::PageFormat& paper,
-            const platform::JobDrawing& draw) {
+int sendJob(Io& io, const platform::PrintDestination& destination,
+            const platform::PageFormat& paper, const platform::JobDrawing& draw) {
     // The command line speaks English; the printer's own texts are for the windows.
     if (destination.kind == platform::PrintDestination::Kind::PdfFile) {
         const QFileInfo target(destination.pdfPath);

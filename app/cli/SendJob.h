@@ -11,7 +11,7 @@ namespace cli {
 // warning on err when text falls where the printer cannot print (it is
 // printed all the same), lets draw put the pages on it and ends the
 // document. 0 when it was sent, else fail()'s 1 with the printer's reason.
-int sendJob(Io& io, const platform::PrintDestination& destination, const platform::PageFormat& paper,
-            const platform::JobDrawing& draw);
+int sendJob(Io& io, const platform::PrintDestination& destination,
+            const platform::PageFormat& paper, const platform::JobDrawing& draw);
 
 } // namespace cli

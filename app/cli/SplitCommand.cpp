@@ -49,7 +49,8 @@ int runSplit(const CommandArguments& arguments, Io& io) {
 const CommandSpec SplitCommand{
     u"split"_s,
     u"split [--no-prefecture] [ADDRESS...]"_s,
-    u"split one-line addresses into two lines (line 1, a tab, line 2), or each line of standard input when none is given"_s,
+    u"split one-line addresses into two lines (line 1, a tab, line 2), or each line of standard "
+    u"input when none is given"_s,
     {{{u"no-prefecture"_s}, {}, u"leave the prefecture out of line 1"_s}},
     {u"[ADDRESS...]"_s, u"the addresses to split"_s, 0, -1},
     runSplit};

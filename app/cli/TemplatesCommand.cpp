@@ -22,7 +22,8 @@ int runTemplates(const CommandArguments& arguments, Io& io) {
         io.err << "tagora: " << problem << Qt::endl;
     if (!library.libraryFound())
         io.err << "tagora: no label-template library in " << library.libraryFolder()
-               << " (install glabels-data): only the standard sheet and Tagora-sheets.xml" << Qt::endl;
+               << " (install glabels-data): only the standard sheet and Tagora-sheets.xml"
+               << Qt::endl;
 
     const QList<const labels::SheetTemplate*> found = library.search(words.join(u' '));
     for (const labels::SheetTemplate* sheet : found) {
@@ -45,7 +46,8 @@ int runTemplates(const CommandArguments& arguments, Io& io) {
 const CommandSpec TemplatesCommand{
     u"templates"_s,
     u"templates [TEXT] [--all]"_s,
-    u"list the label sheets whose brand, part, size or label count hold TEXT; --all also lists the templates skipped, and why"_s,
+    u"list the label sheets whose brand, part, size or label count hold TEXT; --all also lists "
+    u"the templates skipped, and why"_s,
     {{{u"all"_s}, {}, u"also list the templates skipped, and why"_s}},
     {u"[TEXT...]"_s, u"words the sheets hold"_s, 0, -1},
     runTemplates};

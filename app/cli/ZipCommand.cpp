@@ -10,8 +10,8 @@ namespace cli {
 namespace {
 
 void printPlace(Io& io, const zip::ZipAddress& place) {
-    io.out << zip::formattedCode(place.code) << '\t' << place.prefecture << '\t' << place.municipality << '\t'
-           << place.town << '\n';
+    io.out << zip::formattedCode(place.code) << '\t' << place.prefecture << '\t'
+           << place.municipality << '\t' << place.town << '\n';
 }
 
 // tagora zip CODE: every place the code covers, one per line (code,

@@ -45,45 +45,6 @@ bool isBookName(const QString& word) {
            QFileInfo(word).isFile();
 }
 
-int runCommand(const cli::ParsedCommandLine& parsed, cli::Io& io) {
-    const QString help = cli::commandHelp(parsed.command);
-    if (help.isEmpty())
-        return cli::usageError(io,
-                               u"unknown command "_s + parsed.command + u" (see tagora --help)"_s);
-    if (parsed.arguments.contains(u"--help"_s) || parsed.arguments.contains(u"-h"_s)) {
-        io.out << help;
-        io.out.flush();
-        return 0;
-    }
-    if (parsed.command == u"list"_s)
-        return cli::runList(parsed.arguments, io);
-    if (parsed.command == u"labels"_s)
-        return cli::runLabels(parsed.arguments, io);
-    if (parsed.command == u"postcards"_s)
-        return cli::runPostcards(parsed.arguments, io);
-    if (parsed.command == u"envelopes"_s)
-        return cli::runEnvelopes(parsed.arguments, io);
-    if (parsed.command == u"split"_s)
-        return cli::runSplit(parsed.arguments, io);
-    if (parsed.command == u"zip"_s)
-        return cli::runZip(parsed.arguments, io);
-    if (parsed.command == u"barcode"_s)
-        return cli::runBarcode(parsed.arguments, io);
-    if (parsed.command == u"import"_s)
-        return cli::runImport(parsed.arguments, io);
-    if (parsed.command == u"export"_s)
-        return cli::runExport(parsed.arguments, io);
-    if (parsed.command == u"check"_s)
-        return cli::runCheck(parsed.arguments, io);
-    if (parsed.command == u"printers"_s)
-        return cli::runPrinters(parsed.arguments, io);
-    if (parsed.command == u"templates"_s)
-        return cli::runTemplates(parsed.arguments, io);
-    if (parsed.command == u"history"_s)
-        return cli::runHistory(parsed.arguments, io);
-    return cli::usageError(io, u"unknown command "_s + parsed.command + u" (see tagora --help)"_s);
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -112,7 +73,7 @@ int main(int argc, char** argv) {
 
     // "tagora BOOK.dat" (a file manager's double-click) opens the start window on the book.
     const bool bookGiven = !parsed.command.isEmpty() &&
-                           cli::commandHelp(parsed.command).isEmpty() &&
+                           !cli::commandNamed(parsed.command) &&
                            parsed.arguments.isEmpty() && isBookName(parsed.command);
     if (parsed.command.isEmpty() || bookGiven) {
         QApplication application(argc, argv);
@@ -129,5 +90,9 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(quietMessages);
     QGuiApplication application(argc, argv);
     platform::registerFontSubstitutions();
-    return cli::checkStandardOutput(io, runCommand(parsed, io));
+    const cli::CommandSpec* command = cli::commandNamed(parsed.command);
+    const int exitCode =
+        command ? cli::runCommand(*command, parsed.arguments, io)
+                : cli::usageError(io, u"unknown command "_s + parsed.command + u" (see tagora --help)"_s);
+    return cli::checkStandardOutput(io, exitCode);
 }

@@ -6,11 +6,12 @@ using namespace Qt::StringLiterals;
 
 namespace cli {
 
+namespace {
+
 // tagora barcode CODE ADDRESS: the characters the customer barcode of the
 // address prints, start to stop ("STC 1 0 0 … 9 SPC"), or why it has none.
-int runBarcode(const QStringList& args, Io& io) {
-    if (args.size() != 2 || args[0].startsWith(u"--"_s))
-        return usageError(io, u"usage: tagora barcode CODE ADDRESS"_s);
+int runBarcode(const CommandArguments& arguments, Io& io) {
+    const QStringList args = arguments.positional();
     const barcode::CardBarcode found = barcode::barcodeOfAddress(args[0], args[1]);
     if (!found.data)
         return fail(io, u"no barcode: "_s + found.whyNone);
@@ -18,5 +19,15 @@ int runBarcode(const QStringList& args, Io& io) {
     io.out.flush();
     return 0;
 }
+
+} // namespace
+
+const CommandSpec BarcodeCommand{
+    u"barcode"_s,
+    u"barcode CODE ADDRESS"_s,
+    u"print the characters of the customer barcode of an address, start to stop"_s,
+    {},
+    {u"CODE ADDRESS"_s, u"the postal code and the address"_s, 2, 2},
+    runBarcode};
 
 } // namespace cli

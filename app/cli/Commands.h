@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/cli/CommandOptions.h"
+
 #include <QStringList>
 #include <QTextStream>
 
@@ -12,21 +14,43 @@ struct Io {
     QTextStream& in;
 };
 
-// Each command gets the arguments after its command word (--home already
-// taken out) and returns the exit code: 0 on success, 1 with one line on err.
-int runList(const QStringList& args, Io& io);
-int runLabels(const QStringList& args, Io& io);
-int runPostcards(const QStringList& args, Io& io);
-int runEnvelopes(const QStringList& args, Io& io);
-int runSplit(const QStringList& args, Io& io);
-int runZip(const QStringList& args, Io& io);
-int runBarcode(const QStringList& args, Io& io);
-int runImport(const QStringList& args, Io& io);
-int runExport(const QStringList& args, Io& io);
-int runCheck(const QStringList& args, Io& io);
-int runPrinters(const QStringList& args, Io& io);
-int runTemplates(const QStringList& args, Io& io);
-int runHistory(const QStringList& args, Io& io);
+// The commands, in the order of the help. Each spec's run gets its parsed
+// arguments and returns the exit code: 0 on success, 1 with one line on err
+// when a file, the printer or the output failed, 2 for a command line it
+// cannot use.
+extern const CommandSpec ListCommand;
+extern const CommandSpec LabelsCommand;
+extern const CommandSpec TemplatesCommand;
+extern const CommandSpec PostcardsCommand;
+extern const CommandSpec HistoryCommand;
+extern const CommandSpec EnvelopesCommand;
+extern const CommandSpec PrintersCommand;
+extern const CommandSpec SplitCommand;
+extern const CommandSpec ZipCommand;
+extern const CommandSpec BarcodeCommand;
+extern const CommandSpec ImportCommand;
+extern const CommandSpec ExportCommand;
+extern const CommandSpec CheckCommand;
+
+// Every command, in the order above.
+QList<const CommandSpec*> commandSpecs();
+// The command of that word, nullptr for none.
+const CommandSpec* commandNamed(const QString& word);
+
+// Parses args (those after the command word, --home already taken out) with
+// the spec's parser and runs the command: its help for --help, exit code 2
+// and the parser's error for a line it cannot use.
+int runCommand(const CommandSpec& spec, const QStringList& args, Io& io);
+
+inline int runSplit(const QStringList& args, Io& io) {
+    return runCommand(SplitCommand, args, io);
+}
+inline int runZip(const QStringList& args, Io& io) {
+    return runCommand(ZipCommand, args, io);
+}
+inline int runCheck(const QStringList& args, Io& io) {
+    return runCommand(CheckCommand, args, io);
+}
 
 // Writes "tagora: " + message as one line on err and returns 1.
 int fail(Io& io, const QString& message);

@@ -12,40 +12,27 @@ using namespace Qt::StringLiterals;
 
 namespace cli {
 
+namespace {
+
 // tagora export BOOK -o FILE [--format csv|vcard|vcard3|postcard]: the book's
 // cards as CSV, vCard 4.0, vCard 3.0 or a postcard program's CSV; without
 // --format as the output's suffix says (.csv CSV, .vcf vCard 4.0).
-int runExport(const QStringList& args, Io& io) {
-    const QString usage =
-        u"usage: tagora export BOOK -o FILE.csv|FILE.vcf [--format csv|vcard|vcard3|postcard]"_s;
-    QString input;
-    QString output;
+int runExport(const CommandArguments& arguments, Io& io) {
+    const QString input = arguments.first();
+    const QString output = arguments.value(u"output"_s);
+    if (output.isEmpty())
+        return usageError(io, usageLine(arguments.spec()));
     std::optional<exchange::ExportFormat> format;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args.at(i);
-        if (arg == u"-o"_s || arg == u"--output"_s) {
-            if (i + 1 >= args.size())
-                return usageError(io, usage);
-            output = args.at(++i);
-        } else if (arg == u"--format"_s) {
-            if (i + 1 >= args.size())
-                return usageError(io, usage);
-            format = exchange::exportFormatNamed(args.at(++i));
-            if (!format)
-                return fail(io,
-                            args.at(i) + u": the format must be csv, vcard, vcard3 or postcard"_s);
-        } else if (arg.startsWith(u'-') || !input.isEmpty()) {
-            return usageError(io, usage);
-        } else {
-            input = arg;
-        }
+    if (arguments.isSet(u"format"_s)) {
+        format = exchange::exportFormatNamed(arguments.value(u"format"_s));
+        if (!format)
+            return usageError(io, u"--format: "_s + arguments.value(u"format"_s) +
+                                      u": the format must be csv, vcard, vcard3 or postcard"_s);
     }
-    if (input.isEmpty() || output.isEmpty())
-        return usageError(io, usage);
     if (!format)
         format = exchange::exportFormatOfPath(output);
     if (!format)
-        return fail(
+        return usageError(
             io, output + u": the output must end in .csv or .vcf, or --format name the format"_s);
     // A book may carry any name, .csv too; the export must not replace it.
     if (platform::sameFile(output, input))
@@ -76,5 +63,19 @@ int runExport(const QStringList& args, Io& io) {
     io.out.flush();
     return 0;
 }
+
+} // namespace
+
+const CommandSpec ExportCommand{
+    u"export"_s,
+    u"export BOOK -o FILE.csv|FILE.vcf [--format csv|vcard|vcard3|postcard]"_s,
+    u"write BOOK's cards as CSV (UTF-8) or vCard 4.0, as the suffix says; --format vcard3 for "
+    u"phones, postcard for postcard programs (Shift-JIS CSV)"_s,
+    {
+        {{u"o"_s, u"output"_s}, u"FILE"_s, u"the file to write"_s},
+        {{u"format"_s}, u"csv|vcard|vcard3|postcard"_s, u"the format, whatever the suffix"_s},
+    },
+    {u"BOOK"_s, u"the address book to export"_s, 1, 1},
+    runExport};
 
 } // namespace cli

@@ -1,16 +1,13 @@
 #include "app/cli/Commands.h"
-#include "app/cli/PrintArguments.h"
-#include "app/cli/PrintEntries.h"
-#include "app/cli/SendJob.h"
+#include "app/cli/PrintCommand.h"
 
 #include "labels/LabelPrintJob.h"
 #include "labels/LabelSheets.h"
-#include "printing/OffsetsFile.h"
-#include "printing/PrinterTrims.h"
 #include "labels/SheetLibrary.h"
 #include "platform/Fonts.h"
 #include "platform/RecordingPrinter.h"
-#include "printing/JobReview.h"
+#include "printing/OffsetsFile.h"
+#include "printing/PrinterTrims.h"
 
 using namespace Qt::StringLiterals;
 
@@ -18,8 +15,13 @@ namespace cli {
 
 namespace {
 
-const QString Usage =
-    u"usage: tagora labels BOOK [--template \"BRAND PART\"] [--start N] [--skip LABELS] [--font NAME] [--cards LIST] [--filter FILTER [--year Y]] [--no-code] [--barcode] (-o OUT.pdf | --printer QUEUE [--copies N])"_s;
+// The label command's own options, parsed.
+struct LabelOptions {
+    const labels::SheetTemplate* sheet = nullptr;
+    int start = 1;
+    QList<int> used; // labels of the first sheet already used, from 1
+    QString font;
+};
 
 // "1,2,5" or "1-3,7": the labels of the first sheet already used; nullopt
 // when a number is not a label of the sheet.
@@ -30,7 +32,8 @@ std::optional<QList<int>> usedLabels(const QString& text, int labelCount) {
         bool firstOk = false, lastOk = ends.size() == 1;
         const int first = ends.first().toInt(&firstOk);
         const int last = ends.size() == 2 ? ends.last().toInt(&lastOk) : first;
-        if (!firstOk || !lastOk || ends.size() > 2 || first < 1 || last > labelCount || first > last)
+        if (!firstOk || !lastOk || ends.size() > 2 || first < 1 || last > labelCount ||
+            first > last)
             return std::nullopt;
         for (int label = first; label <= last; ++label)
             labels.append(label);
@@ -38,87 +41,95 @@ std::optional<QList<int>> usedLabels(const QString& text, int labelCount) {
     return labels;
 }
 
-} // namespace
+// Reads --template, --start, --skip and --font: 0, or the exit code after a
+// line on err (2 for a value the sheet or the library does not have, 1 for
+// a sheet that cannot be printed on).
+int readLabelOptions(const CommandArguments& arguments, Io& io, LabelOptions& options) {
+    options.sheet = &labels::standardSheet();
+    if (arguments.isSet(u"template"_s)) {
+        const QString name = arguments.value(u"template"_s);
+        if (name.size() > labels::MaxSheetNameLength)
+            return usageError(io, u"--template: the label sheet name is %1 characters long; sheet "
+                                  u"names have at most %2"_s.arg(name.size())
+                                      .arg(labels::MaxSheetNameLength));
+        labels::SheetLibrary& library = labels::sheetLibrary();
+        options.sheet = library.find(name);
+        if (!options.sheet)
+            return usageError(
+                io, u"--template: no label sheet named \""_s + name + u"\"; nearest: "_s +
+                        library.nearestNames(name).join(u", "_s) + u" (see tagora templates)"_s);
+        if (!options.sheet->fault.isEmpty())
+            return fail(io, u"the label sheet "_s + options.sheet->name() +
+                                u" cannot be printed on: "_s + options.sheet->fault);
+    }
+    const int labelCount = options.sheet->labelCount();
+    bool numeric = false;
+    const QString startText = arguments.value(u"start"_s, u"1"_s);
+    options.start = startText.toInt(&numeric);
+    if (!numeric || options.start < 1 || options.start > labelCount)
+        return usageError(
+            io,
+            u"--start: the start label must be 1 to %1, not %2"_s.arg(labelCount).arg(startText));
+    const std::optional<QList<int>> used = usedLabels(arguments.value(u"skip"_s), labelCount);
+    if (!used)
+        return usageError(
+            io, u"--skip takes labels 1 to %1 (\"1,2,5\", \"1-3\"), not %2"_s.arg(labelCount)
+                    .arg(arguments.value(u"skip"_s)));
+    options.used = *used;
+    options.font = arguments.value(u"font"_s, QString::fromUtf16(platform::MinchoFace));
+    return 0;
+}
 
 // tagora labels: the label job of the print screen into a PDF or on a
 // printer, with the offsets file of the program folder; prints the sheet count.
-int runLabels(const QStringList& args, Io& io) {
-    QStringList rest = args;
-    const bool printCode = rest.removeAll(u"--no-code"_s) == 0;
-    const bool barcodes = rest.removeAll(u"--barcode"_s) > 0;
-    const PrintArguments parsed =
-        readPrintArguments(rest, {u"--start"_s, u"--skip"_s, u"--font"_s, u"--cards"_s, u"--template"_s, u"--filter"_s, u"--year"_s}, Usage);
-    if (!parsed.error.isEmpty())
-        return parsed.usageError ? usageError(io, parsed.error) : fail(io, parsed.error);
-
-    if (!seasonOptionsUsable(parsed.value(u"--filter"_s), parsed.value(u"--year"_s), io))
-        return 2;
-    const labels::SheetTemplate* sheet = &labels::standardSheet();
-    if (parsed.values.contains(u"--template"_s)) {
-        const QString name = parsed.value(u"--template"_s);
-        if (name.size() > labels::MaxSheetNameLength)
-            return usageError(io, u"the label sheet name is %1 characters long; sheet names have at most %2"_s
-                                      .arg(name.size())
-                                      .arg(labels::MaxSheetNameLength));
-        labels::SheetLibrary& library = labels::sheetLibrary();
-        sheet = library.find(name);
-        if (!sheet)
-            return usageError(io, u"no label sheet named \""_s + name + u"\"; nearest: "_s +
-                                      library.nearestNames(name).join(u", "_s) + u" (see tagora templates)"_s);
-        if (!sheet->fault.isEmpty())
-            return fail(io, u"the label sheet "_s + sheet->name() + u" cannot be printed on: "_s + sheet->fault);
-    }
-
-    bool numeric = false;
-    const QString startText = parsed.value(u"--start"_s, u"1"_s);
-    const int start = startText.toInt(&numeric);
-    const int labelCount = sheet->labelCount();
-    if (!numeric || start < 1 || start > labelCount)
-        return usageError(io, u"the start label must be 1 to "_s + QString::number(labelCount) + u", not "_s + startText);
-
-    const std::optional<QList<int>> used = usedLabels(parsed.value(u"--skip"_s), labelCount);
-    if (!used)
-        return fail(io, u"--skip takes labels 1 to "_s + QString::number(labelCount) + u" (\"1,2,5\", \"1-3\"), not "_s +
-                            parsed.value(u"--skip"_s));
-
-    const std::optional<book::CardList> selected = printEntries(parsed.book, parsed.value(u"--cards"_s), io, parsed.value(u"--filter"_s),
-                     parsed.value(u"--year"_s));
-    if (!selected)
-        return 1;
-    printing::JobReview review = printing::reviewEntries(*selected);
-    const book::CardList& entries = review.printable;
+int runLabels(const CommandArguments& arguments, Io& io) {
+    PrintOptions print;
+    LabelOptions options;
+    if (const int code = readPrintOptions(arguments, io, print))
+        return code;
+    if (const int code = readLabelOptions(arguments, io, options))
+        return code;
+    int exitCode = 0;
+    const std::optional<printing::JobReview> found = reviewedEntries(print, io, exitCode);
+    if (!found)
+        return exitCode;
+    printing::JobReview review = *found;
 
     // A queue keeps its own trims for each sheet; a PDF takes those of Tagora.opt.
     const printing::Trims trims =
-        printing::jobTrims(printing::labelOffsetsPath(), parsed.value(u"--printer"_s), sheet->name());
-    labels::LabelSheets sheets(entries, start, parsed.value(u"--font"_s, QString::fromUtf16(platform::MinchoFace)),
-                               trims, *sheet);
-    sheets.setPrintCode(printCode);
-    sheets.setUsedLabels(*used);
+        printing::jobTrims(printing::labelOffsetsPath(), print.printer, options.sheet->name());
+    labels::LabelSheets sheets(review.printable, options.start, options.font, trims,
+                               *options.sheet);
+    sheets.setPrintCode(print.printCode);
+    sheets.setUsedLabels(options.used);
     if (sheets.firstSheetLabels().isEmpty())
-        return fail(io, u"every label of the first sheet is used or skipped: nothing to print on it"_s);
-    sheets.setBarcodes(barcodes);
+        return fail(io,
+                    u"every label of the first sheet is used or skipped: nothing to print on it"_s);
+    sheets.setBarcodes(print.barcodes);
     platform::RecordingPrinter measure;
     sheets.noteCompromises(measure, review);
-    for (const QString& line : review.lines())
-        io.err << line << '\n';
-    io.err.flush();
-    if (entries.isEmpty())
-        return fail(io, u"no card of the list can be delivered: nothing printed"_s);
-
-    QString error;
-    bool usage = false;
-    const std::optional<platform::PrintDestination> destination =
-        printDestination(parsed, systemPrinterNames(parsed),
-                         labels::LabelPrintJob::jobTitle(int(entries.size())), error, usage);
-    if (!destination)
-        return usage ? usageError(io, error) : fail(io, error);
-    if (sendJob(io, *destination, labels::printerPaper(sheet->paper),
-                [&sheets](platform::Printer& printer) { sheets.drawJob(printer); }) != 0)
-        return 1;
-    io.out << sheets.sheetCount() << '\n';
-    io.out.flush();
-    return 0;
+    return sendPrintJob(
+        io, print, review, labels::LabelPrintJob::jobTitle(int(review.printable.size())),
+        labels::printerPaper(options.sheet->paper),
+        [&sheets](platform::Printer& printer) { sheets.drawJob(printer); }, sheets.sheetCount());
 }
+
+} // namespace
+
+const CommandSpec LabelsCommand{
+    u"labels"_s,
+    u"labels BOOK [--template \"BRAND PART\"] [--start N] [--skip LABELS] [--font NAME] "
+    u"[--cards LIST] [--filter FILTER [--year Y]] [--no-code] [--barcode] "
+    u"(-o OUT.pdf | --printer QUEUE [--copies N])"_s,
+    u"print BOOK on label sheets into a PDF or on a printer (the standard A4 sheet of 12, or the "
+    u"sheet named); prints the number of sheets"_s,
+    printOptionSpecs({
+        {{u"template"_s}, u"BRAND PART"_s, u"the label sheet, as tagora templates lists it"_s},
+        {{u"start"_s}, u"N"_s, u"the label of the first sheet to start at (default 1)"_s},
+        {{u"skip"_s}, u"LABELS"_s, u"labels of the first sheet already used: 1,2,5 or 1-3"_s},
+        {{u"font"_s}, u"NAME"_s, u"the font of the labels (default ＭＳ 明朝)"_s},
+    }),
+    {u"BOOK"_s, u"the address book to print"_s, 1, 1},
+    runLabels};
 
 } // namespace cli

@@ -8,16 +8,17 @@ using namespace Qt::StringLiterals;
 
 namespace cli {
 
-bool seasonOptionsUsable(const QString& filterText, const QString& yearText, Io& io) {
-    return (filterText.isEmpty() || printFilter(filterText, io)) && seasonYear(yearText, io);
-}
-
-std::optional<book::CardList> printEntries(const QString& bookPath, const QString& cardsText, Io& io,
-                                           const QString& filterText, const QString& yearText) {
+std::optional<book::CardList> printEntries(const QString& bookPath, const QString& cardsText,
+                                           Io& io, const std::optional<season::PrintFilter>& filter,
+                                           int year, int& exitCode) {
+    exitCode = 1;
     // One read of the file gives its layout and its cards.
     const book::BookRead read = book::readBook(bookPath);
     if (read.layout == book::FileLayout::SixFields) {
-        fail(io, bookPath + u": the book has the old six-field layout; open it in the program to convert it"_s);
+        fail(
+            io,
+            bookPath +
+                u": the book has the old six-field layout; open it in the program to convert it"_s);
         return std::nullopt;
     }
     const book::LoadResult& loaded = read.loaded;
@@ -27,16 +28,15 @@ std::optional<book::CardList> printEntries(const QString& bookPath, const QStrin
     }
     CardSelection selection = parseCardList(cardsText, int(loaded.cards.size()));
     if (!selection.error.isEmpty()) {
-        fail(io, selection.error);
+        exitCode = usageError(io, u"--cards: "_s + selection.error);
         return std::nullopt;
     }
-    if (!filterText.isEmpty()) {
+    if (filter) {
         const std::unique_ptr<season::SeasonRecord> record = bookRecord(bookPath, loaded.cards, io);
         if (!record)
             return std::nullopt;
-        const QList<int> taken = season::filterCards(*record, int(loaded.cards.size()),
-                                                     *season::PrintFilter::parse(filterText),
-                                                     *seasonYear(yearText, io));
+        const QList<int> taken =
+            season::filterCards(*record, int(loaded.cards.size()), *filter, year);
         selection.indexes.removeIf([&taken](int index) { return !taken.contains(index + 1); });
     }
     if (selection.indexes.isEmpty()) {

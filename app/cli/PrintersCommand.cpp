@@ -6,11 +6,11 @@ using namespace Qt::StringLiterals;
 
 namespace cli {
 
+namespace {
+
 // tagora printers: the system's queues, one a line, the default one followed
 // by a tab and "default".
-int runPrinters(const QStringList& args, Io& io) {
-    if (!args.isEmpty())
-        return usageError(io, u"usage: tagora printers"_s);
+int runPrinters(const CommandArguments&, Io& io) {
     const platform::QtPrinterProvider printers;
     const QStringList names = printers.printerNames();
     if (names.isEmpty()) {
@@ -23,5 +23,14 @@ int runPrinters(const QStringList& args, Io& io) {
     io.out.flush();
     return 0;
 }
+
+} // namespace
+
+const CommandSpec PrintersCommand{u"printers"_s,
+                                  u"printers"_s,
+                                  u"list the printer queues, the default one marked \"default\""_s,
+                                  {},
+                                  {},
+                                  runPrinters};
 
 } // namespace cli

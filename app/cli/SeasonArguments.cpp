@@ -8,32 +8,28 @@ using namespace Qt::StringLiterals;
 
 namespace cli {
 
-BookOptions readBookOptions(const QStringList& args, const QStringList& valueOptions,
-                            const QString& usage) {
-    BookOptions parsed;
-    for (int i = 0; i < args.size() && parsed.error.isEmpty(); ++i) {
-        const QString& argument = args[i];
-        const qsizetype equals = argument.indexOf(u'=');
-        const QString name =
-            argument.startsWith(u"--"_s) && equals > 0 ? argument.left(equals) : argument;
-        if (valueOptions.contains(name)) {
-            if (name != argument)
-                parsed.values[name] = argument.mid(equals + 1);
-            else if (i + 1 < args.size())
-                parsed.values[name] = args[++i];
-            else
-                parsed.error = argument + u" needs a value"_s;
-        } else if (argument.startsWith(u'-') && argument.size() > 1) {
-            parsed.error = u"unknown option "_s + argument;
-        } else if (parsed.book.isEmpty()) {
-            parsed.book = argument;
-        } else {
-            parsed.error = u"more than one book given: "_s + argument;
-        }
-    }
-    if (parsed.error.isEmpty() && parsed.book.isEmpty())
-        parsed.error = usage;
-    return parsed;
+OptionSpec filterOption() {
+    return {{u"filter"_s},
+            u"FILTER"_s,
+            u"only the cards the New Year record's filter takes: sent-last-year, "
+            u"received-not-sent, no-mourning, mourning or group:NAME"_s};
+}
+
+OptionSpec yearOption() {
+    return {{u"year"_s},
+            u"Y"_s,
+            u"the New Year, 1900 to 2999 (default the coming one: from October, next year's)"_s};
+}
+
+int readSeasonOptions(const CommandArguments& arguments, Io& io,
+                      std::optional<season::PrintFilter>& filter, int& year) {
+    if (arguments.isSet(u"filter"_s) && !(filter = printFilter(arguments.value(u"filter"_s), io)))
+        return 2;
+    const std::optional<int> known = seasonYear(arguments.value(u"year"_s), io);
+    if (!known)
+        return 2;
+    year = *known;
+    return 0;
 }
 
 std::optional<int> seasonYear(const QString& yearText, Io& io) {
@@ -42,7 +38,7 @@ std::optional<int> seasonYear(const QString& yearText, Io& io) {
     bool numeric = false;
     const int year = yearText.toInt(&numeric);
     if (!numeric || year < 1900 || year > 2999) {
-        usageError(io, u"the year must be 1900 to 2999, not "_s + yearText);
+        usageError(io, u"--year: the year must be 1900 to 2999, not "_s + yearText);
         return std::nullopt;
     }
     return year;
@@ -51,7 +47,7 @@ std::optional<int> seasonYear(const QString& yearText, Io& io) {
 std::optional<season::PrintFilter> printFilter(const QString& filterText, Io& io) {
     const std::optional<season::PrintFilter> filter = season::PrintFilter::parse(filterText);
     if (!filter)
-        usageError(io, u"unknown filter "_s + filterText +
+        usageError(io, u"--filter: unknown filter "_s + filterText +
                            u"; the filters are sent-last-year, received-not-sent, no-mourning, "
                            u"mourning and group:NAME"_s);
     return filter;

@@ -5,24 +5,20 @@
 #include "season/PrintFilter.h"
 #include "season/SeasonRecord.h"
 
-#include <QHash>
-
 #include <memory>
 #include <optional>
 
 namespace cli {
 
-// A book and its options, "--name value" or "--name=value"; error holds
-// the usage text when the book is missing, or names the bad option.
-struct BookOptions {
-    QString book;
-    QHash<QString, QString> values;
-    QString error;
-    bool has(const QString& option) const { return values.contains(option); }
-    QString value(const QString& option) const { return values.value(option); }
-};
-BookOptions readBookOptions(const QStringList& args, const QStringList& valueOptions,
-                            const QString& usage);
+// The options --filter FILTER and --year Y of the commands that read the
+// New Year record.
+OptionSpec filterOption();
+OptionSpec yearOption();
+
+// The values of --filter (nullopt when not given) and --year (the coming
+// New Year when not given); 0, or 2 after a usage line on err.
+int readSeasonOptions(const CommandArguments& arguments, Io& io,
+                      std::optional<season::PrintFilter>& filter, int& year);
 
 // The New Year of "--year Y" (1900 to 2999), else the coming one; nullopt
 // after a usage line on err.

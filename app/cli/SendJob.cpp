@@ -1,16 +1,15 @@
 #include "app/cli/SendJob.h"
 
-#include "platform/QtPrinter.h"
-#include "platform/QtPrinterProvider.h"
 #include "platform/PrintJob.h"
+#include "platform/QtPrinter.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 namespace cli {
 
-int sendJob(Io& io, const platform::PrintDestination& destination, const platform::PageFormat& paper,
-            const platform::JobDrawing& draw) {
+int sendJob(Io& io, const platform::PrintDestination& destination,
+            const platform::PageFormat& paper, const platform::JobDrawing& draw) {
     // The command line speaks English; the printer's own texts are for the windows.
     if (destination.kind == platform::PrintDestination::Kind::PdfFile) {
         const QFileInfo target(destination.pdfPath);
@@ -22,12 +21,6 @@ int sendJob(Io& io, const platform::PrintDestination& destination, const platfor
         io.err << "tagora: " << warning << Qt::endl;
     });
     return sent ? 0 : fail(io, printer.errorText());
-}
-
-QStringList systemPrinterNames(const PrintArguments& parsed) {
-    if (parsed.value(QStringLiteral("--printer")).isEmpty())
-        return {};
-    return platform::QtPrinterProvider().printerNames();
 }
 
 } // namespace cli

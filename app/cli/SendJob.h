@@ -1,12 +1,9 @@
 #pragma once
 
 #include "app/cli/Commands.h"
-#include "app/cli/PrintArguments.h"
 #include "platform/PrintDestination.h"
 #include "platform/PrintJob.h"
 #include "platform/Printer.h"
-
-#include <functional>
 
 namespace cli {
 
@@ -14,11 +11,7 @@ namespace cli {
 // warning on err when text falls where the printer cannot print (it is
 // printed all the same), lets draw put the pages on it and ends the
 // document. 0 when it was sent, else fail()'s 1 with the printer's reason.
-int sendJob(Io& io, const platform::PrintDestination& destination, const platform::PageFormat& paper,
-            const platform::JobDrawing& draw);
-
-// The queues of the system when the command names a printer (asking the
-// print system takes time); empty for a PDF job.
-QStringList systemPrinterNames(const PrintArguments& parsed);
+int sendJob(Io& io, const platform::PrintDestination& destination,
+            const platform::PageFormat& paper, const platform::JobDrawing& draw);
 
 } // namespace cli

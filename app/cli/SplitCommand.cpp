@@ -24,26 +24,11 @@ void splitOne(const QString& typed, bool keepPrefecture, Io& io) {
     io.out << lines.line1 << '\t' << lines.line2 << '\n';
 }
 
-} // namespace
-
 // tagora split [--no-prefecture] [ADDRESS...]: line 1, a tab and line 2 for
 // each address, or for each line of standard input when none is given.
-int runSplit(const QStringList& args, Io& io) {
-    bool keepPrefecture = true;
-    QStringList addresses;
-    bool optionsEnded = false;
-    for (const QString& arg : args) {
-        if (!optionsEnded && arg == u"--no-prefecture"_s) {
-            keepPrefecture = false;
-        } else if (!optionsEnded && arg == u"--"_s) {
-            optionsEnded = true;
-        } else if (!optionsEnded && arg.startsWith(u"--"_s)) {
-            return usageError(io, u"usage: tagora split [--no-prefecture] [ADDRESS...]"_s);
-        } else {
-            optionsEnded = true;
-            addresses << arg;
-        }
-    }
+int runSplit(const CommandArguments& arguments, Io& io) {
+    const bool keepPrefecture = !arguments.isSet(u"no-prefecture"_s);
+    const QStringList addresses = arguments.positional();
     if (!addresses.isEmpty()) {
         for (const QString& address : addresses)
             splitOne(address, keepPrefecture, io);
@@ -58,5 +43,16 @@ int runSplit(const QStringList& args, Io& io) {
     io.out.flush();
     return 0;
 }
+
+} // namespace
+
+const CommandSpec SplitCommand{
+    u"split"_s,
+    u"split [--no-prefecture] [ADDRESS...]"_s,
+    u"split one-line addresses into two lines (line 1, a tab, line 2), or each line of standard "
+    u"input when none is given"_s,
+    {{{u"no-prefecture"_s}, {}, u"leave the prefecture out of line 1"_s}},
+    {u"[ADDRESS...]"_s, u"the addresses to split"_s, 0, -1},
+    runSplit};
 
 } // namespace cli

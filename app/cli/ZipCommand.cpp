@@ -10,28 +10,18 @@ namespace cli {
 namespace {
 
 void printPlace(Io& io, const zip::ZipAddress& place) {
-    io.out << zip::formattedCode(place.code) << '\t' << place.prefecture << '\t' << place.municipality << '\t'
-           << place.town << '\n';
+    io.out << zip::formattedCode(place.code) << '\t' << place.prefecture << '\t'
+           << place.municipality << '\t' << place.town << '\n';
 }
-
-} // namespace
 
 // tagora zip CODE: every place the code covers, one per line (code,
 // prefecture, municipality, town). tagora zip --address ADDRESS: the best
-// code for the address, with its place.
-int runZip(const QStringList& args, Io& io) {
-    const QString usage = u"usage: tagora zip CODE | tagora zip --address ADDRESS"_s;
-    if (args.isEmpty())
-        return usageError(io, usage);
+// code for the address, with its place; the words after it are the address too.
+int runZip(const CommandArguments& arguments, Io& io) {
     const zip::ZipDirectory& directory = zip::ZipDirectory::shipped();
-
-    if (args.first() == u"--address"_s || args.first().startsWith(u"--address="_s)) {
-        QStringList words = args;
-        if (words.first() == u"--address"_s)
-            words.removeFirst();
-        else
-            words.first() = words.first().mid(10);
-        const QString address = words.join(QString());
+    const QStringList words = arguments.positional();
+    if (arguments.isSet(u"address"_s)) {
+        const QString address = arguments.value(u"address"_s) + words.join(QString());
         if (address.trimmed().isEmpty())
             return usageError(io, u"--address needs an address"_s);
         if (!directory.ensureLoaded())
@@ -43,12 +33,12 @@ int runZip(const QStringList& args, Io& io) {
         io.out.flush();
         return 0;
     }
-
-    if (args.size() != 1 || args.first().startsWith(u"--"_s))
-        return usageError(io, usage);
-    const QString digits = zip::normalizedCode(args.first());
+    if (words.size() != 1)
+        return usageError(io, usageLine(arguments.spec()));
+    const QString code = words.first();
+    const QString digits = zip::normalizedCode(code);
     if (digits.isEmpty())
-        return fail(io, args.first() + u" is not a 7-digit postal code"_s);
+        return fail(io, code + u" is not a 7-digit postal code"_s);
     if (!directory.ensureLoaded())
         return fail(io, directory.error());
     const zip::ZipAddressList places = directory.addressesFor(digits);
@@ -59,5 +49,15 @@ int runZip(const QStringList& args, Io& io) {
     io.out.flush();
     return 0;
 }
+
+} // namespace
+
+const CommandSpec ZipCommand{
+    u"zip"_s,
+    u"zip CODE | zip --address ADDRESS"_s,
+    u"look up a postal code, or the code of an address"_s,
+    {{{u"address"_s}, u"ADDRESS"_s, u"the address to find the code of"_s, u"an address"_s}},
+    {u"CODE"_s, u"the postal code to look up, 7 digits"_s, 0, -1},
+    runZip};
 
 } // namespace cli

@@ -204,7 +204,7 @@ private slots:
         QTest::newRow("start 99999") << QStringList{Sample, u"--start"_s, u"99999"_s}
                                      << u"the start label must be 1 to 12, not 99999"_s << 2;
         QTest::newRow("skip past the sheet")
-            << QStringList{Sample, u"--skip"_s, u"2,13"_s} << u"--skip takes labels 1 to 12"_s << 1;
+            << QStringList{Sample, u"--skip"_s, u"2,13"_s} << u"--skip takes labels 1 to 12"_s << 2;
         QTest::newRow("every label skipped")
             << QStringList{Sample, u"--start"_s, u"3"_s, u"--skip"_s, u"1-12"_s}
             << u"every label of the first sheet"_s << 1;

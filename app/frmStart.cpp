@@ -121,7 +121,7 @@ void frmStart::buildControls() {
     middle->addWidget(cmdClear);
     m_seasonFilter = new SeasonFilterButton(
         [this] { return seasonChoices(m_context.state); },
-        [this] { return m_context.state.BookOpen ? unmatchedSeasonRecords(m_context.state.BookPath) : 0; },
+        [this] { return m_context.state.book.isOpen() ? unmatchedSeasonRecords(m_context.state.book.path()) : 0; },
         central);
     middle->addWidget(m_seasonFilter);
     middle->addStretch();
@@ -287,7 +287,7 @@ void frmStart::showView() {
     showList(lstSet2, view.lstSet2(), view.printSelection, view.printCurrent);
     lblCount->setText(view.lblCount);
     setWindowTitle(m_screen.title());
-    firstSteps->setVisible(!m_context.state.BookOpen);
+    firstSteps->setVisible(!m_context.state.book.isOpen());
     showControls();
 }
 
@@ -303,7 +303,7 @@ void frmStart::showControls() {
     // Envelopes print the print list as postcards do.
     envelopeButton->setEnabled(cmdHagaki->isEnabled());
     envelopeAction->setEnabled(cmdHagaki->isEnabled());
-    codeCheckAction->setEnabled(m_context.state.BookOpen);
+    codeCheckAction->setEnabled(m_context.state.book.isOpen());
 }
 
 void frmStart::openBook(const QString& path) {

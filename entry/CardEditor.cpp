@@ -4,7 +4,7 @@
 #include "book/SettingsFile.h"
 #include "book/LenientNumber.h"
 #include "book/LookAlikes.h"
-#include "book/SharedState.h"
+#include "session/SessionState.h"
 #include "entry/AddressSplit.h"
 #include "entry/CardEditorTexts.h"
 #include "platform/ProgramFolder.h"
@@ -32,11 +32,11 @@ CardEditor::CardEditor(ui::AppContext& context, QObject* parent)
     : QObject(parent), m_context(context), m_cards(book::BookCapacity) {}
 
 bool CardEditor::open() {
-    book::SharedState& state = m_context.state;
+    session::SessionState& state = m_context.state;
     m_changed = false;
     m_info = book::readSettings(platform::ProgramFolder::file(u"Tagora.ini"_s));
-    if (state.BookOpen && state.BookPath != book::NewBookPath) {
-        m_caption = u"住所録　"_s + state.BookPath;
+    if (state.book.hasFile()) {
+        m_caption = u"住所録　"_s + state.book.path();
         // Only a book read whole in the current layout is edited: writing back
         // part of a book, or one read across an old layout, would lose cards.
         const book::BookRead read = session::rereadOpenBook(state);
@@ -57,8 +57,7 @@ bool CardEditor::open() {
         else
             showRegistered();
     } else {
-        state.BookPath = QString::fromUtf16(book::NewBookPath);
-        m_caption = u"住所録　　"_s + state.BookPath;
+        m_caption = u"住所録　　"_s + QString::fromUtf16(session::NewBookName);
         m_cards.fill(book::AddressCard());
         m_count = 0;
         m_current = 1;
@@ -306,10 +305,10 @@ void CardEditor::showNew() {
 }
 
 QString CardEditor::seasonHistory() const {
-    const book::SharedState& state = m_context.state;
-    if (!state.BookOpen || state.BookPath == book::NewBookPath || m_current > m_countOnDisk)
+    const session::SessionState& state = m_context.state;
+    if (!state.book.hasFile() || m_current > m_countOnDisk)
         return {};
-    const season::SeasonRecord record(state.BookPath);
+    const season::SeasonRecord record(state.book.path());
     return season::yearsText(record.recordOf(m_current));
 }
 

@@ -1,6 +1,6 @@
 #include "entry/SingleEntry.h"
 
-#include "book/SharedState.h"
+#include "session/SessionState.h"
 #include "entry/AddressSplit.h"
 
 using namespace Qt::StringLiterals;
@@ -59,7 +59,7 @@ bool SingleEntry::readyToPrint() {
         return false;
     }
     m_address.honorific = QString::number(m_honorific);
-    m_context.state.PrintFromList = false;
+    m_context.state.printFromList = false;
     m_closed = true;
     return true;
 }
@@ -82,7 +82,7 @@ void SingleEntry::back() {
     if (m_closed)
         return;
     m_closed = true;
-    m_context.state.Reentry = 1;
+    m_context.state.startWindowAway = true;
     m_context.navigator.showStart();
 }
 

@@ -107,7 +107,7 @@ frmSheet::frmSheet(ui::AppContext& context, SheetLibrary& library, const SheetTe
     connect(exportButton, &QPushButton::clicked, this, &frmSheet::exportSheets);
     connect(testPageButton, &QPushButton::clicked, this, [this] {
         if (const SheetTemplate* sheet = highlighted())
-            printSheetTestPage(m_context.platform, m_context.state.BookPath, *sheet);
+            printSheetTestPage(m_context.platform, m_context.state.book.path(), *sheet);
     });
     lblLibrary->setText(libraryNote(library));
     showFound();

@@ -60,8 +60,7 @@ class CardEditorTest : public QObject {
     }
     CardEditor& openNewBook() {
         book::writeSettings(platform::ProgramFolder::file(u"Tagora.ini"_s), {QString(), u"2"_s, {}});
-        m_h->state.BookOpen = false;
-        m_h->state.ExistingBook = false;
+        m_h->state.book = session::CurrentBook::starting();
         return openEditor();
     }
     // An editor on its new card after the 3 cards of a book, with a name typed.
@@ -215,10 +214,10 @@ private slots:
         QCOMPARE(onDisk(), overwritten ? mine : cards(4));
         // The name typed without an extension is saved as a .dat file.
         QCOMPARE(onDisk(elsewhere + u".dat"_s), savedElsewhere ? mine : book::CardList{});
-        QCOMPARE(m_h->state.BookPath, savedElsewhere ? elsewhere + u".dat"_s : m_h->bookPath());
+        QCOMPARE(m_h->state.book.path(), savedElsewhere ? elsewhere + u".dat"_s : m_h->bookPath());
         QCOMPARE(editor.cardCount(), choice == Answer::Cancel ? 3 : 2);
         if (savedElsewhere)
-            QCOMPARE(m_h->state.SettingsValues.lastBook, elsewhere + u".dat"_s);
+            QCOMPARE(m_h->state.settings.lastBook, elsewhere + u".dat"_s);
     }
 
     void newBookListGoesToProgramFolder_data() {
@@ -248,8 +247,8 @@ private slots:
                                            : existed ? cards(4) : book::CardList{});
         QCOMPARE(m_h->navigator.calls(), written ? QStringList{u"sheet menu"_s} : QStringList{});
         if (written) {
-            QCOMPARE(m_h->state.BookPath, fallback);
-            QCOMPARE(m_h->state.SettingsValues.lastBook, fallback);
+            QCOMPARE(m_h->state.book.path(), fallback);
+            QCOMPARE(m_h->state.settings.lastBook, fallback);
         }
     }
 
@@ -260,8 +259,7 @@ private slots:
         QFile file(m_h->bookPath());
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         file.close();
-        m_h->state.BookOpen = true;
-        m_h->state.BookPath = m_h->bookPath();
+        m_h->state.book = session::CurrentBook::file(m_h->bookPath());
         CardEditor& editor = openEditor();
         editor.returnToStart();
         const QString message = m_h->messages().value(0);
@@ -292,9 +290,9 @@ private slots:
         expected[0].name = u"一覧前"_s;
         expected[0].honorific = u"-1"_s;
         QCOMPARE(onDisk(), expected);
-        QCOMPARE(m_h->state.CardTable, expected);
+        QCOMPARE(m_h->state.cards, expected);
         QCOMPARE(m_h->navigator.calls(), QStringList{u"sheet menu"_s});
-        QCOMPARE(m_h->state.Reentry, 1);
+        QVERIFY(m_h->state.startWindowAway);
     }
 
     // What code page 932 cannot hold never enters; its NEC and IBM characters do.
@@ -373,8 +371,7 @@ private slots:
         editor.returnToStart();
         QVERIFY(m_h->platform.dialogs.requests().first().request.overwritePrompt);
         QCOMPARE(onDisk(path), (book::CardList{nameOnly(u"一人目"_s), nameOnly(u"二人目"_s)}));
-        QVERIFY(m_h->state.BookOpen);
-        QCOMPARE(m_h->state.BookPath, path);
+        QCOMPARE(m_h->state.book, session::CurrentBook::file(path));
         QCOMPARE(m_h->navigator.calls(), QStringList{u"start"_s});
     }
 
@@ -398,7 +395,7 @@ private slots:
         QFETCH(Answer, saveAs);
         QFETCH(bool, closes);
         CardEditor& editor = openNewBook();
-        m_h->state.ExistingBook = existingBook;
+        m_h->state.book = existingBook ? session::CurrentBook() : session::CurrentBook::starting();
         if (typed) {
             editor.setFieldText(Field::Name, u"一人目"_s);
             editor.registerCard();
@@ -410,7 +407,7 @@ private slots:
         QTEST(m_h->messages(), "questions");
         QCOMPARE(m_h->navigator.calls(), closes ? QStringList{u"start"_s} : QStringList{});
         if (!closes)
-            QCOMPARE(m_h->state.BookPath, u"新規作成"_s);
+            QVERIFY(!m_h->state.book.isOpen());
     }
 
     void failedWriteStaysOpenWithTheCards() {
@@ -431,8 +428,7 @@ private slots:
         QFile file(m_h->bookPath());
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         file.close();
-        m_h->state.BookOpen = true;
-        m_h->state.BookPath = file.fileName();
+        m_h->state.book = session::CurrentBook::file(file.fileName());
         QVERIFY(!CardEditor(m_h->context).open());
         QCOMPARE(m_h->messages(), QStringList{u"住所録ファイルを読み込めません。"_s});
         QCOMPARE(m_h->navigator.calls(), QStringList{u"start"_s});

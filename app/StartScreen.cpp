@@ -19,16 +19,6 @@ namespace app {
 using namespace Qt::StringLiterals;
 namespace texts = starttexts;
 
-namespace {
-
-// The commands that work on the open book.
-const QStringList BookCommands = {u"mnuSave"_s,  u"mnuSet"_s,  u"mnuSheet"_s, u"mnuOrder"_s,
-                                  u"lstSet1"_s,  u"lstSet2"_s, u"cmdAdd"_s,   u"cmdSave"_s,
-                                  u"cmdCard"_s,  u"cmdView"_s, u"cmdOrder"_s, u"mnuExport"_s,
-                                  u"cmdHagaki"_s};
-
-} // namespace
-
 StartScreen::StartScreen(ui::AppContext& context) : m_context(context), m_files(context, m_view) {
 }
 
@@ -75,17 +65,21 @@ void StartScreen::settleControls() {
     const session::SessionState& state = m_context.state;
     const bool open = state.book.isOpen();
     const int entries = m_view.printList.rows();
-    ControlStates& controls = m_view.controls;
-    for (const QString& name : BookCommands)
-        controls.set(name, open);
-    controls.set(u"cmdDel"_s, open && entries > 0 &&
-                                  (m_view.printCurrent >= 0 || !m_view.printSelection.isEmpty()));
-    controls.set(u"cmdClear"_s, open && entries > 0);
+    StartCommands& commands = m_view.commands;
+    commands.lists = open;
+    commands.addToList = open;
+    commands.deleteEntries =
+        open && entries > 0 && (m_view.printCurrent >= 0 || !m_view.printSelection.isEmpty());
+    commands.clearList = open && entries > 0;
+    commands.save = open;
+    commands.exportBook = open;
+    commands.editCards = open;
+    commands.showSheet = open;
+    commands.reorder = open;
     // 300 entries fill the list: label printing waits until one is removed.
-    controls.set(u"cmdPrint"_s, open && entries < book::BookCapacity);
-    // The single-address form needs no book and changes none.
-    controls.set(u"cmdAt"_s, true);
-    controls.set(u"mnuAt"_s, true);
+    commands.printLabels = open && entries < book::BookCapacity;
+    commands.printPostcards = open;
+    commands.checkCodes = open;
 }
 
 QString StartScreen::title() const {

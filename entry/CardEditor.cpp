@@ -168,7 +168,7 @@ void CardEditor::firstCard() {
     m_current = 1;
     setLineMode();
     showRegistered();
-    focus(u"txtZip"_s);
+    emit focusRequested(Field::PostalCode);
 }
 
 void CardEditor::previousCard() {
@@ -179,7 +179,7 @@ void CardEditor::previousCard() {
     setLineMode();
     m_optionInputEnabled = true;
     showRegistered();
-    focus(u"txtZip"_s);
+    emit focusRequested(Field::PostalCode);
 }
 
 void CardEditor::nextCard() {
@@ -198,7 +198,7 @@ void CardEditor::nextCard() {
         showRegistered();
         setLineMode();
     }
-    focus(u"txtZip"_s);
+    emit focusRequested(Field::PostalCode);
 }
 
 void CardEditor::lastCard() {
@@ -207,7 +207,7 @@ void CardEditor::lastCard() {
     savePrompt();
     m_current = m_count;
     showRegistered();
-    focus(u"txtZip"_s);
+    emit focusRequested(Field::PostalCode);
 }
 
 void CardEditor::newCard() {
@@ -220,7 +220,7 @@ void CardEditor::newCard() {
     }
     m_current = m_count + 1;
     showNew();
-    focus(u"txtZip"_s);
+    emit focusRequested(Field::PostalCode);
 }
 
 void CardEditor::registerCard() {
@@ -228,7 +228,7 @@ void CardEditor::registerCard() {
     registerIfNew();
     m_changed = false;
     emit screenChanged();
-    focus(u"cmdFow"_s);
+    emit nextCardFocusRequested();
 }
 
 void CardEditor::useEntryPanel() {
@@ -241,13 +241,13 @@ void CardEditor::useAddressLines() {
     setLineMode();
     m_optionInputEnabled = true;
     emit screenChanged();
-    focus(u"txtZip"_s);
+    emit focusRequested(Field::PostalCode);
 }
 
 void CardEditor::splitNewAddress() {
     if (m_newAddress.isEmpty()) {
         m_context.platform.messages.show(QString::fromUtf16(NoAddressText), Buttons::Ok);
-        focus(u"txtZip"_s);
+        emit focusRequested(Field::PostalCode);
         return;
     }
     const SplitLines lines = splitAddress(m_newAddress, m_keepPrefecture);
@@ -255,7 +255,7 @@ void CardEditor::splitNewAddress() {
     setFieldText(Field::Address2, lines.line2);
     setLineMode();
     emit screenChanged();
-    focus(u"txtAdd3"_s);
+    emit focusRequested(Field::Address3);
 }
 
 void CardEditor::addressLinesFilled() {
@@ -321,10 +321,6 @@ void CardEditor::registerIfNew() {
 
 void CardEditor::setLineMode() {
     m_entryMode = false;
-}
-
-void CardEditor::focus(const QString& control) {
-    emit focusRequested(control);
 }
 
 } // namespace entry

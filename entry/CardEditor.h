@@ -94,8 +94,10 @@ public:
 signals:
     // Anything on screen may have changed.
     void screenChanged();
-    // The control (by object name) that should take the focus.
-    void focusRequested(const QString& control);
+    // The field that should take the focus.
+    void focusRequested(entry::Field field);
+    // The ＞ (next card) button should take the focus, after a registration.
+    void nextCardFocusRequested();
 
 private:
     // Says so when typing lost characters the book cannot hold.
@@ -108,7 +110,6 @@ private:
     void showNew();
     void registerIfNew();
     void setLineMode();
-    void focus(const QString& control);
     // Writes the cards to the open book (a book without a file: "Tagora.dat"
     // in the program's folder, after asking when that file exists). False
     // when nothing was written; a failure is shown.

@@ -28,7 +28,7 @@ void SingleEntry::chooseHonorific(int position) {
 void SingleEntry::splitNewAddress() {
     if (m_newAddress.isEmpty()) {
         m_context.platform.messages.show(QString::fromUtf16(NoAddressText), platform::Buttons::Ok);
-        emit focusRequested(u"txtZip"_s);
+        emit focusRequested(Field::PostalCode);
         return;
     }
     const SplitLines lines = splitAddress(m_newAddress, m_keepPrefecture);
@@ -36,13 +36,13 @@ void SingleEntry::splitNewAddress() {
     setFieldText(Field::Address2, lines.line2);
     m_entryMode = false;
     emit screenChanged();
-    emit focusRequested(u"txtAdd3"_s);
+    emit focusRequested(Field::Address3);
 }
 
 void SingleEntry::useAddressLines() {
     m_entryMode = false;
     emit screenChanged();
-    emit focusRequested(u"txtZip"_s);
+    emit focusRequested(Field::PostalCode);
 }
 
 void SingleEntry::addressLinesFilled() {
@@ -55,7 +55,7 @@ void SingleEntry::addressLinesFilled() {
 bool SingleEntry::readyToPrint() {
     if (m_address.name.isEmpty()) {
         m_context.platform.messages.show(u"宛名が入力されていません。"_s, platform::Buttons::Ok);
-        emit focusRequested(u"txtName"_s);
+        emit focusRequested(Field::Name);
         return false;
     }
     m_address.honorific = QString::number(m_honorific);

@@ -53,7 +53,7 @@ protected:
 
 private slots:
     void refresh();
-    void moveFocus(const QString& control);
+    void moveFocus(Field field);
 
 private:
     void buildControls();

@@ -77,7 +77,7 @@ private slots:
         if (backupTaken)
             QCOMPARE(readBytes(file + u".bak"_s), QByteArray("earlier copy"));
         QCOMPARE(o.h.state.book.path(), agreed ? file : o.file);
-        QCOMPARE(o.screen.view().lstSet1().size(), agreed ? cards : 1);
+        QCOMPARE(o.screen.view().bookNames().size(), agreed ? cards : 1);
     }
 
     void foreignFileIsRefusedUntouched_data() {
@@ -229,8 +229,8 @@ private slots:
         StartScreen back(o.h.context);
         back.load();
 
-        QCOMPARE(back.view().lstSet1().size(), removed ? 0 : 3);
-        QCOMPARE(back.view().controls.isEnabled(u"cmdCard"_s), !removed);
+        QCOMPARE(back.view().bookNames().size(), removed ? 0 : 3);
+        QCOMPARE(back.view().commands.editCards, !removed);
         QCOMPARE(o.h.platform.messages.texts(), removed ? QStringList{shown(texts::CannotRead)} : QStringList());
     }
 

@@ -107,15 +107,15 @@ class StartImportTest : public QObject {
         const book::CardList expected = StartHarness::cards(inBook) + contacts(added);
         QCOMPARE(cardsOnDisk(s.book), expected);
         QCOMPARE(s.h.state.cards, expected);
-        QCOMPARE(s.screen.view().lstSet1().size(), inBook + added);
-        QCOMPARE(s.screen.view().lstSet1().last(), u"取込%1"_s.arg(added));
+        QCOMPARE(s.screen.view().bookNames().size(), inBook + added);
+        QCOMPARE(s.screen.view().bookNames().last(), u"取込%1"_s.arg(added));
         QCOMPARE(readBytes(csv), csvBefore);
         const QStringList said = s.h.platform.messages.texts();
         if (added < imported)
             QCOMPARE(said, QStringList{shown(texts::ImportDidNotFit).arg(imported - added)});
         else
             QVERIFY2(said.isEmpty(), qPrintable(said.join(u'|')));
-        QVERIFY(s.screen.view().controls.isEnabled(u"mnuExport"_s));
+        QVERIFY(s.screen.view().commands.exportBook);
     }
 
     // A full book is not written at all.
@@ -186,8 +186,8 @@ class StartImportTest : public QObject {
         QCOMPARE(cardsOnDisk(saved), contacts(4));
         QCOMPARE(s.h.state.book, session::CurrentBook::file(saved));
         QCOMPARE(s.screen.view().settings.lastBook, saved);
-        QCOMPARE(s.screen.view().lstSet1().size(), 4);
-        QVERIFY(s.screen.view().controls.isEnabled(u"mnuExport"_s));
+        QCOMPARE(s.screen.view().bookNames().size(), 4);
+        QVERIFY(s.screen.view().commands.exportBook);
         // A later import goes to that book.
         s.importCsv(1);
         QCOMPARE(cardsOnDisk(saved), contacts(4) + contacts(1));

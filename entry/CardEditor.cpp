@@ -1,13 +1,11 @@
 #include "entry/CardEditor.h"
 
 #include "book/FieldLabel.h"
-#include "book/SettingsFile.h"
 #include "book/LenientNumber.h"
 #include "book/LookAlikes.h"
 #include "session/SessionState.h"
 #include "entry/AddressSplit.h"
 #include "entry/CardEditorTexts.h"
-#include "platform/ProgramFolder.h"
 #include "season/SeasonRecord.h"
 #include "session/OpenBook.h"
 
@@ -34,7 +32,6 @@ CardEditor::CardEditor(ui::AppContext& context, QObject* parent)
 bool CardEditor::open() {
     session::SessionState& state = m_context.state;
     m_changed = false;
-    m_info = book::readSettings(platform::ProgramFolder::file(u"Tagora.ini"_s));
     if (state.book.hasFile()) {
         m_caption = u"住所録　"_s + state.book.path();
         // Only a book read whole in the current layout is edited: writing back
@@ -166,7 +163,7 @@ void CardEditor::firstCard() {
         return;
     savePrompt();
     m_current = 1;
-    setLineMode();
+    m_entryMode = false;
     showRegistered();
     emit focusRequested(Field::PostalCode);
 }
@@ -176,7 +173,7 @@ void CardEditor::previousCard() {
         return;
     savePrompt();
     --m_current;
-    setLineMode();
+    m_entryMode = false;
     m_optionInputEnabled = true;
     showRegistered();
     emit focusRequested(Field::PostalCode);
@@ -196,7 +193,7 @@ void CardEditor::nextCard() {
     } else if (m_current < m_count) {
         ++m_current;
         showRegistered();
-        setLineMode();
+        m_entryMode = false;
     }
     emit focusRequested(Field::PostalCode);
 }
@@ -238,7 +235,7 @@ void CardEditor::useEntryPanel() {
 }
 
 void CardEditor::useAddressLines() {
-    setLineMode();
+    m_entryMode = false;
     m_optionInputEnabled = true;
     emit screenChanged();
     emit focusRequested(Field::PostalCode);
@@ -253,7 +250,7 @@ void CardEditor::splitNewAddress() {
     const SplitLines lines = splitAddress(m_newAddress, m_keepPrefecture);
     setFieldText(Field::Address1, lines.line1);
     setFieldText(Field::Address2, lines.line2);
-    setLineMode();
+    m_entryMode = false;
     emit screenChanged();
     emit focusRequested(Field::Address3);
 }
@@ -261,7 +258,7 @@ void CardEditor::splitNewAddress() {
 void CardEditor::addressLinesFilled() {
     if (!m_entryMode)
         return;
-    setLineMode();
+    m_entryMode = false;
     emit screenChanged();
 }
 
@@ -317,10 +314,6 @@ void CardEditor::registerIfNew() {
         m_count = m_current;
         m_recordLabel = u"%1/%2"_s.arg(m_current).arg(m_count);
     }
-}
-
-void CardEditor::setLineMode() {
-    m_entryMode = false;
 }
 
 } // namespace entry

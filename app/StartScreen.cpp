@@ -31,7 +31,7 @@ void StartScreen::load() {
         state.printFromList = true;
         // The user goes on with the book of the last run, when it is still there.
         const QString last = m_view.settings.lastBook;
-        if (m_view.settings.bookState == u"3"_s && !last.isEmpty() && QFileInfo(last).isFile())
+        if (m_view.settings.namesFile() && !last.isEmpty() && QFileInfo(last).isFile())
             m_files.openPath(last, FileCommands::From::Button);
         settleControls();
         return;

@@ -113,6 +113,46 @@ private slots:
         QCOMPARE(w.form->windowTitle(), u"Tagora — copy.csv"_s);
     }
 
+    // Without a book only the book-less commands are usable; 削除 and クリアー
+    // wait for entries, 削除 for one picked.
+    void commandsFollowTheBookAndTheList_data() {
+        QTest::addColumn<int>("step"); // 0 no book, 1 a book, 2 an entry added, 3 it picked
+        QTest::addColumn<QStringList>("usable");
+        const QStringList always = {u"cmdNew"_s, u"cmdOpen"_s, u"cmdAt"_s, u"mnuAt"_s, u"cmdTexit"_s};
+        const QStringList book = always + QStringList{
+            u"lstSet1"_s, u"lstSet2"_s, u"cmdAdd"_s, u"cmdSave"_s, u"cmdCard"_s, u"cmdView"_s,
+            u"cmdOrder"_s, u"cmdPrint"_s, u"cmdHagaki"_s, u"envelopeButton"_s, u"mnuSave"_s,
+            u"mnuExport"_s, u"mnuSet"_s, u"mnuSheet"_s, u"mnuOrder"_s, u"envelopeAction"_s,
+            u"codeCheckAction"_s};
+        QTest::newRow("no book") << 0 << always;
+        QTest::newRow("a book") << 1 << book;
+        QTest::newRow("an entry") << 2 << book + QStringList{u"cmdClear"_s};
+        QTest::newRow("an entry picked") << 3 << book + QStringList{u"cmdClear"_s, u"cmdDel"_s};
+    }
+    void commandsFollowTheBookAndTheList() {
+        QFETCH(int, step);
+        QFETCH(QStringList, usable);
+        Window w;
+        if (step >= 1)
+            w.openBook(2);
+        if (step >= 2)
+            w.pick(u"lstSet1"_s, {0}, u"cmdAdd"_s);
+        if (step >= 3)
+            w.pick(u"lstSet2"_s, {0}, u"lstSet2"_s);
+        QStringList found;
+        for (const QString& name : {u"cmdNew"_s, u"cmdOpen"_s, u"cmdAt"_s, u"mnuAt"_s, u"cmdTexit"_s,
+                                    u"lstSet1"_s, u"lstSet2"_s, u"cmdAdd"_s, u"cmdDel"_s, u"cmdClear"_s,
+                                    u"cmdSave"_s, u"cmdCard"_s, u"cmdView"_s, u"cmdOrder"_s,
+                                    u"cmdPrint"_s, u"cmdHagaki"_s, u"envelopeButton"_s, u"mnuSave"_s,
+                                    u"mnuExport"_s, u"mnuSet"_s, u"mnuSheet"_s, u"mnuOrder"_s,
+                                    u"envelopeAction"_s, u"codeCheckAction"_s})
+            if (w.enabled(name))
+                found << name;
+        usable.sort();
+        found.sort();
+        QCOMPARE(found, usable);
+    }
+
     // After a hand-over the window's close ends nothing; exits write the settings, last field kept.
     void handOversAndExits_data() {
         QTest::addColumn<QString>("command"); // empty: the close box alone

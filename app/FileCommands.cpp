@@ -168,9 +168,10 @@ void FileCommands::importFile(const QString& path) {
     const book::CardList cards = before + imported.mid(0, fitting);
 
     const session::BookSaver::Result saved =
-        state.book.isOpen() ? saver().saveOpenBook(cards, season::CardOrigins::kept(int(cards.size()),
-                                                                               int(before.size())))
-                       : saver().saveUnderNewName(cards);
+        state.book.isOpen()
+            ? saver().saveOpenBook(
+                  cards, season::CardOrigins::kept(int(cards.size()), int(before.size())))
+            : saver().saveUnderNewName(cards);
     if (saved.outcome == session::BookSaver::Outcome::Cancelled)
         return;
     if (!saved.written()) {

@@ -121,7 +121,10 @@ void frmStart::buildControls() {
     middle->addWidget(cmdClear);
     m_seasonFilter = new SeasonFilterButton(
         [this] { return seasonChoices(m_context.state); },
-        [this] { return m_context.state.book.isOpen() ? unmatchedSeasonRecords(m_context.state.book.path()) : 0; },
+        [this] {
+            const session::CurrentBook& book = m_context.state.book;
+            return book.isOpen() ? unmatchedSeasonRecords(book.path()) : 0;
+        },
         central);
     middle->addWidget(m_seasonFilter);
     middle->addStretch();

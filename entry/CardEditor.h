@@ -24,8 +24,9 @@ class CardEditor : public QObject, public AddressEntry {
 public:
     explicit CardEditor(ui::AppContext& context, QObject* parent = nullptr);
 
-    // Reads the book the shared state names, or starts a book without a file. A book that cannot be read whole is not opened: a
-    // message, back to the start window, and false.
+    // Reads the book the shared state names, or starts a book without a file.
+    // A book that cannot be read whole is not opened: a message, back to the
+    // start window, and false.
     bool open();
 
     // Shows card `card` (the sheet's choice; below 1 means card 1, beyond the

@@ -47,7 +47,8 @@ std::optional<platform::PrintDestination> nextDestination(const OutputChoice& ch
     if (!path.endsWith(u".pdf"_s, Qt::CaseInsensitive))
         path += u".pdf"_s;
     // The name as chosen counts too: the user picked the book, even if the added ".pdf" would spare it.
-    if (!bookPath.isEmpty() && (platform::sameFile(chosen, bookPath) || platform::sameFile(path, bookPath))) {
+    if (!bookPath.isEmpty() &&
+        (platform::sameFile(chosen, bookPath) || platform::sameFile(path, bookPath))) {
         platform.messages.show(QString::fromUtf16(BookAsOutputText) + u'\n' + chosen);
         return std::nullopt;
     }
@@ -90,7 +91,8 @@ Delivery deliverJob(const OutputChoice& choice, platform::Platform& platform,
 }
 
 QString proposedPdfName(const QString& bookPath, const QString& what, const QDate& day) {
-    const QString book = !bookPath.isEmpty() ? QFileInfo(bookPath).completeBaseName() : u"住所録"_s;
+    const QString book =
+        !bookPath.isEmpty() ? QFileInfo(bookPath).completeBaseName() : u"住所録"_s;
     return book + u'_' + what + u'_' + day.toString(u"yyyy-MM-dd"_s) + u".pdf"_s;
 }
 

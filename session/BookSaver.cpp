@@ -90,7 +90,8 @@ BookSaver::Result BookSaver::write(const QString& path, const book::CardList& ca
         return result;
     }
     result.outcome = Outcome::Written;
-    const bool wasOpenBook = m_state.book.hasFile() && platform::sameFile(path, m_state.book.path());
+    const bool wasOpenBook =
+        m_state.book.hasFile() && platform::sameFile(path, m_state.book.path());
     keepRecord(path, cards, wasOpenBook);
     adoptBook(m_state, path, book::stampOf(path, *bytes), m_platform.messages);
     return result;

@@ -30,7 +30,9 @@ public:
     const QString& path() const { return m_path; }
     // The path as captions show it: NewBookName for a new book, empty for none.
     QString shownPath() const {
-        return m_kind == Kind::None ? QString() : hasFile() ? m_path : QString::fromUtf16(NewBookName);
+        if (m_kind == Kind::None)
+            return QString();
+        return hasFile() ? m_path : QString::fromUtf16(NewBookName);
     }
 
     bool operator==(const CurrentBook&) const = default;

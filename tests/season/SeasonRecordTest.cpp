@@ -15,6 +15,7 @@
 #include "session/BookSaver.h"
 #include "session/SeasonKeeping.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -186,6 +187,18 @@ class SeasonRecordTest : public QObject {
         sheet.setYear(2026);
         QCOMPARE(sheet.cellText(1, app::SeasonSheet::Received), QString());
         QCOMPARE(*book::readFileBytes(m_book, nullptr), bytes);
+    }
+
+    // A book without a file keeps no marks, and writes no record anywhere.
+    void sheetOfBookWithoutFileKeepsNoMarks() {
+        QTemporaryDir folder;
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        app::SeasonSheet sheet(QString(), fiveCards(), 2027);
+        const season::RecordResult result = sheet.toggle(1, app::SeasonSheet::Received);
+        QDir::setCurrent(before);
+        QVERIFY(!result.ok());
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
     // A job printed from the print list marks the cards its entries are

@@ -30,47 +30,41 @@ FileCommands::FileCommands(ui::AppContext& context, StartView& view)
 }
 
 bool FileCommands::newBook() {
-    book::SharedState& state = m_context.state;
-    if (state.BookOpen) {
-        // A book that never had a file has nowhere to go back to.
-        const bool hasFile = !state.BookPath.isEmpty() && state.BookPath != book::NewBookPath;
-        if (hasFile) {
+    session::SessionState& state = m_context.state;
+    // A book that never had a file has nowhere to go back to.
+    if (state.book.hasFile()) {
             const session::BookSaver::Result saved = saver().saveOpenBook(
-                state.CardTable, season::CardOrigins::kept(state.CardCount(), state.CardCount()));
-            if (!saved.written()) {
-                reportWriteFailure(saved);
-                return false;
-            }
+                state.cards, season::CardOrigins::kept(state.cardCount(), state.cardCount()));
+        if (!saved.written()) {
+            reportWriteFailure(saved);
+            return false;
         }
-        state.BookOpen = false;
     }
     session::closeBook(state);
-    state.BookPath = QString::fromUtf16(book::NewBookPath);
-    state.CardTable.clear();
+    state.book = session::CurrentBook::starting();
+    state.cards.clear();
     // A new book has no name yet: the save dialog proposes none.
-    state.SaveName.clear();
-    state.ExistingBook = false;
+    state.saveName.clear();
     m_view.settings.setBookState(book::BookState::NewBook);
     keepStartSettings(state, m_view);
-    state.Reentry = 1;
+    state.startWindowAway = true;
     m_context.navigator.openCardEditor(0);
     return true;
 }
 
 void FileCommands::open(From from) {
-    book::SharedState& state = m_context.state;
+    session::SessionState& state = m_context.state;
     platform::FileDialogRequest request;
     request.title = u"ファイルを開く"_s;
     request.filter = QString::fromUtf16(texts::OpenFilter);
-    request.initialFolder =
-        platform::dialogStartFolder(state.BookOpen ? state.BookPath : QString());
+    request.initialFolder = platform::dialogStartFolder(state.book.path());
     const QString path = m_context.platform.dialogs.openFile(request);
     if (!path.isEmpty())
         openPath(path, from);
 }
 
 void FileCommands::openPath(const QString& path, From from) {
-    book::SharedState& state = m_context.state;
+    session::SessionState& state = m_context.state;
     const Before before = remember();
     m_view.clearLists();
 
@@ -96,9 +90,9 @@ void FileCommands::openPath(const QString& path, From from) {
         fail(texts::readFailure(read.loaded.error), before);
         return;
     }
-    state.CardTable.clear();
+    state.cards.clear();
     if (from == From::Button)
-        state.SaveName = path;
+        state.saveName = path;
     m_view.settings.lastBook = path;
     session::adoptBook(state, path, read.stamp, m_context.platform.messages);
     showOpened(read.loaded.cards);
@@ -117,9 +111,9 @@ void FileCommands::reportSeasonRecord(const QString& path, const book::CardList&
 }
 
 bool FileCommands::save(From from) {
-    book::SharedState& state = m_context.state;
+    session::SessionState& state = m_context.state;
     const session::BookSaver::Result saved = saver().saveUnderNewName(
-        state.CardTable, from == From::Button ? state.SaveName : QString());
+        state.cards, from == From::Button ? state.saveName : QString());
     // A cancelled dialog changes nothing, not even the settings' file name.
     if (saved.outcome == session::BookSaver::Outcome::Cancelled)
         return true;
@@ -130,24 +124,23 @@ bool FileCommands::save(From from) {
     // The book now lives in the file saved: later writes go there. The
     // lists stay as they are, so the user goes on where they were.
     session::rememberBook(m_view.settings, saved.path);
-    state.SaveName = saved.path;
+    state.saveName = saved.path;
     return true;
 }
 
 void FileCommands::importContacts() {
-    book::SharedState& state = m_context.state;
+    session::SessionState& state = m_context.state;
     platform::FileDialogRequest request;
     request.title = u"インポート"_s;
     request.filter = QString::fromUtf16(texts::ImportFilter);
-    request.initialFolder =
-        platform::dialogStartFolder(state.BookOpen ? state.BookPath : QString());
+    request.initialFolder = platform::dialogStartFolder(state.book.path());
     // Several files chosen at once come in one after another, each through its preview.
     for (const QString& path : m_context.platform.dialogs.openFiles(request))
         importFile(path);
 }
 
 void FileCommands::importFile(const QString& path) {
-    book::SharedState& state = m_context.state;
+    session::SessionState& state = m_context.state;
     // The file is read once, here; the preview only re-reads its rows.
     exchange::ImportPreview preview = exchange::ImportPreview::read(path);
     if (!preview.ok()) {
@@ -163,7 +156,7 @@ void FileCommands::importFile(const QString& path) {
         return;
     }
 
-    const book::CardList before = state.BookOpen ? state.CardTable : book::CardList();
+    const book::CardList before = state.book.isOpen() ? state.cards : book::CardList();
     const qsizetype room = std::max<qsizetype>(0, book::BookCapacity - before.size());
     const qsizetype fitting = std::min(room, imported.size());
     // Said before the write, so that a full book gets no write at all.
@@ -175,9 +168,10 @@ void FileCommands::importFile(const QString& path) {
     const book::CardList cards = before + imported.mid(0, fitting);
 
     const session::BookSaver::Result saved =
-        state.BookOpen ? saver().saveOpenBook(cards, season::CardOrigins::kept(int(cards.size()),
-                                                                               int(before.size())))
-                       : saver().saveUnderNewName(cards);
+        state.book.isOpen()
+            ? saver().saveOpenBook(
+                  cards, season::CardOrigins::kept(int(cards.size()), int(before.size())))
+            : saver().saveUnderNewName(cards);
     if (saved.outcome == session::BookSaver::Outcome::Cancelled)
         return;
     if (!saved.written()) {
@@ -213,23 +207,22 @@ void FileCommands::reportCodeMismatches(const book::CardList& cards, int firstNu
 }
 
 void FileCommands::showImported(const book::CardList& cards, const QString& path) {
-    book::SharedState& state = m_context.state;
+    session::SessionState& state = m_context.state;
     // The book now lives in the file written: later writes go there.
     session::rememberBook(m_view.settings, path);
-    state.SaveName = path;
-    state.ExistingBook = true;
+    state.saveName = path;
     m_view.clearLists();
     showOpened(cards);
 }
 
 void FileCommands::exportBook() {
-    book::SharedState& state = m_context.state;
-    if (!state.BookOpen)
+    session::SessionState& state = m_context.state;
+    if (!state.book.isOpen())
         return;
     platform::FileDialogRequest request;
     request.title = u"エクスポート"_s;
     request.filter = QString::fromUtf16(texts::ExportFilter);
-    request.initialFolder = platform::dialogStartFolder(state.BookPath);
+    request.initialFolder = platform::dialogStartFolder(state.book.path());
     request.overwritePrompt = true;
     int chosen = 0;
     request.chosenFilter = &chosen;
@@ -251,7 +244,7 @@ void FileCommands::exportBook() {
         m_context.platform.messages.show(QString::fromUtf16(texts::ExportNeedsType));
         return;
     }
-    if (state.BookPath != book::NewBookPath && platform::sameFile(path, state.BookPath)) {
+    if (state.book.hasFile() && platform::sameFile(path, state.book.path())) {
         m_context.platform.messages.show(QString::fromUtf16(texts::ExportIsBook));
         return;
     }
@@ -260,9 +253,9 @@ void FileCommands::exportBook() {
                                          platform::Buttons::YesNo) != platform::Answer::Yes)
         return;
     const std::optional<QByteArray> bytes = exchange::formatExport(
-        *format, state.CardTable,
+        *format, state.cards,
         *format == exchange::ExportFormat::Csv
-            ? exchange::seasonCsvColumns(season::SeasonRecord(state.BookPath), state.CardCount())
+            ? exchange::seasonCsvColumns(season::SeasonRecord(state.book.path()), state.cardCount())
             : exchange::CsvExtraColumns());
     if (!bytes || !book::saveFileBytes(path, *bytes).ok())
         m_context.platform.messages.show(QString::fromUtf16(texts::CannotWrite));
@@ -276,7 +269,7 @@ void FileCommands::reportWriteFailure(const session::BookSaver::Result& failed) 
     // The user chose to write nothing: nothing to report.
     if (failed.outcome == session::BookSaver::Outcome::Cancelled)
         return;
-    const QString detail = session::fieldFailure(failed.error, m_context.state.CardTable);
+    const QString detail = session::fieldFailure(failed.error, m_context.state.cards);
     if (detail.isEmpty()) {
         m_context.platform.messages.show(QString::fromUtf16(texts::CannotWrite));
         return;
@@ -284,29 +277,27 @@ void FileCommands::reportWriteFailure(const session::BookSaver::Result& failed) 
     // A card that cannot be stored is mended in the editor, opened on it.
     m_context.platform.messages.show(QString::fromUtf16(texts::CannotWrite) + u"\n"_s + detail);
     keepStartSettings(m_context.state, m_view);
-    m_context.state.Reentry = 1;
+    m_context.state.startWindowAway = true;
     m_context.navigator.openCardEditor(failed.error.card);
 }
 
 FileCommands::Before FileCommands::remember() const {
-    const book::SharedState& state = m_context.state;
-    return {m_view, state.BookOpen, state.BookPath, state.SaveName, state.CardTable};
+    const session::SessionState& state = m_context.state;
+    return {m_view, state.book, state.saveName, state.cards};
 }
 
 void FileCommands::restore(const Before& before) {
-    book::SharedState& state = m_context.state;
+    session::SessionState& state = m_context.state;
     m_view = before.view;
-    state.BookOpen = before.bookOpen;
-    state.BookPath = before.bookPath;
-    state.SaveName = before.saveName;
-    state.CardTable = before.cardTable;
+    state.book = before.book;
+    state.saveName = before.saveName;
+    state.cards = before.cardTable;
 }
 
 void FileCommands::showOpened(const book::CardList& cards) {
-    book::SharedState& state = m_context.state;
-    state.CardTable = cards;
+    session::SessionState& state = m_context.state;
+    state.cards = cards;
     m_view.addressList.appendAll(cards);
-    state.BookOpen = true;
     m_view.settings.setBookState(book::BookState::Named);
     if (m_view.addressList.rows() > 0) {
         m_view.nameSelection = {0};
@@ -336,12 +327,12 @@ void FileCommands::convert(const QString& path, From from, const Before& before)
         fail(QString::fromUtf16(texts::CannotWrite), before);
         return;
     }
-    book::SharedState& state = m_context.state;
-    state.CardTable.clear();
+    session::SessionState& state = m_context.state;
+    state.cards.clear();
     if (from == From::Button)
-        state.SaveName = path;
+        state.saveName = path;
     m_view.settings.lastBook = path;
-    m_context.state.Reentry = 0;
+    m_context.state.startWindowAway = false;
     session::adoptBook(state, path, book::readBook(path).stamp, m_context.platform.messages);
     showOpened(converted.cards);
 }

@@ -47,8 +47,7 @@ private:
     // What open puts back when it ends without a new book.
     struct Before {
         StartView view;
-        bool bookOpen;
-        QString bookPath;
+        session::CurrentBook book;
         QString saveName;
         book::CardList cardTable;
     };

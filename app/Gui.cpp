@@ -3,7 +3,7 @@
 #include "about/QtHelpViewer.h"
 #include "app/WindowNavigator.h"
 #include "app/frmStart.h"
-#include "book/SharedState.h"
+#include "session/SessionState.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtMessages.h"
 #include "platform/QtPrintDialog.h"
@@ -40,7 +40,7 @@ int runGui(bool quitWhenShown, const QString& bookPath) {
     platform::QtPrinterProvider printers;
     platform::QtPrintDialog printDialog(printers);
     platform::Platform services{messages, dialogs, help, shell, printers, printDialog};
-    book::SharedState state;
+    session::SessionState state;
     WindowNavigator navigator(state, services);
     navigator.showStart();
     if (!bookPath.isEmpty()) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "book/SharedState.h"
+#include "session/SessionState.h"
 
 #include <QList>
 #include <QString>
@@ -10,7 +10,7 @@ namespace app {
 
 // The start window's choice of print-list cards from the season's record.
 // The choices: the four filters, then one per group the record holds.
-QStringList seasonChoices(const book::SharedState& state);
+QStringList seasonChoices(const session::SessionState& state);
 
 struct SeasonPick {
     QList<int> rows; // address-list rows (from 0), in book order
@@ -18,6 +18,6 @@ struct SeasonPick {
 };
 
 // The rows the choice (one of seasonChoices) takes for the New Year `year`.
-SeasonPick seasonPick(const book::SharedState& state, const QString& choice, int year);
+SeasonPick seasonPick(const session::SessionState& state, const QString& choice, int year);
 
 } // namespace app

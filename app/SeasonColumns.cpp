@@ -14,7 +14,7 @@ namespace app {
 
 SeasonColumns::SeasonColumns(ui::AppContext& context, QTableWidget* grid, QWidget* parent)
     : QObject(parent), m_context(context), m_grid(grid),
-      m_sheet(context.state.BookPath, context.state.CardTable,
+      m_sheet(context.state.book.path(), context.state.cards,
               season::comingNewYear(QDate::currentDate())),
       m_year(ui::named(new QSpinBox(parent), u"seasonYear"_s)) {
     m_year->setRange(1900, 2999);

@@ -15,7 +15,7 @@ namespace app {
 
 SeasonMatchDialog::SeasonMatchDialog(ui::AppContext& context, QWidget* parent)
     : QDialog(parent), m_context(context),
-      m_matching(context.state.BookPath, context.state.CardTable),
+      m_matching(context.state.book.path(), context.state.cards),
       m_records(ui::named(new QListWidget(this), u"unmatchedList"_s)),
       m_cards(ui::named(new QComboBox(this), u"cardChoice"_s)),
       m_pair(ui::named(new QPushButton(u"組み合わせる"_s, this), u"pairButton"_s)),

@@ -5,7 +5,8 @@ using namespace Qt::StringLiterals;
 namespace app {
 
 SeasonSheet::SeasonSheet(const QString& bookPath, const book::CardList& cards, int year)
-    : m_cards(cards), m_record(std::make_unique<season::SeasonRecord>(bookPath)), m_year(year) {
+    : m_cards(cards), m_hasFile(!bookPath.isEmpty()),
+      m_record(std::make_unique<season::SeasonRecord>(bookPath)), m_year(year) {
 }
 
 QString SeasonSheet::heading(Mark mark) {
@@ -40,6 +41,10 @@ QString SeasonSheet::cellTip(int cardNumber) const {
 season::RecordResult SeasonSheet::toggle(int cardNumber, Mark mark) {
     if (cardNumber < 1 || cardNumber > m_cards.size())
         return {u"no card %1"_s.arg(cardNumber)};
+    // The record lives beside the book's file: without one it would land in
+    // whatever folder the program was started from.
+    if (!m_hasFile)
+        return {u"住所録がまだファイルに保存されていません。"_s};
     season::YearMarks marks = m_record->marks(cardNumber, m_year);
     bool& flag = mark == Sent ? marks.sent : mark == Received ? marks.received : marks.mourning;
     flag = !flag;

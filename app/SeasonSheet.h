@@ -25,13 +25,15 @@ class SeasonSheet {
     QString cellText(int cardNumber, Mark mark) const;
     // What a cell's tooltip says: the mourning note and the year's note.
     QString cellTip(int cardNumber) const;
-    // Switches the mark of card cardNumber (from 1) for the year shown.
+    // Switches the mark of card cardNumber (from 1) for the year shown; a book
+    // without a file (empty path) has no record to keep it in.
     season::RecordResult toggle(int cardNumber, Mark mark);
     // The record could not be read: the reason, else empty.
     QString readError() const { return m_record->openResult().error; }
 
   private:
     book::CardList m_cards;
+    bool m_hasFile;
     std::unique_ptr<season::SeasonRecord> m_record;
     int m_year;
 };

@@ -19,53 +19,42 @@ namespace app {
 using namespace Qt::StringLiterals;
 namespace texts = starttexts;
 
-namespace {
-
-// The commands that work on the open book.
-const QStringList BookCommands = {u"mnuSave"_s,  u"mnuSet"_s,  u"mnuSheet"_s, u"mnuOrder"_s,
-                                  u"lstSet1"_s,  u"lstSet2"_s, u"cmdAdd"_s,   u"cmdSave"_s,
-                                  u"cmdCard"_s,  u"cmdView"_s, u"cmdOrder"_s, u"mnuExport"_s,
-                                  u"cmdHagaki"_s};
-
-} // namespace
-
 StartScreen::StartScreen(ui::AppContext& context) : m_context(context), m_files(context, m_view) {
 }
 
 void StartScreen::load() {
-    book::SharedState& state = m_context.state;
+    session::SessionState& state = m_context.state;
     m_view = StartView();
-    if (state.Reentry != 1) {
+    if (!state.startWindowAway) {
         readStartSettings(state, m_view);
-        state.BookOpen = false;
         session::closeBook(state);
-        state.ExistingBook = true;
-        state.PrintFromList = true;
+        state.printFromList = true;
         // The user goes on with the book of the last run, when it is still there.
         const QString last = m_view.settings.lastBook;
-        if (m_view.settings.bookState == u"3"_s && !last.isEmpty() && QFileInfo(last).isFile())
+        if (m_view.settings.namesFile() && !last.isEmpty() && QFileInfo(last).isFile())
             m_files.openPath(last, FileCommands::From::Button);
         settleControls();
         return;
     }
-    state.Reentry = 0;
-    const book::CardList kept = std::exchange(state.PrintList, {});
+    state.startWindowAway = false;
+    const book::CardList kept = std::exchange(state.printList, {});
     // The text boxes come back as they were when the window made way, or as
     // another window left them (the editor's save under a name): the
     // settings file may name a book of an earlier run.
     restoreStartSettings(state, m_view);
-    if (!state.BookOpen) {
-        state.ExistingBook = true;
-        state.PrintFromList = true;
+    if (!state.book.isOpen()) {
+        // A new book the editor did not keep is gone.
+        state.book = {};
+        state.printFromList = true;
         settleControls();
         return;
     }
-    if (state.BookPath != book::NewBookPath)
+    if (state.book.hasFile())
         reloadBook();
     // The print list comes back as the user left it, but for entries whose
     // card was changed or deleted meanwhile: those would print old text.
     for (const book::AddressCard& entry : kept) {
-        if (state.BookOpen && state.CardTable.contains(entry))
+        if (state.book.isOpen() && state.cards.contains(entry))
             m_view.printList.append(entry);
     }
     m_view.countPrintList();
@@ -73,47 +62,49 @@ void StartScreen::load() {
 }
 
 void StartScreen::settleControls() {
-    const book::SharedState& state = m_context.state;
-    const bool open = state.BookOpen;
+    const session::SessionState& state = m_context.state;
+    const bool open = state.book.isOpen();
     const int entries = m_view.printList.rows();
-    ControlStates& controls = m_view.controls;
-    for (const QString& name : BookCommands)
-        controls.set(name, open);
-    controls.set(u"cmdDel"_s, open && entries > 0 &&
-                                  (m_view.printCurrent >= 0 || !m_view.printSelection.isEmpty()));
-    controls.set(u"cmdClear"_s, open && entries > 0);
+    StartCommands& commands = m_view.commands;
+    commands.lists = open;
+    commands.addToList = open;
+    commands.deleteEntries =
+        open && entries > 0 && (m_view.printCurrent >= 0 || !m_view.printSelection.isEmpty());
+    commands.clearList = open && entries > 0;
+    commands.save = open;
+    commands.exportBook = open;
+    commands.editCards = open;
+    commands.showSheet = open;
+    commands.reorder = open;
     // 300 entries fill the list: label printing waits until one is removed.
-    controls.set(u"cmdPrint"_s, open && entries < book::BookCapacity);
-    // The single-address form needs no book and changes none.
-    controls.set(u"cmdAt"_s, true);
-    controls.set(u"mnuAt"_s, true);
+    commands.printLabels = open && entries < book::BookCapacity;
+    commands.printPostcards = open;
+    commands.checkCodes = open;
 }
 
 QString StartScreen::title() const {
-    const book::SharedState& state = m_context.state;
-    if (!state.BookOpen)
+    const session::SessionState& state = m_context.state;
+    if (!state.book.isOpen())
         return u"Tagora"_s;
     // A book that has no file yet is only kept by saving it under a name.
-    if (state.BookPath == book::NewBookPath)
-        return u"Tagora — ＊"_s + QString::fromUtf16(book::NewBookPath);
-    return u"Tagora — "_s + QFileInfo(state.BookPath).fileName();
+    if (!state.book.hasFile())
+        return u"Tagora — ＊"_s + QString::fromUtf16(session::NewBookName);
+    return u"Tagora — "_s + QFileInfo(state.book.path()).fileName();
 }
 
 void StartScreen::reloadBook() {
-    book::SharedState& state = m_context.state;
-    state.ExistingBook = true;
-    state.PrintFromList = true;
+    session::SessionState& state = m_context.state;
+    state.printFromList = true;
     const book::BookRead read = session::rereadOpenBook(state);
     if (read.isBook()) {
-        state.CardTable = read.loaded.cards;
-        m_view.addressList.appendAll(state.CardTable);
+        state.cards = read.loaded.cards;
+        m_view.addressList.appendAll(state.cards);
         return;
     }
     // The file went away or was damaged meanwhile: no book is open, so
     // nothing writes the cards read before the fault over the file.
     m_context.platform.messages.show(texts::readFailure(read.loaded.error));
-    state.CardTable.clear();
-    state.BookOpen = false;
+    state.cards.clear();
     session::closeBook(state);
     m_view = StartView();
     restoreStartSettings(state, m_view);
@@ -232,8 +223,8 @@ void StartScreen::importContacts() {
 }
 
 void StartScreen::checkCodes() {
-    if (m_context.state.BookOpen)
-        m_files.reportCodeMismatches(m_context.state.CardTable, 1, true);
+    if (m_context.state.book.isOpen())
+        m_files.reportCodeMismatches(m_context.state.cards, 1, true);
 }
 
 void StartScreen::exportBook() {
@@ -285,15 +276,15 @@ void StartScreen::reorder() {
 
 void StartScreen::single(FileCommands::From from) {
     if (from == FileCommands::From::Button)
-        m_context.state.ExitOnClose = false;
+        m_context.state.exitOnClose = false;
     handOver();
     m_context.navigator.openSingle();
 }
 
 void StartScreen::handOver() {
     keepStartSettings(m_context.state, m_view);
-    m_context.state.PrintList = m_view.printList.cards();
-    m_context.state.Reentry = 1;
+    m_context.state.printList = m_view.printList.cards();
+    m_context.state.startWindowAway = true;
 }
 
 void StartScreen::help() {
@@ -316,19 +307,19 @@ void StartScreen::exit() {
 }
 
 void StartScreen::closeBox() {
-    if (m_context.state.Reentry == 1 || !m_context.state.ExitOnClose)
+    if (m_context.state.startWindowAway || !m_context.state.exitOnClose)
         return;
     saveSettings();
     m_context.navigator.quit();
 }
 
 bool StartScreen::saveSettings() {
-    book::SharedState& state = m_context.state;
+    session::SessionState& state = m_context.state;
     const SettingsWrite write = writeStartSettings(state, m_view);
     // Said once for each book whose place the settings cannot hold.
     const QString& book = m_view.settings.lastBook;
-    if (write.placeForgotten && state.UnrememberedBook != book) {
-        state.UnrememberedBook = book;
+    if (write.placeForgotten && state.unrememberedBook != book) {
+        state.unrememberedBook = book;
         m_context.platform.messages.show(
             QString::fromUtf16(session::texts::PlaceNotRemembered).arg(book));
     }

@@ -15,20 +15,20 @@ QString settingsPath() {
 
 } // namespace
 
-void readStartSettings(book::SharedState& state, StartView& view) {
-    state.SettingsValues = book::readSettings(settingsPath());
+void readStartSettings(session::SessionState& state, StartView& view) {
+    state.settings = book::readSettings(settingsPath());
     restoreStartSettings(state, view);
 }
 
-void keepStartSettings(book::SharedState& state, const StartView& view) {
-    state.SettingsValues = view.settings;
+void keepStartSettings(session::SessionState& state, const StartView& view) {
+    state.settings = view.settings;
 }
 
-void restoreStartSettings(const book::SharedState& state, StartView& view) {
-    view.settings = state.SettingsValues;
+void restoreStartSettings(const session::SessionState& state, StartView& view) {
+    view.settings = state.settings;
 }
 
-SettingsWrite writeStartSettings(book::SharedState& state, const StartView& view) {
+SettingsWrite writeStartSettings(session::SessionState& state, const StartView& view) {
     keepStartSettings(state, view);
     SettingsWrite write;
     if (!platform::ProgramFolder::ensureExists()) {
@@ -37,14 +37,14 @@ SettingsWrite writeStartSettings(book::SharedState& state, const StartView& view
         write.result.error.reason = u"the program's folder could not be created"_s;
         return write;
     }
-    write.result = book::writeSettings(settingsPath(), state.SettingsValues);
+    write.result = book::writeSettings(settingsPath(), state.settings);
     const book::WriteError& error = write.result.error;
     const bool pathRefused = (error.kind == book::WriteError::Unencodable ||
                               error.kind == book::WriteError::Quote) &&
                              error.field == 1;
     if (pathRefused) {
         // The book's place is lost for the next run, not the other two fields.
-        book::SettingsValues kept = state.SettingsValues;
+        book::SettingsValues kept = state.settings;
         kept.lastBook.clear();
         write.result = book::writeSettings(settingsPath(), kept);
         write.placeForgotten = true;

@@ -1,20 +1,20 @@
 #pragma once
 
 #include "app/StartView.h"
-#include "book/SharedState.h"
+#include "session/SessionState.h"
 #include "book/WriteError.h"
 
 namespace app {
 
 // Reads "Tagora.ini" into the shared state's SettingsValues and the view.
-void readStartSettings(book::SharedState& state, StartView& view);
+void readStartSettings(session::SessionState& state, StartView& view);
 
 // Copies the view's settings into the shared state, where the start window
 // finds them again when it is shown after another window.
-void keepStartSettings(book::SharedState& state, const StartView& view);
+void keepStartSettings(session::SessionState& state, const StartView& view);
 
 // Puts the shared state's settings back into the view.
-void restoreStartSettings(const book::SharedState& state, StartView& view);
+void restoreStartSettings(const session::SessionState& state, StartView& view);
 
 struct SettingsWrite {
     book::WriteResult result;
@@ -25,6 +25,6 @@ struct SettingsWrite {
 
 // Copies the view's settings into the shared state and writes them to
 // "Tagora.ini", creating the program's folder when it is missing.
-SettingsWrite writeStartSettings(book::SharedState& state, const StartView& view);
+SettingsWrite writeStartSettings(session::SessionState& state, const StartView& view);
 
 } // namespace app

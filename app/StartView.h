@@ -2,15 +2,12 @@
 
 // What the start window shows, held apart from its widgets so the start
 // window's commands run (and are tested) without a window.
-//   lstSet1  names of the book (visible); lstOpt1 address1, lstAdd1 address2,
-//            lstAdd3 address3, lstZip1 postal code, lstCode1 code, lstKei honorific
-//   lstSet2  names of the print list (visible); lstOpt2 address1, lstAdd2 address2,
-//            lstOpt3 address3, lstZip2 postal code, lstCode2 code, lstKei2 honorific
-//   lblCount number of print-list entries as text
-//   settings the values the settings file will hold: the book's path, its
-//            state (new book or named file) and the reserved value
+//   addressList  the book's cards, shown by their names in lstSet1
+//   printList    the print list's cards, shown by their names in lstSet2
+//   lblCount     number of print-list entries as text
+//   settings     the values the settings file will hold: the book's path, its
+//                state (new book or named file) and the reserved value
 
-#include "app/ControlStates.h"
 #include "app/ListColumns.h"
 #include "book/SettingsFile.h"
 
@@ -19,10 +16,26 @@
 
 namespace app {
 
-struct StartView {
-    // Every control and menu command as it is when the window is created.
-    StartView();
+// Which of the start window's commands can be used; the others (new book,
+// open, import, single address, help, exit) always can.
+struct StartCommands {
+    bool lists = false;          // picking names in the book and the print list
+    bool addToList = false;      // 一括選択 and 記録から選択
+    bool deleteEntries = false;  // 削除
+    bool clearList = false;      // クリアー
+    bool save = false;           // 保存 (button and menu)
+    bool exportBook = false;     // エクスポート
+    bool editCards = false;      // the card editor (button and menu)
+    bool showSheet = false;      // the address list sheet (button and menu)
+    bool reorder = false;        // 並べ替え (button and menu)
+    bool printLabels = false;    // label printing
+    bool printPostcards = false; // postcard and envelope printing
+    bool checkCodes = false;     // 郵便番号の確認
 
+    bool operator==(const StartCommands&) const = default;
+};
+
+struct StartView {
     ListColumns addressList;
     ListColumns printList;
     QList<int> nameSelection;  // selected rows of lstSet1
@@ -31,22 +44,11 @@ struct StartView {
     int printCurrent = -1;     // current row of lstSet2
     QString lblCount = QStringLiteral("0");
     book::SettingsValues settings;
-    ControlStates controls;
+    StartCommands commands;
 
-    const QStringList& lstSet1() const { return addressList.column(1); }
-    const QStringList& lstOpt1() const { return addressList.column(2); }
-    const QStringList& lstAdd1() const { return addressList.column(3); }
-    const QStringList& lstAdd3() const { return addressList.column(4); }
-    const QStringList& lstZip1() const { return addressList.column(5); }
-    const QStringList& lstCode1() const { return addressList.column(6); }
-    const QStringList& lstKei() const { return addressList.column(7); }
-    const QStringList& lstSet2() const { return printList.column(1); }
-    const QStringList& lstOpt2() const { return printList.column(2); }
-    const QStringList& lstAdd2() const { return printList.column(3); }
-    const QStringList& lstOpt3() const { return printList.column(4); }
-    const QStringList& lstZip2() const { return printList.column(5); }
-    const QStringList& lstCode2() const { return printList.column(6); }
-    const QStringList& lstKei2() const { return printList.column(7); }
+    // The names of the book's cards (lstSet1) and of the print list (lstSet2).
+    const QStringList& bookNames() const { return addressList.column(1); }
+    const QStringList& printNames() const { return printList.column(1); }
 
     // Empties the address list and the print list with their selections.
     void clearLists();

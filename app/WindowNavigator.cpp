@@ -17,7 +17,7 @@
 
 namespace app {
 
-WindowNavigator::WindowNavigator(book::SharedState& state, platform::Platform& platform)
+WindowNavigator::WindowNavigator(session::SessionState& state, platform::Platform& platform)
     : m_context{state, platform, *this} {}
 
 void WindowNavigator::handOver(QWidget* next) {

@@ -12,7 +12,7 @@ namespace app {
 // next window and unloads the one in use (without its close-box steps).
 class WindowNavigator : public ui::Navigator {
 public:
-    WindowNavigator(book::SharedState& state, platform::Platform& platform);
+    WindowNavigator(session::SessionState& state, platform::Platform& platform);
 
     void showStart() override;
     void openCardEditor(int jumpToCard) override;

@@ -5,7 +5,7 @@
 #include "ui/Named.h"
 #include "book/AddressFile.h"
 #include "book/LenientNumber.h"
-#include "book/SharedState.h"
+#include "session/SessionState.h"
 #include "session/BookSaver.h"
 #include "session/OpenBook.h"
 #include "ui/CloseOnEscape.h"
@@ -86,8 +86,8 @@ frmOrder::frmOrder(ui::AppContext& context, QWidget* parent) : QWidget(parent), 
 
     ui::centreOnScreen(this);
     showControls();
-    const QString& path = m_context.state.BookPath;
-    if (path.isEmpty() || path == QStringView(book::NewBookPath) || !QFileInfo(path).isFile()) {
+    const QString& path = m_context.state.book.path();
+    if (path.isEmpty() || !QFileInfo(path).isFile()) {
         m_context.platform.messages.show(MissingFile, platform::Buttons::Ok);
         return;
     }
@@ -180,7 +180,7 @@ void frmOrder::performMove() {
 }
 
 bool frmOrder::writeCards(const book::CardList& cards, const season::CardOrigins& origins) {
-    const QString before = m_context.state.BookPath;
+    const QString before = m_context.state.book.path();
     const session::BookSaver::Result written =
         session::BookSaver(m_context.state, m_context.platform).saveOpenBook(cards, origins);
     if (written.outcome == session::BookSaver::Outcome::Cancelled)
@@ -190,7 +190,7 @@ bool frmOrder::writeCards(const book::CardList& cards, const season::CardOrigins
         return false;
     }
     if (written.path != before)
-        session::rememberBook(m_context.state.SettingsValues, written.path);
+        session::rememberBook(m_context.state.settings, written.path);
     return true;
 }
 

@@ -27,7 +27,7 @@ namespace app {
 class frmOrder : public QWidget {
     Q_OBJECT
 public:
-    // Reads the book at context.state.BookPath into the list.
+    // Reads the book at context.state.book.path() into the list.
     explicit frmOrder(ui::AppContext& context, QWidget* parent = nullptr);
 
     QString Text3;

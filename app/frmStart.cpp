@@ -121,7 +121,10 @@ void frmStart::buildControls() {
     middle->addWidget(cmdClear);
     m_seasonFilter = new SeasonFilterButton(
         [this] { return seasonChoices(m_context.state); },
-        [this] { return m_context.state.BookOpen ? unmatchedSeasonRecords(m_context.state.BookPath) : 0; },
+        [this] {
+            const session::CurrentBook& book = m_context.state.book;
+            return book.isOpen() ? unmatchedSeasonRecords(book.path()) : 0;
+        },
         central);
     middle->addWidget(m_seasonFilter);
     middle->addStretch();
@@ -283,27 +286,37 @@ void frmStart::showView() {
     const StartView& view = m_screen.view();
     const QSignalBlocker blockNames(lstSet1);
     const QSignalBlocker blockPrint(lstSet2);
-    showList(lstSet1, view.lstSet1(), view.nameSelection, view.nameCurrent);
-    showList(lstSet2, view.lstSet2(), view.printSelection, view.printCurrent);
+    showList(lstSet1, view.bookNames(), view.nameSelection, view.nameCurrent);
+    showList(lstSet2, view.printNames(), view.printSelection, view.printCurrent);
     lblCount->setText(view.lblCount);
     setWindowTitle(m_screen.title());
-    firstSteps->setVisible(!m_context.state.BookOpen);
+    firstSteps->setVisible(!m_context.state.book.isOpen());
     showControls();
 }
 
 void frmStart::showControls() {
-    const StartView& view = m_screen.view();
-    m_seasonFilter->setEnabled(view.controls.isEnabled(u"cmdAdd"_s));
-    for (auto it = view.controls.all().cbegin(); it != view.controls.all().cend(); ++it) {
-        if (QWidget* widget = findChild<QWidget*>(it.key()))
-            widget->setEnabled(it.value());
-        else if (QAction* action = findChild<QAction*>(it.key()))
-            action->setEnabled(it.value());
-    }
+    const StartCommands& commands = m_screen.view().commands;
+    lstSet1->setEnabled(commands.lists);
+    lstSet2->setEnabled(commands.lists);
+    cmdAdd->setEnabled(commands.addToList);
+    m_seasonFilter->setEnabled(commands.addToList);
+    cmdDel->setEnabled(commands.deleteEntries);
+    cmdClear->setEnabled(commands.clearList);
+    cmdSave->setEnabled(commands.save);
+    mnuSave->setEnabled(commands.save);
+    mnuExport->setEnabled(commands.exportBook);
+    cmdCard->setEnabled(commands.editCards);
+    mnuSet->setEnabled(commands.editCards);
+    cmdView->setEnabled(commands.showSheet);
+    mnuSheet->setEnabled(commands.showSheet);
+    cmdOrder->setEnabled(commands.reorder);
+    mnuOrder->setEnabled(commands.reorder);
+    cmdPrint->setEnabled(commands.printLabels);
     // Envelopes print the print list as postcards do.
-    envelopeButton->setEnabled(cmdHagaki->isEnabled());
-    envelopeAction->setEnabled(cmdHagaki->isEnabled());
-    codeCheckAction->setEnabled(m_context.state.BookOpen);
+    cmdHagaki->setEnabled(commands.printPostcards);
+    envelopeButton->setEnabled(commands.printPostcards);
+    envelopeAction->setEnabled(commands.printPostcards);
+    codeCheckAction->setEnabled(commands.checkCodes);
 }
 
 void frmStart::openBook(const QString& path) {

@@ -2,8 +2,8 @@
 
 // The start window: the book's names, the print list and every command.
 //   lstSet1   names of the open book (multi-select)
-//   lstSet2   the print list's names (multi-select); the other columns of
-//             both lists are kept by StartView (lstOpt1 … lstKei2)
+//   lstSet2   the print list's names (multi-select); the cards of both
+//             lists are kept by StartView
 //   lblCount  number of print-list entries, lblAcount "件" beside it
 //   lblMain   heading; Label1, Label2 the captions of the two lists
 //   menFile, mnuEdit, mnuHelp  the menus; mnu* their commands (mnuImport,

@@ -41,19 +41,19 @@ Qt::Alignment alignmentOf(const SheetColumn& column) {
 } // namespace
 
 frmVew* frmVew::open(ui::AppContext& context, bool fromMenu) {
-    if (context.state.CardCount() == 0) {
+    if (context.state.cardCount() == 0) {
         context.platform.messages.show(u"表示するデータがありません。"_s, platform::Buttons::Ok);
-        context.state.Reentry = 0;
+        context.state.startWindowAway = false;
         return nullptr;
     }
     return new frmVew(context, fromMenu);
 }
 
 frmVew::frmVew(ui::AppContext& context, bool fromMenu, QWidget* parent)
-    : QWidget(parent), m_context(context), m_table(context.state.CardTable, fromMenu) {
+    : QWidget(parent), m_context(context), m_table(context.state.cards, fromMenu) {
     setObjectName(u"frmVew"_s);
     ui::closeOnEscape(this);
-    setWindowTitle(sheetTitle(m_context.state.BookPath));
+    setWindowTitle(sheetTitle(m_context.state.book.shownPath()));
 
     cmdHelp = ui::named(new QPushButton(u"ヘルプ"_s, this), u"cmdHelp"_s);
     connect(cmdHelp, &QPushButton::clicked, this, &frmVew::showHelp);
@@ -191,7 +191,7 @@ void frmVew::openCard(int row) {
     if (Text1.isEmpty())
         return;
     // The editor closes the sheet, as closing it by hand would.
-    m_context.state.ExitOnClose = false;
+    m_context.state.exitOnClose = false;
     m_context.navigator.openCardEditor(Text1.toInt());
 }
 
@@ -205,7 +205,7 @@ void frmVew::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    m_context.state.ExitOnClose = false;
+    m_context.state.exitOnClose = false;
     event->accept();
     m_context.navigator.showStart();
 }

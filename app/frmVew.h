@@ -26,7 +26,7 @@ public:
     frmVew(ui::AppContext& context, bool fromMenu, QWidget* parent = nullptr);
 
     // The sheet for the book, or nullptr after "表示するデータがありません。"
-    // when the book has no card; then Reentry is back to 0 and the start
+    // when the book has no card; then startWindowAway is false again and the start
     // window stays as it was.
     static frmVew* open(ui::AppContext& context, bool fromMenu);
 

@@ -17,6 +17,8 @@ struct SettingsValues {
     QString bookState; // "3" a named file is open, "2" a new book was started
     QString reserved;  // carried through unchanged
 
+    // True when the state says a named file was open ("3").
+    bool namesFile() const { return bookState == QStringLiteral("3"); }
     void setBookState(BookState state) { bookState = state == BookState::Named ? QStringLiteral("3") : QStringLiteral("2"); }
 
     bool operator==(const SettingsValues&) const = default;

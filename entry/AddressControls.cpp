@@ -63,6 +63,14 @@ QLineEdit* AddressControls::addField(QWidget* form, Field field, const char* nam
     return edit;
 }
 
+QLineEdit* AddressControls::edit(Field field) const {
+    for (const auto& [each, edit] : m_fields) {
+        if (each == field)
+            return edit;
+    }
+    return txtName;
+}
+
 void AddressControls::typeInto(QLineEdit* edit, const QString& text) {
     for (const auto& [field, fieldEdit] : m_fields) {
         if (fieldEdit != edit)

@@ -51,6 +51,8 @@ public:
     // postal code and its lookups, the address, then 敬称 and Code, which
     // are reached after the address. Returns the last control of the chain.
     QWidget* chainTabOrder(QWidget* first);
+    // The text box of a field.
+    QLineEdit* edit(Field field) const;
 
     QLabel* lblName;
     QLineEdit* txtName;

@@ -1,13 +1,11 @@
 #include "entry/CardEditor.h"
 
 #include "book/FieldLabel.h"
-#include "book/SettingsFile.h"
 #include "book/LenientNumber.h"
 #include "book/LookAlikes.h"
-#include "book/SharedState.h"
+#include "session/SessionState.h"
 #include "entry/AddressSplit.h"
 #include "entry/CardEditorTexts.h"
-#include "platform/ProgramFolder.h"
 #include "season/SeasonRecord.h"
 #include "session/OpenBook.h"
 
@@ -32,11 +30,10 @@ CardEditor::CardEditor(ui::AppContext& context, QObject* parent)
     : QObject(parent), m_context(context), m_cards(book::BookCapacity) {}
 
 bool CardEditor::open() {
-    book::SharedState& state = m_context.state;
+    session::SessionState& state = m_context.state;
     m_changed = false;
-    m_info = book::readSettings(platform::ProgramFolder::file(u"Tagora.ini"_s));
-    if (state.BookOpen && state.BookPath != book::NewBookPath) {
-        m_caption = u"住所録　"_s + state.BookPath;
+    if (state.book.hasFile()) {
+        m_caption = u"住所録　"_s + state.book.path();
         // Only a book read whole in the current layout is edited: writing back
         // part of a book, or one read across an old layout, would lose cards.
         const book::BookRead read = session::rereadOpenBook(state);
@@ -57,8 +54,7 @@ bool CardEditor::open() {
         else
             showRegistered();
     } else {
-        state.BookPath = QString::fromUtf16(book::NewBookPath);
-        m_caption = u"住所録　　"_s + state.BookPath;
+        m_caption = u"住所録　　"_s + QString::fromUtf16(session::NewBookName);
         m_cards.fill(book::AddressCard());
         m_count = 0;
         m_current = 1;
@@ -167,9 +163,9 @@ void CardEditor::firstCard() {
         return;
     savePrompt();
     m_current = 1;
-    setLineMode();
+    m_entryMode = false;
     showRegistered();
-    focus(u"txtZip"_s);
+    emit focusRequested(Field::PostalCode);
 }
 
 void CardEditor::previousCard() {
@@ -177,10 +173,10 @@ void CardEditor::previousCard() {
         return;
     savePrompt();
     --m_current;
-    setLineMode();
+    m_entryMode = false;
     m_optionInputEnabled = true;
     showRegistered();
-    focus(u"txtZip"_s);
+    emit focusRequested(Field::PostalCode);
 }
 
 void CardEditor::nextCard() {
@@ -197,9 +193,9 @@ void CardEditor::nextCard() {
     } else if (m_current < m_count) {
         ++m_current;
         showRegistered();
-        setLineMode();
+        m_entryMode = false;
     }
-    focus(u"txtZip"_s);
+    emit focusRequested(Field::PostalCode);
 }
 
 void CardEditor::lastCard() {
@@ -208,7 +204,7 @@ void CardEditor::lastCard() {
     savePrompt();
     m_current = m_count;
     showRegistered();
-    focus(u"txtZip"_s);
+    emit focusRequested(Field::PostalCode);
 }
 
 void CardEditor::newCard() {
@@ -221,7 +217,7 @@ void CardEditor::newCard() {
     }
     m_current = m_count + 1;
     showNew();
-    focus(u"txtZip"_s);
+    emit focusRequested(Field::PostalCode);
 }
 
 void CardEditor::registerCard() {
@@ -229,7 +225,7 @@ void CardEditor::registerCard() {
     registerIfNew();
     m_changed = false;
     emit screenChanged();
-    focus(u"cmdFow"_s);
+    emit nextCardFocusRequested();
 }
 
 void CardEditor::useEntryPanel() {
@@ -239,30 +235,30 @@ void CardEditor::useEntryPanel() {
 }
 
 void CardEditor::useAddressLines() {
-    setLineMode();
+    m_entryMode = false;
     m_optionInputEnabled = true;
     emit screenChanged();
-    focus(u"txtZip"_s);
+    emit focusRequested(Field::PostalCode);
 }
 
 void CardEditor::splitNewAddress() {
     if (m_newAddress.isEmpty()) {
         m_context.platform.messages.show(QString::fromUtf16(NoAddressText), Buttons::Ok);
-        focus(u"txtZip"_s);
+        emit focusRequested(Field::PostalCode);
         return;
     }
     const SplitLines lines = splitAddress(m_newAddress, m_keepPrefecture);
     setFieldText(Field::Address1, lines.line1);
     setFieldText(Field::Address2, lines.line2);
-    setLineMode();
+    m_entryMode = false;
     emit screenChanged();
-    focus(u"txtAdd3"_s);
+    emit focusRequested(Field::Address3);
 }
 
 void CardEditor::addressLinesFilled() {
     if (!m_entryMode)
         return;
-    setLineMode();
+    m_entryMode = false;
     emit screenChanged();
 }
 
@@ -306,10 +302,10 @@ void CardEditor::showNew() {
 }
 
 QString CardEditor::seasonHistory() const {
-    const book::SharedState& state = m_context.state;
-    if (!state.BookOpen || state.BookPath == book::NewBookPath || m_current > m_countOnDisk)
+    const session::SessionState& state = m_context.state;
+    if (!state.book.hasFile() || m_current > m_countOnDisk)
         return {};
-    const season::SeasonRecord record(state.BookPath);
+    const season::SeasonRecord record(state.book.path());
     return season::yearsText(record.recordOf(m_current));
 }
 
@@ -318,14 +314,6 @@ void CardEditor::registerIfNew() {
         m_count = m_current;
         m_recordLabel = u"%1/%2"_s.arg(m_current).arg(m_count);
     }
-}
-
-void CardEditor::setLineMode() {
-    m_entryMode = false;
-}
-
-void CardEditor::focus(const QString& control) {
-    emit focusRequested(control);
 }
 
 } // namespace entry

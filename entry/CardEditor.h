@@ -2,7 +2,6 @@
 
 #include "ui/AppContext.h"
 #include "book/AddressCard.h"
-#include "book/SettingsFile.h"
 #include "entry/AddressEntry.h"
 #include "entry/EntryField.h"
 #include "session/BookSaver.h"
@@ -25,23 +24,14 @@ class CardEditor : public QObject, public AddressEntry {
 public:
     explicit CardEditor(ui::AppContext& context, QObject* parent = nullptr);
 
-    // Reads the settings and the book the shared state names, or starts a book
-    // without a file. A book that cannot be read whole is not opened: a
-    // message, back to the start window, and false.
+    // Reads the book the shared state names, or starts a book without a file.
+    // A book that cannot be read whole is not opened: a message, back to the
+    // start window, and false.
     bool open();
 
     // Shows card `card` (the sheet's choice; below 1 means card 1, beyond the
     // book the last card); a book without cards stays on its new card.
     void showCard(int card);
-    // The current card of the working copy to the screen, then clears the change flag.
-    void showCardOnScreen();
-    // The screen into the current card; the count does not change.
-    void storeScreenInCard();
-    // Empties the fields for a new card (the honorific stays) and shows the entry panel.
-    void clearScreenForNewCard();
-    // The three settings values as the file held them when the editor opened.
-    book::SettingsValues settingsAtOpen() const { return m_info; }
-    void setSettingsAtOpen(const book::SettingsValues& values) { m_info = values; }
 
     // Typing in a field: refused characters are dropped (with a message), a
     // length over the limit shows a warning and keeps the text, otherwise the
@@ -94,10 +84,18 @@ public:
 signals:
     // Anything on screen may have changed.
     void screenChanged();
-    // The control (by object name) that should take the focus.
-    void focusRequested(const QString& control);
+    // The field that should take the focus.
+    void focusRequested(entry::Field field);
+    // The ＞ (next card) button should take the focus, after a registration.
+    void nextCardFocusRequested();
 
 private:
+    // The current card of the working copy to the screen, then clears the change flag.
+    void showCardOnScreen();
+    // The screen into the current card; the count does not change.
+    void storeScreenInCard();
+    // Empties the fields for a new card (the honorific stays) and shows the entry panel.
+    void clearScreenForNewCard();
     // Says so when typing lost characters the book cannot hold.
     void refuseDropped(const QString& typed, const QString& kept);
     bool discardPrompt();
@@ -107,8 +105,6 @@ private:
     void showRegistered();
     void showNew();
     void registerIfNew();
-    void setLineMode();
-    void focus(const QString& control);
     // Writes the cards to the open book (a book without a file: "Tagora.dat"
     // in the program's folder, after asking when that file exists). False
     // when nothing was written; a failure is shown.
@@ -134,7 +130,6 @@ private:
     bool m_optionInputEnabled = true;
     bool m_deleteEnabled = true;
     bool m_closed = false;
-    book::SettingsValues m_info;
     book::CardList m_written; // the cards as the book's file last held them
 };
 

@@ -3,7 +3,7 @@
 // the book open in this run, through the one saver.
 #include "entry/CardEditor.h"
 
-#include "book/SharedState.h"
+#include "session/SessionState.h"
 #include "entry/CardEditorTexts.h"
 #include "session/BookSaver.h"
 #include "session/OpenBook.h"
@@ -51,12 +51,12 @@ void CardEditor::showList() {
         return;
     m_changed = false;
     // The sheet shows the book as it now stands in the file.
-    m_context.state.CardTable = cards();
+    m_context.state.cards = cards();
     closeTo(true);
 }
 
 void CardEditor::returnToStart() {
-    book::SharedState& state = m_context.state;
+    session::SessionState& state = m_context.state;
     // Every question on the way out offers キャンセル: the editor stays as it is.
     if (isNewCard()) {
         const Answer keep = askYesNoCancel(RegisterNewText);
@@ -68,7 +68,7 @@ void CardEditor::returnToStart() {
             registerIfNew();
         }
     }
-    if (state.BookOpen && state.BookPath != book::NewBookPath) {
+    if (state.book.hasFile()) {
         if (m_changed) {
             const Answer save = askYesNoCancel(SaveChangesText);
             if (save == Answer::Cancel)
@@ -86,9 +86,9 @@ void CardEditor::returnToStart() {
     }
     // A book without a file: cards typed into it are only kept by saving under
     // a name, so they are never dropped here without asking.
-    if (state.ExistingBook && m_count == 0) {
-        if (state.SaveName.isEmpty())
-            state.BookOpen = true;
+    if (state.book.kind() != session::CurrentBook::Kind::Starting && m_count == 0) {
+        if (state.saveName.isEmpty())
+            state.book = session::CurrentBook::unsaved();
         closeTo(false);
         return;
     }
@@ -105,7 +105,7 @@ void CardEditor::returnToStart() {
         showWriteFailure(saved);
         return;
     }
-    session::rememberBook(state.SettingsValues, saved.path);
+    session::rememberBook(state.settings, saved.path);
     closeTo(false);
 }
 
@@ -121,8 +121,8 @@ void CardEditor::cancel() {
 }
 
 bool CardEditor::writeCards(const book::CardList& cards, int removed) {
-    book::SharedState& state = m_context.state;
-    const QString before = state.BookOpen ? state.BookPath : QString();
+    session::SessionState& state = m_context.state;
+    const QString before = state.book.path();
     const int count = int(cards.size());
     const session::BookSaver::Result saved =
         session::BookSaver(state, m_context.platform)
@@ -135,7 +135,7 @@ bool CardEditor::writeCards(const book::CardList& cards, int removed) {
     // A book without a file now has one ("Tagora.dat", or the name the
     // user gave instead): the start window and the next run take that one.
     if (saved.path != before)
-        session::rememberBook(state.SettingsValues, saved.path);
+        session::rememberBook(state.settings, saved.path);
     m_countOnDisk = count;
     m_written = cards;
     return true;
@@ -158,7 +158,7 @@ void CardEditor::showWriteFailure(const session::BookSaver::Result& failed) {
 
 void CardEditor::closeTo(bool sheet) {
     m_closed = true;
-    m_context.state.Reentry = 1;
+    m_context.state.startWindowAway = true;
     if (sheet)
         m_context.navigator.openSheet(true);
     else

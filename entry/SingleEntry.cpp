@@ -1,6 +1,6 @@
 #include "entry/SingleEntry.h"
 
-#include "book/SharedState.h"
+#include "session/SessionState.h"
 #include "entry/AddressSplit.h"
 
 using namespace Qt::StringLiterals;
@@ -28,7 +28,7 @@ void SingleEntry::chooseHonorific(int position) {
 void SingleEntry::splitNewAddress() {
     if (m_newAddress.isEmpty()) {
         m_context.platform.messages.show(QString::fromUtf16(NoAddressText), platform::Buttons::Ok);
-        emit focusRequested(u"txtZip"_s);
+        emit focusRequested(Field::PostalCode);
         return;
     }
     const SplitLines lines = splitAddress(m_newAddress, m_keepPrefecture);
@@ -36,13 +36,13 @@ void SingleEntry::splitNewAddress() {
     setFieldText(Field::Address2, lines.line2);
     m_entryMode = false;
     emit screenChanged();
-    emit focusRequested(u"txtAdd3"_s);
+    emit focusRequested(Field::Address3);
 }
 
 void SingleEntry::useAddressLines() {
     m_entryMode = false;
     emit screenChanged();
-    emit focusRequested(u"txtZip"_s);
+    emit focusRequested(Field::PostalCode);
 }
 
 void SingleEntry::addressLinesFilled() {
@@ -55,11 +55,11 @@ void SingleEntry::addressLinesFilled() {
 bool SingleEntry::readyToPrint() {
     if (m_address.name.isEmpty()) {
         m_context.platform.messages.show(u"宛名が入力されていません。"_s, platform::Buttons::Ok);
-        emit focusRequested(u"txtName"_s);
+        emit focusRequested(Field::Name);
         return false;
     }
     m_address.honorific = QString::number(m_honorific);
-    m_context.state.PrintFromList = false;
+    m_context.state.printFromList = false;
     m_closed = true;
     return true;
 }
@@ -82,7 +82,7 @@ void SingleEntry::back() {
     if (m_closed)
         return;
     m_closed = true;
-    m_context.state.Reentry = 1;
+    m_context.state.startWindowAway = true;
     m_context.navigator.showStart();
 }
 

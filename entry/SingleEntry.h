@@ -52,7 +52,7 @@ public:
 
 signals:
     void screenChanged();
-    void focusRequested(const QString& control);
+    void focusRequested(entry::Field field);
 
 private:
     bool readyToPrint();

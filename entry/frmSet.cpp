@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -34,6 +35,7 @@ frmSet::frmSet(ui::AppContext& context, int jumpToCard, QWidget* parent, zip::To
     buildControls();
     connect(&m_editor, &CardEditor::screenChanged, this, &frmSet::refresh);
     connect(&m_editor, &CardEditor::focusRequested, this, &frmSet::moveFocus);
+    connect(&m_editor, &CardEditor::nextCardFocusRequested, this, [this] { cmdFow->setFocus(); });
     m_opened = m_editor.open();
     if (m_opened && jumpToCard > 0)
         m_editor.showCard(jumpToCard);
@@ -118,9 +120,8 @@ void frmSet::refresh() {
     }
 }
 
-void frmSet::moveFocus(const QString& control) {
-    if (auto* target = findChild<QWidget*>(control))
-        target->setFocus();
+void frmSet::moveFocus(Field field) {
+    m_address->edit(field)->setFocus();
 }
 
 void frmSet::closeEvent(QCloseEvent* event) {

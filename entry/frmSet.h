@@ -39,13 +39,6 @@ public:
     // False when the book could not be read; the start window is shown instead.
     bool opened() const { return m_opened; }
 
-    void JumpGet(int card) { m_editor.showCard(card); }
-    void GetData() { m_editor.showCardOnScreen(); }
-    void SetData() { m_editor.storeScreenInCard(); }
-    void NewData() { m_editor.clearScreenForNewCard(); }
-    book::SettingsValues GetInfo() const { return m_editor.settingsAtOpen(); }
-    void SetInfo(const book::SettingsValues& values) { m_editor.setSettingsAtOpen(values); }
-
     CardEditor& editor() { return m_editor; }
 
 protected:
@@ -53,7 +46,7 @@ protected:
 
 private slots:
     void refresh();
-    void moveFocus(const QString& control);
+    void moveFocus(Field field);
 
 private:
     void buildControls();

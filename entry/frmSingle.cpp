@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -53,9 +54,8 @@ void frmSingle::refresh() {
     m_address->show();
 }
 
-void frmSingle::moveFocus(const QString& control) {
-    if (auto* target = findChild<QWidget*>(control))
-        target->setFocus();
+void frmSingle::moveFocus(Field field) {
+    m_address->edit(field)->setFocus();
 }
 
 void frmSingle::printLabels() {

@@ -38,7 +38,7 @@ protected:
 
 private slots:
     void refresh();
-    void moveFocus(const QString& control);
+    void moveFocus(Field field);
     void printLabels();
     void printPostcards();
 

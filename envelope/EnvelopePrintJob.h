@@ -19,7 +19,7 @@ class EnvelopePrintJob {
         Failed,        // the printer or file failed; the user was told
     };
 
-    // bookPath: the open book's file, never written over (empty or book::NewBookPath: none).
+    // bookPath: the open book's file, never written over (empty: none).
     EnvelopePrintJob(platform::Platform& platform, const printing::OutputChoice& output,
                      const QString& bookPath);
 

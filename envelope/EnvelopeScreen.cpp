@@ -38,7 +38,7 @@ const QString UserSizeItem = u"ユーザー定義"_s;
 EnvelopeScreen::EnvelopeScreen(ui::AppContext& context, const book::CardList& entries,
                                QWidget* parent)
     : QWidget(parent, Qt::Window),
-      m_model(printing::PrintMedium::Envelopes, entries, context.state.PrintFromList),
+      m_model(printing::PrintMedium::Envelopes, entries, context.state.printFromList),
       m_context(context) {
     setObjectName(u"EnvelopeScreen"_s);
     setWindowTitle(u"印刷フォーマット 封筒"_s);
@@ -340,7 +340,7 @@ void EnvelopeScreen::printJob() {
     m_model.showTrims(settings.trims);
     m_model.printStarted();
     showControls();
-    EnvelopePrintJob job(m_context.platform, m_model.outputChoice(), m_context.state.BookPath);
+    EnvelopePrintJob job(m_context.platform, m_model.outputChoice(), m_context.state.book.path());
     const EnvelopePrintJob::Outcome outcome = job.run(m_model.entries(), settings);
     // After a job the screen prints again only when nothing came out.
     m_model.printFinished(outcome != EnvelopePrintJob::Outcome::Printed);

@@ -50,7 +50,7 @@ class EnvelopeScreen : public QWidget {
 
   public:
     // entries: the print list, or the one typed address when the shared
-    // state's PrintFromList is false.
+    // state's printFromList is false.
     EnvelopeScreen(ui::AppContext& context, const book::CardList& entries,
                    QWidget* parent = nullptr);
 

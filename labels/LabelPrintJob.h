@@ -31,7 +31,7 @@ struct LabelJobResult {
 // reports a printer or file failure in a message instead of passing over it.
 class LabelPrintJob {
   public:
-    // bookPath: the open book's file, never written over (empty or book::NewBookPath: none).
+    // bookPath: the open book's file, never written over (empty: none).
     LabelPrintJob(platform::Platform& platform, const printing::OutputChoice& output,
                   const QString& bookPath);
 

@@ -109,7 +109,7 @@ SheetChooser::SheetChooser(ui::AppContext& context, SheetLibrary& library,
     connect(exportButton, &QPushButton::clicked, this, &SheetChooser::exportSheets);
     connect(testPageButton, &QPushButton::clicked, this, [this] {
         if (const SheetTemplate* sheet = highlighted())
-            printSheetTestPage(m_context.platform, m_context.state.BookPath, *sheet);
+            printSheetTestPage(m_context.platform, m_context.state.book.path(), *sheet);
     });
     libraryLabel->setText(libraryNote(library));
     showFound();

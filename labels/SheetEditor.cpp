@@ -151,7 +151,7 @@ void SheetEditor::showFigures() {
 
 void SheetEditor::printTestPage() {
     if (m_result.sheet)
-        printSheetTestPage(m_context.platform, m_context.state.BookPath, *m_result.sheet);
+        printSheetTestPage(m_context.platform, m_context.state.book.path(), *m_result.sheet);
 }
 
 void SheetEditor::saveSheet() {

@@ -58,7 +58,7 @@ QFont previewFont(const QString& face, int points) {
 } // namespace
 
 frmPrint::frmPrint(ui::AppContext& context, const book::CardList& entries, QWidget* parent)
-    : QMainWindow(parent), m_model(printing::PrintMedium::Labels, entries, context.state.PrintFromList),
+    : QMainWindow(parent), m_model(printing::PrintMedium::Labels, entries, context.state.printFromList),
       m_context(context), m_sheet(readSheetChoice(sheetChoicePath(), sheetLibrary())) {
     setObjectName(u"frmPrint"_s);
     ui::closeOnEscape(this);
@@ -278,7 +278,7 @@ void frmPrint::printJob() {
     m_startLabels->holdConfirmed();
     m_model.printStarted();
     showControls();
-    LabelPrintJob job(m_context.platform, m_model.outputChoice(), m_context.state.BookPath);
+    LabelPrintJob job(m_context.platform, m_model.outputChoice(), m_context.state.book.path());
     job.setPrintCode(m_model.printCode());
     job.setUsedLabels(m_startLabels->usedLabels());
     job.setBarcodes(m_model.barcodes());

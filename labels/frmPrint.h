@@ -42,7 +42,7 @@ class frmPrint : public QMainWindow {
     printing::PrintScreenModel m_model;
 
 public:
-    // entries in print order; state.PrintFromList false means one typed address.
+    // entries in print order; state.printFromList false means one typed address.
     frmPrint(ui::AppContext& context, const book::CardList& entries, QWidget* parent = nullptr);
 
     // Shows the current entry in the preview.

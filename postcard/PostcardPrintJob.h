@@ -19,7 +19,7 @@ public:
         Failed,        // the printer or file failed; the user was told
     };
 
-    // bookPath: the open book's file, never written over (empty or book::NewBookPath: none).
+    // bookPath: the open book's file, never written over (empty: none).
     PostcardPrintJob(platform::Platform& platform, const printing::OutputChoice& output, const QString& bookPath);
 
     Outcome run(const book::CardList& entries, const PostcardJobSettings& settings);

@@ -35,7 +35,7 @@ using namespace Qt::StringLiterals;
 namespace postcard {
 
 frmPrintH::frmPrintH(ui::AppContext& context, const book::CardList& entries, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_model(printing::PrintMedium::Postcards, entries, context.state.PrintFromList),
+    : QWidget(parent, Qt::Window), m_model(printing::PrintMedium::Postcards, entries, context.state.printFromList),
       m_context(context) {
     setObjectName(u"frmPrintH"_s);
     ui::closeOnEscape(this);
@@ -341,7 +341,7 @@ void frmPrintH::printJob() {
     m_model.printStarted();
     showControls();
 
-    PostcardPrintJob job(m_context.platform, m_model.outputChoice(), m_context.state.BookPath);
+    PostcardPrintJob job(m_context.platform, m_model.outputChoice(), m_context.state.book.path());
     const PostcardPrintJob::Outcome outcome = job.run(m_model.entries(), settings);
     if (outcome == PostcardPrintJob::Outcome::Printed)
         session::markSentAfterJob(m_context.state, m_context.platform.messages, m_model.entries());

@@ -53,7 +53,7 @@ class frmPrintH : public QWidget {
 
 public:
     // entries: the print list, or the one typed address when the shared
-    // state's PrintFromList is false.
+    // state's printFromList is false.
     frmPrintH(ui::AppContext& context, const book::CardList& entries, QWidget* parent = nullptr);
 
     // The hidden fields; Text4 to Text6 are the model's.

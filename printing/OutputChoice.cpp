@@ -1,6 +1,5 @@
 #include "printing/OutputChoice.h"
 
-#include "book/SharedState.h"
 #include "platform/PageRangePrinter.h"
 #include "platform/SameFile.h"
 #include "platform/PrintJob.h"
@@ -48,8 +47,8 @@ std::optional<platform::PrintDestination> nextDestination(const OutputChoice& ch
     if (!path.endsWith(u".pdf"_s, Qt::CaseInsensitive))
         path += u".pdf"_s;
     // The name as chosen counts too: the user picked the book, even if the added ".pdf" would spare it.
-    const bool bookHasFile = !bookPath.isEmpty() && bookPath != QStringView(book::NewBookPath);
-    if (bookHasFile && (platform::sameFile(chosen, bookPath) || platform::sameFile(path, bookPath))) {
+    if (!bookPath.isEmpty() &&
+        (platform::sameFile(chosen, bookPath) || platform::sameFile(path, bookPath))) {
         platform.messages.show(QString::fromUtf16(BookAsOutputText) + u'\n' + chosen);
         return std::nullopt;
     }
@@ -92,8 +91,8 @@ Delivery deliverJob(const OutputChoice& choice, platform::Platform& platform,
 }
 
 QString proposedPdfName(const QString& bookPath, const QString& what, const QDate& day) {
-    const bool hasFile = !bookPath.isEmpty() && bookPath != QStringView(book::NewBookPath);
-    const QString book = hasFile ? QFileInfo(bookPath).completeBaseName() : u"住所録"_s;
+    const QString book =
+        !bookPath.isEmpty() ? QFileInfo(bookPath).completeBaseName() : u"住所録"_s;
     return book + u'_' + what + u'_' + day.toString(u"yyyy-MM-dd"_s) + u".pdf"_s;
 }
 

@@ -30,9 +30,8 @@ OutputChoice& outputChoiceForThisRun();
 
 // The destination of the next job: a printer, or a PDF file asked for with the
 // save dialog (proposedName offered, in the program folder). nullopt when the
-// user cancelled the dialog, or chose the open book's file (bookPath; empty or
-// book::NewBookPath when the book has no file), which is refused with
-// BookAsOutputText and the path.
+// user cancelled the dialog, or chose the open book's file (bookPath; empty
+// when the book has no file), which is refused with BookAsOutputText and the path.
 std::optional<platform::PrintDestination> nextDestination(const OutputChoice& choice,
                                                           platform::Platform& platform,
                                                           const QString& proposedName,

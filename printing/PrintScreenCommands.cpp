@@ -77,7 +77,7 @@ void PrintScreenCommands::chooseBarcodes(bool barcodes) {
 }
 
 void PrintScreenCommands::goBack() {
-    m_context.state.Reentry = 1;
+    m_context.state.startWindowAway = true;
     m_context.navigator.showStart();
 }
 

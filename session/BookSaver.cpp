@@ -16,14 +16,14 @@ using platform::Answer;
 
 namespace session {
 
-BookSaver::BookSaver(book::SharedState& state, platform::Platform& platform)
+BookSaver::BookSaver(SessionState& state, platform::Platform& platform)
     : m_state(state), m_platform(platform) {}
 
 BookSaver::Result BookSaver::saveOpenBook(const book::CardList& cards,
                                           const season::CardOrigins& origins) {
     m_origins = origins;
-    if (m_state.BookOpen && !m_state.BookPath.isEmpty() && m_state.BookPath != book::NewBookPath)
-        return saveTo(m_state.BookPath, cards, true);
+    if (m_state.book.hasFile())
+        return saveTo(m_state.book.path(), cards, true);
     platform::ProgramFolder::ensureExists();
     return saveTo(platform::ProgramFolder::file(u"Tagora.dat"_s), cards, false);
 }
@@ -33,7 +33,7 @@ BookSaver::Result BookSaver::saveUnderNewName(const book::CardList& cards,
     platform::FileDialogRequest request;
     request.title = QString::fromUtf16(texts::SaveAsTitle);
     request.filter = QString::fromUtf16(texts::SaveFilter);
-    request.initialFolder = platform::dialogStartFolder(m_state.BookOpen ? m_state.BookPath : QString());
+    request.initialFolder = platform::dialogStartFolder(m_state.book.path());
     request.proposedName = proposedName;
     request.overwritePrompt = true;
     QString path = m_platform.dialogs.saveFile(request);
@@ -61,12 +61,12 @@ BookSaver::Result BookSaver::saveTo(const QString& path, const book::CardList& c
 }
 
 Answer BookSaver::confirmWrite(const QString& path, bool replaceConfirmed) {
-    const bool openBook = m_state.BookOpen && m_state.BookStamp.exists &&
-                          platform::sameFile(path, m_state.BookPath);
+    const bool openBook = m_state.book.hasFile() && m_state.bookStamp.exists &&
+                          platform::sameFile(path, m_state.book.path());
     QString question;
     if (openBook) {
-        if (book::changedSince(m_state.BookPath, m_state.BookStamp))
-            question = QString::fromUtf16(texts::ChangedOnDisk).arg(m_state.BookPath);
+        if (book::changedSince(m_state.book.path(), m_state.bookStamp))
+            question = QString::fromUtf16(texts::ChangedOnDisk).arg(m_state.book.path());
     } else if (!replaceConfirmed && QFileInfo::exists(path)) {
         question = QString::fromUtf16(texts::ReplaceOther).arg(path);
     }
@@ -90,16 +90,16 @@ BookSaver::Result BookSaver::write(const QString& path, const book::CardList& ca
         return result;
     }
     result.outcome = Outcome::Written;
-    const bool wasOpenBook = m_state.BookOpen && platform::sameFile(path, m_state.BookPath);
+    const bool wasOpenBook =
+        m_state.book.hasFile() && platform::sameFile(path, m_state.book.path());
     keepRecord(path, cards, wasOpenBook);
-    m_state.BookOpen = true;
     adoptBook(m_state, path, book::stampOf(path, *bytes), m_platform.messages);
     return result;
 }
 
 void BookSaver::keepRecord(const QString& path, const book::CardList& cards, bool wasOpenBook) {
     const QString failure =
-        keepSeasonRecord(wasOpenBook ? QString() : m_state.BookOpen ? m_state.BookPath : QString(),
+        keepSeasonRecord(wasOpenBook ? QString() : m_state.book.path(),
                          path, cards, wasOpenBook ? m_origins : season::CardOrigins::unknown());
     if (!failure.isEmpty())
         m_platform.messages.show(QString::fromUtf16(texts::RecordUnwritable).arg(failure));

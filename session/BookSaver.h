@@ -1,6 +1,6 @@
 #pragma once
 
-#include "book/SharedState.h"
+#include "session/SessionState.h"
 #include "book/WriteError.h"
 #include "platform/Platform.h"
 #include "season/CardOrigins.h"
@@ -17,7 +17,7 @@ namespace session {
 // file written is the open book.
 class BookSaver {
 public:
-    BookSaver(book::SharedState& state, platform::Platform& platform);
+    BookSaver(SessionState& state, platform::Platform& platform);
 
     enum class Outcome { Written, Cancelled, Failed };
 
@@ -51,7 +51,7 @@ private:
     void keepRecord(const QString& path, const book::CardList& cards, bool wasOpenBook);
 
     season::CardOrigins m_origins;
-    book::SharedState& m_state;
+    SessionState& m_state;
     platform::Platform& m_platform;
 };
 

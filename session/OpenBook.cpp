@@ -11,32 +11,33 @@ using namespace Qt::StringLiterals;
 
 namespace session {
 
-void adoptBook(book::SharedState& state, const QString& path, const book::FileStamp& stamp,
+void adoptBook(SessionState& state, const QString& path, const book::FileStamp& stamp,
                platform::Messages& messages) {
-    const bool sameBook = state.Lock && platform::sameFile(state.BookPath, path);
-    state.BookPath = path;
-    state.BookStamp = stamp;
+    const bool sameBook = state.bookLock && platform::sameFile(state.book.path(), path);
+    state.book = CurrentBook::file(path);
+    state.bookStamp = stamp;
     if (sameBook)
         return;
-    state.Lock.reset();
-    state.Lock = std::make_shared<book::BookLock>(path);
-    if (state.Lock->state() == book::BookLock::State::HeldElsewhere)
+    state.bookLock.reset();
+    state.bookLock = std::make_shared<book::BookLock>(path);
+    if (state.bookLock->state() == book::BookLock::State::HeldElsewhere)
         messages.show(QString::fromUtf16(texts::OpenElsewhere).arg(path));
 }
 
-book::BookRead rereadOpenBook(book::SharedState& state) {
-    book::BookRead read = book::readBook(state.BookPath);
+book::BookRead rereadOpenBook(SessionState& state) {
+    book::BookRead read = book::readBook(state.book.path());
     if (read.isBook()) {
-        state.BookStamp = read.stamp;
+        state.bookStamp = read.stamp;
         // Another program may have changed the cards since this run wrote them.
-        matchSeasonRecord(state.BookPath, read.loaded.cards);
+        matchSeasonRecord(state.book.path(), read.loaded.cards);
     }
     return read;
 }
 
-void closeBook(book::SharedState& state) {
-    state.Lock.reset();
-    state.BookStamp = {};
+void closeBook(SessionState& state) {
+    state.book = {};
+    state.bookLock.reset();
+    state.bookStamp = {};
 }
 
 void rememberBook(book::SettingsValues& settings, const QString& path) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "book/BookRead.h"
-#include "book/SharedState.h"
+#include "session/SessionState.h"
 #include "book/WriteError.h"
 #include "platform/Messages.h"
 
@@ -12,14 +12,14 @@ namespace session {
 // Makes the file at path the book open in this run: its path, the stamp of
 // what was read or written, and its lock. A lock another instance holds is
 // reported once with a message; the book opens all the same.
-void adoptBook(book::SharedState& state, const QString& path, const book::FileStamp& stamp,
+void adoptBook(SessionState& state, const QString& path, const book::FileStamp& stamp,
                platform::Messages& messages);
 
 // Reads the open book's file again (a window's load) and keeps its stamp.
-book::BookRead rereadOpenBook(book::SharedState& state);
+book::BookRead rereadOpenBook(SessionState& state);
 
 // No book is open any more: its lock is let go.
-void closeBook(book::SharedState& state);
+void closeBook(SessionState& state);
 
 // The settings the next run starts from name path as a named book ("3").
 void rememberBook(book::SettingsValues& settings, const QString& path);

@@ -50,12 +50,12 @@ int matchSeasonRecord(const QString& path, const book::CardList& cards, QString*
     return left;
 }
 
-QString markPrinted(const book::SharedState& state, const book::CardList& entries, int year) {
-    if (!state.BookOpen || !state.PrintFromList || state.BookPath == book::NewBookPath ||
+QString markPrinted(const SessionState& state, const book::CardList& entries, int year) {
+    if (!state.book.hasFile() || !state.printFromList ||
         entries.isEmpty())
         return {};
     // The print list holds copies of the cards as the book had them.
-    const book::BookRead read = book::readBook(state.BookPath);
+    const book::BookRead read = book::readBook(state.book.path());
     if (!read.isBook())
         return {};
     const book::CardList& cards = read.loaded.cards;
@@ -65,7 +65,7 @@ QString markPrinted(const book::SharedState& state, const book::CardList& entrie
             printed << n;
     if (printed.isEmpty())
         return {};
-    season::SeasonRecord record(state.BookPath);
+    season::SeasonRecord record(state.book.path());
     season::RecordResult result = record.openResult();
     if (result.ok())
         result = record.matchBack(cards);
@@ -74,7 +74,7 @@ QString markPrinted(const book::SharedState& state, const book::CardList& entrie
     return result.error;
 }
 
-void markSentAfterJob(const book::SharedState& state, platform::Messages& messages,
+void markSentAfterJob(const SessionState& state, platform::Messages& messages,
                       const book::CardList& entries) {
     const QString failure =
         markPrinted(state, entries, season::comingNewYear(QDate::currentDate()));

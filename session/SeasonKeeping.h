@@ -1,7 +1,7 @@
 #pragma once
 
 #include "book/AddressCard.h"
-#include "book/SharedState.h"
+#include "session/SessionState.h"
 #include "platform/Messages.h"
 #include "season/CardOrigins.h"
 
@@ -25,11 +25,11 @@ int matchSeasonRecord(const QString& path, const book::CardList& cards, QString*
 // at bookPath that an entry is a copy of is marked 送った for the New Year
 // `year`. Only a book that is open (state) gets marks. An error text, empty
 // when the marks were kept (or there was nothing to mark).
-QString markPrinted(const book::SharedState& state, const book::CardList& entries, int year);
+QString markPrinted(const SessionState& state, const book::CardList& entries, int year);
 
 // markPrinted for the coming New Year, after a job of the print screens; a
 // record that cannot be written is told in a message.
-void markSentAfterJob(const book::SharedState& state, platform::Messages& messages,
+void markSentAfterJob(const SessionState& state, platform::Messages& messages,
                       const book::CardList& entries);
 
 } // namespace session

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/Navigator.h"
-#include "book/SharedState.h"
+#include "session/SessionState.h"
 #include "platform/Platform.h"
 
 namespace ui {
@@ -9,7 +9,7 @@ namespace ui {
 // What every window is given: the shared state, the platform services and
 // the way to the other windows.
 struct AppContext {
-    book::SharedState& state;
+    session::SessionState& state;
     platform::Platform& platform;
     Navigator& navigator;
 };

@@ -18,9 +18,8 @@ struct OrderFixture : WindowWorld {
     std::unique_ptr<app::frmOrder> window;
 
     explicit OrderFixture(const QByteArray& content = *book::formatBook(bookfiles::numberedCards(8))) {
-        state.BookOpen = true;
-        state.BookPath = dir.filePath(u"住所録.dat"_s);
-        bookfiles::writeBytes(state.BookPath, content);
+        state.book = session::CurrentBook::file(dir.filePath(u"住所録.dat"_s));
+        bookfiles::writeBytes(state.book.path(), content);
         window = std::make_unique<app::frmOrder>(context);
     }
     QListWidget* list() const { return window->findChild<QListWidget*>(u"lstName"_s); }
@@ -35,7 +34,7 @@ struct OrderFixture : WindowWorld {
             window->findChild<QLineEdit*>(u"Text2"_s)->insert(QString(c));
         window->findChild<QPushButton*>(u"Command1"_s)->click();
     }
-    QByteArray bytes() const { return bookfiles::readBytes(state.BookPath); }
+    QByteArray bytes() const { return bookfiles::readBytes(state.book.path()); }
 };
 
 class FrmOrderTest : public QObject {
@@ -70,11 +69,11 @@ private slots:
     void recordFollowsTheMove() {
         OrderFixture f;
         const book::CardList cards = bookfiles::numberedCards(8);
-        QVERIFY(season::SeasonRecord(f.state.BookPath)
+        QVERIFY(season::SeasonRecord(f.state.book.path())
                     .setMarks(2, cards[1], 2027, {false, false, true, u"祖母"_s, {}})
                     .ok());
         f.move(2, u"6"_s);
-        const season::SeasonRecord record(f.state.BookPath);
+        const season::SeasonRecord record(f.state.book.path());
         QCOMPARE(record.recordOf(6)->name, cards[1].name);
         QCOMPARE(record.marks(6, 2027).mourningNote, u"祖母"_s);
         QVERIFY(!record.recordOf(2));

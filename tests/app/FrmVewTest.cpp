@@ -17,9 +17,9 @@ struct SheetFixture : WindowWorld {
     QTableWidget* grid = nullptr;
 
     explicit SheetFixture(int cards) {
-        state.BookOpen = true;
-        state.Reentry = 1;
-        state.CardTable = bookfiles::numberedCards(cards);
+        state.book = session::CurrentBook::unsaved();
+        state.startWindowAway = true;
+        state.cards = bookfiles::numberedCards(cards);
         sheet.reset(app::frmVew::open(context, false));
         if (sheet) {
             sheet->show();
@@ -39,16 +39,16 @@ private slots:
         SheetFixture f(0);
         QVERIFY(!f.sheet);
         QCOMPARE(f.platform.messages.texts(), QStringList{u"表示するデータがありません。"_s});
-        QCOMPARE(f.state.Reentry, 0);
+        QVERIFY(!f.state.startWindowAway);
     }
 
     // Each column opens wide enough for its longest text: a long name and a
     // long second address line are not cut off, and short columns stay narrow.
     void columnsOpenWideEnoughForTheirText() {
         SheetFixture f(0);
-        f.state.CardTable = bookfiles::numberedCards(3);
-        f.state.CardTable[1].name = u"株式会社　東京高橋商事"_s;
-        f.state.CardTable[2].address2 = u"霞が関一丁目二番三号別館"_s;
+        f.state.cards = bookfiles::numberedCards(3);
+        f.state.cards[1].name = u"株式会社　東京高橋商事"_s;
+        f.state.cards[2].address2 = u"霞が関一丁目二番三号別館"_s;
         f.sheet.reset(app::frmVew::open(f.context, false));
         QVERIFY(f.sheet);
         f.grid = f.sheet->findChild<QTableWidget*>(u"fg1"_s);
@@ -64,7 +64,7 @@ private slots:
             if (f.grid->horizontalHeaderItem(c)->text() == u"敬称"_s)
                 honorific = c;
         QVERIFY(honorific >= 0);
-        QVERIFY(f.grid->columnWidth(honorific) < metrics.horizontalAdvance(f.state.CardTable[1].name));
+        QVERIFY(f.grid->columnWidth(honorific) < metrics.horizontalAdvance(f.state.cards[1].name));
     }
 
     // After a heading's drag the grid shows the table; a double click edits that row's card.

@@ -65,13 +65,13 @@ private slots:
         const book::CardList cards = bookfiles::numberedCards(3);
         QTest::newRow("start") << u"start.html"_s << Open([](ui::AppContext& c) { return new app::frmStart(c); });
         QTest::newRow("sheet") << u"sheet.html"_s << Open([](ui::AppContext& c) {
-            c.state.BookOpen = true;
-            c.state.Reentry = 1;
-            c.state.CardTable = bookfiles::numberedCards(3);
+            c.state.book = session::CurrentBook::unsaved();
+            c.state.startWindowAway = true;
+            c.state.cards = bookfiles::numberedCards(3);
             return static_cast<QWidget*>(app::frmVew::open(c, false));
         });
         QTest::newRow("order") << u"order.html"_s << Open([](ui::AppContext& c) {
-            c.state.CardTable = bookfiles::numberedCards(3);
+            c.state.cards = bookfiles::numberedCards(3);
             return new app::frmOrder(c);
         });
         QTest::newRow("single") << u"single.html"_s << Open([](ui::AppContext& c) { return new entry::frmSingle(c); });
@@ -120,9 +120,8 @@ private slots:
         everyButtonIsInItsHelpPage_data();
         using Open = OpenWindow;
         QTest::newRow("start with a book") << QString() << Open([](ui::AppContext& c) {
-            c.state.BookOpen = true;
-            c.state.Reentry = 1;
-            c.state.BookPath = u"新規作成"_s;
+            c.state.book = session::CurrentBook::unsaved();
+            c.state.startWindowAway = true;
             return new app::frmStart(c);
         });
         QTest::newRow("editor") << QString()

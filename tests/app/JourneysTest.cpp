@@ -6,7 +6,7 @@
 #include "app/WindowNavigator.h"
 #include "book/AddressFile.h"
 #include "book/BookFiles.h"
-#include "book/SharedState.h"
+#include "session/SessionState.h"
 #include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
 #include "platform/TestPlatform.h"
@@ -33,7 +33,7 @@ const book::CardList Cards = bookfiles::numberedCards(3);
 struct Program {
     QTemporaryDir home;
     platform::TestPlatform platform;
-    book::SharedState state;
+    session::SessionState state;
     app::WindowNavigator navigator{state, platform.platform};
 
     Program() {
@@ -122,7 +122,7 @@ struct Program {
             // The start window's close box ends the run; the next run reads the settings.
             window()->close();
             delete navigator.current();
-            state = book::SharedState();
+            state = session::SessionState();
             navigator.showStart();
         } else if (verb == u"window"_s) {
             if (window()->objectName() != what)
@@ -146,10 +146,10 @@ struct Program {
             if (!platform.messages.lastText().contains(what))
                 return u"the last message was "_s + platform.messages.lastText();
         } else if (verb == u"book"_s) {
-            if (bookfiles::readBytes(state.BookPath) != bookOf(what))
+            if (bookfiles::readBytes(state.book.path()) != bookOf(what))
                 return u"the book holds "_s +
                        QString::fromLatin1(
-                           bookfiles::readBytes(state.BookPath).toPercentEncoding());
+                           bookfiles::readBytes(state.book.path()).toPercentEncoding());
         } else if (verb == u"unchanged"_s) {
             if (bookfiles::readBytes(path(what)) != bookOf(u"1,2,3"_s))
                 return what + u" was changed"_s;

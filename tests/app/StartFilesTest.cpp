@@ -76,8 +76,8 @@ private slots:
             QCOMPARE(readBytes(backup), old);
         if (backupTaken)
             QCOMPARE(readBytes(file + u".bak"_s), QByteArray("earlier copy"));
-        QCOMPARE(o.h.state.BookPath, agreed ? file : o.file);
-        QCOMPARE(o.screen.view().lstSet1().size(), agreed ? cards : 1);
+        QCOMPARE(o.h.state.book.path(), agreed ? file : o.file);
+        QCOMPARE(o.screen.view().bookNames().size(), agreed ? cards : 1);
     }
 
     void foreignFileIsRefusedUntouched_data() {
@@ -107,7 +107,7 @@ private slots:
         QVERIFY(o.h.navigator.calls().isEmpty());
         QCOMPARE(readBytes(file), content);
         QVERIFY(!QFile::exists(file + u".bak"_s));
-        QCOMPARE(o.h.state.BookPath, o.file);
+        QCOMPARE(o.h.state.book.path(), o.file);
     }
 
     void emptyFileOpensWithoutWriting() {
@@ -117,8 +117,7 @@ private slots:
         const QDateTime written = QFileInfo(file).lastModified();
         o.h.open(o.screen, file);
         QVERIFY(o.h.platform.messages.texts().isEmpty());
-        QCOMPARE(o.h.state.BookPath, file);
-        QVERIFY(o.h.state.BookOpen);
+        QCOMPARE(o.h.state.book, session::CurrentBook::file(file));
         QCOMPARE(QFileInfo(file).lastModified(), written);
         QVERIFY(!QFile::exists(file + u".bak"_s));
     }
@@ -144,8 +143,8 @@ private slots:
         o.h.open(o.screen, bad);
 
         QCOMPARE(o.h.platform.messages.texts(), QStringList{message});
-        QCOMPARE(o.h.state.BookPath, o.file);
-        QCOMPARE(o.h.state.CardTable, StartHarness::cards(3));
+        QCOMPARE(o.h.state.book.path(), o.file);
+        QCOMPARE(o.h.state.cards, StartHarness::cards(3));
         // Nothing writes the partly read cards over the file afterwards.
         o.screen.newBook();
         QCOMPARE(readBytes(bad), content);
@@ -154,19 +153,18 @@ private slots:
 
     void newBookWritesBackThenOpensEditor() {
         Opened o(2);
-        o.h.state.CardTable[1].name = u"変更"_s;
-        const book::CardList expected = o.h.state.CardTable;
+        o.h.state.cards[1].name = u"変更"_s;
+        const book::CardList expected = o.h.state.cards;
 
         o.screen.newBook();
         QCOMPARE(readBytes(o.file), *book::formatBook(expected));
         QCOMPARE(o.h.navigator.calls(), QStringList{u"editor 0"_s});
-        QVERIFY(!o.h.state.ExistingBook);
-        QCOMPARE(o.h.state.BookPath, u"新規作成"_s);
+        QCOMPARE(o.h.state.book.kind(), session::CurrentBook::Kind::Starting);
         // The editor is handed the new book in memory; the file waits for the next write.
-        QCOMPARE(o.h.state.SettingsValues.bookState, u"2"_s);
+        QCOMPARE(o.h.state.settings.bookState, u"2"_s);
         QCOMPARE(o.h.settingsLine(), u"<missing>"_s);
         // A new book has no name to propose.
-        QVERIFY(o.h.state.SaveName.isEmpty());
+        QVERIFY(o.h.state.saveName.isEmpty());
     }
 
     void newBookStopsWhenWriteBackFails() {
@@ -178,7 +176,7 @@ private slots:
         QCOMPARE(o.h.platform.messages.texts().size(), 2);
         QCOMPARE(o.h.platform.messages.lastText(), shown(texts::CannotWrite));
         QVERIFY(o.h.navigator.calls().isEmpty());
-        QCOMPARE(o.h.state.CardTable, StartHarness::cards(2));
+        QCOMPARE(o.h.state.cards, StartHarness::cards(2));
     }
 
     // Cancelled at the changed-file question: no write, no message, the book stays open.
@@ -192,7 +190,7 @@ private slots:
         QCOMPARE(o.h.platform.messages.shown().first().buttons, platform::Buttons::YesNoCancel);
         QCOMPARE(readBytes(o.file), theirs);
         QVERIFY(o.h.navigator.calls().isEmpty());
-        QVERIFY(o.h.state.BookOpen);
+        QVERIFY(o.h.state.book.isOpen());
     }
 
     // A quote read from an unquoted field: the card is named and opened in the editor.
@@ -226,13 +224,13 @@ private slots:
         Opened o(3);
         if (removed)
             QFile::remove(o.file);
-        o.h.state.Reentry = 1;
-        o.h.state.CardTable = StartHarness::cards(5); // stale: the file is what counts
+        o.h.state.startWindowAway = true;
+        o.h.state.cards = StartHarness::cards(5); // stale: the file is what counts
         StartScreen back(o.h.context);
         back.load();
 
-        QCOMPARE(back.view().lstSet1().size(), removed ? 0 : 3);
-        QCOMPARE(back.view().controls.isEnabled(u"cmdCard"_s), !removed);
+        QCOMPARE(back.view().bookNames().size(), removed ? 0 : 3);
+        QCOMPARE(back.view().commands.editCards, !removed);
         QCOMPARE(o.h.platform.messages.texts(), removed ? QStringList{shown(texts::CannotRead)} : QStringList());
     }
 
@@ -267,7 +265,7 @@ private slots:
         h.open(screen, file);
         screen.cardEditor();
         QCOMPARE(h.navigator.calls(), QStringList{u"editor 0"_s});
-        QCOMPARE(h.state.BookPath, file);
+        QCOMPARE(h.state.book.path(), file);
         const QStringList once = h.platform.messages.texts();
         QCOMPARE(once.size(), 1);
         QVERIFY(once.first().contains(file));
@@ -281,7 +279,7 @@ private slots:
     // A second instance opening the same book is told; the lock goes with the book.
     void secondInstanceIsWarned() {
         Opened first(2);
-        book::SharedState otherState;
+        session::SessionState otherState;
         ui::RecordingNavigator otherNavigator;
         ui::AppContext other{otherState, first.h.platform.platform, otherNavigator};
         StartScreen second(other);
@@ -289,7 +287,7 @@ private slots:
         first.h.open(second, first.file);
         QCOMPARE(first.h.platform.messages.texts().size(), 1);
         QVERIFY(first.h.platform.messages.lastText().contains(first.file));
-        QVERIFY(otherState.BookOpen); // opened all the same
+        QVERIFY(otherState.book.isOpen()); // opened all the same
 
         first.h.platform.messages.clear();
         first.screen.newBook(); // the first instance lets the book go

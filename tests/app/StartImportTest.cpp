@@ -106,16 +106,16 @@ class StartImportTest : public QObject {
 
         const book::CardList expected = StartHarness::cards(inBook) + contacts(added);
         QCOMPARE(cardsOnDisk(s.book), expected);
-        QCOMPARE(s.h.state.CardTable, expected);
-        QCOMPARE(s.screen.view().lstSet1().size(), inBook + added);
-        QCOMPARE(s.screen.view().lstSet1().last(), u"取込%1"_s.arg(added));
+        QCOMPARE(s.h.state.cards, expected);
+        QCOMPARE(s.screen.view().bookNames().size(), inBook + added);
+        QCOMPARE(s.screen.view().bookNames().last(), u"取込%1"_s.arg(added));
         QCOMPARE(readBytes(csv), csvBefore);
         const QStringList said = s.h.platform.messages.texts();
         if (added < imported)
             QCOMPARE(said, QStringList{shown(texts::ImportDidNotFit).arg(imported - added)});
         else
             QVERIFY2(said.isEmpty(), qPrintable(said.join(u'|')));
-        QVERIFY(s.screen.view().controls.isEnabled(u"mnuExport"_s));
+        QVERIFY(s.screen.view().commands.exportBook);
     }
 
     // A full book is not written at all.
@@ -184,11 +184,10 @@ class StartImportTest : public QObject {
         s.importCsv(4, s.h.path(u"imported"_s));
         const QString saved = s.h.path(u"imported.dat"_s);
         QCOMPARE(cardsOnDisk(saved), contacts(4));
-        QVERIFY(s.h.state.BookOpen);
-        QCOMPARE(s.h.state.BookPath, saved);
+        QCOMPARE(s.h.state.book, session::CurrentBook::file(saved));
         QCOMPARE(s.screen.view().settings.lastBook, saved);
-        QCOMPARE(s.screen.view().lstSet1().size(), 4);
-        QVERIFY(s.screen.view().controls.isEnabled(u"mnuExport"_s));
+        QCOMPARE(s.screen.view().bookNames().size(), 4);
+        QVERIFY(s.screen.view().commands.exportBook);
         // A later import goes to that book.
         s.importCsv(1);
         QCOMPARE(cardsOnDisk(saved), contacts(4) + contacts(1));
@@ -214,15 +213,15 @@ class StartImportTest : public QObject {
         const QString csv = s.h.path(u"contacts.csv"_s);
         writeBytes(csv, contactsCsv(3));
         const QMap<QString, QByteArray> before = folderBytes(s.h.dir.path());
-        const book::CardList table = s.h.state.CardTable;
+        const book::CardList table = s.h.state.cards;
         if (step == u"preview"_s)
             s.h.navigator.onImportPreview = [](exchange::ImportPreview&) { return false; };
         if (step != u"open"_s)
             s.h.platform.dialogs.answer(csv);
         s.screen.importContacts(); // the save dialog, if asked, has no answer: cancelled
         QCOMPARE(folderBytes(s.h.dir.path()), before);
-        QCOMPARE(s.h.state.CardTable, table);
-        QCOMPARE(s.h.state.BookOpen, bookOpen);
+        QCOMPARE(s.h.state.cards, table);
+        QCOMPARE(s.h.state.book.isOpen(), bookOpen);
         QVERIFY(s.h.platform.messages.texts().isEmpty());
         QCOMPARE(s.h.navigator.calls().contains(u"import preview"_s), step != u"open"_s);
     }

@@ -46,6 +46,14 @@ struct Window {
     }
 };
 
+const QStringList AlwaysUsable = {u"cmdNew"_s, u"cmdOpen"_s, u"cmdAt"_s, u"mnuAt"_s, u"cmdTexit"_s};
+// Usable while a book is open, whatever the print list holds.
+const QStringList BookCommands = {
+    u"lstSet1"_s,  u"lstSet2"_s,   u"cmdAdd"_s,    u"cmdSave"_s,         u"cmdCard"_s,
+    u"cmdView"_s,  u"cmdOrder"_s,  u"cmdPrint"_s,  u"cmdHagaki"_s,       u"envelopeButton"_s,
+    u"mnuSave"_s,  u"mnuExport"_s, u"mnuSet"_s,    u"mnuSheet"_s,        u"mnuOrder"_s,
+    u"envelopeAction"_s, u"codeCheckAction"_s};
+
 } // namespace
 
 class StartWindowTest : public QObject {
@@ -111,6 +119,36 @@ private slots:
         QCOMPARE(w.count(), u"1"_s);
         QVERIFY(w.enabled(u"cmdCard"_s) && w.enabled(u"cmdPrint"_s) && w.enabled(u"cmdAt"_s));
         QCOMPARE(w.form->windowTitle(), u"Tagora — copy.csv"_s);
+    }
+
+    // Without a book only the book-less commands are usable; 削除 and クリアー
+    // wait for entries, 削除 for one picked.
+    void commandsFollowTheBookAndTheList_data() {
+        QTest::addColumn<int>("step"); // 0 no book, 1 a book, 2 an entry added, 3 it picked
+        QTest::addColumn<QStringList>("usable");
+        const QStringList book = AlwaysUsable + BookCommands;
+        QTest::newRow("no book") << 0 << AlwaysUsable;
+        QTest::newRow("a book") << 1 << book;
+        QTest::newRow("an entry") << 2 << book + QStringList{u"cmdClear"_s};
+        QTest::newRow("an entry picked") << 3 << book + QStringList{u"cmdClear"_s, u"cmdDel"_s};
+    }
+    void commandsFollowTheBookAndTheList() {
+        QFETCH(int, step);
+        QFETCH(QStringList, usable);
+        Window w;
+        if (step >= 1)
+            w.openBook(2);
+        if (step >= 2)
+            w.pick(u"lstSet1"_s, {0}, u"cmdAdd"_s);
+        if (step >= 3)
+            w.pick(u"lstSet2"_s, {0}, u"lstSet2"_s);
+        QStringList found;
+        for (const QString& name : AlwaysUsable + BookCommands + QStringList{u"cmdClear"_s, u"cmdDel"_s})
+            if (w.enabled(name))
+                found << name;
+        usable.sort();
+        found.sort();
+        QCOMPARE(found, usable);
     }
 
     // After a hand-over the window's close ends nothing; exits write the settings, last field kept.

@@ -11,8 +11,7 @@ struct EntryHarness : WindowWorld {
     void openBook(const book::CardList& cards) {
         if (!book::writeBook(bookPath(), cards).ok())
             qFatal("cannot write the book");
-        state.BookOpen = true;
-        state.BookPath = bookPath();
+        state.book = session::CurrentBook::file(bookPath());
     }
 
     QStringList messages() const { return platform.messages.texts(); }

@@ -28,7 +28,7 @@ private slots:
             m_entry->setFieldText(Field(field), typed.field(field));
         m_entry->setNewAddress(u"東京都港区芝公園"_s); // not split: not handed over
         QVERIFY(m_entry->printLabels());
-        QVERIFY(!m_h->state.PrintFromList);
+        QVERIFY(!m_h->state.printFromList);
         QCOMPARE(m_h->navigator.calls(), QStringList{u"labels 1"_s});
         QCOMPARE(m_h->navigator.entries(), book::CardList{typed});
         // The print screen closes this form: the close box then shows nothing more.
@@ -41,7 +41,7 @@ private slots:
         QVERIFY(!m_entry->printLabels());
         QCOMPARE(m_h->messages(), QStringList{u"宛名が入力されていません。"_s});
         QVERIFY(m_h->navigator.calls().isEmpty());
-        QVERIFY(m_h->state.PrintFromList);
+        QVERIFY(m_h->state.printFromList);
     }
 };
 

@@ -85,7 +85,7 @@ private slots:
         window.show();
         QVERIFY(window.close());
         QCOMPARE(f.navigator.calls(), QStringList{u"start"_s});
-        QCOMPARE(f.state.Reentry, 1);
+        QVERIFY(f.state.startWindowAway);
     }
 
     // A confirmed start label turns 印刷 on; Cancel in the sheet question or 取消 withdraw
@@ -266,7 +266,7 @@ private slots:
         const QString book = f.dir.filePath(u"book.dat"_s);
         QVERIFY(QFile::copy(QStringLiteral(TAGORA_SOURCE_DIR "/examples/sample.dat"), book));
         QVERIFY(QFile::link(book, f.dir.filePath(u"book-link.pdf"_s)));
-        f.state.BookPath = book;
+        f.state.book = session::CurrentBook::file(book);
         const QByteArray before = f.bytesOf(u"book.dat"_s);
         const QStringList files = f.files();
 

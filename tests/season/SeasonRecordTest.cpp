@@ -6,7 +6,7 @@
 #include "app/SeasonSheet.h"
 #include "book/AddressFile.h"
 #include "book/FileBytes.h"
-#include "book/SharedState.h"
+#include "session/SessionState.h"
 #include "exchange/Export.h"
 #include "exchange/SeasonCsv.h"
 #include "platform/TestPlatform.h"
@@ -15,6 +15,7 @@
 #include "session/BookSaver.h"
 #include "session/SeasonKeeping.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -150,10 +151,9 @@ class SeasonRecordTest : public QObject {
             QVERIFY(book::writeBook(m_book, twins).ok());
         }
         platform::TestPlatform test;
-        book::SharedState state;
-        state.BookOpen = true;
-        state.BookPath = m_book;
-        state.BookStamp = book::stampOf(m_book, *book::readFileBytes(m_book, nullptr));
+        session::SessionState state;
+        state.book = session::CurrentBook::file(m_book);
+        state.bookStamp = book::stampOf(m_book, *book::readFileBytes(m_book, nullptr));
         const auto saved = session::BookSaver(state, test.platform).saveOpenBook(after, origins);
         QVERIFY(saved.written());
         QCOMPARE(test.messages.shown().size(), 0);
@@ -189,6 +189,18 @@ class SeasonRecordTest : public QObject {
         QCOMPARE(*book::readFileBytes(m_book, nullptr), bytes);
     }
 
+    // A book without a file keeps no marks, and writes no record anywhere.
+    void sheetOfBookWithoutFileKeepsNoMarks() {
+        QTemporaryDir folder;
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        app::SeasonSheet sheet(QString(), fiveCards(), 2027);
+        const season::RecordResult result = sheet.toggle(1, app::SeasonSheet::Received);
+        QDir::setCurrent(before);
+        QVERIFY(!result.ok());
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
     // A job printed from the print list marks the cards its entries are
     // copies of; a typed address and a job not from the list mark nothing.
     void printedJobMarksSent_data() {
@@ -202,10 +214,9 @@ class SeasonRecordTest : public QObject {
         QFETCH(QList<int>, sent);
         makeBook();
         const QByteArray bytes = *book::readFileBytes(m_book, nullptr);
-        book::SharedState state;
-        state.BookOpen = true;
-        state.BookPath = m_book;
-        state.PrintFromList = fromList;
+        session::SessionState state;
+        state.book = session::CurrentBook::file(m_book);
+        state.printFromList = fromList;
         const book::CardList cards = fiveCards();
         const book::CardList entries{cards[4], cards[2], cards[2], card(u"単票"_s, u"住所"_s)};
         QCOMPARE(session::markPrinted(state, entries, 2027), QString());

@@ -65,7 +65,7 @@ class SeasonWindowsTest : public QObject {
         QVERIFY(record.setMarks(5, cards[4], m_year, {false, false, true, {}, {}}).ok());
         QVERIFY(record.setMarks(3, cards[2], m_year, {false, true, false, {}, {}}).ok());
         QVERIFY(record.setGroups(4, cards[3], {u"家族"_s}).ok());
-        m_world->state.CardTable = cards;
+        m_world->state.cards = cards;
     }
 
     void choiceBuildsThePrintList() {
@@ -100,7 +100,7 @@ class SeasonWindowsTest : public QObject {
     // Card 2 renamed and moved by another program: opening says so, and 記録の
     // 照合 gives the record to the card the user picks.
     void unmatchedRecordIsPaired() {
-        book::CardList cards = m_world->state.CardTable;
+        book::CardList cards = m_world->state.cards;
         cards[1] = {u"山田　華子"_s, u"京都府京都市"_s, {}, {}, u"600-8001"_s, {}, u"0"_s};
         QVERIFY(book::writeBook(m_book, cards).ok());
         app::frmStart start(m_world->context);
@@ -128,8 +128,7 @@ class SeasonWindowsTest : public QObject {
 
     // The card editor shows the card's years, the latest first.
     void editorShowsTheYears() {
-        m_world->state.BookOpen = true;
-        m_world->state.BookPath = m_book;
+        m_world->state.book = session::CurrentBook::file(m_book);
         entry::frmSet editor(m_world->context, 2);
         editor.show();
         QVERIFY(QTest::qWaitForWindowExposed(&editor));
@@ -139,8 +138,7 @@ class SeasonWindowsTest : public QObject {
     }
 
     void sheetSwitchesMarks() {
-        m_world->state.BookOpen = true;
-        m_world->state.BookPath = m_book;
+        m_world->state.book = session::CurrentBook::file(m_book);
         std::unique_ptr<app::frmVew> sheet(app::frmVew::open(m_world->context, false));
         QVERIFY(sheet);
         sheet->show();

@@ -2,7 +2,7 @@
 
 #include "ui/AppContext.h"
 #include "ui/RecordingNavigator.h"
-#include "book/SharedState.h"
+#include "session/SessionState.h"
 #include "platform/ProgramFolder.h"
 #include "platform/TestPlatform.h"
 
@@ -14,7 +14,7 @@
 struct WindowWorld {
     QTemporaryDir dir;
     platform::TestPlatform platform;
-    book::SharedState state;
+    session::SessionState state;
     ui::RecordingNavigator navigator;
     ui::AppContext context{state, platform.platform, navigator};
 

@@ -22,6 +22,7 @@
 #include "book/AddressCard.h"
 #include "printing/PrintScreenCommands.h"
 #include "printing/PrintScreenModel.h"
+#include "printing/ScreenControls.h"
 #include "labels/SheetTemplate.h"
 #include "labels/StartLabelGrid.h"
 
@@ -91,19 +92,12 @@ private:
     QLabel* lblAdd3 = nullptr;
     QLabel* lblZip = nullptr;
     QLabel* lblCode = nullptr;
-    QLabel* lblPP = nullptr;
-    QPushButton* cmdRew = nullptr;
-    QPushButton* cmdFF = nullptr;
+    // cmdRew, cmdFF, lblPP, chkPrintCode, chkBarcode, cmdPrint, cmdPreview, cmdCancel, cmdExit
+    printing::ScreenControls m_controls;
     StartLabelGrid* m_startLabels = nullptr;
     QPushButton* cmdSheet = nullptr;
     QLabel* lblSheet = nullptr;
     QLabel* printedLine = nullptr; // after a job: what went where
-    QCheckBox* chkPrintCode = nullptr;
-    QCheckBox* chkBarcode = nullptr;
-    QPushButton* cmdPrint = nullptr;
-    QPushButton* cmdPreview = nullptr;
-    QPushButton* cmdCancel = nullptr;
-    QPushButton* cmdExit = nullptr;
     QToolButton* Command1 = nullptr;
     QToolButton* Command2 = nullptr;
     QToolButton* Command3 = nullptr;

@@ -15,17 +15,14 @@ PrintScreenCommands::PrintScreenCommands(ui::AppContext& context, PrintScreenMod
 }
 
 void PrintScreenCommands::previousEntry() {
-    const PagingStep step = m_model.previous();
-    if (!step.message.isEmpty())
-        m_context.platform.messages.show(step.message, platform::Buttons::Ok);
-    if (!step.moved)
-        return;
-    emit entryChanged();
-    emit controlsChanged();
+    showStep(m_model.previous());
 }
 
 void PrintScreenCommands::nextEntry() {
-    const PagingStep step = m_model.next();
+    showStep(m_model.next());
+}
+
+void PrintScreenCommands::showStep(const PagingStep& step) {
     if (!step.message.isEmpty())
         m_context.platform.messages.show(step.message, platform::Buttons::Ok);
     if (!step.moved)

@@ -50,6 +50,8 @@ class PrintScreenCommands : public QObject {
     void controlsChanged();
 
   private:
+    void showStep(const PagingStep& step);
+
     ui::AppContext& m_context;
     PrintScreenModel& m_model;
     QWidget* m_screen;

@@ -28,6 +28,12 @@ PrintScreenModel::PrintScreenModel(PrintMedium medium, const book::CardList& ent
     m_pager = {0, int(m_entries.size())};
 }
 
+std::optional<book::AddressCard> PrintScreenModel::shownEntry() const {
+    if (!hasEntry())
+        return std::nullopt;
+    return m_entries[m_pager.CurrentEntry];
+}
+
 book::AddressCard PrintScreenModel::entryAsPrinted() const {
     book::AddressCard entry = m_entries[m_pager.CurrentEntry];
     if (!m_choices.printCode)

@@ -9,6 +9,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace printing {
 
 // What a print screen prints on: it names the offsets file and the item
@@ -47,6 +49,8 @@ class PrintScreenModel {
     bool hasEntry() const { return !m_entries.isEmpty(); }
     // The entry on screen; only when hasEntry().
     book::AddressCard& entryOnScreen() { return m_entries[m_pager.CurrentEntry]; }
+    // The entry on screen, none when there is none.
+    std::optional<book::AddressCard> shownEntry() const;
     // The entry on screen as a job prints it: without its code when the code
     // line is left out. Only when hasEntry().
     book::AddressCard entryAsPrinted() const;

@@ -267,7 +267,7 @@ void EnvelopeScreen::showJobPreview() {
 
 void EnvelopeScreen::printJob() {
     const EnvelopeJobSettings settings = jobSettings();
-    m_model.showTrims(settings.trims);
+    m_model.keepTrims(settings.trims);
     m_model.printStarted();
     showControls();
     EnvelopePrintJob job(m_context.platform, m_model.outputChoice(), m_context.state.BookPath);

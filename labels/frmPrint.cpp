@@ -137,6 +137,7 @@ void frmPrint::buildWindow() {
     connect(m_commands, &printing::PrintScreenCommands::entryChanged, this, &frmPrint::GetPage);
     connect(m_commands, &printing::PrintScreenCommands::faceChosen, this, &frmPrint::Reget);
     connect(m_commands, &printing::PrintScreenCommands::controlsChanged, this, &frmPrint::showControls);
+    connect(m_commands, &printing::PrintScreenCommands::trimsChanged, this, &frmPrint::showTrims);
     connect(m_startLabels, &StartLabelGrid::proposed, this, &frmPrint::startLabelProposed);
     connect(m_startLabels, &StartLabelGrid::confirmed, this, &frmPrint::startLabelConfirmed);
     connect(m_startLabels, &StartLabelGrid::withdrawn, this, &frmPrint::startLabelWithdrawn);
@@ -239,7 +240,8 @@ void frmPrint::printJob() {
     const LabelJobResult result =
         job.run(m_model.entries(), confirmedStartLabel(), m_model.textFace, m_model.offsetsPath(), m_sheet);
     Text1 = QString::number(result.sheetCount);
-    m_model.showTrims(result.trims);
+    m_model.keepTrims(result.trims);
+    showTrims();
     if (result.outcome == LabelJobResult::Outcome::Cancelled)
         m_startLabels->proposeLabel(1);
     if (result.outcome == LabelJobResult::Outcome::Printed)
@@ -262,6 +264,11 @@ void frmPrint::showJobPreview() {
     sheets->setBarcodes(m_model.barcodes());
     printing::openJobPreview(LabelPrintJob::jobTitle(int(m_model.entries().size())), printerPaper(m_sheet.paper),
                    [sheets](platform::Printer& printer) { sheets->drawJob(printer); }, this);
+}
+
+void frmPrint::showTrims() {
+    Text4 = printing::millimetreText(m_model.trims().xMm);
+    Text5 = printing::millimetreText(m_model.trims().yMm);
 }
 
 void frmPrint::closeEvent(QCloseEvent* event) {

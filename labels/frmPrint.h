@@ -52,10 +52,9 @@ public:
     void Reget();
 
     // The hidden fields, for the dialogs this screen opens and for tests;
-    // Text4 to Text6 are the model's.
+    // Text6 is the model's.
     QString Text1, Text2;
-    QString& Text4 = m_model.xTrimText;
-    QString& Text5 = m_model.yTrimText;
+    QString Text4, Text5;
     QString& Text6 = m_model.textFace;
     const book::CardList& PrintCopy() const { return m_model.entries(); }
     const SheetTemplate& sheet() const { return m_sheet; }
@@ -69,6 +68,8 @@ private:
     void buildMenuAndToolbar();
     // Sets the controls the model decides from its state.
     void showControls();
+    // Shows the model's trims in Text4 and Text5.
+    void showTrims();
     void startLabelProposed();
     void startLabelConfirmed(int label);
     void startLabelWithdrawn();

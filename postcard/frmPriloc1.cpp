@@ -33,7 +33,7 @@ QPoint markerPixels(const QPoint& markerTwips) {
 } // namespace
 
 frmPriloc1::frmPriloc1(ui::AppContext& context,
-                       std::function<void(const QString& xMm, const QString& yMm)> onSaved, QWidget* parent)
+                       std::function<void(const printing::Trims& trims)> onSaved, QWidget* parent)
     : printing::PositionDialog(context, offsetsPath(), std::move(onSaved), parent) {
     setObjectName(u"frmPriloc1"_s);
     showDrawing(buildDrawing(), [this](const QPoint& markerTwips) { Image1->move(markerPixels(markerTwips)); });

@@ -18,9 +18,8 @@ class frmPriloc1 : public printing::PositionDialog {
     Q_OBJECT
 
 public:
-    // onSaved receives the X and Y trims in mm as the screen keeps them
-    // ("3", "-10"), after OK has written the file.
-    frmPriloc1(ui::AppContext& context, std::function<void(const QString& xMm, const QString& yMm)> onSaved,
+    // onSaved receives the trims after OK has written the file.
+    frmPriloc1(ui::AppContext& context, std::function<void(const printing::Trims& trims)> onSaved,
                QWidget* parent = nullptr);
 
     // The offsets file the dialog reads and writes.

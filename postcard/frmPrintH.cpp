@@ -137,6 +137,7 @@ void frmPrintH::buildControls() {
     connect(m_commands, &Commands::entryChanged, this, &frmPrintH::GetPage);
     connect(m_commands, &Commands::faceChosen, this, &frmPrintH::GetPage);
     connect(m_commands, &Commands::controlsChanged, this, &frmPrintH::showControls);
+    connect(m_commands, &Commands::trimsChanged, this, &frmPrintH::showTrims);
     connect(optHorizontal, &QRadioButton::clicked, this, [this] { chooseWriting(Writing::Horizontal); });
     connect(optVertical, &QRadioButton::clicked, this, [this] { chooseWriting(Writing::Vertical); });
     connect(chkSender, &QCheckBox::clicked, this, &frmPrintH::chooseSenderPrinting);
@@ -216,7 +217,8 @@ void frmPrintH::showJobPreview() {
 
 void frmPrintH::printJob() {
     const PostcardJobSettings settings = jobSettings();
-    m_model.showTrims(settings.trims);
+    m_model.keepTrims(settings.trims);
+    showTrims();
     m_model.printStarted();
     showControls();
 
@@ -228,6 +230,11 @@ void frmPrintH::printJob() {
     m_model.printFinished(true);
     printedLine->setText(outcome == PostcardPrintJob::Outcome::Printed ? job.summary() : QString());
     showControls();
+}
+
+void frmPrintH::showTrims() {
+    Text4 = printing::millimetreText(m_model.trims().xMm);
+    Text5 = printing::millimetreText(m_model.trims().yMm);
 }
 
 void frmPrintH::closeEvent(QCloseEvent* event) {

@@ -55,10 +55,9 @@ public:
     // state's PrintFromList is false.
     frmPrintH(ui::AppContext& context, const book::CardList& entries, QWidget* parent = nullptr);
 
-    // The hidden fields; Text4 to Text6 are the model's.
+    // The hidden fields; Text6 is the model's.
     QString Text1;
-    QString& Text4 = m_model.xTrimText;
-    QString& Text5 = m_model.yTrimText;
+    QString Text4, Text5;
     QString& Text6 = m_model.textFace;
 
     // The index of the entry on screen, from 0.
@@ -87,6 +86,8 @@ private:
     void buildControls();
     // Sets the controls the model decides from its state.
     void showControls();
+    // Shows the model's trims in Text4 and Text5.
+    void showTrims();
     void saveChoices();
     // What the next job prints with: the faces, paper, writing and sender
     // chosen on screen, and the trims read afresh from the offsets file.

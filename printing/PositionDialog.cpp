@@ -18,7 +18,7 @@ using namespace Qt::StringLiterals;
 namespace printing {
 
 PositionDialog::PositionDialog(ui::AppContext& context, const QString& offsetsPath,
-                               std::function<void(const QString& xMm, const QString& yMm)> onAccepted,
+                               std::function<void(const Trims& trims)> onAccepted,
                                QWidget* parent)
     : QWidget(parent, Qt::Window), m_context(context), m_path(offsetsPath),
       m_onAccepted(std::move(onAccepted)) {
@@ -128,7 +128,7 @@ void PositionDialog::accept() {
         return;
     }
     if (m_onAccepted)
-        m_onAccepted(lblXscale->text(), lblYscale->text());
+        m_onAccepted(trimsOf(GetOpt()));
     close();
 }
 

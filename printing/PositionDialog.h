@@ -31,10 +31,9 @@ public:
     QString txtXpoint, txtYpoint, txtOpt;
 
 protected:
-    // onAccepted receives the X and Y millimetre texts when OK saved the file.
+    // onAccepted receives the trims when OK saved the file.
     PositionDialog(ui::AppContext& context, const QString& offsetsPath,
-                   std::function<void(const QString& xMm, const QString& yMm)> onAccepted,
-                   QWidget* parent);
+                   std::function<void(const Trims& trims)> onAccepted, QWidget* parent);
 
     // Puts the drawing of the medium left of the buttons, reads the file and
     // shows the marker; placeMarker moves the marker picture to a stored
@@ -56,7 +55,7 @@ private:
     QString m_path;
     QString m_printer;
     QString m_medium;
-    std::function<void(const QString&, const QString&)> m_onAccepted;
+    std::function<void(const Trims&)> m_onAccepted;
     std::function<void(const QPoint&)> m_placeMarker;
     QHBoxLayout* m_layout = nullptr;
     QLabel* lblXscale = nullptr;

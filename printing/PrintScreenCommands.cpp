@@ -47,7 +47,10 @@ void PrintScreenCommands::openPositionDialog() {
     ui::showToolWindow(m_positionDialog, [this] {
         return m_makePositionDialog(
             m_context,
-            [this](const QString& xMm, const QString& yMm) { m_model.showTrims(xMm, yMm); },
+            [this](const Trims& trims) {
+                m_model.keepTrims(trims);
+                emit trimsChanged();
+            },
             m_screen);
     });
 }

@@ -19,11 +19,10 @@ class PrintScreenCommands : public QObject {
     Q_OBJECT
 
   public:
-    // Builds the medium's position dialog; onSaved receives the X and Y mm
-    // texts after OK wrote the offsets file.
+    // Builds the medium's position dialog; onSaved receives the trims after
+    // OK wrote the offsets file.
     using PositionDialogMaker = std::function<QWidget*(
-        ui::AppContext& context,
-        std::function<void(const QString& xMm, const QString& yMm)> onSaved, QWidget* parent)>;
+        ui::AppContext& context, std::function<void(const Trims& trims)> onSaved, QWidget* parent)>;
 
     // screen parents the tool windows, which close with it.
     PrintScreenCommands(ui::AppContext& context, PrintScreenModel& model, QWidget* screen,
@@ -48,6 +47,8 @@ class PrintScreenCommands : public QObject {
     void faceChosen();
     // Something the shared controls show may have changed.
     void controlsChanged();
+    // The position dialog saved the model's trims.
+    void trimsChanged();
 
   private:
     void showStep(const PagingStep& step);

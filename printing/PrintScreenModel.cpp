@@ -69,17 +69,8 @@ QString PrintScreenModel::offsetsPath() const {
 
 Trims PrintScreenModel::readTrimsForJob() {
     const Trims trims = readTrims(offsetsPath());
-    showTrims(trims);
+    m_trims = trims;
     return trims;
-}
-
-void PrintScreenModel::showTrims(const Trims& trims) {
-    showTrims(millimetreText(trims.xMm), millimetreText(trims.yMm));
-}
-
-void PrintScreenModel::showTrims(const QString& xMm, const QString& yMm) {
-    xTrimText = xMm;
-    yTrimText = yMm;
 }
 
 book::WriteResult PrintScreenModel::choosePrintCode(bool printCode) {

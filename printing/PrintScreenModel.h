@@ -63,11 +63,11 @@ class PrintScreenModel {
 
     // The offsets file of this screen's medium, in the program folder.
     QString offsetsPath() const;
-    // The trims as the offsets file holds them now; shown as the last ones.
+    // The trims as the offsets file holds them now; kept as the last ones.
     Trims readTrimsForJob();
-    // Shows the trims a job used, or those the position dialog saved.
-    void showTrims(const Trims& trims);
-    void showTrims(const QString& xMm, const QString& yMm);
+    // The trims a job used last, or those the position dialog saved.
+    const Trims& trims() const { return m_trims; }
+    void keepTrims(const Trims& trims) { m_trims = trims; }
 
     // Where this run's jobs go, as either screen's 出力先 set it.
     const OutputChoice& outputChoice() const { return outputChoiceForThisRun(); }
@@ -93,9 +93,6 @@ class PrintScreenModel {
     // The face of every printed line but the postal code boxes (Text6);
     // the font chooser changes it.
     QString textFace;
-    // The X and Y trims in mm as last shown (Text4, Text5).
-    QString xTrimText;
-    QString yTrimText;
 
   private:
     PrintMedium m_medium;
@@ -105,6 +102,7 @@ class PrintScreenModel {
     bool m_printAllowed = false;
     bool m_barcodes = false;
     PrintChoices m_choices;
+    Trims m_trims;
 };
 
 } // namespace printing

@@ -287,7 +287,9 @@ private slots:
         Fixture f;
         QVERIFY(printing::writeOffsets(f.offsetsPath(), {u"1510"_s, u"480"_s, u"keep me"_s}).ok());
         QString x;
-        labels::frmPriloc dialog(f.context, [&](const QString& xMm, const QString&) { x = xMm; });
+        labels::frmPriloc dialog(f.context, [&](const printing::Trims& trims) {
+            x = printing::millimetreText(trims.xMm);
+        });
         click(&dialog, u"Command1"_s);
         click(&dialog, u"Command5"_s);
         QCOMPARE(x, u"14.5"_s);

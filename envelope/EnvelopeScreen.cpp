@@ -42,11 +42,13 @@ EnvelopeScreen::EnvelopeScreen(ui::AppContext& context, const book::CardList& en
       m_context(context) {
     setObjectName(u"EnvelopeScreen"_s);
     setWindowTitle(u"印刷フォーマット 封筒"_s);
-    // Envelopes go through the postcards' feed: the postcards' position dialog and trims.
+    // Envelopes go through the postcards' feed: the postcards' position dialog,
+    // with the postcards' offsets file where a printer has no trims for the size.
     m_commands = new printing::PrintScreenCommands(
         m_context, m_model, this,
-        [](ui::AppContext& context, auto onSaved, QWidget* parent) -> QWidget* {
-            return new postcard::frmPriloc1(context, std::move(onSaved), parent);
+        [](ui::AppContext& context, const QString& printer, const QString& medium, auto onSaved,
+           QWidget* parent) -> QWidget* {
+            return new postcard::frmPriloc1(context, std::move(onSaved), parent, printer, medium);
         });
     buildControls();
 
@@ -77,7 +79,7 @@ void EnvelopeScreen::buildControls() {
         return ui::named(new QPushButton(caption, this), name);
     };
     trimButton = button(u"trimButton"_s, u"印字位置設定"_s);
-    trimButton->setToolTip(u"はがきと同じ印字位置を使います"_s);
+    trimButton->setToolTip(u"封筒の大きさとプリンタごとに印字位置を記憶します"_s);
     fontButton = button(u"fontButton"_s, u"フォント選択"_s);
     outputButton = button(u"outputButton"_s, u"出力先"_s);
     helpButton = button(u"helpButton"_s, u"ヘルプ"_s);
@@ -183,6 +185,7 @@ void EnvelopeScreen::showChoices() {
     (m_choices.writing == Writing::Vertical ? verticalOption : horizontalOption)->setChecked(true);
     backCheck->setChecked(m_choices.printBack);
     (m_choices.backLayout == BackLayout::Left ? leftOption : seamOption)->setChecked(true);
+    m_model.chooseTrimMedium(m_choices.envelope.name);
 }
 
 void EnvelopeScreen::takeChoices() {
@@ -196,6 +199,7 @@ void EnvelopeScreen::takeChoices() {
     m_choices.writing = verticalOption->isChecked() ? Writing::Vertical : Writing::Horizontal;
     m_choices.printBack = backCheck->isChecked();
     m_choices.backLayout = leftOption->isChecked() ? BackLayout::Left : BackLayout::Seam;
+    m_model.chooseTrimMedium(m_choices.envelope.name);
     const book::WriteResult written = writeEnvelopeChoices(envelopeChoicesPath(), m_choices);
     if (!written.ok())
         m_context.platform.messages.show(
@@ -244,8 +248,8 @@ EnvelopeJobSettings EnvelopeScreen::jobSettings() const {
     settings.envelope = m_choices.envelope;
     settings.writing = m_choices.writing;
     settings.textFace = m_model.textFace;
-    // The trims are read afresh at each job.
-    settings.trims = printing::readTrims(m_model.offsetsPath());
+    // The trims are read afresh at each job, for the printer it goes to.
+    settings.trims = m_model.trimsForJob(m_commands->jobPrinter());
     settings.printCode = m_model.printCode();
     settings.printBack = m_choices.printBack;
     settings.sender = m_senderPanel->sender();

@@ -65,10 +65,10 @@ frmPrint::frmPrint(ui::AppContext& context, const book::CardList& entries, QWidg
     ui::closeOnEscape(this);
     setWindowTitle(u"印刷フォーマット"_s);
     m_commands = new printing::PrintScreenCommands(
-        m_context, m_model, this, [this](ui::AppContext& context, auto onSaved, QWidget* parent) -> QWidget* {
-            return new frmPriloc(context, std::move(onSaved), parent,
-                                 printing::jobPrinterName(printing::outputChoiceForThisRun(), context.platform.printers),
-                                 m_sheet.name());
+        m_context, m_model, this,
+        [](ui::AppContext& context, const QString& printer, const QString& sheet, auto onSaved,
+           QWidget* parent) -> QWidget* {
+            return new frmPriloc(context, std::move(onSaved), parent, printer, sheet);
         });
     buildWindow();
     buildMenuAndToolbar();
@@ -254,9 +254,7 @@ void frmPrint::printJob() {
 void frmPrint::showJobPreview() {
     // The sheets the job would print now: from the label shown as the
     // proposal or the confirmed one, with the trims of the offsets file.
-    const printing::Trims trims = printing::jobTrims(
-        m_model.offsetsPath(), printing::jobPrinterName(printing::outputChoiceForThisRun(), m_context.platform.printers),
-        m_sheet.name());
+    const printing::Trims trims = m_model.trimsForJob(m_commands->jobPrinter());
     auto sheets =
         std::make_shared<LabelSheets>(m_model.entries(), m_startLabels->shownLabel(), m_model.textFace, trims, m_sheet);
     sheets->setPrintCode(m_model.printCode());
@@ -296,6 +294,7 @@ void frmPrint::sheetChosen(const SheetTemplate& sheet) {
 void frmPrint::showSheet() {
     // Another grid: the start label is chosen again on it.
     m_startLabels->setSheet(m_sheet);
+    m_model.chooseTrimMedium(m_sheet.name());
     Text2.clear();
     m_model.allowPrint(false);
     showControls();

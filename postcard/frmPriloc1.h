@@ -18,9 +18,12 @@ class frmPriloc1 : public printing::PositionDialog {
     Q_OBJECT
 
 public:
-    // onSaved receives the trims after OK has written the file.
+    // onSaved receives the trims after OK has written the file. The trims
+    // are kept for printer (a queue name, empty: only Tagora1.opt) and
+    // medium ("はがき", "A4", an envelope's name).
     frmPriloc1(ui::AppContext& context, std::function<void(const printing::Trims& trims)> onSaved,
-               QWidget* parent = nullptr);
+               QWidget* parent = nullptr, const QString& printer = {},
+               const QString& medium = {});
 
     // The offsets file the dialog reads and writes.
     static QString offsetsPath();

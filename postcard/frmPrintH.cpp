@@ -41,8 +41,10 @@ frmPrintH::frmPrintH(ui::AppContext& context, const book::CardList& entries, QWi
     ui::closeOnEscape(this);
     setWindowTitle(u"印刷フォーマット ハガキ"_s);
     m_commands = new printing::PrintScreenCommands(
-        m_context, m_model, this, [](ui::AppContext& context, auto onSaved, QWidget* parent) -> QWidget* {
-            return new frmPriloc1(context, std::move(onSaved), parent);
+        m_context, m_model, this,
+        [](ui::AppContext& context, const QString& printer, const QString& medium, auto onSaved,
+           QWidget* parent) -> QWidget* {
+            return new frmPriloc1(context, std::move(onSaved), parent, printer, medium);
         });
     buildControls();
 
@@ -51,6 +53,7 @@ frmPrintH::frmPrintH(ui::AppContext& context, const book::CardList& entries, QWi
     m_choices = readPostcardChoices(postcardChoicesPath());
     (m_choices.writing == Writing::Vertical ? optVertical : optHorizontal)->setChecked(true);
     chkSender->setChecked(m_choices.printSender);
+    choosePaper();
     m_model.allowPrint(m_model.hasEntry());
     GetPage();
     showControls();
@@ -138,10 +141,16 @@ void frmPrintH::buildControls() {
     connect(m_commands, &Commands::faceChosen, this, &frmPrintH::GetPage);
     connect(m_commands, &Commands::controlsChanged, this, &frmPrintH::showControls);
     connect(m_commands, &Commands::trimsChanged, this, &frmPrintH::showTrims);
+    connect(optPostcard, &QRadioButton::toggled, this, &frmPrintH::choosePaper);
     connect(optHorizontal, &QRadioButton::clicked, this, [this] { chooseWriting(Writing::Horizontal); });
     connect(optVertical, &QRadioButton::clicked, this, [this] { chooseWriting(Writing::Vertical); });
     connect(chkSender, &QCheckBox::clicked, this, &frmPrintH::chooseSenderPrinting);
     connect(m_senderPanel, &SenderPanel::senderChanged, this, &frmPrintH::GetPage);
+}
+
+void frmPrintH::choosePaper() {
+    // Each paper keeps its own trims on each printer.
+    m_model.chooseTrimMedium(optA4->isChecked() ? u"A4"_s : u"はがき"_s);
 }
 
 void frmPrintH::chooseWriting(Writing writing) {
@@ -191,8 +200,8 @@ void frmPrintH::useOcrBCodeFace() {
 
 PostcardJobSettings frmPrintH::jobSettings() const {
     PostcardJobSettings settings;
-    // The trims are read afresh at each job.
-    settings.trims = printing::readTrims(m_model.offsetsPath());
+    // The trims are read afresh at each job, for the printer it goes to.
+    settings.trims = m_model.trimsForJob(m_commands->jobPrinter());
     settings.zipFace = Text1;
     settings.textFace = m_model.textFace;
     settings.paper = optA4->isChecked() ? platform::PaperSize::A4 : platform::PaperSize::Postcard;

@@ -79,6 +79,7 @@ private slots:
     void useOcrBCodeFace();
     void printJob();
     void showJobPreview();
+    void choosePaper();
     void chooseWriting(Writing writing);
     void chooseSenderPrinting();
 

@@ -46,13 +46,17 @@ void PrintScreenCommands::openFontChooser() {
 void PrintScreenCommands::openPositionDialog() {
     ui::showToolWindow(m_positionDialog, [this] {
         return m_makePositionDialog(
-            m_context,
+            m_context, jobPrinter(), m_model.trimMedium(),
             [this](const Trims& trims) {
                 m_model.keepTrims(trims);
                 emit trimsChanged();
             },
             m_screen);
     });
+}
+
+QString PrintScreenCommands::jobPrinter() const {
+    return jobPrinterName(m_model.outputChoice(), m_context.platform.printers);
 }
 
 void PrintScreenCommands::openOutputChoice() {

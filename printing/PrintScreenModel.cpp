@@ -3,6 +3,7 @@
 #include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
 #include "printing/OffsetsFile.h"
+#include "printing/PrinterTrims.h"
 
 using namespace Qt::StringLiterals;
 
@@ -71,6 +72,10 @@ Trims PrintScreenModel::readTrimsForJob() {
     const Trims trims = readTrims(offsetsPath());
     m_trims = trims;
     return trims;
+}
+
+Trims PrintScreenModel::trimsForJob(const QString& printer) const {
+    return jobTrims(offsetsPath(), printer, m_trimMedium);
 }
 
 book::WriteResult PrintScreenModel::choosePrintCode(bool printCode) {

@@ -65,6 +65,14 @@ class PrintScreenModel {
     QString offsetsPath() const;
     // The trims as the offsets file holds them now; kept as the last ones.
     Trims readTrimsForJob();
+    // What the trims are kept for on each printer queue: the sheet's name,
+    // "はがき" or "A4" for postcards, the envelope's name.
+    const QString& trimMedium() const { return m_trimMedium; }
+    void chooseTrimMedium(const QString& medium) { m_trimMedium = medium; }
+    // The trims of a job on printer (a queue, empty for a PDF): those kept
+    // for the queue and the medium, else the offsets file's.
+    Trims trimsForJob(const QString& printer) const;
+
     // The trims a job used last, or those the position dialog saved.
     const Trims& trims() const { return m_trims; }
     void keepTrims(const Trims& trims) { m_trims = trims; }
@@ -103,6 +111,7 @@ class PrintScreenModel {
     bool m_barcodes = false;
     PrintChoices m_choices;
     Trims m_trims;
+    QString m_trimMedium;
 };
 
 } // namespace printing

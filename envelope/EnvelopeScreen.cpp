@@ -46,9 +46,12 @@ EnvelopeScreen::EnvelopeScreen(ui::AppContext& context, const book::CardList& en
     // with the postcards' offsets file where a printer has no trims for the size.
     m_commands = new printing::PrintScreenCommands(
         m_context, m_model, this,
-        [](ui::AppContext& context, const QString& printer, const QString& medium, auto onSaved,
-           QWidget* parent) -> QWidget* {
-            return new postcard::frmPriloc1(context, std::move(onSaved), parent, printer, medium);
+        [this](ui::AppContext& context, const QString& printer, const QString& medium,
+               auto onSaved, QWidget* parent) -> QWidget* {
+            auto* dialog =
+                new postcard::frmPriloc1(context, std::move(onSaved), parent, printer, medium);
+            dialog->setAlignmentPaper(envelopePage(jobSettings()));
+            return dialog;
         });
     buildControls();
 

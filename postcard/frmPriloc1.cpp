@@ -38,6 +38,7 @@ frmPriloc1::frmPriloc1(ui::AppContext& context,
     : printing::PositionDialog(context, offsetsPath(), std::move(onSaved), parent) {
     setObjectName(u"frmPriloc1"_s);
     keepPerPrinter(printer, medium);
+    setAlignmentPaper(medium == u"A4"_s ? platform::PaperSize::A4 : platform::PaperSize::Postcard);
     showDrawing(buildDrawing(), [this](const QPoint& markerTwips) { Image1->move(markerPixels(markerTwips)); });
 }
 

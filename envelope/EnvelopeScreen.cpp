@@ -156,15 +156,11 @@ void EnvelopeScreen::buildControls() {
     layout->addLayout(side);
 
     using Commands = printing::PrintScreenCommands;
-    connect(trimButton, &QPushButton::clicked, m_commands, &Commands::openPositionDialog);
-    connect(fontButton, &QPushButton::clicked, m_commands, &Commands::openFontChooser);
+    m_controls.connectScreen(m_commands, this,
+                             {[this] { printJob(); }, [this] { showJobPreview(); },
+                              [this] { showEntry(); }, [this] { showControls(); }});
+    printing::ScreenControls::connectTools(m_commands, trimButton, fontButton, helpButton);
     connect(outputButton, &QPushButton::clicked, m_commands, &Commands::openOutputChoice);
-    connect(helpButton, &QPushButton::clicked, m_commands, &Commands::showHelp);
-    connect(m_commands, &Commands::entryChanged, this, &EnvelopeScreen::showEntry);
-    connect(m_commands, &Commands::faceChosen, this, &EnvelopeScreen::showEntry);
-    connect(m_commands, &Commands::controlsChanged, this, &EnvelopeScreen::showControls);
-    connect(m_controls.print, &QPushButton::clicked, this, &EnvelopeScreen::printJob);
-    connect(m_controls.preview, &QPushButton::clicked, this, &EnvelopeScreen::showJobPreview);
     connect(m_senderPanel, &postcard::SenderPanel::senderChanged, this, [this] {
         showEntry();
         showControls();

@@ -163,9 +163,7 @@ void frmPrint::buildMenuAndToolbar() {
     Command1 = tool("Command1", u"フォント"_s, u"フォント選択"_s);
     Command2 = tool("Command2", u"印字位置"_s, u"印字位置設定"_s);
     Command3 = tool("Command3", u"?"_s, u"ヘルプ"_s);
-    connect(Command1, &QToolButton::clicked, m_commands, &printing::PrintScreenCommands::openFontChooser);
-    connect(Command2, &QToolButton::clicked, m_commands, &printing::PrintScreenCommands::openPositionDialog);
-    connect(Command3, &QToolButton::clicked, m_commands, &printing::PrintScreenCommands::showHelp);
+    printing::ScreenControls::connectTools(m_commands, Command2, Command1, Command3);
 }
 
 void frmPrint::GetPage() {

@@ -132,14 +132,10 @@ void frmPrintH::buildControls() {
     using Commands = printing::PrintScreenCommands;
     connect(Option1, &QRadioButton::clicked, this, &frmPrintH::useMinchoCodeFace);
     connect(Option2, &QRadioButton::clicked, this, &frmPrintH::useOcrBCodeFace);
-    connect(m_controls.print, &QPushButton::clicked, this, &frmPrintH::printJob);
-    connect(m_controls.preview, &QPushButton::clicked, this, &frmPrintH::showJobPreview);
-    connect(Command2, &QPushButton::clicked, m_commands, &Commands::openPositionDialog);
-    connect(Command4, &QPushButton::clicked, m_commands, &Commands::openFontChooser);
-    connect(Command3, &QPushButton::clicked, m_commands, &Commands::showHelp);
-    connect(m_commands, &Commands::entryChanged, this, &frmPrintH::GetPage);
-    connect(m_commands, &Commands::faceChosen, this, &frmPrintH::GetPage);
-    connect(m_commands, &Commands::controlsChanged, this, &frmPrintH::showControls);
+    m_controls.connectScreen(m_commands, this,
+                             {[this] { printJob(); }, [this] { showJobPreview(); },
+                              [this] { GetPage(); }, [this] { showControls(); }});
+    printing::ScreenControls::connectTools(m_commands, Command2, Command4, Command3);
     connect(m_commands, &Commands::trimsChanged, this, &frmPrintH::showTrims);
     connect(optPostcard, &QRadioButton::toggled, this, &frmPrintH::choosePaper);
     connect(optHorizontal, &QRadioButton::clicked, this, [this] { chooseWriting(Writing::Horizontal); });

@@ -77,6 +77,24 @@ void ScreenControls::show(const PrintScreenControls& states) const {
     barcodes->setChecked(states.barcodes);
 }
 
+void ScreenControls::connectScreen(PrintScreenCommands* commands, QObject* screen,
+                                   const ScreenSlots& handlers) const {
+    using Commands = PrintScreenCommands;
+    QObject::connect(print, &QPushButton::clicked, screen, handlers.print);
+    QObject::connect(preview, &QPushButton::clicked, screen, handlers.preview);
+    QObject::connect(commands, &Commands::entryChanged, screen, handlers.showEntry);
+    QObject::connect(commands, &Commands::faceChosen, screen, handlers.showEntry);
+    QObject::connect(commands, &Commands::controlsChanged, screen, handlers.showControls);
+}
+
+void ScreenControls::connectTools(PrintScreenCommands* commands, QAbstractButton* position,
+                                  QAbstractButton* font, QAbstractButton* help) {
+    using Commands = PrintScreenCommands;
+    QObject::connect(position, &QAbstractButton::clicked, commands, &Commands::openPositionDialog);
+    QObject::connect(font, &QAbstractButton::clicked, commands, &Commands::openFontChooser);
+    QObject::connect(help, &QAbstractButton::clicked, commands, &Commands::showHelp);
+}
+
 QBoxLayout* ScreenControls::pagingRow() const {
     auto* row = new QHBoxLayout;
     row->addWidget(previous);

@@ -9,7 +9,9 @@
 #include <functional>
 #include <initializer_list>
 
+class QAbstractButton;
 class QBoxLayout;
+class QObject;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -56,6 +58,20 @@ struct ScreenControls {
                                 PrintScreenCommands* commands);
     // Sets the controls' states as the model decides them.
     void show(const PrintScreenControls& states) const;
+    // What a screen does itself when its job buttons are clicked and when
+    // the commands change what it shows.
+    struct ScreenSlots {
+        std::function<void()> print, preview, showEntry, showControls;
+    };
+    // Connects 印刷 and 印刷プレビュー, and the commands' entryChanged,
+    // faceChosen and controlsChanged, to the screen's own slots.
+    void connectScreen(PrintScreenCommands* commands, QObject* screen,
+                       const ScreenSlots& handlers) const;
+    // Connects a screen's tool buttons to the position dialog, the font
+    // chooser and help.
+    static void connectTools(PrintScreenCommands* commands, QAbstractButton* position,
+                             QAbstractButton* font, QAbstractButton* help);
+
     // ＜, the entry number and ＞ in one row.
     QBoxLayout* pagingRow() const;
 };

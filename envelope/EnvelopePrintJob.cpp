@@ -16,32 +16,13 @@ EnvelopePrintJob::Outcome EnvelopePrintJob::run(const book::CardList& listed,
     printing::JobReview review = printing::reviewEntries(listed);
     platform::RecordingPrinter measure;
     noteEnvelopeCompromises(measure, review.printable, settings, review);
-    if (review.hasNews()) {
-        if (review.printable.isEmpty()) {
-            m_platform.messages.show(review.message(), platform::Buttons::Ok);
-            return Outcome::Cancelled;
-        }
-        if (m_platform.messages.show(review.message(), platform::Buttons::OkCancel) !=
-            platform::Answer::Ok)
-            return Outcome::Cancelled;
-    }
     const book::CardList& entries = review.printable;
-    if (m_platform.messages.show(envelopeCountQuestion(int(entries.size())),
-                                 platform::Buttons::OkCancel) != platform::Answer::Ok)
+    if (!printing::confirmJob(m_platform.messages, review, envelopeCountQuestion(int(entries.size()))))
         return Outcome::Cancelled;
-    const printing::Delivery delivery = printing::deliverJob(
+    return printing::outcomeOf(printing::deliverJob(
         m_output, m_platform, u"封筒.pdf"_s, m_bookPath, envelopeJobTitle(int(entries.size())),
         envelopePage(settings), envelopePageCount(int(entries.size()), settings),
-        [&](platform::Printer& printer) { drawEnvelopes(printer, entries, settings); });
-    switch (delivery) {
-    case printing::Delivery::Printed:
-        return Outcome::Printed;
-    case printing::Delivery::NoDestination:
-        return Outcome::NoDestination;
-    case printing::Delivery::Failed:
-        break;
-    }
-    return Outcome::Failed;
+        [&](platform::Printer& printer) { drawEnvelopes(printer, entries, settings); }));
 }
 
 } // namespace envelope

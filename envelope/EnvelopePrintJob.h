@@ -12,12 +12,7 @@ namespace envelope {
 // the job, and the message when the envelopes did not come out.
 class EnvelopePrintJob {
   public:
-    enum class Outcome {
-        Printed,       // every envelope was sent
-        Cancelled,     // Cancel in a question
-        NoDestination, // the user cancelled the dialog or chose the book; nothing printed
-        Failed,        // the printer or file failed; the user was told
-    };
+    using Outcome = printing::JobOutcome;
 
     // bookPath: the open book's file, never written over (empty: none).
     EnvelopePrintJob(platform::Platform& platform, const printing::OutputChoice& output,

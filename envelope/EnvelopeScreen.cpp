@@ -1,14 +1,13 @@
 #include "envelope/EnvelopeScreen.h"
 
-#include "book/JointNames.h"
 #include "envelope/EnvelopePicture.h"
 #include "envelope/EnvelopePrintJob.h"
 #include "platform/RecordingPrinter.h"
-#include "postcard/SenderFile.h"
+#include "postcard/SenderPanel.h"
 #include "postcard/frmPriloc1.h"
-#include "postcard/SenderDialog.h"
 #include "printing/JobPreview.h"
 #include "printing/OffsetsFile.h"
+#include "printing/ScreenControls.h"
 #include "ui/CentreOnScreen.h"
 #include "ui/Named.h"
 
@@ -42,20 +41,20 @@ EnvelopeScreen::EnvelopeScreen(ui::AppContext& context, const book::CardList& en
       m_context(context) {
     setObjectName(u"EnvelopeScreen"_s);
     setWindowTitle(u"印刷フォーマット 封筒"_s);
-    // Envelopes go through the postcards' feed: the postcards' position dialog and trims.
+    // Envelopes go through the postcards' feed: the postcards' position dialog,
+    // with the postcards' offsets file where a printer has no trims for the size.
     m_commands = new printing::PrintScreenCommands(
         m_context, m_model, this,
-        [](ui::AppContext& context, auto onSaved, QWidget* parent) -> QWidget* {
-            return new postcard::frmPriloc1(context, std::move(onSaved), parent);
+        [this](ui::AppContext& context, const QString& printer, const QString& medium,
+               auto onSaved, QWidget* parent) -> QWidget* {
+            auto* dialog =
+                new postcard::frmPriloc1(context, std::move(onSaved), parent, printer, medium);
+            dialog->setAlignmentPaper(envelopePage(jobSettings()));
+            return dialog;
         });
     buildControls();
 
     m_choices = readEnvelopeChoices(envelopeChoicesPath());
-    const postcard::SenderRead sender = postcard::readSender(postcard::senderFilePath());
-    m_sender = sender.sender;
-    showSender();
-    if (!sender.error.isEmpty())
-        senderLabel->setText(u"差出人ファイルを読み込めません。\n"_s + sender.error);
     showChoices();
     m_model.allowPrint(m_model.hasEntry());
     showEntry();
@@ -67,35 +66,30 @@ EnvelopeScreen::EnvelopeScreen(ui::AppContext& context, const book::CardList& en
 
 void EnvelopeScreen::buildControls() {
     picEnvelope = new EnvelopePicture(this);
+    m_controls = printing::ScreenControls::build(
+        this,
+        {u"previousButton"_s, u"nextButton"_s, u"positionLabel"_s, u"codeCheck"_s,
+         u"barcodeCheck"_s, u"printButton"_s, u"previewButton"_s, u"backButton"_s,
+         u"endButton"_s, u"前の封筒へ"_s, u"次の封筒へ"_s, u"印刷される封筒を画面で確かめる"_s,
+         u"郵便番号と住所の番地から日本郵便のカスタマバーコードを住所の下に印字する"_s},
+        m_commands);
 
     auto button = [this](const QString& name, const QString& caption) {
         return ui::named(new QPushButton(caption, this), name);
     };
-    previousButton = button(u"previousButton"_s, u"＜"_s);
-    previousButton->setToolTip(u"前の封筒へ"_s);
-    nextButton = button(u"nextButton"_s, u"＞"_s);
-    nextButton->setToolTip(u"次の封筒へ"_s);
-    positionLabel = ui::named(new QLabel(this), u"positionLabel"_s);
-    positionLabel->setAlignment(Qt::AlignCenter);
-    printButton = button(u"printButton"_s, u"印刷"_s);
-    previewButton = button(u"previewButton"_s, u"印刷プレビュー"_s);
-    previewButton->setToolTip(u"印刷される封筒を画面で確かめる"_s);
-    backButton = button(u"backButton"_s, u"戻る"_s);
-    endButton = button(u"endButton"_s, u"終了"_s);
     trimButton = button(u"trimButton"_s, u"印字位置設定"_s);
-    trimButton->setToolTip(u"はがきと同じ印字位置を使います"_s);
+    trimButton->setToolTip(u"封筒の大きさとプリンタごとに印字位置を記憶します"_s);
     fontButton = button(u"fontButton"_s, u"フォント選択"_s);
     outputButton = button(u"outputButton"_s, u"出力先"_s);
     helpButton = button(u"helpButton"_s, u"ヘルプ"_s);
 
-    auto* sizeGroup = ui::named(new QGroupBox(u"封筒"_s, this), u"sizeGroup"_s);
-    sizeBox = ui::named(new QComboBox(sizeGroup), u"sizeBox"_s);
+    sizeBox = ui::named(new QComboBox, u"sizeBox"_s);
     for (const EnvelopeSize& size : standardEnvelopes())
         sizeBox->addItem(size.name + u"（"_s + QString::number(size.widthMm) + u"×"_s +
                          QString::number(size.heightMm) + u"）"_s);
     sizeBox->addItem(UserSizeItem);
-    auto spin = [sizeGroup](const QString& name, double value) {
-        auto* box = ui::named(new QDoubleSpinBox(sizeGroup), name);
+    auto spin = [](const QString& name, double value) {
+        auto* box = ui::named(new QDoubleSpinBox, name);
         box->setRange(50, 500);
         box->setDecimals(0);
         box->setSuffix(u" mm"_s);
@@ -104,96 +98,69 @@ void EnvelopeScreen::buildControls() {
     };
     widthBox = spin(u"widthBox"_s, 120);
     heightBox = spin(u"heightBox"_s, 235);
-    auto* userSize = new QHBoxLayout;
-    userSize->addWidget(new QLabel(u"幅"_s, sizeGroup));
-    userSize->addWidget(widthBox);
-    userSize->addWidget(new QLabel(u"高さ"_s, sizeGroup));
-    userSize->addWidget(heightBox);
-    auto* sizeLayout = new QVBoxLayout(sizeGroup);
-    sizeLayout->addWidget(sizeBox);
-    sizeLayout->addLayout(userSize);
+    auto* userSize = new QWidget;
+    auto* userSizeRow = new QHBoxLayout(userSize);
+    userSizeRow->setContentsMargins(0, 0, 0, 0);
+    userSizeRow->addWidget(new QLabel(u"幅"_s));
+    userSizeRow->addWidget(widthBox);
+    userSizeRow->addWidget(new QLabel(u"高さ"_s));
+    userSizeRow->addWidget(heightBox);
+    QGroupBox* sizeGroup =
+        printing::choiceGroup(this, u"sizeGroup"_s, u"封筒"_s, false, {sizeBox, userSize});
 
-    auto* writingGroup = ui::named(new QGroupBox(u"書き方"_s, this), u"writingGroup"_s);
-    horizontalOption =
-        ui::named(new QRadioButton(u"横書き"_s, writingGroup), u"horizontalOption"_s);
-    verticalOption = ui::named(new QRadioButton(u"縦書き"_s, writingGroup), u"verticalOption"_s);
-    auto* writingLayout = new QHBoxLayout(writingGroup);
-    writingLayout->addWidget(verticalOption);
-    writingLayout->addWidget(horizontalOption);
+    auto option = [](const QString& name, const QString& caption) {
+        return ui::named(new QRadioButton(caption), name);
+    };
+    horizontalOption = option(u"horizontalOption"_s, u"横書き"_s);
+    verticalOption = option(u"verticalOption"_s, u"縦書き"_s);
+    QGroupBox* writingGroup = printing::choiceGroup(this, u"writingGroup"_s, u"書き方"_s, true,
+                                                    {verticalOption, horizontalOption});
 
-    backGroup = ui::named(new QGroupBox(u"裏面（差出人）"_s, this), u"backGroup"_s);
-    backCheck = ui::named(new QCheckBox(u"裏面に差出人を印刷する"_s, backGroup), u"backCheck"_s);
+    backCheck = ui::named(new QCheckBox(u"裏面に差出人を印刷する"_s), u"backCheck"_s);
     backCheck->setToolTip(
         u"表面の次に裏面のページを印刷します。封筒を裏返して差し直してください"_s);
-    seamOption = ui::named(new QRadioButton(u"継ぎ目の左右"_s, backGroup), u"seamOption"_s);
-    leftOption = ui::named(new QRadioButton(u"左側"_s, backGroup), u"leftOption"_s);
-    senderLabel = ui::named(new QLabel(backGroup), u"senderLabel"_s);
-    senderLabel->setWordWrap(true);
-    senderFromEntryButton = ui::named(new QPushButton(u"表示中の宛先を差出人に"_s, backGroup),
-                                      u"senderFromEntryButton"_s);
-    senderEditButton =
-        ui::named(new QPushButton(u"差出人の入力・修正"_s, backGroup), u"senderEditButton"_s);
-    auto* layoutRow = new QHBoxLayout;
-    layoutRow->addWidget(seamOption);
-    layoutRow->addWidget(leftOption);
-    auto* backLayout = new QVBoxLayout(backGroup);
-    backLayout->addWidget(backCheck);
-    backLayout->addLayout(layoutRow);
-    backLayout->addWidget(senderLabel);
-    backLayout->addWidget(senderFromEntryButton);
-    backLayout->addWidget(senderEditButton);
-
-    codeCheck = ui::named(new QCheckBox(u"コードを印字"_s, this), u"codeCheck"_s);
-    codeCheck->setToolTip(u"住所録のコード欄も宛名と一緒に印字する"_s);
-    barcodeCheck = ui::named(new QCheckBox(u"カスタマバーコード"_s, this), u"barcodeCheck"_s);
-    barcodeCheck->setToolTip(
-        u"郵便番号と住所の番地から日本郵便のカスタマバーコードを住所の下に印字する"_s);
-
-    auto* navigation = new QHBoxLayout;
-    navigation->addWidget(previousButton);
-    navigation->addWidget(positionLabel, 1);
-    navigation->addWidget(nextButton);
+    seamOption = option(u"seamOption"_s, u"継ぎ目の左右"_s);
+    leftOption = option(u"leftOption"_s, u"左側"_s);
+    auto* backLayout = new QWidget;
+    auto* backLayoutRow = new QHBoxLayout(backLayout);
+    backLayoutRow->setContentsMargins(0, 0, 0, 0);
+    backLayoutRow->addWidget(seamOption);
+    backLayoutRow->addWidget(leftOption);
+    m_senderPanel = new postcard::SenderPanel(
+        m_context.platform.messages,
+        {u"senderLabel"_s, u"senderFromEntryButton"_s, u"senderEditButton"_s},
+        [this] { return m_model.shownEntry(); });
+    backGroup = printing::choiceGroup(this, u"backGroup"_s, u"裏面（差出人）"_s, false,
+                                      {backCheck, backLayout, m_senderPanel});
 
     auto* side = new QVBoxLayout;
-    side->addLayout(navigation);
-    side->addWidget(sizeGroup);
-    side->addWidget(writingGroup);
-    side->addWidget(backGroup);
-    side->addWidget(codeCheck);
-    side->addWidget(barcodeCheck);
+    side->addLayout(m_controls.pagingRow());
+    for (QWidget* choice : std::initializer_list<QWidget*>{
+             sizeGroup, writingGroup, backGroup, m_controls.printCode, m_controls.barcodes})
+        side->addWidget(choice);
     side->addSpacing(8);
     side->addWidget(trimButton);
     side->addWidget(fontButton);
     side->addWidget(outputButton);
     side->addStretch();
-    side->addWidget(printButton);
-    side->addWidget(previewButton);
-    side->addWidget(backButton);
-    side->addWidget(endButton);
-    side->addWidget(helpButton);
+    for (QWidget* command : std::initializer_list<QWidget*>{
+             m_controls.print, m_controls.preview, m_controls.back, m_controls.end, helpButton})
+        side->addWidget(command);
 
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(picEnvelope, 1, Qt::AlignTop);
     layout->addLayout(side);
 
     using Commands = printing::PrintScreenCommands;
-    connect(previousButton, &QPushButton::clicked, m_commands, &Commands::previousEntry);
-    connect(nextButton, &QPushButton::clicked, m_commands, &Commands::nextEntry);
-    connect(backButton, &QPushButton::clicked, m_commands, &Commands::goBack);
-    connect(endButton, &QPushButton::clicked, m_commands, &Commands::endProgram);
-    connect(trimButton, &QPushButton::clicked, m_commands, &Commands::openPositionDialog);
-    connect(fontButton, &QPushButton::clicked, m_commands, &Commands::openFontChooser);
+    m_controls.connectScreen(m_commands, this,
+                             {[this] { printJob(); }, [this] { showJobPreview(); },
+                              [this] { showEntry(); }, [this] { showControls(); }});
+    printing::ScreenControls::connectTools(m_commands, trimButton, fontButton, helpButton);
     connect(outputButton, &QPushButton::clicked, m_commands, &Commands::openOutputChoice);
-    connect(helpButton, &QPushButton::clicked, m_commands, &Commands::showHelp);
-    connect(codeCheck, &QCheckBox::clicked, m_commands, &Commands::choosePrintCode);
-    connect(barcodeCheck, &QCheckBox::clicked, m_commands, &Commands::chooseBarcodes);
-    connect(m_commands, &Commands::entryChanged, this, &EnvelopeScreen::showEntry);
-    connect(m_commands, &Commands::faceChosen, this, &EnvelopeScreen::showEntry);
-    connect(m_commands, &Commands::controlsChanged, this, &EnvelopeScreen::showControls);
-    connect(printButton, &QPushButton::clicked, this, &EnvelopeScreen::printJob);
-    connect(previewButton, &QPushButton::clicked, this, &EnvelopeScreen::showJobPreview);
-    connect(senderFromEntryButton, &QPushButton::clicked, this, &EnvelopeScreen::takeEntryAsSender);
-    connect(senderEditButton, &QPushButton::clicked, this, &EnvelopeScreen::editSender);
+    connect(m_senderPanel, &postcard::SenderPanel::senderChanged, this, [this] {
+        showEntry();
+        showControls();
+    });
     connect(sizeBox, &QComboBox::activated, this, &EnvelopeScreen::takeChoices);
     connect(widthBox, &QDoubleSpinBox::editingFinished, this, &EnvelopeScreen::takeChoices);
     connect(heightBox, &QDoubleSpinBox::editingFinished, this, &EnvelopeScreen::takeChoices);
@@ -213,6 +180,7 @@ void EnvelopeScreen::showChoices() {
     (m_choices.writing == Writing::Vertical ? verticalOption : horizontalOption)->setChecked(true);
     backCheck->setChecked(m_choices.printBack);
     (m_choices.backLayout == BackLayout::Left ? leftOption : seamOption)->setChecked(true);
+    m_model.chooseTrimMedium(m_choices.envelope.name);
 }
 
 void EnvelopeScreen::takeChoices() {
@@ -226,47 +194,13 @@ void EnvelopeScreen::takeChoices() {
     m_choices.writing = verticalOption->isChecked() ? Writing::Vertical : Writing::Horizontal;
     m_choices.printBack = backCheck->isChecked();
     m_choices.backLayout = leftOption->isChecked() ? BackLayout::Left : BackLayout::Seam;
+    m_model.chooseTrimMedium(m_choices.envelope.name);
     const book::WriteResult written = writeEnvelopeChoices(envelopeChoicesPath(), m_choices);
     if (!written.ok())
         m_context.platform.messages.show(
             u"設定を保存できませんでした。\n"_s + written.error.describe(), platform::Buttons::Ok);
     showEntry();
     showControls();
-}
-
-void EnvelopeScreen::showSender() {
-    if (!m_sender) {
-        senderLabel->setText(u"（差出人がありません）"_s);
-        return;
-    }
-    senderLabel->setText(book::jointNameLine(m_sender->name) + u"\n"_s + m_sender->address1 +
-                         m_sender->address2);
-}
-
-void EnvelopeScreen::takeEntryAsSender() {
-    if (!m_model.hasEntry())
-        return;
-    const book::AddressCard sender = m_model.entryOnScreen();
-    if (!postcard::saveSender(sender, m_context.platform.messages))
-        return;
-    m_sender = sender;
-    showSender();
-    showEntry();
-    showControls();
-}
-
-void EnvelopeScreen::editSender() {
-    auto* dialog = new postcard::SenderDialog(
-        m_context.platform.messages, m_sender.value_or(book::AddressCard{}),
-        [this](const book::AddressCard& sender) {
-            m_sender = sender;
-            showSender();
-            showEntry();
-            showControls();
-        },
-        this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->open();
 }
 
 void EnvelopeScreen::showEntry() {
@@ -291,22 +225,17 @@ void EnvelopeScreen::showEntry() {
 }
 
 void EnvelopeScreen::showControls() {
-    const printing::PrintScreenControls controls = m_model.controls();
+    m_controls.show(m_model.controls());
     // A back is printed only with a sender to put on it.
-    printButton->setEnabled(controls.printEnabled && !(m_choices.printBack && !m_sender));
-    previousButton->setEnabled(controls.pagingEnabled);
-    nextButton->setEnabled(controls.pagingEnabled);
-    positionLabel->setVisible(controls.positionVisible);
-    positionLabel->setText(controls.position);
-    codeCheck->setChecked(controls.printCode);
-    barcodeCheck->setChecked(controls.barcodes);
+    if (m_choices.printBack && !m_senderPanel->sender())
+        m_controls.print->setEnabled(false);
     const bool userSize = sizeBox->currentIndex() == standardEnvelopes().size();
     widthBox->setEnabled(userSize);
     heightBox->setEnabled(userSize);
     const bool verticalBack = m_choices.printBack && m_choices.writing == Writing::Vertical;
     seamOption->setEnabled(verticalBack);
     leftOption->setEnabled(verticalBack);
-    senderFromEntryButton->setEnabled(m_model.hasEntry());
+    m_senderPanel->allowTakingEntry(m_model.hasEntry());
 }
 
 EnvelopeJobSettings EnvelopeScreen::jobSettings() const {
@@ -314,11 +243,11 @@ EnvelopeJobSettings EnvelopeScreen::jobSettings() const {
     settings.envelope = m_choices.envelope;
     settings.writing = m_choices.writing;
     settings.textFace = m_model.textFace;
-    // The trims are read afresh at each job.
-    settings.trims = printing::readTrims(m_model.offsetsPath());
+    // The trims are read afresh at each job, for the printer it goes to.
+    settings.trims = m_model.trimsForJob(m_commands->jobPrinter());
     settings.printCode = m_model.printCode();
     settings.printBack = m_choices.printBack;
-    settings.sender = m_sender;
+    settings.sender = m_senderPanel->sender();
     settings.backLayout = m_choices.backLayout;
     settings.barcodes = m_model.barcodes();
     return settings;
@@ -337,7 +266,7 @@ void EnvelopeScreen::showJobPreview() {
 
 void EnvelopeScreen::printJob() {
     const EnvelopeJobSettings settings = jobSettings();
-    m_model.showTrims(settings.trims);
+    m_model.keepTrims(settings.trims);
     m_model.printStarted();
     showControls();
     EnvelopePrintJob job(m_context.platform, m_model.outputChoice(), m_context.state.book.path());

@@ -24,6 +24,7 @@
 #include "envelope/EnvelopeJob.h"
 #include "printing/PrintScreenCommands.h"
 #include "printing/PrintScreenModel.h"
+#include "printing/ScreenControls.h"
 #include "ui/AppContext.h"
 
 #include <QWidget>
@@ -37,6 +38,10 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+
+namespace postcard {
+class SenderPanel;
+}
 
 namespace envelope {
 
@@ -66,19 +71,19 @@ class EnvelopeScreen : public QWidget {
     void takeChoices();
     void printJob();
     void showJobPreview();
-    void takeEntryAsSender();
-    void editSender();
 
   private:
     void buildControls();
     void showChoices();
-    void showSender();
     EnvelopeJobSettings jobSettings() const;
 
     ui::AppContext& m_context;
     printing::PrintScreenCommands* m_commands = nullptr;
     EnvelopeChoices m_choices;
-    std::optional<book::AddressCard> m_sender;
+    // previousButton, nextButton, positionLabel, codeCheck, barcodeCheck,
+    // printButton, previewButton, backButton, endButton
+    printing::ScreenControls m_controls;
+    postcard::SenderPanel* m_senderPanel = nullptr;
 
     EnvelopePicture* picEnvelope = nullptr;
     QComboBox* sizeBox = nullptr;
@@ -90,18 +95,6 @@ class EnvelopeScreen : public QWidget {
     QCheckBox* backCheck = nullptr;
     QRadioButton* seamOption = nullptr;
     QRadioButton* leftOption = nullptr;
-    QLabel* senderLabel = nullptr;
-    QPushButton* senderFromEntryButton = nullptr;
-    QPushButton* senderEditButton = nullptr;
-    QCheckBox* codeCheck = nullptr;
-    QCheckBox* barcodeCheck = nullptr;
-    QLabel* positionLabel = nullptr;
-    QPushButton* previousButton = nullptr;
-    QPushButton* nextButton = nullptr;
-    QPushButton* printButton = nullptr;
-    QPushButton* previewButton = nullptr;
-    QPushButton* backButton = nullptr;
-    QPushButton* endButton = nullptr;
     QPushButton* trimButton = nullptr;
     QPushButton* fontButton = nullptr;
     QPushButton* outputButton = nullptr;

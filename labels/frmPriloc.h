@@ -15,11 +15,11 @@ class frmPriloc : public printing::PositionDialog {
     Q_OBJECT
 
   public:
-    // onAccepted receives the X and Y millimetre texts when OK saved the file.
+    // onAccepted receives the trims when OK saved the file.
     // The trims are kept for printer (a queue name, empty: only Tagora.opt)
     // and sheet (its name).
     frmPriloc(ui::AppContext& context,
-              std::function<void(const QString& xMm, const QString& yMm)> onAccepted,
+              std::function<void(const printing::Trims& trims)> onAccepted,
               QWidget* parent = nullptr, const QString& printer = {}, const QString& sheet = {});
 
   private:

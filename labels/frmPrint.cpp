@@ -19,6 +19,7 @@
 #include "platform/Fonts.h"
 #include "printing/PostalCode.h"
 #include "ui/CloseOnEscape.h"
+#include "printing/ScreenControls.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -64,10 +65,10 @@ frmPrint::frmPrint(ui::AppContext& context, const book::CardList& entries, QWidg
     ui::closeOnEscape(this);
     setWindowTitle(u"印刷フォーマット"_s);
     m_commands = new printing::PrintScreenCommands(
-        m_context, m_model, this, [this](ui::AppContext& context, auto onSaved, QWidget* parent) -> QWidget* {
-            return new frmPriloc(context, std::move(onSaved), parent,
-                                 printing::jobPrinterName(printing::outputChoiceForThisRun(), context.platform.printers),
-                                 m_sheet.name());
+        m_context, m_model, this,
+        [](ui::AppContext& context, const QString& printer, const QString& sheet, auto onSaved,
+           QWidget* parent) -> QWidget* {
+            return new frmPriloc(context, std::move(onSaved), parent, printer, sheet);
         });
     buildWindow();
     buildMenuAndToolbar();
@@ -100,36 +101,16 @@ void frmPrint::buildWindow() {
     lblName->setFont(previewFont(QStringView(platform::MinchoFace).toString(), 11));
     left->addWidget(Shape1);
 
-    auto* navigation = new QHBoxLayout;
-    cmdRew = ui::named(new QPushButton(u"＜"_s, central), u"cmdRew"_s);
-    cmdRew->setToolTip(u"戻る"_s);
-    lblPP = ui::named(new QLabel(central), u"lblPP"_s);
-    lblPP->setAlignment(Qt::AlignCenter);
-    cmdFF = ui::named(new QPushButton(u"＞"_s, central), u"cmdFF"_s);
-    cmdFF->setToolTip(u"次のラベルへ"_s);
-    navigation->addWidget(cmdRew);
-    navigation->addWidget(lblPP, 1);
-    navigation->addWidget(cmdFF);
-    left->addLayout(navigation);
-    chkPrintCode = ui::named(new QCheckBox(u"コードを印字"_s, central), u"chkPrintCode"_s);
-    chkPrintCode->setToolTip(u"住所録のコード欄も宛名と一緒に印字する"_s);
-    left->addWidget(chkPrintCode);
-    chkBarcode = ui::named(new QCheckBox(u"カスタマバーコード"_s, central), u"chkBarcode"_s);
-    chkBarcode->setToolTip(
-        u"郵便番号と住所の番地から日本郵便のカスタマバーコードを宛名の下に印字する"_s);
-    left->addWidget(chkBarcode);
+    m_controls = printing::ScreenControls::build(
+        central, printing::designControlNames(u"ラベル"_s, u"シート"_s), m_commands);
+    left->addLayout(m_controls.pagingRow());
+    left->addWidget(m_controls.printCode);
+    left->addWidget(m_controls.barcodes);
     left->addStretch(1);
 
     auto* commands = new QHBoxLayout;
-    cmdPrint = ui::named(new QPushButton(u"印刷"_s, central), u"cmdPrint"_s);
-    cmdPreview = ui::named(new QPushButton(u"印刷プレビュー"_s, central), u"cmdPreview"_s);
-    cmdPreview->setToolTip(u"印刷されるシートを画面で確かめる"_s);
-    cmdCancel = ui::named(new QPushButton(u"戻る"_s, central), u"cmdCancel"_s);
-    cmdExit = ui::named(new QPushButton(u"終了"_s, central), u"cmdExit"_s);
-    commands->addWidget(cmdPrint);
-    commands->addWidget(cmdPreview);
-    commands->addWidget(cmdCancel);
-    commands->addWidget(cmdExit);
+    for (QWidget* command : {m_controls.print, m_controls.preview, m_controls.back, m_controls.end})
+        commands->addWidget(command);
     left->addLayout(commands);
     printedLine = ui::named(new QLabel(central), u"printedLine"_s);
     printedLine->setWordWrap(true);
@@ -150,43 +131,21 @@ void frmPrint::buildWindow() {
     columns->addLayout(right);
     connect(cmdSheet, &QPushButton::clicked, this, &frmPrint::openSheetChooser);
 
-    connect(cmdRew, &QPushButton::clicked, m_commands, &printing::PrintScreenCommands::previousEntry);
-    connect(cmdFF, &QPushButton::clicked, m_commands, &printing::PrintScreenCommands::nextEntry);
-    connect(chkPrintCode, &QCheckBox::clicked, m_commands, &printing::PrintScreenCommands::choosePrintCode);
-    connect(chkBarcode, &QCheckBox::clicked, m_commands,
-            &printing::PrintScreenCommands::chooseBarcodes);
     connect(m_commands, &printing::PrintScreenCommands::entryChanged, this, &frmPrint::GetPage);
     connect(m_commands, &printing::PrintScreenCommands::faceChosen, this, &frmPrint::Reget);
     connect(m_commands, &printing::PrintScreenCommands::controlsChanged, this, &frmPrint::showControls);
+    connect(m_commands, &printing::PrintScreenCommands::trimsChanged, this, &frmPrint::showTrims);
     connect(m_startLabels, &StartLabelGrid::proposed, this, &frmPrint::startLabelProposed);
     connect(m_startLabels, &StartLabelGrid::confirmed, this, &frmPrint::startLabelConfirmed);
     connect(m_startLabels, &StartLabelGrid::withdrawn, this, &frmPrint::startLabelWithdrawn);
-    connect(cmdPrint, &QPushButton::clicked, this, &frmPrint::printJob);
-    connect(cmdPreview, &QPushButton::clicked, this, &frmPrint::showJobPreview);
-    connect(cmdCancel, &QPushButton::clicked, m_commands, &printing::PrintScreenCommands::goBack);
-    connect(cmdExit, &QPushButton::clicked, m_commands, &printing::PrintScreenCommands::endProgram);
+    connect(m_controls.print, &QPushButton::clicked, this, &frmPrint::printJob);
+    connect(m_controls.preview, &QPushButton::clicked, this, &frmPrint::showJobPreview);
 }
 
 void frmPrint::buildMenuAndToolbar() {
-    QMenu* mnuPrint = menuBar()->addMenu(u"印刷"_s);
-    mnuPrint->setObjectName(u"mnuPrint"_s);
-    QAction* mnuPreview = mnuPrint->addAction(u"印刷プレビュー"_s);
-    mnuPreview->setObjectName(u"mnuPreview"_s);
-    connect(mnuPreview, &QAction::triggered, this, &frmPrint::showJobPreview);
-    QMenu* mnuSet = menuBar()->addMenu(u"設定"_s);
-    mnuSet->setObjectName(u"mnuSet"_s);
-    QAction* mnuFont = mnuSet->addAction(u"フォント指定"_s);
-    mnuFont->setObjectName(u"mnuFont"_s);
-    QAction* mnuLocate = mnuSet->addAction(u"印字位置"_s);
-    mnuLocate->setObjectName(u"mnuLocate"_s);
-    QAction* mnuOutput = mnuSet->addAction(u"出力先"_s);
-    mnuOutput->setObjectName(u"mnuOutput"_s);
-    QAction* mnuSheet = mnuSet->addAction(u"用紙"_s);
-    mnuSheet->setObjectName(u"mnuSheet"_s);
+    QMenu* mnuSet = printing::addScreenMenus(menuBar(), m_commands, [this] { showJobPreview(); });
+    QAction* mnuSheet = ui::named(mnuSet->addAction(u"用紙"_s), u"mnuSheet"_s);
     connect(mnuSheet, &QAction::triggered, this, &frmPrint::openSheetChooser);
-    connect(mnuFont, &QAction::triggered, m_commands, &printing::PrintScreenCommands::openFontChooser);
-    connect(mnuLocate, &QAction::triggered, m_commands, &printing::PrintScreenCommands::openPositionDialog);
-    connect(mnuOutput, &QAction::triggered, m_commands, &printing::PrintScreenCommands::openOutputChoice);
 
     QToolBar* toolbar = addToolBar(u"ツールバー"_s);
     toolbar->setObjectName(u"Toolbar1"_s);
@@ -201,9 +160,7 @@ void frmPrint::buildMenuAndToolbar() {
     Command1 = tool("Command1", u"フォント"_s, u"フォント選択"_s);
     Command2 = tool("Command2", u"印字位置"_s, u"印字位置設定"_s);
     Command3 = tool("Command3", u"?"_s, u"ヘルプ"_s);
-    connect(Command1, &QToolButton::clicked, m_commands, &printing::PrintScreenCommands::openFontChooser);
-    connect(Command2, &QToolButton::clicked, m_commands, &printing::PrintScreenCommands::openPositionDialog);
-    connect(Command3, &QToolButton::clicked, m_commands, &printing::PrintScreenCommands::showHelp);
+    printing::ScreenControls::connectTools(m_commands, Command2, Command1, Command3);
 }
 
 void frmPrint::GetPage() {
@@ -240,14 +197,7 @@ void frmPrint::Reget() {
 }
 
 void frmPrint::showControls() {
-    const printing::PrintScreenControls controls = m_model.controls();
-    cmdPrint->setEnabled(controls.printEnabled);
-    cmdRew->setEnabled(controls.pagingEnabled);
-    cmdFF->setEnabled(controls.pagingEnabled);
-    lblPP->setVisible(controls.positionVisible);
-    lblPP->setText(controls.position);
-    chkPrintCode->setChecked(controls.printCode);
-    chkBarcode->setChecked(controls.barcodes);
+    m_controls.show(m_model.controls());
 }
 
 void frmPrint::startLabelProposed() {
@@ -259,7 +209,7 @@ void frmPrint::startLabelConfirmed(int label) {
     Text2 = QString::number(label);
     m_model.allowPrint(true);
     showControls();
-    cmdPrint->setFocus();
+    m_controls.print->setFocus();
 }
 
 void frmPrint::startLabelWithdrawn() {
@@ -285,7 +235,8 @@ void frmPrint::printJob() {
     const LabelJobResult result =
         job.run(m_model.entries(), confirmedStartLabel(), m_model.textFace, m_model.offsetsPath(), m_sheet);
     Text1 = QString::number(result.sheetCount);
-    m_model.showTrims(result.trims);
+    m_model.keepTrims(result.trims);
+    showTrims();
     if (result.outcome == LabelJobResult::Outcome::Cancelled)
         m_startLabels->proposeLabel(1);
     if (result.outcome == LabelJobResult::Outcome::Printed)
@@ -298,9 +249,7 @@ void frmPrint::printJob() {
 void frmPrint::showJobPreview() {
     // The sheets the job would print now: from the label shown as the
     // proposal or the confirmed one, with the trims of the offsets file.
-    const printing::Trims trims = printing::jobTrims(
-        m_model.offsetsPath(), printing::jobPrinterName(printing::outputChoiceForThisRun(), m_context.platform.printers),
-        m_sheet.name());
+    const printing::Trims trims = m_model.trimsForJob(m_commands->jobPrinter());
     auto sheets =
         std::make_shared<LabelSheets>(m_model.entries(), m_startLabels->shownLabel(), m_model.textFace, trims, m_sheet);
     sheets->setPrintCode(m_model.printCode());
@@ -308,6 +257,11 @@ void frmPrint::showJobPreview() {
     sheets->setBarcodes(m_model.barcodes());
     printing::openJobPreview(LabelPrintJob::jobTitle(int(m_model.entries().size())), printerPaper(m_sheet.paper),
                    [sheets](platform::Printer& printer) { sheets->drawJob(printer); }, this);
+}
+
+void frmPrint::showTrims() {
+    Text4 = printing::millimetreText(m_model.trims().xMm);
+    Text5 = printing::millimetreText(m_model.trims().yMm);
 }
 
 void frmPrint::closeEvent(QCloseEvent* event) {
@@ -335,6 +289,7 @@ void frmPrint::sheetChosen(const SheetTemplate& sheet) {
 void frmPrint::showSheet() {
     // Another grid: the start label is chosen again on it.
     m_startLabels->setSheet(m_sheet);
+    m_model.chooseTrimMedium(m_sheet.name());
     Text2.clear();
     m_model.allowPrint(false);
     showControls();

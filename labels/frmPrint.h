@@ -22,6 +22,7 @@
 #include "book/AddressCard.h"
 #include "printing/PrintScreenCommands.h"
 #include "printing/PrintScreenModel.h"
+#include "printing/ScreenControls.h"
 #include "labels/SheetTemplate.h"
 #include "labels/StartLabelGrid.h"
 
@@ -51,10 +52,9 @@ public:
     void Reget();
 
     // The hidden fields, for the dialogs this screen opens and for tests;
-    // Text4 to Text6 are the model's.
+    // Text6 is the model's.
     QString Text1, Text2;
-    QString& Text4 = m_model.xTrimText;
-    QString& Text5 = m_model.yTrimText;
+    QString Text4, Text5;
     QString& Text6 = m_model.textFace;
     const book::CardList& PrintCopy() const { return m_model.entries(); }
     const SheetTemplate& sheet() const { return m_sheet; }
@@ -68,6 +68,8 @@ private:
     void buildMenuAndToolbar();
     // Sets the controls the model decides from its state.
     void showControls();
+    // Shows the model's trims in Text4 and Text5.
+    void showTrims();
     void startLabelProposed();
     void startLabelConfirmed(int label);
     void startLabelWithdrawn();
@@ -91,19 +93,12 @@ private:
     QLabel* lblAdd3 = nullptr;
     QLabel* lblZip = nullptr;
     QLabel* lblCode = nullptr;
-    QLabel* lblPP = nullptr;
-    QPushButton* cmdRew = nullptr;
-    QPushButton* cmdFF = nullptr;
+    // cmdRew, cmdFF, lblPP, chkPrintCode, chkBarcode, cmdPrint, cmdPreview, cmdCancel, cmdExit
+    printing::ScreenControls m_controls;
     StartLabelGrid* m_startLabels = nullptr;
     QPushButton* cmdSheet = nullptr;
     QLabel* lblSheet = nullptr;
     QLabel* printedLine = nullptr; // after a job: what went where
-    QCheckBox* chkPrintCode = nullptr;
-    QCheckBox* chkBarcode = nullptr;
-    QPushButton* cmdPrint = nullptr;
-    QPushButton* cmdPreview = nullptr;
-    QPushButton* cmdCancel = nullptr;
-    QPushButton* cmdExit = nullptr;
     QToolButton* Command1 = nullptr;
     QToolButton* Command2 = nullptr;
     QToolButton* Command3 = nullptr;

@@ -7,10 +7,6 @@ using namespace Qt::StringLiterals;
 
 namespace postcard {
 
-QString postcardChoicesPath() {
-    return platform::ProgramFolder::file(QString::fromUtf16(PostcardChoicesFileName));
-}
-
 PostcardChoices readPostcardChoices(const QString& path) {
     const QStringList fields = book::readQuotedLine(path).value_or(QStringList());
     PostcardChoices choices;
@@ -22,6 +18,10 @@ PostcardChoices readPostcardChoices(const QString& path) {
 book::WriteResult writePostcardChoices(const QString& path, const PostcardChoices& choices) {
     return book::writeQuotedLine(path, {choices.writing == Writing::Vertical ? u"1"_s : u"0"_s,
                                         choices.printSender ? u"1"_s : u"0"_s});
+}
+
+QString postcardChoicesPath() {
+    return platform::ProgramFolder::file(QString::fromUtf16(PostcardChoicesFileName));
 }
 
 } // namespace postcard

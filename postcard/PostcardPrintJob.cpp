@@ -15,37 +15,20 @@ PostcardPrintJob::Outcome PostcardPrintJob::run(const book::CardList& listed,
     printing::JobReview review = printing::reviewEntries(listed);
     platform::RecordingPrinter measure;
     notePostcardCompromises(measure, review.printable, settings, review);
-    if (review.hasNews()) {
-        if (review.printable.isEmpty()) {
-            m_platform.messages.show(review.message(), platform::Buttons::Ok);
-            return Outcome::Cancelled;
-        }
-        if (m_platform.messages.show(review.message(), platform::Buttons::OkCancel) != platform::Answer::Ok)
-            return Outcome::Cancelled;
-    }
     const book::CardList& entries = review.printable;
-    const platform::Answer answer = m_platform.messages.show(
-        postcardCountQuestion(int(entries.size())), platform::Buttons::OkCancel);
-    if (answer != platform::Answer::Ok)
+    if (!printing::confirmJob(m_platform.messages, review, postcardCountQuestion(int(entries.size()))))
         return Outcome::Cancelled;
     const QList<PostcardText> postcards =
         postcardTexts(entries, settings.printCode, settings.barcodes);
     platform::PrintDestination sentTo;
-    const printing::Delivery delivery = printing::deliverJob(
+    const Outcome outcome = printing::outcomeOf(printing::deliverJob(
         m_output, m_platform,
         printing::proposedPdfName(m_bookPath, u"はがき"_s, QDate::currentDate()), m_bookPath,
         postcardJobTitle(int(entries.size())), settings.paper, int(postcards.size()),
-        [&](platform::Printer& printer) { drawPostcards(printer, postcards, settings); }, &sentTo);
-    switch (delivery) {
-    case printing::Delivery::Printed:
+        [&](platform::Printer& printer) { drawPostcards(printer, postcards, settings); }, &sentTo));
+    if (outcome == Outcome::Printed)
         m_summary = printing::printedSummary(int(entries.size()), int(postcards.size()), sentTo);
-        return Outcome::Printed;
-    case printing::Delivery::NoDestination:
-        return Outcome::NoDestination;
-    case printing::Delivery::Failed:
-        break;
-    }
-    return Outcome::Failed;
+    return outcome;
 }
 
 } // namespace postcard

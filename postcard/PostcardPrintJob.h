@@ -12,12 +12,7 @@ namespace postcard {
 // the postcards did not come out.
 class PostcardPrintJob {
 public:
-    enum class Outcome {
-        Printed,       // every postcard was sent
-        Cancelled,     // Cancel in the question
-        NoDestination, // the user cancelled the PDF save dialog or chose the book; nothing printed
-        Failed,        // the printer or file failed; the user was told
-    };
+    using Outcome = printing::JobOutcome;
 
     // bookPath: the open book's file, never written over (empty: none).
     PostcardPrintJob(platform::Platform& platform, const printing::OutputChoice& output, const QString& bookPath);

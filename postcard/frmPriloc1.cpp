@@ -33,9 +33,12 @@ QPoint markerPixels(const QPoint& markerTwips) {
 } // namespace
 
 frmPriloc1::frmPriloc1(ui::AppContext& context,
-                       std::function<void(const QString& xMm, const QString& yMm)> onSaved, QWidget* parent)
+                       std::function<void(const printing::Trims& trims)> onSaved, QWidget* parent,
+                       const QString& printer, const QString& medium)
     : printing::PositionDialog(context, offsetsPath(), std::move(onSaved), parent) {
     setObjectName(u"frmPriloc1"_s);
+    keepPerPrinter(printer, medium);
+    setAlignmentPaper(medium == u"A4"_s ? platform::PaperSize::A4 : platform::PaperSize::Postcard);
     showDrawing(buildDrawing(), [this](const QPoint& markerTwips) { Image1->move(markerPixels(markerTwips)); });
 }
 

@@ -18,10 +18,12 @@ class frmPriloc1 : public printing::PositionDialog {
     Q_OBJECT
 
 public:
-    // onSaved receives the X and Y trims in mm as the screen keeps them
-    // ("3", "-10"), after OK has written the file.
-    frmPriloc1(ui::AppContext& context, std::function<void(const QString& xMm, const QString& yMm)> onSaved,
-               QWidget* parent = nullptr);
+    // onSaved receives the trims after OK has written the file. The trims
+    // are kept for printer (a queue name, empty: only Tagora1.opt) and
+    // medium ("はがき", "A4", an envelope's name).
+    frmPriloc1(ui::AppContext& context, std::function<void(const printing::Trims& trims)> onSaved,
+               QWidget* parent = nullptr, const QString& printer = {},
+               const QString& medium = {});
 
     // The offsets file the dialog reads and writes.
     static QString offsetsPath();

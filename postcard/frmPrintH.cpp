@@ -10,11 +10,10 @@
 #include "postcard/CardPreview.h"
 #include "postcard/PostcardJob.h"
 #include "postcard/PostcardPrintJob.h"
-#include "postcard/SenderFile.h"
+#include "postcard/SenderPanel.h"
 #include "postcard/frmPriloc1.h"
-#include "postcard/SenderDialog.h"
 #include "ui/CloseOnEscape.h"
-#include "book/JointNames.h"
+#include "printing/ScreenControls.h"
 
 #include <QCloseEvent>
 #include <QCheckBox>
@@ -41,8 +40,10 @@ frmPrintH::frmPrintH(ui::AppContext& context, const book::CardList& entries, QWi
     ui::closeOnEscape(this);
     setWindowTitle(u"印刷フォーマット ハガキ"_s);
     m_commands = new printing::PrintScreenCommands(
-        m_context, m_model, this, [](ui::AppContext& context, auto onSaved, QWidget* parent) -> QWidget* {
-            return new frmPriloc1(context, std::move(onSaved), parent);
+        m_context, m_model, this,
+        [](ui::AppContext& context, const QString& printer, const QString& medium, auto onSaved,
+           QWidget* parent) -> QWidget* {
+            return new frmPriloc1(context, std::move(onSaved), parent, printer, medium);
         });
     buildControls();
 
@@ -51,11 +52,7 @@ frmPrintH::frmPrintH(ui::AppContext& context, const book::CardList& entries, QWi
     m_choices = readPostcardChoices(postcardChoicesPath());
     (m_choices.writing == Writing::Vertical ? optVertical : optHorizontal)->setChecked(true);
     chkSender->setChecked(m_choices.printSender);
-    const SenderRead sender = readSender(senderFilePath());
-    m_sender = sender.sender;
-    showSender();
-    if (!sender.error.isEmpty())
-        lblSender->setText(u"差出人ファイルを読み込めません。\n"_s + sender.error);
+    choosePaper();
     m_model.allowPrint(m_model.hasEntry());
     GetPage();
     showControls();
@@ -69,91 +66,54 @@ void frmPrintH::buildControls() {
 
     Label3 = ui::named(new QLabel(u"受取人データ"_s, this), u"Label3"_s);
     Label2 = ui::named(new QLabel(u"郵便番号"_s, this), u"Label2"_s);
-    lblPP = ui::named(new QLabel(this), u"lblPP"_s);
-    lblPP->setAlignment(Qt::AlignCenter);
+    m_controls = printing::ScreenControls::build(
+        this, printing::designControlNames(u"ハガキ"_s, u"ハガキ"_s), m_commands);
 
     auto button = [this](const QString& name, const QString& caption) {
         return ui::named(new QPushButton(caption, this), name);
     };
-    cmdRew = button(u"cmdRew"_s, u"＜"_s);
-    cmdRew->setToolTip(u"戻る"_s);
-    cmdFF = button(u"cmdFF"_s, u"＞"_s);
-    cmdFF->setToolTip(u"次のハガキへ"_s);
-    cmdPrint = button(u"cmdPrint"_s, u"印刷"_s);
-    cmdPreview = button(u"cmdPreview"_s, u"印刷プレビュー"_s);
-    cmdPreview->setToolTip(u"印刷されるハガキを画面で確かめる"_s);
-    cmdCancel = button(u"cmdCancel"_s, u"戻る"_s);
-    cmdExit = button(u"cmdExit"_s, u"終了"_s);
     Command2 = button(u"Command2"_s, u"印字位置設定"_s);
     Command4 = button(u"Command4"_s, u"フォント選択"_s);
     Command3 = button(u"Command3"_s, u"ヘルプ"_s);
     Command3->setToolTip(u"ヘルプ"_s);
 
-    fraFont = ui::named(new QGroupBox(u"〒：フォント"_s, this), u"fraFont"_s);
-    Option1 = ui::named(new QRadioButton(u"ＭＳ明朝"_s, fraFont), u"Option1"_s);
-    Option2 = ui::named(new QRadioButton(u"OCR-B"_s, fraFont), u"Option2"_s);
-    auto* fontLayout = new QVBoxLayout(fraFont);
-    fontLayout->addWidget(Option1);
-    fontLayout->addWidget(Option2);
-
-    fraPaper = ui::named(new QGroupBox(u"用紙"_s, this), u"fraPaper"_s);
-    optPostcard = ui::named(new QRadioButton(u"ハガキ"_s, fraPaper), u"optPostcard"_s);
+    auto option = [](const QString& name, const QString& caption) {
+        return ui::named(new QRadioButton(caption), name);
+    };
+    Option1 = option(u"Option1"_s, u"ＭＳ明朝"_s);
+    Option2 = option(u"Option2"_s, u"OCR-B"_s);
+    fraFont = printing::choiceGroup(this, u"fraFont"_s, u"〒：フォント"_s, false, {Option1, Option2});
+    optPostcard = option(u"optPostcard"_s, u"ハガキ"_s);
     optPostcard->setChecked(true);
-    optA4 = ui::named(new QRadioButton(u"A4（左上に印刷）"_s, fraPaper), u"optA4"_s);
-    auto* paperLayout = new QVBoxLayout(fraPaper);
-    paperLayout->addWidget(optPostcard);
-    paperLayout->addWidget(optA4);
+    optA4 = option(u"optA4"_s, u"A4（左上に印刷）"_s);
+    fraPaper = printing::choiceGroup(this, u"fraPaper"_s, u"用紙"_s, false, {optPostcard, optA4});
+    optHorizontal = option(u"optHorizontal"_s, u"横書き"_s);
+    optVertical = option(u"optVertical"_s, u"縦書き"_s);
+    fraWriting = printing::choiceGroup(this, u"fraWriting"_s, u"書き方"_s, true,
+                                       {optHorizontal, optVertical});
 
-    fraWriting = ui::named(new QGroupBox(u"書き方"_s, this), u"fraWriting"_s);
-    optHorizontal = ui::named(new QRadioButton(u"横書き"_s, fraWriting), u"optHorizontal"_s);
-    optVertical = ui::named(new QRadioButton(u"縦書き"_s, fraWriting), u"optVertical"_s);
-    auto* writingLayout = new QHBoxLayout(fraWriting);
-    writingLayout->addWidget(optHorizontal);
-    writingLayout->addWidget(optVertical);
-
-    fraSender = ui::named(new QGroupBox(u"差出人"_s, this), u"fraSender"_s);
-    chkSender = ui::named(new QCheckBox(u"差出人を印刷する"_s, fraSender), u"chkSender"_s);
-    lblSender = ui::named(new QLabel(fraSender), u"lblSender"_s);
-    lblSender->setWordWrap(false);
-    cmdSenderFromEntry = ui::named(new QPushButton(u"表示中の宛先を差出人に"_s, fraSender), u"cmdSenderFromEntry"_s);
-    cmdSenderEdit = ui::named(new QPushButton(u"差出人の入力・修正"_s, fraSender), u"cmdSenderEdit"_s);
-    auto* senderLayout = new QVBoxLayout(fraSender);
-    senderLayout->addWidget(chkSender);
-    senderLayout->addWidget(lblSender);
-    senderLayout->addWidget(cmdSenderFromEntry);
-    senderLayout->addWidget(cmdSenderEdit);
-
-    chkPrintCode = ui::named(new QCheckBox(u"コードを印字"_s, this), u"chkPrintCode"_s);
-    chkPrintCode->setToolTip(u"住所録のコード欄も宛名と一緒に印字する"_s);
-    chkBarcode = ui::named(new QCheckBox(u"カスタマバーコード"_s, this), u"chkBarcode"_s);
-    chkBarcode->setToolTip(
-        u"郵便番号と住所の番地から日本郵便のカスタマバーコードを宛名の下に印字する"_s);
-
-    auto* navigation = new QHBoxLayout;
-    navigation->addWidget(cmdRew);
-    navigation->addWidget(lblPP, 1);
-    navigation->addWidget(cmdFF);
+    chkSender = ui::named(new QCheckBox(u"差出人を印刷する"_s), u"chkSender"_s);
+    m_senderPanel = new SenderPanel(
+        m_context.platform.messages, {u"lblSender"_s, u"cmdSenderFromEntry"_s, u"cmdSenderEdit"_s},
+        [this] { return m_model.shownEntry(); });
+    fraSender = printing::choiceGroup(this, u"fraSender"_s, u"差出人"_s, false,
+                                      {chkSender, m_senderPanel});
 
     auto* side = new QVBoxLayout;
     side->addWidget(Label3);
-    side->addLayout(navigation);
+    side->addLayout(m_controls.pagingRow());
     side->addSpacing(8);
     side->addWidget(Label2);
-    side->addWidget(fraFont);
-    side->addWidget(fraPaper);
-    side->addWidget(fraWriting);
-    side->addWidget(fraSender);
-    side->addWidget(chkPrintCode);
-    side->addWidget(chkBarcode);
+    for (QWidget* choice : std::initializer_list<QWidget*>{
+             fraFont, fraPaper, fraWriting, fraSender, m_controls.printCode, m_controls.barcodes})
+        side->addWidget(choice);
     side->addSpacing(8);
     side->addWidget(Command2);
     side->addWidget(Command4);
     side->addStretch();
-    side->addWidget(cmdPrint);
-    side->addWidget(cmdPreview);
-    side->addWidget(cmdCancel);
-    side->addWidget(cmdExit);
-    side->addWidget(Command3);
+    for (QWidget* command : std::initializer_list<QWidget*>{
+             m_controls.print, m_controls.preview, m_controls.back, m_controls.end, Command3})
+        side->addWidget(command);
     printedLine = ui::named(new QLabel(this), u"printedLine"_s);
     printedLine->setWordWrap(true);
     side->addWidget(printedLine);
@@ -162,31 +122,27 @@ void frmPrintH::buildControls() {
     layout->addWidget(m_card, 0, Qt::AlignTop);
     layout->addLayout(side);
     auto* bar = new QMenuBar(this);
-    buildMenu(bar);
+    printing::addScreenMenus(bar, m_commands, [this] { showJobPreview(); });
     layout->setMenuBar(bar);
 
-    connect(cmdFF, &QPushButton::clicked, m_commands, &printing::PrintScreenCommands::nextEntry);
-    connect(cmdRew, &QPushButton::clicked, m_commands, &printing::PrintScreenCommands::previousEntry);
+    using Commands = printing::PrintScreenCommands;
     connect(Option1, &QRadioButton::clicked, this, &frmPrintH::useMinchoCodeFace);
     connect(Option2, &QRadioButton::clicked, this, &frmPrintH::useOcrBCodeFace);
-    connect(cmdPrint, &QPushButton::clicked, this, &frmPrintH::printJob);
-    connect(cmdPreview, &QPushButton::clicked, this, &frmPrintH::showJobPreview);
-    connect(cmdCancel, &QPushButton::clicked, m_commands, &printing::PrintScreenCommands::goBack);
-    connect(cmdExit, &QPushButton::clicked, m_commands, &printing::PrintScreenCommands::endProgram);
-    connect(Command2, &QPushButton::clicked, m_commands, &printing::PrintScreenCommands::openPositionDialog);
-    connect(Command4, &QPushButton::clicked, m_commands, &printing::PrintScreenCommands::openFontChooser);
-    connect(Command3, &QPushButton::clicked, m_commands, &printing::PrintScreenCommands::showHelp);
-    connect(chkPrintCode, &QCheckBox::clicked, m_commands, &printing::PrintScreenCommands::choosePrintCode);
-    connect(chkBarcode, &QCheckBox::clicked, m_commands,
-            &printing::PrintScreenCommands::chooseBarcodes);
-    connect(m_commands, &printing::PrintScreenCommands::entryChanged, this, &frmPrintH::GetPage);
-    connect(m_commands, &printing::PrintScreenCommands::faceChosen, this, &frmPrintH::GetPage);
-    connect(m_commands, &printing::PrintScreenCommands::controlsChanged, this, &frmPrintH::showControls);
+    m_controls.connectScreen(m_commands, this,
+                             {[this] { printJob(); }, [this] { showJobPreview(); },
+                              [this] { GetPage(); }, [this] { showControls(); }});
+    printing::ScreenControls::connectTools(m_commands, Command2, Command4, Command3);
+    connect(m_commands, &Commands::trimsChanged, this, &frmPrintH::showTrims);
+    connect(optPostcard, &QRadioButton::toggled, this, &frmPrintH::choosePaper);
     connect(optHorizontal, &QRadioButton::clicked, this, [this] { chooseWriting(Writing::Horizontal); });
     connect(optVertical, &QRadioButton::clicked, this, [this] { chooseWriting(Writing::Vertical); });
     connect(chkSender, &QCheckBox::clicked, this, &frmPrintH::chooseSenderPrinting);
-    connect(cmdSenderFromEntry, &QPushButton::clicked, this, &frmPrintH::takeEntryAsSender);
-    connect(cmdSenderEdit, &QPushButton::clicked, this, &frmPrintH::editSender);
+    connect(m_senderPanel, &SenderPanel::senderChanged, this, &frmPrintH::GetPage);
+}
+
+void frmPrintH::choosePaper() {
+    // Each paper keeps its own trims on each printer.
+    m_model.chooseTrimMedium(optA4->isChecked() ? u"A4"_s : u"はがき"_s);
 }
 
 void frmPrintH::chooseWriting(Writing writing) {
@@ -208,79 +164,11 @@ void frmPrintH::saveChoices() {
                                          platform::Buttons::Ok);
 }
 
-void frmPrintH::showSender() {
-    if (!m_sender) {
-        lblSender->setText(u"（差出人がありません）"_s);
-        return;
-    }
-    // One line each for the name, the code and the address lines, cut with
-    // "…" where the column is narrow; the tool tip holds every line whole.
-    QStringList lines{book::jointNameLine(m_sender->name), u"〒"_s + m_sender->postalCode,
-                      m_sender->address1 + m_sender->address2, m_sender->address3};
-    lines.removeAll(QString());
-    lblSender->setToolTip(lines.join(u'\n'));
-    const int room = fraSender->contentsRect().width() - 24;
-    for (QString& line : lines)
-        line = lblSender->fontMetrics().elidedText(line, Qt::ElideRight, std::max(room, 200));
-    lblSender->setText(lines.join(u'\n'));
-}
-
-void frmPrintH::takeEntryAsSender() {
-    if (!m_model.hasEntry())
-        return;
-    const book::AddressCard sender = m_model.entryOnScreen();
-    // The sender typed before is not replaced without asking.
-    if (m_sender && *m_sender != sender &&
-        m_context.platform.messages.show(
-            u"差出人を「%1」から「%2」に置き換えます。よろしいですか？"_s.arg(m_sender->name,
-                                                                              sender.name),
-            platform::Buttons::OkCancel) == platform::Answer::Cancel)
-        return;
-    if (!saveSender(sender, m_context.platform.messages))
-        return;
-    m_sender = sender;
-    showSender();
-    GetPage();
-}
-
-void frmPrintH::editSender() {
-    auto* dialog = new SenderDialog(
-        m_context.platform.messages, m_sender.value_or(book::AddressCard{}),
-        [this](const book::AddressCard& sender) {
-            m_sender = sender;
-            showSender();
-            GetPage();
-        },
-        this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->open();
-}
-
-void frmPrintH::buildMenu(QMenuBar* bar) {
-    mnuPrint = bar->addMenu(u"印刷"_s);
-    mnuPrint->setObjectName(u"mnuPrint"_s);
-    mnuPreview = mnuPrint->addAction(u"印刷プレビュー"_s);
-    mnuPreview->setObjectName(u"mnuPreview"_s);
-    connect(mnuPreview, &QAction::triggered, this, &frmPrintH::showJobPreview);
-    mnuSet = bar->addMenu(u"設定"_s);
-    mnuSet->setObjectName(u"mnuSet"_s);
-    mnuFont = mnuSet->addAction(u"フォント指定"_s);
-    mnuFont->setObjectName(u"mnuFont"_s);
-    mnuLocate = mnuSet->addAction(u"印字位置"_s);
-    mnuLocate->setObjectName(u"mnuLocate"_s);
-    mnuSet->addSeparator();
-    mnuOutput = mnuSet->addAction(u"出力先"_s);
-    mnuOutput->setObjectName(u"mnuOutput"_s);
-    connect(mnuFont, &QAction::triggered, m_commands, &printing::PrintScreenCommands::openFontChooser);
-    connect(mnuLocate, &QAction::triggered, m_commands, &printing::PrintScreenCommands::openPositionDialog);
-    connect(mnuOutput, &QAction::triggered, m_commands, &printing::PrintScreenCommands::openOutputChoice);
-}
-
 void frmPrintH::GetPage() {
     if (!m_model.hasEntry())
         return;
     m_card->showEntry(m_model.entryAsPrinted(), m_model.textFace, m_choices.writing,
-                      m_choices.printSender ? m_sender : std::nullopt);
+                      m_choices.printSender ? m_senderPanel->sender() : std::nullopt);
     Rezip();
 }
 
@@ -289,14 +177,7 @@ void frmPrintH::Rezip() {
 }
 
 void frmPrintH::showControls() {
-    const printing::PrintScreenControls controls = m_model.controls();
-    cmdPrint->setEnabled(controls.printEnabled);
-    cmdRew->setEnabled(controls.pagingEnabled);
-    cmdFF->setEnabled(controls.pagingEnabled);
-    lblPP->setVisible(controls.positionVisible);
-    lblPP->setText(controls.position);
-    chkPrintCode->setChecked(controls.printCode);
-    chkBarcode->setChecked(controls.barcodes);
+    m_controls.show(m_model.controls());
 }
 
 void frmPrintH::useMinchoCodeFace() {
@@ -311,14 +192,14 @@ void frmPrintH::useOcrBCodeFace() {
 
 PostcardJobSettings frmPrintH::jobSettings() const {
     PostcardJobSettings settings;
-    // The trims are read afresh at each job.
-    settings.trims = printing::readTrims(m_model.offsetsPath());
+    // The trims are read afresh at each job, for the printer it goes to.
+    settings.trims = m_model.trimsForJob(m_commands->jobPrinter());
     settings.zipFace = Text1;
     settings.textFace = m_model.textFace;
     settings.paper = optA4->isChecked() ? platform::PaperSize::A4 : platform::PaperSize::Postcard;
     settings.writing = m_choices.writing;
     if (m_choices.printSender)
-        settings.sender = m_sender;
+        settings.sender = m_senderPanel->sender();
     settings.printCode = m_model.printCode();
     settings.barcodes = m_model.barcodes();
     return settings;
@@ -337,7 +218,8 @@ void frmPrintH::showJobPreview() {
 
 void frmPrintH::printJob() {
     const PostcardJobSettings settings = jobSettings();
-    m_model.showTrims(settings.trims);
+    m_model.keepTrims(settings.trims);
+    showTrims();
     m_model.printStarted();
     showControls();
 
@@ -349,6 +231,11 @@ void frmPrintH::printJob() {
     m_model.printFinished(true);
     printedLine->setText(outcome == PostcardPrintJob::Outcome::Printed ? job.summary() : QString());
     showControls();
+}
+
+void frmPrintH::showTrims() {
+    Text4 = printing::millimetreText(m_model.trims().xMm);
+    Text5 = printing::millimetreText(m_model.trims().yMm);
 }
 
 void frmPrintH::closeEvent(QCloseEvent* event) {

@@ -25,21 +25,20 @@
 #include "book/AddressCard.h"
 #include "printing/PrintScreenCommands.h"
 #include "printing/PrintScreenModel.h"
+#include "printing/ScreenControls.h"
 #include "platform/Printer.h"
 #include "postcard/CardPreview.h"
 #include "postcard/PostcardChoices.h"
 #include "postcard/PostcardJob.h"
+#include "postcard/SenderPanel.h"
 
 #include <QWidget>
 
 #include <optional>
 
-class QAction;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
-class QMenu;
-class QMenuBar;
 class QPushButton;
 class QRadioButton;
 
@@ -56,10 +55,9 @@ public:
     // state's printFromList is false.
     frmPrintH(ui::AppContext& context, const book::CardList& entries, QWidget* parent = nullptr);
 
-    // The hidden fields; Text4 to Text6 are the model's.
+    // The hidden fields; Text6 is the model's.
     QString Text1;
-    QString& Text4 = m_model.xTrimText;
-    QString& Text5 = m_model.yTrimText;
+    QString Text4, Text5;
     QString& Text6 = m_model.textFace;
 
     // The index of the entry on screen, from 0.
@@ -81,18 +79,17 @@ private slots:
     void useOcrBCodeFace();
     void printJob();
     void showJobPreview();
+    void choosePaper();
     void chooseWriting(Writing writing);
     void chooseSenderPrinting();
-    void takeEntryAsSender();
-    void editSender();
 
 private:
     void buildControls();
-    void buildMenu(QMenuBar* bar);
     // Sets the controls the model decides from its state.
     void showControls();
+    // Shows the model's trims in Text4 and Text5.
+    void showTrims();
     void saveChoices();
-    void showSender();
     // What the next job prints with: the faces, paper, writing and sender
     // chosen on screen, and the trims read afresh from the offsets file.
     PostcardJobSettings jobSettings() const;
@@ -100,10 +97,10 @@ private:
     ui::AppContext& m_context;
     printing::PrintScreenCommands* m_commands = nullptr;
     PostcardChoices m_choices;
-    std::optional<book::AddressCard> m_sender;
+    printing::ScreenControls m_controls; // cmdRew, cmdFF, lblPP, chkPrintCode, chkBarcode, cmdPrint ... cmdExit
+    SenderPanel* m_senderPanel = nullptr; // lblSender, cmdSenderFromEntry, cmdSenderEdit
 
     CardPreview* m_card = nullptr;
-    QLabel* lblPP = nullptr;
     QLabel* Label3 = nullptr;
     QLabel* Label2 = nullptr;
     QGroupBox* fraFont = nullptr;
@@ -117,27 +114,10 @@ private:
     QRadioButton* optVertical = nullptr;
     QGroupBox* fraSender = nullptr;
     QCheckBox* chkSender = nullptr;
-    QCheckBox* chkPrintCode = nullptr;
-    QCheckBox* chkBarcode = nullptr;
-    QLabel* lblSender = nullptr;
     QLabel* printedLine = nullptr; // after a job: what went where
-    QPushButton* cmdSenderFromEntry = nullptr;
-    QPushButton* cmdSenderEdit = nullptr;
-    QPushButton* cmdRew = nullptr;
-    QPushButton* cmdFF = nullptr;
-    QPushButton* cmdPrint = nullptr;
-    QPushButton* cmdPreview = nullptr;
-    QPushButton* cmdCancel = nullptr;
-    QPushButton* cmdExit = nullptr;
     QPushButton* Command2 = nullptr;
     QPushButton* Command4 = nullptr;
     QPushButton* Command3 = nullptr;
-    QMenu* mnuPrint = nullptr;
-    QAction* mnuPreview = nullptr;
-    QMenu* mnuSet = nullptr;
-    QAction* mnuFont = nullptr;
-    QAction* mnuLocate = nullptr;
-    QAction* mnuOutput = nullptr;
 };
 
 } // namespace postcard

@@ -15,6 +15,30 @@ OutputChoice& outputChoiceForThisRun() {
     return choice;
 }
 
+JobOutcome outcomeOf(Delivery delivery) {
+    switch (delivery) {
+    case Delivery::Printed:
+        return JobOutcome::Printed;
+    case Delivery::NoDestination:
+        return JobOutcome::NoDestination;
+    case Delivery::Failed:
+        break;
+    }
+    return JobOutcome::Failed;
+}
+
+bool confirmJob(platform::Messages& messages, const JobReview& review, const QString& countQuestion) {
+    if (review.hasNews()) {
+        if (review.printable.isEmpty()) {
+            messages.show(review.message(), platform::Buttons::Ok);
+            return false;
+        }
+        if (messages.show(review.message(), platform::Buttons::OkCancel) != platform::Answer::Ok)
+            return false;
+    }
+    return messages.show(countQuestion, platform::Buttons::OkCancel) == platform::Answer::Ok;
+}
+
 QString jobPrinterName(const OutputChoice& choice, platform::PrinterProvider& printers) {
     if (choice.mode == OutputChoice::Mode::Printer)
         return choice.printerName;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "printing/JobReview.h"
 #include "platform/PrintDestination.h"
 #include "platform/PrintJob.h"
 
@@ -64,6 +65,21 @@ Delivery deliverJob(const OutputChoice& choice, platform::Platform& platform,
                     const QString& proposedName, const QString& bookPath, const QString& jobTitle,
                     const platform::PageFormat& paper, int pageCount, const platform::JobDrawing& draw,
                     platform::PrintDestination* sentTo = nullptr);
+
+// How a postcard or envelope job ended.
+enum class JobOutcome {
+    Printed,       // every card or envelope was sent
+    Cancelled,     // Cancel in a question
+    NoDestination, // the user cancelled the dialog or chose the book; nothing printed
+    Failed,        // the printer or file failed; the user was told
+};
+
+// The outcome of a job that got as far as delivering.
+JobOutcome outcomeOf(Delivery delivery);
+
+// Asks before a job: the review's findings, if any (only told when nothing
+// is left to print), then countQuestion. Whether the job goes on.
+bool confirmJob(platform::Messages& messages, const JobReview& review, const QString& countQuestion);
 
 // The PDF name a job proposes: the book's name, what is printed and the
 // day, "山田家_ラベル_2026-12-10.pdf" ("住所録" for a book without a file).

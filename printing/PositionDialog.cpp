@@ -2,15 +2,19 @@
 
 #include "ui/CentreOnScreen.h"
 #include "ui/Named.h"
+#include "printing/AlignmentPage.h"
+#include "printing/OutputChoice.h"
 #include "printing/PrinterTrims.h"
 #include "book/LenientNumber.h"
 #include "printing/OffsetsFile.h"
 #include "platform/ProgramFolder.h"
 
+#include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -18,7 +22,7 @@ using namespace Qt::StringLiterals;
 namespace printing {
 
 PositionDialog::PositionDialog(ui::AppContext& context, const QString& offsetsPath,
-                               std::function<void(const QString& xMm, const QString& yMm)> onAccepted,
+                               std::function<void(const Trims& trims)> onAccepted,
                                QWidget* parent)
     : QWidget(parent, Qt::Window), m_context(context), m_path(offsetsPath),
       m_onAccepted(std::move(onAccepted)) {
@@ -34,6 +38,10 @@ PositionDialog::PositionDialog(ui::AppContext& context, const QString& offsetsPa
     QPushButton* Command3 = button("Command3", u"∧"_s);
     QPushButton* Command4 = button("Command4", u"∨"_s);
     QPushButton* Command5 = ui::named(new QPushButton(u"OK"_s, this), u"Command5"_s);
+    QPushButton* alignmentButton =
+        ui::named(new QPushButton(u"位置合わせ用紙を印刷"_s, this), u"alignmentButton"_s);
+    alignmentButton->setToolTip(
+        u"十字と目盛りを今の印字位置で印刷します。ずれを測って mm で入力してください"_s);
 
     auto* arrows = new QGridLayout;
     arrows->addWidget(Command3, 0, 1);
@@ -58,11 +66,27 @@ PositionDialog::PositionDialog(ui::AppContext& context, const QString& offsetsPa
     values->addWidget(lblYscale, 1, 1);
     values->addWidget(label("Label4", u"mm"_s), 1, 2);
 
+    auto offsetBox = [this](const char* name, int least, int most, int neutral) {
+        auto* box = ui::named(new QDoubleSpinBox(this), name);
+        box->setDecimals(1);
+        box->setSingleStep(0.1);
+        box->setRange(double(least - neutral) / MarkerStep, double(most - neutral) / MarkerStep);
+        box->setSuffix(u" mm"_s);
+        return box;
+    };
+    xOffsetBox = offsetBox("xOffsetBox", MarkerMinX, MarkerMaxX, NeutralMarkerX);
+    yOffsetBox = offsetBox("yOffsetBox", MarkerMinY, MarkerMaxY, NeutralMarkerY);
+    values->addWidget(new QLabel(u"X を入力"_s, this), 2, 0);
+    values->addWidget(xOffsetBox, 2, 1, 1, 2);
+    values->addWidget(new QLabel(u"Y を入力"_s, this), 3, 0);
+    values->addWidget(yOffsetBox, 3, 1, 1, 2);
+
     auto* side = new QVBoxLayout;
     side->addLayout(arrows);
     side->addSpacing(12);
     side->addLayout(values);
     side->addStretch(1);
+    side->addWidget(alignmentButton);
     side->addWidget(Command5);
     m_layout = new QHBoxLayout(this);
     m_layout->addLayout(side);
@@ -72,6 +96,9 @@ PositionDialog::PositionDialog(ui::AppContext& context, const QString& offsetsPa
     connect(Command3, &QPushButton::clicked, this, [this] { step(MarkerDirection::Up); });
     connect(Command4, &QPushButton::clicked, this, [this] { step(MarkerDirection::Down); });
     connect(Command5, &QPushButton::clicked, this, &PositionDialog::accept);
+    connect(alignmentButton, &QPushButton::clicked, this, &PositionDialog::printAlignmentPage);
+    for (QDoubleSpinBox* box : {xOffsetBox, yOffsetBox})
+        connect(box, &QDoubleSpinBox::valueChanged, this, &PositionDialog::takeTypedOffsets);
 }
 
 void PositionDialog::showDrawing(QWidget* drawing, std::function<void(const QPoint& markerTwips)> placeMarker) {
@@ -104,11 +131,35 @@ void PositionDialog::showMarker() {
     m_placeMarker(QPoint(qRound(book::leadingNumber(txtXpoint)), qRound(book::leadingNumber(txtYpoint))));
     lblXscale->setText(millimetreText(xMillimetres(position)));
     lblYscale->setText(millimetreText(yMillimetres(position)));
+    const QSignalBlocker xBlocker(xOffsetBox);
+    const QSignalBlocker yBlocker(yOffsetBox);
+    xOffsetBox->setValue(xMillimetres(position));
+    yOffsetBox->setValue(yMillimetres(position));
+}
+
+void PositionDialog::takeTypedOffsets() {
+    SetOpt(typedMarker(GetOpt(), xOffsetBox->value(), yOffsetBox->value()));
+    showMarker();
 }
 
 void PositionDialog::step(MarkerDirection direction) {
     SetOpt(steppedMarker(GetOpt(), direction));
     showMarker();
+}
+
+void PositionDialog::printAlignmentPage() {
+    // Printed with the trims on screen, so that the crosses show what is left to correct.
+    const OffsetsTwips offsets = trimsOf(GetOpt()).twips();
+    const platform::PageFormat paper = m_alignmentPaper;
+    QSizeF paperMm(paper.widthMillimetres, paper.heightMillimetres);
+    if (paper.landscape)
+        paperMm.transpose();
+    const QString medium = m_medium.isEmpty() ? windowTitle() : m_medium;
+    deliverJob(outputChoiceForThisRun(), m_context.platform, u"位置合わせ用紙.pdf"_s,
+               m_context.state.book.path(), u"Tagora 位置合わせ用紙 "_s + medium, paper, 1,
+               [&](platform::Printer& printer) {
+                   drawAlignmentPage(printer, paperMm, medium, offsets);
+               });
 }
 
 void PositionDialog::accept() {
@@ -125,7 +176,7 @@ void PositionDialog::accept() {
         return;
     }
     if (m_onAccepted)
-        m_onAccepted(lblXscale->text(), lblYscale->text());
+        m_onAccepted(trimsOf(GetOpt()));
     close();
 }
 

@@ -10,14 +10,18 @@
 // Label1, lblXscale, Label3   "X 位置（横）", X in mm, "mm"
 // Label2, lblYscale, Label4   "Ｙ位置（縦）", Y in mm, "mm"
 // txtXpoint, txtYpoint, txtOpt  the file's three fields as text
+// xOffsetBox, yOffsetBox  the X and Y offsets typed in mm, in step with the marker
+// alignmentButton  位置合わせ用紙を印刷: rulers and crosses to read the offsets off
 
 #include "ui/AppContext.h"
+#include "platform/Paper.h"
 #include "printing/PositionMarker.h"
 
 #include <QWidget>
 
 #include <functional>
 
+class QDoubleSpinBox;
 class QHBoxLayout;
 class QLabel;
 
@@ -30,11 +34,13 @@ public:
     // The three fields held by the dialog.
     QString txtXpoint, txtYpoint, txtOpt;
 
+    // The paper the alignment page is printed on (A4 until set).
+    void setAlignmentPaper(const platform::PageFormat& paper) { m_alignmentPaper = paper; }
+
 protected:
-    // onAccepted receives the X and Y millimetre texts when OK saved the file.
+    // onAccepted receives the trims when OK saved the file.
     PositionDialog(ui::AppContext& context, const QString& offsetsPath,
-                   std::function<void(const QString& xMm, const QString& yMm)> onAccepted,
-                   QWidget* parent);
+                   std::function<void(const Trims& trims)> onAccepted, QWidget* parent);
 
     // Puts the drawing of the medium left of the buttons, reads the file and
     // shows the marker; placeMarker moves the marker picture to a stored
@@ -50,17 +56,22 @@ private:
     MarkerPosition GetOpt() const;
     void showMarker();
     void step(MarkerDirection direction);
+    void takeTypedOffsets();
+    void printAlignmentPage();
     void accept();
 
     ui::AppContext& m_context;
     QString m_path;
     QString m_printer;
     QString m_medium;
-    std::function<void(const QString&, const QString&)> m_onAccepted;
+    std::function<void(const Trims&)> m_onAccepted;
     std::function<void(const QPoint&)> m_placeMarker;
+    platform::PageFormat m_alignmentPaper;
     QHBoxLayout* m_layout = nullptr;
     QLabel* lblXscale = nullptr;
     QLabel* lblYscale = nullptr;
+    QDoubleSpinBox* xOffsetBox = nullptr;
+    QDoubleSpinBox* yOffsetBox = nullptr;
 };
 
 } // namespace printing

@@ -1,5 +1,8 @@
 #include "printing/PositionMarker.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "book/LenientNumber.h"
 
 namespace printing {
@@ -35,6 +38,16 @@ MarkerPosition steppedMarker(const MarkerPosition& position, MarkerDirection dir
         break;
     }
     return moved;
+}
+
+MarkerPosition typedMarker(const MarkerPosition& position, double xMm, double yMm) {
+    const auto twips = [](double mm, int neutral, int least, int most) {
+        return QString::number(std::clamp(int(std::lround(neutral + mm * MarkerStep)), least, most));
+    };
+    MarkerPosition typed = position;
+    typed.xPoint = twips(xMm, NeutralMarkerX, MarkerMinX, MarkerMaxX);
+    typed.yPoint = twips(yMm, NeutralMarkerY, MarkerMinY, MarkerMaxY);
+    return typed;
 }
 
 } // namespace printing

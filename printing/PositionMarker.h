@@ -19,4 +19,9 @@ inline constexpr int MarkerMaxY = 700;
 // nothing, ＜ gives 1490). The third value is never touched.
 MarkerPosition steppedMarker(const MarkerPosition& position, MarkerDirection direction);
 
+// The marker for offsets typed in millimetres (positive right and down),
+// kept within the step buttons' limits and on whole twips; the third value
+// is never touched.
+MarkerPosition typedMarker(const MarkerPosition& position, double xMm, double yMm);
+
 } // namespace printing

@@ -15,17 +15,14 @@ PrintScreenCommands::PrintScreenCommands(ui::AppContext& context, PrintScreenMod
 }
 
 void PrintScreenCommands::previousEntry() {
-    const PagingStep step = m_model.previous();
-    if (!step.message.isEmpty())
-        m_context.platform.messages.show(step.message, platform::Buttons::Ok);
-    if (!step.moved)
-        return;
-    emit entryChanged();
-    emit controlsChanged();
+    showStep(m_model.previous());
 }
 
 void PrintScreenCommands::nextEntry() {
-    const PagingStep step = m_model.next();
+    showStep(m_model.next());
+}
+
+void PrintScreenCommands::showStep(const PagingStep& step) {
     if (!step.message.isEmpty())
         m_context.platform.messages.show(step.message, platform::Buttons::Ok);
     if (!step.moved)
@@ -49,10 +46,17 @@ void PrintScreenCommands::openFontChooser() {
 void PrintScreenCommands::openPositionDialog() {
     ui::showToolWindow(m_positionDialog, [this] {
         return m_makePositionDialog(
-            m_context,
-            [this](const QString& xMm, const QString& yMm) { m_model.showTrims(xMm, yMm); },
+            m_context, jobPrinter(), m_model.trimMedium(),
+            [this](const Trims& trims) {
+                m_model.keepTrims(trims);
+                emit trimsChanged();
+            },
             m_screen);
     });
+}
+
+QString PrintScreenCommands::jobPrinter() const {
+    return jobPrinterName(m_model.outputChoice(), m_context.platform.printers);
 }
 
 void PrintScreenCommands::openOutputChoice() {

@@ -19,15 +19,19 @@ class PrintScreenCommands : public QObject {
     Q_OBJECT
 
   public:
-    // Builds the medium's position dialog; onSaved receives the X and Y mm
-    // texts after OK wrote the offsets file.
+    // Builds the medium's position dialog for the trims of printer (the
+    // queue the next job goes to, empty for a PDF) and the model's medium;
+    // onSaved receives the trims after OK wrote them.
     using PositionDialogMaker = std::function<QWidget*(
-        ui::AppContext& context,
-        std::function<void(const QString& xMm, const QString& yMm)> onSaved, QWidget* parent)>;
+        ui::AppContext& context, const QString& printer, const QString& medium,
+        std::function<void(const Trims& trims)> onSaved, QWidget* parent)>;
 
     // screen parents the tool windows, which close with it.
     PrintScreenCommands(ui::AppContext& context, PrintScreenModel& model, QWidget* screen,
                         PositionDialogMaker makePositionDialog);
+
+    // The queue the next job goes to without asking; empty for a PDF.
+    QString jobPrinter() const;
 
     void previousEntry();
     void nextEntry();
@@ -48,8 +52,12 @@ class PrintScreenCommands : public QObject {
     void faceChosen();
     // Something the shared controls show may have changed.
     void controlsChanged();
+    // The position dialog saved the model's trims.
+    void trimsChanged();
 
   private:
+    void showStep(const PagingStep& step);
+
     ui::AppContext& m_context;
     PrintScreenModel& m_model;
     QWidget* m_screen;

@@ -3,6 +3,7 @@
 #include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
 #include "printing/OffsetsFile.h"
+#include "printing/PrinterTrims.h"
 
 using namespace Qt::StringLiterals;
 
@@ -26,6 +27,12 @@ PrintScreenModel::PrintScreenModel(PrintMedium medium, const book::CardList& ent
       m_entries(fromList ? entries : entries.mid(0, 1)), m_fromList(fromList),
       m_choices(readPrintChoices(printChoicesPath())) {
     m_pager = {0, int(m_entries.size())};
+}
+
+std::optional<book::AddressCard> PrintScreenModel::shownEntry() const {
+    if (!hasEntry())
+        return std::nullopt;
+    return m_entries[m_pager.CurrentEntry];
 }
 
 book::AddressCard PrintScreenModel::entryAsPrinted() const {
@@ -63,17 +70,12 @@ QString PrintScreenModel::offsetsPath() const {
 
 Trims PrintScreenModel::readTrimsForJob() {
     const Trims trims = readTrims(offsetsPath());
-    showTrims(trims);
+    m_trims = trims;
     return trims;
 }
 
-void PrintScreenModel::showTrims(const Trims& trims) {
-    showTrims(millimetreText(trims.xMm), millimetreText(trims.yMm));
-}
-
-void PrintScreenModel::showTrims(const QString& xMm, const QString& yMm) {
-    xTrimText = xMm;
-    yTrimText = yMm;
+Trims PrintScreenModel::trimsForJob(const QString& printer) const {
+    return jobTrims(offsetsPath(), printer, m_trimMedium);
 }
 
 book::WriteResult PrintScreenModel::choosePrintCode(bool printCode) {

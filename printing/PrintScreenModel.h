@@ -9,6 +9,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace printing {
 
 // What a print screen prints on: it names the offsets file and the item
@@ -47,6 +49,8 @@ class PrintScreenModel {
     bool hasEntry() const { return !m_entries.isEmpty(); }
     // The entry on screen; only when hasEntry().
     book::AddressCard& entryOnScreen() { return m_entries[m_pager.CurrentEntry]; }
+    // The entry on screen, none when there is none.
+    std::optional<book::AddressCard> shownEntry() const;
     // The entry on screen as a job prints it: without its code when the code
     // line is left out. Only when hasEntry().
     book::AddressCard entryAsPrinted() const;
@@ -59,11 +63,19 @@ class PrintScreenModel {
 
     // The offsets file of this screen's medium, in the program folder.
     QString offsetsPath() const;
-    // The trims as the offsets file holds them now; shown as the last ones.
+    // The trims as the offsets file holds them now; kept as the last ones.
     Trims readTrimsForJob();
-    // Shows the trims a job used, or those the position dialog saved.
-    void showTrims(const Trims& trims);
-    void showTrims(const QString& xMm, const QString& yMm);
+    // What the trims are kept for on each printer queue: the sheet's name,
+    // "はがき" or "A4" for postcards, the envelope's name.
+    const QString& trimMedium() const { return m_trimMedium; }
+    void chooseTrimMedium(const QString& medium) { m_trimMedium = medium; }
+    // The trims of a job on printer (a queue, empty for a PDF): those kept
+    // for the queue and the medium, else the offsets file's.
+    Trims trimsForJob(const QString& printer) const;
+
+    // The trims a job used last, or those the position dialog saved.
+    const Trims& trims() const { return m_trims; }
+    void keepTrims(const Trims& trims) { m_trims = trims; }
 
     // Where this run's jobs go, as either screen's 出力先 set it.
     const OutputChoice& outputChoice() const { return outputChoiceForThisRun(); }
@@ -89,9 +101,6 @@ class PrintScreenModel {
     // The face of every printed line but the postal code boxes (Text6);
     // the font chooser changes it.
     QString textFace;
-    // The X and Y trims in mm as last shown (Text4, Text5).
-    QString xTrimText;
-    QString yTrimText;
 
   private:
     PrintMedium m_medium;
@@ -101,6 +110,8 @@ class PrintScreenModel {
     bool m_printAllowed = false;
     bool m_barcodes = false;
     PrintChoices m_choices;
+    Trims m_trims;
+    QString m_trimMedium;
 };
 
 } // namespace printing

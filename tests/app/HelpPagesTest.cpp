@@ -88,10 +88,10 @@ private slots:
         QTest::newRow("font") << u"font.html"_s
                               << Open([](ui::AppContext& c) { return new printing::frmFont(c, [](const QString&) {}); });
         QTest::newRow("label position") << u"position.html"_s << Open([](ui::AppContext& c) {
-            return new labels::frmPriloc(c, [](const QString&, const QString&) {});
+            return new labels::frmPriloc(c, [](const printing::Trims&) {});
         });
         QTest::newRow("postcard position") << u"position.html"_s << Open([](ui::AppContext& c) {
-            return new postcard::frmPriloc1(c, [](const QString&, const QString&) {});
+            return new postcard::frmPriloc1(c, [](const printing::Trims&) {});
         });
     }
 

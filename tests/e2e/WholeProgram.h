@@ -7,7 +7,7 @@
 #include "app/WindowNavigator.h"
 #include "book/AddressFile.h"
 #include "book/BookFiles.h"
-#include "book/SharedState.h"
+#include "session/SessionState.h"
 #include "printing/OutputChoice.h"
 #include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
@@ -166,7 +166,7 @@ struct Program {
     platform::QtPrinterProvider printers;
     platform::ScriptedPrintDialog printDialog;
     platform::Platform services{messages, dialogs, help, shell, printers, printDialog};
-    book::SharedState state;
+    session::SessionState state;
     app::WindowNavigator navigator{state, services};
 
     Program() {

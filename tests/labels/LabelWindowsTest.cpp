@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QLabel>
@@ -287,13 +288,37 @@ private slots:
         Fixture f;
         QVERIFY(printing::writeOffsets(f.offsetsPath(), {u"1510"_s, u"480"_s, u"keep me"_s}).ok());
         QString x;
-        labels::frmPriloc dialog(f.context, [&](const QString& xMm, const QString&) { x = xMm; });
+        labels::frmPriloc dialog(f.context, [&](const printing::Trims& trims) {
+            x = printing::millimetreText(trims.xMm);
+        });
         click(&dialog, u"Command1"_s);
         click(&dialog, u"Command5"_s);
         QCOMPARE(x, u"14.5"_s);
         QFile file(f.offsetsPath());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("\"1490\",\"480\",\"keep me\"\r\n"));
+    }
+
+    // A typed offset moves the marker on whole twips, the buttons step on
+    // from there and the boxes follow; OK saves what the boxes show.
+    void typedOffsetsMoveTheMarkerAndAreSaved() {
+        Fixture f;
+        printing::Trims saved;
+        labels::frmPriloc dialog(f.context, [&](const printing::Trims& trims) { saved = trims; });
+        auto* x = dialog.findChild<QDoubleSpinBox*>(u"xOffsetBox"_s);
+        auto* y = dialog.findChild<QDoubleSpinBox*>(u"yOffsetBox"_s);
+        x->setValue(2.3);
+        y->setValue(-1.5);
+        QCOMPARE(dialog.txtXpoint, u"1246"_s);
+        QCOMPARE(dialog.txtYpoint, u"450"_s);
+        QCOMPARE(dialog.findChild<QLabel*>(u"lblXscale"_s)->text(), u"2.3"_s);
+        click(&dialog, u"Command2"_s);
+        QCOMPARE(x->value(), 3.3);
+        click(&dialog, u"Command5"_s);
+        QCOMPARE(saved, (printing::Trims{3.3, -1.5}));
+        QFile file(f.offsetsPath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("\"1266\",\"450\",\"0\"\r\n"));
     }
 };
 

@@ -6,6 +6,7 @@
 #include "postcard/PostcardJob.h"
 #include "postcard/PostcardLayout.h"
 #include "postcard/VerticalCard.h"
+#include "printing/AlignmentPage.h"
 #include "printing/OffsetsFile.h"
 #include "support/PdfInk.h"
 #include "support/PdfText.h"
@@ -313,6 +314,36 @@ class PostcardPdfTest : public QObject {
         QVERIFY(!digits.isEmpty());
         QVERIFY(qAbs(digits[0].yMin - toPoints(postcard::ZipBoxYTwips + 55)) < 1.0);
         QVERIFY(pdftext::fonts(pdf).contains(u"OCRB"_s));
+    }
+
+    // The alignment page on a postcard, read back from the PDF: each corner's
+    // cross 20 mm in from the paper's edges, moved by the trims.
+    void alignmentCrossesStandWhereTheTrimsPutThem() {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(u"alignment.pdf"_s);
+        const printing::Trims trims{2, -1};
+        {
+            platform::QtPrinter printer(platform::PrintDestination::pdf(pdf));
+            QVERIFY(printer.begin(platform::PaperSize::Postcard));
+            printing::drawAlignmentPage(printer, QSizeF(100, 148), u"はがき"_s, trims.twips());
+            QVERIFY(printer.endDoc());
+        }
+        const pdfink::Pages pages = pdfink::render(pdf);
+        QCOMPARE(pages.images.size(), 1);
+        const double pointsPerMm = 72 / 25.4;
+        for (const double xMm : {20.0, 80.0})
+            for (const double yMm : {20.0, 128.0}) {
+                const QPointF centre((xMm + trims.xMm) * pointsPerMm,
+                                     (yMm + trims.yMm) * pointsPerMm);
+                const QPointF reach(5.6 * pointsPerMm, 5.6 * pointsPerMm);
+                const QRectF ink = pages.inkBox(1, QRectF(centre - reach, centre + reach));
+                QVERIFY2(!ink.isNull(), qPrintable(u"no cross at %1, %2 mm"_s.arg(xMm).arg(yMm)));
+                const QString where = u"cross at %1, %2 mm: ink %3, %4 pt, %5 wide"_s.arg(xMm).arg(yMm)
+                    .arg(ink.center().x()).arg(ink.center().y()).arg(ink.width());
+                QVERIFY2(qAbs(ink.center().x() - centre.x()) < 0.5 * pointsPerMm, qPrintable(where));
+                QVERIFY2(qAbs(ink.center().y() - centre.y()) < 0.5 * pointsPerMm, qPrintable(where));
+                QVERIFY2(qAbs(ink.width() - 10 * pointsPerMm) < pointsPerMm, qPrintable(where));
+            }
     }
 };
 

@@ -182,6 +182,48 @@ class PrintScreensTest : public QObject {
         QCOMPARE(window.Text4, u"1"_s);
         QVERIFY(QFile::exists(world.dir.filePath(u"Tagora1.opt"_s)));
     }
+
+    // Each queue keeps the postcard trims of each paper: the position dialog
+    // saves them for the printer chosen, the job picks them again; a queue
+    // with none takes Tagora1.opt, which holds the last ones saved.
+    void postcardTrimsAreKeptPerQueueAndPaper_data() {
+        QTest::addColumn<QString>("queue");
+        QTest::addColumn<bool>("a4");
+        QTest::addColumn<QString>("trim");
+        QTest::newRow("A postcard") << u"A"_s << false << u"1"_s;
+        QTest::newRow("A A4") << u"A"_s << true << u"2"_s;
+        QTest::newRow("B postcard") << u"B"_s << false << u"3"_s;
+        QTest::newRow("B A4") << u"B"_s << true << u"4"_s;
+        QTest::newRow("C: the offsets file") << u"C"_s << false << u"4"_s;
+    }
+    void postcardTrimsAreKeptPerQueueAndPaper() {
+        QFETCH(QString, queue);
+        QFETCH(bool, a4);
+        QFETCH(QString, trim);
+        WindowWorld world;
+        world.platform.printers.setPrinters({u"A"_s, u"B"_s, u"C"_s}, u"A"_s);
+        postcard::frmPrintH window(world.context, entries(1));
+        const auto choose = [&](const QString& printer, bool onA4) {
+            printing::outputChoiceForThisRun() = {printing::OutputChoice::Mode::Printer, printer};
+            click(&window, onA4 ? u"optA4"_s : u"optPostcard"_s);
+        };
+        // Each dialog starts from the file's trims, one more step to the right.
+        for (const QString& printer : {u"A"_s, u"B"_s})
+            for (bool onA4 : {false, true}) {
+                choose(printer, onA4);
+                click(&window, u"Command2"_s);
+                auto* dialog = window.findChild<postcard::frmPriloc1*>(u"frmPriloc1"_s);
+                click(dialog, u"Command2"_s);
+                click(dialog, u"Command5"_s);
+                QTRY_VERIFY(!window.findChild<postcard::frmPriloc1*>());
+            }
+        choose(queue, a4);
+        world.platform.messages.answer(platform::Answer::Ok);
+        click(&window, u"cmdPrint"_s);
+        printing::outputChoiceForThisRun() = {};
+        QCOMPARE(world.platform.printers.destinations().last().printerName, queue);
+        QCOMPARE(window.Text4, trim);
+    }
 };
 
 QTEST_MAIN(PrintScreensTest)

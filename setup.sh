@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 MODE="${1:-run}"
 BUILD="${TAGORA_BUILD_DIR:-build}"
 
-PACKAGES="cmake g++ make ccache dpkg-dev librsvg2-bin qt6-base-dev libacl1-dev acl fonts-ipaexfont-mincho fonts-ipaexfont-gothic fonts-ocr-b poppler-utils xvfb xauth qt6-translations-l10n cups printer-driver-cups-pdf libqpdf-dev qpdf glabels-data libharfbuzz-dev unicode-data libqt6sql6-sqlite zint"
+PACKAGES="cmake g++ make ccache dpkg-dev librsvg2-bin qt6-base-dev libacl1-dev acl fonts-ipaexfont-mincho fonts-ipaexfont-gothic fonts-ocr-b poppler-utils xvfb xauth qt6-translations-l10n cups printer-driver-cups-pdf libqpdf-dev qpdf glabels-data libharfbuzz-dev unicode-data libqt6sql6-sqlite zint clang-format"
 MISSING=""
 for package in $PACKAGES; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || MISSING="$MISSING $package"

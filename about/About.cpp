@@ -51,13 +51,21 @@ About::About(QWidget* parent) : QDialog(parent) {
     ui::centreOnScreen(this);
 }
 
-void About::setApplication(const QString& text) { lblApplication->setText(text); }
+void About::setApplication(const QString& text) {
+    lblApplication->setText(text);
+}
 
-void About::setHeading(const QString& text) { lblHeading->setText(text); }
+void About::setHeading(const QString& text) {
+    lblHeading->setText(text);
+}
 
-void About::setCopyright(const QString& text) { lblCopyright->setText(text); }
+void About::setCopyright(const QString& text) {
+    lblCopyright->setText(text);
+}
 
-void About::setVersion(const QString& text) { lblVer->setText(text); }
+void About::setVersion(const QString& text) {
+    lblVer->setText(text);
+}
 
 void About::Display() {
     exec();

@@ -17,8 +17,8 @@ QString bannerLine() {
 }
 
 QString copyrightText() {
-    return u"Copyright (C) Tagora の開発者"_s + u'\n' + u"連絡先: info@tagora.example.jp"_s + u'\n'
-           + QStringLiteral(TAGORA_HOME_PAGE);
+    return u"Copyright (C) Tagora の開発者"_s + u'\n' + u"連絡先: info@tagora.example.jp"_s +
+           u'\n' + QStringLiteral(TAGORA_HOME_PAGE);
 }
 
 } // namespace about

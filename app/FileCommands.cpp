@@ -33,8 +33,8 @@ bool FileCommands::newBook() {
     session::SessionState& state = m_context.state;
     // A book that never had a file has nowhere to go back to.
     if (state.book.hasFile()) {
-            const session::BookSaver::Result saved = saver().saveOpenBook(
-                state.cards, season::CardOrigins::kept(state.cardCount(), state.cardCount()));
+        const session::BookSaver::Result saved = saver().saveOpenBook(
+            state.cards, season::CardOrigins::kept(state.cardCount(), state.cardCount()));
         if (!saved.written()) {
             reportWriteFailure(saved);
             return false;
@@ -112,8 +112,8 @@ void FileCommands::reportSeasonRecord(const QString& path, const book::CardList&
 
 bool FileCommands::save(From from) {
     session::SessionState& state = m_context.state;
-    const session::BookSaver::Result saved = saver().saveUnderNewName(
-        state.cards, from == From::Button ? state.saveName : QString());
+    const session::BookSaver::Result saved =
+        saver().saveUnderNewName(state.cards, from == From::Button ? state.saveName : QString());
     // A cancelled dialog changes nothing, not even the settings' file name.
     if (saved.outcome == session::BookSaver::Outcome::Cancelled)
         return true;
@@ -169,8 +169,8 @@ void FileCommands::importFile(const QString& path) {
 
     const session::BookSaver::Result saved =
         state.book.isOpen()
-            ? saver().saveOpenBook(
-                  cards, season::CardOrigins::kept(int(cards.size()), int(before.size())))
+            ? saver().saveOpenBook(cards,
+                                   season::CardOrigins::kept(int(cards.size()), int(before.size())))
             : saver().saveUnderNewName(cards);
     if (saved.outcome == session::BookSaver::Outcome::Cancelled)
         return;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/AppContext.h"
 #include "app/StartView.h"
 #include "session/BookSaver.h"
+#include "ui/AppContext.h"
 
 namespace app {
 

@@ -3,12 +3,12 @@
 #include "about/QtHelpViewer.h"
 #include "app/WindowNavigator.h"
 #include "app/frmStart.h"
-#include "session/SessionState.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtMessages.h"
 #include "platform/QtPrintDialog.h"
 #include "platform/QtPrinterProvider.h"
 #include "platform/QtShell.h"
+#include "session/SessionState.h"
 
 #include <QApplication>
 #include <QIcon>

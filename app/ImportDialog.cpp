@@ -37,13 +37,15 @@ void ImportDialog::buildControls() {
         grid->setRowStretch(2, 1);
         for (int column = 0; column < m_preview.columnCount(); ++column) {
             const QString number = QString::number(column + 1);
-            auto* caption = ui::named(new QLabel(m_preview.columnCaption(column), strip), u"lblColumn"_s + number);
+            auto* caption = ui::named(new QLabel(m_preview.columnCaption(column), strip),
+                                      u"lblColumn"_s + number);
             auto* choice = ui::named(new QComboBox(strip), u"cboColumn"_s + number);
             for (const CardField field : exchange::cardFieldChoices())
                 choice->addItem(exchange::cardFieldCaption(field), int(field));
             grid->addWidget(caption, 0, column);
             grid->addWidget(choice, 1, column);
-            connect(choice, &QComboBox::currentIndexChanged, this, [this, column] { changeColumn(column); });
+            connect(choice, &QComboBox::currentIndexChanged, this,
+                    [this, column] { changeColumn(column); });
             m_columns << choice;
         }
         // A file of many columns scrolls sideways instead of widening the dialog.
@@ -104,7 +106,8 @@ void ImportDialog::showPreview() {
     for (int row = 0; row < rows; ++row) {
         const book::AddressCard& card = cards.at(row);
         for (int field = 1; field <= book::AddressCard::FieldCount; ++field) {
-            const QString text = field == 7 ? exchange::honorificTextForExport(card.honorific) : card.field(field);
+            const QString text =
+                field == 7 ? exchange::honorificTextForExport(card.honorific) : card.field(field);
             previewTable->setItem(row, field - 1, new QTableWidgetItem(text));
         }
     }

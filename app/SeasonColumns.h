@@ -16,17 +16,17 @@ namespace app {
 class SeasonColumns : public QObject {
     Q_OBJECT
 
-  public:
+public:
     SeasonColumns(ui::AppContext& context, QTableWidget* grid, QWidget* parent);
 
     QSpinBox* yearChooser() const { return m_year; }
     // Appends the three columns after column firstColumn − 1, filled.
     void append(int firstColumn);
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     void toggle(int row, int column);
     void fill();
 

@@ -14,17 +14,17 @@ namespace app {
 class SeasonFilterButton : public QPushButton {
     Q_OBJECT
 
-  public:
+public:
     // unmatched gives the number of records no card matches: the menu then
     // ends in 記録の照合.
     SeasonFilterButton(std::function<QStringList()> choices, std::function<int()> unmatched,
                        QWidget* parent = nullptr);
 
-  signals:
+signals:
     void chosen(const QString& choice);
     void matchingRequested();
 
-  private:
+private:
     void fillMenu();
 
     std::function<QStringList()> m_choices;

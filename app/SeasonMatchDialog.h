@@ -19,10 +19,10 @@ namespace app {
 class SeasonMatchDialog : public QDialog {
     Q_OBJECT
 
-  public:
+public:
     SeasonMatchDialog(ui::AppContext& context, QWidget* parent = nullptr);
 
-  private:
+private:
     void pairChosen();
     void dropChosen();
     void showState();

@@ -12,7 +12,7 @@ namespace app {
 // 記録の照合: the season's records that no card of the book matches (another
 // program changed the book), each given a card or dropped by the user.
 class SeasonMatching {
-  public:
+public:
     SeasonMatching(const QString& bookPath, const book::CardList& cards);
 
     // Each unmatched record as the list shows it: name, address, its years.
@@ -27,7 +27,7 @@ class SeasonMatching {
 
     QString readError() const { return m_record->openResult().error; }
 
-  private:
+private:
     void refresh();
 
     book::CardList m_cards;

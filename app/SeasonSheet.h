@@ -12,7 +12,7 @@ namespace app {
 // The season's columns of the address list sheet: one New Year's 送, 受 and
 // 喪 of every card, each switched on or off by one click or key.
 class SeasonSheet {
-  public:
+public:
     enum Mark { Sent, Received, Mourning };
     static constexpr int MarkCount = 3;
 
@@ -31,7 +31,7 @@ class SeasonSheet {
     // The record could not be read: the reason, else empty.
     QString readError() const { return m_record->openResult().error; }
 
-  private:
+private:
     book::CardList m_cards;
     bool m_hasFile;
     std::unique_ptr<season::SeasonRecord> m_record;

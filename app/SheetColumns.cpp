@@ -11,10 +11,16 @@ namespace app {
 
 namespace {
 
-QString ascii(int count) { return QString(count, u' '); }
-QString ideographic(int count) { return QString(count, QChar(0x3000)); }
+QString ascii(int count) {
+    return QString(count, u' ');
+}
+QString ideographic(int count) {
+    return QString(count, QChar(0x3000));
+}
 
-bool isBlank(QChar c) { return c == u' ' || c == QChar(0x3000); }
+bool isBlank(QChar c) {
+    return c == u' ' || c == QChar(0x3000);
+}
 
 QString withoutBlanks(const QString& text) {
     qsizetype first = 0;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/AppContext.h"
 #include "app/FileCommands.h"
 #include "app/StartView.h"
+#include "ui/AppContext.h"
 
 #include <QList>
 

@@ -39,9 +39,9 @@ SettingsWrite writeStartSettings(session::SessionState& state, const StartView& 
     }
     write.result = book::writeSettings(settingsPath(), state.settings);
     const book::WriteError& error = write.result.error;
-    const bool pathRefused = (error.kind == book::WriteError::Unencodable ||
-                              error.kind == book::WriteError::Quote) &&
-                             error.field == 1;
+    const bool pathRefused =
+        (error.kind == book::WriteError::Unencodable || error.kind == book::WriteError::Quote) &&
+        error.field == 1;
     if (pathRefused) {
         // The book's place is lost for the next run, not the other two fields.
         book::SettingsValues kept = state.settings;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/StartView.h"
-#include "session/SessionState.h"
 #include "book/WriteError.h"
+#include "session/SessionState.h"
 
 namespace app {
 

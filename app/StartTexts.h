@@ -33,7 +33,8 @@ inline constexpr char16_t NothingToImport[] = u"取り込める住所があり�
 // The postal codes checked against the directory (郵便番号の確認, and after an import).
 inline constexpr char16_t CodesDisagree[] =
     u"郵便番号が住所と合わないカードがあります（郵便番号簿による。住所録は変えていません）。";
-inline constexpr char16_t CodesAgree[] = u"郵便番号簿でわかる限り、郵便番号はすべて住所と合っています。";
+inline constexpr char16_t CodesAgree[] =
+    u"郵便番号簿でわかる限り、郵便番号はすべて住所と合っています。";
 inline constexpr char16_t ImportDidNotFit[] = u"住所録は300件までです。%1件は取り込みません。";
 inline constexpr char16_t ExportIsBook[] =
     u"開いている住所録そのものには書き出せません。別の名前を指定してください。";

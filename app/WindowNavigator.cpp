@@ -7,9 +7,9 @@
 #include "app/frmVew.h"
 #include "entry/frmSet.h"
 #include "entry/frmSingle.h"
+#include "envelope/EnvelopeScreen.h"
 #include "labels/frmPrint.h"
 #include "postcard/frmPrintH.h"
-#include "envelope/EnvelopeScreen.h"
 
 #include <QApplication>
 
@@ -18,7 +18,8 @@
 namespace app {
 
 WindowNavigator::WindowNavigator(session::SessionState& state, platform::Platform& platform)
-    : m_context{state, platform, *this} {}
+    : m_context{state, platform, *this} {
+}
 
 void WindowNavigator::handOver(QWidget* next) {
     QWidget* previous = m_current;

@@ -1,14 +1,14 @@
 #include "app/frmOrder.h"
 
 #include "app/CardMove.h"
-#include "ui/CentreOnScreen.h"
-#include "ui/Named.h"
 #include "book/AddressFile.h"
 #include "book/LenientNumber.h"
-#include "session/SessionState.h"
 #include "session/BookSaver.h"
 #include "session/OpenBook.h"
+#include "session/SessionState.h"
+#include "ui/CentreOnScreen.h"
 #include "ui/CloseOnEscape.h"
+#include "ui/Named.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -102,7 +102,7 @@ void frmOrder::loadList() {
     if (!loaded.ok()) {
         // A partly read book must not be written back: it would lose the rest.
         m_context.platform.messages.show(loaded.error.kind == book::ReadError::Missing ? MissingFile
-                                                                                      : Unreadable,
+                                                                                       : Unreadable,
                                          platform::Buttons::Ok);
         Text4 = u"0"_s;
         return;
@@ -159,7 +159,8 @@ void frmOrder::performMove() {
         return;
     }
     const book::CardList previous = m_cards;
-    const season::CardOrigins origins = movedOrigins(int(m_cards.size()), source, destination.position, rows);
+    const season::CardOrigins origins =
+        movedOrigins(int(m_cards.size()), source, destination.position, rows);
     if (!writeCards(movedCards(m_cards, source, destination.position, rows), origins))
         return;
     m_undo = previous;

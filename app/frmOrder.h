@@ -11,9 +11,9 @@
 //   Command2  戻る: back to the start window
 //   undoButton  元に戻す: writes the order before the last move back
 
-#include "ui/AppContext.h"
 #include "book/AddressCard.h"
 #include "season/CardOrigins.h"
+#include "ui/AppContext.h"
 
 #include <QWidget>
 
@@ -49,8 +49,8 @@ private:
     void showDestination(bool shown);
 
     ui::AppContext& m_context;
-    book::CardList m_cards; // the window's own copy of the book, as read from the file
-    book::CardList m_undo;  // the order before the last move; empty when there is none
+    book::CardList m_cards;            // the window's own copy of the book, as read from the file
+    book::CardList m_undo;             // the order before the last move; empty when there is none
     season::CardOrigins m_undoOrigins; // where undoing takes each card from
     QListWidget* lstName = nullptr;
     QLabel* Label1 = nullptr;

@@ -3,11 +3,11 @@
 #include "ui/CentreOnScreen.h"
 #include "ui/Named.h"
 
-#include <QAction>
-#include <QCloseEvent>
 #include "app/SeasonChoice.h"
 #include "app/SeasonFilterButton.h"
 #include "app/SeasonMatchDialog.h"
+#include <QAction>
+#include <QCloseEvent>
 
 #include <QFrame>
 #include <QGridLayout>
@@ -119,13 +119,13 @@ void frmStart::buildControls() {
     middle->addWidget(cmdAdd);
     middle->addWidget(cmdDel);
     middle->addWidget(cmdClear);
-    m_seasonFilter = new SeasonFilterButton(
-        [this] { return seasonChoices(m_context.state); },
-        [this] {
-            const session::CurrentBook& book = m_context.state.book;
-            return book.isOpen() ? unmatchedSeasonRecords(book.path()) : 0;
-        },
-        central);
+    m_seasonFilter =
+        new SeasonFilterButton([this] { return seasonChoices(m_context.state); },
+                               [this] {
+                                   const session::CurrentBook& book = m_context.state.book;
+                                   return book.isOpen() ? unmatchedSeasonRecords(book.path()) : 0;
+                               },
+                               central);
     middle->addWidget(m_seasonFilter);
     middle->addStretch();
 
@@ -141,7 +141,8 @@ void frmStart::buildControls() {
     // Room around the longest caption, so no caption touches the button's edge.
     int commandWidth = 0;
     for (QPushButton* command : central->findChildren<QPushButton*>())
-        commandWidth = std::max(commandWidth, command->fontMetrics().horizontalAdvance(command->text()));
+        commandWidth =
+            std::max(commandWidth, command->fontMetrics().horizontalAdvance(command->text()));
     for (QPushButton* command : central->findChildren<QPushButton*>())
         command->setMinimumWidth(commandWidth + 32);
 
@@ -234,8 +235,9 @@ void frmStart::connectCommands() {
             [this] { run([this] { m_screen.printListDoubleClicked(); }); });
 
     onClick(cmdAdd, [&s] { s.addSelected(); });
-    connect(m_seasonFilter, &SeasonFilterButton::chosen, this,
-            [this](const QString& choice) { run([this, choice] { m_screen.addFromRecord(choice); }); });
+    connect(m_seasonFilter, &SeasonFilterButton::chosen, this, [this](const QString& choice) {
+        run([this, choice] { m_screen.addFromRecord(choice); });
+    });
     connect(m_seasonFilter, &SeasonFilterButton::matchingRequested, this,
             [this] { SeasonMatchDialog(m_context, this).exec(); });
     onClick(cmdDel, [&s] { s.deleteSelected(); });

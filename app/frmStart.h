@@ -12,8 +12,8 @@
 //   Text1, Text2, Text3  the settings values (book path, book state, reserved), kept by
 //   StartView::settings
 
-#include "ui/AppContext.h"
 #include "app/StartScreen.h"
+#include "ui/AppContext.h"
 
 #include <QMainWindow>
 

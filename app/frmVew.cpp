@@ -1,9 +1,8 @@
 #include "app/frmVew.h"
 
-#include "ui/CentreOnScreen.h"
-#include "ui/Named.h"
 #include "app/SeasonColumns.h"
 #include "app/SheetColumns.h"
+#include "ui/CentreOnScreen.h"
 #include "ui/CloseOnEscape.h"
 #include "ui/Named.h"
 
@@ -34,8 +33,8 @@ constexpr int CellMarginPixels = 4;
 constexpr int ResizeGripPixels = 3;
 
 Qt::Alignment alignmentOf(const SheetColumn& column) {
-    return (column.alignment == ColumnAlignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft)
-           | Qt::AlignVCenter;
+    return (column.alignment == ColumnAlignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft) |
+           Qt::AlignVCenter;
 }
 
 } // namespace
@@ -231,7 +230,8 @@ bool frmVew::eventFilter(QObject* watched, QEvent* event) {
             m_dragColumn = -1;
             const int x = mouse->position().toPoint().x();
             // On the border between two headings the press resizes a column instead.
-            if (headings->logicalIndexAt(x - ResizeGripPixels) != headings->logicalIndexAt(x + ResizeGripPixels))
+            if (headings->logicalIndexAt(x - ResizeGripPixels) !=
+                headings->logicalIndexAt(x + ResizeGripPixels))
                 return false;
             const int section = headings->logicalIndexAt(x);
             if (section >= 0) {

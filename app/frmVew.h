@@ -7,8 +7,8 @@
 //   cmdHelp  help at the sheet's topic
 //   seasonYear  the New Year whose 送 受 喪 (the season's record, after コード) the grid shows
 
-#include "ui/AppContext.h"
 #include "app/SheetTable.h"
+#include "ui/AppContext.h"
 
 #include <QWidget>
 
@@ -54,7 +54,7 @@ private:
     QPushButton* cmdHelp = nullptr;
     QWidget* m_corner = nullptr;
     QObject* m_headingArea = nullptr; // the heading row's viewport, whose mouse moves columns
-    int m_dragColumn = -1; // grid column whose heading the mouse went down on
+    int m_dragColumn = -1;            // grid column whose heading the mouse went down on
 };
 
 } // namespace app

@@ -72,8 +72,7 @@ int main(int argc, char** argv) {
     std::signal(SIGXFSZ, SIG_IGN);
 
     // "tagora BOOK.dat" (a file manager's double-click) opens the start window on the book.
-    const bool bookGiven = !parsed.command.isEmpty() &&
-                           !cli::commandNamed(parsed.command) &&
+    const bool bookGiven = !parsed.command.isEmpty() && !cli::commandNamed(parsed.command) &&
                            parsed.arguments.isEmpty() && isBookName(parsed.command);
     if (parsed.command.isEmpty() || bookGiven) {
         QApplication application(argc, argv);
@@ -91,8 +90,8 @@ int main(int argc, char** argv) {
     QGuiApplication application(argc, argv);
     platform::registerFontSubstitutions();
     const cli::CommandSpec* command = cli::commandNamed(parsed.command);
-    const int exitCode =
-        command ? cli::runCommand(*command, parsed.arguments, io)
-                : cli::usageError(io, u"unknown command "_s + parsed.command + u" (see tagora --help)"_s);
+    const int exitCode = command ? cli::runCommand(*command, parsed.arguments, io)
+                                 : cli::usageError(io, u"unknown command "_s + parsed.command +
+                                                           u" (see tagora --help)"_s);
     return cli::checkStandardOutput(io, exitCode);
 }

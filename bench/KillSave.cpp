@@ -1,8 +1,8 @@
 // The helper of bench/kill-save.sh, which kills it at random moments:
 //   tagora_kill_save make DIR          DIR/old.dat and DIR/new.dat, two different 300-card books
-//   tagora_kill_save loop BOOK A B     saves A's bytes, then B's, then A's... over BOOK until killed
-//   tagora_kill_save save BOOK A       saves A's bytes over BOOK once
-//   tagora_kill_save loopset BOOK A B  as loop, over the pair BOOK and BOOK-2 (as a 600-card
+//   tagora_kill_save loop BOOK A B     saves A's bytes, then B's, then A's... over BOOK until
+//   killed tagora_kill_save save BOOK A       saves A's bytes over BOOK once tagora_kill_save
+//   loopset BOOK A B  as loop, over the pair BOOK and BOOK-2 (as a 600-card
 //                                      import writes them), both with the same bytes
 //   tagora_kill_save saveset BOOK A    as save, over the pair
 #include "book/AddressFile.h"

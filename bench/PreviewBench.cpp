@@ -5,10 +5,10 @@
 // page in turn and paints it, and prints the time the preview took to build
 // and the median and slowest page (target: under 50 ms a page).
 #include "book/AddressFile.h"
-#include "printing/JobPreview.h"
 #include "labels/LabelSheets.h"
 #include "platform/Fonts.h"
 #include "postcard/PostcardJob.h"
+#include "printing/JobPreview.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -40,7 +40,8 @@ void measure(const char* name, platform::PaperSize paper, platform::JobDrawing d
     std::sort(pageMs.begin(), pageMs.end());
     const double median = pageMs.isEmpty() ? 0 : pageMs[pageMs.size() / 2];
     const double slowest = pageMs.isEmpty() ? 0 : pageMs.last();
-    std::printf("%s: %d pages, preview built in %.0f ms; a page shown in %.1f ms (median), %.1f ms (slowest)"
+    std::printf("%s: %d pages, preview built in %.0f ms; a page shown in %.1f ms (median), %.1f ms "
+                "(slowest)"
                 " (target < 50 ms) %s\n",
                 name, preview.pageCount(), buildMs, median, slowest, slowest < 50 ? "ok" : "SLOW");
 }
@@ -75,6 +76,8 @@ int main(int argc, char** argv) {
     settings.writing = postcard::Writing::Vertical;
     const QList<postcard::PostcardText> cards = postcard::postcardTexts(entries);
     measure("postcards, 300 vertical", platform::PaperSize::Postcard,
-            [cards, settings](platform::Printer& printer) { postcard::drawPostcards(printer, cards, settings); });
+            [cards, settings](platform::Printer& printer) {
+                postcard::drawPostcards(printer, cards, settings);
+            });
     return 0;
 }

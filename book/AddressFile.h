@@ -66,7 +66,7 @@ WriteResult writeBook(const QString& path, const CardList& cards);
 
 // The outcome of converting an old six-field book.
 struct ConvertResult {
-    CardList cards; // the converted cards, address3 empty
+    CardList cards;     // the converted cards, address3 empty
     QString backupPath; // the untouched original, kept beside the book
     ReadError readError;
     WriteError writeError;

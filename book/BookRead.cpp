@@ -41,7 +41,9 @@ BookRead readBook(const QString& path) {
     // A spreadsheet's header row reads as a card whose honorific is a word.
     const int foreign = firstCardWithoutHonorificIndex(read.loaded.cards);
     if (foreign > 0)
-        read.loaded.error = notABook(path, foreign, u"the honorific is not an index: a header row or another kind of file"_s);
+        read.loaded.error =
+            notABook(path, foreign,
+                     u"the honorific is not an index: a header row or another kind of file"_s);
     return read;
 }
 

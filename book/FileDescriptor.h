@@ -12,7 +12,7 @@ namespace book {
 // A file descriptor closed when it goes out of scope; close() reports the
 // close's error, the last place a file system may report a failed write.
 class FileDescriptor {
-  public:
+public:
     explicit FileDescriptor(int fd = -1) : m_fd(fd) {}
     ~FileDescriptor() {
         if (m_fd >= 0)
@@ -34,7 +34,7 @@ class FileDescriptor {
         return fd < 0 || ::close(fd) == 0;
     }
 
-  private:
+private:
     int m_fd;
 };
 

@@ -12,7 +12,7 @@ inline constexpr char16_t JointNameSeparator = u'／';
 inline constexpr int MostJointNames = 4;
 
 struct JointName {
-    QString family;        // "山田"; empty when the first part has no space
+    QString family;         // "山田"; empty when the first part has no space
     QStringList givenNames; // "太郎", "花子": one for a single name with a space
 };
 

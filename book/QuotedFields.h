@@ -14,7 +14,7 @@ namespace book {
 // skipped); an unquoted field runs to the next comma or line end and loses
 // its leading and trailing blanks. CR LF, LF and CR all end a line.
 class QuotedFields {
-  public:
+public:
     explicit QuotedFields(QStringView text);
 
     // True when nothing but blanks and line ends is left: no further card.
@@ -32,7 +32,7 @@ class QuotedFields {
     // Why the last next() failed, in English.
     const QString& failure() const { return m_failure; }
 
-  private:
+private:
     bool isBlank(qsizetype at) const;
     bool isLineEnd(qsizetype at) const;
     void skipLineEnd();

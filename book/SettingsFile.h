@@ -19,7 +19,9 @@ struct SettingsValues {
 
     // True when the state says a named file was open ("3").
     bool namesFile() const { return bookState == QStringLiteral("3"); }
-    void setBookState(BookState state) { bookState = state == BookState::Named ? QStringLiteral("3") : QStringLiteral("2"); }
+    void setBookState(BookState state) {
+        bookState = state == BookState::Named ? QStringLiteral("3") : QStringLiteral("2");
+    }
 
     bool operator==(const SettingsValues&) const = default;
 };

@@ -12,7 +12,7 @@ namespace book {
 // (the backup of a hard-linked file). The name is cut so that they fit in
 // NAME_MAX, and the hash of the whole name keeps two long names apart.
 class SideFiles {
-  public:
+public:
     // The side files of the file called name in the open folder dir.
     SideFiles(int dir, const QByteArray& name);
 
@@ -32,7 +32,7 @@ class SideFiles {
 
     void removeBackup() const;
 
-  private:
+private:
     int m_dir;
     QByteArray m_prefix;
 };

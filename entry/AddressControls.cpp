@@ -1,7 +1,7 @@
 #include "entry/AddressControls.h"
 
-#include "ui/Named.h"
 #include "book/Honorifics.h"
+#include "ui/Named.h"
 #include "zip/QtTownPicker.h"
 #include "zip/ZipLookupButtons.h"
 
@@ -157,9 +157,20 @@ void AddressControls::show() {
 }
 
 QWidget* AddressControls::chainTabOrder(QWidget* first) {
-    const std::initializer_list<QWidget*> order{
-        txtName, txtZip, zipButtons->cmdAddSearch, zipButtons->cmdZipSearch, txtAdd1, txtAdd2,
-        txtNewadd, Option1, Option2, Command1, Command2, txtAdd3, Combo1, txtCode};
+    const std::initializer_list<QWidget*> order{txtName,
+                                                txtZip,
+                                                zipButtons->cmdAddSearch,
+                                                zipButtons->cmdZipSearch,
+                                                txtAdd1,
+                                                txtAdd2,
+                                                txtNewadd,
+                                                Option1,
+                                                Option2,
+                                                Command1,
+                                                Command2,
+                                                txtAdd3,
+                                                Combo1,
+                                                txtCode};
     QWidget* previous = first;
     for (QWidget* next : order) {
         if (previous)

@@ -3,11 +3,11 @@
 #include "book/FieldLabel.h"
 #include "book/LenientNumber.h"
 #include "book/LookAlikes.h"
-#include "session/SessionState.h"
 #include "entry/AddressSplit.h"
 #include "entry/CardEditorTexts.h"
 #include "season/SeasonRecord.h"
 #include "session/OpenBook.h"
+#include "session/SessionState.h"
 
 using namespace Qt::StringLiterals;
 using platform::Answer;
@@ -18,16 +18,16 @@ namespace entry {
 
 namespace {
 
-
 constexpr int HonorificCount = 6;
 
-const Field ScreenFields[] = {Field::Name, Field::Address1, Field::Address2,
-                              Field::PostalCode, Field::Code, Field::Address3};
+const Field ScreenFields[] = {Field::Name,       Field::Address1, Field::Address2,
+                              Field::PostalCode, Field::Code,     Field::Address3};
 
 } // namespace
 
 CardEditor::CardEditor(ui::AppContext& context, QObject* parent)
-    : QObject(parent), m_context(context), m_cards(book::BookCapacity) {}
+    : QObject(parent), m_context(context), m_cards(book::BookCapacity) {
+}
 
 bool CardEditor::open() {
     session::SessionState& state = m_context.state;
@@ -78,8 +78,8 @@ void CardEditor::showCard(int card) {
 
 void CardEditor::showCardOnScreen() {
     const book::AddressCard& card = m_cards[m_current - 1];
-    for (Field field : {Field::Name, Field::Address1, Field::Address2, Field::PostalCode,
-                        Field::Code})
+    for (Field field :
+         {Field::Name, Field::Address1, Field::Address2, Field::PostalCode, Field::Code})
         setFieldText(field, card.field(int(field)));
     // A stored index outside the list leaves nothing selected.
     const int position = book::leadingInteger(card.honorific);

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "ui/AppContext.h"
 #include "book/AddressCard.h"
 #include "entry/AddressEntry.h"
 #include "entry/EntryField.h"
 #include "session/BookSaver.h"
+#include "ui/AppContext.h"
 
 #include <QObject>
 #include <QString>

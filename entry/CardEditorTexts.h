@@ -7,7 +7,8 @@ namespace entry::editortexts {
 
 inline const QString NewSuffix = QStringLiteral("新規");
 inline const QString SavePromptText = QStringLiteral("内容が変更されています、保存しますか…?");
-inline const QString DiscardPromptText = QStringLiteral("このカードは未登録です。破棄して戻りますか?。");
+inline const QString DiscardPromptText =
+    QStringLiteral("このカードは未登録です。破棄して戻りますか?。");
 inline const QString DiscardTitle = QStringLiteral("Book Database");
 inline const QString NotRegisteredText = QStringLiteral("登録されていません。");
 inline const QString DeletePromptText = QStringLiteral("このカードを削除します。");

@@ -3,10 +3,10 @@
 // the book open in this run, through the one saver.
 #include "entry/CardEditor.h"
 
-#include "session/SessionState.h"
 #include "entry/CardEditorTexts.h"
 #include "session/BookSaver.h"
 #include "session/OpenBook.h"
+#include "session/SessionState.h"
 
 using namespace Qt::StringLiterals;
 using namespace entry::editortexts;
@@ -126,8 +126,9 @@ bool CardEditor::writeCards(const book::CardList& cards, int removed) {
     const int count = int(cards.size());
     const session::BookSaver::Result saved =
         session::BookSaver(state, m_context.platform)
-            .saveOpenBook(cards, removed ? season::CardOrigins::removed(count, removed, m_countOnDisk)
-                                         : season::CardOrigins::kept(count, m_countOnDisk));
+            .saveOpenBook(cards, removed
+                                     ? season::CardOrigins::removed(count, removed, m_countOnDisk)
+                                     : season::CardOrigins::kept(count, m_countOnDisk));
     if (!saved.written()) {
         showWriteFailure(saved);
         return false;
@@ -145,9 +146,8 @@ void CardEditor::showWriteFailure(const session::BookSaver::Result& failed) {
     if (failed.outcome == session::BookSaver::Outcome::Cancelled)
         return;
     const QString detail = session::fieldFailure(failed.error, cards());
-    m_context.platform.messages.show(detail.isEmpty() ? WriteFailedText
-                                                      : WriteFailedText + u"\n"_s + detail,
-                                     Buttons::Ok);
+    m_context.platform.messages.show(
+        detail.isEmpty() ? WriteFailedText : WriteFailedText + u"\n"_s + detail, Buttons::Ok);
     // The card that cannot be stored is shown, to be mended.
     if (!detail.isEmpty() && failed.error.card >= 1 && failed.error.card <= m_count) {
         m_current = failed.error.card;

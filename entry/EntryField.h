@@ -18,11 +18,11 @@ enum class Field {
 inline constexpr char16_t TooLongText[] = u"文字数が範囲を超えています。";
 // %1 the field's label, %2 its limit, %3 the characters typed.
 inline constexpr char16_t TooLongDetailText[] =
-    u"「%1」は%2文字までです（いま%3文字）。このまま登録できます。印刷では行を分けるか文字を小さくして収めます。";
+    u"「%1」は%2文字までです（いま%"
+    u"3文字）。このまま登録できます。印刷では行を分けるか文字を小さくして収めます。";
 
 // The message shown when a typed character could not be stored in the book.
-inline constexpr char16_t RefusedCharacterText[] =
-    u"住所録に保存できない文字は入力できません。";
+inline constexpr char16_t RefusedCharacterText[] = u"住所録に保存できない文字は入力できません。";
 
 // Largest length, in characters, the card editor accepts without a warning.
 int fieldLimit(Field field);

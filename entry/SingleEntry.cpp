@@ -1,14 +1,15 @@
 #include "entry/SingleEntry.h"
 
-#include "session/SessionState.h"
 #include "entry/AddressSplit.h"
+#include "session/SessionState.h"
 
 using namespace Qt::StringLiterals;
 
 namespace entry {
 
 SingleEntry::SingleEntry(ui::AppContext& context, QObject* parent)
-    : QObject(parent), m_context(context) {}
+    : QObject(parent), m_context(context) {
+}
 
 QString SingleEntry::setFieldText(Field field, const QString& text) {
     QString& value = m_address.field(int(field));

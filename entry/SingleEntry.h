@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ui/AppContext.h"
 #include "book/AddressCard.h"
 #include "entry/AddressEntry.h"
 #include "entry/EntryField.h"
+#include "ui/AppContext.h"
 
 #include <QObject>
 #include <QString>

@@ -27,7 +27,8 @@ QPushButton* button(const QString& caption, const char* name, const QString& tip
 
 } // namespace
 
-frmSet::frmSet(ui::AppContext& context, int jumpToCard, QWidget* parent, zip::TownPicker* townPicker)
+frmSet::frmSet(ui::AppContext& context, int jumpToCard, QWidget* parent,
+               zip::TownPicker* townPicker)
     : QWidget(parent), m_editor(context) {
     setObjectName(u"frmSet"_s);
     m_address = std::make_unique<AddressControls>(this, m_editor, u"住所オプション入力"_s,
@@ -56,7 +57,8 @@ void frmSet::buildControls() {
     cmdFF = button(u"≫"_s, "cmdFF", u"最後のカードへ"_s);
     cmdJump = button(u"∥"_s, "cmdJump", u"新規カード"_s);
     auto* navigation = new QHBoxLayout;
-    for (QWidget* w : std::initializer_list<QWidget*>{cmdRR, cmdRew, lblRec, cmdFow, cmdFF, cmdJump})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{cmdRR, cmdRew, lblRec, cmdFow, cmdFF, cmdJump})
         navigation->addWidget(w);
     navigation->addStretch();
 
@@ -83,8 +85,9 @@ void frmSet::buildControls() {
 
     // Tab runs through the card first, then the commands, then the navigation.
     QWidget* previous = m_address->chainTabOrder(nullptr);
-    for (QWidget* next : std::initializer_list<QWidget*>{cmdAdd, cmdDel, cmdList, cmdRtn, cmdCancel, Command3,
-                                                        cmdRR, cmdRew, cmdFow, cmdFF, cmdJump}) {
+    for (QWidget* next :
+         std::initializer_list<QWidget*>{cmdAdd, cmdDel, cmdList, cmdRtn, cmdCancel, Command3,
+                                         cmdRR, cmdRew, cmdFow, cmdFF, cmdJump}) {
         setTabOrder(previous, next);
         previous = next;
     }

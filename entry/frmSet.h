@@ -11,9 +11,9 @@
 //   Command3   オプション入力: shows the one-line address panel again
 //   seasonHistory  the card's New Year record, every year, the latest first
 
-#include "ui/AppContext.h"
 #include "entry/AddressControls.h"
 #include "entry/CardEditor.h"
+#include "ui/AppContext.h"
 
 #include "zip/TownPicker.h"
 

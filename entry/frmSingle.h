@@ -8,9 +8,9 @@
 //   cmdPrint to label printing, cmdHagaki to postcard printing, Command3 back
 //   txtcmbK (kept by SingleEntry) the honorific position handed over
 
-#include "ui/AppContext.h"
 #include "entry/AddressControls.h"
 #include "entry/SingleEntry.h"
+#include "ui/AppContext.h"
 
 #include "zip/TownPicker.h"
 

@@ -18,7 +18,7 @@ namespace envelope {
 class EnvelopePicture : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     explicit EnvelopePicture(QWidget* parent = nullptr);
 
     // pageMm: the page as drawn; boxesTwips: the code boxes the envelope has.
@@ -30,10 +30,10 @@ class EnvelopePicture : public QWidget {
 
     QSize sizeHint() const override;
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     QSizeF m_pageMm{120, 235};
     QList<QRect> m_boxes;
     QList<QRect> m_bars;

@@ -17,7 +17,8 @@ EnvelopePrintJob::Outcome EnvelopePrintJob::run(const book::CardList& listed,
     platform::RecordingPrinter measure;
     noteEnvelopeCompromises(measure, review.printable, settings, review);
     const book::CardList& entries = review.printable;
-    if (!printing::confirmJob(m_platform.messages, review, envelopeCountQuestion(int(entries.size()))))
+    if (!printing::confirmJob(m_platform.messages, review,
+                              envelopeCountQuestion(int(entries.size()))))
         return Outcome::Cancelled;
     return printing::outcomeOf(printing::deliverJob(
         m_output, m_platform, u"封筒.pdf"_s, m_bookPath, envelopeJobTitle(int(entries.size())),

@@ -11,7 +11,7 @@ namespace envelope {
 // review, the question "印刷枚数は n 枚です。", the destination of this run,
 // the job, and the message when the envelopes did not come out.
 class EnvelopePrintJob {
-  public:
+public:
     using Outcome = printing::JobOutcome;
 
     // bookPath: the open book's file, never written over (empty: none).
@@ -20,7 +20,7 @@ class EnvelopePrintJob {
 
     Outcome run(const book::CardList& entries, const EnvelopeJobSettings& settings);
 
-  private:
+private:
     platform::Platform& m_platform;
     printing::OutputChoice m_output;
     QString m_bookPath;

@@ -45,8 +45,8 @@ EnvelopeScreen::EnvelopeScreen(ui::AppContext& context, const book::CardList& en
     // with the postcards' offsets file where a printer has no trims for the size.
     m_commands = new printing::PrintScreenCommands(
         m_context, m_model, this,
-        [this](ui::AppContext& context, const QString& printer, const QString& medium,
-               auto onSaved, QWidget* parent) -> QWidget* {
+        [this](ui::AppContext& context, const QString& printer, const QString& medium, auto onSaved,
+               QWidget* parent) -> QWidget* {
             auto* dialog =
                 new postcard::frmPriloc1(context, std::move(onSaved), parent, printer, medium);
             dialog->setAlignmentPaper(envelopePage(jobSettings()));
@@ -69,8 +69,8 @@ void EnvelopeScreen::buildControls() {
     m_controls = printing::ScreenControls::build(
         this,
         {u"previousButton"_s, u"nextButton"_s, u"positionLabel"_s, u"codeCheck"_s,
-         u"barcodeCheck"_s, u"printButton"_s, u"previewButton"_s, u"backButton"_s,
-         u"endButton"_s, u"前の封筒へ"_s, u"次の封筒へ"_s, u"印刷される封筒を画面で確かめる"_s,
+         u"barcodeCheck"_s, u"printButton"_s, u"previewButton"_s, u"backButton"_s, u"endButton"_s,
+         u"前の封筒へ"_s, u"次の封筒へ"_s, u"印刷される封筒を画面で確かめる"_s,
          u"郵便番号と住所の番地から日本郵便のカスタマバーコードを住所の下に印字する"_s},
         m_commands);
 

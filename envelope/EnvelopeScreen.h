@@ -53,7 +53,7 @@ class EnvelopeScreen : public QWidget {
     // First, so that everything below can use it.
     printing::PrintScreenModel m_model;
 
-  public:
+public:
     // entries: the print list, or the one typed address when the shared
     // state's printFromList is false.
     EnvelopeScreen(ui::AppContext& context, const book::CardList& entries,
@@ -61,18 +61,18 @@ class EnvelopeScreen : public QWidget {
 
     int currentEntry() const { return m_model.currentEntry(); }
 
-  protected:
+protected:
     // The close box goes back to the start window, as 戻る does.
     void closeEvent(QCloseEvent* event) override;
 
-  private slots:
+private slots:
     void showEntry();
     void showControls();
     void takeChoices();
     void printJob();
     void showJobPreview();
 
-  private:
+private:
     void buildControls();
     void showChoices();
     EnvelopeJobSettings jobSettings() const;

@@ -50,9 +50,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(again.ok());
     FUZZ_CHECK(again.cards == loaded.cards);
     if (!anyFieldBreaksLine(loaded.cards))
-        FUZZ_CHECK(book::detectLayout(*written) == (loaded.cards.isEmpty()
-                                                        ? book::FileLayout::Empty
-                                                        : book::FileLayout::SevenFields));
+        FUZZ_CHECK(
+            book::detectLayout(*written) ==
+            (loaded.cards.isEmpty() ? book::FileLayout::Empty : book::FileLayout::SevenFields));
     FUZZ_CHECK(book::formatBook(again.cards) == written);
     return 0;
 }

@@ -11,8 +11,9 @@ namespace fuzzfile {
 namespace {
 
 QTemporaryDir& folder() {
-    static QTemporaryDir dir(QDir("/dev/shm").exists() ? QStringLiteral("/dev/shm/tagora-fuzz-XXXXXX")
-                                                       : QDir::tempPath() + QStringLiteral("/tagora-fuzz-XXXXXX"));
+    static QTemporaryDir dir(QDir("/dev/shm").exists()
+                                 ? QStringLiteral("/dev/shm/tagora-fuzz-XXXXXX")
+                                 : QDir::tempPath() + QStringLiteral("/tagora-fuzz-XXXXXX"));
     FUZZ_CHECK(dir.isValid());
     return dir;
 }

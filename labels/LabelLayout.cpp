@@ -37,7 +37,8 @@ LabelCell cellOf(int label) {
     return cell;
 }
 
-LinePlacement linePlacement(int label, int line, int nameShiftTwips, printing::OffsetsTwips offsets) {
+LinePlacement linePlacement(int label, int line, int nameShiftTwips,
+                            printing::OffsetsTwips offsets) {
     const LabelCell cell = cellOf(label);
     const LineGeometry& geometry = Lines[line - 1];
     LinePlacement placement;

@@ -19,10 +19,10 @@ enum LabelLine { PostalLine = 1, Address1Line, Address2Line, Address3Line, NameL
 
 // Row, column and bases of one label cell, twips from the page origin.
 struct LabelCell {
-    int row = 1;             // 1 to 6
+    int row = 1; // 1 to 6
     bool rightColumn = false;
     int xBaseTwips = LeftColumnXTwips;
-    int rowOffsetTwips = 0;  // (row − 1) × 2390
+    int rowOffsetTwips = 0; // (row − 1) × 2390
 };
 
 // Where one line of a label starts (top-left of its first character) and its size.
@@ -37,7 +37,8 @@ LabelCell cellOf(int label);
 
 // Top-left of one line (1 to 6) of a label, twips from the page origin,
 // with the entry's name shift and the job's trims applied, and its point size.
-LinePlacement linePlacement(int label, int line, int nameShiftTwips, printing::OffsetsTwips offsets);
+LinePlacement linePlacement(int label, int line, int nameShiftTwips,
+                            printing::OffsetsTwips offsets);
 
 // Leftward shift of a name line, twips, from its character count: none up to
 // 11 characters, 200 per character from 12 to 15, and 820 from 16 on.

@@ -9,8 +9,10 @@ using namespace Qt::StringLiterals;
 
 namespace labels {
 
-LabelPrintJob::LabelPrintJob(platform::Platform& platform, const printing::OutputChoice& output, const QString& bookPath)
-    : m_platform(platform), m_output(output), m_bookPath(bookPath) {}
+LabelPrintJob::LabelPrintJob(platform::Platform& platform, const printing::OutputChoice& output,
+                             const QString& bookPath)
+    : m_platform(platform), m_output(output), m_bookPath(bookPath) {
+}
 
 QString LabelPrintJob::sheetCountQuestion(int sheetCount) {
     return u"シート数は"_s + QString::number(sheetCount) + u"枚です。"_s;
@@ -20,8 +22,9 @@ QString LabelPrintJob::jobTitle(int cardCount) {
     return u"Tagora ラベル "_s + QString::number(cardCount) + u"件"_s;
 }
 
-LabelJobResult LabelPrintJob::run(const book::CardList& entries, int startLabel, const QString& face,
-                                  const QString& offsetsPath, const SheetTemplate& sheet) {
+LabelJobResult LabelPrintJob::run(const book::CardList& entries, int startLabel,
+                                  const QString& face, const QString& offsetsPath,
+                                  const SheetTemplate& sheet) {
     LabelJobResult result;
     result.trims = printing::jobTrims(
         offsetsPath, printing::jobPrinterName(m_output, m_platform.printers), sheet.name());
@@ -37,15 +40,16 @@ LabelJobResult LabelPrintJob::run(const book::CardList& entries, int startLabel,
             m_platform.messages.show(review.message(), platform::Buttons::Ok);
             return result;
         }
-        if (m_platform.messages.show(review.message(), platform::Buttons::OkCancel) != platform::Answer::Ok) {
+        if (m_platform.messages.show(review.message(), platform::Buttons::OkCancel) !=
+            platform::Answer::Ok) {
             result.outcome = LabelJobResult::Outcome::Cancelled;
             return result;
         }
     }
     result.sheetCount = sheets.sheetCount();
 
-    const platform::Answer answer =
-        m_platform.messages.show(sheetCountQuestion(result.sheetCount), platform::Buttons::OkCancel);
+    const platform::Answer answer = m_platform.messages.show(sheetCountQuestion(result.sheetCount),
+                                                             platform::Buttons::OkCancel);
     if (answer != platform::Answer::Ok) {
         result.outcome = LabelJobResult::Outcome::Cancelled;
         result.printEnabled = false;

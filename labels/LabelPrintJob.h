@@ -30,7 +30,7 @@ struct LabelJobResult {
 // sheet count, sends the sheets where this run's output choice says, and
 // reports a printer or file failure in a message instead of passing over it.
 class LabelPrintJob {
-  public:
+public:
     // bookPath: the open book's file, never written over (empty: none).
     LabelPrintJob(platform::Platform& platform, const printing::OutputChoice& output,
                   const QString& bookPath);
@@ -54,7 +54,7 @@ class LabelPrintJob {
     // The job's name in the printer queue: "Tagora ラベル 30件" for 30 cards.
     static QString jobTitle(int cardCount);
 
-  private:
+private:
     platform::Platform& m_platform;
     printing::OutputChoice m_output; // a copy: callers pass temporaries
     QString m_bookPath;

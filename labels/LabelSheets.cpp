@@ -9,11 +9,12 @@ using namespace Qt::StringLiterals;
 
 namespace labels {
 
-LabelSheets::LabelSheets(const book::CardList& entries, int startLabel, const QString& face, printing::Trims trims,
-                         const SheetTemplate& sheet)
+LabelSheets::LabelSheets(const book::CardList& entries, int startLabel, const QString& face,
+                         printing::Trims trims, const SheetTemplate& sheet)
     : m_layout(sheet), m_entries(entries), m_face(face),
       m_startLabel(startLabel >= 1 && startLabel <= m_layout.labelCount() ? startLabel : 0),
-      m_offsets(trims.twips()) {}
+      m_offsets(trims.twips()) {
+}
 
 int LabelSheets::sheetCount() const {
     if (m_used.isEmpty())
@@ -78,7 +79,8 @@ printing::HorizontalFrame LabelSheets::frameOf(int label) const {
     return frame;
 }
 
-printing::TypesetCard LabelSheets::typesetCell(platform::Printer& measure, int label, int slot) const {
+printing::TypesetCard LabelSheets::typesetCell(platform::Printer& measure, int label,
+                                               int slot) const {
     if (slot < 0 || slot >= m_texts.size() || m_texts[slot].empty)
         return {};
     return printing::typesetHorizontal(measure, m_face, m_texts[slot].card, frameOf(label));

@@ -4,11 +4,11 @@
 #include "barcode/CardBarcode.h"
 #include "book/AddressCard.h"
 #include "labels/LabelLayout.h"
-#include "labels/SheetLayout.h"
 #include "labels/LabelText.h"
-#include "printing/Trims.h"
+#include "labels/SheetLayout.h"
 #include "platform/Printer.h"
 #include "printing/JobReview.h"
+#include "printing/Trims.h"
 
 #include <QList>
 #include <QString>
@@ -23,8 +23,8 @@ public:
     // entries in print order; startLabel 1 to the sheet's label count (any
     // other number prints nothing); face for every line; trims moving every
     // line; the sheet the labels are on.
-    LabelSheets(const book::CardList& entries, int startLabel, const QString& face, printing::Trims trims,
-                const SheetTemplate& sheet = standardSheet());
+    LabelSheets(const book::CardList& entries, int startLabel, const QString& face,
+                printing::Trims trims, const SheetTemplate& sheet = standardSheet());
 
     // Sheets the job uses, from the entry count and the start label (as from
     // label 1 when the start label is outside the sheet).

@@ -38,7 +38,7 @@ namespace labels {
 class SheetChooser : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     // current is highlighted first; onChosen receives the sheet taken with OK.
     SheetChooser(ui::AppContext& context, SheetLibrary& library, const SheetTemplate& current,
                  std::function<void(const SheetTemplate& sheet)> onChosen,
@@ -49,7 +49,7 @@ class SheetChooser : public QWidget {
     // The highlighted sheet told in full, as detailsLabel shows it.
     static QString sheetDetails(const SheetTemplate& sheet);
 
-  private:
+private:
     void showFound();
     void showHighlighted();
     void takeSheet();

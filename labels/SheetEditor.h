@@ -35,7 +35,7 @@ namespace labels {
 class SheetEditor : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     // editing: the user's sheet to change, or nullptr for a new one (its
     // figures start as the standard sheet's). onSaved receives the sheet
     // once the file holds it.
@@ -45,7 +45,7 @@ class SheetEditor : public QWidget {
     // The figures in the fields, as typed.
     SheetDraft draft() const;
 
-  private:
+private:
     void setFields(const SheetDraft& draft);
     void showFigures();
     void printTestPage();

@@ -34,10 +34,11 @@ std::optional<SheetPaper> paperNamed(const QString& name) {
 }
 
 std::optional<SheetPaper> paperOfSize(double widthMm, double heightMm) {
-    for (SheetPaper paper :
-         {SheetPaper::A4, SheetPaper::B5, SheetPaper::A5, SheetPaper::Postcard, SheetPaper::Letter}) {
+    for (SheetPaper paper : {SheetPaper::A4, SheetPaper::B5, SheetPaper::A5, SheetPaper::Postcard,
+                             SheetPaper::Letter}) {
         const QSizeF size = paperSizeMm(paper);
-        if (std::abs(size.width() - widthMm) <= SamePaperMm && std::abs(size.height() - heightMm) <= SamePaperMm)
+        if (std::abs(size.width() - widthMm) <= SamePaperMm &&
+            std::abs(size.height() - heightMm) <= SamePaperMm)
             return paper;
     }
     return std::nullopt;
@@ -96,7 +97,8 @@ private:
     }
 
     // A length in millimetres; fallback when missing and not required.
-    std::optional<double> length(const QString& name, std::optional<double> fallback = std::nullopt) {
+    std::optional<double> length(const QString& name,
+                                 std::optional<double> fallback = std::nullopt) {
         const QXmlStreamAttributes attributes = m_xml.attributes();
         if (!attributes.hasAttribute(name) && fallback)
             return fallback;
@@ -105,7 +107,8 @@ private:
             return std::nullopt;
         double millimetres = 0;
         if (!parseLength(*text, &millimetres) || millimetres < 0) {
-            fail(m_xml.name().toString() + u' ' + name + u"=\""_s + *text + u"\" is not a length"_s);
+            fail(m_xml.name().toString() + u' ' + name + u"=\""_s + *text +
+                 u"\" is not a length"_s);
             return std::nullopt;
         }
         return millimetres;
@@ -118,7 +121,8 @@ private:
         bool ok = false;
         const int value = text->trimmed().toInt(&ok);
         if (!ok || value < 1 || value > 1000) {
-            fail(m_xml.name().toString() + u' ' + name + u"=\""_s + *text + u"\" is not a number of labels"_s);
+            fail(m_xml.name().toString() + u' ' + name + u"=\""_s + *text +
+                 u"\" is not a number of labels"_s);
             return std::nullopt;
         }
         return value;
@@ -132,7 +136,8 @@ private:
         const QXmlStreamAttributes attributes = m_xml.attributes();
         const QString description = attributes.value(u"_description"_s).toString();
         if (attributes.hasAttribute(u"equiv"_s)) {
-            m_contents.equivalents.append({*brand, *part, attributes.value(u"equiv"_s).toString(), description});
+            m_contents.equivalents.append(
+                {*brand, *part, attributes.value(u"equiv"_s).toString(), description});
             m_xml.skipCurrentElement();
             return;
         }

@@ -21,7 +21,8 @@ SheetLayout::SheetLayout(const SheetTemplate& sheet) : m_sheet(sheet) {
         m_cells.append(pageTwips(rect));
     if (!sheet.standardTextLayout) {
         const SheetTemplate& standard = standardSheet();
-        m_scale = std::min(sheet.labelWidthMm / standard.labelWidthMm, sheet.labelHeightMm / standard.labelHeightMm);
+        m_scale = std::min(sheet.labelWidthMm / standard.labelWidthMm,
+                           sheet.labelHeightMm / standard.labelHeightMm);
     }
 }
 
@@ -35,7 +36,8 @@ int SheetLayout::rightEdgeTwips(int label) const {
     return cellTwips(label).right() + 1;
 }
 
-LinePlacement SheetLayout::linePlacement(int label, int line, int nameShiftTwips, printing::OffsetsTwips offsets) const {
+LinePlacement SheetLayout::linePlacement(int label, int line, int nameShiftTwips,
+                                         printing::OffsetsTwips offsets) const {
     if (m_sheet.standardTextLayout)
         return labels::linePlacement(label, line, nameShiftTwips, offsets);
     // The line as it sits in the standard sheet's first cell, scaled into this cell.
@@ -46,7 +48,8 @@ LinePlacement SheetLayout::linePlacement(int label, int line, int nameShiftTwips
     LinePlacement placement;
     placement.xTwips = offsets.xTwips + cell.x() + scaled(standard.xTwips - standardCorner.x());
     placement.yTwips = offsets.yTwips + cell.y() + scaled(standard.yTwips - standardCorner.y());
-    placement.points = std::max(SmallestScaledPoints, std::round(standard.points * m_scale * 10) / 10);
+    placement.points =
+        std::max(SmallestScaledPoints, std::round(standard.points * m_scale * 10) / 10);
     return placement;
 }
 

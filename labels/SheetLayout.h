@@ -30,7 +30,8 @@ public:
 
     // Top-left of one line (1 to 6) of a label, twips from the page origin,
     // with the entry's name shift and the job's trims applied, and its size.
-    LinePlacement linePlacement(int label, int line, int nameShiftTwips, printing::OffsetsTwips offsets) const;
+    LinePlacement linePlacement(int label, int line, int nameShiftTwips,
+                                printing::OffsetsTwips offsets) const;
 
     // Sheets a job of entryCount entries from startLabel uses (at least 1).
     int sheetCount(int entryCount, int startLabel) const;

@@ -28,7 +28,8 @@ QString sheetKey(const QString& name) {
 }
 
 SheetLibrary::SheetLibrary(const QString& libraryFolder, const QString& userFile)
-    : m_libraryFolder(libraryFolder), m_userFile(userFile) {}
+    : m_libraryFolder(libraryFolder), m_userFile(userFile) {
+}
 
 QString SheetLibrary::defaultLibraryFolder() {
     const QString folder = qEnvironmentVariable("TAGORA_TEMPLATE_DIR");
@@ -76,7 +77,8 @@ void SheetLibrary::load() {
     // once every file is read.
     for (const SheetFileContents& file : files)
         for (const SheetEquivalent& equivalent : file.equivalents) {
-            const auto original = byKey.constFind(sheetKey(equivalent.brand + u' ' + equivalent.equivalentPart));
+            const auto original =
+                byKey.constFind(sheetKey(equivalent.brand + u' ' + equivalent.equivalentPart));
             if (original == byKey.constEnd()) {
                 m_skipped.append({equivalent.brand + u' ' + equivalent.part,
                                   SkipReason::MissingOriginal, equivalent.equivalentPart});

@@ -15,7 +15,7 @@ namespace labels {
 class SheetPicture : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     explicit SheetPicture(QWidget* parent = nullptr);
 
     void setSheet(const SheetTemplate& sheet);
@@ -28,10 +28,10 @@ class SheetPicture : public QWidget {
     // A small picture of the sheet for a list, size pixels.
     static QPixmap thumbnail(const SheetTemplate& sheet, const QSize& size);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     std::optional<SheetTemplate> m_sheet;
 };
 

@@ -24,7 +24,7 @@ QString searchForm(const QString& text);
 
 // What a user typed into the sheet search, read once into its terms.
 class SheetQuery {
-  public:
+public:
     explicit SheetQuery(const QString& typed);
 
     bool isEmpty() const { return m_terms.isEmpty(); }
@@ -35,7 +35,7 @@ class SheetQuery {
     // further its count, size, paper or names are off.
     double distance(const SheetTemplate& sheet, const QString& haystack) const;
 
-  private:
+private:
     struct Term {
         enum Kind { Count, Number, Size, Paper, Word } kind = Word;
         int count = 0;

@@ -39,8 +39,8 @@ QList<QRectF> SheetTemplate::labelRects() const {
     for (const SheetGrid& grid : grids)
         for (int row = 0; row < grid.rows; ++row)
             for (int column = 0; column < grid.columns; ++column)
-                rects.append(QRectF(grid.x0Mm + column * grid.dxMm, grid.y0Mm + row * grid.dyMm, labelWidthMm,
-                                    labelHeightMm));
+                rects.append(QRectF(grid.x0Mm + column * grid.dxMm, grid.y0Mm + row * grid.dyMm,
+                                    labelWidthMm, labelHeightMm));
     std::stable_sort(rects.begin(), rects.end(), [](const QRectF& a, const QRectF& b) {
         if (std::abs(a.top() - b.top()) > SameRowMm)
             return a.top() < b.top();
@@ -76,8 +76,9 @@ QRectF SheetTemplate::labelRect(int label) const {
 }
 
 QString SheetTemplate::summary() const {
-    return name() + u" — "_s + paperName(paper) + u", "_s + QString::number(labelCount()) + u" labels of "_s +
-           millimetreNumber(labelWidthMm) + u" × "_s + millimetreNumber(labelHeightMm) + u" mm"_s;
+    return name() + u" — "_s + paperName(paper) + u", "_s + QString::number(labelCount()) +
+           u" labels of "_s + millimetreNumber(labelWidthMm) + u" × "_s +
+           millimetreNumber(labelHeightMm) + u" mm"_s;
 }
 
 const SheetTemplate& standardSheet() {
@@ -100,33 +101,48 @@ const SheetTemplate& standardSheet() {
 
 QString paperName(SheetPaper paper) {
     switch (paper) {
-    case SheetPaper::A4: return u"A4"_s;
-    case SheetPaper::B5: return u"B5"_s;
-    case SheetPaper::A5: return u"A5"_s;
-    case SheetPaper::Postcard: return u"postcard"_s;
-    case SheetPaper::Letter: return u"US Letter"_s;
+    case SheetPaper::A4:
+        return u"A4"_s;
+    case SheetPaper::B5:
+        return u"B5"_s;
+    case SheetPaper::A5:
+        return u"A5"_s;
+    case SheetPaper::Postcard:
+        return u"postcard"_s;
+    case SheetPaper::Letter:
+        return u"US Letter"_s;
     }
     return {};
 }
 
 QSizeF paperSizeMm(SheetPaper paper) {
     switch (paper) {
-    case SheetPaper::A4: return {210, 297};
-    case SheetPaper::B5: return {176, 250};
-    case SheetPaper::A5: return {148, 210};
-    case SheetPaper::Postcard: return {100, 148};
-    case SheetPaper::Letter: return {215.9, 279.4};
+    case SheetPaper::A4:
+        return {210, 297};
+    case SheetPaper::B5:
+        return {176, 250};
+    case SheetPaper::A5:
+        return {148, 210};
+    case SheetPaper::Postcard:
+        return {100, 148};
+    case SheetPaper::Letter:
+        return {215.9, 279.4};
     }
     return {210, 297};
 }
 
 platform::PaperSize printerPaper(SheetPaper paper) {
     switch (paper) {
-    case SheetPaper::A4: return platform::PaperSize::A4;
-    case SheetPaper::B5: return platform::PaperSize::B5;
-    case SheetPaper::A5: return platform::PaperSize::A5;
-    case SheetPaper::Postcard: return platform::PaperSize::Postcard;
-    case SheetPaper::Letter: return platform::PaperSize::Letter;
+    case SheetPaper::A4:
+        return platform::PaperSize::A4;
+    case SheetPaper::B5:
+        return platform::PaperSize::B5;
+    case SheetPaper::A5:
+        return platform::PaperSize::A5;
+    case SheetPaper::Postcard:
+        return platform::PaperSize::Postcard;
+    case SheetPaper::Letter:
+        return platform::PaperSize::Letter;
     }
     return platform::PaperSize::A4;
 }

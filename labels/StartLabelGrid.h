@@ -25,7 +25,7 @@ namespace labels {
 class StartLabelGrid : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     // Starts on the standard sheet with every button blue, label 1 proposed
     // and Cancel off.
     explicit StartLabelGrid(QWidget* parent = nullptr);
@@ -47,7 +47,7 @@ class StartLabelGrid : public QWidget {
 
     QString Label1;
 
-  signals:
+signals:
     // A button was pressed: its label is proposed and no label is confirmed.
     void proposed();
     // OK: label (from 1) is the confirmed start label.
@@ -55,7 +55,7 @@ class StartLabelGrid : public QWidget {
     // Cancel: the confirmed label is withdrawn and label 1 proposed.
     void withdrawn();
 
-  private:
+private:
     // Every button blue and shown, and label 1 proposed.
     void proposeFirstLabel();
     void chooseStartLabel(int index);

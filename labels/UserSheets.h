@@ -25,7 +25,7 @@ struct SheetFileResult {
 // by import and export. Every change rewrites the whole file through a
 // temporary file, or leaves it as it was.
 class UserSheets {
-  public:
+public:
     explicit UserSheets(const QString& path) : m_path(path) {}
 
     // Reads the file; a missing file holds no sheets. An error when it cannot
@@ -46,7 +46,7 @@ class UserSheets {
     // Writes the user's sheets to another file for someone else to import.
     SheetFileResult exportTo(const QString& path) const;
 
-  private:
+private:
     qsizetype indexOf(const QString& name) const;
     SheetFileResult write(const QList<SheetTemplate>& sheets);
 

@@ -8,8 +8,8 @@ using namespace Qt::StringLiterals;
 namespace labels {
 
 frmPriloc::frmPriloc(ui::AppContext& context,
-                     std::function<void(const printing::Trims& trims)> onAccepted,
-                     QWidget* parent, const QString& printer, const QString& sheet)
+                     std::function<void(const printing::Trims& trims)> onAccepted, QWidget* parent,
+                     const QString& printer, const QString& sheet)
     : printing::PositionDialog(context, printing::labelOffsetsPath(), std::move(onAccepted),
                                parent) {
     setObjectName(u"frmPriloc"_s);

@@ -14,15 +14,14 @@ namespace labels {
 class frmPriloc : public printing::PositionDialog {
     Q_OBJECT
 
-  public:
+public:
     // onAccepted receives the trims when OK saved the file.
     // The trims are kept for printer (a queue name, empty: only Tagora.opt)
     // and sheet (its name).
-    frmPriloc(ui::AppContext& context,
-              std::function<void(const printing::Trims& trims)> onAccepted,
+    frmPriloc(ui::AppContext& context, std::function<void(const printing::Trims& trims)> onAccepted,
               QWidget* parent = nullptr, const QString& printer = {}, const QString& sheet = {});
 
-  private:
+private:
     printing::MarkerCanvas* Image1 = nullptr;
 };
 

@@ -1,25 +1,25 @@
 #include "labels/frmPrint.h"
 
-#include "ui/CentreOnScreen.h"
-#include "ui/Named.h"
 #include "book/Honorifics.h"
+#include "labels/LabelPrintJob.h"
+#include "labels/LabelSheets.h"
+#include "labels/SheetChoice.h"
+#include "labels/SheetChooser.h"
+#include "labels/SheetLayout.h"
+#include "labels/frmPriloc.h"
+#include "platform/Fonts.h"
 #include "printing/FullWidth.h"
 #include "printing/JobPreview.h"
-#include "labels/LabelSheets.h"
-#include "labels/LabelPrintJob.h"
 #include "printing/OffsetsFile.h"
-#include "session/SeasonKeeping.h"
 #include "printing/OutputChoice.h"
-#include "printing/PrinterTrims.h"
-#include "labels/SheetChoice.h"
-#include "labels/SheetLayout.h"
-#include "ui/ToolWindow.h"
-#include "labels/frmPriloc.h"
-#include "labels/SheetChooser.h"
-#include "platform/Fonts.h"
 #include "printing/PostalCode.h"
-#include "ui/CloseOnEscape.h"
+#include "printing/PrinterTrims.h"
 #include "printing/ScreenControls.h"
+#include "session/SeasonKeeping.h"
+#include "ui/CentreOnScreen.h"
+#include "ui/CloseOnEscape.h"
+#include "ui/Named.h"
+#include "ui/ToolWindow.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -41,12 +41,14 @@ constexpr int PreviewTwipsPerPixel = 15;
 constexpr QSize StandardCellTwips(4950, 2390);
 
 QSize previewCellPixels(const QSize& cellTwips) {
-    return QSize(cellTwips.width() / PreviewTwipsPerPixel + 16, cellTwips.height() / PreviewTwipsPerPixel + 16);
+    return QSize(cellTwips.width() / PreviewTwipsPerPixel + 16,
+                 cellTwips.height() / PreviewTwipsPerPixel + 16);
 }
 
 QLabel* previewLine(QWidget* parent, const char* name, int xTwips, int yTwips, int widthPixels) {
     auto* label = ui::named(new QLabel(parent), name);
-    label->setGeometry(xTwips / PreviewTwipsPerPixel + 8, yTwips / PreviewTwipsPerPixel + 8, widthPixels, 22);
+    label->setGeometry(xTwips / PreviewTwipsPerPixel + 8, yTwips / PreviewTwipsPerPixel + 8,
+                       widthPixels, 22);
     return label;
 }
 
@@ -59,7 +61,8 @@ QFont previewFont(const QString& face, int points) {
 } // namespace
 
 frmPrint::frmPrint(ui::AppContext& context, const book::CardList& entries, QWidget* parent)
-    : QMainWindow(parent), m_model(printing::PrintMedium::Labels, entries, context.state.printFromList),
+    : QMainWindow(parent),
+      m_model(printing::PrintMedium::Labels, entries, context.state.printFromList),
       m_context(context), m_sheet(readSheetChoice(sheetChoicePath(), sheetLibrary())) {
     setObjectName(u"frmPrint"_s);
     ui::closeOnEscape(this);
@@ -133,7 +136,8 @@ void frmPrint::buildWindow() {
 
     connect(m_commands, &printing::PrintScreenCommands::entryChanged, this, &frmPrint::GetPage);
     connect(m_commands, &printing::PrintScreenCommands::faceChosen, this, &frmPrint::Reget);
-    connect(m_commands, &printing::PrintScreenCommands::controlsChanged, this, &frmPrint::showControls);
+    connect(m_commands, &printing::PrintScreenCommands::controlsChanged, this,
+            &frmPrint::showControls);
     connect(m_commands, &printing::PrintScreenCommands::trimsChanged, this, &frmPrint::showTrims);
     connect(m_startLabels, &StartLabelGrid::proposed, this, &frmPrint::startLabelProposed);
     connect(m_startLabels, &StartLabelGrid::confirmed, this, &frmPrint::startLabelConfirmed);
@@ -232,8 +236,8 @@ void frmPrint::printJob() {
     job.setPrintCode(m_model.printCode());
     job.setUsedLabels(m_startLabels->usedLabels());
     job.setBarcodes(m_model.barcodes());
-    const LabelJobResult result =
-        job.run(m_model.entries(), confirmedStartLabel(), m_model.textFace, m_model.offsetsPath(), m_sheet);
+    const LabelJobResult result = job.run(m_model.entries(), confirmedStartLabel(),
+                                          m_model.textFace, m_model.offsetsPath(), m_sheet);
     Text1 = QString::number(result.sheetCount);
     m_model.keepTrims(result.trims);
     showTrims();
@@ -250,13 +254,14 @@ void frmPrint::showJobPreview() {
     // The sheets the job would print now: from the label shown as the
     // proposal or the confirmed one, with the trims of the offsets file.
     const printing::Trims trims = m_model.trimsForJob(m_commands->jobPrinter());
-    auto sheets =
-        std::make_shared<LabelSheets>(m_model.entries(), m_startLabels->shownLabel(), m_model.textFace, trims, m_sheet);
+    auto sheets = std::make_shared<LabelSheets>(m_model.entries(), m_startLabels->shownLabel(),
+                                                m_model.textFace, trims, m_sheet);
     sheets->setPrintCode(m_model.printCode());
     sheets->setUsedLabels(m_startLabels->usedLabels());
     sheets->setBarcodes(m_model.barcodes());
-    printing::openJobPreview(LabelPrintJob::jobTitle(int(m_model.entries().size())), printerPaper(m_sheet.paper),
-                   [sheets](platform::Printer& printer) { sheets->drawJob(printer); }, this);
+    printing::openJobPreview(
+        LabelPrintJob::jobTitle(int(m_model.entries().size())), printerPaper(m_sheet.paper),
+        [sheets](platform::Printer& printer) { sheets->drawJob(printer); }, this);
 }
 
 void frmPrint::showTrims() {
@@ -272,15 +277,16 @@ void frmPrint::closeEvent(QCloseEvent* event) {
 void frmPrint::openSheetChooser() {
     ui::showToolWindow(m_sheetChooser, [this] {
         return new SheetChooser(
-            m_context, sheetLibrary(), m_sheet, [this](const SheetTemplate& sheet) { sheetChosen(sheet); }, this);
+            m_context, sheetLibrary(), m_sheet,
+            [this](const SheetTemplate& sheet) { sheetChosen(sheet); }, this);
     });
 }
 
 void frmPrint::sheetChosen(const SheetTemplate& sheet) {
-    const book::WriteResult written =
-        writeSheetChoice(sheetChoicePath(), sheet);
+    const book::WriteResult written = writeSheetChoice(sheetChoicePath(), sheet);
     if (!written.ok())
-        m_context.platform.messages.show(u"用紙の選択を保存できませんでした。\n"_s + written.error.describe(),
+        m_context.platform.messages.show(u"用紙の選択を保存できませんでした。\n"_s +
+                                             written.error.describe(),
                                          platform::Buttons::Ok);
     m_sheet = sheet;
     showSheet();

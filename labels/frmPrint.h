@@ -18,13 +18,13 @@
 // cmdPreview   印刷プレビュー: every sheet of the job on screen (also in the 印刷 menu)
 // Command1..3  toolbar: font chooser, print position, help
 
-#include "ui/AppContext.h"
 #include "book/AddressCard.h"
+#include "labels/SheetTemplate.h"
+#include "labels/StartLabelGrid.h"
 #include "printing/PrintScreenCommands.h"
 #include "printing/PrintScreenModel.h"
 #include "printing/ScreenControls.h"
-#include "labels/SheetTemplate.h"
-#include "labels/StartLabelGrid.h"
+#include "ui/AppContext.h"
 
 #include <QCheckBox>
 #include <QFrame>

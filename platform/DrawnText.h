@@ -26,7 +26,7 @@ struct DrawnRun {
 // the PDF's text can be made what was typed: a glyph that several code
 // points share (戸 and 戶, 黒 and 黑) is named by the one the user chose.
 class DrawnText {
-  public:
+public:
     // Notes a run drawn on the current page; runs without glyphs draw nothing.
     void addRun(const QRawFont& font, const QList<quint32>& glyphs, const QStringList& texts,
                 bool column);
@@ -40,7 +40,7 @@ class DrawnText {
     bool fontMaps(int font, const QString& text, quint32 glyph) const;
     bool isEmpty() const { return m_pages.isEmpty(); }
 
-  private:
+private:
     QList<QRawFont> m_fonts;
     QHash<QString, int> m_fontIndexes; // by family and style
     QList<QList<DrawnRun>> m_pages;

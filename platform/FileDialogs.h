@@ -21,7 +21,7 @@ struct FileDialogRequest {
 // The platform's open and save dialogs. Each returns the chosen path, or an
 // empty text when the user cancelled.
 class FileDialogs {
-  public:
+public:
     virtual ~FileDialogs() = default;
 
     virtual QString openFile(const FileDialogRequest& request) = 0;

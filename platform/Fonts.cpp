@@ -26,8 +26,8 @@ const QStringList& gothicCandidates() {
 }
 
 bool isMinchoName(const QString& face) {
-    static const QStringList names{u"ＭＳ 明朝"_s, u"ＭＳ明朝"_s, u"MS Mincho"_s, u"MS 明朝"_s,
-                                   u"ＭＳ Ｐ明朝"_s, u"MS PMincho"_s};
+    static const QStringList names{u"ＭＳ 明朝"_s, u"ＭＳ明朝"_s,    u"MS Mincho"_s,
+                                   u"MS 明朝"_s,   u"ＭＳ Ｐ明朝"_s, u"MS PMincho"_s};
     return names.contains(face, Qt::CaseInsensitive);
 }
 
@@ -52,8 +52,10 @@ QString printableFamily(const QString& face) {
         return firstInstalled(minchoCandidates());
     if (isGothicName(face))
         return firstInstalled(gothicCandidates());
-    if (face.compare(u"OCR-B"_s, Qt::CaseInsensitive) == 0 || face.compare(u"OCRB"_s, Qt::CaseInsensitive) == 0)
-        return QFontDatabase::hasFamily(u"OCR B"_s) ? u"OCR B"_s : firstInstalled(minchoCandidates());
+    if (face.compare(u"OCR-B"_s, Qt::CaseInsensitive) == 0 ||
+        face.compare(u"OCRB"_s, Qt::CaseInsensitive) == 0)
+        return QFontDatabase::hasFamily(u"OCR B"_s) ? u"OCR B"_s
+                                                    : firstInstalled(minchoCandidates());
     if (!face.isEmpty() && QFontDatabase::hasFamily(face))
         return face;
     return firstInstalled(minchoCandidates());
@@ -85,7 +87,8 @@ double textWidthTwips(const QString& face, double points, const QString& text) {
 }
 
 QStringList availableFaces() {
-    QStringList faces{QString::fromUtf16(MinchoFace), u"ＭＳ ゴシック"_s, QString::fromUtf16(OcrBFace)};
+    QStringList faces{QString::fromUtf16(MinchoFace), u"ＭＳ ゴシック"_s,
+                      QString::fromUtf16(OcrBFace)};
     // A family two foundries provide comes twice, as "C059 [UKWN]" and
     // "C059 [URW]"; the user picks a family, so each is offered once by name.
     static const QRegularExpression foundryTag(u" \\[[^\\]]*\\]$"_s);

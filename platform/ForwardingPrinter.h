@@ -20,7 +20,9 @@ public:
     void setCurrentY(int twips) override { m_target.setCurrentY(twips); }
     void print(const QString& text) override { m_target.print(text); }
     void printVertical(const QString& text) override { m_target.printVertical(text); }
-    double verticalLength(const QString& text) const override { return m_target.verticalLength(text); }
+    double verticalLength(const QString& text) const override {
+        return m_target.verticalLength(text);
+    }
     void newPage() override { m_target.newPage(); }
     bool endDoc() override { return m_target.endDoc(); }
     void fillRect(const QRect& twips) override { m_target.fillRect(twips); }

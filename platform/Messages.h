@@ -13,7 +13,8 @@ public:
     virtual ~Messages() = default;
 
     // Shows the text and waits for the user's answer.
-    virtual Answer show(const QString& text, Buttons buttons = Buttons::Ok, const QString& title = {}) = 0;
+    virtual Answer show(const QString& text, Buttons buttons = Buttons::Ok,
+                        const QString& title = {}) = 0;
 };
 
 } // namespace platform

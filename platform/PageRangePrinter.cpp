@@ -3,7 +3,8 @@
 namespace platform {
 
 PageRangePrinter::PageRangePrinter(Printer& target, const QList<PageSpan>& pages)
-    : ForwardingPrinter(target), m_pages(pages) {}
+    : ForwardingPrinter(target), m_pages(pages) {
+}
 
 bool PageRangePrinter::chosen(int page) const {
     if (m_pages.isEmpty())

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/PrintDestination.h"
 #include "platform/ForwardingPrinter.h"
+#include "platform/PrintDestination.h"
 
 #include <QList>
 
@@ -30,9 +30,9 @@ private:
     bool onChosenPage();
 
     QList<PageSpan> m_pages;
-    int m_page = 1;           // the job's page, from 1
-    int m_pagesPassed = 0;    // printer pages opened for chosen pages
-    int m_openedFor = 0;      // the job's page the printer's page holds
+    int m_page = 1;        // the job's page, from 1
+    int m_pagesPassed = 0; // printer pages opened for chosen pages
+    int m_openedFor = 0;   // the job's page the printer's page holds
 };
 
 } // namespace platform

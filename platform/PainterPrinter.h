@@ -14,7 +14,7 @@ namespace platform {
 // Columns stand character under character in the faces' usual forms: the
 // picture shows where things go and how large.
 class PainterPrinter : public Printer {
-  public:
+public:
     explicit PainterPrinter(QPainter& painter) : m_painter(painter) {}
     bool begin(const PageFormat&) override { return true; }
     QMargins unprintableTwips() const override { return {}; }
@@ -62,7 +62,7 @@ class PainterPrinter : public Printer {
     QString errorText() const override { return {}; }
     QStringList fontNames() const override { return {}; }
 
-  private:
+private:
     void apply() {
         m_font = QFont(printableFamily(m_face));
         m_font.setPixelSize(qMax(1, qRound(twipsOfPoints(m_points))));

@@ -19,9 +19,9 @@ struct PrintDestination {
     Kind kind = Kind::PdfFile;
     QString printerName; // empty: the system's default printer
     QString pdfPath;
-    QString jobTitle; // the printer queue's job name, or the PDF's title; empty: none given
-    int copies = 1;   // a printer's copies of the whole job
-    bool collate = true; // copies come out one whole job after another
+    QString jobTitle;      // the printer queue's job name, or the PDF's title; empty: none given
+    int copies = 1;        // a printer's copies of the whole job
+    bool collate = true;   // copies come out one whole job after another
     QList<PageSpan> pages; // the pages to print, in page order; empty: every page
 
     static PrintDestination pdf(const QString& path) {

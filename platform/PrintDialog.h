@@ -13,9 +13,9 @@ namespace platform {
 struct PrintDialogRequest {
     QString printerName; // the printer preselected: the job's destination
     QString jobTitle;
-    PageFormat paper; // fixed by the job; the dialog cannot change it
-    int pageCount = 1;               // pages of the whole job
-    bool choosePages = true;         // the user may print some of the pages
+    PageFormat paper;        // fixed by the job; the dialog cannot change it
+    int pageCount = 1;       // pages of the whole job
+    bool choosePages = true; // the user may print some of the pages
 };
 
 // The system's print dialog: the printer, the copies and the pages of a job.

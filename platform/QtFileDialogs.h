@@ -6,7 +6,7 @@ namespace platform {
 
 // The desktop's open and save dialogs (QFileDialog).
 class QtFileDialogs : public FileDialogs {
-  public:
+public:
     QString openFile(const FileDialogRequest& request) override;
     QStringList openFiles(const FileDialogRequest& request) override;
     QString saveFile(const FileDialogRequest& request) override;

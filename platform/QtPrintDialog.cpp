@@ -25,7 +25,8 @@ void prepareDialog(QPrinter& printer, QPrintDialog& dialog, const PrintDialogReq
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     dialog.setOption(QAbstractPrintDialog::PrintShowPageSize, false);
     dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, true);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, request.choosePages && request.pageCount > 1);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange,
+                     request.choosePages && request.pageCount > 1);
     dialog.setMinMax(1, qMax(1, request.pageCount));
 }
 

@@ -27,19 +27,23 @@ constexpr int PdfDotsPerInch = 1200;
 QPageLayout qtPageLayout(const PageFormat& paper) {
     // An exact match gives a paper Qt knows (A4, 長形3号...) its standard
     // name and the printer's own media; a user's size stays custom.
-    const QPageSize size(QSizeF(paper.widthMillimetres, paper.heightMillimetres), QPageSize::Millimeter,
-                         QString(), QPageSize::ExactMatch);
+    const QPageSize size(QSizeF(paper.widthMillimetres, paper.heightMillimetres),
+                         QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
     return QPageLayout(size, paper.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
                        QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
 
-QtPrinter::QtPrinter(const PrintDestination& destination) : m_destination(destination) {}
+QtPrinter::QtPrinter(const PrintDestination& destination) : m_destination(destination) {
+}
 
 QtPrinter::QtPrinter(const PrintDestination& destination, std::unique_ptr<QPrinter> configured)
-    : m_destination(destination), m_ownPrinter(std::move(configured)), m_printer(m_ownPrinter.get()) {}
+    : m_destination(destination), m_ownPrinter(std::move(configured)),
+      m_printer(m_ownPrinter.get()) {
+}
 
 QtPrinter::QtPrinter(QPrinter& target)
-    : m_destination(PrintDestination::printer(target.printerName())), m_printer(&target) {}
+    : m_destination(PrintDestination::printer(target.printerName())), m_printer(&target) {
+}
 
 QtPrinter::~QtPrinter() {
     if (m_painter.isActive())
@@ -141,7 +145,8 @@ double QtPrinter::textWidth(const QString& text) const {
 void QtPrinter::applyFont() {
     if (!m_painter.isActive())
         return;
-    const QString key = m_face + u'\n' + QString::number(m_points) + u'\n' + QString::number(m_stretch);
+    const QString key =
+        m_face + u'\n' + QString::number(m_points) + u'\n' + QString::number(m_stretch);
     auto found = m_fonts.find(key);
     if (found == m_fonts.end()) {
         QFont font(printableFamily(m_face));
@@ -214,7 +219,8 @@ void QtPrinter::printVertical(const QString& text) {
         const QList<quint32> usual = raw.glyphIndexesForString(text);
         for (qsizetype i = 0; i < run.glyphs.size(); ++i) {
             // A glyph the character map gives already has its text in the PDF.
-            if (run.texts[i].isEmpty() || (run.texts[i].size() == 1 && usual.contains(run.glyphs[i])))
+            if (run.texts[i].isEmpty() ||
+                (run.texts[i].size() == 1 && usual.contains(run.glyphs[i])))
                 continue;
             const QList<quint32> own = raw.glyphIndexesForString(run.texts[i]);
             if (own.size() != 1 || own.front() != run.glyphs[i])

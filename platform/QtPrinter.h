@@ -73,20 +73,20 @@ private:
     struct ResolvedFont {
         QFont font;
         double ascentTwips = 0;
-        QFontMetricsF metrics; // unstretched, for widths
+        QFontMetricsF metrics;           // unstretched, for widths
         std::optional<QRawFont> rawFont; // unstretched, made at the first column
     };
     const QRawFont& currentRawFont() const;
     const VerticalShaper& shaperOf(const QRawFont& font) const;
     mutable QHash<QString, std::shared_ptr<VerticalShaper>> m_shapers; // by family and style
-    mutable QHash<QString, ResolvedFont> m_fonts; // by face, size and stretch
+    mutable QHash<QString, ResolvedFont> m_fonts;                      // by face, size and stretch
     VerticalGlyphText m_verticalText; // for the PDF's text of vertical forms
     DrawnText m_drawnText;            // for the PDF's text as typed
 
     PrintDestination m_destination;
     std::unique_ptr<QPrinter> m_ownPrinter; // a system printer opened for the job
     QPrinter* m_printer = nullptr;          // that one, or the one given
-    QBuffer m_pdfBytes;                   // a PDF file, until endDoc() writes it
+    QBuffer m_pdfBytes;                     // a PDF file, until endDoc() writes it
     std::unique_ptr<QPdfWriter> m_pdf;
     QPagedPaintDevice* m_device = nullptr; // whichever of the two is drawn on
     QPainter m_painter;

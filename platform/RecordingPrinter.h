@@ -14,7 +14,7 @@ struct PrintedText {
     int xTwips = 0;
     int yTwips = 0;
     QString text;
-    int stretch = 100; // percent
+    int stretch = 100;     // percent
     bool vertical = false; // printed as a column by printVertical()
 
     bool operator==(const PrintedText&) const = default;
@@ -82,7 +82,7 @@ public:
     // Acts as a printer that cannot print this close to the paper's edges.
     void setUnprintableTwips(const QMargins& margins) { m_unprintable = margins; }
 
-  private:
+private:
     QStringList m_calls;
     QList<PrintedText> m_printed;
     QList<DrawnGuide> m_guides;

@@ -10,7 +10,7 @@ namespace platform {
 // Test double: returns scripted paths (an empty one is a cancel) and keeps
 // every request. With the script used up it cancels.
 class ScriptedFileDialogs : public FileDialogs {
-  public:
+public:
     enum class Kind { Open, Save };
     struct Request {
         Kind kind;
@@ -29,7 +29,7 @@ class ScriptedFileDialogs : public FileDialogs {
     }
     const QList<Request>& requests() const { return m_requests; }
 
-  private:
+private:
     QString next(Kind kind, const FileDialogRequest& request);
 
     QStringList m_script;

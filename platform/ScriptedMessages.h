@@ -3,8 +3,8 @@
 #include "platform/Messages.h"
 
 #include <QList>
-#include <functional>
 #include <QStringList>
+#include <functional>
 
 namespace platform {
 

@@ -7,8 +7,8 @@ std::optional<PrintDestination> ScriptedPrintDialog::ask(const PrintDialogReques
     const Choice choice = m_script.isEmpty() ? Choice{} : m_script.takeFirst();
     if (choice.cancel)
         return std::nullopt;
-    PrintDestination destination =
-        PrintDestination::printer(choice.printerName.isEmpty() ? request.printerName : choice.printerName);
+    PrintDestination destination = PrintDestination::printer(
+        choice.printerName.isEmpty() ? request.printerName : choice.printerName);
     destination.jobTitle = request.jobTitle;
     destination.copies = choice.copies;
     destination.collate = choice.collate;

@@ -42,7 +42,8 @@ void TextExtentPrinter::fillRect(const QRect& twips) {
 }
 
 void TextExtentPrinter::cover(int width, int height) {
-    const QRect box(m_x + PageOriginInsetTwips, m_y + PageOriginInsetTwips, qMax(1, width), qMax(1, height));
+    const QRect box(m_x + PageOriginInsetTwips, m_y + PageOriginInsetTwips, qMax(1, width),
+                    qMax(1, height));
     m_extent = m_extent.isNull() ? box : m_extent.united(box);
 }
 

@@ -13,7 +13,7 @@ namespace platform {
 // the job is for (its fonts as set through this one); a line is as tall as
 // its size.
 class TextExtentPrinter : public Printer {
-  public:
+public:
     explicit TextExtentPrinter(Printer& measuring) : m_measuring(measuring) {}
 
     bool begin(const PageFormat&) override { return true; }
@@ -26,7 +26,9 @@ class TextExtentPrinter : public Printer {
     void setCurrentY(int twips) override { m_y = twips; }
     void print(const QString& text) override;
     void printVertical(const QString& text) override;
-    double verticalLength(const QString& text) const override { return m_measuring.verticalLength(text); }
+    double verticalLength(const QString& text) const override {
+        return m_measuring.verticalLength(text);
+    }
     // Lines are not text: they never stand where text would be cut.
     void drawLine(const QPoint&, const QPoint&) override {}
     void newPage() override {}
@@ -38,7 +40,7 @@ class TextExtentPrinter : public Printer {
     // Null when nothing was printed.
     const QRect& extentTwips() const { return m_extent; }
 
-  private:
+private:
     void cover(int width, int height);
 
     Printer& m_measuring;

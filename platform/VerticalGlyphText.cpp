@@ -43,10 +43,12 @@ int distance(const GlyphShape& a, const GlyphShape& b) {
 
 constexpr int RoundingUnits = 2;
 
-QByteArray glyphBytes(const QByteArray& loca, const QByteArray& glyf, bool longOffsets, quint32 glyph) {
-    const qsizetype start = longOffsets ? readBig(loca, qsizetype(glyph) * 4, 4) : readBig(loca, qsizetype(glyph) * 2, 2) * 2;
-    const qsizetype end =
-        longOffsets ? readBig(loca, qsizetype(glyph + 1) * 4, 4) : readBig(loca, qsizetype(glyph + 1) * 2, 2) * 2;
+QByteArray glyphBytes(const QByteArray& loca, const QByteArray& glyf, bool longOffsets,
+                      quint32 glyph) {
+    const qsizetype start = longOffsets ? readBig(loca, qsizetype(glyph) * 4, 4)
+                                        : readBig(loca, qsizetype(glyph) * 2, 2) * 2;
+    const qsizetype end = longOffsets ? readBig(loca, qsizetype(glyph + 1) * 4, 4)
+                                      : readBig(loca, qsizetype(glyph + 1) * 2, 2) * 2;
     if (end <= start || end > glyf.size())
         return {};
     return glyf.mid(start, end - start);
@@ -84,13 +86,15 @@ const VerticalGlyphText::FontTables& VerticalGlyphText::tablesOf(const QRawFont&
 }
 
 void VerticalGlyphText::note(const QRawFont& font, quint32 glyph, const QString& text) {
-    const QString key = font.familyName() + u'\n' + font.styleName() + u'\n' + QString::number(glyph);
+    const QString key =
+        font.familyName() + u'\n' + font.styleName() + u'\n' + QString::number(glyph);
     if (m_noted.contains(key))
         return;
     m_noted.insert(key);
     const FontTables& tables = tablesOf(font);
     // A blank glyph has no outline to be found by.
-    if (const std::optional<GlyphShape> shape = shapeOf(glyphBytes(tables.loca, tables.glyf, tables.longOffsets, glyph)))
+    if (const std::optional<GlyphShape> shape =
+            shapeOf(glyphBytes(tables.loca, tables.glyf, tables.longOffsets, glyph)))
         m_glyphs.append({*shape, text});
 }
 
@@ -122,7 +126,8 @@ void VerticalGlyphText::addTexts(PdfFontText& font) const {
         // vertical presentation forms, "︹" U+FE41 for "「", to some).
         QString& text = font.texts[glyph];
         if (text.isEmpty() || text == u"\0"_s ||
-            text.normalized(QString::NormalizationForm_KC) == nearest->text.normalized(QString::NormalizationForm_KC))
+            text.normalized(QString::NormalizationForm_KC) ==
+                nearest->text.normalized(QString::NormalizationForm_KC))
             text = nearest->text;
     }
 }

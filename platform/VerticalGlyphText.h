@@ -44,12 +44,12 @@ private:
     };
     const FontTables& tablesOf(const QRawFont& font);
 
-    QHash<QString, FontTables> m_tables;       // by family and style
+    QHash<QString, FontTables> m_tables; // by family and style
     struct NotedGlyph {
         GlyphShape shape;
         QString text;
     };
-    QSet<QString> m_noted;                     // "family\nstyle\nglyph"
+    QSet<QString> m_noted; // "family\nstyle\nglyph"
     QList<NotedGlyph> m_glyphs;
 };
 

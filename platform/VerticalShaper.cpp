@@ -15,7 +15,8 @@ hb_blob_t* tableOf(hb_face_t*, hb_tag_t tag, void* userData) {
     const QByteArray table = raw->fontTable(name);
     if (table.isEmpty())
         return nullptr;
-    return hb_blob_create(table.constData(), uint(table.size()), HB_MEMORY_MODE_DUPLICATE, nullptr, nullptr);
+    return hb_blob_create(table.constData(), uint(table.size()), HB_MEMORY_MODE_DUPLICATE, nullptr,
+                          nullptr);
 }
 
 } // namespace
@@ -40,12 +41,13 @@ VerticalRun VerticalShaper::shape(const QString& text, double pixelSize) const {
     if (text.isEmpty())
         return run;
     hb_buffer_t* buffer = hb_buffer_create();
-    hb_buffer_add_utf16(buffer, reinterpret_cast<const uint16_t*>(text.utf16()), int(text.size()), 0,
-                        int(text.size()));
+    hb_buffer_add_utf16(buffer, reinterpret_cast<const uint16_t*>(text.utf16()), int(text.size()),
+                        0, int(text.size()));
     hb_buffer_set_direction(buffer, HB_DIRECTION_TTB);
     hb_buffer_set_script(buffer, HB_SCRIPT_HAN);
     hb_buffer_set_language(buffer, hb_language_from_string("ja", -1));
-    const hb_feature_t features[] = {{HB_TAG('v', 'e', 'r', 't'), 1, HB_FEATURE_GLOBAL_START, HB_FEATURE_GLOBAL_END}};
+    const hb_feature_t features[] = {
+        {HB_TAG('v', 'e', 'r', 't'), 1, HB_FEATURE_GLOBAL_START, HB_FEATURE_GLOBAL_END}};
     hb_shape(m_font, buffer, features, 1);
 
     unsigned int count = 0;
@@ -58,7 +60,8 @@ VerticalRun VerticalShaper::shape(const QString& text, double pixelSize) const {
     double penY = 0;
     for (unsigned int i = 0; i < count; ++i) {
         run.glyphs << infos[i].codepoint;
-        run.positions << QPointF(positions[i].x_offset * scale, penY - positions[i].y_offset * scale);
+        run.positions << QPointF(positions[i].x_offset * scale,
+                                 penY - positions[i].y_offset * scale);
         const unsigned int start = infos[i].cluster;
         unsigned int end = unsigned(text.size());
         for (unsigned int j = i + 1; j < count; ++j)

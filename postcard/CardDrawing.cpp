@@ -17,7 +17,8 @@ double toPixels(int twips, double pixelsPerMm) {
 } // namespace
 
 QPixmap blankCardPicture(double pixelsPerMm) {
-    QPixmap picture(qRound(CardWidthMillimetres * pixelsPerMm) + 1, qRound(CardHeightMillimetres * pixelsPerMm) + 1);
+    QPixmap picture(qRound(CardWidthMillimetres * pixelsPerMm) + 1,
+                    qRound(CardHeightMillimetres * pixelsPerMm) + 1);
     picture.fill(Qt::white);
     QPainter painter(&picture);
     painter.setPen(QPen(Qt::darkGray, 1));
@@ -25,7 +26,8 @@ QPixmap blankCardPicture(double pixelsPerMm) {
     painter.setPen(QPen(QColor(220, 40, 40), 1));
     for (double left : CardBoxLeftMillimetres)
         painter.drawRect(QRectF(left * pixelsPerMm, CardBoxTopMillimetres * pixelsPerMm,
-                                CardBoxWidthMillimetres * pixelsPerMm, CardBoxHeightMillimetres * pixelsPerMm));
+                                CardBoxWidthMillimetres * pixelsPerMm,
+                                CardBoxHeightMillimetres * pixelsPerMm));
     return picture;
 }
 
@@ -42,16 +44,22 @@ QPixmap printedBlockPicture(double pixelsPerMm) {
     const double digitWidth = toPixels(110, pixelsPerMm);
     const double digitHeight = toPixels(200, pixelsPerMm);
     for (int x : ZipBoxXTwips)
-        painter.drawRect(QRectF(toPixels(x + 70, pixelsPerMm), toPixels(ZipBoxYTwips + 40, pixelsPerMm), digitWidth,
-                                digitHeight));
+        painter.drawRect(QRectF(toPixels(x + 70, pixelsPerMm),
+                                toPixels(ZipBoxYTwips + 40, pixelsPerMm), digitWidth, digitHeight));
     const struct {
         TextPlace place;
         int characters;
-    } lines[] = {{Address1Place, 14}, {Address2Place, 10}, {Address3Place, 8}, {NameLinePlace, 8}, {CodePlace, 5}};
+    } lines[] = {{Address1Place, 14},
+                 {Address2Place, 10},
+                 {Address3Place, 8},
+                 {NameLinePlace, 8},
+                 {CodePlace, 5}};
     for (const auto& line : lines) {
         const double em = platform::twipsOfPoints(line.place.points);
-        painter.drawRect(QRectF(toPixels(line.place.xTwips, pixelsPerMm), toPixels(line.place.yTwips, pixelsPerMm),
-                                toPixels(int(em * line.characters), pixelsPerMm), qMax(1.0, toPixels(int(em * 0.6), pixelsPerMm))));
+        painter.drawRect(QRectF(toPixels(line.place.xTwips, pixelsPerMm),
+                                toPixels(line.place.yTwips, pixelsPerMm),
+                                toPixels(int(em * line.characters), pixelsPerMm),
+                                qMax(1.0, toPixels(int(em * 0.6), pixelsPerMm))));
     }
     painter.setBrush(QColor(220, 40, 40));
     painter.drawEllipse(QPointF(1.5, 1.5), 1.5, 1.5);

@@ -26,7 +26,8 @@ public:
 
     // The entry's name, address and code lines in textFace, written across
     // or in columns as a job prints them, with the sender when given.
-    void showEntry(const book::AddressCard& entry, const QString& textFace, Writing writing = Writing::Horizontal,
+    void showEntry(const book::AddressCard& entry, const QString& textFace,
+                   Writing writing = Writing::Horizontal,
                    const std::optional<book::AddressCard>& sender = std::nullopt);
     // The seven boxes' digits in codeFace; an empty box shows nothing.
     void showCode(const ZipBoxes& boxes, const QString& codeFace);

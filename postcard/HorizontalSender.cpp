@@ -16,13 +16,15 @@ namespace {
 // The sender's corner: three lines 4.5 mm apart from 122 mm down, up to 72 mm across.
 printing::HorizontalFrame senderFrame() {
     auto line = [](int index) {
-        return printing::LineSlot{cardTwips(HorizontalSenderLeftMm),
-                                  cardTwips(HorizontalSenderTopMm + HorizontalSenderPitchMm * index),
-                                  HorizontalSenderPoints};
+        return printing::LineSlot{
+            cardTwips(HorizontalSenderLeftMm),
+            cardTwips(HorizontalSenderTopMm + HorizontalSenderPitchMm * index),
+            HorizontalSenderPoints};
     };
     printing::HorizontalFrame frame;
-    frame.boundsTwips = QRect(QPoint(cardTwips(HorizontalSenderLeftMm), cardTwips(HorizontalSenderTopMm - 1)),
-                              QPoint(cardTwips(HorizontalSenderRightMm) - 1, cardTwips(CardHeightMillimetres - 2)));
+    frame.boundsTwips =
+        QRect(QPoint(cardTwips(HorizontalSenderLeftMm), cardTwips(HorizontalSenderTopMm - 1)),
+              QPoint(cardTwips(HorizontalSenderRightMm) - 1, cardTwips(CardHeightMillimetres - 2)));
     // A long line is carried onto the line below; when the name then has no
     // line of its own the corner is set afresh from its top.
     frame.addresses = {line(0), line(1), line(2)};
@@ -32,8 +34,8 @@ printing::HorizontalFrame senderFrame() {
 
 } // namespace
 
-void drawHorizontalSender(platform::Printer& printer, const book::AddressCard& typed, const QString& textFace,
-                          int dx, int dy) {
+void drawHorizontalSender(platform::Printer& printer, const book::AddressCard& typed,
+                          const QString& textFace, int dx, int dy) {
     const book::AddressCard sender = printing::cardForPrint(typed);
     printing::HorizontalCardText text;
     QString first = sender.address1 + sender.address2;

@@ -16,7 +16,7 @@ inline constexpr double HorizontalSenderPoints = 9;
 
 // The sender as three small lines in the lower-left of a horizontal card:
 // postal code and address 1 and 2, address 3, name.
-void drawHorizontalSender(platform::Printer& printer, const book::AddressCard& sender, const QString& textFace,
-                          int dx, int dy);
+void drawHorizontalSender(platform::Printer& printer, const book::AddressCard& sender,
+                          const QString& textFace, int dx, int dy);
 
 } // namespace postcard

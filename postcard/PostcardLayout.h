@@ -18,7 +18,8 @@ struct TextPlace {
 
 // The code boxes of a Japanese postcard: 380 twips apart within each group,
 // 440 between box 2 and box 3, all on one line.
-inline constexpr std::array<int, ZipBoxCount> ZipBoxXTwips = {2370, 2750, 3130, 3570, 3950, 4330, 4710};
+inline constexpr std::array<int, ZipBoxCount> ZipBoxXTwips = {2370, 2750, 3130, 3570,
+                                                              3950, 4330, 4710};
 inline constexpr int ZipBoxYTwips = 590;
 inline constexpr double ZipBoxPoints = 12;
 
@@ -31,7 +32,8 @@ inline constexpr TextPlace CodePlace{2500, 4500, 10};
 // The code boxes printed on a Japanese postcard, millimetres from the
 // paper's top-left corner: the left edge of each box, then the size all
 // share. Only drawings of the card use them; a job never prints the boxes.
-inline constexpr std::array<double, ZipBoxCount> CardBoxLeftMillimetres = {44.0, 51.0, 58.0, 65.8, 72.6, 79.4, 86.2};
+inline constexpr std::array<double, ZipBoxCount> CardBoxLeftMillimetres = {44.0, 51.0, 58.0, 65.8,
+                                                                           72.6, 79.4, 86.2};
 inline constexpr double CardBoxTopMillimetres = 12.0;
 inline constexpr double CardBoxWidthMillimetres = 5.7;
 inline constexpr double CardBoxHeightMillimetres = 8.0;

@@ -6,9 +6,10 @@ using namespace Qt::StringLiterals;
 
 namespace postcard {
 
-PostcardPrintJob::PostcardPrintJob(platform::Platform& platform, const printing::OutputChoice& output,
-                                   const QString& bookPath)
-    : m_platform(platform), m_output(output), m_bookPath(bookPath) {}
+PostcardPrintJob::PostcardPrintJob(platform::Platform& platform,
+                                   const printing::OutputChoice& output, const QString& bookPath)
+    : m_platform(platform), m_output(output), m_bookPath(bookPath) {
+}
 
 PostcardPrintJob::Outcome PostcardPrintJob::run(const book::CardList& listed,
                                                 const PostcardJobSettings& settings) {
@@ -16,7 +17,8 @@ PostcardPrintJob::Outcome PostcardPrintJob::run(const book::CardList& listed,
     platform::RecordingPrinter measure;
     notePostcardCompromises(measure, review.printable, settings, review);
     const book::CardList& entries = review.printable;
-    if (!printing::confirmJob(m_platform.messages, review, postcardCountQuestion(int(entries.size()))))
+    if (!printing::confirmJob(m_platform.messages, review,
+                              postcardCountQuestion(int(entries.size()))))
         return Outcome::Cancelled;
     const QList<PostcardText> postcards =
         postcardTexts(entries, settings.printCode, settings.barcodes);

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "book/AddressCard.h"
-#include "printing/OutputChoice.h"
 #include "platform/Platform.h"
 #include "postcard/PostcardJob.h"
+#include "printing/OutputChoice.h"
 
 namespace postcard {
 
@@ -15,7 +15,8 @@ public:
     using Outcome = printing::JobOutcome;
 
     // bookPath: the open book's file, never written over (empty: none).
-    PostcardPrintJob(platform::Platform& platform, const printing::OutputChoice& output, const QString& bookPath);
+    PostcardPrintJob(platform::Platform& platform, const printing::OutputChoice& output,
+                     const QString& bookPath);
 
     Outcome run(const book::CardList& entries, const PostcardJobSettings& settings);
     // After a printed job: what went where, in one line.

@@ -12,7 +12,7 @@ namespace postcard {
 
 // What is printed on one postcard.
 struct PostcardText {
-    QString nameLine; // name (joint names joined by "・"), "　" (U+3000), honorific text
+    QString nameLine;  // name (joint names joined by "・"), "　" (U+3000), honorific text
     QString name;      // the name as stored, for a vertical card
     QString honorific; // the honorific text, for a vertical card
     QString address1;

@@ -1,8 +1,8 @@
 #include "postcard/SenderPanel.h"
 
 #include "book/JointNames.h"
-#include "postcard/SenderFile.h"
 #include "postcard/SenderDialog.h"
+#include "postcard/SenderFile.h"
 #include "ui/Named.h"
 
 #include <QLabel>

@@ -20,7 +20,7 @@ namespace postcard {
 class SenderPanel : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     // The objectNames of the label and the two buttons.
     struct Names {
         QString label, fromEntry, edit;
@@ -36,11 +36,11 @@ class SenderPanel : public QWidget {
     // The from-entry button is usable only with an entry to take.
     void allowTakingEntry(bool allowed);
 
-  signals:
+signals:
     // The sender was taken from the entry or edited, and saved.
     void senderChanged();
 
-  private:
+private:
     void takeEntry();
     void edit();
     void showSender();

@@ -1,9 +1,9 @@
 #include "postcard/frmPriloc1.h"
 
-#include "ui/Named.h"
-#include "printing/OffsetsFile.h"
 #include "platform/ProgramFolder.h"
 #include "postcard/CardDrawing.h"
+#include "printing/OffsetsFile.h"
+#include "ui/Named.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -25,7 +25,9 @@ constexpr int NeutralLeft = CardLeft + 6;
 constexpr int NeutralTop = CardTop + 6;
 
 QPoint markerPixels(const QPoint& markerTwips) {
-    auto pixels = [](int twips, int neutral) { return int(double(twips - neutral) / printing::MarkerStep * PixelsPerStep); };
+    auto pixels = [](int twips, int neutral) {
+        return int(double(twips - neutral) / printing::MarkerStep * PixelsPerStep);
+    };
     return {NeutralLeft + pixels(markerTwips.x(), printing::NeutralMarkerX),
             NeutralTop + pixels(markerTwips.y(), printing::NeutralMarkerY)};
 }
@@ -39,7 +41,8 @@ frmPriloc1::frmPriloc1(ui::AppContext& context,
     setObjectName(u"frmPriloc1"_s);
     keepPerPrinter(printer, medium);
     setAlignmentPaper(medium == u"A4"_s ? platform::PaperSize::A4 : platform::PaperSize::Postcard);
-    showDrawing(buildDrawing(), [this](const QPoint& markerTwips) { Image1->move(markerPixels(markerTwips)); });
+    showDrawing(buildDrawing(),
+                [this](const QPoint& markerTwips) { Image1->move(markerPixels(markerTwips)); });
 }
 
 QString frmPriloc1::offsetsPath() {

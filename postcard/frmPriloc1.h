@@ -22,8 +22,7 @@ public:
     // are kept for printer (a queue name, empty: only Tagora1.opt) and
     // medium ("はがき", "A4", an envelope's name).
     frmPriloc1(ui::AppContext& context, std::function<void(const printing::Trims& trims)> onSaved,
-               QWidget* parent = nullptr, const QString& printer = {},
-               const QString& medium = {});
+               QWidget* parent = nullptr, const QString& printer = {}, const QString& medium = {});
 
     // The offsets file the dialog reads and writes.
     static QString offsetsPath();

@@ -1,10 +1,5 @@
 #include "postcard/frmPrintH.h"
 
-#include "ui/CentreOnScreen.h"
-#include "ui/Named.h"
-#include "printing/JobPreview.h"
-#include "printing/OffsetsFile.h"
-#include "session/SeasonKeeping.h"
 #include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
 #include "postcard/CardPreview.h"
@@ -12,12 +7,17 @@
 #include "postcard/PostcardPrintJob.h"
 #include "postcard/SenderPanel.h"
 #include "postcard/frmPriloc1.h"
-#include "ui/CloseOnEscape.h"
+#include "printing/JobPreview.h"
+#include "printing/OffsetsFile.h"
 #include "printing/ScreenControls.h"
+#include "session/SeasonKeeping.h"
+#include "ui/CentreOnScreen.h"
+#include "ui/CloseOnEscape.h"
+#include "ui/Named.h"
 
-#include <QCloseEvent>
-#include <QCheckBox>
 #include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -34,7 +34,8 @@ using namespace Qt::StringLiterals;
 namespace postcard {
 
 frmPrintH::frmPrintH(ui::AppContext& context, const book::CardList& entries, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_model(printing::PrintMedium::Postcards, entries, context.state.printFromList),
+    : QWidget(parent, Qt::Window),
+      m_model(printing::PrintMedium::Postcards, entries, context.state.printFromList),
       m_context(context) {
     setObjectName(u"frmPrintH"_s);
     ui::closeOnEscape(this);
@@ -82,7 +83,8 @@ void frmPrintH::buildControls() {
     };
     Option1 = option(u"Option1"_s, u"ＭＳ明朝"_s);
     Option2 = option(u"Option2"_s, u"OCR-B"_s);
-    fraFont = printing::choiceGroup(this, u"fraFont"_s, u"〒：フォント"_s, false, {Option1, Option2});
+    fraFont =
+        printing::choiceGroup(this, u"fraFont"_s, u"〒：フォント"_s, false, {Option1, Option2});
     optPostcard = option(u"optPostcard"_s, u"ハガキ"_s);
     optPostcard->setChecked(true);
     optA4 = option(u"optA4"_s, u"A4（左上に印刷）"_s);
@@ -93,11 +95,11 @@ void frmPrintH::buildControls() {
                                        {optHorizontal, optVertical});
 
     chkSender = ui::named(new QCheckBox(u"差出人を印刷する"_s), u"chkSender"_s);
-    m_senderPanel = new SenderPanel(
-        m_context.platform.messages, {u"lblSender"_s, u"cmdSenderFromEntry"_s, u"cmdSenderEdit"_s},
-        [this] { return m_model.shownEntry(); });
-    fraSender = printing::choiceGroup(this, u"fraSender"_s, u"差出人"_s, false,
-                                      {chkSender, m_senderPanel});
+    m_senderPanel = new SenderPanel(m_context.platform.messages,
+                                    {u"lblSender"_s, u"cmdSenderFromEntry"_s, u"cmdSenderEdit"_s},
+                                    [this] { return m_model.shownEntry(); });
+    fraSender =
+        printing::choiceGroup(this, u"fraSender"_s, u"差出人"_s, false, {chkSender, m_senderPanel});
 
     auto* side = new QVBoxLayout;
     side->addWidget(Label3);
@@ -134,8 +136,10 @@ void frmPrintH::buildControls() {
     printing::ScreenControls::connectTools(m_commands, Command2, Command4, Command3);
     connect(m_commands, &Commands::trimsChanged, this, &frmPrintH::showTrims);
     connect(optPostcard, &QRadioButton::toggled, this, &frmPrintH::choosePaper);
-    connect(optHorizontal, &QRadioButton::clicked, this, [this] { chooseWriting(Writing::Horizontal); });
-    connect(optVertical, &QRadioButton::clicked, this, [this] { chooseWriting(Writing::Vertical); });
+    connect(optHorizontal, &QRadioButton::clicked, this,
+            [this] { chooseWriting(Writing::Horizontal); });
+    connect(optVertical, &QRadioButton::clicked, this,
+            [this] { chooseWriting(Writing::Vertical); });
     connect(chkSender, &QCheckBox::clicked, this, &frmPrintH::chooseSenderPrinting);
     connect(m_senderPanel, &SenderPanel::senderChanged, this, &frmPrintH::GetPage);
 }
@@ -160,8 +164,8 @@ void frmPrintH::chooseSenderPrinting() {
 void frmPrintH::saveChoices() {
     const book::WriteResult written = writePostcardChoices(postcardChoicesPath(), m_choices);
     if (!written.ok())
-        m_context.platform.messages.show(u"設定を保存できませんでした。\n"_s + written.error.describe(),
-                                         platform::Buttons::Ok);
+        m_context.platform.messages.show(
+            u"設定を保存できませんでした。\n"_s + written.error.describe(), platform::Buttons::Ok);
 }
 
 void frmPrintH::GetPage() {
@@ -173,7 +177,8 @@ void frmPrintH::GetPage() {
 }
 
 void frmPrintH::Rezip() {
-    m_card->showCode(m_model.hasEntry() ? zipBoxesOf(m_model.entryOnScreen().postalCode) : ZipBoxes{}, Text1);
+    m_card->showCode(
+        m_model.hasEntry() ? zipBoxesOf(m_model.entryOnScreen().postalCode) : ZipBoxes{}, Text1);
 }
 
 void frmPrintH::showControls() {
@@ -209,11 +214,12 @@ void frmPrintH::showJobPreview() {
     const PostcardJobSettings settings = jobSettings();
     const QList<PostcardText> postcards =
         postcardTexts(m_model.entries(), settings.printCode, settings.barcodes);
-    printing::openJobPreview(postcardJobTitle(int(m_model.entries().size())), settings.paper,
-                           [postcards, settings](platform::Printer& printer) {
-                               drawPostcards(printer, postcards, settings);
-                           },
-                           this);
+    printing::openJobPreview(
+        postcardJobTitle(int(m_model.entries().size())), settings.paper,
+        [postcards, settings](platform::Printer& printer) {
+            drawPostcards(printer, postcards, settings);
+        },
+        this);
 }
 
 void frmPrintH::printJob() {

@@ -21,16 +21,16 @@
 // lblSender     the sender; cmdSenderFromEntry takes the entry on screen,
 //               cmdSenderEdit types or corrects it (SenderDialog)
 
-#include "ui/AppContext.h"
 #include "book/AddressCard.h"
-#include "printing/PrintScreenCommands.h"
-#include "printing/PrintScreenModel.h"
-#include "printing/ScreenControls.h"
 #include "platform/Printer.h"
 #include "postcard/CardPreview.h"
 #include "postcard/PostcardChoices.h"
 #include "postcard/PostcardJob.h"
 #include "postcard/SenderPanel.h"
+#include "printing/PrintScreenCommands.h"
+#include "printing/PrintScreenModel.h"
+#include "printing/ScreenControls.h"
+#include "ui/AppContext.h"
 
 #include <QWidget>
 
@@ -97,7 +97,8 @@ private:
     ui::AppContext& m_context;
     printing::PrintScreenCommands* m_commands = nullptr;
     PostcardChoices m_choices;
-    printing::ScreenControls m_controls; // cmdRew, cmdFF, lblPP, chkPrintCode, chkBarcode, cmdPrint ... cmdExit
+    printing::ScreenControls
+        m_controls; // cmdRew, cmdFF, lblPP, chkPrintCode, chkBarcode, cmdPrint ... cmdExit
     SenderPanel* m_senderPanel = nullptr; // lblSender, cmdSenderFromEntry, cmdSenderEdit
 
     CardPreview* m_card = nullptr;

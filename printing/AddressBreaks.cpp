@@ -47,7 +47,8 @@ QList<qsizetype> addressBreaks(const QString& line) {
         const QStringView head = QStringView(line).left(i);
         const bool afterBlock = head.endsWith(u"丁目") || head.endsWith(u"番地");
         // 号館, 号棟 and 号室 name one place: no break inside them.
-        const bool afterNumber = (before == u'号' && !QStringView(u"館棟室").contains(c)) || (before == u'番' && c != u'地');
+        const bool afterNumber = (before == u'号' && !QStringView(u"館棟室").contains(c)) ||
+                                 (before == u'番' && c != u'地');
         if (!isHyphenLookAlike(c) && (afterBlock || (afterNumber && !isDigit(c)))) {
             add(i);
             continue;

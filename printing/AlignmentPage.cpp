@@ -24,7 +24,8 @@ double tickLength(int mm) {
 // True twips (1440 an inch) from the page origin, cut to whole twips as the
 // label sheets' positions are.
 int pageTwips(double millimetres) {
-    return int(std::floor(platform::paperTwipsUnrounded(millimetres))) - platform::PageOriginInsetTwips;
+    return int(std::floor(platform::paperTwipsUnrounded(millimetres))) -
+           platform::PageOriginInsetTwips;
 }
 
 } // namespace

@@ -12,7 +12,7 @@ namespace printing {
 // Marks on a page placed in millimetres from the paper's top-left corner,
 // moved by the trims as a job's text is.
 class PageMarks {
-  public:
+public:
     PageMarks(platform::Printer& printer, OffsetsTwips offsets)
         : m_printer(printer), m_offsets(offsets) {}
 
@@ -21,7 +21,7 @@ class PageMarks {
     void line(double x1, double y1, double x2, double y2);
     void text(double xMm, double yMm, double points, const QString& text);
 
-  private:
+private:
     platform::Printer& m_printer;
     OffsetsTwips m_offsets;
 };

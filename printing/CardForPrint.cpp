@@ -12,7 +12,8 @@ namespace printing {
 
 book::AddressCard cardForPrint(const book::AddressCard& card) {
     book::AddressCard printed = card;
-    for (QString* field : {&printed.name, &printed.address1, &printed.address2, &printed.address3, &printed.code})
+    for (QString* field :
+         {&printed.name, &printed.address1, &printed.address2, &printed.address3, &printed.code})
         *field = book::trimmedSpaces(fullWidthKana(*field));
     return printed;
 }
@@ -28,7 +29,8 @@ QString undeliverableReason(const book::AddressCard& card) {
     }
     if (book::trimmedSpaces(card.name).isEmpty())
         return u"宛名がありません"_s;
-    if (book::trimmedSpaces(card.address1).isEmpty() && book::trimmedSpaces(card.address2).isEmpty())
+    if (book::trimmedSpaces(card.address1).isEmpty() &&
+        book::trimmedSpaces(card.address2).isEmpty())
         return u"住所がありません"_s;
     return {};
 }

@@ -12,7 +12,8 @@ namespace {
 
 // A column starting with one of these looks broken in the wrong place.
 bool mustNotStartColumn(const ColumnCell& cell) {
-    static const QString characters = u"、。，．・ー）」』ッャュョァィゥェォっゃゅょぁぃぅぇぉ々ゝヽ"_s;
+    static const QString characters =
+        u"、。，．・ー）」』ッャュョァィゥェォっゃゅょぁぃぅぇぉ々ゝヽ"_s;
     return !cell.across && cell.text.size() == 1 && characters.contains(cell.text[0]);
 }
 
@@ -82,7 +83,8 @@ QList<BreakPlace> addressBreakPlaces(const ColumnText& cells, const QList<qsizet
         else if (mustNotStartColumn(next) || (isNumberPart(cells[i]) && isNumberPart(next)) ||
                  next.text == u"地"_s || next.text == u"室"_s || next.text == u"目"_s)
             place = BreakPlace::Never;
-        else if (std::any_of(counterEnds.begin(), counterEnds.end(), [&](const QString& e) { return before.endsWith(e); }) ||
+        else if (std::any_of(counterEnds.begin(), counterEnds.end(),
+                             [&](const QString& e) { return before.endsWith(e); }) ||
                  endsHyphenatedNumber(cells, i))
             place = BreakPlace::Natural;
         else if (i >= 2 && cells[i].text.size() == 1 && placeEnds.contains(cells[i].text[0]))
@@ -94,22 +96,26 @@ QList<BreakPlace> addressBreakPlaces(const ColumnText& cells, const QList<qsizet
 }
 
 QList<BreakPlace> nameBreakPlaces(const ColumnText& cells) {
-    static const QStringList leading{u"株式会社"_s, u"有限会社"_s, u"合同会社"_s, u"社団法人"_s, u"財団法人"_s,
-                                     u"学校法人"_s, u"医療法人"_s, u"（株）"_s, u"（有）"_s};
+    static const QStringList leading{u"株式会社"_s, u"有限会社"_s, u"合同会社"_s,
+                                     u"社団法人"_s, u"財団法人"_s, u"学校法人"_s,
+                                     u"医療法人"_s, u"（株）"_s,   u"（有）"_s};
     // A branch or office ends a part of an organisation's name (…協会|東京支部).
-    static const QStringList trailing{u"協会"_s, u"組合"_s, u"学会"_s, u"支部"_s, u"支店"_s, u"本部"_s, u"事務所"_s,
-                                      u"株式会社"_s, u"大学"_s, u"病院"_s};
+    static const QStringList trailing{u"協会"_s, u"組合"_s,   u"学会"_s,     u"支部"_s, u"支店"_s,
+                                      u"本部"_s, u"事務所"_s, u"株式会社"_s, u"大学"_s, u"病院"_s};
     QList<BreakPlace> places(cells.size(), BreakPlace::Anywhere);
     for (qsizetype i = 0; i + 1 < cells.size(); ++i) {
         const QString before = textBefore(cells, i + 1, 4);
-        const QString after = textBefore(cells, qMin(cells.size(), i + 5), qMin(cells.size(), i + 5) - i - 1);
+        const QString after =
+            textBefore(cells, qMin(cells.size(), i + 5), qMin(cells.size(), i + 5) - i - 1);
         if (isSpace(cells[i]) || cells[i].text == u"・"_s)
             places[i] = BreakPlace::Natural;
         else if (mustNotStartColumn(cells[i + 1]))
             places[i] = BreakPlace::Never;
-        else if (std::any_of(leading.begin(), leading.end(),
-                             [&](const QString& w) { return before.endsWith(w) || after.startsWith(w); }) ||
-                 std::any_of(trailing.begin(), trailing.end(), [&](const QString& w) { return before.endsWith(w); }))
+        else if (std::any_of(
+                     leading.begin(), leading.end(),
+                     [&](const QString& w) { return before.endsWith(w) || after.startsWith(w); }) ||
+                 std::any_of(trailing.begin(), trailing.end(),
+                             [&](const QString& w) { return before.endsWith(w); }))
             places[i] = BreakPlace::AfterPlace;
     }
     if (!places.isEmpty())
@@ -117,8 +123,9 @@ QList<BreakPlace> nameBreakPlaces(const ColumnText& cells) {
     return places;
 }
 
-QList<MeasuredColumn> breakColumns(const MeasuredColumn& line, const QList<BreakPlace>& places, double firstRoomEm,
-                                   double laterRoomEm, int maxColumns, BreakPlace worst) {
+QList<MeasuredColumn> breakColumns(const MeasuredColumn& line, const QList<BreakPlace>& places,
+                                   double firstRoomEm, double laterRoomEm, int maxColumns,
+                                   BreakPlace worst) {
     const MeasuredColumn whole = trimmedPiece(line, 0, line.cells.size());
     if (whole.lengthEm() <= firstRoomEm + 1e-6)
         return {whole};
@@ -141,8 +148,8 @@ QList<MeasuredColumn> breakColumns(const MeasuredColumn& line, const QList<Break
     for (qsizetype i : candidates) {
         const MeasuredColumn first = trimmedPiece(line, 0, i + 1);
         const MeasuredColumn rest = line.mid(i + 1);
-        QList<MeasuredColumn> later =
-            breakColumns(rest, restPlaces.mid(i + 1), laterRoomEm, laterRoomEm, maxColumns - 1, worst);
+        QList<MeasuredColumn> later = breakColumns(rest, restPlaces.mid(i + 1), laterRoomEm,
+                                                   laterRoomEm, maxColumns - 1, worst);
         if (later.isEmpty() || first.cells.isEmpty())
             continue;
         later.prepend(first);
@@ -159,8 +166,9 @@ struct EvenBreak {
     QList<qsizetype> ends; // cell counts at which columns end
 };
 
-EvenBreak evenBreak(const MeasuredColumn& line, const QList<BreakPlace>& places, qsizetype start, int count,
-                    double indentEm, double laterIndentEm, double tailEm, BreakPlace worst) {
+EvenBreak evenBreak(const MeasuredColumn& line, const QList<BreakPlace>& places, qsizetype start,
+                    int count, double indentEm, double laterIndentEm, double tailEm,
+                    BreakPlace worst) {
     if (count == 1)
         return {indentEm + trimmedPiece(line, start, line.cells.size()).lengthEm() + tailEm, {}};
     EvenBreak best;
@@ -170,7 +178,8 @@ EvenBreak evenBreak(const MeasuredColumn& line, const QList<BreakPlace>& places,
         const double here = indentEm + trimmedPiece(line, start, i + 1).lengthEm();
         if (best.longestEm >= 0 && here >= best.longestEm)
             break; // longer from here on
-        const EvenBreak rest = evenBreak(line, places, i + 1, count - 1, laterIndentEm, laterIndentEm, tailEm, worst);
+        const EvenBreak rest =
+            evenBreak(line, places, i + 1, count - 1, laterIndentEm, laterIndentEm, tailEm, worst);
         if (rest.longestEm < 0)
             continue;
         const double longest = qMax(here, rest.longestEm);
@@ -184,8 +193,9 @@ EvenBreak evenBreak(const MeasuredColumn& line, const QList<BreakPlace>& places,
 
 } // namespace
 
-QList<MeasuredColumn> breakEvenly(const MeasuredColumn& line, const QList<BreakPlace>& places, int count,
-                                  double laterIndentEm, double tailEm, BreakPlace worst) {
+QList<MeasuredColumn> breakEvenly(const MeasuredColumn& line, const QList<BreakPlace>& places,
+                                  int count, double laterIndentEm, double tailEm,
+                                  BreakPlace worst) {
     const EvenBreak found = evenBreak(line, places, 0, count, 0, laterIndentEm, tailEm, worst);
     if (found.longestEm < 0)
         return {};

@@ -13,7 +13,7 @@ enum class BreakPlace {
     Never,      // inside a number, a counter (番|地) or before 、 ー ッ
     Anywhere,   // between two characters of a word
     AfterPlace, // after a prefecture, city or ward (東京都|千代田区), or an organisation word
-    Natural,    // at a space, after 丁目 番地 番 号 or a hyphenated number, between the fields
+    Natural, // at a space, after 丁目 番地 番 号 or a hyphenated number, between the fields
 };
 
 // A column's cells and the length of each, in ems of its size.
@@ -37,14 +37,15 @@ QList<BreakPlace> nameBreakPlaces(const ColumnText& cells);
 // long and every later one at most laterRoomEm, each ending as late as the
 // best place that still lets the rest fit allows; spaces at a break are
 // dropped. Breaks only at places of at least `worst`; empty when it cannot fit.
-QList<MeasuredColumn> breakColumns(const MeasuredColumn& line, const QList<BreakPlace>& places, double firstRoomEm,
-                                   double laterRoomEm, int maxColumns, BreakPlace worst);
+QList<MeasuredColumn> breakColumns(const MeasuredColumn& line, const QList<BreakPlace>& places,
+                                   double firstRoomEm, double laterRoomEm, int maxColumns,
+                                   BreakPlace worst);
 
 // The line in `count` columns whose longest is as short as places of at
 // least `worst` allow, every later column starting laterIndentEm lower and
 // the last followed by tailEm (a name's honorific). Empty when there are
 // not enough places.
-QList<MeasuredColumn> breakEvenly(const MeasuredColumn& line, const QList<BreakPlace>& places, int count,
-                                  double laterIndentEm, double tailEm, BreakPlace worst);
+QList<MeasuredColumn> breakEvenly(const MeasuredColumn& line, const QList<BreakPlace>& places,
+                                  int count, double laterIndentEm, double tailEm, BreakPlace worst);
 
 } // namespace printing

@@ -13,8 +13,9 @@ namespace printing {
 namespace {
 
 bool namesOrganisation(const QString& part) {
-    static const QStringList words{u"会社"_s, u"（株）"_s, u"（有）"_s, u"㈱"_s, u"㈲"_s, u"法人"_s, u"事務所"_s,
-                                   u"学校"_s, u"大学"_s, u"病院"_s, u"協会"_s, u"組合"_s};
+    static const QStringList words{u"会社"_s, u"（株）"_s, u"（有）"_s, u"㈱"_s,
+                                   u"㈲"_s,   u"法人"_s,   u"事務所"_s, u"学校"_s,
+                                   u"大学"_s, u"病院"_s,   u"協会"_s,   u"組合"_s};
     const QString full = toFullWidth(part);
     for (const QString& word : words)
         if (full.contains(word))
@@ -31,7 +32,8 @@ bool namesDepartment(const QString& part, qsizetype partsAfter) {
 } // namespace
 
 bool isPersonalHonorific(const QString& honorific) {
-    static const QStringList personal{u"様"_s, u"殿"_s, u"先生"_s, u"さん"_s, u"君"_s, u"くん"_s, u"ちゃん"_s};
+    static const QStringList personal{u"様"_s, u"殿"_s,   u"先生"_s,  u"さん"_s,
+                                      u"君"_s, u"くん"_s, u"ちゃん"_s};
     return personal.contains(book::trimmedSpaces(honorific));
 }
 
@@ -47,7 +49,8 @@ CompanyAndPerson splitCompany(const QString& name, const QString& honorific) {
             lastCompanyPart = i;
     if (lastCompanyPart < 0)
         return {QString(), trimmed};
-    return {parts.mid(0, lastCompanyPart + 1).join(u'　'), parts.mid(lastCompanyPart + 1).join(u'　')};
+    return {parts.mid(0, lastCompanyPart + 1).join(u'　'),
+            parts.mid(lastCompanyPart + 1).join(u'　')};
 }
 
 } // namespace printing

@@ -23,5 +23,4 @@ using book::isHyphenLookAlike;
 // A postal code in full width with every dash as "－".
 QString fullWidthPostalCode(const QString& postalCode);
 
-
 } // namespace printing

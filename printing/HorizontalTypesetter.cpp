@@ -47,7 +47,8 @@ Fit fitWidth(const std::function<double(double)>& widthAt, double points, double
     const int percent = int(std::floor(100.0 * roomTwips / natural));
     if (percent >= NarrowestPercent)
         return {points, percent};
-    double smaller = std::floor(points * roomTwips / (natural * NarrowestPercent / 100.0) * 10) / 10;
+    double smaller =
+        std::floor(points * roomTwips / (natural * NarrowestPercent / 100.0) * 10) / 10;
     smaller = std::max(smallest, smaller);
     while (smaller > smallest && widthAt(smaller) * NarrowestPercent / 100.0 > roomTwips)
         smaller = std::max(smallest, smaller - 0.1);
@@ -57,9 +58,12 @@ Fit fitWidth(const std::function<double(double)>& widthAt, double points, double
 // What the warning says of a line left out.
 QString omitted(RunRole role) {
     switch (role) {
-    case RunRole::PostalCode: return u"郵便番号を省略"_s;
-    case RunRole::Code: return u"コードを省略"_s;
-    default: return u"住所を省略"_s;
+    case RunRole::PostalCode:
+        return u"郵便番号を省略"_s;
+    case RunRole::Code:
+        return u"コードを省略"_s;
+    default:
+        return u"住所を省略"_s;
     }
 }
 
@@ -75,9 +79,9 @@ struct Line {
 // starting where the first row's given name starts, and the honorifics of
 // stacked joint names standing level in a column of their own.
 struct NameBlock {
-    QStringList rows;       // the first row with the family name
-    QString lead;           // "山田　": the other rows start after its width
-    QString honorific;      // set apart, level on every row; empty when it is part of the rows
+    QStringList rows;  // the first row with the family name
+    QString lead;      // "山田　": the other rows start after its width
+    QString honorific; // set apart, level on every row; empty when it is part of the rows
 };
 
 class Typesetter {
@@ -100,7 +104,8 @@ private:
     NameBlock brokenOrganisationName(const HorizontalCardText& card, const NameBlock& whole) const;
     bool crowded(const QList<Line>& lines, double nameRows) const;
     QList<Line> withCodeBelowName(QList<Line> lines, double nameRows) const;
-    void placeName(const NameBlock& block, const LineSlot& slot, double maxPoints, TypesetCard& out);
+    void placeName(const NameBlock& block, const LineSlot& slot, double maxPoints,
+                   TypesetCard& out);
 
     platform::Printer& m_measure;
     QString m_face;
@@ -124,7 +129,8 @@ QList<Line> Typesetter::addressLines(const HorizontalCardText& card) const {
             const LineSlot& place = m_frame.addresses[slot];
             const bool fits = width(text, place.points) <= roomFrom(place.xTwips);
             const bool slotBelowFree = 2 - slot - laterLines > 0;
-            const QList<qsizetype> breaks = fits || !slotBelowFree ? QList<qsizetype>{} : addressBreaks(text);
+            const QList<qsizetype> breaks =
+                fits || !slotBelowFree ? QList<qsizetype>{} : addressBreaks(text);
             if (breaks.isEmpty()) {
                 lines.append({RunRole::Address, text, place, 2 + slot});
                 break;
@@ -149,7 +155,8 @@ NameBlock Typesetter::nameBlock(const HorizontalCardText& card, bool stackAllowe
     const QString honorific = card.honorific.trimmed();
     NameBlock block;
     if (joint.givenNames.size() <= 1) {
-        block.rows << book::jointNameLine(card.name) + (card.honorific.isEmpty() ? QString() : u"　"_s + card.honorific);
+        block.rows << book::jointNameLine(card.name) +
+                          (card.honorific.isEmpty() ? QString() : u"　"_s + card.honorific);
         return block;
     }
     block.lead = joint.family.isEmpty() ? QString() : joint.family + u"　"_s;
@@ -175,16 +182,20 @@ NameBlock Typesetter::nameBlock(const HorizontalCardText& card, bool stackAllowe
 // A long name of several words ("株式会社　高橋商事　営業部") too wide for its
 // line is written on two, as by hand: the words that fit first, the rest
 // with the honorific indented below.
-NameBlock Typesetter::brokenOrganisationName(const HorizontalCardText& card, const NameBlock& whole) const {
+NameBlock Typesetter::brokenOrganisationName(const HorizontalCardText& card,
+                                             const NameBlock& whole) const {
     const LineSlot& slot = m_frame.name;
     const int shift = m_frame.nameShift ? m_frame.nameShift(whole.rows.front()) : 0;
-    const int room = roomFrom(std::max(m_frame.boundsTwips.left() + EdgeMarginTwips, slot.xTwips - shift));
+    const int room =
+        roomFrom(std::max(m_frame.boundsTwips.left() + EdgeMarginTwips, slot.xTwips - shift));
     // A person's name is never broken; an office's often is.
-    static const QStringList OfficeWords{u"会社"_s, u"（株）"_s, u"㈱"_s, u"法人"_s, u"事務所"_s, u"部"_s, u"課"_s};
+    static const QStringList OfficeWords{u"会社"_s,   u"（株）"_s, u"㈱"_s, u"法人"_s,
+                                         u"事務所"_s, u"部"_s,     u"課"_s};
     const bool office = card.honorific.trimmed() == u"御中" ||
                         std::any_of(OfficeWords.begin(), OfficeWords.end(),
                                     [&](const QString& word) { return card.name.contains(word); });
-    if (!office || width(whole.rows.front(), slot.points) <= room || card.name.contains(book::JointNameSeparator))
+    if (!office || width(whole.rows.front(), slot.points) <= room ||
+        card.name.contains(book::JointNameSeparator))
         return whole;
     const QString name = book::trimmedSpaces(card.name);
     const QList<qsizetype> breaks = addressBreaks(name);
@@ -196,7 +207,8 @@ NameBlock Typesetter::brokenOrganisationName(const HorizontalCardText& card, con
             continue;
         const auto [head, tail] = splitAt(name, at);
         const QString second = tail + u"　"_s + card.honorific;
-        const double wider = std::max(width(head, slot.points), width(u"　"_s + second, slot.points));
+        const double wider =
+            std::max(width(head, slot.points), width(u"　"_s + second, slot.points));
         if (wider < bestWidth) {
             bestWidth = wider;
             best = NameBlock{{head, second}, u"　"_s, {}};
@@ -205,7 +217,8 @@ NameBlock Typesetter::brokenOrganisationName(const HorizontalCardText& card, con
     return best;
 }
 
-void Typesetter::placeName(const NameBlock& block, const LineSlot& slot, double maxPoints, TypesetCard& out) {
+void Typesetter::placeName(const NameBlock& block, const LineSlot& slot, double maxPoints,
+                           TypesetCard& out) {
     const bool stacked = block.rows.size() > 1;
     const QString separator = u"　"_s;
     // The widest row, honorific column included, at a size.
@@ -230,18 +243,26 @@ void Typesetter::placeName(const NameBlock& block, const LineSlot& slot, double 
     const double indent = width(block.lead, fit.points) * fit.stretch / 100.0;
     double widestGiven = 0;
     for (qsizetype k = 0; k < block.rows.size(); ++k)
-        widestGiven = std::max(widestGiven, (k == 0 ? width(block.rows[k], fit.points) - width(block.lead, fit.points)
-                                                    : width(block.rows[k], fit.points)) *
-                                                fit.stretch / 100.0);
+        widestGiven = std::max(
+            widestGiven, (k == 0 ? width(block.rows[k], fit.points) - width(block.lead, fit.points)
+                                 : width(block.rows[k], fit.points)) *
+                             fit.stretch / 100.0);
     for (qsizetype k = 0; k < block.rows.size(); ++k) {
-        PlacedRun run{RunRole::Name, block.rows[k], m_face, fit.points, fit.stretch,
-                      left + (k == 0 ? 0 : int(std::lround(indent))), slot.yTwips + int(std::lround(pitch * k)), false};
+        PlacedRun run{RunRole::Name,
+                      block.rows[k],
+                      m_face,
+                      fit.points,
+                      fit.stretch,
+                      left + (k == 0 ? 0 : int(std::lround(indent))),
+                      slot.yTwips + int(std::lround(pitch * k)),
+                      false};
         out.runs << run;
         if (stacked && !block.honorific.isEmpty()) {
             const double honorificX =
                 left + indent + widestGiven + width(separator, fit.points) * fit.stretch / 100.0;
-            out.runs << PlacedRun{RunRole::Honorific, block.honorific, m_face, fit.points, fit.stretch,
-                                  int(std::lround(honorificX)), run.yTwips, false};
+            out.runs << PlacedRun{
+                RunRole::Honorific,           block.honorific, m_face, fit.points, fit.stretch,
+                int(std::lround(honorificX)), run.yTwips,      false};
         }
     }
 }
@@ -310,7 +331,8 @@ TypesetCard Typesetter::set(const HorizontalCardText& card) {
                          [](const Line& a, const Line& b) { return a.priority < b.priority; });
         QList<Line> kept;
         for (Line line : byPriority) {
-            line.slot.points = std::max(SmallestLinePoints, std::min(line.slot.points, nameSlot.points));
+            line.slot.points =
+                std::max(SmallestLinePoints, std::min(line.slot.points, nameSlot.points));
             if (used + height(line.slot.points) > room) {
                 out.compromises << omitted(line.role);
                 continue;
@@ -365,7 +387,8 @@ TypesetCard Typesetter::set(const HorizontalCardText& card) {
         }
         if (fit.points < slot.points && line.role != RunRole::Code)
             out.compromises << u"住所を縮小"_s;
-        out.runs << PlacedRun{line.role, text, m_face, fit.points, fit.stretch, left, slot.yTwips, false};
+        out.runs << PlacedRun{line.role,   text, m_face,      fit.points,
+                              fit.stretch, left, slot.yTwips, false};
     }
     if (!namePlaced)
         out.runs << name.runs;
@@ -375,8 +398,8 @@ TypesetCard Typesetter::set(const HorizontalCardText& card) {
 
 } // namespace
 
-TypesetCard typesetHorizontal(platform::Printer& measure, const QString& face, const HorizontalCardText& card,
-                              const HorizontalFrame& frame) {
+TypesetCard typesetHorizontal(platform::Printer& measure, const QString& face,
+                              const HorizontalCardText& card, const HorizontalFrame& frame) {
     return Typesetter(measure, face, frame).set(card);
 }
 

@@ -49,7 +49,7 @@ struct HorizontalCardText {
 // frame has room below, else on one line; when the lines cannot all stand
 // in a small frame without touching, they are stacked from its top by
 // priority (name, postal code, address, code) and the rest left out.
-TypesetCard typesetHorizontal(platform::Printer& measure, const QString& face, const HorizontalCardText& card,
-                              const HorizontalFrame& frame);
+TypesetCard typesetHorizontal(platform::Printer& measure, const QString& face,
+                              const HorizontalCardText& card, const HorizontalFrame& frame);
 
 } // namespace printing

@@ -19,7 +19,8 @@ using namespace Qt::StringLiterals;
 
 namespace printing {
 
-JobPreview::JobPreview(const QString& title, const platform::PageFormat& paper, platform::JobDrawing drawJob, QWidget* parent)
+JobPreview::JobPreview(const QString& title, const platform::PageFormat& paper,
+                       platform::JobDrawing drawJob, QWidget* parent)
     : QDialog(parent), m_paper(paper), m_drawJob(std::move(drawJob)),
       m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     setObjectName(u"JobPreview"_s);
@@ -35,7 +36,8 @@ JobPreview::JobPreview(const QString& title, const platform::PageFormat& paper, 
     connect(previewPages, &QPrintPreviewWidget::previewChanged, this, &JobPreview::showPageNumber);
     // Scrolling or the wheel moves to another page too; the page number follows.
     if (auto* view = previewPages->findChild<QGraphicsView*>())
-        connect(view->verticalScrollBar(), &QScrollBar::valueChanged, this, &JobPreview::showPageNumber);
+        connect(view->verticalScrollBar(), &QScrollBar::valueChanged, this,
+                &JobPreview::showPageNumber);
 
     auto button = [this](const char* name, const QString& caption) {
         auto* made = ui::named(new QPushButton(caption, this), name);
@@ -115,8 +117,8 @@ void JobPreview::showPageNumber() {
     cmdNextPage->setEnabled(page < pageCount());
 }
 
-JobPreview* openJobPreview(const QString& title, const platform::PageFormat& paper, platform::JobDrawing drawJob,
-                           QWidget* parent) {
+JobPreview* openJobPreview(const QString& title, const platform::PageFormat& paper,
+                           platform::JobDrawing drawJob, QWidget* parent) {
     auto* preview = new JobPreview(title, paper, std::move(drawJob), parent);
     preview->setAttribute(Qt::WA_DeleteOnClose);
     preview->open();

@@ -29,8 +29,8 @@ class JobPreview : public QDialog {
 public:
     // title names the job in the window's title; paper is the job's paper;
     // drawJob is called whenever the preview is drawn afresh.
-    JobPreview(const QString& title, const platform::PageFormat& paper, platform::JobDrawing drawJob,
-               QWidget* parent = nullptr);
+    JobPreview(const QString& title, const platform::PageFormat& paper,
+               platform::JobDrawing drawJob, QWidget* parent = nullptr);
     ~JobPreview() override;
 
     int pageCount() const;
@@ -56,7 +56,7 @@ private:
 
 // Opens the preview of a job over parent, closed by the user; it deletes
 // itself when closed.
-JobPreview* openJobPreview(const QString& title, const platform::PageFormat& paper, platform::JobDrawing drawJob,
-                           QWidget* parent);
+JobPreview* openJobPreview(const QString& title, const platform::PageFormat& paper,
+                           platform::JobDrawing drawJob, QWidget* parent);
 
 } // namespace printing

@@ -64,7 +64,9 @@ QStringList JobReview::lines() const {
 QString JobReview::message() const {
     QString text;
     addSection(text, u"次のカードは印刷しません。"_s, leftOut);
-    addSection(text, u"次のカードは郵便番号が7桁ではないため、枠に入れず書かれたとおりに印刷します。"_s, uncleanCodes);
+    addSection(text,
+               u"次のカードは郵便番号が7桁ではないため、枠に入れず書かれたとおりに印刷します。"_s,
+               uncleanCodes);
     addSection(text, u"次のカードは枠に収めるため文字を小さくして印刷します。"_s, reduced);
     addSection(text, u"次のカードは印刷リストに複数回入っているため、その回数だけ印刷します。"_s,
                repeated);
@@ -83,7 +85,8 @@ JobReview reviewEntries(const book::CardList& entries) {
         }
         const book::PostalCode code = book::postalCodeOf(card.postalCode);
         if (!code.isValid())
-            review.uncleanCodes << item(card, code.isEmpty() ? u"郵便番号がありません"_s : code.typed);
+            review.uncleanCodes << item(card,
+                                        code.isEmpty() ? u"郵便番号がありません"_s : code.typed);
         review.printable.append(card);
     }
     QList<book::AddressCard> noted;

@@ -12,10 +12,10 @@ constexpr int MarginTwips = 100;
 
 } // namespace
 
-MarkerCanvas::MarkerCanvas(const QRect& outlineTwips, const QPoint& neutralTwips, const QSize& markerSizeTwips,
-                           QWidget* parent)
-    : QWidget(parent), m_outline(outlineTwips), m_neutral(neutralTwips), m_markerSize(markerSizeTwips),
-      m_marker(neutralTwips) {
+MarkerCanvas::MarkerCanvas(const QRect& outlineTwips, const QPoint& neutralTwips,
+                           const QSize& markerSizeTwips, QWidget* parent)
+    : QWidget(parent), m_outline(outlineTwips), m_neutral(neutralTwips),
+      m_markerSize(markerSizeTwips), m_marker(neutralTwips) {
     m_area = m_outline.adjusted(-MarginTwips, -MarginTwips, MarginTwips, MarginTwips);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }

@@ -16,8 +16,8 @@ class MarkerCanvas : public QWidget {
 public:
     // outlineTwips: the medium; neutralTwips: where the cross stands;
     // markerSizeTwips: the marker picture's size.
-    MarkerCanvas(const QRect& outlineTwips, const QPoint& neutralTwips, const QSize& markerSizeTwips,
-                 QWidget* parent = nullptr);
+    MarkerCanvas(const QRect& outlineTwips, const QPoint& neutralTwips,
+                 const QSize& markerSizeTwips, QWidget* parent = nullptr);
 
     // Moves the marker's top-left to this position, twips.
     void setMarker(const QPoint& markerTwips);

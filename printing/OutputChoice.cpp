@@ -1,8 +1,8 @@
 #include "printing/OutputChoice.h"
 
 #include "platform/PageRangePrinter.h"
-#include "platform/SameFile.h"
 #include "platform/PrintJob.h"
+#include "platform/SameFile.h"
 
 #include <QFileInfo>
 
@@ -27,7 +27,8 @@ JobOutcome outcomeOf(Delivery delivery) {
     return JobOutcome::Failed;
 }
 
-bool confirmJob(platform::Messages& messages, const JobReview& review, const QString& countQuestion) {
+bool confirmJob(platform::Messages& messages, const JobReview& review,
+                const QString& countQuestion) {
     if (review.hasNews()) {
         if (review.printable.isEmpty()) {
             messages.show(review.message(), platform::Buttons::Ok);
@@ -70,7 +71,8 @@ std::optional<platform::PrintDestination> nextDestination(const OutputChoice& ch
     QString path = chosen;
     if (!path.endsWith(u".pdf"_s, Qt::CaseInsensitive))
         path += u".pdf"_s;
-    // The name as chosen counts too: the user picked the book, even if the added ".pdf" would spare it.
+    // The name as chosen counts too: the user picked the book, even if the added ".pdf" would spare
+    // it.
     if (!bookPath.isEmpty() &&
         (platform::sameFile(chosen, bookPath) || platform::sameFile(path, bookPath))) {
         platform.messages.show(QString::fromUtf16(BookAsOutputText) + u'\n' + chosen);
@@ -81,8 +83,8 @@ std::optional<platform::PrintDestination> nextDestination(const OutputChoice& ch
 
 Delivery deliverJob(const OutputChoice& choice, platform::Platform& platform,
                     const QString& proposedName, const QString& bookPath, const QString& jobTitle,
-                    const platform::PageFormat& paper, int pageCount, const platform::JobDrawing& draw,
-                    platform::PrintDestination* sentTo) {
+                    const platform::PageFormat& paper, int pageCount,
+                    const platform::JobDrawing& draw, platform::PrintDestination* sentTo) {
     std::optional<platform::PrintDestination> destination =
         nextDestination(choice, platform, proposedName, bookPath);
     if (!destination)
@@ -104,8 +106,9 @@ Delivery deliverJob(const OutputChoice& choice, platform::Platform& platform,
         platform::PageRangePrinter chosen(target, pages);
         draw(chosen);
     };
-    if (!printer || !platform::runPrintJob(*printer, paper, drawChosenPages,
-                                           [&platform](const QString& warning) { platform.messages.show(warning); })) {
+    if (!printer || !platform::runPrintJob(
+                        *printer, paper, drawChosenPages,
+                        [&platform](const QString& warning) { platform.messages.show(warning); })) {
         platform.messages.show(printFailureMessage(printer ? printer->errorText() : QString()));
         return Delivery::Failed;
     }
@@ -115,8 +118,7 @@ Delivery deliverJob(const OutputChoice& choice, platform::Platform& platform,
 }
 
 QString proposedPdfName(const QString& bookPath, const QString& what, const QDate& day) {
-    const QString book =
-        !bookPath.isEmpty() ? QFileInfo(bookPath).completeBaseName() : u"住所録"_s;
+    const QString book = !bookPath.isEmpty() ? QFileInfo(bookPath).completeBaseName() : u"住所録"_s;
     return book + u'_' + what + u'_' + day.toString(u"yyyy-MM-dd"_s) + u".pdf"_s;
 }
 

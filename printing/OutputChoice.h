@@ -1,9 +1,9 @@
 #pragma once
 
 #include "platform/Platform.h"
-#include "printing/JobReview.h"
 #include "platform/PrintDestination.h"
 #include "platform/PrintJob.h"
+#include "printing/JobReview.h"
 
 #include <QDate>
 #include <QString>
@@ -48,7 +48,8 @@ inline constexpr char16_t BookAsOutputText[] =
 
 enum class Delivery {
     Printed,       // the document was sent
-    NoDestination, // the user cancelled the print or PDF save dialog, or chose the book; nothing printed
+    NoDestination, // the user cancelled the print or PDF save dialog, or chose the book; nothing
+                   // printed
     Failed,        // the printer or file failed; the user was told
 };
 
@@ -63,8 +64,8 @@ enum class Delivery {
 // When the job was printed and sentTo is given, it receives where it went.
 Delivery deliverJob(const OutputChoice& choice, platform::Platform& platform,
                     const QString& proposedName, const QString& bookPath, const QString& jobTitle,
-                    const platform::PageFormat& paper, int pageCount, const platform::JobDrawing& draw,
-                    platform::PrintDestination* sentTo = nullptr);
+                    const platform::PageFormat& paper, int pageCount,
+                    const platform::JobDrawing& draw, platform::PrintDestination* sentTo = nullptr);
 
 // How a postcard or envelope job ended.
 enum class JobOutcome {
@@ -79,7 +80,8 @@ JobOutcome outcomeOf(Delivery delivery);
 
 // Asks before a job: the review's findings, if any (only told when nothing
 // is left to print), then countQuestion. Whether the job goes on.
-bool confirmJob(platform::Messages& messages, const JobReview& review, const QString& countQuestion);
+bool confirmJob(platform::Messages& messages, const JobReview& review,
+                const QString& countQuestion);
 
 // The PDF name a job proposes: the book's name, what is printed and the
 // day, "山田家_ラベル_2026-12-10.pdf" ("住所録" for a book without a file).

@@ -1,7 +1,7 @@
 #include "printing/OutputDialog.h"
 
-#include "ui/Named.h"
 #include "printing/OutputChoice.h"
+#include "ui/Named.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,13 +1,13 @@
 #include "printing/PositionDialog.h"
 
-#include "ui/CentreOnScreen.h"
-#include "ui/Named.h"
+#include "book/LenientNumber.h"
+#include "platform/ProgramFolder.h"
 #include "printing/AlignmentPage.h"
+#include "printing/OffsetsFile.h"
 #include "printing/OutputChoice.h"
 #include "printing/PrinterTrims.h"
-#include "book/LenientNumber.h"
-#include "printing/OffsetsFile.h"
-#include "platform/ProgramFolder.h"
+#include "ui/CentreOnScreen.h"
+#include "ui/Named.h"
 
 #include <QDoubleSpinBox>
 #include <QGridLayout>
@@ -22,8 +22,7 @@ using namespace Qt::StringLiterals;
 namespace printing {
 
 PositionDialog::PositionDialog(ui::AppContext& context, const QString& offsetsPath,
-                               std::function<void(const Trims& trims)> onAccepted,
-                               QWidget* parent)
+                               std::function<void(const Trims& trims)> onAccepted, QWidget* parent)
     : QWidget(parent, Qt::Window), m_context(context), m_path(offsetsPath),
       m_onAccepted(std::move(onAccepted)) {
     setWindowTitle(u"印字位置調整"_s);
@@ -101,7 +100,8 @@ PositionDialog::PositionDialog(ui::AppContext& context, const QString& offsetsPa
         connect(box, &QDoubleSpinBox::valueChanged, this, &PositionDialog::takeTypedOffsets);
 }
 
-void PositionDialog::showDrawing(QWidget* drawing, std::function<void(const QPoint& markerTwips)> placeMarker) {
+void PositionDialog::showDrawing(QWidget* drawing,
+                                 std::function<void(const QPoint& markerTwips)> placeMarker) {
     m_placeMarker = std::move(placeMarker);
     m_layout->insertWidget(0, drawing);
     SetOpt(markerFor(printerTrimsPathBeside(m_path), m_path, m_printer, m_medium));
@@ -128,7 +128,8 @@ MarkerPosition PositionDialog::GetOpt() const {
 
 void PositionDialog::showMarker() {
     const MarkerPosition position = GetOpt();
-    m_placeMarker(QPoint(qRound(book::leadingNumber(txtXpoint)), qRound(book::leadingNumber(txtYpoint))));
+    m_placeMarker(
+        QPoint(qRound(book::leadingNumber(txtXpoint)), qRound(book::leadingNumber(txtYpoint))));
     lblXscale->setText(millimetreText(xMillimetres(position)));
     lblYscale->setText(millimetreText(yMillimetres(position)));
     const QSignalBlocker xBlocker(xOffsetBox);
@@ -155,11 +156,10 @@ void PositionDialog::printAlignmentPage() {
     if (paper.landscape)
         paperMm.transpose();
     const QString medium = m_medium.isEmpty() ? windowTitle() : m_medium;
-    deliverJob(outputChoiceForThisRun(), m_context.platform, u"位置合わせ用紙.pdf"_s,
-               m_context.state.book.path(), u"Tagora 位置合わせ用紙 "_s + medium, paper, 1,
-               [&](platform::Printer& printer) {
-                   drawAlignmentPage(printer, paperMm, medium, offsets);
-               });
+    deliverJob(
+        outputChoiceForThisRun(), m_context.platform, u"位置合わせ用紙.pdf"_s,
+        m_context.state.book.path(), u"Tagora 位置合わせ用紙 "_s + medium, paper, 1,
+        [&](platform::Printer& printer) { drawAlignmentPage(printer, paperMm, medium, offsets); });
 }
 
 void PositionDialog::accept() {
@@ -171,7 +171,8 @@ void PositionDialog::accept() {
             writePrinterTrims(printerTrimsPathBeside(m_path), {m_printer, m_medium, GetOpt()});
     if (!written.ok()) {
         // The trims are not handed over unsaved: every job reads the file.
-        m_context.platform.messages.show(u"印字位置を保存できませんでした。\n"_s + written.error.describe(),
+        m_context.platform.messages.show(u"印字位置を保存できませんでした。\n"_s +
+                                             written.error.describe(),
                                          platform::Buttons::Ok);
         return;
     }

@@ -13,9 +13,9 @@
 // xOffsetBox, yOffsetBox  the X and Y offsets typed in mm, in step with the marker
 // alignmentButton  位置合わせ用紙を印刷: rulers and crosses to read the offsets off
 
-#include "ui/AppContext.h"
 #include "platform/Paper.h"
 #include "printing/PositionMarker.h"
+#include "ui/AppContext.h"
 
 #include <QWidget>
 

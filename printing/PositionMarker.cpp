@@ -42,7 +42,8 @@ MarkerPosition steppedMarker(const MarkerPosition& position, MarkerDirection dir
 
 MarkerPosition typedMarker(const MarkerPosition& position, double xMm, double yMm) {
     const auto twips = [](double mm, int neutral, int least, int most) {
-        return QString::number(std::clamp(int(std::lround(neutral + mm * MarkerStep)), least, most));
+        return QString::number(
+            std::clamp(int(std::lround(neutral + mm * MarkerStep)), least, most));
     };
     MarkerPosition typed = position;
     typed.xPoint = twips(xMm, NeutralMarkerX, MarkerMinX, MarkerMaxX);

@@ -1,7 +1,7 @@
 #include "printing/PrintScreenCommands.h"
 
-#include "printing/frmFont.h"
 #include "printing/OutputDialog.h"
+#include "printing/frmFont.h"
 #include "ui/ToolWindow.h"
 
 using namespace Qt::StringLiterals;

@@ -18,7 +18,7 @@ namespace printing {
 class PrintScreenCommands : public QObject {
     Q_OBJECT
 
-  public:
+public:
     // Builds the medium's position dialog for the trims of printer (the
     // queue the next job goes to, empty for a PDF) and the model's medium;
     // onSaved receives the trims after OK wrote them.
@@ -45,7 +45,7 @@ class PrintScreenCommands : public QObject {
     void endProgram();
     void showHelp();
 
-  signals:
+signals:
     // Another entry is on screen, or it is printed otherwise (code line).
     void entryChanged();
     // The font chooser confirmed a face, now the model's textFace.
@@ -55,7 +55,7 @@ class PrintScreenCommands : public QObject {
     // The position dialog saved the model's trims.
     void trimsChanged();
 
-  private:
+private:
     void showStep(const PagingStep& step);
 
     ui::AppContext& m_context;

@@ -13,9 +13,12 @@ namespace {
 
 QString itemName(PrintMedium medium) {
     switch (medium) {
-    case PrintMedium::Labels: return u"ラベル"_s;
-    case PrintMedium::Postcards: return u"ハガキ"_s;
-    case PrintMedium::Envelopes: break;
+    case PrintMedium::Labels:
+        return u"ラベル"_s;
+    case PrintMedium::Postcards:
+        return u"ハガキ"_s;
+    case PrintMedium::Envelopes:
+        break;
     }
     return u"封筒"_s;
 }

@@ -40,7 +40,7 @@ struct PrintScreenControls {
 // screens: the entries and the one on screen, the text face, the trims and
 // their file, whether the code line is printed, and when 印刷 is usable.
 class PrintScreenModel {
-  public:
+public:
     // entries in print order; fromList false means one typed address, of
     // which only the first entry counts. Reads the remembered choices.
     PrintScreenModel(PrintMedium medium, const book::CardList& entries, bool fromList);
@@ -102,7 +102,7 @@ class PrintScreenModel {
     // the font chooser changes it.
     QString textFace;
 
-  private:
+private:
     PrintMedium m_medium;
     book::CardList m_entries;
     PreviewPager m_pager;

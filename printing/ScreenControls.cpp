@@ -49,8 +49,8 @@ ScreenControls ScreenControls::build(QWidget* parent, const ScreenControlNames& 
     controls.next = button(names.next, u"＞"_s, names.nextTip);
     controls.position = ui::named(new QLabel(parent), names.position);
     controls.position->setAlignment(Qt::AlignCenter);
-    controls.printCode = check(names.printCode, u"コードを印字"_s,
-                               u"住所録のコード欄も宛名と一緒に印字する"_s);
+    controls.printCode =
+        check(names.printCode, u"コードを印字"_s, u"住所録のコード欄も宛名と一緒に印字する"_s);
     controls.barcodes = check(names.barcodes, u"カスタマバーコード"_s, names.barcodesTip);
     controls.print = button(names.print, u"印刷"_s, {});
     controls.preview = button(names.preview, u"印刷プレビュー"_s, names.previewTip);

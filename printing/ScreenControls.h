@@ -29,10 +29,10 @@ struct PrintScreenControls;
 // what it prints.
 struct ScreenControlNames {
     QString previous, next, position, printCode, barcodes, print, preview, back, end;
-    QString previousTip;  // "戻る"
-    QString nextTip;      // "次のハガキへ"
-    QString previewTip;   // "印刷されるハガキを画面で確かめる"
-    QString barcodesTip;  // where the bars go
+    QString previousTip; // "戻る"
+    QString nextTip;     // "次のハガキへ"
+    QString previewTip;  // "印刷されるハガキを画面で確かめる"
+    QString barcodesTip; // where the bars go
 };
 
 // The design's names (cmdRew, cmdFF, lblPP, chkPrintCode, chkBarcode,

@@ -42,7 +42,7 @@ inline double largerOrLeast(double points) {
 
 // Measures cells in the face, each once.
 class CellMeasure {
-  public:
+public:
     CellMeasure(platform::Printer& printer, const QString& face) : m_printer(printer) {
         m_printer.setFontName(face);
     }
@@ -61,7 +61,7 @@ class CellMeasure {
         return m_printer.textWidth(text);
     }
 
-  private:
+private:
     double lengthEm(const ColumnCell& cell) {
         if (cell.across)
             return 1;

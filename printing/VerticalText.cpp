@@ -43,7 +43,8 @@ QChar at(const QString& text, qsizetype i) {
 bool besideLetter(const QString& text, qsizetype start, qsizetype end) {
     const QChar before = at(text, start - 1);
     const QChar after = at(text, end);
-    return isLetter(before) || isLetter(after) || (isHyphenLookAlike(before) && isLetter(at(text, start - 2))) ||
+    return isLetter(before) || isLetter(after) ||
+           (isHyphenLookAlike(before) && isLetter(at(text, start - 2))) ||
            (isHyphenLookAlike(after) && isLetter(at(text, end + 1)));
 }
 

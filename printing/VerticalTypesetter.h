@@ -25,11 +25,12 @@ struct VerticalFrame {
     int addressRightTwips = 0; // the first address column's right edge
     int addressTopTwips = 0;
     int addressBottomTwips = 0;
-    double addressPoints = 14;      // at most
-    double addressLeastPoints = 11; // below this an address only shrinks when columns cannot hold it
-    int nameCentreTwips = 0;        // the name block stays centred here while it can
+    double addressPoints = 14; // at most
+    double addressLeastPoints =
+        11;                  // below this an address only shrinks when columns cannot hold it
+    int nameCentreTwips = 0; // the name block stays centred here while it can
     int nameTopTwips = 0;
-    int nameBottomTwips = 0;    // the lowest a name may end, where it stands clear beside the sender
+    int nameBottomTwips = 0; // the lowest a name may end, where it stands clear beside the sender
     int nameLeftLimitTwips = 0; // the stamp's right edge
     double namePoints = 28;     // at most
     double nameToAddress = 1.4; // the name at least this many times the address
@@ -61,7 +62,8 @@ TypesetCard typesetVerticalAddressee(platform::Printer& measure, const VerticalA
 
 // The sender in small columns in its corner, its name the largest of them
 // and every text smaller than belowPoints.
-TypesetCard typesetVerticalSender(platform::Printer& measure, const book::AddressCard& sender, const QString& face,
-                                  const VerticalSenderFrame& frame, double belowPoints);
+TypesetCard typesetVerticalSender(platform::Printer& measure, const book::AddressCard& sender,
+                                  const QString& face, const VerticalSenderFrame& frame,
+                                  double belowPoints);
 
 } // namespace printing

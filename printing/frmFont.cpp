@@ -13,7 +13,8 @@ using namespace Qt::StringLiterals;
 
 namespace printing {
 
-frmFont::frmFont(ui::AppContext& context, std::function<void(const QString& face)> onChosen, QWidget* parent)
+frmFont::frmFont(ui::AppContext& context, std::function<void(const QString& face)> onChosen,
+                 QWidget* parent)
     : QWidget(parent, Qt::Window), m_context(context), m_onChosen(std::move(onChosen)) {
     setObjectName(u"frmFont"_s);
     setWindowTitle(u"読込み中…"_s);
@@ -116,7 +117,8 @@ void frmFont::showSample() {
 
 void frmFont::accept() {
     if (lblNameF->text().isEmpty()) {
-        m_context.platform.messages.show(u"フォントが選択されていません。"_s, platform::Buttons::Ok);
+        m_context.platform.messages.show(u"フォントが選択されていません。"_s,
+                                         platform::Buttons::Ok);
         return;
     }
     if (m_onChosen)

@@ -60,7 +60,7 @@ struct RecordResult {
 // the file always holds a complete record. A book without a record file
 // has an empty record, and the file is made at the first change.
 class SeasonRecord {
-  public:
+public:
     explicit SeasonRecord(const QString& bookPath);
     ~SeasonRecord();
     SeasonRecord(const SeasonRecord&) = delete;
@@ -106,7 +106,7 @@ class SeasonRecord {
     RecordResult pair(qint64 recordId, int cardNumber, const book::AddressCard& card);
     RecordResult drop(qint64 recordId);
 
-  private:
+private:
     RecordResult load();
     RecordResult ensureFile();
     // Runs change inside one transaction; on failure the memory is read back.

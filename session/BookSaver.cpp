@@ -17,7 +17,8 @@ using platform::Answer;
 namespace session {
 
 BookSaver::BookSaver(SessionState& state, platform::Platform& platform)
-    : m_state(state), m_platform(platform) {}
+    : m_state(state), m_platform(platform) {
+}
 
 BookSaver::Result BookSaver::saveOpenBook(const book::CardList& cards,
                                           const season::CardOrigins& origins) {
@@ -99,8 +100,8 @@ BookSaver::Result BookSaver::write(const QString& path, const book::CardList& ca
 
 void BookSaver::keepRecord(const QString& path, const book::CardList& cards, bool wasOpenBook) {
     const QString failure =
-        keepSeasonRecord(wasOpenBook ? QString() : m_state.book.path(),
-                         path, cards, wasOpenBook ? m_origins : season::CardOrigins::unknown());
+        keepSeasonRecord(wasOpenBook ? QString() : m_state.book.path(), path, cards,
+                         wasOpenBook ? m_origins : season::CardOrigins::unknown());
     if (!failure.isEmpty())
         m_platform.messages.show(QString::fromUtf16(texts::RecordUnwritable).arg(failure));
 }

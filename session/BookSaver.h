@@ -1,9 +1,9 @@
 #pragma once
 
-#include "session/SessionState.h"
 #include "book/WriteError.h"
 #include "platform/Platform.h"
 #include "season/CardOrigins.h"
+#include "session/SessionState.h"
 
 #include <QString>
 

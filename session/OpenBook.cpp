@@ -6,7 +6,6 @@
 #include "session/SeasonKeeping.h"
 #include "session/SessionTexts.h"
 
-
 using namespace Qt::StringLiterals;
 
 namespace session {

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "book/BookRead.h"
-#include "session/SessionState.h"
 #include "book/WriteError.h"
 #include "platform/Messages.h"
+#include "session/SessionState.h"
 
 #include <QString>
 

@@ -51,8 +51,7 @@ int matchSeasonRecord(const QString& path, const book::CardList& cards, QString*
 }
 
 QString markPrinted(const SessionState& state, const book::CardList& entries, int year) {
-    if (!state.book.hasFile() || !state.printFromList ||
-        entries.isEmpty())
+    if (!state.book.hasFile() || !state.printFromList || entries.isEmpty())
         return {};
     // The print list holds copies of the cards as the book had them.
     const book::BookRead read = book::readBook(state.book.path());

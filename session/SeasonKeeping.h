@@ -1,9 +1,9 @@
 #pragma once
 
 #include "book/AddressCard.h"
-#include "session/SessionState.h"
 #include "platform/Messages.h"
 #include "season/CardOrigins.h"
+#include "session/SessionState.h"
 
 #include <QString>
 

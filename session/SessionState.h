@@ -18,9 +18,9 @@ namespace session {
 // writes the book writes the one named here, never one the settings file names.
 struct SessionState {
     CurrentBook book;
-    book::FileStamp bookStamp;              // its file as this run last read or wrote it
+    book::FileStamp bookStamp;                // its file as this run last read or wrote it
     std::shared_ptr<book::BookLock> bookLock; // held while the book's file is open here
-    QString saveName;          // the name the start window's save button proposes
+    QString saveName;                         // the name the start window's save button proposes
     bool printFromList = true; // the print screens take the print list (false: one typed address)
     bool exitOnClose = true;   // closing the start window writes the settings and ends the program
     bool startWindowAway = false; // the start window is unloaded for another window

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/Navigator.h"
-#include "session/SessionState.h"
 #include "platform/Platform.h"
+#include "session/SessionState.h"
+#include "ui/Navigator.h"
 
 namespace ui {
 

@@ -20,8 +20,10 @@ QString afterTown(const AddressLines& current, const QString& town) {
 
 } // namespace
 
-AddressFiller::AddressFiller(const ZipDirectory& directory, platform::Messages& messages, TownPicker& picker)
-    : m_directory(directory), m_messages(messages), m_picker(picker) {}
+AddressFiller::AddressFiller(const ZipDirectory& directory, platform::Messages& messages,
+                             TownPicker& picker)
+    : m_directory(directory), m_messages(messages), m_picker(picker) {
+}
 
 bool AddressFiller::dataReady() {
     if (m_directory.ensureLoaded())
@@ -30,7 +32,8 @@ bool AddressFiller::dataReady() {
     return false;
 }
 
-std::optional<AddressLines> AddressFiller::addressFor(const QString& typedCode, const AddressLines& current,
+std::optional<AddressLines> AddressFiller::addressFor(const QString& typedCode,
+                                                      const AddressLines& current,
                                                       bool withoutPrefecture) {
     const QString digits = normalizedCode(typedCode);
     if (digits.isEmpty()) {
@@ -51,9 +54,9 @@ std::optional<AddressLines> AddressFiller::addressFor(const QString& typedCode, 
             return std::nullopt;
     }
     const ZipAddress& place = places[chosen];
-    const AddressLines lines{
-        withoutPrefecture ? place.municipality : place.prefecture + place.municipality,
-        place.town + afterTown(current, place.town)};
+    const AddressLines lines{withoutPrefecture ? place.municipality
+                                               : place.prefecture + place.municipality,
+                             place.town + afterTown(current, place.town)};
     const bool typedBefore = !current.line1.isEmpty() || !current.line2.isEmpty();
     if (typedBefore && lines != current) {
         const platform::Answer answer = m_messages.show(
@@ -66,7 +69,8 @@ std::optional<AddressLines> AddressFiller::addressFor(const QString& typedCode, 
     return lines;
 }
 
-std::optional<QString> AddressFiller::codeFor(const AddressLines& current, const QString& typedCode) {
+std::optional<QString> AddressFiller::codeFor(const AddressLines& current,
+                                              const QString& typedCode) {
     const QString address = current.line1 + current.line2;
     if (address.trimmed().isEmpty()) {
         m_messages.show(u"住所が入力されていません。"_s, platform::Buttons::Ok);

@@ -13,7 +13,8 @@ using namespace Qt::StringLiterals;
 
 namespace zip {
 
-TownPickerDialog::TownPickerDialog(const QString& code, const ZipAddressList& choices, QWidget* parent)
+TownPickerDialog::TownPickerDialog(const QString& code, const ZipAddressList& choices,
+                                   QWidget* parent)
     : QDialog(parent) {
     setObjectName(u"TownPickerDialog"_s);
     setWindowTitle(u"住所の選択"_s);

@@ -128,7 +128,8 @@ QString ZipDirectory::Data::parse(const QByteArray& bytes) {
         }
         if (first == "M") {
             const auto code = parseDigits(second);
-            if (!code || second.size() != 5 || third.isEmpty() || !prefectures.contains(*code / 1000))
+            if (!code || second.size() != 5 || third.isEmpty() ||
+                !prefectures.contains(*code / 1000))
                 return bad(u"bad municipality"_s);
             cityByCode.insert(*code, int(cities.size()));
             City city;
@@ -212,7 +213,8 @@ ZipAddress ZipDirectory::Data::address(int code, const Entry& entry) const {
     return ZipAddress{codeText(code), prefectures.value(city.prefecture), city.name, entry.town};
 }
 
-ZipDirectory::ZipDirectory(QString path) : m_path(std::move(path)) {}
+ZipDirectory::ZipDirectory(QString path) : m_path(std::move(path)) {
+}
 
 ZipDirectory::~ZipDirectory() = default;
 
@@ -257,7 +259,8 @@ ZipAddressList ZipDirectory::addressesFor(const QString& digits) const {
     const int code = digits.toInt(&ok);
     if (!ok)
         return found;
-    for (const auto& [table, key] : {std::pair{&m_data->ranges, code / 100}, std::pair{&m_data->codes, code}}) {
+    for (const auto& [table, key] :
+         {std::pair{&m_data->ranges, code / 100}, std::pair{&m_data->codes, code}}) {
         const auto span = table->constFind(key);
         if (span == table->constEnd())
             continue;
@@ -275,7 +278,8 @@ std::optional<CodeMatch> ZipDirectory::codeForAddress(const QString& address) co
     int bestCode = -1;
     qsizetype bestLength = -1;
     QString bestTown; // comparable form; empty when only the municipality matched
-    for (qsizetype nameLength = std::min(m_data->longestName, text.size()); nameLength > 0; --nameLength) {
+    for (qsizetype nameLength = std::min(m_data->longestName, text.size()); nameLength > 0;
+         --nameLength) {
         const auto cities = m_data->citiesByName.constFind(text.left(nameLength));
         if (cities == m_data->citiesByName.constEnd())
             continue;

@@ -10,10 +10,10 @@ using namespace Qt::StringLiterals;
 
 namespace zip {
 
-ZipLookupButtons::ZipLookupButtons(QWidget* parent, platform::Messages& messages, TownPicker& picker,
-                                   QLineEdit* txtZip, QLineEdit* txtAdd1, QLineEdit* txtAdd2,
-                                   QAbstractButton* withoutPrefecture, FieldSetter setField,
-                                   const ZipDirectory& directory)
+ZipLookupButtons::ZipLookupButtons(QWidget* parent, platform::Messages& messages,
+                                   TownPicker& picker, QLineEdit* txtZip, QLineEdit* txtAdd1,
+                                   QLineEdit* txtAdd2, QAbstractButton* withoutPrefecture,
+                                   FieldSetter setField, const ZipDirectory& directory)
     : QObject(parent), m_filler(directory, messages, picker), m_txtZip(txtZip), m_txtAdd1(txtAdd1),
       m_txtAdd2(txtAdd2), m_withoutPrefecture(withoutPrefecture), m_setField(std::move(setField)) {
     if (!m_setField)
@@ -26,8 +26,8 @@ ZipLookupButtons::ZipLookupButtons(QWidget* parent, platform::Messages& messages
 
 void ZipLookupButtons::fillAddress() {
     const bool withoutPrefecture = m_withoutPrefecture && m_withoutPrefecture->isChecked();
-    const auto lines =
-        m_filler.addressFor(m_txtZip->text(), {m_txtAdd1->text(), m_txtAdd2->text()}, withoutPrefecture);
+    const auto lines = m_filler.addressFor(m_txtZip->text(), {m_txtAdd1->text(), m_txtAdd2->text()},
+                                           withoutPrefecture);
     if (!lines)
         return;
     if (m_txtAdd1->text() != lines->line1)

@@ -28,9 +28,10 @@ public:
     // Creates both buttons as children of parent and connects them to the
     // form's fields; withoutPrefecture is the "都府県名なし" option. The
     // default setter is QLineEdit::setText (which emits textChanged).
-    ZipLookupButtons(QWidget* parent, platform::Messages& messages, TownPicker& picker, QLineEdit* txtZip,
-                     QLineEdit* txtAdd1, QLineEdit* txtAdd2, QAbstractButton* withoutPrefecture,
-                     FieldSetter setField = {}, const ZipDirectory& directory = ZipDirectory::shipped());
+    ZipLookupButtons(QWidget* parent, platform::Messages& messages, TownPicker& picker,
+                     QLineEdit* txtZip, QLineEdit* txtAdd1, QLineEdit* txtAdd2,
+                     QAbstractButton* withoutPrefecture, FieldSetter setField = {},
+                     const ZipDirectory& directory = ZipDirectory::shipped());
 
     QPushButton* cmdAddSearch;
     QPushButton* cmdZipSearch;

@@ -44,7 +44,7 @@ struct CommandSpec {
 // option table: "--name value", "--name=value", "-o value", and "--" to end
 // the options.
 class CommandArguments {
-  public:
+public:
     explicit CommandArguments(const CommandSpec& spec);
 
     // Reads args (those after the command word); false with error() set when
@@ -62,7 +62,7 @@ class CommandArguments {
     QString first() const;
     const CommandSpec& spec() const { return m_spec; }
 
-  private:
+private:
     const OptionSpec* lastValueOption(const QStringList& args) const;
 
     const CommandSpec& m_spec;

@@ -23,7 +23,8 @@ private slots:
         QTest::addColumn<int>("context");
         QTest::addColumn<QString>("mentions");
         QTest::newRow("contents") << int(Command::Contents) << 0 << u"住所録一覧"_s;
-        QTest::newRow("12 address list sheet") << int(Command::Context) << 12 << u"ダブルクリック"_s;
+        QTest::newRow("12 address list sheet")
+            << int(Command::Context) << 12 << u"ダブルクリック"_s;
         QTest::newRow("unknown number") << int(Command::Context) << 99 << u"よくある作業"_s;
     }
     // A request after the window was closed opens a new one; the next turns its page.
@@ -39,7 +40,8 @@ private slots:
         viewer.showHelp(u"Tagora.hlp"_s, Command(command), context);
         QVERIFY(viewer.window() && viewer.window()->isVisible());
         QCOMPARE(viewer.window()->currentPage(), about::helpPage(Command(command), context));
-        QVERIFY2(viewer.window()->pageText().contains(mentions), qPrintable(viewer.window()->pageText().left(200)));
+        QVERIFY2(viewer.window()->pageText().contains(mentions),
+                 qPrintable(viewer.window()->pageText().left(200)));
     }
 
     // Every page is built in and every link between pages leads to one, anchors included.

@@ -16,7 +16,9 @@ namespace {
 
 using Run = TagoraRun;
 
-Run tagora(const QString& home, const QStringList& arguments) { return runTagora(home, arguments); }
+Run tagora(const QString& home, const QStringList& arguments) {
+    return runTagora(home, arguments);
+}
 
 QByteArray bytesOf(const QString& path) {
     QFile file(path);
@@ -35,15 +37,21 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("says"); // on stdout for 0, else on stderr
-        QTest::newRow("list --help") << QStringList{u"list"_s, u"--help"_s} << 0 << u"Usage: tagora list BOOK"_s;
-        QTest::newRow("zip -h") << QStringList{u"zip"_s, u"-h"_s} << 0 << u"Usage: tagora zip CODE"_s;
+        QTest::newRow("list --help")
+            << QStringList{u"list"_s, u"--help"_s} << 0 << u"Usage: tagora list BOOK"_s;
+        QTest::newRow("zip -h") << QStringList{u"zip"_s, u"-h"_s} << 0
+                                << u"Usage: tagora zip CODE"_s;
         QTest::newRow("import --help")
             << QStringList{u"import"_s, u"--help"_s} << 0 << u"make books of 300 cards"_s;
-        QTest::newRow("list without a book") << QStringList{u"list"_s} << 2 << u"usage: tagora list BOOK"_s;
+        QTest::newRow("list without a book")
+            << QStringList{u"list"_s} << 2 << u"usage: tagora list BOOK"_s;
         QTest::newRow("labels, unknown option")
-            << QStringList{u"labels"_s, u"b.dat"_s, u"--frob"_s, u"-o"_s, u"x.pdf"_s} << 2 << u"unknown option"_s;
-        QTest::newRow("unknown command") << QStringList{u"frobnicate"_s} << 2 << u"unknown command frobnicate"_s;
-        QTest::newRow("missing book") << QStringList{u"list"_s, u"/no/such.dat"_s} << 1 << u"no such file"_s;
+            << QStringList{u"labels"_s, u"b.dat"_s, u"--frob"_s, u"-o"_s, u"x.pdf"_s} << 2
+            << u"unknown option"_s;
+        QTest::newRow("unknown command")
+            << QStringList{u"frobnicate"_s} << 2 << u"unknown command frobnicate"_s;
+        QTest::newRow("missing book")
+            << QStringList{u"list"_s, u"/no/such.dat"_s} << 1 << u"no such file"_s;
         const QString sample = QStringLiteral(TAGORA_SOURCE_DIR "/examples/sample.dat");
         QTest::newRow("a PDF and a printer")
             << QStringList{u"labels"_s, sample, u"-o"_s, u"x.pdf"_s, u"--printer"_s, u"q"_s} << 2
@@ -57,10 +65,12 @@ private slots:
         QTest::newRow("PDF into a missing folder")
             << QStringList{u"postcards"_s, sample, u"-o"_s, u"/no/such/folder/x.pdf"_s} << 1
             << u"tagora: no such folder: /no/such/folder"_s;
-        QTest::newRow("printers --help") << QStringList{u"printers"_s, u"--help"_s} << 0
-                                         << u"Usage: tagora printers"_s;
+        QTest::newRow("printers --help")
+            << QStringList{u"printers"_s, u"--help"_s} << 0 << u"Usage: tagora printers"_s;
         QTest::newRow("a sheet name of 100,000 characters")
-            << QStringList{u"labels"_s, sample, u"--template"_s, QString(100000, u'x'), u"-o"_s, u"x.pdf"_s} << 2
+            << QStringList{u"labels"_s,           sample,  u"--template"_s,
+                           QString(100000, u'x'), u"-o"_s, u"x.pdf"_s}
+            << 2
             << u"the label sheet name is 100000 characters long; sheet names have at most 200"_s;
         // Every other line a command cannot use is 2 and names its option;
         // what fails on the way is 1.
@@ -74,23 +84,42 @@ private slots:
             QString says;
         } cases[] = {
             {"unknown program option", {u"--frob"_s}, 2, u"unknown option --frob"_s},
-            {"start 0", labels + QStringList{u"--start"_s, u"0"_s}, 2, u"--start: the start label must be 1 to 12, not 0"_s},
+            {"start 0", labels + QStringList{u"--start"_s, u"0"_s}, 2,
+             u"--start: the start label must be 1 to 12, not 0"_s},
             {"start not a number", labels + QStringList{u"--start=x"_s}, 2, u"--start:"_s},
-            {"start without its value", labels + QStringList{u"--start"_s}, 2, u"--start needs a value"_s},
-            {"unknown template", labels + QStringList{u"--template"_s, u"No Such"_s}, 2, u"--template: no label sheet named"_s},
-            {"skip past the sheet", labels + QStringList{u"--skip"_s, u"13"_s}, 2, u"--skip takes labels 1 to 12"_s},
-            {"a card past the book", labels + QStringList{u"--cards"_s, u"999"_s}, 2, u"--cards: card 999"_s},
-            {"unknown paper", postcards + QStringList{u"--paper"_s, u"b5"_s}, 2, u"--paper takes postcard or a4"_s},
-            {"unknown size", QStringList{u"envelopes"_s, sample, u"--size"_s, u"長5"_s, u"-o"_s, u"x.pdf"_s}, 2, u"--size takes"_s},
-            {"year out of range", list + QStringList{u"--year"_s, u"27"_s}, 2, u"--year: the year must be 1900 to 2999"_s},
-            {"unknown filter", list + QStringList{u"--filter"_s, u"sent"_s}, 2, u"--filter: unknown filter sent"_s},
+            {"start without its value", labels + QStringList{u"--start"_s}, 2,
+             u"--start needs a value"_s},
+            {"unknown template", labels + QStringList{u"--template"_s, u"No Such"_s}, 2,
+             u"--template: no label sheet named"_s},
+            {"skip past the sheet", labels + QStringList{u"--skip"_s, u"13"_s}, 2,
+             u"--skip takes labels 1 to 12"_s},
+            {"a card past the book", labels + QStringList{u"--cards"_s, u"999"_s}, 2,
+             u"--cards: card 999"_s},
+            {"unknown paper", postcards + QStringList{u"--paper"_s, u"b5"_s}, 2,
+             u"--paper takes postcard or a4"_s},
+            {"unknown size",
+             QStringList{u"envelopes"_s, sample, u"--size"_s, u"長5"_s, u"-o"_s, u"x.pdf"_s}, 2,
+             u"--size takes"_s},
+            {"year out of range", list + QStringList{u"--year"_s, u"27"_s}, 2,
+             u"--year: the year must be 1900 to 2999"_s},
+            {"unknown filter", list + QStringList{u"--filter"_s, u"sent"_s}, 2,
+             u"--filter: unknown filter sent"_s},
             {"two books", list + QStringList{u"more.dat"_s}, 2, u"unexpected argument more.dat"_s},
-            {"card past the book", QStringList{u"history"_s, sample, u"--card"_s, u"99"_s, u"--set"_s, u"sent"_s}, 2, u"--card: the card must be 1 to"_s},
-            {"unknown export format", QStringList{u"export"_s, sample, u"-o"_s, u"x.csv"_s, u"--format"_s, u"rtf"_s}, 2, u"--format: rtf"_s},
-            {"unknown encoding", QStringList{u"import"_s, sample, u"-o"_s, u"x.dat"_s, u"--encoding"_s, u"latin1"_s}, 2, u"--encoding is utf-8 or cp932"_s},
-            {"printers takes nothing", QStringList{u"printers"_s, u"all"_s}, 2, u"usage: tagora printers"_s},
-            {"unknown queue", QStringList{u"labels"_s, sample, u"--printer"_s, u"no-such-queue"_s}, 1, u"no printer named no-such-queue"_s},
-            {"export into a missing folder", QStringList{u"export"_s, sample, u"-o"_s, u"/no/such/x.csv"_s}, 1, u"/no/such"_s},
+            {"card past the book",
+             QStringList{u"history"_s, sample, u"--card"_s, u"99"_s, u"--set"_s, u"sent"_s}, 2,
+             u"--card: the card must be 1 to"_s},
+            {"unknown export format",
+             QStringList{u"export"_s, sample, u"-o"_s, u"x.csv"_s, u"--format"_s, u"rtf"_s}, 2,
+             u"--format: rtf"_s},
+            {"unknown encoding",
+             QStringList{u"import"_s, sample, u"-o"_s, u"x.dat"_s, u"--encoding"_s, u"latin1"_s}, 2,
+             u"--encoding is utf-8 or cp932"_s},
+            {"printers takes nothing", QStringList{u"printers"_s, u"all"_s}, 2,
+             u"usage: tagora printers"_s},
+            {"unknown queue", QStringList{u"labels"_s, sample, u"--printer"_s, u"no-such-queue"_s},
+             1, u"no printer named no-such-queue"_s},
+            {"export into a missing folder",
+             QStringList{u"export"_s, sample, u"-o"_s, u"/no/such/x.csv"_s}, 1, u"/no/such"_s},
         };
         for (const auto& one : cases)
             QTest::newRow(one.name) << one.arguments << one.exitCode << one.says;
@@ -214,10 +243,12 @@ private slots:
         QCOMPARE(back, bytesOf(dir.filePath(u"sample.dat"_s)));
     }
 
-    // Control characters in a field are escaped: one card is one line, and nothing reaches the terminal raw.
+    // Control characters in a field are escaped: one card is one line, and nothing reaches the
+    // terminal raw.
     void listKeepsOneCardOnOneLine() {
         const QString path = m_home.filePath(u"odd.dat"_s);
-        const book::AddressCard odd{u"a\tb"_s, u"c\r\nd"_s, u"e\u001b[2Jf"_s, u"g\\h"_s, {}, {}, u"0"_s};
+        const book::AddressCard odd{u"a\tb"_s, u"c\r\nd"_s, u"e\u001b[2Jf"_s, u"g\\h"_s, {},
+                                    {},        u"0"_s};
         QVERIFY(book::writeBook(path, {odd, {u"次"_s, {}, {}, {}, {}, {}, u"0"_s}}).ok());
         const Run run = tagora(m_home.path(), {u"list"_s, path});
         QCOMPARE(run.exitCode, 0);

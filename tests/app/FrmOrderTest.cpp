@@ -17,7 +17,8 @@ using namespace Qt::StringLiterals;
 struct OrderFixture : WindowWorld {
     std::unique_ptr<app::frmOrder> window;
 
-    explicit OrderFixture(const QByteArray& content = *book::formatBook(bookfiles::numberedCards(8))) {
+    explicit OrderFixture(
+        const QByteArray& content = *book::formatBook(bookfiles::numberedCards(8))) {
         state.book = session::CurrentBook::file(dir.filePath(u"住所録.dat"_s));
         bookfiles::writeBytes(state.book.path(), content);
         window = std::make_unique<app::frmOrder>(context);
@@ -28,7 +29,8 @@ struct OrderFixture : WindowWorld {
         if (card > 0) {
             QListWidgetItem* item = list()->item(card - 1);
             list()->scrollToItem(item);
-            QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->visualItemRect(item).center());
+            QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
+                              list()->visualItemRect(item).center());
         }
         for (QChar c : destination)
             window->findChild<QLineEdit*>(u"Text2"_s)->insert(QString(c));
@@ -50,8 +52,9 @@ private slots:
         QVERIFY(f.window->findChild<QWidget*>(u"Label3"_s)->isVisibleTo(f.window.get()));
         f.window->findChild<QLineEdit*>(u"Text2"_s)->clear();
         f.move(3, u"x"_s);
-        QCOMPARE(f.platform.messages.texts(), (QStringList{u"指定に誤りがあります。"_s, u"移動元と移動先が同じです！"_s,
-                                                           u"指定に誤りがあります。"_s, u"移動先が指定されていません"_s}));
+        QCOMPARE(f.platform.messages.texts(),
+                 (QStringList{u"指定に誤りがあります。"_s, u"移動元と移動先が同じです！"_s,
+                              u"指定に誤りがあります。"_s, u"移動先が指定されていません"_s}));
         QCOMPARE(f.bytes(), before);
     }
 
@@ -82,7 +85,8 @@ private slots:
     void unreadableBookIsNotRewritten() {
         const QByteArray content("\"a\",\"b\",\"c\",\"d\",\"e\",\"f\",\"0\"\r\n\"b\",\"x\"\r\n");
         OrderFixture f(content);
-        QCOMPARE(f.platform.messages.texts(), QStringList{u"住所録ファイルを読み込めませんでした。"_s});
+        QCOMPARE(f.platform.messages.texts(),
+                 QStringList{u"住所録ファイルを読み込めませんでした。"_s});
         f.move(0, QString());
         QCOMPARE(f.bytes(), content);
     }

@@ -57,7 +57,8 @@ private slots:
             int widest = 0;
             for (int r = 0; r < f.grid->rowCount(); ++r)
                 widest = qMax(widest, metrics.horizontalAdvance(f.grid->item(r, c)->text()));
-            QVERIFY2(f.grid->columnWidth(c) > widest, qPrintable(f.grid->horizontalHeaderItem(c)->text()));
+            QVERIFY2(f.grid->columnWidth(c) > widest,
+                     qPrintable(f.grid->horizontalHeaderItem(c)->text()));
         }
         int honorific = -1;
         for (int c = 0; c < f.grid->columnCount(); ++c)
@@ -72,14 +73,16 @@ private slots:
         SheetFixture f(15);
         QHeaderView* header = f.grid->horizontalHeader();
         const auto centreOf = [&](int c) {
-            return QPoint(header->sectionViewportPosition(c) + header->sectionSize(c) / 2, header->height() / 2);
+            return QPoint(header->sectionViewportPosition(c) + header->sectionSize(c) / 2,
+                          header->height() / 2);
         };
         QTest::mousePress(header->viewport(), Qt::LeftButton, {}, centreOf(3));
         QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, centreOf(0));
         QCOMPARE(f.grid->horizontalHeaderItem(0)->text(), u"住所１"_s);
         const int bookColumns = f.sheet->table().columnCount() - 1;
         for (int c = 0; c < bookColumns; ++c) {
-            QCOMPARE(f.grid->horizontalHeaderItem(c)->text(), f.sheet->table().column(c + 1).heading);
+            QCOMPARE(f.grid->horizontalHeaderItem(c)->text(),
+                     f.sheet->table().column(c + 1).heading);
             QCOMPARE(f.grid->item(11, c)->text(), f.sheet->table().cell(12, c + 1));
         }
         // The season's columns stay after the book's.

@@ -6,15 +6,15 @@
 #include "entry/frmSet.h"
 #include "entry/frmSingle.h"
 #include "envelope/EnvelopeScreen.h"
-#include "printing/frmFont.h"
-#include "printing/JobPreview.h"
-#include "labels/frmPrint.h"
 #include "labels/frmPriloc.h"
+#include "labels/frmPrint.h"
 #include "platform/Fonts.h"
+#include "postcard/SenderDialog.h"
 #include "postcard/frmPriloc1.h"
 #include "postcard/frmPrintH.h"
-#include "postcard/SenderDialog.h"
+#include "printing/JobPreview.h"
 #include "printing/OutputDialog.h"
+#include "printing/frmFont.h"
 #include "support/JapaneseText.h"
 #include "support/WindowWorld.h"
 
@@ -63,7 +63,8 @@ private slots:
         QTest::addColumn<OpenWindow>("open");
         using Open = OpenWindow;
         const book::CardList cards = bookfiles::numberedCards(3);
-        QTest::newRow("start") << u"start.html"_s << Open([](ui::AppContext& c) { return new app::frmStart(c); });
+        QTest::newRow("start") << u"start.html"_s
+                               << Open([](ui::AppContext& c) { return new app::frmStart(c); });
         QTest::newRow("sheet") << u"sheet.html"_s << Open([](ui::AppContext& c) {
             c.state.book = session::CurrentBook::unsaved();
             c.state.startWindowAway = true;
@@ -74,19 +75,24 @@ private slots:
             c.state.cards = bookfiles::numberedCards(3);
             return new app::frmOrder(c);
         });
-        QTest::newRow("single") << u"single.html"_s << Open([](ui::AppContext& c) { return new entry::frmSingle(c); });
-        QTest::newRow("labels") << u"print.html"_s
-                                << Open([cards](ui::AppContext& c) { return new labels::frmPrint(c, cards); });
-        QTest::newRow("postcards") << u"print.html"_s
-                                   << Open([cards](ui::AppContext& c) { return new postcard::frmPrintH(c, cards); });
-        QTest::newRow("envelopes") << u"print.html"_s << Open([cards](ui::AppContext& c) {
-            return new envelope::EnvelopeScreen(c, cards);
+        QTest::newRow("single") << u"single.html"_s
+                                << Open([](ui::AppContext& c) { return new entry::frmSingle(c); });
+        QTest::newRow("labels") << u"print.html"_s << Open([cards](ui::AppContext& c) {
+            return new labels::frmPrint(c, cards);
         });
+        QTest::newRow("postcards")
+            << u"print.html"_s
+            << Open([cards](ui::AppContext& c) { return new postcard::frmPrintH(c, cards); });
+        QTest::newRow("envelopes")
+            << u"print.html"_s
+            << Open([cards](ui::AppContext& c) { return new envelope::EnvelopeScreen(c, cards); });
         QTest::newRow("preview") << u"print.html"_s << Open([](ui::AppContext&) {
-            return new printing::JobPreview(u"Tagora ラベル 1件"_s, platform::PaperSize::A4, [](platform::Printer&) {});
+            return new printing::JobPreview(u"Tagora ラベル 1件"_s, platform::PaperSize::A4,
+                                            [](platform::Printer&) {});
         });
-        QTest::newRow("font") << u"font.html"_s
-                              << Open([](ui::AppContext& c) { return new printing::frmFont(c, [](const QString&) {}); });
+        QTest::newRow("font") << u"font.html"_s << Open([](ui::AppContext& c) {
+            return new printing::frmFont(c, [](const QString&) {});
+        });
         QTest::newRow("label position") << u"position.html"_s << Open([](ui::AppContext& c) {
             return new labels::frmPriloc(c, [](const printing::Trims&) {});
         });

@@ -41,7 +41,9 @@ struct Dialog {
         return item ? item->text() : QString();
     }
     QComboBox* column(int number) const { return control<QComboBox>(u"cboColumn%1"_s.arg(number)); }
-    void choose(int number, CardField field) { column(number)->setCurrentIndex(column(number)->findData(int(field))); }
+    void choose(int number, CardField field) {
+        column(number)->setCurrentIndex(column(number)->findData(int(field)));
+    }
 };
 
 } // namespace
@@ -53,8 +55,8 @@ private slots:
 
     void showsTheCardsAndTheColumns() {
         Dialog d;
-        QVERIFY(d.grid() && d.control<QLabel>(u"lblLeftOut"_s) && d.control<QPushButton>(u"cmdOk"_s) &&
-                d.control<QPushButton>(u"cmdCancel"_s));
+        QVERIFY(d.grid() && d.control<QLabel>(u"lblLeftOut"_s) &&
+                d.control<QPushButton>(u"cmdOk"_s) && d.control<QPushButton>(u"cmdCancel"_s));
         QStringList headers;
         for (int c = 0; c < d.grid()->columnCount(); ++c)
             headers << d.grid()->horizontalHeaderItem(c)->text();
@@ -70,17 +72,20 @@ private slots:
         QStringList chosen;
         for (int number = 1; number <= 6; ++number)
             chosen << d.column(number)->currentText();
-        QCOMPARE(chosen, (QStringList{u"宛名"_s, u"郵便番号"_s, u"住所1"_s, u"住所2"_s, u"敬称"_s, u"使わない"_s}));
+        QCOMPARE(chosen, (QStringList{u"宛名"_s, u"郵便番号"_s, u"住所1"_s, u"住所2"_s, u"敬称"_s,
+                                      u"使わない"_s}));
         QCOMPARE(d.column(1)->count(), 11);
         QCOMPARE(d.column(1)->itemText(10), u"使わない"_s);
         QCOMPARE(d.control<QLabel>(u"lblLeftOut"_s)->text(),
-                 u"取り込む住所 3件\n取り込まないもの 1件\n住所.csv 5行目: 住所がありません（伊藤　誠）。\n"
+                 u"取り込む住所 3件\n取り込まないもの 1件\n住所.csv 5行目: "
+                 u"住所がありません（伊藤　誠）。\n"
                  u"使わなかった列: 電話番号"_s);
         QVERIFY(d.control<QPushButton>(u"cmdOk"_s)->isEnabled());
 
         QDir().mkpath(QStringLiteral(TAGORA_SCREENSHOT_DIR));
         d.form->adjustSize();
-        QVERIFY(d.form->grab().save(QStringLiteral(TAGORA_SCREENSHOT_DIR) + u"/ImportDialog.png"_s));
+        QVERIFY(
+            d.form->grab().save(QStringLiteral(TAGORA_SCREENSHOT_DIR) + u"/ImportDialog.png"_s));
     }
 
     // A change of a column re-reads the preview; the combo boxes show what moved.
@@ -90,7 +95,8 @@ private slots:
         QCOMPARE(d.grid()->rowCount(), 3);
         QCOMPARE(d.cell(2, 0), u"佐藤　次郎"_s);
         QCOMPARE(d.cell(2, 6), u"様"_s);
-        QCOMPARE(d.control<QLabel>(u"lblLeftOut"_s)->text().split(u'\n').last(), u"使わなかった列: 敬称, 電話番号"_s);
+        QCOMPARE(d.control<QLabel>(u"lblLeftOut"_s)->text().split(u'\n').last(),
+                 u"使わなかった列: 敬称, 電話番号"_s);
 
         d.choose(4, CardField::PostalCode);
         QCOMPARE(d.column(2)->currentText(), u"使わない"_s);

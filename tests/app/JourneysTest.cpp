@@ -6,12 +6,12 @@
 #include "app/WindowNavigator.h"
 #include "book/AddressFile.h"
 #include "book/BookFiles.h"
-#include "session/SessionState.h"
 #include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
 #include "platform/TestPlatform.h"
 #include "postcard/SenderFile.h"
 #include "printing/OutputChoice.h"
+#include "session/SessionState.h"
 #include "support/JapaneseText.h"
 
 #include <QAction>
@@ -168,7 +168,7 @@ struct Program {
 
 class JourneysTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void initTestCase() { platform::registerFontSubstitutions(); }
 
     void journey_data() {

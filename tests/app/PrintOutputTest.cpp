@@ -54,7 +54,7 @@ void commandRows() {
 class PrintOutputTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void theBookIsNeverTheOutput_data() {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("output");
@@ -98,7 +98,9 @@ class PrintOutputTest : public QObject {
         QTemporaryDir dir;
         const Run run = tagora(dir.path(), command, Sample, u"/dev/full"_s);
         QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.err.endsWith(u"\ntagora: /dev/full: cannot be written: No space left on device\n"_s), qPrintable(run.err));
+        QVERIFY2(run.err.endsWith(
+                     u"\ntagora: /dev/full: cannot be written: No space left on device\n"_s),
+                 qPrintable(run.err));
         QVERIFY(run.out.isEmpty());
         QVERIFY(!QFileInfo(u"/dev/full"_s).isFile());
     }
@@ -118,7 +120,8 @@ class PrintOutputTest : public QObject {
 
         const Run run = tagora(dir.path(), command, Sample, pdf, u"ulimit -f 16; trap '' XFSZ"_s);
         QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.err.endsWith(u"tagora: %1: cannot be written: File too large\n"_s.arg(pdf)), qPrintable(run.err));
+        QVERIFY2(run.err.endsWith(u"tagora: %1: cannot be written: File too large\n"_s.arg(pdf)),
+                 qPrintable(run.err));
         QVERIFY(run.out.isEmpty());
         QCOMPARE(bytesOf(pdf), before);
         QCOMPARE(filesIn(dir.path()), files);

@@ -25,11 +25,14 @@ private slots:
         const auto withHonorific = [](const QString& honorific) {
             return bookfiles::card(u"乙"_s, {}, {}, {}, {}, {}, honorific);
         };
-        const app::SheetTable table({Full, withHonorific(u"3"_s), withHonorific(u"6"_s), withHonorific({})}, true);
+        const app::SheetTable table(
+            {Full, withHonorific(u"3"_s), withHonorific(u"6"_s), withHonorific({})}, true);
         QCOMPARE(row(table, 1), (QStringList{u"1"_s, u"甲"_s, u"殿"_s, u"100-0001"_s, u"住一"_s,
                                              u"住二"_s, u"住三"_s, u"C9"_s}));
-        QCOMPARE(row(table, 2).mid(0, 3), (QStringList{u"2"_s, u"乙"_s, u" 差出"_s})); // keeps its blank
-        QCOMPARE((QStringList{table.cell(3, 2), table.cell(4, 2)}), (QStringList{u"6"_s, QString()}));
+        QCOMPARE(row(table, 2).mid(0, 3),
+                 (QStringList{u"2"_s, u"乙"_s, u" 差出"_s})); // keeps its blank
+        QCOMPARE((QStringList{table.cell(3, 2), table.cell(4, 2)}),
+                 (QStringList{u"6"_s, QString()}));
     }
 
     void movingColumns_data() {
@@ -47,7 +50,8 @@ private slots:
         QFETCH(int, to);
         QFETCH(bool, moved);
         QFETCH(QString, order);
-        const QStringList unmoved{u"No"_s, u"宛名"_s, u"敬称"_s, u"〒"_s, u"住所１"_s, u"住所２"_s, u"住所3"_s, u"コード"_s};
+        const QStringList unmoved{u"No"_s,     u"宛名"_s,   u"敬称"_s,  u"〒"_s,
+                                  u"住所１"_s, u"住所２"_s, u"住所3"_s, u"コード"_s};
         QStringList headings;
         for (QChar c : order)
             headings << unmoved.at(c.digitValue());

@@ -1,7 +1,7 @@
 #include "StartHarness.h"
 
-#include "ui/RecordingNavigator.h"
 #include "app/StartTexts.h"
+#include "ui/RecordingNavigator.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -82,10 +82,10 @@ private slots:
 
     void foreignFileIsRefusedUntouched_data() {
         QTest::addColumn<QByteArray>("content");
-        QTest::newRow("spreadsheet export, six columns with a header")
-            << *book::encodeCp932(u"氏名,住所1,住所2,郵便番号,コード,敬称\r\n山田,東京都,港区,105-0011,,様\r\n"_s);
-        QTest::newRow("quoted header row, seven columns")
-            << *book::encodeCp932(u"\"氏名\",\"住所1\",\"住所2\",\"住所3\",\"〒\",\"コード\",\"敬称\"\r\n"_s);
+        QTest::newRow("spreadsheet export, six columns with a header") << *book::encodeCp932(
+            u"氏名,住所1,住所2,郵便番号,コード,敬称\r\n山田,東京都,港区,105-0011,,様\r\n"_s);
+        QTest::newRow("quoted header row, seven columns") << *book::encodeCp932(
+            u"\"氏名\",\"住所1\",\"住所2\",\"住所3\",\"〒\",\"コード\",\"敬称\"\r\n"_s);
         QTest::newRow("doubled quotes in an old card")
             << QByteArray("\"a\"\"b\",\"c\",\"d\",\"100-0001\",\"\",\"0\"\r\n");
         QTest::newRow("five fields") << QByteArray("\"a\",\"b\",\"c\",\"d\",\"0\"\r\n");
@@ -125,13 +125,16 @@ private slots:
     void unreadableFileKeepsPreviousBook_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("message");
-        const QByteArray tooMany = *book::formatBook(StartHarness::cards(300)) +
-                                   *book::encodeCp932(u"\"名301\",\"\",\"\",\"\",\"\",\"\",\"0\"\r\n"_s);
+        const QByteArray tooMany =
+            *book::formatBook(StartHarness::cards(300)) +
+            *book::encodeCp932(u"\"名301\",\"\",\"\",\"\",\"\",\"\",\"0\"\r\n"_s);
         QTest::newRow("301 cards") << tooMany << shown(texts::BookTooLarge);
-        QTest::newRow("not code page 932") << QByteArray("\"\x81\x7f\",\"\",\"\",\"\",\"\",\"\",\"0\"\r\n")
-                                           << shown(texts::CannotRead);
-        QTest::newRow("cut short") << QByteArray("\"a\",\"b\",\"c\",\"d\",\"e\",\"f\",\"0\"\r\n\"g\",\"h\"\r\n")
-                                   << shown(texts::CannotRead);
+        QTest::newRow("not code page 932")
+            << QByteArray("\"\x81\x7f\",\"\",\"\",\"\",\"\",\"\",\"0\"\r\n")
+            << shown(texts::CannotRead);
+        QTest::newRow("cut short")
+            << QByteArray("\"a\",\"b\",\"c\",\"d\",\"e\",\"f\",\"0\"\r\n\"g\",\"h\"\r\n")
+            << shown(texts::CannotRead);
     }
 
     void unreadableFileKeepsPreviousBook() {
@@ -231,7 +234,8 @@ private slots:
 
         QCOMPARE(back.view().bookNames().size(), removed ? 0 : 3);
         QCOMPARE(back.view().commands.editCards, !removed);
-        QCOMPARE(o.h.platform.messages.texts(), removed ? QStringList{shown(texts::CannotRead)} : QStringList());
+        QCOMPARE(o.h.platform.messages.texts(),
+                 removed ? QStringList{shown(texts::CannotRead)} : QStringList());
     }
 
     void returnWithoutBookKeepsSettings() {

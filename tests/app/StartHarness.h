@@ -10,7 +10,9 @@ using bookfiles::readBytes;
 using bookfiles::writeBytes;
 
 // A message of app/StartTexts.h as the user sees it.
-inline QString shown(const char16_t* message) { return QString::fromUtf16(message); }
+inline QString shown(const char16_t* message) {
+    return QString::fromUtf16(message);
+}
 
 // The start window's world, with its file steps.
 struct StartHarness : WindowWorld {
@@ -43,6 +45,7 @@ struct StartHarness : WindowWorld {
 
     // The settings line as text ("<missing>" reads as itself), or "<not code page 932>".
     QString settingsLine() const {
-        return book::decodeCp932(readBytes(settingsPath())).value_or(QStringLiteral("<not code page 932>"));
+        return book::decodeCp932(readBytes(settingsPath()))
+            .value_or(QStringLiteral("<not code page 932>"));
     }
 };

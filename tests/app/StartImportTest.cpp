@@ -84,7 +84,7 @@ struct Screen {
 
 class StartImportTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     // Appended to the open book on disk up to 300 in all; what does not fit is said and left out.
     void appendsToOpenBookUpToItsCapacity_data() {
         QTest::addColumn<int>("inBook");

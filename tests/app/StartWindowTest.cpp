@@ -24,7 +24,8 @@ struct Window {
     QObject* control(const QString& name) const { return form->findChild<QObject*>(name); }
     bool enabled(const QString& name) const { return control(name)->property("enabled").toBool(); }
     void press(const QString& name) {
-        QMetaObject::invokeMethod(control(name), qobject_cast<QAction*>(control(name)) ? "trigger" : "click");
+        QMetaObject::invokeMethod(control(name),
+                                  qobject_cast<QAction*>(control(name)) ? "trigger" : "click");
     }
     QString count() const { return form->findChild<QLabel*>(u"lblCount"_s)->text(); }
 
@@ -49,9 +50,9 @@ struct Window {
 const QStringList AlwaysUsable = {u"cmdNew"_s, u"cmdOpen"_s, u"cmdAt"_s, u"mnuAt"_s, u"cmdTexit"_s};
 // Usable while a book is open, whatever the print list holds.
 const QStringList BookCommands = {
-    u"lstSet1"_s,  u"lstSet2"_s,   u"cmdAdd"_s,    u"cmdSave"_s,         u"cmdCard"_s,
-    u"cmdView"_s,  u"cmdOrder"_s,  u"cmdPrint"_s,  u"cmdHagaki"_s,       u"envelopeButton"_s,
-    u"mnuSave"_s,  u"mnuExport"_s, u"mnuSet"_s,    u"mnuSheet"_s,        u"mnuOrder"_s,
+    u"lstSet1"_s,        u"lstSet2"_s,        u"cmdAdd"_s,   u"cmdSave"_s,   u"cmdCard"_s,
+    u"cmdView"_s,        u"cmdOrder"_s,       u"cmdPrint"_s, u"cmdHagaki"_s, u"envelopeButton"_s,
+    u"mnuSave"_s,        u"mnuExport"_s,      u"mnuSet"_s,   u"mnuSheet"_s,  u"mnuOrder"_s,
     u"envelopeAction"_s, u"codeCheckAction"_s};
 
 } // namespace
@@ -143,7 +144,8 @@ private slots:
         if (step >= 3)
             w.pick(u"lstSet2"_s, {0}, u"lstSet2"_s);
         QStringList found;
-        for (const QString& name : AlwaysUsable + BookCommands + QStringList{u"cmdClear"_s, u"cmdDel"_s})
+        for (const QString& name :
+             AlwaysUsable + BookCommands + QStringList{u"cmdClear"_s, u"cmdDel"_s})
             if (w.enabled(name))
                 found << name;
         usable.sort();
@@ -167,7 +169,8 @@ private slots:
         Window w;
         writeBytes(w.h.settingsPath(), "\"old.dat\",\"2\",\"keep,me\"\r\n");
         w.form = std::make_unique<app::frmStart>(w.h.context); // reads the settings above
-        const QString file = w.openBook(2, u"mnuOpen"_s); // leaves the single-address commands usable
+        const QString file =
+            w.openBook(2, u"mnuOpen"_s); // leaves the single-address commands usable
         if (!command.isEmpty())
             w.press(command);
         if (command != u"cmdTexit"_s)

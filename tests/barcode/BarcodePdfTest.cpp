@@ -47,7 +47,7 @@ QRect pixelsOf(const QRect& pageTwips) {
 class BarcodePdfTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void initTestCase() {
         platform::registerFontSubstitutions();
         // An A4 page at 600 dpi is larger than Qt reads by default.

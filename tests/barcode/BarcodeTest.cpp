@@ -33,7 +33,7 @@ QString expand(QString written) {
 class BarcodeTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     // Every example of 「郵便番号・バーコードマニュアル」 (バーコードに必要な文字情報の
     // 抜き出し法) with its address, start to stop. The manual prints the data;
     // only the first example's check digit (9) is printed, the others are

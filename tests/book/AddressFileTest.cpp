@@ -29,7 +29,7 @@ class AddressFileTest : public QObject {
     }
     std::unique_ptr<QTemporaryDir> m_dir;
 
-  private slots:
+private slots:
     void init() { m_dir = std::make_unique<QTemporaryDir>(); }
 
     // Two cards pin the bytes; then each awkward text in each of the seven

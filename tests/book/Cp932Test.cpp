@@ -7,7 +7,7 @@ using namespace Qt::StringLiterals;
 class Cp932Test : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void roundTrip_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("bytes");

@@ -7,7 +7,7 @@ using book::WriteError;
 class FileBytesTest : public QObject, public SaveFolder {
     Q_OBJECT
 
-  private slots:
+private slots:
     void init() { m_dir = std::make_unique<QTemporaryDir>(); }
 
     void saveKeepsTheFile_data() {
@@ -162,7 +162,8 @@ class FileBytesTest : public QObject, public SaveFolder {
 
         const QByteArray bytes = newBytes().left(5000);
         const book::WriteResult written =
-            set ? book::saveFileSet({{path(u"small.dat"_s), oldBytes()}, {file, bytes}}, book::SaveMode::Replace)
+            set ? book::saveFileSet({{path(u"small.dat"_s), oldBytes()}, {file, bytes}},
+                                    book::SaveMode::Replace)
                 : book::saveFileBytes(file, bytes);
         QVERIFY2(written.ok(), qPrintable(written.error.describe()));
         QCOMPARE(readBytes(file), bytes);

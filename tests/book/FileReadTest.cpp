@@ -18,7 +18,7 @@ class FileReadTest : public QObject {
 
     QString path(const QString& name) const { return m_dir->filePath(name); }
 
-  private slots:
+private slots:
     void init() { m_dir = std::make_unique<QTemporaryDir>(); }
 
     // Reading refuses what is not a plain file of a sensible size before
@@ -63,7 +63,7 @@ class FileReadTest : public QObject {
         QCOMPARE(bytes->size(), book::MaxFileBytes);
     }
 
-  private:
+private:
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 

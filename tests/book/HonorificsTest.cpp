@@ -7,7 +7,7 @@ using namespace Qt::StringLiterals;
 class HonorificsTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     // The stored index is read leniently: a leading number, halves to even.
     void storedIndexGivesItsText_data() {
         QTest::addColumn<QString>("stored");

@@ -31,7 +31,7 @@ QByteArray legacyLines(int n) {
 class LegacyBookTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void detectsLayoutByLine_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<FileLayout>("layout");
@@ -45,9 +45,11 @@ class LegacyBookTest : public QObject {
         QTest::newRow("line break in a quoted field")
             << QByteArray("\"a\",\"b\",\"c\",\"d\",\"e\",\"f\r\n\"\r\n") << FileLayout::SixFields;
         QTest::newRow("current, line break in a quoted field")
-            << QByteArray("\"a\",\"b\r\nc\",\"\",\"\",\"\",\"\",\"0\"\r\n\"d\",\"\",\"\",\"\",\"\",\"\",\"1\"\r\n")
+            << QByteArray("\"a\",\"b\r\nc\",\"\",\"\",\"\",\"\",\"0\"\r\n\"d\",\"\",\"\",\"\",\"\","
+                          "\"\",\"1\"\r\n")
             << FileLayout::SevenFields;
-        QTest::newRow("quote never closed") << QByteArray("\"a\",\"b\",\"c\",\"d\",\"e\",\"f\r\n") << FileLayout::Other;
+        QTest::newRow("quote never closed")
+            << QByteArray("\"a\",\"b\",\"c\",\"d\",\"e\",\"f\r\n") << FileLayout::Other;
         QTest::newRow("bad encoding") << legacyLines(2) + "\"\xff\"" << FileLayout::Other;
     }
 
@@ -60,7 +62,8 @@ class LegacyBookTest : public QObject {
     void honorificIndexTellsABook_data() {
         QTest::addColumn<QStringList>("honorifics");
         QTest::addColumn<int>("foreign");
-        QTest::newRow("indexes, blanks, sign, empty") << QStringList{u"0"_s, u" 3 "_s, u"-1"_s, u""_s} << 0;
+        QTest::newRow("indexes, blanks, sign, empty")
+            << QStringList{u"0"_s, u" 3 "_s, u"-1"_s, u""_s} << 0;
         QTest::newRow("a header row") << QStringList{u"敬称"_s, u"0"_s} << 1;
         QTest::newRow("leading number only") << QStringList{u"0"_s, u"0"_s, u"12abc"_s} << 3;
     }
@@ -77,13 +80,19 @@ class LegacyBookTest : public QObject {
     void convertibleOldBook_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("convertible");
-        QTest::newRow("quoted fields") << QByteArray("\"a\",\"b\",\"c\",\"100-0001\",\"\",\"0\"\r\n") << true;
+        QTest::newRow("quoted fields")
+            << QByteArray("\"a\",\"b\",\"c\",\"100-0001\",\"\",\"0\"\r\n") << true;
         QTest::newRow("bare honorific, blank line")
-            << QByteArray("\"a\", \"b\",\"c\",\"\",\"\",3\r\n\r\n\"d\",\"e\",\"f\",\"\",\"\",\"1\"\r\n") << true;
-        QTest::newRow("doubled quote") << QByteArray("\"a\"\"x\",\"b\",\"c\",\"\",\"\",\"0\"\r\n") << false;
+            << QByteArray(
+                   "\"a\", \"b\",\"c\",\"\",\"\",3\r\n\r\n\"d\",\"e\",\"f\",\"\",\"\",\"1\"\r\n")
+            << true;
+        QTest::newRow("doubled quote")
+            << QByteArray("\"a\"\"x\",\"b\",\"c\",\"\",\"\",\"0\"\r\n") << false;
         QTest::newRow("unquoted header") << QByteArray("name,a1,a2,zip,code,title\r\n") << false;
-        QTest::newRow("word as honorific") << QByteArray("\"a\",\"b\",\"c\",\"\",\"\",\"x\"\r\n") << false;
-        QTest::newRow("seven fields") << QByteArray("\"a\",\"b\",\"c\",\"d\",\"\",\"\",\"0\"\r\n") << false;
+        QTest::newRow("word as honorific")
+            << QByteArray("\"a\",\"b\",\"c\",\"\",\"\",\"x\"\r\n") << false;
+        QTest::newRow("seven fields")
+            << QByteArray("\"a\",\"b\",\"c\",\"d\",\"\",\"\",\"0\"\r\n") << false;
         QTest::newRow("empty") << QByteArray() << false;
     }
 

@@ -12,7 +12,7 @@ using namespace Qt::StringLiterals;
 class SampleBookTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void opensAndWritesBackTheSameBytes() {
         const QString sample = QStringLiteral(TAGORA_SOURCE_DIR "/examples/sample.dat");
         const book::LoadResult loaded = book::loadBook(sample);

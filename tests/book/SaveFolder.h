@@ -121,7 +121,7 @@ inline int exitCodeOf(const book::WriteResult& written) {
 
 // The folder a test function saves in, fresh for each.
 class SaveFolder {
-  protected:
+protected:
     QString path(const QString& name) const { return m_dir->filePath(name); }
     // Every entry of the folder, hidden temporaries and backups included.
     QStringList entries() const {

@@ -15,7 +15,7 @@ class SettingsFileTest : public QObject {
     QString path(const QString& name) const { return m_dir->filePath(name); }
     std::unique_ptr<QTemporaryDir> m_dir;
 
-  private slots:
+private slots:
     void init() { m_dir = std::make_unique<QTemporaryDir>(); }
 
     void writesOneLineAndReadsItBack() {

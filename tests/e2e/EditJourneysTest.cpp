@@ -13,39 +13,53 @@ private slots:
 
     void bookTypedFromNothing() {
         Program program;
-        QWidget* editor = program.clickTo(program.windowNamed(u"frmStart"_s), u"cmdNew"_s, u"frmSet"_s);
+        QWidget* editor =
+            program.clickTo(program.windowNamed(u"frmStart"_s), u"cmdNew"_s, u"frmSet"_s);
 
         // The first card through the one-line address and its split.
-        QCOMPARE(type(editor, {{u"txtName"_s, u"木村　拓也"_s}, {u"txtZip"_s, u"150-0001"_s},
-                               {u"txtNewadd"_s, u"東京都渋谷区神宮前１－２－３"_s}}), QString());
+        QCOMPARE(type(editor, {{u"txtName"_s, u"木村　拓也"_s},
+                               {u"txtZip"_s, u"150-0001"_s},
+                               {u"txtNewadd"_s, u"東京都渋谷区神宮前１－２－３"_s}}),
+                 QString());
         QVERIFY(click(editor, u"Command1"_s));
-        QCOMPARE(type(editor, {{u"txtAdd3"_s, u"青葉荘１０１"_s}, {u"txtCode"_s, u"友人"_s}}), QString());
+        QCOMPARE(type(editor, {{u"txtAdd3"_s, u"青葉荘１０１"_s}, {u"txtCode"_s, u"友人"_s}}),
+                 QString());
         QVERIFY(screenshot(editor, u"05-card-editor"_s) && click(editor, u"cmdAdd"_s));
 
         // The second on the address lines, with 御中 chosen from the list.
         QVERIFY(click(editor, u"cmdJump"_s) && click(editor, u"Command2"_s));
-        QCOMPARE(type(editor, {{u"txtName"_s, u"有限会社　森田工房"_s}, {u"txtZip"_s, u"060-0001"_s},
-                               {u"txtAdd1"_s, u"北海道札幌市中央区"_s}, {u"txtAdd2"_s, u"北一条西２－１"_s}}),
+        QCOMPARE(type(editor, {{u"txtName"_s, u"有限会社　森田工房"_s},
+                               {u"txtZip"_s, u"060-0001"_s},
+                               {u"txtAdd1"_s, u"北海道札幌市中央区"_s},
+                               {u"txtAdd2"_s, u"北一条西２－１"_s}}),
                  QString());
         QCOMPARE(chooseHonorific(editor, 2), u"御中"_s);
         QVERIFY(click(editor, u"cmdAdd"_s));
 
         program.dialogs.answer(program.path(u"friends.dat"_s));
-        QVERIFY(screenshot(program.clickTo(editor, u"cmdRtn"_s, u"frmStart"_s), u"06-start-window-new-book"_s));
-        QCOMPARE(bookfiles::readBytes(program.path(u"friends.dat"_s)), book::encodeCp932(
-            u"\"木村　拓也\",\"東京都渋谷区\",\"神宮前１－２－３\",\"青葉荘１０１\",\"150-0001\",\"友人\",\"0\"\r\n"
-            u"\"有限会社　森田工房\",\"北海道札幌市中央区\",\"北一条西２－１\",\"\",\"060-0001\",\"\",\"2\"\r\n"_s)
-                                          .value_or("<unencodable>"));
+        QVERIFY(screenshot(program.clickTo(editor, u"cmdRtn"_s, u"frmStart"_s),
+                           u"06-start-window-new-book"_s));
+        QCOMPARE(
+            bookfiles::readBytes(program.path(u"friends.dat"_s)),
+            book::encodeCp932(
+                u"\"木村　拓也\",\"東京都渋谷区\",\"神宮前１－２－３\",\"青葉荘１０１\",\"150-"
+                u"0001\",\"友人\",\"0\"\r\n"
+                u"\"有限会社　森田工房\",\"北海道札幌市中央区\",\"北一条西２－１\",\"\",\"060-0001\",\"\",\"2\"\r\n"_s)
+                .value_or("<unencodable>"));
 
         // Edited again from the start window, the book saved under its name gets the change.
         const QByteArray ini = bookfiles::readBytes(program.path(u"Tagora.ini"_s));
-        QWidget* again = program.clickTo(program.windowNamed(u"frmStart"_s), u"cmdCard"_s, u"frmSet"_s);
+        QWidget* again =
+            program.clickTo(program.windowNamed(u"frmStart"_s), u"cmdCard"_s, u"frmSet"_s);
         QVERIFY(again && again->windowTitle().contains(u"friends.dat"_s));
         QVERIFY(append(again, u"txtName"_s, u"様"_s));
-        QVERIFY(program.clickTo(again, u"cmdList"_s, u"frmVew"_s)); // the save question answered Yes
-        QVERIFY(book::loadBook(program.path(u"friends.dat"_s)).cards.value(0).name.endsWith(u"様"_s));
+        QVERIFY(
+            program.clickTo(again, u"cmdList"_s, u"frmVew"_s)); // the save question answered Yes
+        QVERIFY(
+            book::loadBook(program.path(u"friends.dat"_s)).cards.value(0).name.endsWith(u"様"_s));
         QVERIFY(!QFile::exists(program.path(u"Tagora.dat"_s)));
-        QVERIFY(bookfiles::readBytes(program.path(u"Tagora.ini"_s)) != ini); // now names friends.dat
+        QVERIFY(bookfiles::readBytes(program.path(u"Tagora.ini"_s)) !=
+                ini); // now names friends.dat
     }
 
     // A settings file that names an earlier run's book never picks the file written.
@@ -88,11 +102,14 @@ private slots:
         lines.move(4, 1);
         QCOMPARE(bookfiles::readBytes(program.samplePath()), lines.join('\n') + '\n');
 
-        QWidget* sheet = program.clickTo(program.clickTo(order, u"Command2"_s, u"frmStart"_s), u"cmdView"_s, u"frmVew"_s);
+        QWidget* sheet = program.clickTo(program.clickTo(order, u"Command2"_s, u"frmStart"_s),
+                                         u"cmdView"_s, u"frmVew"_s);
         auto* grid = control<QTableWidget>(sheet, u"fg1"_s);
         QVERIFY(grid);
-        const QList<QTableWidgetItem*> moved = grid->findItems(program.sample[4].name, Qt::MatchExactly);
-        QVERIFY2(moved.size() == 1 && moved[0]->row() == 1, "the moved card is the sheet's second row");
+        const QList<QTableWidgetItem*> moved =
+            grid->findItems(program.sample[4].name, Qt::MatchExactly);
+        QVERIFY2(moved.size() == 1 && moved[0]->row() == 1,
+                 "the moved card is the sheet's second row");
         QVERIFY(screenshot(sheet, u"10-address-list-sheet"_s));
         sheet->close();
         QVERIFY(program.windowNamed(u"frmStart"_s));
@@ -138,9 +155,10 @@ private slots:
         QWidget* start = program.openSample();
         QVERIFY(start && addToPrintList(start, {0, 1, 2}) && look(start, u"11-start-with-book"_s));
         // A sender with a long address, as the postcard screen sums it up.
-        QVERIFY(book::writeBook(program.path(u"Sender.dat"_s),
-                                {{u"差出　太郎"_s, u"神奈川県足柄上郡中井町"_s, u"井ノ口１２３４－５６７８"_s,
-                                  u"グランドメゾン中井１０１号室"_s, u"259-0151"_s, QString(), u"0"_s}})
+        QVERIFY(book::writeBook(
+                    program.path(u"Sender.dat"_s),
+                    {{u"差出　太郎"_s, u"神奈川県足柄上郡中井町"_s, u"井ノ口１２３４－５６７８"_s,
+                      u"グランドメゾン中井１０１号室"_s, u"259-0151"_s, QString(), u"0"_s}})
                     .ok());
         for (const auto& [button, window] : {std::pair{u"cmdCard"_s, u"frmSet"_s},
                                              {u"cmdOrder"_s, u"frmOrder"_s},

@@ -7,8 +7,6 @@
 #include "app/WindowNavigator.h"
 #include "book/AddressFile.h"
 #include "book/BookFiles.h"
-#include "session/SessionState.h"
-#include "printing/OutputChoice.h"
 #include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtFileDialogs.h"
@@ -19,6 +17,8 @@
 #include "platform/ScriptedFileDialogs.h"
 #include "platform/ScriptedMessages.h"
 #include "platform/ScriptedPrintDialog.h"
+#include "printing/OutputChoice.h"
+#include "session/SessionState.h"
 #include "support/JapaneseText.h"
 #include "support/PdfText.h"
 
@@ -27,10 +27,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -43,7 +43,8 @@ namespace e2e {
 // The sheet as a ruler measures it, in points from the paper's corner: the postal line of the
 // top-left label starts 1500 twips right of and 1200 below the page origin, 240 twips inside
 // the corner; the right column starts 6450 twips in and the rows are 2390 apart.
-constexpr double LeftPt = 1740 / 20.0, RightPt = 6690 / 20.0, TopPt = 1440 / 20.0, PitchPt = 2390 / 20.0;
+constexpr double LeftPt = 1740 / 20.0, RightPt = 6690 / 20.0, TopPt = 1440 / 20.0,
+                 PitchPt = 2390 / 20.0;
 constexpr double PointsPerMm = 72.0 / 25.4;
 inline const QString SampleBook = QStringLiteral(TAGORA_SOURCE_DIR "/examples/sample.dat");
 inline const QRectF WholePage(0, 0, 1000, 1000);
@@ -113,9 +114,11 @@ inline QString chooseHonorific(QWidget* window, int index) {
 // Whether a word reading as text stands on page with its top-left corner in
 // area. The PDF's text gives some kanji of the Mincho face as look-alike
 // radicals that NFKC leaves alone (長 comes back as U+2ED1); they count as the kanji.
-inline bool wordIn(const pdftext::Document& document, const QString& text, int page, const QRectF& area) {
+inline bool wordIn(const pdftext::Document& document, const QString& text, int page,
+                   const QRectF& area) {
     const auto folded = [](QString t) {
-        static const QString radicals = u"⻑⻘⻄⻝⻩⻤⻫⻭⻯⻲"_s, kanji = u"長青西食黄鬼斉歯竜亀"_s;
+        static const QString radicals = u"⻑⻘⻄⻝⻩⻤⻫⻭⻯⻲"_s,
+                             kanji = u"長青西食黄鬼斉歯竜亀"_s;
         t = t.normalized(QString::NormalizationForm_KC);
         for (qsizetype i = 0; i < radicals.size(); ++i)
             t.replace(radicals[i], kanji[i]);
@@ -131,7 +134,8 @@ inline bool wordIn(const pdftext::Document& document, const QString& text, int p
 inline QString boxDigits(const pdftext::Document& document, int page) {
     QMap<double, QString> digits; // by left edge
     for (const pdftext::Word& w : document.words)
-        if (w.page == page && w.text.size() == 1 && w.text[0].isDigit() && w.yMin < 148 * PointsPerMm / 4)
+        if (w.page == page && w.text.size() == 1 && w.text[0].isDigit() &&
+            w.yMin < 148 * PointsPerMm / 4)
             digits.insert(w.xMin, w.text);
     return QStringList(digits.values()).join(QString());
 }
@@ -141,7 +145,8 @@ inline QString boxDigits(const pdftext::Document& document, int page) {
 inline bool screenshot(QWidget* window, const QString& name) {
     QDir().mkpath(QStringLiteral(TAGORA_SCREENSHOT_DIR));
     QCoreApplication::processEvents();
-    return window && window->grab().save(QStringLiteral(TAGORA_SCREENSHOT_DIR "/") + name + u".png"_s);
+    return window &&
+           window->grab().save(QStringLiteral(TAGORA_SCREENSHOT_DIR "/") + name + u".png"_s);
 }
 
 // Selects rows of the address list as a user does (a click on the first,
@@ -150,10 +155,12 @@ inline bool addToPrintList(QWidget* start, const QList<int>& rows) {
     auto* list = control<QListWidget>(start, u"lstSet1"_s);
     for (int i = 0; i < rows.size(); ++i) {
         list->scrollToItem(list->item(rows[i]));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, i == 0 ? Qt::NoModifier : Qt::ControlModifier,
+        QTest::mouseClick(list->viewport(), Qt::LeftButton,
+                          i == 0 ? Qt::NoModifier : Qt::ControlModifier,
                           list->visualItemRect(list->item(rows[i])).center());
     }
-    return click(start, u"cmdAdd"_s) && control<QLabel>(start, u"lblCount"_s)->text() == QString::number(rows.size());
+    return click(start, u"cmdAdd"_s) &&
+           control<QLabel>(start, u"lblCount"_s)->text() == QString::number(rows.size());
 }
 
 // The program as `tagora --home TMP` builds it, the prompts answered by a script.
@@ -191,15 +198,18 @@ struct Program {
     QWidget* windowNamed(const QString& name) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QWidget* current = navigator.current();
-        return current && current->objectName() == name && QTest::qWaitForWindowExposed(current) ? current : nullptr;
+        return current && current->objectName() == name && QTest::qWaitForWindowExposed(current)
+                   ? current
+                   : nullptr;
     }
 
     book::CardList sample; // the sample book's cards, once opened
 
     // The start window after its open button read a copy of the sample book.
     QWidget* openSample() {
-        const book::LoadResult loaded =
-            QFile::copy(SampleBook, samplePath()) ? book::loadBook(samplePath()) : book::LoadResult{};
+        const book::LoadResult loaded = QFile::copy(SampleBook, samplePath())
+                                            ? book::loadBook(samplePath())
+                                            : book::LoadResult{};
         sample = loaded.cards;
         QWidget* start = windowNamed(u"frmStart"_s);
         dialogs.answer(samplePath());
@@ -209,7 +219,8 @@ struct Program {
     // The print screen's job into the PDF file name, read back; not ok on a failure.
     pdftext::Document print(QWidget* screen, const QString& name) {
         dialogs.answer(path(name));
-        const bool printed = click(screen, u"cmdPrint"_s) && messages.texts().filter(u"印刷できませんでした"_s).isEmpty();
+        const bool printed = click(screen, u"cmdPrint"_s) &&
+                             messages.texts().filter(u"印刷できませんでした"_s).isEmpty();
         return printed ? pdftext::read(path(name)) : pdftext::Document{};
     }
 
@@ -225,7 +236,7 @@ struct Program {
 #define TAGORA_E2E_MAIN(TestClass)                                                                 \
     int main(int argc, char** argv) {                                                              \
         if (qEnvironmentVariableIsSet("TAGORA_NO_XVFB")) {                                         \
-            std::puts("SKIP: xvfb-run is not installed: the windows need a real X server");       \
+            std::puts("SKIP: xvfb-run is not installed: the windows need a real X server");        \
             return 77;                                                                             \
         }                                                                                          \
         QApplication app(argc, argv);                                                              \

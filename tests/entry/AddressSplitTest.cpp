@@ -1,5 +1,5 @@
-#include "app/cli/Commands.h"
 #include "entry/AddressSplit.h"
+#include "app/cli/Commands.h"
 
 #include <QTest>
 
@@ -25,9 +25,11 @@ void AddressSplitTest::splits_data() {
         QTest::newRow(tag) << address << keep << line1 << line2;
     };
     row("日市市 at 2-4", u"三重県四日市市諏訪町1-5"_s, true, u"三重県四日市市"_s, u"諏訪町1-5"_s);
-    row("prefecture left out", u"北海道余市郡余市町黒川町"_s, false, u"余市郡"_s, u"余市町黒川町"_s);
+    row("prefecture left out", u"北海道余市郡余市町黒川町"_s, false, u"余市郡"_s,
+        u"余市町黒川町"_s);
     row("郡市 beats the first 郡", u"福岡県小郡市小郡"_s, true, u"福岡県小郡市"_s, u"小郡"_s);
-    row("five-character exception", u"千葉県八日市場市イ1"_s, true, u"千葉県八日市場市"_s, u"イ1"_s);
+    row("five-character exception", u"千葉県八日市場市イ1"_s, true, u"千葉県八日市場市"_s,
+        u"イ1"_s);
     row("県 at 4, ward after city", u"神奈川県横浜市中区山下町"_s, true, u"神奈川県横浜市中区"_s,
         u"山下町"_s);
     row("京都府 through 府", u"京都府京都市中京区"_s, true, u"京都府京都市中京区"_s);
@@ -53,15 +55,17 @@ void AddressSplitTest::command_data() {
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("out");
     QTest::addColumn<QString>("err");
-    QTest::newRow("arguments")
-        << QStringList{u"--no-prefecture"_s, u"埼玉県入間郡毛呂山町"_s, u"東京都三宅島三宅"_s}
-        << QString() << u"入間郡\t毛呂山町\n\t三宅島三宅\n"_s << QString();
+    QTest::newRow("arguments") << QStringList{u"--no-prefecture"_s, u"埼玉県入間郡毛呂山町"_s,
+                                              u"東京都三宅島三宅"_s}
+                               << QString() << u"入間郡\t毛呂山町\n\t三宅島三宅\n"_s << QString();
     // An empty input line keeps its place in the output.
-    QTest::newRow("lines on stdin") << QStringList() << u"三重県四日市市諏訪町1-5\r\n\n京都府京都市中京区\n"_s
-                                    << u"三重県四日市市\t諏訪町1-5\n\n京都府京都市中京区\t\n"_s
-                                    << u"入力データがありません！\n"_s;
+    QTest::newRow("lines on stdin")
+        << QStringList() << u"三重県四日市市諏訪町1-5\r\n\n京都府京都市中京区\n"_s
+        << u"三重県四日市市\t諏訪町1-5\n\n京都府京都市中京区\t\n"_s
+        << u"入力データがありません！\n"_s;
     QTest::newRow("look-alikes from an input method")
-        << QStringList{u"東京都港区芝公園４−２〜８"_s} << QString() << u"東京都港区\t芝公園４－２～８\n"_s << QString();
+        << QStringList{u"東京都港区芝公園４−２〜８"_s} << QString()
+        << u"東京都港区\t芝公園４－２～８\n"_s << QString();
 }
 
 void AddressSplitTest::command() {

@@ -18,7 +18,7 @@ using platform::Answer;
 
 inline book::AddressCard card(int n) {
     return {u"宛名%1"_s.arg(n), u"東京都港区"_s, u"芝公園%1-1"_s.arg(n), {}, u"105-0011"_s,
-            u"C%1"_s.arg(n), u"0"_s};
+            u"C%1"_s.arg(n),    u"0"_s};
 }
 
 inline book::CardList cards(int count) {
@@ -28,13 +28,17 @@ inline book::CardList cards(int count) {
     return list;
 }
 
-inline book::AddressCard nameOnly(const QString& name) { return {name, {}, {}, {}, {}, {}, u"0"_s}; }
+inline book::AddressCard nameOnly(const QString& name) {
+    return {name, {}, {}, {}, {}, {}, u"0"_s};
+}
 
 // The command behind a button, by its caption.
 inline void press(CardEditor& editor, const QString& caption) {
     static const QHash<QString, void (CardEditor::*)()> commands{
-        {u"≪"_s, &CardEditor::firstCard}, {u"＜"_s, &CardEditor::previousCard},
-        {u"＞"_s, &CardEditor::nextCard},  {u"≫"_s, &CardEditor::lastCard},
+        {u"≪"_s, &CardEditor::firstCard},
+        {u"＜"_s, &CardEditor::previousCard},
+        {u"＞"_s, &CardEditor::nextCard},
+        {u"≫"_s, &CardEditor::lastCard},
         {u"∥"_s, &CardEditor::newCard}};
     (editor.*commands.value(caption))();
 }
@@ -62,7 +66,8 @@ protected:
         return openEditor();
     }
     CardEditor& openNewBook() {
-        book::writeSettings(platform::ProgramFolder::file(u"Tagora.ini"_s), {QString(), u"2"_s, {}});
+        book::writeSettings(platform::ProgramFolder::file(u"Tagora.ini"_s),
+                            {QString(), u"2"_s, {}});
         m_h->state.book = session::CurrentBook::starting();
         return openEditor();
     }

@@ -86,7 +86,8 @@ private slots:
     // Input methods' look-alikes are stored in their code page 932 forms, without a refusal.
     void lookAlikesAreMappedAsTyped() {
         CardEditor& editor = openBook(1);
-        QCOMPARE(editor.setFieldText(Field::Address2, u"１〜３−５—‖¢£¬"_s), u"１～３－５―∥￠￡￢"_s);
+        QCOMPARE(editor.setFieldText(Field::Address2, u"１〜３−５—‖¢£¬"_s),
+                 u"１～３－５―∥￠￡￢"_s);
         QCOMPARE(shownCount(), 0);
         QCOMPARE(editor.setNewAddress(u"東京都〜😀"_s), u"東京都～"_s);
         QCOMPARE(m_h->messages(), QStringList{u"住所録に保存できない文字は入力できません。"_s});

@@ -24,7 +24,8 @@ private slots:
         const QByteArray otherBytes = *book::formatBook(cards(5));
         CardEditor& editor = openBook(3, bookState);
         if (settingsNameAnother)
-            book::writeSettings(platform::ProgramFolder::file(u"Tagora.ini"_s), {other, u"3"_s, {}});
+            book::writeSettings(platform::ProgramFolder::file(u"Tagora.ini"_s),
+                                {other, u"3"_s, {}});
         editor.nextCard();
         editor.deleteCard();
         QCOMPARE(shownCount(), 1);
@@ -92,8 +93,9 @@ private slots:
         answer(choice);
         editor.showList();
         QCOMPARE(shownCount(), existed ? 1 : 0);
-        QCOMPARE(onDisk(fallback), written ? book::CardList{nameOnly(u"一人目"_s)}
-                                           : existed ? cards(4) : book::CardList{});
+        QCOMPARE(onDisk(fallback), written   ? book::CardList{nameOnly(u"一人目"_s)}
+                                   : existed ? cards(4)
+                                             : book::CardList{});
         QCOMPARE(m_h->navigator.calls(), written ? QStringList{u"sheet menu"_s} : QStringList{});
         if (written) {
             QCOMPARE(m_h->state.book.path(), fallback);
@@ -152,7 +154,9 @@ private slots:
         {
             season::SeasonRecord record(m_h->bookPath());
             for (int n : {2, 3, 4})
-                QVERIFY(record.setMarks(n, card(n), 2027, {true, false, false, {}, u"印%1"_s.arg(n)}).ok());
+                QVERIFY(
+                    record.setMarks(n, card(n), 2027, {true, false, false, {}, u"印%1"_s.arg(n)})
+                        .ok());
         }
         editor.nextCard();
         editor.deleteCard();
@@ -218,11 +222,16 @@ private slots:
         QTest::addColumn<Answer>("saveAs");
         QTest::addColumn<QStringList>("questions");
         QTest::addColumn<bool>("closes");
-        const QString reg = u"新規カードを登録しますか？"_s, saveAs = u"ファイル名をつけて保存しますか…?"_s;
-        QTest::newRow("nothing typed") << false << false << Answer::No << QStringList{reg, saveAs} << true;
-        QTest::newRow("nothing typed, existing book") << true << false << Answer::No << QStringList{reg} << true;
-        QTest::newRow("typed, existing book") << true << true << Answer::No << QStringList{saveAs} << true;
-        QTest::newRow("dialog cancelled") << false << true << Answer::Yes << QStringList{saveAs} << false;
+        const QString reg = u"新規カードを登録しますか？"_s,
+                      saveAs = u"ファイル名をつけて保存しますか…?"_s;
+        QTest::newRow("nothing typed")
+            << false << false << Answer::No << QStringList{reg, saveAs} << true;
+        QTest::newRow("nothing typed, existing book")
+            << true << false << Answer::No << QStringList{reg} << true;
+        QTest::newRow("typed, existing book")
+            << true << true << Answer::No << QStringList{saveAs} << true;
+        QTest::newRow("dialog cancelled")
+            << false << true << Answer::Yes << QStringList{saveAs} << false;
     }
 
     // Cards typed into a book without a file are never dropped without asking.

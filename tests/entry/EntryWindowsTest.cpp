@@ -6,10 +6,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QFile>
 #include <QTest>
 
 #include <memory>
@@ -67,8 +67,9 @@ private slots:
         type(window, "txtZip", u"1506290"_s);
         click(window, "cmdAddSearch"); // the script agrees to replace the lines
         QCOMPARE(m_h->messages().size(), 3);
-        QCOMPARE(m_h->messages().last(), u"文字数が範囲を超えています。\n「住所２」は22文字までです（いま32文字）。"
-                                          u"このまま登録できます。印刷では行を分けるか文字を小さくして収めます。"_s);
+        QCOMPARE(m_h->messages().last(),
+                 u"文字数が範囲を超えています。\n「住所２」は22文字までです（いま32文字）。"
+                 u"このまま登録できます。印刷では行を分けるか文字を小さくして収めます。"_s);
         QCOMPARE(window.editor().fieldText(Field::Address2), text(window, "txtAdd2"));
         QCOMPARE(window.focusWidget()->objectName(), u"txtAdd2"_s);
         click(window, "cmdAdd");
@@ -79,7 +80,8 @@ private slots:
     // Tab walks the card before the commands, with 敬称 after the address;
     // the window is as tall as the mode it shows, with no empty band.
     void editorTabOrderAndHeightFollowTheCard() {
-        m_h->openBook({{u"山田　太郎"_s, u"東京都"_s, u"霞が関１"_s, {}, u"100-0013"_s, {}, u"0"_s}});
+        m_h->openBook(
+            {{u"山田　太郎"_s, u"東京都"_s, u"霞が関１"_s, {}, u"100-0013"_s, {}, u"0"_s}});
         entry::frmSet window(m_h->context, 1, nullptr, &m_picker);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -88,8 +90,9 @@ private slots:
         for (int i = 0; i < 40 && order.size() < 12; ++i, w = w->nextInFocusChain())
             if (w->isVisible() && (w->focusPolicy() & Qt::TabFocus) && !w->objectName().isEmpty())
                 order << w->objectName();
-        const QStringList expected{u"txtName"_s, u"txtZip"_s, u"cmdAddSearch"_s, u"cmdZipSearch"_s,
-                                   u"txtAdd1"_s, u"txtAdd2"_s, u"txtAdd3"_s, u"Combo1"_s, u"txtCode"_s, u"cmdAdd"_s};
+        const QStringList expected{u"txtName"_s, u"txtZip"_s,  u"cmdAddSearch"_s, u"cmdZipSearch"_s,
+                                   u"txtAdd1"_s, u"txtAdd2"_s, u"txtAdd3"_s,      u"Combo1"_s,
+                                   u"txtCode"_s, u"cmdAdd"_s};
         QCOMPARE(order.mid(0, expected.size()), expected);
 
         const int linesHeight = window.height();
@@ -111,7 +114,8 @@ private slots:
         const QList<QAbstractButton*> buttons = window.findChildren<QAbstractButton*>();
         QVERIFY(buttons.size() > 10);
         for (const QAbstractButton* button : buttons)
-            QVERIFY2(help.contains(button->text()), qPrintable(button->objectName() + u' ' + button->text()));
+            QVERIFY2(help.contains(button->text()),
+                     qPrintable(button->objectName() + u' ' + button->text()));
     }
 
     void singleFormFillsAndHandsOver() {

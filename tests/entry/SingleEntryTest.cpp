@@ -1,5 +1,5 @@
-#include "EntryHarness.h"
 #include "entry/SingleEntry.h"
+#include "EntryHarness.h"
 
 #include <QTest>
 
@@ -22,8 +22,9 @@ private slots:
     // No honorific chosen is stored as -1; a name over the card editor's limit
     // goes through, this form has none.
     void handsOverTheTypedAddress() {
-        const book::AddressCard typed{QString(40, u'名'), u"東京都港区"_s, u"芝公園4-2-8"_s,
-                                      u"タワー10階"_s, u"105-0011"_s, u"X1"_s, u"-1"_s};
+        const book::AddressCard typed{
+            QString(40, u'名'), u"東京都港区"_s, u"芝公園4-2-8"_s, u"タワー10階"_s,
+            u"105-0011"_s,      u"X1"_s,         u"-1"_s};
         for (int field = int(Field::Name); field <= int(Field::Code); ++field)
             m_entry->setFieldText(Field(field), typed.field(field));
         m_entry->setNewAddress(u"東京都港区芝公園"_s); // not split: not handed over

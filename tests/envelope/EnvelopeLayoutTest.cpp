@@ -33,7 +33,7 @@ QRect runBox(platform::Printer& measure, const printing::PlacedRun& run) {
 class EnvelopeLayoutTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void initTestCase() { platform::registerFontSubstitutions(); }
 
     void theBarcodePlaceStaysClear_data() {

@@ -67,7 +67,7 @@ class EnvelopePdfTest : public QObject {
         return pdf;
     }
 
-  private slots:
+private slots:
     void initTestCase() {
         m_book = m_home.filePath(u"book.dat"_s);
         QVERIFY(book::writeBook(m_book, Recipients).ok());

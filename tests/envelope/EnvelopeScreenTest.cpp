@@ -29,7 +29,7 @@ book::AddressCard entry(const QString& name, const QString& zip) {
 class EnvelopeScreenTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void initTestCase() { platform::registerFontSubstitutions(); }
     void init() { printing::outputChoiceForThisRun() = {}; }
 

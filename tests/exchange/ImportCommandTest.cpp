@@ -43,7 +43,7 @@ QString writeRows(const QTemporaryDir& dir, int count) {
 class ImportCommandTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     // Three files at once; every left-out card and every CSV's unused
     // columns on a line of their own.
     void importsAndReportsWhatWasLeftOut() {

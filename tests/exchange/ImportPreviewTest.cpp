@@ -1,6 +1,6 @@
+#include "exchange/ImportPreview.h"
 #include "book/Cp932.h"
 #include "exchange/CsvImport.h"
-#include "exchange/ImportPreview.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -34,7 +34,9 @@ const QString Sample = u"氏名,郵便番号,住所1,住所2,会社名,敬称,�
                        u"高橋　三郎,060-0001,北海道札幌市中央区,北一条西2,,,\r\n"
                        u"伊藤　誠,,,,,様,\r\n"_s;
 
-QByteArray sampleBytes() { return book::encodeCp932(Sample).value(); }
+QByteArray sampleBytes() {
+    return book::encodeCp932(Sample).value();
+}
 
 QStringList column(const book::CardList& cards, int field) {
     QStringList values;
@@ -61,13 +63,16 @@ private slots:
         const ImportPreview preview = ImportPreview::fromBytes(sampleBytes(), u"/x/住所.csv"_s);
         QVERIFY2(preview.ok(), qPrintable(preview.error()));
         QVERIFY(preview.isCsv());
-        QCOMPARE(uses(preview), (QList<CardField>{CardField::Name, CardField::PostalCode, CardField::Address1,
-                                                  CardField::Address2, CardField::Company, CardField::Honorific,
-                                                  CardField::Unused}));
+        QCOMPARE(uses(preview),
+                 (QList<CardField>{CardField::Name, CardField::PostalCode, CardField::Address1,
+                                   CardField::Address2, CardField::Company, CardField::Honorific,
+                                   CardField::Unused}));
         QCOMPARE(preview.columnCaption(4), u"会社名"_s);
         QCOMPARE(column(preview.cards(), 1),
-                 (QStringList{u"山田　花子"_s, u"鈴木商店　鈴木　一郎"_s, u"佐藤　次郎　先生"_s, u"高橋　三郎"_s}));
-        QCOMPARE(column(preview.cards(), 5), (QStringList{u"100-0013"_s, u"530-0001"_s, u"980-0811"_s, u"060-0001"_s}));
+                 (QStringList{u"山田　花子"_s, u"鈴木商店　鈴木　一郎"_s, u"佐藤　次郎　先生"_s,
+                              u"高橋　三郎"_s}));
+        QCOMPARE(column(preview.cards(), 5),
+                 (QStringList{u"100-0013"_s, u"530-0001"_s, u"980-0811"_s, u"060-0001"_s}));
         QCOMPARE(column(preview.cards(), 6), QStringList(4, QString()));
         QCOMPARE(column(preview.cards(), 7), (QStringList{u"0"_s, u"1"_s, u"5"_s, u"0"_s}));
         QCOMPARE(preview.unusedColumns(), QStringList{u"電話番号"_s});
@@ -132,7 +137,10 @@ private slots:
 
     // Without a header nothing is guessed; once columns are chosen the first row counts.
     void fileWithoutHeaderWaitsForColumns() {
-        const QByteArray bytes = book::encodeCp932(u"山田　花子,東京都千代田区,100-0013\r\n鈴木　一郎,大阪府,530-0001\r\n"_s).value();
+        const QByteArray bytes =
+            book::encodeCp932(
+                u"山田　花子,東京都千代田区,100-0013\r\n鈴木　一郎,大阪府,530-0001\r\n"_s)
+                .value();
         ImportPreview preview = ImportPreview::fromBytes(bytes, u"old.csv"_s);
         QVERIFY(preview.ok());
         QCOMPARE(uses(preview), QList<CardField>(3, CardField::Unused));
@@ -148,7 +156,8 @@ private slots:
     }
 
     void vCardHasNoColumns() {
-        const ImportPreview preview = ImportPreview::fromBytes(fixture(u"phone-contacts-3.0.vcf"_s), u"phone.vcf"_s);
+        const ImportPreview preview =
+            ImportPreview::fromBytes(fixture(u"phone-contacts-3.0.vcf"_s), u"phone.vcf"_s);
         QVERIFY(preview.ok());
         QVERIFY(!preview.isCsv());
         QCOMPARE(preview.columnCount(), 0);

@@ -55,7 +55,7 @@ book::CardList sampleCards() {
 class RoundTripTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void exportThenImportGivesTheSameBook_data() {
         QTest::addColumn<book::CardList>("cards");
         QTest::addColumn<bool>("vcard");

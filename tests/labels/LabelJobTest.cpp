@@ -1,10 +1,10 @@
 #include "labels/LabelPrintJob.h"
 #include "labels/LabelSheets.h"
-#include "printing/LineFit.h"
-#include "printing/OffsetsFile.h"
 #include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
 #include "platform/TestPlatform.h"
+#include "printing/LineFit.h"
+#include "printing/OffsetsFile.h"
 #include "support/PrintedPages.h"
 
 #include <QTemporaryDir>
@@ -22,8 +22,9 @@ const QString Face = u"ＭＳ 明朝"_s;
 book::CardList numberedEntries(int count) {
     book::CardList entries;
     for (int i = 0; i < count; ++i)
-        entries << book::AddressCard{u"名前"_s + QString::number(i), u"東京都"_s, u"一丁目"_s, u"ビル"_s,
-                                     u"100%1"_s.arg(i, 4, 10, QChar(u'0')), u"C"_s, u"0"_s};
+        entries << book::AddressCard{
+            u"名前"_s + QString::number(i),        u"東京都"_s, u"一丁目"_s, u"ビル"_s,
+            u"100%1"_s.arg(i, 4, 10, QChar(u'0')), u"C"_s,      u"0"_s};
     return entries;
 }
 
@@ -106,8 +107,9 @@ private slots:
 
         const QString longAddress = u"東京都千代田区霞が関一丁目二番三号中央合同庁舎第五号館"_s;
         // Every address line is taken, so the long one has no line to break onto.
-        const book::CardList entries{{u"山田　太郎"_s, longAddress, u"一丁目"_s, u"ビル"_s, u"100-0013"_s, {}, u"0"_s},
-                                     {u"佐藤　花子"_s, u"東京都"_s, longAddress, u"ビル"_s, u"100-0013"_s, {}, u"0"_s}};
+        const book::CardList entries{
+            {u"山田　太郎"_s, longAddress, u"一丁目"_s, u"ビル"_s, u"100-0013"_s, {}, u"0"_s},
+            {u"佐藤　花子"_s, u"東京都"_s, longAddress, u"ビル"_s, u"100-0013"_s, {}, u"0"_s}};
         const labels::SheetLayout standardSheet(labels::standardSheet());
         for (const printing::Trims& trims : {printing::Trims{}, printing::Trims{-10, 5}}) {
             RecordingPrinter printer;
@@ -117,7 +119,8 @@ private slots:
             const int dx = trims.twips().xTwips;
             for (const platform::PrintedText& line : printer.printed()) {
                 const int label = line.xTwips - dx < labels::RightColumnXTwips - 500 ? 1 : 2;
-                const double room = standardSheet.rightEdgeTwips(label) - printing::EdgeMarginTwips - (line.xTwips - dx);
+                const double room = standardSheet.rightEdgeTwips(label) -
+                                    printing::EdgeMarginTwips - (line.xTwips - dx);
                 const double natural = platform::textWidthTwips(line.face, line.points, line.text);
                 if (line.text == longAddress) {
                     QVERIFY2(line.stretch < 100, qPrintable(line.text));
@@ -139,7 +142,8 @@ private slots:
         QTest::newRow("11 from 3") << 11 << 3 << (run(1, 3, 12, 0) + run(2, 1, 1, 10));
         QTest::newRow("8 from 5 fill one sheet") << 8 << 5 << run(1, 5, 12, 0);
         QTest::newRow("9 from 5 start a second") << 9 << 5 << (run(1, 5, 12, 0) + run(2, 1, 1, 8));
-        QTest::newRow("25 from 12") << 25 << 12 << (run(1, 12, 12, 0) + run(2, 1, 12, 1) + run(3, 1, 12, 13));
+        QTest::newRow("25 from 12")
+            << 25 << 12 << (run(1, 12, 12, 0) + run(2, 1, 12, 1) + run(3, 1, 12, 13));
     }
 
     // Which label carries which entry on which page, and no page after the last sheet.
@@ -173,7 +177,9 @@ private slots:
         JobBench bench;
         QVERIFY(bench.run(12).printEnabled);
         QCOMPARE(bench.firstPrinted().xTwips, 1500); // no file, no offset
-        QVERIFY(printing::writeOffsets(bench.dir.filePath(u"Tagora.opt"_s), {u"1260"_s, u"440"_s, u"0"_s}).ok());
+        QVERIFY(printing::writeOffsets(bench.dir.filePath(u"Tagora.opt"_s),
+                                       {u"1260"_s, u"440"_s, u"0"_s})
+                    .ok());
         const LabelJobResult result = bench.run(1, 12);
         QCOMPARE(bench.test.messages.lastText(), u"シート数は1枚です。"_s);
         QCOMPARE(result.outcome, LabelJobResult::Outcome::Printed);
@@ -218,11 +224,13 @@ private slots:
         QCOMPARE(job.run(entries, 1, Face, offsets).outcome, LabelJobResult::Outcome::Cancelled);
         QCOMPARE(bench.test.printers.openCount(), 0);
         const QString review = bench.test.messages.lastText();
-        QVERIFY2(review.contains(u"後藤　聡（住所がありません）"_s) && review.contains(u"木村（100-00）"_s),
+        QVERIFY2(review.contains(u"後藤　聡（住所がありません）"_s) &&
+                     review.contains(u"木村（100-00）"_s),
                  qPrintable(review));
 
         QCOMPARE(job.run(entries, 1, Face, offsets).outcome, LabelJobResult::Outcome::Printed);
-        QCOMPARE(bench.test.messages.texts().mid(1), QStringList({review, u"シート数は1枚です。"_s}));
+        QCOMPARE(bench.test.messages.texts().mid(1),
+                 QStringList({review, u"シート数は1枚です。"_s}));
         QStringList printed;
         for (const platform::PrintedText& text : bench.test.printers.last()->printed())
             printed << text.text;

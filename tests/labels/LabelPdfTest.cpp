@@ -1,17 +1,17 @@
-#include "printing/FullWidth.h"
-#include "printing/PostalCode.h"
 #include "labels/LabelSheets.h"
 #include "labels/SheetLibrary.h"
 #include "labels/SheetTestPage.h"
 #include "platform/Fonts.h"
 #include "platform/QtPrinter.h"
+#include "printing/FullWidth.h"
+#include "printing/PostalCode.h"
 #include "support/PdfInk.h"
 #include "support/PdfText.h"
 
 #include <QTemporaryDir>
 
-#include <array>
 #include <QTest>
+#include <array>
 
 using namespace Qt::StringLiterals;
 
@@ -64,8 +64,13 @@ private slots:
     void labelsLandOnThePaper() {
         book::CardList entries;
         for (int i = 0; i < 30; ++i)
-            entries << book::AddressCard{u"名前"_s + QString::number(i), u"東京都千代田区"_s, {}, {},
-                                         u"%1-0000"_s.arg(100 + i), {}, u"0"_s};
+            entries << book::AddressCard{u"名前"_s + QString::number(i),
+                                         u"東京都千代田区"_s,
+                                         {},
+                                         {},
+                                         u"%1-0000"_s.arg(100 + i),
+                                         {},
+                                         u"0"_s};
         QTemporaryDir dir;
         const QString pdf = dir.filePath(u"labels.pdf"_s);
         QVERIFY(printLabels(entries, pdf));
@@ -97,10 +102,17 @@ private slots:
             sheet == u"標準 12面" ? &labels::standardSheet() : labels::sheetLibrary().find(sheet);
         if (!chosen)
             QSKIP("the label library is not installed");
-        const QString long40 = u"東京都千代田区霞が関一丁目二番三号中央合同庁舎第五号館別館北側通用口受付前"_s;
+        const QString long40 =
+            u"東京都千代田区霞が関一丁目二番三号中央合同庁舎第五号館別館北側通用口受付前"_s;
         const book::CardList entries{
             {u"山田　太郎／花子／一郎"_s, long40, {}, {}, u"〒100-0013"_s, u"得意先"_s, u"0"_s},
-            {u"株式会社　東京高橋国際商事貿易物流事業本部　営業部"_s, long40, long40, u"ＫＳビル2F"_s, u"1000005"_s, {}, u"2"_s},
+            {u"株式会社　東京高橋国際商事貿易物流事業本部　営業部"_s,
+             long40,
+             long40,
+             u"ＫＳビル2F"_s,
+             u"1000005"_s,
+             {},
+             u"2"_s},
             {u"ｶﾌﾞｼｷｶﾞｲｼｬ ﾔﾏﾀﾞ"_s, u"ｵｵｻｶｼ ｷﾀｸ 10ﾁｮｳﾒ"_s, {}, {}, u"530 0001"_s, {}, u"2"_s}};
         QTemporaryDir dir;
         const QString pdf = dir.filePath(u"labels.pdf"_s);
@@ -111,21 +123,24 @@ private slots:
         const double pointsPerMm = 72.0 / 25.4, pixelsPerPoint = 2;
         QList<QRectF> labels;
         for (const QRectF& mm : chosen->labelRects())
-            labels << QRectF(mm.topLeft() * pointsPerMm * pixelsPerPoint, mm.size() * pointsPerMm * pixelsPerPoint)
+            labels << QRectF(mm.topLeft() * pointsPerMm * pixelsPerPoint,
+                             mm.size() * pointsPerMm * pixelsPerPoint)
                           .adjusted(-1, -1, 1, 1);
         const QImage& page = pages.images.first();
         int outside = 0;
         for (int y = 0; y < page.height(); ++y)
             for (int x = 0; x < page.width(); ++x)
                 if (page.constScanLine(y)[x] < 128 &&
-                    std::none_of(labels.begin(), labels.end(), [&](const QRectF& r) { return r.contains(x, y); }))
+                    std::none_of(labels.begin(), labels.end(),
+                                 [&](const QRectF& r) { return r.contains(x, y); }))
                     ++outside;
         QCOMPARE(outside, 0);
 
         QString text;
         for (const pdftext::Word& word : pdftext::read(pdf).words)
             text += word.text;
-        for (const QString& part : {u"太郎"_s, u"花子"_s, u"一郎"_s, u"カブシキガイシャ"_s, u"営業部"_s})
+        for (const QString& part :
+             {u"太郎"_s, u"花子"_s, u"一郎"_s, u"カブシキガイシャ"_s, u"営業部"_s})
             QVERIFY2(text.contains(part), qPrintable(part));
         QCOMPARE(text.count(u"様"_s), 3);
         QCOMPARE(text.count(u"御中"_s), 2);
@@ -136,8 +151,9 @@ private slots:
     void longLinesStayOnTheirLabel() {
         const QString longAddress = u"東京都千代田区霞が関一丁目二番三号中央合同庁舎第五号館別館"_s;
         const QString longName = u"株式会社　東京高橋商事国際物流事業本部"_s;
-        const book::CardList entries{{longName, longAddress, u"一丁目"_s, u"ビル"_s, u"100-0013"_s, {}, u"2"_s},
-                                     {longName, longAddress, u"一丁目"_s, u"ビル"_s, u"100-0013"_s, {}, u"2"_s}};
+        const book::CardList entries{
+            {longName, longAddress, u"一丁目"_s, u"ビル"_s, u"100-0013"_s, {}, u"2"_s},
+            {longName, longAddress, u"一丁目"_s, u"ビル"_s, u"100-0013"_s, {}, u"2"_s}};
         QTemporaryDir dir;
         const QString pdf = dir.filePath(u"long.pdf"_s);
         QVERIFY(printLabels(entries, pdf));
@@ -166,7 +182,6 @@ private slots:
         QVERIFY(qAbs((zip[0].xMax - zip[0].xMin) - 9 * 11.0) < 1.0);
     }
 };
-
 
 QTEST_MAIN(LabelPdfTest)
 #include "LabelPdfTest.moc"

@@ -1,12 +1,12 @@
-#include "printing/OffsetsFile.h"
-#include "printing/OutputChoice.h"
-#include "printing/frmFont.h"
+#include "labels/SheetChooser.h"
 #include "labels/SheetEditor.h"
 #include "labels/SheetLayout.h"
 #include "labels/frmPriloc.h"
 #include "labels/frmPrint.h"
-#include "labels/SheetChooser.h"
 #include "platform/Fonts.h"
+#include "printing/OffsetsFile.h"
+#include "printing/OutputChoice.h"
+#include "printing/frmFont.h"
 #include "support/PdfWindowWorld.h"
 #include "support/WindowWorld.h"
 
@@ -14,8 +14,8 @@
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -27,7 +27,8 @@ namespace {
 book::CardList entries(int count) {
     book::CardList list;
     for (int i = 0; i < count; ++i)
-        list << book::AddressCard{u"名前"_s + QString::number(i), u"東京都"_s, {}, {}, u"123-4567"_s, {}, u"2"_s};
+        list << book::AddressCard{
+            u"名前"_s + QString::number(i), u"東京都"_s, {}, {}, u"123-4567"_s, {}, u"2"_s};
     return list;
 }
 
@@ -40,7 +41,9 @@ struct Fixture : WindowWorld {
     QString offsetsPath() const { return dir.filePath(u"Tagora.opt"_s); }
 };
 
-template <typename T> T* child(QObject* window, const QString& name) { return window->findChild<T*>(name); }
+template <typename T> T* child(QObject* window, const QString& name) {
+    return window->findChild<T*>(name);
+}
 
 void click(QObject* window, const QString& name) {
     QAbstractButton* button = child<QAbstractButton>(window, name);
@@ -48,8 +51,12 @@ void click(QObject* window, const QString& name) {
     button->click();
 }
 
-QString text(QObject* window, const QString& name) { return child<QLabel>(window, name)->text(); }
-bool enabled(QObject* window, const QString& name) { return child<QPushButton>(window, name)->isEnabled(); }
+QString text(QObject* window, const QString& name) {
+    return child<QLabel>(window, name)->text();
+}
+bool enabled(QObject* window, const QString& name) {
+    return child<QPushButton>(window, name)->isEnabled();
+}
 
 } // namespace
 
@@ -111,8 +118,9 @@ private slots:
         click(&window, u"cmdOk"_s);
         click(&window, u"cmdPrint"_s);
         const platform::PrintedText first = f.platform.printers.last()->printed().first();
-        QCOMPARE(u"%1 %2,%3 %4"_s.arg(first.text).arg(first.xTwips).arg(first.yTwips).arg(first.face),
-                 u"〒１２３－４５６７ 6615,13150 IPAexGothic"_s);
+        QCOMPARE(
+            u"%1 %2,%3 %4"_s.arg(first.text).arg(first.xTwips).arg(first.yTwips).arg(first.face),
+            u"〒１２３－４５６７ 6615,13150 IPAexGothic"_s);
         QVERIFY(f.platform.printers.last()->ended());
         QVERIFY(!enabled(&window, u"cmdPrint"_s)); // one sheet from label 12: that sheet is done
     }
@@ -143,8 +151,10 @@ private slots:
         QFile mine(f.dir.filePath(u"Tagora-sheets.xml"_s));
         QVERIFY(mine.open(QIODevice::WriteOnly));
         mine.write("<Glabels-templates><Template brand=\"Mine\" part=\"M24\" size=\"A4\">"
-                   "<Label-rectangle width=\"66mm\" height=\"33.9mm\"><Layout nx=\"3\" ny=\"8\" x0=\"6mm\" "
-                   "y0=\"12.9mm\" dx=\"66mm\" dy=\"33.9mm\"/></Label-rectangle></Template></Glabels-templates>");
+                   "<Label-rectangle width=\"66mm\" height=\"33.9mm\"><Layout nx=\"3\" ny=\"8\" "
+                   "x0=\"6mm\" "
+                   "y0=\"12.9mm\" dx=\"66mm\" "
+                   "dy=\"33.9mm\"/></Label-rectangle></Template></Glabels-templates>");
         mine.close();
         const QString choice = f.dir.filePath(u"Tagora2.opt"_s);
         QFile chosen(choice);
@@ -155,14 +165,18 @@ private slots:
         labels::frmPrint window(f.context, entries(2));
         window.show();
         QCOMPARE(window.sheet().name(), u"Mine M24"_s);
-        QVERIFY(child<QPushButton>(&window, u"lblNo_23"_s) && !child<QPushButton>(&window, u"lblNo_24"_s));
+        QVERIFY(child<QPushButton>(&window, u"lblNo_23"_s) &&
+                !child<QPushButton>(&window, u"lblNo_24"_s));
         QApplication::processEvents();
-        const auto place = [&](int index) { return child<QFrame>(&window, u"Shape3_%1"_s.arg(index))->geometry(); };
+        const auto place = [&](int index) {
+            return child<QFrame>(&window, u"Shape3_%1"_s.arg(index))->geometry();
+        };
         QCOMPARE(place(3).left(), place(0).left()); // label 4 starts the second row of three
         QVERIFY(place(3).top() > place(0).top() && place(2).left() > place(1).left());
         // The preview cell is 66 : 33.9 at the standard size of lines.
         const QSize cell = child<QFrame>(&window, u"Shape1"_s)->size() - QSize(16, 16);
-        QVERIFY2(qAbs(double(cell.width()) / cell.height() - 66 / 33.9) < 0.02, qPrintable(QString::number(cell.width())));
+        QVERIFY2(qAbs(double(cell.width()) / cell.height() - 66 / 33.9) < 0.02,
+                 qPrintable(QString::number(cell.width())));
 
         child<QPushButton>(&window, u"lblNo_23"_s)->click();
         click(&window, u"cmdOk"_s);
@@ -187,10 +201,13 @@ private slots:
         QCOMPARE(list->count(), 1);
         QVERIFY(!enabled(chooser, u"editSheetButton"_s));
         click(chooser, u"cmdSheetOk"_s);
-        QVERIFY(child<QPushButton>(&window, u"lblNo_11"_s) && !child<QPushButton>(&window, u"lblNo_12"_s));
-        QVERIFY(!enabled(&window, u"cmdPrint"_s)); // the start label is chosen again on the new grid
+        QVERIFY(child<QPushButton>(&window, u"lblNo_11"_s) &&
+                !child<QPushButton>(&window, u"lblNo_12"_s));
+        QVERIFY(
+            !enabled(&window, u"cmdPrint"_s)); // the start label is chosen again on the new grid
         QVERIFY(chosen.open(QIODevice::ReadOnly));
-        QCOMPARE(chosen.readAll(), QByteArray("\"\x95\x57\x8f\x80\",\"12\x96\xca\"\r\n")); // "標準","12面"
+        QCOMPARE(chosen.readAll(),
+                 QByteArray("\"\x95\x57\x8f\x80\",\"12\x96\xca\"\r\n")); // "標準","12面"
         qunsetenv("TAGORA_TEMPLATE_DIR");
     }
 
@@ -245,11 +262,13 @@ private slots:
         const labels::SheetLayout layout(window.sheet());
         const QList<platform::PrintedText>& printed = f.platform.printers.last()->printed();
         for (const auto& [entry, label] : {std::pair{0, 2}, {1, 4}, {2, 5}}) {
-            const auto name = std::find_if(printed.begin(), printed.end(), [entry](const auto& line) {
-                return line.text.startsWith(u"名前"_s + QString::number(entry));
-            });
+            const auto name =
+                std::find_if(printed.begin(), printed.end(), [entry](const auto& line) {
+                    return line.text.startsWith(u"名前"_s + QString::number(entry));
+                });
             QVERIFY(name != printed.end());
-            QVERIFY2(layout.cellTwips(label).contains(name->xTwips, name->yTwips), qPrintable(name->text));
+            QVERIFY2(layout.cellTwips(label).contains(name->xTwips, name->yTwips),
+                     qPrintable(name->text));
         }
     }
 

@@ -1,7 +1,5 @@
-#include "printing/JobPreview.h"
 #include "labels/LabelPrintJob.h"
 #include "labels/LabelSheets.h"
-#include "printing/OutputChoice.h"
 #include "labels/frmPrint.h"
 #include "platform/Fonts.h"
 #include "platform/PreviewPrinter.h"
@@ -10,17 +8,19 @@
 #include "postcard/PostcardLayout.h"
 #include "postcard/PostcardPrintJob.h"
 #include "postcard/frmPrintH.h"
+#include "printing/JobPreview.h"
+#include "printing/OutputChoice.h"
 #include "support/PdfInk.h"
 #include "support/PrintedPages.h"
 #include "support/WindowWorld.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QPageRanges>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
-#include <QLabel>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -35,8 +35,13 @@ const QString Face = QString::fromUtf16(platform::MinchoFace);
 book::CardList entries(int count) {
     book::CardList list;
     for (int i = 0; i < count; ++i)
-        list << book::AddressCard{u"名前"_s + QString::number(i), u"東京都"_s + QString::number(i), {}, {},
-                                  u"123-4567"_s, {}, u"2"_s};
+        list << book::AddressCard{u"名前"_s + QString::number(i),
+                                  u"東京都"_s + QString::number(i),
+                                  {},
+                                  {},
+                                  u"123-4567"_s,
+                                  {},
+                                  u"2"_s};
     return list;
 }
 
@@ -56,8 +61,9 @@ QStringList pagesOf(const platform::RecordingPrinter& whole, const QList<int>& p
     QStringList lines;
     for (const platform::PrintedText& text : whole.printed())
         if (!text.text.isEmpty() && pages.contains(text.page))
-            lines << printedLine(int(pages.indexOf(text.page)) + 1, text.face, text.points, text.xTwips,
-                                 text.yTwips, text.vertical ? u"↓"_s + text.text : text.text);
+            lines << printedLine(int(pages.indexOf(text.page)) + 1, text.face, text.points,
+                                 text.xTwips, text.yTwips,
+                                 text.vertical ? u"↓"_s + text.text : text.text);
     return inPageOrder(lines);
 }
 
@@ -76,13 +82,15 @@ int redPixels(const QImage& image, const QRect& region) {
 
 // A rectangle in twips from the page origin, in points from the paper's corner.
 QRect inPoints(const QRect& twips) {
-    const QRect paper = twips.translated(platform::PageOriginInsetTwips, platform::PageOriginInsetTwips);
+    const QRect paper =
+        twips.translated(platform::PageOriginInsetTwips, platform::PageOriginInsetTwips);
     return QRect(paper.x() / 20, paper.y() / 20, paper.width() / 20, paper.height() / 20);
 }
 
 printing::JobPreview* openPreview(QWidget* window) {
     for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* preview = qobject_cast<printing::JobPreview*>(widget); preview && preview->parent() == window)
+        if (auto* preview = qobject_cast<printing::JobPreview*>(widget);
+            preview && preview->parent() == window)
             return preview;
     return window->findChild<printing::JobPreview*>();
 }
@@ -141,7 +149,8 @@ private slots:
         settings.textFace = Face;
         QCOMPARE(job.run(entries(5), settings), postcard::PostcardPrintJob::Outcome::Printed);
         QCOMPARE(f.platform.printDialog.requests().first().pageCount, 5);
-        QCOMPARE(f.platform.printDialog.requests().first().paper.size, platform::PaperSize::Postcard);
+        QCOMPARE(f.platform.printDialog.requests().first().paper.size,
+                 platform::PaperSize::Postcard);
         const platform::RecordingPrinter& printed = *f.platform.printers.last();
         QCOMPARE(printed.pageCount(), 3);
         QStringList names;
@@ -167,10 +176,13 @@ private slots:
 
         printing::outputChoiceForThisRun() = {printing::OutputChoice::Mode::PdfFile, {}};
         f.platform.dialogs.answer(f.dir.filePath(u"out.pdf"_s));
-        labels::LabelPrintJob job(f.platform.platform, printing::outputChoiceForThisRun(), QString());
-        QCOMPARE(job.run(entries(3), 1, Face, f.offsets()).outcome, labels::LabelJobResult::Outcome::Printed);
+        labels::LabelPrintJob job(f.platform.platform, printing::outputChoiceForThisRun(),
+                                  QString());
+        QCOMPARE(job.run(entries(3), 1, Face, f.offsets()).outcome,
+                 labels::LabelJobResult::Outcome::Printed);
         QCOMPARE(f.platform.printDialog.requests().size(), 2);
-        QCOMPARE(f.platform.printers.destinations().last().kind, platform::PrintDestination::Kind::PdfFile);
+        QCOMPARE(f.platform.printers.destinations().last().kind,
+                 platform::PrintDestination::Kind::PdfFile);
     }
 
     // Qt's dialog is set up for the job: its pages, no printing to a file,
@@ -306,7 +318,8 @@ private slots:
         QCOMPARE(page->text(), u"3 / 3"_s);
         QVERIFY(!next->isEnabled());
         QTest::qWait(50);
-        const QImage shown = preview->findChild<QPrintPreviewWidget*>(u"previewPages"_s)->grab().toImage();
+        const QImage shown =
+            preview->findChild<QPrintPreviewWidget*>(u"previewPages"_s)->grab().toImage();
         QVERIFY(redPixels(shown, shown.rect()) > 100);
         QCOMPARE(f.platform.printers.openCount(), 0); // a preview prints nothing
         preview->findChild<QPushButton*>(u"cmdClose"_s)->click();
@@ -332,7 +345,8 @@ private slots:
             QVERIFY(preview);
             QCOMPARE(preview->pageCount(), 4);
             QTest::qWait(50);
-            const QImage shown = preview->findChild<QPrintPreviewWidget*>(u"previewPages"_s)->grab().toImage();
+            const QImage shown =
+                preview->findChild<QPrintPreviewWidget*>(u"previewPages"_s)->grab().toImage();
             QVERIFY(redPixels(shown, shown.rect()) > 20);
             if (horizontal.isNull())
                 horizontal = shown;

@@ -15,7 +15,7 @@ using namespace sheetfiles;
 class SheetPrintingTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     // The test page outlines every label where the job takes it to be,
     // rounded corners included, and rules millimetres from the paper's edges;
     // the trims move it all.

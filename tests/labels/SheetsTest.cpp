@@ -26,7 +26,8 @@ const QString HisagoFile =
     QStringLiteral("/usr/share/libglabels-3.0/templates/hisago-templates.xml");
 
 // The standard sheet's table of positions, written out independently of LabelLayout.
-labels::LinePlacement standardPlacement(int label, int line, int shift, printing::OffsetsTwips offsets) {
+labels::LinePlacement standardPlacement(int label, int line, int shift,
+                                        printing::OffsetsTwips offsets) {
     const int lefts[] = {1500, 1500, 1500, 1700, 2300, 2500};
     const int rights[] = {6450, 6450, 6450, 6650, 7300, 7500};
     const int ys[] = {1200, 1600, 1900, 2200, 2700, 3050};
@@ -34,13 +35,15 @@ labels::LinePlacement standardPlacement(int label, int line, int shift, printing
     const bool right = label % 2 == 0;
     const int row = (label + 1) / 2;
     labels::LinePlacement placement;
-    placement.xTwips = (right ? rights : lefts)[line - 1] + offsets.xTwips - (line == 5 ? shift : 0);
+    placement.xTwips =
+        (right ? rights : lefts)[line - 1] + offsets.xTwips - (line == 5 ? shift : 0);
     placement.yTwips = ys[line - 1] + (row - 1) * 2390 + offsets.yTwips;
     placement.points = points[line - 1];
     return placement;
 }
 
-const labels::SheetTemplate* named(const QList<labels::SheetTemplate>& sheets, const QString& part) {
+const labels::SheetTemplate* named(const QList<labels::SheetTemplate>& sheets,
+                                   const QString& part) {
     for (const labels::SheetTemplate& sheet : sheets)
         if (sheet.part == part)
             return &sheet;
@@ -74,9 +77,12 @@ private slots:
             QCOMPARE(layout.rightEdgeTwips(label), standardRightEdgeTwips(label));
             for (int line = 1; line <= 6; ++line)
                 for (const int shift : {0, 200, 820})
-                    for (const printing::OffsetsTwips offsets : {printing::OffsetsTwips{}, {-550, 605}}) {
-                        const labels::LinePlacement got = layout.linePlacement(label, line, shift, offsets);
-                        const labels::LinePlacement want = standardPlacement(label, line, shift, offsets);
+                    for (const printing::OffsetsTwips offsets :
+                         {printing::OffsetsTwips{}, {-550, 605}}) {
+                        const labels::LinePlacement got =
+                            layout.linePlacement(label, line, shift, offsets);
+                        const labels::LinePlacement want =
+                            standardPlacement(label, line, shift, offsets);
                         QCOMPARE(got.xTwips, want.xTwips);
                         QCOMPARE(got.yTwips, want.yTwips);
                         QCOMPARE(got.points, want.points);
@@ -173,9 +179,10 @@ private slots:
 
     // XML that is not well-formed: the whole file is ignored, with its line.
     void brokenXmlIgnoresTheFile() {
-        const labels::SheetFileContents contents = labels::parseSheetFile(
-            "<Glabels-templates>\n<Template brand=\"A\" part=\"B\" size=\"A4\">\n<Label-rectangle width=\"1mm\"\n",
-            u"mine.xml"_s);
+        const labels::SheetFileContents contents =
+            labels::parseSheetFile("<Glabels-templates>\n<Template brand=\"A\" part=\"B\" "
+                                   "size=\"A4\">\n<Label-rectangle width=\"1mm\"\n",
+                                   u"mine.xml"_s);
         QVERIFY(!contents.ok());
         QVERIFY2(contents.error.startsWith(u"mine.xml: line "_s), qPrintable(contents.error));
         QVERIFY(contents.sheets.isEmpty());
@@ -214,12 +221,14 @@ private slots:
     void usersSheetWinsOverTheLibrary() {
         QTemporaryDir dir;
         QVERIFY(QFile::copy(Faulty, dir.filePath(u"test-templates.xml"_s)));
-        writeFile(dir.filePath(u"Tagora-sheets.xml"_s),
-                  "<Glabels-templates><Template brand=\"Test\" part=\"GOOD24\" size=\"B5\">"
-                  "<Label-rectangle width=\"80mm\" height=\"40mm\"><Layout nx=\"2\" ny=\"5\" x0=\"8mm\" "
-                  "y0=\"25mm\" dx=\"80mm\" dy=\"40mm\"/></Label-rectangle></Template>"
-                  "<Template brand=\"Inch\" part=\"L1\" size=\"A4\"><Label-rectangle width=\"2.7559in\" "
-                  "height=\"33.3mm\"><Layout nx=\"1\" ny=\"1\"/></Label-rectangle></Template></Glabels-templates>");
+        writeFile(
+            dir.filePath(u"Tagora-sheets.xml"_s),
+            "<Glabels-templates><Template brand=\"Test\" part=\"GOOD24\" size=\"B5\">"
+            "<Label-rectangle width=\"80mm\" height=\"40mm\"><Layout nx=\"2\" ny=\"5\" x0=\"8mm\" "
+            "y0=\"25mm\" dx=\"80mm\" dy=\"40mm\"/></Label-rectangle></Template>"
+            "<Template brand=\"Inch\" part=\"L1\" size=\"A4\"><Label-rectangle width=\"2.7559in\" "
+            "height=\"33.3mm\"><Layout nx=\"1\" "
+            "ny=\"1\"/></Label-rectangle></Template></Glabels-templates>");
         labels::SheetLibrary library(dir.path(), dir.filePath(u"Tagora-sheets.xml"_s));
         QVERIFY(library.libraryFound());
         const labels::SheetTemplate* mine = library.find(u"Test GOOD24"_s);

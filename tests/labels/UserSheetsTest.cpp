@@ -13,7 +13,7 @@ using namespace sheetfiles;
 class UserSheetsTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     // Tagora2.opt: brand and part as quoted fields, cp932, CR LF; a sheet the
     // library no longer holds, or no file, gives the standard sheet.
     void sheetChoiceFile() {

@@ -11,7 +11,7 @@ using namespace Qt::StringLiterals;
 class CommandLineTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void homeIsTakenOutAnywhere_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("command"); // empty: the windows open

@@ -1,7 +1,7 @@
 #include "platform/PdfTextRepair.h"
-#include "platform/PdfTextObjects.h"
 #include "labels/LabelSheets.h"
 #include "platform/Fonts.h"
+#include "platform/PdfTextObjects.h"
 #include "platform/QtPrinter.h"
 #include "platform/RecordingPrinter.h"
 
@@ -59,7 +59,7 @@ class PdfTextRepairTest : public QObject {
 
     QTemporaryDir m_dir;
 
-  private slots:
+private slots:
     void initTestCase() { platform::registerFontSubstitutions(); }
 
     void radicalsBecomeTheirIdeographs_data() {
@@ -111,7 +111,8 @@ class PdfTextRepairTest : public QObject {
         QVERIFY(withoutSpaces(text).contains(u"山田一郎"_s));
     }
 
-    // A rule of another kind (vertical forms, say) gets each font's glyphs after the radicals are mended.
+    // A rule of another kind (vertical forms, say) gets each font's glyphs after the radicals are
+    // mended.
     void rulesChangeTheGlyphsTheyName() {
         const QString pdf = m_dir.filePath(u"rule.pdf"_s);
         platform::QtPrinter printer(platform::PrintDestination::pdf(pdf));
@@ -149,8 +150,8 @@ class PdfTextRepairTest : public QObject {
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<bool>("vertical");
         const QString address = u"東京都千代田区霞が関１－２－３黒戸ビル"_s;
-        QTest::newRow("lines")
-            << QStringList{u"黒"_s, u"戸"_s, u"髙"_s, u"﨑"_s, u"山"_s, address} << false;
+        QTest::newRow("lines") << QStringList{u"黒"_s, u"戸"_s, u"髙"_s, u"﨑"_s, u"山"_s, address}
+                               << false;
         QTest::newRow("one glyph typed two ways") << QStringList{u"黒田"_s, u"黑田"_s} << false;
         QTest::newRow("columns") << QStringList{u"黒戸髙﨑山"_s, u"一ノ瀬（ー）"_s} << true;
     }
@@ -158,7 +159,8 @@ class PdfTextRepairTest : public QObject {
     void pdfTextIsTheTypedText() {
         QFETCH(QStringList, lines);
         QFETCH(bool, vertical);
-        const QString pdf = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + u".pdf"_s);
+        const QString pdf =
+            m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + u".pdf"_s);
         platform::QtPrinter printer(platform::PrintDestination::pdf(pdf));
         QVERIFY(printer.begin(platform::PaperSize::A4));
         printer.setFontName(QString::fromUtf16(platform::MinchoFace));
@@ -179,7 +181,8 @@ class PdfTextRepairTest : public QObject {
             process.start(u"pdftotext"_s, order + QStringList{u"-enc"_s, u"UTF-8"_s, pdf, u"-"_s});
             QVERIFY(process.waitForFinished(30000));
             QStringList got;
-            for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split(u'\n'))
+            for (const QString& line :
+                 QString::fromUtf8(process.readAllStandardOutput()).split(u'\n'))
                 if (!line.trimmed().isEmpty())
                     got << line.trimmed();
             got.sort();
@@ -194,12 +197,14 @@ class PdfTextRepairTest : public QObject {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("shown");
         QTest::newRow("one string of two codes")
-            << QByteArray("q BT /F1 12 Tf 1 0 0 -1 0 0 Tm 10 -20 Td <00010002> Tj ET Q") << u"F1:1 F1:2"_s;
+            << QByteArray("q BT /F1 12 Tf 1 0 0 -1 0 0 Tm 10 -20 Td <00010002> Tj ET Q")
+            << u"F1:1 F1:2"_s;
         QTest::newRow("kerned array, font set before BT")
             << QByteArray("/F2 9 Tf BT [<0003> -120 (\\000\\004)] TJ ET BT /F1 9 Tf <0005> Tj ET")
             << u"F2:3 F2:4 | F1:5"_s;
         QTest::newRow("an inline image's data is no text")
-            << QByteArray("BI /W 4 /H 1 /BPC 8 /CS /G ID BT ET EI BT /F1 1 Tf <0007> Tj ET") << u"F1:7"_s;
+            << QByteArray("BI /W 4 /H 1 /BPC 8 /CS /G ID BT ET EI BT /F1 1 Tf <0007> Tj ET")
+            << u"F1:7"_s;
     }
 
     void textObjectsShowTheirCodes() {
@@ -217,8 +222,8 @@ class PdfTextRepairTest : public QObject {
         const QByteArray spanned = platform::withActualTexts(content, {{found.back(), u"山"_s}});
         QCOMPARE(spanned.mid(found.back().begin),
                  "/Span <</ActualText <FEFF5C71>>> BDC\n" +
-                     content.mid(found.back().begin, found.back().end - found.back().begin) + "\nEMC" +
-                     content.mid(found.back().end));
+                     content.mid(found.back().begin, found.back().end - found.back().begin) +
+                     "\nEMC" + content.mid(found.back().end));
     }
 
     void notAPdfIsAnErrorAndKept() {

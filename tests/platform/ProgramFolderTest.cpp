@@ -1,5 +1,5 @@
-#include "platform/FileDialogs.h"
 #include "platform/ProgramFolder.h"
+#include "platform/FileDialogs.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -11,7 +11,7 @@ using platform::ProgramFolder;
 class ProgramFolderTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void homeOptionWinsOverTheEnvironment() {
         qputenv("TAGORA_HOME", "/somewhere/else");
         ProgramFolder::choose(u"/home/option"_s);

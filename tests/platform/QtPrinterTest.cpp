@@ -3,10 +3,10 @@
 #include "platform/Units.h"
 #include "support/PdfText.h"
 
-#include <QFontInfo>
-#include <QTemporaryDir>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -17,7 +17,7 @@ class QtPrinterTest : public QObject {
 
     QTemporaryDir m_dir;
 
-  private slots:
+private slots:
     void initTestCase() { platform::registerFontSubstitutions(); }
 
     // The Windows face names reach real Japanese faces, never a fallback

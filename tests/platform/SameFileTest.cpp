@@ -16,7 +16,7 @@ class SameFileTest : public QObject {
 
     QTemporaryDir m_dir;
 
-  private slots:
+private slots:
     void initTestCase() {
         QVERIFY(QDir::setCurrent(m_dir.path()));
         QFile book(u"book.dat"_s);

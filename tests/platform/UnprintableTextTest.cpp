@@ -12,7 +12,7 @@ Q_DECLARE_METATYPE(platform::PaperSize)
 class UnprintableTextTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     // A 12 pt character (240 twips square) whose top-left corner is at x, y
     // paper twips, on a printer with 360-twip margins: each paper's own far
     // edges count. B5 is 9978 x 14173 twips, A5 8391 x 11906, letter

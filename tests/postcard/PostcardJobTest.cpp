@@ -15,7 +15,13 @@ using platform::PrintedText;
 namespace {
 
 book::AddressCard card(const QString& name, const QString& zip) {
-    return {name, name + u"の住所一"_s, name + u"の住所二"_s, name + u"の住所三"_s, zip, name + u"コード"_s, u"0"_s};
+    return {name,
+            name + u"の住所一"_s,
+            name + u"の住所二"_s,
+            name + u"の住所三"_s,
+            zip,
+            name + u"コード"_s,
+            u"0"_s};
 }
 
 postcard::PostcardJobSettings settings(double xMm = 0, double yMm = 0) {
@@ -42,13 +48,15 @@ private slots:
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("boxes"); // the seven boxes joined with "|"
         const QString seven = u"１|２|３|４|５|６|７"_s;
-        for (const QString& typed : {u"123-4567"_s, u"１２３－４５６７"_s, u"〒123-4567"_s, u"123 4567"_s, u"1234567"_s,
-                                     u"〒 123 - 4567"_s, u"　１２３ー４５６７　"_s})
+        for (const QString& typed :
+             {u"123-4567"_s, u"１２３－４５６７"_s, u"〒123-4567"_s, u"123 4567"_s, u"1234567"_s,
+              u"〒 123 - 4567"_s, u"　１２３ー４５６７　"_s})
             QTest::newRow(qPrintable(typed)) << typed << seven;
         for (const QString& dash : {u"ー"_s, u"ｰ"_s, u"‐"_s, u"―"_s, u"−"_s, u"─"_s})
             QTest::newRow(qPrintable(u"dash "_s + dash)) << u"123"_s + dash + u"4567"_s << seven;
         // A code that is not seven digits is never guessed at: the boxes stay empty.
-        for (const QString& typed : {u"123"_s, u"123-45678"_s, u"100-00"_s, u"1😀3"_s, u"123-456A"_s, u"12-34567"_s})
+        for (const QString& typed :
+             {u"123"_s, u"123-45678"_s, u"100-00"_s, u"1😀3"_s, u"123-456A"_s, u"12-34567"_s})
             QTest::newRow(qPrintable(u"not seven digits "_s + typed)) << typed << u"||||||"_s;
     }
 
@@ -59,7 +67,8 @@ private slots:
         QCOMPARE(QStringList(split.begin(), split.end()).join(u'|'), boxes);
     }
 
-    // One postcard on a page of its own: the seven boxes and the five lines where the layout puts them.
+    // One postcard on a page of its own: the seven boxes and the five lines where the layout puts
+    // them.
     void drawsOnePostcardWhereTheLayoutSays() {
         platform::RecordingPrinter printer;
         QVERIFY(printPostcards(printer, {card(u"甲"_s, u"765-4321"_s)}, settings()));

@@ -51,7 +51,7 @@ const QString Sample = QStringLiteral(TAGORA_SOURCE_DIR "/examples/sample.dat");
 class PostcardPdfTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void initTestCase() { platform::registerFontSubstitutions(); }
 
     void pagesArePostcardsWithTheDigitsInTheirBoxes_data() {
@@ -338,10 +338,15 @@ class PostcardPdfTest : public QObject {
                 const QPointF reach(5.6 * pointsPerMm, 5.6 * pointsPerMm);
                 const QRectF ink = pages.inkBox(1, QRectF(centre - reach, centre + reach));
                 QVERIFY2(!ink.isNull(), qPrintable(u"no cross at %1, %2 mm"_s.arg(xMm).arg(yMm)));
-                const QString where = u"cross at %1, %2 mm: ink %3, %4 pt, %5 wide"_s.arg(xMm).arg(yMm)
-                    .arg(ink.center().x()).arg(ink.center().y()).arg(ink.width());
-                QVERIFY2(qAbs(ink.center().x() - centre.x()) < 0.5 * pointsPerMm, qPrintable(where));
-                QVERIFY2(qAbs(ink.center().y() - centre.y()) < 0.5 * pointsPerMm, qPrintable(where));
+                const QString where = u"cross at %1, %2 mm: ink %3, %4 pt, %5 wide"_s.arg(xMm)
+                                          .arg(yMm)
+                                          .arg(ink.center().x())
+                                          .arg(ink.center().y())
+                                          .arg(ink.width());
+                QVERIFY2(qAbs(ink.center().x() - centre.x()) < 0.5 * pointsPerMm,
+                         qPrintable(where));
+                QVERIFY2(qAbs(ink.center().y() - centre.y()) < 0.5 * pointsPerMm,
+                         qPrintable(where));
                 QVERIFY2(qAbs(ink.width() - 10 * pointsPerMm) < pointsPerMm, qPrintable(where));
             }
     }

@@ -63,7 +63,7 @@ const book::AddressCard Sender{u"鈴木　次郎"_s, u"大阪府大阪市北区"
 class VerticalCardTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void verticalTextUsesKanjiNumeralsAndUprightLetters_data() {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("column");

@@ -1,19 +1,19 @@
-#include "printing/OffsetsFile.h"
-#include "printing/OutputChoice.h"
+#include "postcard/frmPrintH.h"
+#include "book/AddressFile.h"
 #include "platform/Fonts.h"
 #include "postcard/PostcardLayout.h"
 #include "postcard/frmPriloc1.h"
-#include "postcard/frmPrintH.h"
-#include "book/AddressFile.h"
+#include "printing/OffsetsFile.h"
+#include "printing/OutputChoice.h"
 #include "support/PdfWindowWorld.h"
 #include "support/WindowWorld.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDate>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QAction>
 #include <QLabel>
 #include <QListWidget>
 #include <QMap>
@@ -24,8 +24,8 @@
 #include <csignal>
 #include <memory>
 
-#include <sys/resource.h>
 #include <QRadioButton>
+#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 using platform::Answer;
@@ -132,7 +132,9 @@ private slots:
     void writingAndSenderAreRememberedAndPrinted() {
         WindowWorld world;
         world.platform.printers.setPrinters({u"Printer"_s}, u"Printer"_s);
-        const book::CardList list = {entry(1), {u"差出　人"_s, u"大阪府"_s, u"梅田1"_s, QString(), u"5300001"_s, QString(), u"0"_s}};
+        const book::CardList list = {
+            entry(1),
+            {u"差出　人"_s, u"大阪府"_s, u"梅田1"_s, QString(), u"5300001"_s, QString(), u"0"_s}};
         {
             postcard::frmPrintH window(world.context, list);
             QVERIFY(window.findChild<QRadioButton*>(u"optHorizontal"_s)->isChecked());
@@ -176,7 +178,8 @@ private slots:
             const QDir dir(world.dir.path());
             for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
                 QFile file(dir.filePath(name));
-                files[name] = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
+                files[name] =
+                    file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
             }
             return files;
         };
@@ -203,11 +206,16 @@ private slots:
     }
 
     // Cancel and a printer failure keep 印刷 on; a job prints every entry once, then it is off.
-    // The OCR-B and A4 choices reach the job; the trims come from "Tagora1.opt", not the label file.
+    // The OCR-B and A4 choices reach the job; the trims come from "Tagora1.opt", not the label
+    // file.
     void printTakesTheScreensChoicesOncePerOpening() {
         Screen screen(entries(4));
-        QVERIFY(printing::writeOffsets(screen.dir.filePath(u"Tagora1.opt"_s), {u"1220"_s, u"440"_s, u"0"_s}).ok());
-        QVERIFY(printing::writeOffsets(screen.dir.filePath(u"Tagora.opt"_s), {u"1400"_s, u"700"_s, u"0"_s}).ok());
+        QVERIFY(printing::writeOffsets(screen.dir.filePath(u"Tagora1.opt"_s),
+                                       {u"1220"_s, u"440"_s, u"0"_s})
+                    .ok());
+        QVERIFY(printing::writeOffsets(screen.dir.filePath(u"Tagora.opt"_s),
+                                       {u"1400"_s, u"700"_s, u"0"_s})
+                    .ok());
         screen.click(u"Option2"_s);
         screen.click(u"optA4"_s);
         screen.platform.messages.answer(Answer::Cancel);
@@ -252,7 +260,8 @@ private slots:
 
         world.platform.dialogs.answer(book);
         print->click();
-        QCOMPARE(world.platform.messages.lastText(), QString::fromUtf16(printing::BookAsOutputText) + u'\n' + book);
+        QCOMPARE(world.platform.messages.lastText(),
+                 QString::fromUtf16(printing::BookAsOutputText) + u'\n' + book);
         QCOMPARE(world.bytesOf(u"book.dat"_s), bookBytes);
         QVERIFY(print->isEnabled());
 
@@ -287,7 +296,9 @@ private slots:
         screen.click(u"Command2"_s);
         auto* dialog = screen.window->findChild<postcard::frmPriloc1*>(u"frmPriloc1"_s);
         QVERIFY(dialog);
-        const auto press = [dialog](const char* name) { dialog->findChild<QPushButton*>(name)->click(); };
+        const auto press = [dialog](const char* name) {
+            dialog->findChild<QPushButton*>(name)->click();
+        };
         press("Command2");
         press("Command2");
         press("Command3");
@@ -295,7 +306,8 @@ private slots:
         QVERIFY(!QFile::exists(path));
         QVERIFY(QDir().mkdir(path)); // a folder in the file's place
         press("Command5");
-        QVERIFY(screen.platform.messages.lastText().startsWith(u"印字位置を保存できませんでした。"_s));
+        QVERIFY(
+            screen.platform.messages.lastText().startsWith(u"印字位置を保存できませんでした。"_s));
         QVERIFY(dialog->isVisible());
         QVERIFY(QDir().rmdir(path));
         press("Command5");

@@ -133,7 +133,7 @@ class PrinterQueueTest : public QObject {
                                              : QString();
     }
 
-  private slots:
+private slots:
     void initTestCase() {
         QVERIFY(m_dir.isValid());
         QProcess start;
@@ -167,7 +167,8 @@ class PrinterQueueTest : public QObject {
         const TagoraRun run =
             runTagora(m_dir.path(), {u"labels"_s, Sample, u"--printer"_s, u"no-such-queue"_s});
         QCOMPARE(run.exitCode, 1);
-        QVERIFY(run.err.endsWith(u"tagora: no printer named no-such-queue; the printers are: "_s + m_queue + u'\n'));
+        QVERIFY(run.err.endsWith(u"tagora: no printer named no-such-queue; the printers are: "_s +
+                                 m_queue + u'\n'));
         QCOMPARE(run.out, QString());
         QCOMPARE(printedNames().join(u','), pdfsBefore);
     }
@@ -189,8 +190,9 @@ class PrinterQueueTest : public QObject {
             << QStringList{u"postcards"_s, Sample, u"--cards"_s, u"2"_s, u"--paper"_s, u"a4"_s}
             << u"はがき 1件"_s << QString();
         QTest::newRow("長3 envelopes with their backs")
-            << QStringList{u"envelopes"_s, Sample, u"--size"_s, u"長3"_s, u"--vertical"_s, u"--back"_s,
-                           u"--sender"_s, Sample, u"--cards"_s, u"3,4"_s}
+            << QStringList{u"envelopes"_s,  Sample,      u"--size"_s,   u"長3"_s,
+                           u"--vertical"_s, u"--back"_s, u"--sender"_s, Sample,
+                           u"--cards"_s,    u"3,4"_s}
             << u"封筒 2件"_s << QString();
     }
 
@@ -236,8 +238,9 @@ class PrinterQueueTest : public QObject {
         const pdfink::Pages fedInk = pdfink::render(printed, 288);
         QVERIFY(!drawn.words.isEmpty());
         for (const pdftext::Word& word : drawn.words) {
-            const QRectF region = QRectF(QPointF(word.xMin, word.yMin), QPointF(word.xMax, word.yMax))
-                                      .adjusted(-3, -3, 3, 3);
+            const QRectF region =
+                QRectF(QPointF(word.xMin, word.yMin), QPointF(word.xMax, word.yMax))
+                    .adjusted(-3, -3, 3, 3);
             // (x, y) across the sideways page is (y, width - x) on the upright one.
             auto turned = [&](const QRectF& r) {
                 return QRectF(QPointF(r.top(), drawn.pageWidth - r.right()),
@@ -246,7 +249,8 @@ class PrinterQueueTest : public QObject {
             const QRectF expected = turned(drawnInk.inkBox(1, region));
             const QRectF found = fedInk.inkBox(1, turned(region));
             QVERIFY2(!found.isNull() && qAbs(found.left() - expected.left()) <= 1 &&
-                         qAbs(found.top() - expected.top()) <= 1 && qAbs(found.right() - expected.right()) <= 1 &&
+                         qAbs(found.top() - expected.top()) <= 1 &&
+                         qAbs(found.right() - expected.right()) <= 1 &&
                          qAbs(found.bottom() - expected.bottom()) <= 1,
                      qPrintable(word.text));
         }

@@ -36,8 +36,10 @@ private slots:
         QTest::newRow("quoted") << QByteArray("\"1260\",\"440\",\"7\"\r\n") << u"1260|440|7"_s;
         QTest::newRow("bare") << QByteArray("1260,440,abc\r\n") << u"1260|440|abc"_s;
         QTest::newRow("short file") << QByteArray("\"1260\"\r\n") << u"1260|480|0"_s;
-        QTest::newRow("words are no offset") << QByteArray("\"abc\",\"\",\"x\"\r\n") << u"1200|480|x"_s;
-        QTest::newRow("number then text kept") << QByteArray("\"1260mm\",\"-5\",\"0\"\r\n") << u"1260mm|-5|0"_s;
+        QTest::newRow("words are no offset")
+            << QByteArray("\"abc\",\"\",\"x\"\r\n") << u"1200|480|x"_s;
+        QTest::newRow("number then text kept")
+            << QByteArray("\"1260mm\",\"-5\",\"0\"\r\n") << u"1260mm|-5|0"_s;
         QTest::newRow("missing file") << QByteArray() << u"1200|480|0"_s;
     }
 

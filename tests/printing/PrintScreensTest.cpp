@@ -85,7 +85,7 @@ Q_DECLARE_METATYPE(PrintAll)
 class PrintScreensTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void initTestCase() { platform::registerFontSubstitutions(); }
 
     void codeLineIsLeftOutAndRemembered_data() {

@@ -24,7 +24,7 @@ class SeasonCommandsTest : public QObject {
         return listed.out.split(u'\n').value(n - 1);
     }
 
-  private slots:
+private slots:
     // Four cards: 1 sent last year; 2 received, not sent; 3 in mourning; 4 in 家族.
     void init() {
         m_book = m_dir.filePath(u"山田家.dat"_s);

@@ -6,7 +6,6 @@
 #include "app/SeasonSheet.h"
 #include "book/AddressFile.h"
 #include "book/FileBytes.h"
-#include "session/SessionState.h"
 #include "exchange/Export.h"
 #include "exchange/SeasonCsv.h"
 #include "platform/TestPlatform.h"
@@ -14,6 +13,7 @@
 #include "season/PrintFilter.h"
 #include "session/BookSaver.h"
 #include "session/SeasonKeeping.h"
+#include "session/SessionState.h"
 
 #include <QDir>
 #include <QFile>
@@ -64,7 +64,7 @@ QMap<QString, QString> notesByName(const QString& book, const book::CardList& ca
 class SeasonRecordTest : public QObject {
     Q_OBJECT
 
-  private:
+private:
     QTemporaryDir m_dir;
     QString m_book;
 
@@ -82,7 +82,7 @@ class SeasonRecordTest : public QObject {
         RECORD_OK(record.setGroups(4, cards[3], {u"仕事"_s, u"家族"_s}));
     }
 
-  private slots:
+private slots:
     void recordFileSitsBesideTheBook() {
         QCOMPARE(SeasonRecord::pathFor(u"/home/u/山田家.dat"_s), u"/home/u/山田家.tagora"_s);
         QCOMPARE(SeasonRecord::pathFor(u"/home/u/a.b.csv"_s), u"/home/u/a.b.tagora"_s);

@@ -48,7 +48,7 @@ class SeasonWindowsTest : public QObject {
     QByteArray m_bytes;
     const int m_year = season::comingNewYear(QDate::currentDate());
 
-  private slots:
+private slots:
     void initTestCase() { platform::registerFontSubstitutions(); }
 
     // The sample book; cards 2 and 5 in mourning this season, 1 to 6 sent

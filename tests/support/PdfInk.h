@@ -54,14 +54,18 @@ inline Pages render(const QString& pdf, int dotsPerInch = 144, bool colour = fal
     QStringList arguments{QStringLiteral("-r"), QString::number(dotsPerInch)};
     if (!colour)
         arguments << QStringLiteral("-gray");
-    process.start(QStringLiteral("pdftoppm"), arguments << pdf << dir.filePath(QStringLiteral("page")));
+    process.start(QStringLiteral("pdftoppm"),
+                  arguments << pdf << dir.filePath(QStringLiteral("page")));
     if (!process.waitForFinished(60000) || process.exitCode() != 0)
         return pages;
-    const QStringList files = QDir(dir.path()).entryList(
-        {colour ? QStringLiteral("page*.ppm") : QStringLiteral("page*.pgm")}, QDir::Files, QDir::Name);
+    const QStringList files =
+        QDir(dir.path())
+            .entryList({colour ? QStringLiteral("page*.ppm") : QStringLiteral("page*.pgm")},
+                       QDir::Files, QDir::Name);
     for (const QString& file : files)
         pages.images << QImage(dir.filePath(file))
-                            .convertToFormat(colour ? QImage::Format_RGB32 : QImage::Format_Grayscale8);
+                            .convertToFormat(colour ? QImage::Format_RGB32
+                                                    : QImage::Format_Grayscale8);
     return pages;
 }
 

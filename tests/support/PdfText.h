@@ -43,7 +43,8 @@ inline QString unescape(QString text) {
 inline Document read(const QString& pdfPath) {
     Document document;
     QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdfPath, QStringLiteral("-")});
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-bbox"), pdfPath, QStringLiteral("-")});
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
         return document;
     const QString html = QString::fromUtf8(process.readAllStandardOutput());
@@ -63,9 +64,10 @@ inline Document read(const QString& pdfPath) {
             ++document.pages;
             continue;
         }
-        document.words.append({document.pages, match.captured(1).toDouble(), match.captured(2).toDouble(),
-                               match.captured(3).toDouble(), match.captured(4).toDouble(),
-                               unescape(match.captured(5)).normalized(QString::NormalizationForm_KC)});
+        document.words.append(
+            {document.pages, match.captured(1).toDouble(), match.captured(2).toDouble(),
+             match.captured(3).toDouble(), match.captured(4).toDouble(),
+             unescape(match.captured(5)).normalized(QString::NormalizationForm_KC)});
     }
     document.ok = true;
     return document;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "printing/OutputChoice.h"
 #include "platform/QtPrinterProvider.h"
+#include "printing/OutputChoice.h"
 #include "support/WindowWorld.h"
 
 #include <QDir>
@@ -13,7 +13,7 @@
 struct PdfWindowWorld : WindowWorld {
     platform::QtPrinterProvider pdfPrinters;
     platform::Platform pdfPlatform{platform.messages, platform.dialogs, platform.help,
-                                   platform.shell, pdfPrinters, platform.printDialog};
+                                   platform.shell,    pdfPrinters,      platform.printDialog};
     ui::AppContext pdfContext{state, pdfPlatform, navigator};
 
     PdfWindowWorld() {

@@ -3,7 +3,8 @@
 // What a recording printer put on paper, as tests compare it: one line per
 // text, `page 2 ＭＳ 明朝 11pt at (1500,1200) "〒１２３"`, in page order and
 // sorted within a page, so the order in which a page was drawn does not
-// count. A vertical column's text starts with "↓". Empty texts leave nothing on paper and are left out.
+// count. A vertical column's text starts with "↓". Empty texts leave nothing on paper and are left
+// out.
 
 #include "platform/RecordingPrinter.h"
 
@@ -21,8 +22,11 @@ inline QString printedLine(int page, const QString& face, double points, int xTw
 
 // lines sorted as printedPages() sorts them: by page, then by text.
 inline QStringList inPageOrder(QStringList lines) {
-    const auto key = [](const QString& line) { return std::pair(line.section(u' ', 1, 1).toInt(), line); };
-    std::sort(lines.begin(), lines.end(), [&](const QString& a, const QString& b) { return key(a) < key(b); });
+    const auto key = [](const QString& line) {
+        return std::pair(line.section(u' ', 1, 1).toInt(), line);
+    };
+    std::sort(lines.begin(), lines.end(),
+              [&](const QString& a, const QString& b) { return key(a) < key(b); });
     return lines;
 }
 

@@ -12,7 +12,8 @@ struct TagoraRun {
 
 inline TagoraRun runTagora(const QString& home, const QStringList& arguments) {
     QProcess process;
-    process.start(QStringLiteral(TAGORA_BINARY), QStringList{QStringLiteral("--home"), home} + arguments);
+    process.start(QStringLiteral(TAGORA_BINARY),
+                  QStringList{QStringLiteral("--home"), home} + arguments);
     if (!process.waitForFinished(60000))
         return {};
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),

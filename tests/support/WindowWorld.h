@@ -1,10 +1,10 @@
 #pragma once
 
-#include "ui/AppContext.h"
-#include "ui/RecordingNavigator.h"
-#include "session/SessionState.h"
 #include "platform/ProgramFolder.h"
 #include "platform/TestPlatform.h"
+#include "session/SessionState.h"
+#include "ui/AppContext.h"
+#include "ui/RecordingNavigator.h"
 
 #include <QTemporaryDir>
 

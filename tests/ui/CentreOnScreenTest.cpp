@@ -5,7 +5,7 @@
 class CentreOnScreenTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void centredTopLeft_data() {
         QTest::addColumn<QRect>("area");
         QTest::addColumn<QSize>("window");

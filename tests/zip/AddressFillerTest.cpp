@@ -1,5 +1,5 @@
-#include "platform/ScriptedMessages.h"
 #include "zip/AddressFiller.h"
+#include "platform/ScriptedMessages.h"
 #include "zip/ScriptedTownPicker.h"
 
 #include <QTemporaryDir>
@@ -15,7 +15,9 @@ class AddressFillerTest : public QObject {
     platform::ScriptedMessages messages;
     zip::ScriptedTownPicker picker;
 
-    zip::AddressFiller filler() { return zip::AddressFiller(zip::ZipDirectory::shipped(), messages, picker); }
+    zip::AddressFiller filler() {
+        return zip::AddressFiller(zip::ZipDirectory::shipped(), messages, picker);
+    }
 
 private slots:
     void init() {
@@ -36,7 +38,8 @@ private slots:
         QVERIFY(!filler().addressFor(u"4980000"_s, {u"x"_s, u"y"_s}, true));
         QVERIFY(messages.shown().isEmpty());
         picker.answer(1);
-        QCOMPARE(filler().addressFor(u"4980000"_s, {u"x"_s, u"y"_s}, true)->line1, u"桑名郡木曽岬町"_s);
+        QCOMPARE(filler().addressFor(u"4980000"_s, {u"x"_s, u"y"_s}, true)->line1,
+                 u"桑名郡木曽岬町"_s);
         QCOMPARE(picker.codes(), QStringList(2, u"4980000"_s));
         QCOMPARE(picker.offered().value(1).size(), 2);
         QCOMPARE(messages.shown().size(), 1);
@@ -49,15 +52,17 @@ private slots:
         QTest::addColumn<bool>("replaced");
         QTest::addColumn<QString>("line2");
         const QString town = u"霞が関"_s;
-        QTest::newRow("line 1 typed, yes") << AddressLines{u"大阪府"_s, {}} << Answer::Yes << 1 << true << town;
-        QTest::newRow("block number typed, no")
-            << AddressLines{u"東京都港区"_s, u"霞が関1-2-3"_s} << Answer::No << 1 << false << QString();
+        QTest::newRow("line 1 typed, yes")
+            << AddressLines{u"大阪府"_s, {}} << Answer::Yes << 1 << true << town;
+        QTest::newRow("block number typed, no") << AddressLines{u"東京都港区"_s, u"霞が関1-2-3"_s}
+                                                << Answer::No << 1 << false << QString();
         QTest::newRow("block number kept after the town")
             << AddressLines{u"東京都港区"_s, u"霞が関１－２－３"_s} << Answer::Yes << 1 << true
             << u"霞が関１－２－３"_s;
-        QTest::newRow("town written in line 1")
-            << AddressLines{u"千代田区霞が関"_s, u"３－１"_s} << Answer::Yes << 1 << true << u"霞が関３－１"_s;
-        QTest::newRow("the same text") << AddressLines{u"東京都千代田区"_s, town} << Answer::No << 0 << true << town;
+        QTest::newRow("town written in line 1") << AddressLines{u"千代田区霞が関"_s, u"３－１"_s}
+                                                << Answer::Yes << 1 << true << u"霞が関３－１"_s;
+        QTest::newRow("the same text")
+            << AddressLines{u"東京都千代田区"_s, town} << Answer::No << 0 << true << town;
     }
 
     // The lookup replaces the place; the house number typed after the town stays.
@@ -69,7 +74,8 @@ private slots:
         messages.answer(answer);
         const auto lines = filler().addressFor(u"1000013"_s, typed, false);
         QTEST(int(messages.shown().size()), "asked");
-        QCOMPARE(lines, replaced ? std::optional(AddressLines{u"東京都千代田区"_s, line2}) : std::nullopt);
+        QCOMPARE(lines,
+                 replaced ? std::optional(AddressLines{u"東京都千代田区"_s, line2}) : std::nullopt);
         // The question shows both lines as they will become.
         if (!messages.shown().isEmpty() && replaced)
             QVERIFY(messages.lastText().contains(u"住所２："_s + line2));
@@ -98,7 +104,8 @@ private slots:
         QFETCH(QString, line2);
         QFETCH(Answer, answer);
         messages.answer(answer);
-        QTEST(filler().codeFor({u"東京都千代田区"_s, line2}, u"123-4567"_s).value_or(QString()), "code");
+        QTEST(filler().codeFor({u"東京都千代田区"_s, line2}, u"123-4567"_s).value_or(QString()),
+              "code");
         QCOMPARE(messages.shown().size(), 1);
         QVERIFY(messages.lastText().startsWith(u"〒100-00"_s));
         QCOMPARE(messages.lastText().contains(u"市区町村の郵便番号"_s), line2 == u"どこか1"_s);
@@ -109,7 +116,8 @@ private slots:
         QVERIFY(!filler().codeFor({u"　"_s, {}}, {}));
         QVERIFY(!filler().codeFor({u"火星"_s, {}}, {}));
         QVERIFY(!filler().codeFor({u"東京都千代田区霞が関"_s, {}}, u"１００－００１３"_s));
-        QCOMPARE(messages.texts(), (QStringList{u"住所が入力されていません。"_s, u"この住所の郵便番号は見つかりません。"_s,
+        QCOMPARE(messages.texts(), (QStringList{u"住所が入力されていません。"_s,
+                                                u"この住所の郵便番号は見つかりません。"_s,
                                                 u"郵便番号 100-0013 は住所と合っています。"_s}));
     }
 };

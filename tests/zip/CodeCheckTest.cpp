@@ -11,7 +11,7 @@ using namespace Qt::StringLiterals;
 class CodeCheckTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void initTestCase() { QVERIFY(zip::ZipDirectory::shipped().ensureLoaded()); }
 
     void checksTheCodeAgainstTheAddress_data() {

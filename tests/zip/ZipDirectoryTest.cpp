@@ -1,5 +1,5 @@
-#include "zip/PostalCode.h"
 #include "zip/ZipDirectory.h"
+#include "zip/PostalCode.h"
 
 #include <QFile>
 #include <QHash>
@@ -60,14 +60,20 @@ private slots:
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("code");
         QTest::addColumn<bool>("townMatched");
-        QTest::newRow("full-width block number") << u"東京都千代田区霞が関１－２－３"_s << u"1000013"_s << true;
-        QTest::newRow("spaces between the lines") << u"東京都千代田区　霞が関 1-2"_s << u"1000013"_s << true;
-        QTest::newRow("longest town wins") << u"東京都中央区日本橋浜町2-1"_s << u"1030007"_s << true;
-        QTest::newRow("no town: municipality's code") << u"東京都千代田区どこか"_s << u"1000000"_s << false;
+        QTest::newRow("full-width block number")
+            << u"東京都千代田区霞が関１－２－３"_s << u"1000013"_s << true;
+        QTest::newRow("spaces between the lines")
+            << u"東京都千代田区　霞が関 1-2"_s << u"1000013"_s << true;
+        QTest::newRow("longest town wins")
+            << u"東京都中央区日本橋浜町2-1"_s << u"1030007"_s << true;
+        QTest::newRow("no town: municipality's code")
+            << u"東京都千代田区どこか"_s << u"1000000"_s << false;
         QTest::newRow("county left out") << u"群馬県榛東村"_s << u"3703500"_s << false;
-        QTest::newRow("same city name, prefecture decides") << u"広島県府中市"_s << u"7260000"_s << false;
+        QTest::newRow("same city name, prefecture decides")
+            << u"広島県府中市"_s << u"7260000"_s << false;
         QTest::newRow("same city name, town decides") << u"府中市府川町1"_s << u"7260004"_s << true;
-        QTest::newRow("only the end of a city with 郡 in its name") << u"市ノ瀬"_s << QString() << false;
+        QTest::newRow("only the end of a city with 郡 in its name")
+            << u"市ノ瀬"_s << QString() << false;
     }
 
     void addressesGiveTheirCode() {
@@ -88,12 +94,17 @@ private slots:
         QTest::addColumn<QString>("reason");
         const QByteArray head = "P\t13\t東京都\nM\t13101\t千代田区\n";
         QTest::newRow("two fields") << head + "1000013\t13101\n" << u"line 3: not three fields"_s;
-        QTest::newRow("unknown municipality") << head + "1000013\t99999\t霞が関\n" << u"line 3: unknown municipality"_s;
-        QTest::newRow("no municipality yet") << head + "1000013\t\t霞が関\n" << u"line 3: no municipality"_s;
-        QTest::newRow("bad code") << head + "10000x3\t13101\t霞が関\n" << u"line 3: bad postal code"_s;
-        QTest::newRow("code again later") << head + "1000013\t13101\t霞が関\n1000014\t\t永田町\n1000013\t\t霞が関\n"
-                                          << u"line 5: postal code out of order"_s;
-        QTest::newRow("municipality of no prefecture") << QByteArray("M\t13101\t千代田区\n") << u"line 1: bad municipality"_s;
+        QTest::newRow("unknown municipality") << head + "1000013\t99999\t霞が関\n"
+                                              << u"line 3: unknown municipality"_s;
+        QTest::newRow("no municipality yet") << head + "1000013\t\t霞が関\n"
+                                             << u"line 3: no municipality"_s;
+        QTest::newRow("bad code") << head + "10000x3\t13101\t霞が関\n"
+                                  << u"line 3: bad postal code"_s;
+        QTest::newRow("code again later")
+            << head + "1000013\t13101\t霞が関\n1000014\t\t永田町\n1000013\t\t霞が関\n"
+            << u"line 5: postal code out of order"_s;
+        QTest::newRow("municipality of no prefecture")
+            << QByteArray("M\t13101\t千代田区\n") << u"line 1: bad municipality"_s;
         QTest::newRow("no codes") << head << u"no postal codes"_s;
     }
 

@@ -1,8 +1,8 @@
+#include "zip/ZipLookupButtons.h"
 #include "platform/ScriptedMessages.h"
 #include "zip/ScriptedTownPicker.h"
 #include "zip/TownPickerDialog.h"
 #include "zip/ZipDirectory.h"
-#include "zip/ZipLookupButtons.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -28,8 +28,14 @@ private slots:
         platform::ScriptedMessages messages;
         zip::ScriptedTownPicker picker;
         QStringList typed;
-        zip::ZipLookupButtons buttons{&window, messages, picker, txtZip, txtAdd1, txtAdd2,
-                                      new QRadioButton(&window), [&](QLineEdit* field, const QString& text) {
+        zip::ZipLookupButtons buttons{&window,
+                                      messages,
+                                      picker,
+                                      txtZip,
+                                      txtAdd1,
+                                      txtAdd2,
+                                      new QRadioButton(&window),
+                                      [&](QLineEdit* field, const QString& text) {
                                           typed << text;
                                           field->setText(text);
                                       }};
@@ -44,7 +50,8 @@ private slots:
     }
 
     void okTakesTheSelectedPlace() {
-        zip::TownPickerDialog dialog(u"4980000"_s, zip::ZipDirectory::shipped().addressesFor(u"4980000"_s));
+        zip::TownPickerDialog dialog(u"4980000"_s,
+                                     zip::ZipDirectory::shipped().addressesFor(u"4980000"_s));
         auto* list = dialog.findChild<QListWidget*>(u"lstTown"_s);
         QVERIFY(list);
         QCOMPARE(list->item(1)->text(), u"三重県桑名郡木曽岬町"_s);

@@ -4,6 +4,10 @@
 
 #include <QString>
 
+namespace platform {
+class Messages;
+}
+
 namespace entry {
 
 // What the address controls of the card editor and the single-address form
@@ -34,5 +38,9 @@ public:
     // The one-line address panel is shown in place of the two address lines.
     virtual bool entryMode() const = 0;
 };
+
+// Cuts the one-line address typed into entry's address lines 1 and 2, through
+// setFieldText; false, after telling the user, when nothing was typed.
+bool splitTypedAddress(AddressEntry& entry, platform::Messages& messages);
 
 } // namespace entry

@@ -3,11 +3,12 @@
 #include "book/FieldLabel.h"
 #include "book/LenientNumber.h"
 #include "book/LookAlikes.h"
-#include "entry/AddressSplit.h"
 #include "entry/CardEditorTexts.h"
 #include "season/SeasonRecord.h"
 #include "session/OpenBook.h"
 #include "session/SessionState.h"
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 using platform::Answer;
@@ -242,24 +243,15 @@ void CardEditor::useAddressLines() {
 }
 
 void CardEditor::splitNewAddress() {
-    if (m_newAddress.isEmpty()) {
-        m_context.platform.messages.show(QString::fromUtf16(NoAddressText), Buttons::Ok);
-        emit focusRequested(Field::PostalCode);
-        return;
-    }
-    const SplitLines lines = splitAddress(m_newAddress, m_keepPrefecture);
-    setFieldText(Field::Address1, lines.line1);
-    setFieldText(Field::Address2, lines.line2);
-    m_entryMode = false;
+    if (splitTypedAddress(*this, m_context.platform.messages))
+        m_entryMode = false;
     emit screenChanged();
-    emit focusRequested(Field::Address3);
+    emit focusRequested(m_entryMode ? Field::PostalCode : Field::Address3);
 }
 
 void CardEditor::addressLinesFilled() {
-    if (!m_entryMode)
-        return;
-    m_entryMode = false;
-    emit screenChanged();
+    if (std::exchange(m_entryMode, false))
+        emit screenChanged();
 }
 
 bool CardEditor::discardPrompt() {

@@ -1,7 +1,8 @@
 #include "entry/SingleEntry.h"
 
-#include "entry/AddressSplit.h"
 #include "session/SessionState.h"
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -27,17 +28,10 @@ void SingleEntry::chooseHonorific(int position) {
 }
 
 void SingleEntry::splitNewAddress() {
-    if (m_newAddress.isEmpty()) {
-        m_context.platform.messages.show(QString::fromUtf16(NoAddressText), platform::Buttons::Ok);
-        emit focusRequested(Field::PostalCode);
-        return;
-    }
-    const SplitLines lines = splitAddress(m_newAddress, m_keepPrefecture);
-    setFieldText(Field::Address1, lines.line1);
-    setFieldText(Field::Address2, lines.line2);
-    m_entryMode = false;
+    if (splitTypedAddress(*this, m_context.platform.messages))
+        m_entryMode = false;
     emit screenChanged();
-    emit focusRequested(Field::Address3);
+    emit focusRequested(m_entryMode ? Field::PostalCode : Field::Address3);
 }
 
 void SingleEntry::useAddressLines() {
@@ -47,10 +41,8 @@ void SingleEntry::useAddressLines() {
 }
 
 void SingleEntry::addressLinesFilled() {
-    if (!m_entryMode)
-        return;
-    m_entryMode = false;
-    emit screenChanged();
+    if (std::exchange(m_entryMode, false))
+        emit screenChanged();
 }
 
 bool SingleEntry::readyToPrint() {

@@ -1,4 +1,5 @@
 #include "printing/HorizontalTypesetter.h"
+#include "printing/LineFit.h"
 
 #include "book/JointNames.h"
 #include "platform/Units.h"
@@ -13,12 +14,9 @@ namespace printing {
 
 namespace {
 
-// Below 60 % of its width a line stops being easy to read: it is set smaller instead.
-constexpr int NarrowestPercent = 60;
-// Text is never set smaller than this to fit a width, nor a line smaller than
-// SmallestLinePoints to fit a height; below that it is left out. Only the
-// name goes smaller still: a card without its name is no card.
-constexpr double SmallestPoints = 4;
+// A line is never set smaller than SmallestLinePoints to fit a height;
+// below that it is left out. Only the name goes smaller than fitWidth's
+// smallest size: a card without its name is no card.
 constexpr double SmallestNamePoints = 1;
 constexpr double SmallestLinePoints = 5;
 // Lines stand this many ems apart when they are stacked by the typesetting.
@@ -28,32 +26,9 @@ constexpr double LinePitchEm = 1.15;
 constexpr double NameRowPitchEm = 1.3;
 // Text keeps 2 mm from the right edge of its label, and 1 mm from the others.
 constexpr int RightMarginTwips = 113;
-constexpr int EdgeMarginTwips = 57;
+constexpr int SideMarginTwips = 57;
 
 using platform::twipsOfPoints;
-
-struct Fit {
-    double points;
-    int stretch;
-};
-
-// The size and stretch at which a text of widthAt(points) twips fits into
-// roomTwips: as it is, condensed down to 60 %, then smaller.
-Fit fitWidth(const std::function<double(double)>& widthAt, double points, double roomTwips,
-             double smallest = SmallestPoints) {
-    const double natural = widthAt(points);
-    if (natural <= roomTwips || natural <= 0)
-        return {points, 100};
-    const int percent = int(std::floor(100.0 * roomTwips / natural));
-    if (percent >= NarrowestPercent)
-        return {points, percent};
-    double smaller =
-        std::floor(points * roomTwips / (natural * NarrowestPercent / 100.0) * 10) / 10;
-    smaller = std::max(smallest, smaller);
-    while (smaller > smallest && widthAt(smaller) * NarrowestPercent / 100.0 > roomTwips)
-        smaller = std::max(smallest, smaller - 0.1);
-    return {smaller, NarrowestPercent};
-}
 
 // What the warning says of a line left out.
 QString omitted(RunRole role) {
@@ -187,7 +162,7 @@ NameBlock Typesetter::brokenOrganisationName(const HorizontalCardText& card,
     const LineSlot& slot = m_frame.name;
     const int shift = m_frame.nameShift ? m_frame.nameShift(whole.rows.front()) : 0;
     const int room =
-        roomFrom(std::max(m_frame.boundsTwips.left() + EdgeMarginTwips, slot.xTwips - shift));
+        roomFrom(std::max(m_frame.boundsTwips.left() + SideMarginTwips, slot.xTwips - shift));
     // A person's name is never broken; an office's often is.
     static const QStringList OfficeWords{u"会社"_s,   u"（株）"_s, u"㈱"_s, u"法人"_s,
                                          u"事務所"_s, u"部"_s,     u"課"_s};
@@ -233,8 +208,8 @@ void Typesetter::placeName(const NameBlock& block, const LineSlot& slot, double 
         return widest;
     };
     const int shift = m_frame.nameShift ? m_frame.nameShift(block.rows.front()) : 0;
-    const int left = std::max(m_frame.boundsTwips.left() + EdgeMarginTwips, slot.xTwips - shift);
-    const Fit fit = fitWidth(blockWidth, maxPoints, roomFrom(left), SmallestNamePoints);
+    const int left = std::max(m_frame.boundsTwips.left() + SideMarginTwips, slot.xTwips - shift);
+    const SizeFit fit = fitWidth(blockWidth, maxPoints, roomFrom(left), SmallestNamePoints);
     m_namePoints = fit.points;
     if (fit.points < maxPoints)
         out.compromises << u"宛名を縮小"_s;
@@ -321,7 +296,7 @@ TypesetCard Typesetter::set(const HorizontalCardText& card) {
     if (crowded(lines, double(block.rows.size()))) {
         // A small label: the lines stacked from the top, the least needed left out.
         const QRect& bounds = m_frame.boundsTwips;
-        const int pad = std::min(EdgeMarginTwips, bounds.height() / platform::TwipsPerPoint);
+        const int pad = std::min(SideMarginTwips, bounds.height() / platform::TwipsPerPoint);
         const double room = bounds.height() - 2 * pad;
         auto height = [](double points) { return twipsOfPoints(points) * LinePitchEm; };
         nameSlot.points = std::min(nameSlot.points, platform::pointsOfTwips(room / LinePitchEm));
@@ -377,10 +352,10 @@ TypesetCard Typesetter::set(const HorizontalCardText& card) {
             out.runs << name.runs;
             namePlaced = true;
         }
-        const int left = std::max(m_frame.boundsTwips.left() + EdgeMarginTwips, slot.xTwips);
+        const int left = std::max(m_frame.boundsTwips.left() + SideMarginTwips, slot.xTwips);
         const QString text = line.text;
         const auto widthAt = [&](double points) { return width(text, points); };
-        const Fit fit = fitWidth(widthAt, slot.points, roomFrom(left));
+        const SizeFit fit = fitWidth(widthAt, slot.points, roomFrom(left));
         if (widthAt(fit.points) * fit.stretch / 100.0 > roomFrom(left)) {
             out.compromises << omitted(line.role);
             continue;

@@ -39,15 +39,6 @@ void placeBoxDigits(printing::TypesetCard& card, platform::Printer& measure, con
     }
 }
 
-// The largest size of the runs of one role, 0 for none.
-double largestPoints(const printing::TypesetCard& card, printing::RunRole role) {
-    double largest = 0;
-    for (const printing::PlacedRun& run : card.runs)
-        if (run.role == role)
-            largest = qMax(largest, run.points);
-    return largest;
-}
-
 void markSender(printing::TypesetCard& card) {
     for (printing::PlacedRun& run : card.runs)
         run.role = printing::RunRole::Sender;
@@ -143,7 +134,7 @@ printing::TypesetCard typesetEnvelopeBack(platform::Printer& measure,
     book::AddressCard name;
     name.name = sender.name;
     // The name a little larger than the address, as by hand.
-    const double below = largestPoints(card, printing::RunRole::Sender) + 3;
+    const double below = printing::largestPoints(card, printing::RunRole::Sender) + 3;
     printing::TypesetCard nameSet = printing::typesetVerticalSender(
         measure, name, settings.textFace, frames.name, qMax(below, frames.name.namePoints + 1));
     int right = frames.name.columnsTwips.left();

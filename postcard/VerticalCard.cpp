@@ -15,15 +15,6 @@ printing::VerticalAddressee addresseeOf(const PostcardText& card) {
     return {card.name, card.honorific, card.address1, card.address2, card.address3, card.code};
 }
 
-// The largest size of the runs of one role, 0 for none.
-double largestPoints(const printing::TypesetCard& card, printing::RunRole role) {
-    double largest = 0;
-    for (const printing::PlacedRun& run : card.runs)
-        if (run.role == role)
-            largest = qMax(largest, run.points);
-    return largest;
-}
-
 } // namespace
 
 printing::VerticalFrame verticalCardFrame() {
@@ -65,7 +56,7 @@ printing::TypesetCard typesetVerticalCard(platform::Printer& printer, const Post
         printer, addresseeOf(card), textFace, verticalCardFrame());
     if (!sender)
         return typeset;
-    double below = largestPoints(typeset, printing::RunRole::Address);
+    double below = printing::largestPoints(typeset, printing::RunRole::Address);
     if (below <= 0)
         below = VerticalAddressLeastPoints;
     const printing::TypesetCard senderSet =

@@ -2,6 +2,14 @@
 
 namespace printing {
 
+double largestPoints(const TypesetCard& card, RunRole role) {
+    double largest = 0;
+    for (const PlacedRun& run : card.runs)
+        if (run.role == role)
+            largest = qMax(largest, run.points);
+    return largest;
+}
+
 void drawRuns(platform::Printer& printer, const QList<PlacedRun>& runs, OffsetsTwips trims) {
     for (const PlacedRun& run : runs) {
         if (run.text.isEmpty())

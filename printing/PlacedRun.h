@@ -34,6 +34,9 @@ struct TypesetCard {
     QStringList compromises;
 };
 
+// The largest size of the card's runs of one role, 0 for none.
+double largestPoints(const TypesetCard& card, RunRole role);
+
 // Draws runs on the current page, every position moved by the trims.
 void drawRuns(platform::Printer& printer, const QList<PlacedRun>& runs, OffsetsTwips trims);
 

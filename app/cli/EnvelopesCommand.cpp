@@ -48,13 +48,10 @@ int runEnvelopes(const CommandArguments& arguments, Io& io) {
     settings.backLayout = size->opening == envelope::Opening::LongSide ? envelope::BackLayout::Left
                                                                        : envelope::BackLayout::Seam;
     if (printBack) {
-        const QString senderPath = arguments.value(u"sender"_s, postcard::senderFilePath());
-        const postcard::SenderRead sender = postcard::readSender(senderPath);
-        if (!sender.error.isEmpty())
-            return fail(io, sender.error);
-        if (!sender.sender)
-            return fail(io, senderPath + u": holds no card to print as the sender"_s);
-        settings.sender = sender.sender;
+        settings.sender =
+            readSenderBook(arguments.value(u"sender"_s, postcard::senderFilePath()), io);
+        if (!settings.sender)
+            return 1;
     }
     settings.trims = printing::readTrims(
         platform::ProgramFolder::file(QString::fromUtf16(printing::PostcardOffsetsFileName)));

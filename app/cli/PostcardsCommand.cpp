@@ -6,7 +6,6 @@
 #include "platform/RecordingPrinter.h"
 #include "platform/SameFile.h"
 #include "postcard/PostcardJob.h"
-#include "postcard/SenderFile.h"
 #include "printing/OffsetsFile.h"
 
 using namespace Qt::StringLiterals;
@@ -38,12 +37,9 @@ int runPostcards(const CommandArguments& arguments, Io& io) {
 
     postcard::PostcardJobSettings settings;
     if (!senderPath.isEmpty()) {
-        const postcard::SenderRead sender = postcard::readSender(senderPath);
-        if (!sender.error.isEmpty())
-            return fail(io, sender.error);
-        if (!sender.sender)
-            return fail(io, senderPath + u": holds no card to print as the sender"_s);
-        settings.sender = sender.sender;
+        settings.sender = readSenderBook(senderPath, io);
+        if (!settings.sender)
+            return 1;
     }
     settings.writing = arguments.isSet(u"vertical"_s) ? postcard::Writing::Vertical
                                                       : postcard::Writing::Horizontal;

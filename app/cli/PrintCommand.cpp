@@ -5,6 +5,7 @@
 #include "app/cli/SendJob.h"
 #include "platform/QtPrinterProvider.h"
 #include "platform/SameFile.h"
+#include "postcard/SenderFile.h"
 
 using namespace Qt::StringLiterals;
 
@@ -60,6 +61,15 @@ std::optional<printing::JobReview> reviewedEntries(const PrintOptions& options, 
     if (!selected)
         return std::nullopt;
     return printing::reviewEntries(*selected);
+}
+
+std::optional<book::AddressCard> readSenderBook(const QString& path, Io& io) {
+    const postcard::SenderRead read = postcard::readSender(path);
+    if (!read.error.isEmpty())
+        fail(io, read.error);
+    else if (!read.sender)
+        fail(io, path + u": holds no card to print as the sender"_s);
+    return read.sender;
 }
 
 int sendPrintJob(Io& io, const PrintOptions& options, const printing::JobReview& review,

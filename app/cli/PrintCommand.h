@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/cli/Commands.h"
+#include "book/AddressCard.h"
 #include "platform/PrintJob.h"
 #include "printing/JobReview.h"
 #include "season/PrintFilter.h"
@@ -37,6 +38,10 @@ int readPrintOptions(const CommandArguments& arguments, Io& io, PrintOptions& op
 // exitCode set after one line on err.
 std::optional<printing::JobReview> reviewedEntries(const PrintOptions& options, Io& io,
                                                    int& exitCode);
+
+// The first card of the book at path, printed as the sender: nullopt after
+// one line on err when the file cannot be read or holds no card.
+std::optional<book::AddressCard> readSenderBook(const QString& path, Io& io);
 
 // The end of every print command: the review's lines on err, then the job
 // titled jobTitle to the PDF or the queue, on paper, drawn by draw; prints

@@ -65,6 +65,15 @@ private slots:
         QTest::newRow("PDF into a missing folder")
             << QStringList{u"postcards"_s, sample, u"-o"_s, u"/no/such/folder/x.pdf"_s} << 1
             << u"tagora: no such folder: /no/such/folder"_s;
+        QTest::newRow("postcards, a sender book with no card")
+            << QStringList{u"postcards"_s,    sample,  u"--sender"_s,
+                           u"/no/such.dat"_s, u"-o"_s, u"x.pdf"_s}
+            << 1 << u"/no/such.dat: holds no card to print as the sender"_s;
+        QTest::newRow("envelopes, a sender book with no card")
+            << QStringList{u"envelopes"_s,    sample,      u"--size"_s,
+                           u"naga3"_s,        u"--back"_s, u"--sender"_s,
+                           u"/no/such.dat"_s, u"-o"_s,     u"x.pdf"_s}
+            << 1 << u"/no/such.dat: holds no card to print as the sender"_s;
         QTest::newRow("printers --help")
             << QStringList{u"printers"_s, u"--help"_s} << 0 << u"Usage: tagora printers"_s;
         QTest::newRow("a sheet name of 100,000 characters")

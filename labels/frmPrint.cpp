@@ -69,9 +69,12 @@ frmPrint::frmPrint(ui::AppContext& context, const book::CardList& entries, QWidg
     setWindowTitle(u"印刷フォーマット"_s);
     m_commands = new printing::PrintScreenCommands(
         m_context, m_model, this,
-        [](ui::AppContext& context, const QString& printer, const QString& sheet, auto onSaved,
-           QWidget* parent) -> QWidget* {
-            return new frmPriloc(context, std::move(onSaved), parent, printer, sheet);
+        [this](ui::AppContext& context, const QString& printer, const QString& sheet, auto onSaved,
+               QWidget* parent) -> QWidget* {
+            auto* dialog = new frmPriloc(context, std::move(onSaved), parent, printer, sheet);
+            // The alignment page goes on the sheet's own paper.
+            dialog->setAlignmentPaper(printerPaper(m_sheet.paper));
+            return dialog;
         });
     buildWindow();
     buildMenuAndToolbar();

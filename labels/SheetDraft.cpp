@@ -45,17 +45,24 @@ SheetDraftResult sheetFromDraft(const SheetDraft& draft) {
     sheet.brand =
         draft.maker.trimmed().isEmpty() ? QString::fromUtf16(OwnMaker) : draft.maker.simplified();
     sheet.part = draft.part.simplified();
+    // A sheet not named yet is still drawn as its figures stand, so that a
+    // user sees the figures before thinking of a name; the name comes first
+    // among the faults.
+    std::optional<SheetFigureFault> unnamed;
     if (sheet.part.isEmpty())
-        return {std::nullopt, SheetFigureFault{SheetField::Part, sheetFieldName(SheetField::Part) +
-                                                                     u": 名前を入れてください"_s}};
+        unnamed = SheetFigureFault{SheetField::Part,
+                                   sheetFieldName(SheetField::Part) + u": 名前を入れてください"_s};
+    const auto refused = [&](const SheetFigureFault& fault) {
+        return SheetDraftResult{std::nullopt, unnamed ? unnamed : fault};
+    };
     sheet.paper = draft.paper;
 
     const std::optional<int> columns = count(draft.columns);
     if (!columns)
-        return {std::nullopt, notANumber(SheetField::Columns)};
+        return refused(notANumber(SheetField::Columns));
     const std::optional<int> rows = count(draft.rows);
     if (!rows)
-        return {std::nullopt, notANumber(SheetField::Rows)};
+        return refused(notANumber(SheetField::Rows));
     // Each length with its field; an empty pitch or radius is left at 0 here.
     struct Figure {
         SheetField field;
@@ -77,7 +84,7 @@ SheetDraftResult sheetFromDraft(const SheetDraft& draft) {
             continue;
         const std::optional<double> value = length(figure.text);
         if (!value)
-            return {std::nullopt, notANumber(figure.field)};
+            return refused(notANumber(figure.field));
         figure.value = *value;
     }
     sheet.labelWidthMm = figures[0].value;
@@ -86,7 +93,7 @@ SheetDraftResult sheetFromDraft(const SheetDraft& draft) {
     const double dx = plain(draft.columnPitch).isEmpty() ? sheet.labelWidthMm : figures[4].value;
     const double dy = plain(draft.rowPitch).isEmpty() ? sheet.labelHeightMm : figures[5].value;
     sheet.grids = {{*columns, *rows, figures[3].value, figures[2].value, dx, dy}};
-    return {sheet, checkSheetFigures(sheet)};
+    return {sheet, unnamed ? unnamed : checkSheetFigures(sheet)};
 }
 
 SheetDraft draftOfSheet(const SheetTemplate& sheet) {

@@ -350,6 +350,9 @@ private slots:
         }
         QVERIFY(result.fault);
         QCOMPARE(int(result.fault->field), refused);
+        // A sheet not named yet is still drawn as its figures stand.
+        if (labels::SheetField(refused) == labels::SheetField::Part)
+            QCOMPARE(result.sheet->labelRects(), labels::standardSheet().labelRects());
         const QString name = labels::sheetFieldName(labels::SheetField(refused));
         QVERIFY2(result.fault->message.startsWith(name + u": "_s),
                  qPrintable(result.fault->message));

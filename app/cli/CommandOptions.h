@@ -40,8 +40,8 @@ struct CommandSpec {
     int (*run)(const CommandArguments& arguments, Io& io) = nullptr;
 };
 
-// The arguments of one command read by QCommandLineParser from its spec's
-// option table: "--name value", "--name=value", "-o value", and "--" to end
+// The arguments of one command read by QCommandLineParser from the
+// command's own option table: "--name value", "--name=value", "-o value", and "--" to end
 // the options.
 class CommandArguments {
 public:

@@ -14,7 +14,7 @@ struct Io {
     QTextStream& in;
 };
 
-// The commands, in the order of the help. Each spec's run gets its parsed
+// The commands, in the order of the help. Each command's run gets its parsed
 // arguments and returns the exit code: 0 on success, 1 with one line on err
 // when a file, the printer or the output failed, 2 for a command line it
 // cannot use.
@@ -38,8 +38,8 @@ QList<const CommandSpec*> commandSpecs();
 const CommandSpec* commandNamed(const QString& word);
 
 // Parses args (those after the command word, --home already taken out) with
-// the spec's parser and runs the command: its help for --help, exit code 2
-// and the parser's error for a line it cannot use.
+// a parser built from the command's option table and runs the command: its
+// help for --help, exit code 2 and the parser's error for a line it cannot use.
 int runCommand(const CommandSpec& spec, const QStringList& args, Io& io);
 
 inline int runSplit(const QStringList& args, Io& io) {

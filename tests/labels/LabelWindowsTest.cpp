@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -316,6 +317,25 @@ private slots:
         QFile file(f.offsetsPath());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("\"1490\",\"480\",\"keep me\"\r\n"));
+    }
+
+    // When the printer's trims cannot be kept the user is told, nothing is
+    // handed to the screen, the dialog stays open, and the trims file stays as it was.
+    void trimsThatCannotBeSavedAreNotHandedOver() {
+        Fixture f;
+        const QString trimsPath = f.dir.filePath(u"Tagora-trims.opt"_s);
+        QVERIFY(QDir().mkdir(trimsPath)); // a folder where the file should go
+        bool handedOver = false;
+        labels::frmPriloc dialog(
+            f.context, [&](const printing::Trims&) { handedOver = true; }, nullptr, u"Office"_s,
+            u"Hisago ELM012"_s);
+        dialog.show();
+        click(&dialog, u"Command1"_s);
+        click(&dialog, u"Command5"_s);
+        QVERIFY(f.platform.messages.lastText().startsWith(u"印字位置を保存できませんでした。"_s));
+        QVERIFY(!handedOver);
+        QVERIFY(dialog.isVisible());
+        QVERIFY(QFileInfo(trimsPath).isDir());
     }
 
     // A typed offset moves the marker on whole twips, the buttons step on

@@ -151,9 +151,4 @@ double millimetresAsTwips(double millimetres) {
     return platform::paperTwipsUnrounded(millimetres);
 }
 
-int pagePositionTwips(double millimetres) {
-    // Cut to whole twips, as the standard sheet's edges always were.
-    return int(std::floor(millimetresAsTwips(millimetres))) - platform::PageOriginInsetTwips;
-}
-
 } // namespace labels

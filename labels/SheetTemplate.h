@@ -76,7 +76,7 @@ platform::PaperSize printerPaper(SheetPaper paper);
 
 // A length on paper, millimetres from the paper's top or left edge, as a
 // page position in twips from the printer's page origin.
-int pagePositionTwips(double millimetres);
+using platform::pagePositionTwips;
 // A length in millimetres as twips (1440 to the inch).
 double millimetresAsTwips(double millimetres);
 

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cmath>
 #include <functional>
 
 namespace platform {
@@ -20,6 +21,13 @@ namespace platform {
 // corner at 1/6 inch makes a PDF printed at actual size and a direct print
 // land on the same spot. The user's trims move everything from here.
 inline constexpr int PageOriginInsetTwips = 240;
+
+// A length on paper, millimetres from the paper's top or left edge, as a
+// page position in twips from that origin; cut to whole twips, as the
+// standard sheet's edges always were.
+inline int pagePositionTwips(double millimetres) {
+    return int(std::floor(paperTwipsUnrounded(millimetres))) - PageOriginInsetTwips;
+}
 
 // The print service a job draws through: a current font and position, text
 // printed with its top-left corner at that position, pages, and the end.

@@ -1,7 +1,6 @@
 #include "printing/AlignmentPage.h"
 
 #include "platform/Fonts.h"
-#include "platform/Units.h"
 
 #include <cmath>
 
@@ -21,17 +20,11 @@ double tickLength(int mm) {
     return mm % 10 == 0 ? 4 : mm % 5 == 0 ? 2.5 : 1.5;
 }
 
-// True twips (1440 an inch) from the page origin, cut to whole twips as the
-// label sheets' positions are.
-int pageTwips(double millimetres) {
-    return int(std::floor(platform::paperTwipsUnrounded(millimetres))) -
-           platform::PageOriginInsetTwips;
-}
-
 } // namespace
 
 QPoint PageMarks::at(double xMm, double yMm) const {
-    return {pageTwips(xMm) + m_offsets.xTwips, pageTwips(yMm) + m_offsets.yTwips};
+    return {platform::pagePositionTwips(xMm) + m_offsets.xTwips,
+            platform::pagePositionTwips(yMm) + m_offsets.yTwips};
 }
 
 void PageMarks::line(double x1, double y1, double x2, double y2) {
